@@ -1,0 +1,32 @@
+# Test helpers: every test runs without a display and with a private home, so no test
+# touches the real user's files or desktop settings.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(BRINDLEWICK_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+set(BRINDLEWICK_TEST_RUNTIME ${CMAKE_BINARY_DIR}/test-runtime)
+file(MAKE_DIRECTORY ${BRINDLEWICK_TEST_HOME} ${BRINDLEWICK_TEST_RUNTIME})
+file(CHMOD ${BRINDLEWICK_TEST_RUNTIME} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+set(BRINDLEWICK_TEST_ENVIRONMENT
+  QT_QPA_PLATFORM=offscreen
+  XDG_RUNTIME_DIR=${BRINDLEWICK_TEST_RUNTIME}
+  HOME=${BRINDLEWICK_TEST_HOME}
+  XDG_CONFIG_HOME=${BRINDLEWICK_TEST_HOME}/.config
+  XDG_DATA_HOME=${BRINDLEWICK_TEST_HOME}/.local/share
+  XDG_CACHE_HOME=${BRINDLEWICK_TEST_HOME}/.cache
+  LC_ALL=C.UTF-8
+)
+
+# brindlewick_add_test_suite(<name> SOURCES <files...> LIBRARIES <targets...>)
+# One GoogleTest executable whose cases ctest lists one by one.
+function(brindlewick_add_test_suite name)
+  cmake_parse_arguments(SUITE "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${SUITE_SOURCES})
+  target_link_libraries(${name} PRIVATE ${SUITE_LIBRARIES} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    BRINDLEWICK_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${BRINDLEWICK_TEST_ENVIRONMENT}")
+endfunction()
