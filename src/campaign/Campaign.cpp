@@ -1,0 +1,74 @@
+#include "Campaign.h"
+
+#include "FileFormat.h"
+#include "Utils.h"
+
+#include <stdexcept>
+
+TCampaignEntry MakeEntry(std::string name, std::string fileName, std::unique_ptr<TScenario> scenario) {
+    TCampaignEntry entry;
+    entry.Name = std::move(name);
+    entry.FileName = std::move(fileName);
+    entry.OffsetText = "?";
+    entry.SizeText = FormatSize(scenario->Size);
+    entry.Scenario = std::move(scenario);
+    return entry;
+}
+
+TCampaign::TCampaign() : m_options(std::make_unique<TCampaignOptions>()) {}
+
+void TCampaign::ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options) {
+    m_options = std::move(options);
+}
+
+void TCampaign::AppendEntry(TCampaignEntry entry) { m_entries.push_back(std::move(entry)); }
+
+void TCampaign::InsertEntry(std::size_t index, TCampaignEntry entry) {
+    if (index > m_entries.size())
+        throw std::out_of_range("entry index");
+    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
+}
+
+void TCampaign::RemoveEntry(std::size_t index) {
+    if (index >= m_entries.size())
+        throw std::out_of_range("entry index");
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void TCampaign::MoveEntry(std::size_t from, std::size_t to) {
+    if (from >= m_entries.size() || to >= m_entries.size())
+        throw std::out_of_range("entry index");
+    TCampaignEntry moved = std::move(m_entries[from]);
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(from));
+    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(to), std::move(moved));
+}
+
+void TCampaign::Clear() { m_entries.clear(); }
+
+void TCampaign::NewCampaign() {
+    m_options = std::make_unique<TCampaignOptions>();
+    m_entries.clear();
+}
+
+void TCampaign::UpdateOffsets() {
+    if (m_entries.empty())
+        return;
+    std::int64_t position = CampaignFormat::PayloadStart(static_cast<std::int64_t>(m_entries.size()));
+    for (auto& entry : m_entries) {
+        if (position <= CampaignFormat::MaxFileSize) {
+            entry.Scenario->Offset = static_cast<std::int32_t>(position);
+            entry.OffsetText = OffsetText(position);
+        } else {
+            entry.Scenario->Offset = -1;
+            entry.OffsetText = "?";
+        }
+        position += entry.Scenario->Size;
+    }
+}
+
+std::int64_t TCampaign::LayoutSize() const {
+    std::int64_t size = CampaignFormat::PayloadStart(static_cast<std::int64_t>(m_entries.size()));
+    for (const auto& entry : m_entries)
+        size += entry.Scenario->Size;
+    return size;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Campaign.h"
+#include "CampaignError.h"
+#include "FileIO.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+// A file that is not a campaign of the supported version (or is shorter than the header).
+class TCampaignRejected : public TCampaignError {
+public:
+    explicit TCampaignRejected(const std::string& fileName);
+};
+
+// One record of the entry table, texts as raw bytes.
+struct TTableEntry {
+    std::string Name;
+    std::string FileName;
+    std::int32_t Offset = 0;
+    std::int32_t Size = 0;
+};
+
+struct TCampaignTable {
+    std::string Title;
+    std::vector<TTableEntry> Entries;
+};
+
+// Reads the header and the entry table, and checks that every payload lies inside the file.
+// Throws TCampaignRejected for a wrong version, "Stream read error" for a table cut short or
+// a payload outside the file. Nothing is allocated beyond what the file really holds.
+TCampaignTable ReadCampaignTable(const TInputFile& file);
+
+struct TCampaignRejection {
+    std::string Message;
+};
+
+using TLoadResult = std::variant<TCampaign, TCampaignRejection>;
+
+// Reads the whole campaign file into a new model, or tells why the file was rejected.
+// Other failures throw TCampaignError; in every case nothing outside the result changes.
+TLoadResult LoadCampaign(const std::filesystem::path& path);

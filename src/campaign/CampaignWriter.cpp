@@ -1,0 +1,111 @@
+#include "CampaignWriter.h"
+
+#include "CampaignError.h"
+#include "FileFormat.h"
+#include "Utils.h"
+
+#include <numeric>
+
+namespace {
+
+std::string withThousands(std::int64_t value) {
+    std::string digits = std::to_string(value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
+
+void checkLayoutFits(std::int64_t length) {
+    if (length > CampaignFormat::MaxFileSize)
+        throw TCampaignError("The campaign would be " + withThousands(length) +
+                             " bytes long, more than the 2,147,483,647 bytes a campaign file can hold");
+}
+
+} // namespace
+
+TPayloadPiece TPayloadPiece::FromMemory(std::span<const std::uint8_t> bytes) {
+    TPayloadPiece piece;
+    piece.Memory = bytes;
+    return piece;
+}
+
+TPayloadPiece TPayloadPiece::FromFile(std::shared_ptr<const TInputFile> file, std::int64_t offset,
+                                      std::int64_t length) {
+    TPayloadPiece piece;
+    piece.File = std::move(file);
+    piece.Offset = offset;
+    piece.Length = length;
+    return piece;
+}
+
+TPayloadPiece TPayloadPiece::FromPath(std::filesystem::path path, std::int64_t length) {
+    TPayloadPiece piece;
+    piece.Path = std::move(path);
+    piece.Length = length;
+    return piece;
+}
+
+std::int64_t TWriterEntry::Size() const {
+    return std::accumulate(Payload.begin(), Payload.end(), std::int64_t{0},
+                           [](std::int64_t sum, const TPayloadPiece& piece) { return sum + piece.Size(); });
+}
+
+std::string TitleForSave(std::string_view title, const std::filesystem::path& path,
+                         const TTextCodec& codec) {
+    if (!title.empty())
+        return std::string(title);
+    return codec.FromUnicode(NameWithoutExt(path.filename().string()));
+}
+
+void WriteCampaign(const std::filesystem::path& path, std::string_view title,
+                   const std::vector<TWriterEntry>& entries, bool replaceExisting) {
+    const auto count = static_cast<std::int64_t>(entries.size());
+    std::int64_t position = CampaignFormat::PayloadStart(count);
+    checkLayoutFits(position);
+    std::vector<std::int64_t> offsets;
+    offsets.reserve(entries.size());
+    for (const auto& entry : entries) {
+        offsets.push_back(position);
+        position += entry.Size();
+        checkLayoutFits(position);
+    }
+
+    TAtomicFile file(path);
+
+    TCampaignHeader header;
+    header.Version = CampaignFormat::Version;
+    StrToHeaderTitle(title, header);
+    header.Count = static_cast<std::int32_t>(count);
+    file.Write(EncodeHeader(header));
+
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        TScenarioRecord record;
+        record.Size = static_cast<std::int32_t>(entries[i].Size());
+        record.Offset = static_cast<std::int32_t>(offsets[i]);
+        StrToRecordName(entries[i].Name, record);
+        StrToRecordFileName(entries[i].FileName, record);
+        file.Write(EncodeRecord(record));
+    }
+
+    for (const auto& entry : entries)
+        for (const auto& piece : entry.Payload) {
+            if (piece.File)
+                file.CopyFrom(*piece.File, piece.Offset, piece.Length);
+            else if (!piece.Path.empty())
+                file.CopyFrom(TInputFile(piece.Path), piece.Offset, piece.Length);
+            else
+                file.Write(piece.Memory);
+        }
+
+    file.Commit(replaceExisting);
+}
+
+void SaveCampaign(TCampaign& campaign, const std::filesystem::path& path, const TTextCodec& codec) {
+    std::vector<TWriterEntry> entries;
+    entries.reserve(campaign.Count());
+    for (const auto& entry : campaign.Entries())
+        entries.push_back(TWriterEntry{entry.Name, entry.FileName,
+                                       {TPayloadPiece::FromMemory(entry.Scenario->Stream.Bytes())}});
+    WriteCampaign(path, TitleForSave(campaign.CampaignOptions().Title, path, codec), entries);
+    campaign.UpdateOffsets();
+}

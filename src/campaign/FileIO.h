@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+// A file opened for reading, closed when the object goes. Errors carry the system's texts.
+class TInputFile {
+public:
+    // Throws "Cannot open file <path>".
+    explicit TInputFile(const std::filesystem::path& path);
+    ~TInputFile();
+    TInputFile(const TInputFile&) = delete;
+    TInputFile& operator=(const TInputFile&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::int64_t Length() const { return m_length; }
+    int Descriptor() const { return m_fd; }
+
+    // Reads exactly buffer.size() bytes at offset; "Stream read error" when the file ends
+    // sooner or the read fails.
+    void ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
+
+private:
+    std::filesystem::path m_path;
+    int m_fd = -1;
+    std::int64_t m_length = 0;
+};
+
+// A file written in one piece: the bytes go to a temporary file beside the target, which
+// replaces the target only on Commit, after it has reached the disk. If the object goes
+// without Commit, the temporary file is removed and the target is as it was.
+class TAtomicFile {
+public:
+    // Saving through a symbolic link normally replaces the file it points at; extracting
+    // into a folder replaces the link itself, so that nothing is written outside the folder.
+    enum class TLinks { Follow, Replace };
+
+    // Throws "Cannot create file <target>".
+    explicit TAtomicFile(const std::filesystem::path& target, TLinks links = TLinks::Follow);
+    ~TAtomicFile();
+    TAtomicFile(const TAtomicFile&) = delete;
+    TAtomicFile& operator=(const TAtomicFile&) = delete;
+
+    // Throw "Stream write error".
+    void Write(std::span<const std::uint8_t> bytes);
+    // Copies length bytes from source at offset, in the kernel where it can.
+    void CopyFrom(const TInputFile& source, std::int64_t offset, std::int64_t length);
+
+    // With replaceExisting false, an existing target is never touched and "Cannot create
+    // file <target>" is thrown instead.
+    void Commit(bool replaceExisting = true);
+
+private:
+    bool replace() const;
+    bool createNew() const;
+
+    std::filesystem::path m_target;
+    std::filesystem::path m_temporary;
+    int m_fd = -1;
+    bool m_committed = false;
+};

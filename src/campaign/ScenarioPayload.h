@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Campaign.h"
+#include "TextCodec.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+// The version texts a scenario can carry in its first four bytes.
+enum class TScenarioVersion { Trial110, Game111, Expansion118 };
+
+std::string VersionText(TScenarioVersion version);
+// The same four characters as bytes, in static storage.
+std::span<const std::uint8_t, 4> VersionBytes(TScenarioVersion version);
+std::optional<TScenarioVersion> ParseVersionText(std::string_view text);
+
+// The size of the file at path; "Cannot open file <path>" when it cannot be read, and a
+// refusal for files of 2 GiB or more, which no campaign can hold.
+std::int32_t FileSizeOf(const std::filesystem::path& path);
+
+// A new scenario holding the whole file at path, Offset 0.
+std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path);
+
+// Each reads the file first: when that fails, the campaign is left exactly as it was.
+// Names come from the path's file name in the campaign's code page.
+void AddScenarioFile(TCampaign& campaign, const std::filesystem::path& path,
+                     const TTextCodec& codec = TTextCodec());
+void ReplaceScenarioFile(TCampaign& campaign, std::size_t index, const std::filesystem::path& path,
+                         const TTextCodec& codec = TTextCodec());
+void InsertScenarioFile(TCampaign& campaign, std::size_t index, const std::filesystem::path& path,
+                        const TTextCodec& codec = TTextCodec());
+
+// Writes the scenario's whole payload to path, replacing any file there only once the new
+// content is complete.
+void ExportScenario(const TScenario& scenario, const std::filesystem::path& path);
+
+// The version text of the payload, or nothing when it is not one of the three known ones.
+std::optional<TScenarioVersion> ReadScenarioVersion(TScenario& scenario);
+
+// Overwrites the first four bytes with the version text; nothing else changes. A payload
+// shorter than four bytes has no version text to replace and is refused, so that Size
+// always stays the number of bytes the campaign file gets.
+void StampScenarioVersion(TScenario& scenario, TScenarioVersion version);

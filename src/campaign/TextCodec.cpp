@@ -1,0 +1,88 @@
+#include "TextCodec.h"
+
+#include "CampaignError.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+struct TTextCodec::Converter {
+    iconv_t handle;
+
+    Converter(const std::string& to, const std::string& from)
+        : handle(iconv_open(to.c_str(), from.c_str())) {}
+    ~Converter() {
+        if (valid())
+            iconv_close(handle);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool valid() const { return handle != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts all of input; on a sequence the target cannot take, appends `replacement`
+    // and skips `skip(rest)` input bytes.
+    template <typename Skip>
+    std::string convert(std::string_view input, std::string_view replacement, Skip skip) const {
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
+        std::string output;
+        char buffer[1024];
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        while (inLeft > 0) {
+            char* out = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t result = iconv(handle, &in, &inLeft, &out, &outLeft);
+            output.append(buffer, static_cast<std::size_t>(out - buffer));
+            if (result == static_cast<std::size_t>(-1) && (errno == EILSEQ || errno == EINVAL)) {
+                output.append(replacement);
+                const std::size_t count = std::min(inLeft, skip(std::string_view(in, inLeft)));
+                in += count;
+                inLeft -= count;
+                iconv(handle, nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        iconv(handle, nullptr, nullptr, &out, &outLeft);
+        output.append(buffer, static_cast<std::size_t>(out - buffer));
+        return output;
+    }
+};
+
+namespace {
+
+// Length of the UTF-8 sequence that starts the text (1 for a stray byte).
+std::size_t utf8SequenceLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text.front());
+    std::size_t length = 1;
+    if (lead >= 0xF0)
+        length = 4;
+    else if (lead >= 0xE0)
+        length = 3;
+    else if (lead >= 0xC0)
+        length = 2;
+    for (std::size_t i = 1; i < length; ++i)
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return i;
+    return length;
+}
+
+} // namespace
+
+TTextCodec::TTextCodec(std::string codePage)
+    : m_codePage(std::move(codePage)),
+      m_toUnicode(std::make_unique<Converter>("UTF-8", m_codePage)),
+      m_fromUnicode(std::make_unique<Converter>(m_codePage, "UTF-8")) {
+    if (!m_toUnicode->valid() || !m_fromUnicode->valid())
+        throw TCampaignError("Unknown text encoding " + m_codePage);
+}
+
+TTextCodec::~TTextCodec() = default;
+
+std::string TTextCodec::ToUnicode(std::string_view raw) const {
+    return m_toUnicode->convert(raw, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t{1}; });
+}
+
+std::string TTextCodec::FromUnicode(std::string_view utf8) const {
+    return m_fromUnicode->convert(utf8, "?", utf8SequenceLength);
+}

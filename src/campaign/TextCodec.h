@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+// Converts the single-byte (or multi-byte, for code pages such as GBK) texts of campaign
+// files to and from UTF-8. Only the user interface and the command line use it: the campaign
+// model keeps the raw bytes exactly as read.
+class TTextCodec {
+public:
+    static constexpr const char* DefaultCodePage = "WINDOWS-1252";
+
+    // Throws TCampaignError when the code page is unknown.
+    explicit TTextCodec(std::string codePage = DefaultCodePage);
+    ~TTextCodec();
+    TTextCodec(const TTextCodec&) = delete;
+    TTextCodec& operator=(const TTextCodec&) = delete;
+
+    const std::string& CodePage() const { return m_codePage; }
+
+    // Bytes the code page does not define become U+FFFD.
+    std::string ToUnicode(std::string_view raw) const;
+    // Characters the code page cannot hold become "?".
+    std::string FromUnicode(std::string_view utf8) const;
+
+private:
+    struct Converter;
+    std::string m_codePage;
+    std::unique_ptr<Converter> m_toUnicode;
+    std::unique_ptr<Converter> m_fromUnicode;
+};

@@ -1,0 +1,150 @@
+#include "Commands.h"
+
+#include "CampaignError.h"
+#include "CommandContext.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+#include <ostream>
+
+namespace {
+
+constexpr std::size_t Unlimited = std::numeric_limits<std::size_t>::max();
+
+struct TCommand {
+    const char* Name;
+    const char* Usage;
+    TOptionSet Options;
+    std::size_t MinPositional;
+    std::size_t MaxPositional;
+    int (*Run)(const TCommandContext&);
+};
+
+const std::vector<TCommand>& commands() {
+    static const std::vector<TCommand> table = {
+        {"list", "list <campaign> [--json]", {{}, {"--json"}}, 1, 1, RunList},
+        {"extract", "extract <campaign> [--output DIR] [--force] [INDEX...]",
+         {{"--output"}, {"--force"}}, 1, Unlimited, RunExtract},
+        {"create", "create <campaign> [--title TEXT] [--force] <scenario>...",
+         {{"--title"}, {"--force"}}, 1, Unlimited, RunCreate},
+        {"add", "add <campaign> [--at INDEX] <scenario>...", {{"--at"}, {}}, 2, Unlimited, RunAdd},
+        {"remove", "remove <campaign> <INDEX>...", {}, 2, Unlimited, RunRemove},
+        {"replace", "replace <campaign> <INDEX> <scenario>", {}, 3, 3, RunReplace},
+        {"move", "move <campaign> <FROM> <TO>", {}, 3, 3, RunMove},
+        {"set-version", "set-version <campaign> <INDEX|all> <1.10|1.11|1.18>", {}, 3, 3, RunSetVersion},
+        {"set-title", "set-title <campaign> <TEXT>", {}, 2, 2, RunSetTitle},
+        {"check", "check <campaign>", {}, 1, 1, RunCheck},
+    };
+    return table;
+}
+
+const TOptionSet& commonOptions() {
+    static const TOptionSet options{{"--encoding"}, {"--help", "--version"}};
+    return options;
+}
+
+TOptionSet withCommonOptions(TOptionSet options) {
+    options.WithValue.insert(commonOptions().WithValue.begin(), commonOptions().WithValue.end());
+    options.Flags.insert(commonOptions().Flags.begin(), commonOptions().Flags.end());
+    return options;
+}
+
+void printHelp(std::ostream& out) {
+    out << "Usage: brindlewick-cli <command> [options] <arguments>\n"
+           "Edits Quorvane and Meltharn campaign files (*.cpn, *.cpx). Indexes count from 1.\n\n"
+           "Commands:\n";
+    for (const auto& command : commands())
+        out << "  brindlewick-cli " << command.Usage << "\n";
+    out << "\nCommon options:\n"
+           "  --encoding NAME  code page of titles and names (default windows-1252)\n"
+           "  --help           show this help\n"
+           "  --version        show the program's version\n\n"
+           "Exit codes: 0 success, 1 failure, 2 wrong usage.\n";
+}
+
+int usageError(std::ostream& err, const std::string& message, const char* usage) {
+    err << "brindlewick-cli: " << message << "\n";
+    if (usage)
+        err << "usage: brindlewick-cli " << usage << "\n";
+    else
+        err << "Try 'brindlewick-cli --help'.\n";
+    return 2;
+}
+
+const TCommand* findCommand(const std::string& name) {
+    const auto& table = commands();
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const TCommand& command) { return name == command.Name; });
+    return found == table.end() ? nullptr : &*found;
+}
+
+} // namespace
+
+std::size_t EntryPosition(const std::string& index, std::size_t count) {
+    const std::size_t number = ParseIndex(index);
+    if (number > count)
+        throw TCampaignError("there is no scenario " + index + ": the campaign holds " +
+                             std::to_string(count));
+    return number - 1;
+}
+
+std::size_t InsertPosition(const std::string& index, std::size_t count) {
+    const std::size_t number = ParseIndex(index);
+    if (number > count + 1)
+        throw TCampaignError("cannot insert at " + index + ": the campaign holds " +
+                             std::to_string(count));
+    return number - 1;
+}
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.empty())
+        return usageError(err, "no command given", nullptr);
+
+    const TCommand* command = findCommand(arguments.front());
+    if (!command) {
+        try {
+            const TArguments global = ParseArguments(arguments, commonOptions());
+            if (global.Has("--version")) {
+                out << "brindlewick-cli 2.0\n";
+                return 0;
+            }
+            if (global.Has("--help")) {
+                printHelp(out);
+                return 0;
+            }
+        } catch (const TUsageError&) {
+        }
+        return usageError(err, "unknown command " + arguments.front(), nullptr);
+    }
+
+    TArguments parsed;
+    try {
+        parsed = ParseArguments({arguments.begin() + 1, arguments.end()},
+                                withCommonOptions(command->Options));
+    } catch (const TUsageError& error) {
+        return usageError(err, error.what(), command->Usage);
+    }
+    if (parsed.Has("--help")) {
+        out << "usage: brindlewick-cli " << command->Usage << "\n";
+        return 0;
+    }
+    if (parsed.Has("--version")) {
+        out << "brindlewick-cli 2.0\n";
+        return 0;
+    }
+    if (parsed.Positional.size() < command->MinPositional)
+        return usageError(err, "missing arguments", command->Usage);
+    if (parsed.Positional.size() > command->MaxPositional)
+        return usageError(err, "too many arguments", command->Usage);
+
+    try {
+        const TTextCodec codec(parsed.Value("--encoding", TTextCodec::DefaultCodePage));
+        return command->Run(TCommandContext{parsed, codec, out, err});
+    } catch (const TUsageError& error) {
+        return usageError(err, error.what(), command->Usage);
+    } catch (const std::exception& error) {
+        err << "brindlewick-cli: " << parsed.Positional.front() << ": " << error.what() << "\n";
+        return 1;
+    }
+}

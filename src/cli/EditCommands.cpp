@@ -1,0 +1,125 @@
+// The commands that write a campaign: create, add, remove, replace, move, set-version,
+// set-title. Each reads the campaign's table, edits the list and writes the new file in one
+// atomic step, so a failure at any point leaves the old file as it was.
+#include "CampaignEditor.h"
+#include "CampaignError.h"
+#include "CommandContext.h"
+#include "FileFormat.h"
+
+#include <algorithm>
+#include <ostream>
+#include <set>
+
+namespace {
+
+// Cuts UTF-8 text, between characters, so that its encoded form fits width bytes.
+std::string encodeToFit(const TTextCodec& codec, const std::string& utf8, std::size_t width,
+                        bool& cut) {
+    std::string encoded = codec.FromUnicode(utf8);
+    cut = encoded.size() > width;
+    if (!cut)
+        return encoded;
+    encoded.clear();
+    std::size_t start = 0;
+    while (start < utf8.size()) {
+        std::size_t end = start + 1;
+        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
+            ++end;
+        const std::string character = codec.FromUnicode(std::string_view(utf8).substr(start, end - start));
+        if (encoded.size() + character.size() > width)
+            break;
+        encoded += character;
+        start = end;
+    }
+    return encoded;
+}
+
+std::string titleFromArgument(const TCommandContext& context, const std::string& title) {
+    bool cut = false;
+    std::string raw = encodeToFit(context.Codec, title, CampaignFormat::TitleWidth, cut);
+    if (cut)
+        context.Err << "brindlewick-cli: the title is cut to the " << CampaignFormat::TitleWidth
+                    << " bytes its field holds\n";
+    return raw;
+}
+
+std::vector<std::string> afterCampaign(const TCommandContext& context, std::size_t skip) {
+    const auto& positional = context.Args.Positional;
+    return {positional.begin() + static_cast<std::ptrdiff_t>(1 + skip), positional.end()};
+}
+
+} // namespace
+
+int RunCreate(const TCommandContext& context) {
+    TCampaignEditor editor = TCampaignEditor::Empty(context.Campaign(), context.Codec);
+    if (context.Args.Values.count("--title"))
+        editor.SetTitle(titleFromArgument(context, context.Args.Values.at("--title")));
+    for (const auto& scenario : afterCampaign(context, 0))
+        editor.Insert(editor.Count(), scenario);
+    if (!context.Args.Has("--force") &&
+        std::filesystem::symlink_status(context.Campaign()).type() != std::filesystem::file_type::not_found)
+        throw TCampaignError("the campaign already exists (--force replaces it)");
+    editor.Save(context.Args.Has("--force"));
+    return 0;
+}
+
+int RunAdd(const TCommandContext& context) {
+    TCampaignEditor editor(context.Campaign(), context.Codec);
+    std::size_t position = editor.Count();
+    if (context.Args.Values.count("--at"))
+        position = InsertPosition(context.Args.Values.at("--at"), editor.Count());
+    for (const auto& scenario : afterCampaign(context, 0))
+        editor.Insert(position++, scenario);
+    editor.Save();
+    return 0;
+}
+
+int RunRemove(const TCommandContext& context) {
+    TCampaignEditor editor(context.Campaign(), context.Codec);
+    std::set<std::size_t, std::greater<>> positions;
+    for (const auto& index : afterCampaign(context, 0))
+        positions.insert(EntryPosition(index, editor.Count()));
+    for (const std::size_t position : positions)
+        editor.Remove(position);
+    editor.Save();
+    return 0;
+}
+
+int RunReplace(const TCommandContext& context) {
+    TCampaignEditor editor(context.Campaign(), context.Codec);
+    const auto& positional = context.Args.Positional;
+    editor.Replace(EntryPosition(positional[1], editor.Count()), positional[2]);
+    editor.Save();
+    return 0;
+}
+
+int RunMove(const TCommandContext& context) {
+    TCampaignEditor editor(context.Campaign(), context.Codec);
+    const auto& positional = context.Args.Positional;
+    editor.Move(EntryPosition(positional[1], editor.Count()), EntryPosition(positional[2], editor.Count()));
+    editor.Save();
+    return 0;
+}
+
+int RunSetVersion(const TCommandContext& context) {
+    const auto& positional = context.Args.Positional;
+    const auto version = ParseVersionText(positional[2]);
+    if (!version)
+        throw TUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
+    TCampaignEditor editor(context.Campaign(), context.Codec);
+    if (positional[1] == "all") {
+        for (std::size_t i = 0; i < editor.Count(); ++i)
+            editor.SetVersion(i, *version);
+    } else {
+        editor.SetVersion(EntryPosition(positional[1], editor.Count()), *version);
+    }
+    editor.Save();
+    return 0;
+}
+
+int RunSetTitle(const TCommandContext& context) {
+    TCampaignEditor editor(context.Campaign(), context.Codec);
+    editor.SetTitle(titleFromArgument(context, context.Args.Positional[1]));
+    editor.Save();
+    return 0;
+}

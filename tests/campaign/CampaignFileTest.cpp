@@ -1,0 +1,285 @@
+#include "CampaignReader.h"
+#include "CampaignWriter.h"
+#include "ScenarioPayload.h"
+#include "TempFolder.h"
+#include "Utils.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::vector<std::uint8_t> pattern(std::size_t size, std::string_view prefix = "1.18") {
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    std::copy_n(prefix.begin(), std::min(prefix.size(), size), bytes.begin());
+    return bytes;
+}
+
+TCampaign loaded(const std::filesystem::path& path) {
+    TLoadResult result = LoadCampaign(path);
+    if (!std::holds_alternative<TCampaign>(result))
+        throw std::runtime_error(std::get<TCampaignRejection>(result).Message);
+    return std::move(std::get<TCampaign>(result));
+}
+
+std::int32_t int32At(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return static_cast<std::int32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                                     static_cast<std::uint32_t>(bytes[at + 3]) << 24);
+}
+
+std::string textAt(const std::vector<std::uint8_t>& bytes, std::size_t at, std::size_t width) {
+    std::string text(bytes.begin() + at, bytes.begin() + at + width);
+    return text.substr(0, text.find('\0'));
+}
+
+} // namespace
+
+class CampaignFile : public ::testing::Test {
+protected:
+    TempFolder folder;
+};
+
+TEST_F(CampaignFile, OneScenarioCampaignHasTheExactLayout) {
+    const auto demo = ReadBytes(SampleFile("good/Demo.scn"));
+    ASSERT_EQ(demo.size(), 100u);
+    WriteBytes(folder / "Demo.scn", demo);
+    TCampaign campaign;
+    AddScenarioFile(campaign, folder / "Demo.scn");
+    SaveCampaign(campaign, folder / "Camp.cpn");
+
+    const auto bytes = ReadBytes(folder / "Camp.cpn");
+    ASSERT_EQ(bytes.size(), 884u);
+    EXPECT_EQ(textAt(bytes, 0, 4), "1.00");
+    EXPECT_EQ(textAt(bytes, 4, 256), "Camp");
+    EXPECT_TRUE(std::all_of(bytes.begin() + 8, bytes.begin() + 260, [](auto b) { return b == 0; }));
+    EXPECT_EQ(int32At(bytes, 260), 1);
+    EXPECT_EQ(int32At(bytes, 264), 100);
+    EXPECT_EQ(int32At(bytes, 268), 784);
+    EXPECT_EQ(textAt(bytes, 272, 255), "Demo");
+    EXPECT_EQ(textAt(bytes, 264 + 263, 257), "Demo.scn");
+    EXPECT_EQ(bytes[264 + 262], 0) << "the file name starts at record offset 263, not 264";
+    EXPECT_TRUE(std::equal(bytes.begin() + 784, bytes.end(), demo.begin()));
+    EXPECT_EQ(bytes, ReadBytes(SampleFile("good/Camp.cpn"))) << "matches the committed sample";
+}
+
+TEST_F(CampaignFile, EmptyCampaignIsTheHeaderAlone) {
+    TCampaign campaign;
+    auto options = std::make_unique<TCampaignOptions>();
+    options->Title = "Nothing here";
+    campaign.ReplaceCampaignOptions(std::move(options));
+    SaveCampaign(campaign, folder / "Empty.cpx");
+
+    EXPECT_EQ(std::filesystem::file_size(folder / "Empty.cpx"), 264u);
+    const TCampaign back = loaded(folder / "Empty.cpx");
+    EXPECT_EQ(back.Count(), 0u);
+    EXPECT_EQ(back.CampaignOptions().Title, "Nothing here");
+}
+
+TEST_F(CampaignFile, EmptyTitleIsDerivedFromTheSavedNameAndStaysEmptyInTheModel) {
+    TCampaign campaign;
+    SaveCampaign(campaign, folder / "Demo.cpx");
+    SaveCampaign(campaign, folder / "Other.Name.cpn");
+    EXPECT_EQ(loaded(folder / "Demo.cpx").CampaignOptions().Title, "Demo");
+    EXPECT_EQ(loaded(folder / "Other.Name.cpn").CampaignOptions().Title, "Other.Name");
+    EXPECT_EQ(campaign.CampaignOptions().Title, "");
+}
+
+TEST_F(CampaignFile, SavedLoadedAndSavedAgainGivesTheSameBytes) {
+    const auto sample = SampleFile("good/Three.cpx");
+    TCampaign campaign = loaded(sample);
+    ASSERT_EQ(campaign.Count(), 3u);
+    EXPECT_EQ(campaign.CampaignOptions().Title, "Three Kingdoms");
+    EXPECT_EQ(campaign.Entry(1).Name, "Trial");
+    EXPECT_EQ(campaign.Entry(1).FileName, "Trial.scn");
+    EXPECT_EQ(campaign.Entry(0).OffsetText, "0720");
+    EXPECT_EQ(campaign.Entry(0).SizeText, "300");
+    SaveCampaign(campaign, folder / "Three.cpx");
+    EXPECT_EQ(ReadBytes(folder / "Three.cpx"), ReadBytes(sample));
+}
+
+TEST_F(CampaignFile, PayloadsInAnotherOrderAndWithGapsLoadWithTheirOwnBytes) {
+    TCampaign campaign = loaded(SampleFile("good/Unordered.cpn"));
+    ASSERT_EQ(campaign.Count(), 2u);
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(0).Scenario), TScenarioVersion::Game111);
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(1).Scenario), TScenarioVersion::Expansion118);
+    EXPECT_EQ(campaign.Entry(0).Scenario->Stream.Size(), 40u);
+    EXPECT_EQ(campaign.Entry(1).Scenario->Stream.Size(), 60u);
+    // The stored offsets show until the list changes.
+    EXPECT_EQ(campaign.Entry(0).Scenario->Offset, 264 + 1040 + 10 + 60 + 7);
+
+    // Saving places the payloads back to back, each record pointing at its own bytes.
+    SaveCampaign(campaign, folder / "Fixed.cpn");
+    TCampaign fixed = loaded(folder / "Fixed.cpn");
+    EXPECT_EQ(fixed.Entry(0).Scenario->Offset, 1304);
+    EXPECT_EQ(fixed.Entry(1).Scenario->Offset, 1344);
+    EXPECT_EQ(campaign.Entry(0).Scenario->Offset, 1304) << "the model follows the saved file";
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto a = campaign.Entry(i).Scenario->Stream.Bytes();
+        const auto b = fixed.Entry(i).Scenario->Stream.Bytes();
+        EXPECT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end()));
+    }
+    EXPECT_EQ(std::filesystem::file_size(folder / "Fixed.cpn"), 1304u + 100u);
+}
+
+TEST_F(CampaignFile, OtherVersionsAndShortFilesAreRejectedWithTheMessage) {
+    auto wrong = ReadBytes(SampleFile("good/Camp.cpn"));
+    for (const std::string version : {"1.01", "1.10", "0000", "\x00\x00\x00\x00"}) {
+        std::copy(version.begin(), version.end(), wrong.begin());
+        WriteBytes(folder / "Wrong.cpn", wrong);
+        const TLoadResult result = LoadCampaign(folder / "Wrong.cpn");
+        ASSERT_TRUE(std::holds_alternative<TCampaignRejection>(result)) << version;
+        EXPECT_EQ(std::get<TCampaignRejection>(result).Message,
+                  "The file Wrong.cpn is either not an Quorvane/Meltharn Campaign or an unsupported version.");
+    }
+    EXPECT_TRUE(std::holds_alternative<TCampaignRejection>(LoadCampaign(SampleFile("broken/short-header.cpn"))));
+    WriteBytes(folder / "Nothing.cpn", {});
+    EXPECT_TRUE(std::holds_alternative<TCampaignRejection>(LoadCampaign(folder / "Nothing.cpn")));
+}
+
+TEST_F(CampaignFile, ZeroOrNegativeCountIsAnEmptyCampaign) {
+    auto bytes = ReadBytes(SampleFile("good/Camp.cpn"));
+    for (const std::int32_t count : {0, -1, -2147483647 - 1}) {
+        for (int i = 0; i < 4; ++i)
+            bytes[260 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(count) >> (8 * i));
+        WriteBytes(folder / "C.cpn", bytes);
+        const TCampaign campaign = loaded(folder / "C.cpn");
+        EXPECT_EQ(campaign.Count(), 0u) << count;
+        EXPECT_EQ(campaign.CampaignOptions().Title, "Camp");
+    }
+}
+
+TEST_F(CampaignFile, ZeroSizeRecordLoadsAsAnEmptyPayload) {
+    TCampaign campaign;
+    WriteBytes(folder / "Nil.scn", {});
+    AddScenarioFile(campaign, folder / "Nil.scn");
+    SaveCampaign(campaign, folder / "Nil.cpn");
+    const TCampaign back = loaded(folder / "Nil.cpn");
+    ASSERT_EQ(back.Count(), 1u);
+    EXPECT_EQ(back.Entry(0).SizeText, "0");
+    EXPECT_EQ(back.Entry(0).Scenario->Stream.Size(), 0u);
+}
+
+TEST_F(CampaignFile, TextsFilledToTheBrimReadBackOneShorter) {
+    TCampaign campaign;
+    WriteBytes(folder / "X.scn", pattern(10));
+    AddScenarioFile(campaign, folder / "X.scn");
+    campaign.Entry(0).Name = std::string(255, 'n');
+    campaign.Entry(0).FileName = std::string(257, 'f');
+    auto options = std::make_unique<TCampaignOptions>();
+    options->Title = std::string(300, 't');
+    campaign.ReplaceCampaignOptions(std::move(options));
+    SaveCampaign(campaign, folder / "Brim.cpn");
+
+    EXPECT_EQ(std::filesystem::file_size(folder / "Brim.cpn"), 784u + 10u) << "nothing written outside a field";
+    const TCampaign back = loaded(folder / "Brim.cpn");
+    EXPECT_EQ(back.CampaignOptions().Title, std::string(255, 't'));
+    EXPECT_EQ(back.Entry(0).Name, std::string(254, 'n'));
+    EXPECT_EQ(back.Entry(0).FileName, std::string(256, 'f'));
+    EXPECT_EQ(loaded(SampleFile("broken/title-without-zero.cpn")).CampaignOptions().Title, std::string(255, 'T'));
+}
+
+TEST_F(CampaignFile, HostileNumbersEndAsStreamReadErrorWithoutAllocating) {
+    for (const char* name : {"huge-count", "huge-size", "negative-offset", "negative-size",
+                             "payload-past-end", "table-cut-short"}) {
+        const auto path = SampleFile(std::string("broken/") + name + ".cpn");
+        try {
+            LoadCampaign(path);
+            ADD_FAILURE() << name << " loaded";
+        } catch (const TCampaignError& error) {
+            EXPECT_STREQ(error.what(), "Stream read error") << name;
+        }
+    }
+}
+
+TEST_F(CampaignFile, MissingFileCannotBeOpened) {
+    EXPECT_THROW(
+        {
+            try {
+                LoadCampaign(folder / "none.cpn");
+            } catch (const TCampaignError& error) {
+                EXPECT_EQ(error.what(), "Cannot open file " + (folder / "none.cpn").string());
+                throw;
+            }
+        },
+        TCampaignError);
+}
+
+TEST_F(CampaignFile, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+    const auto target = folder / "Camp.cpn";
+    std::filesystem::copy_file(SampleFile("good/Camp.cpn"), target);
+    const auto before = ReadBytes(target);
+
+    // A scenario file that vanished before the save: the write fails half way.
+    WriteBytes(folder / "Gone.scn", pattern(50));
+    std::vector<TWriterEntry> entries;
+    entries.push_back({"Demo", "Demo.scn", {TPayloadPiece::FromMemory(std::span(before).subspan(784))}});
+    entries.push_back({"Gone", "Gone.scn", {TPayloadPiece::FromPath(folder / "Gone.scn", 50)}});
+    std::filesystem::remove(folder / "Gone.scn");
+    EXPECT_THROW(WriteCampaign(target, "Camp", entries), TCampaignError);
+
+    EXPECT_EQ(ReadBytes(target), before);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"Camp.cpn"});
+}
+
+TEST_F(CampaignFile, SavingIntoAFolderThatCannotBeWrittenIsCannotCreate) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    std::filesystem::create_directory(folder / "locked");
+    std::filesystem::permissions(folder / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    TCampaign campaign;
+    try {
+        SaveCampaign(campaign, folder / "locked" / "C.cpn");
+        FAIL();
+    } catch (const TCampaignError& error) {
+        EXPECT_EQ(error.what(), "Cannot create file " + (folder / "locked" / "C.cpn").string());
+    }
+}
+
+TEST_F(CampaignFile, SavingIntoAMissingFolderIsCannotCreate) {
+    TCampaign campaign;
+    try {
+        SaveCampaign(campaign, folder / "missing" / "C.cpn");
+        FAIL();
+    } catch (const TCampaignError& error) {
+        EXPECT_EQ(error.what(), "Cannot create file " + (folder / "missing" / "C.cpn").string());
+    }
+}
+
+TEST_F(CampaignFile, ALayoutPastTwoGigabytesIsRefusedBeforeWriting) {
+    WriteBytes(folder / "S.scn", pattern(4));
+    std::vector<TWriterEntry> entries;
+    entries.push_back({"A", "A.scn", {TPayloadPiece::FromPath(folder / "S.scn", 2147483647 - 783)}});
+    WriteCampaign(folder / "Fits.cpn", "T", {}); // the header alone is fine
+    try {
+        WriteCampaign(folder / "Big.cpn", "T", entries);
+        FAIL();
+    } catch (const TCampaignError& error) {
+        EXPECT_NE(std::string(error.what()).find("2,147,483,647"), std::string::npos) << error.what();
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "Big.cpn"));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Fits.cpn", "S.scn"}));
+}
+
+TEST_F(CampaignFile, SavingKeepsTheModeOfTheReplacedFile) {
+    const auto target = folder / "Camp.cpn";
+    std::filesystem::copy_file(SampleFile("good/Camp.cpn"), target);
+    ::chmod(target.c_str(), 0640);
+    TCampaign campaign = loaded(target);
+    SaveCampaign(campaign, target);
+    struct stat status {};
+    ::stat(target.c_str(), &status);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+TEST_F(CampaignFile, SavingThroughASymbolicLinkReplacesTheFileItPointsAt) {
+    std::filesystem::create_directory(folder / "real");
+    std::filesystem::copy_file(SampleFile("good/Camp.cpn"), folder / "real" / "Camp.cpn");
+    std::filesystem::create_symlink(folder / "real" / "Camp.cpn", folder / "link.cpn");
+    TCampaign campaign;
+    SaveCampaign(campaign, folder / "link.cpn");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.cpn"));
+    EXPECT_EQ(std::filesystem::file_size(folder / "real" / "Camp.cpn"), 264u);
+}

@@ -1,0 +1,31 @@
+#include "CampaignError.h"
+#include "TextCodec.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextCodec, Windows1252IsTheDefaultAndRoundTrips) {
+    const TTextCodec codec;
+    EXPECT_EQ(codec.CodePage(), "WINDOWS-1252");
+    EXPECT_EQ(codec.ToUnicode("Caf\xE9 \x80 \x99"), "Café € ™");
+    EXPECT_EQ(codec.FromUnicode("Café € ™"), "Caf\xE9 \x80 \x99");
+    std::string everyDefinedByte;
+    for (int byte = 1; byte < 256; ++byte)
+        if (byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D)
+            everyDefinedByte += static_cast<char>(byte);
+    EXPECT_EQ(codec.FromUnicode(codec.ToUnicode(everyDefinedByte)), everyDefinedByte);
+}
+
+TEST(TextCodec, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
+    const TTextCodec codec;
+    EXPECT_EQ(codec.FromUnicode("a日本b"), "a??b");
+    EXPECT_EQ(codec.FromUnicode("broken \xC3 utf8"), "broken ? utf8");
+    EXPECT_EQ(codec.ToUnicode("x\x81y"), "x\xEF\xBF\xBDy") << "undefined bytes show as U+FFFD";
+}
+
+TEST(TextCodec, OtherCodePagesByName) {
+    const TTextCodec gbk("GBK");
+    EXPECT_EQ(gbk.ToUnicode("\xC4\xE3\xBA\xC3"), "你好");
+    EXPECT_EQ(gbk.FromUnicode("你好"), "\xC4\xE3\xBA\xC3");
+    EXPECT_EQ(gbk.ToUnicode("ab\xC4"), "ab\xEF\xBF\xBD") << "a cut character at the end";
+    EXPECT_THROW(TTextCodec("NO-SUCH-CODE-PAGE"), TCampaignError);
+}
