@@ -31,6 +31,13 @@ std::optional<std::string> versionAt(const TInputFile& file, const TTableEntry& 
     return text;
 }
 
+// Control characters in stored texts would steer the terminal; the table shows them as "?".
+std::string printable(std::string text) {
+    std::replace_if(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, '?');
+    return text;
+}
+
 std::size_t displayWidth(const std::string& utf8) {
     return static_cast<std::size_t>(std::count_if(
         utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
@@ -106,12 +113,12 @@ int RunList(const TCommandContext& context) {
         return 0;
     }
 
-    context.Out << "Title: " << title << "\n";
+    context.Out << "Title: " << printable(title) << "\n";
     std::vector<TListRow> rows{{"#", "Name", "File name", "Offset", "Size", "Version"}};
     for (std::size_t i = 0; i < table.Entries.size(); ++i) {
         const auto& entry = table.Entries[i];
-        rows.push_back({std::to_string(i + 1), context.Codec.ToUnicode(entry.Name),
-                        context.Codec.ToUnicode(entry.FileName), OffsetText(entry.Offset),
+        rows.push_back({std::to_string(i + 1), printable(context.Codec.ToUnicode(entry.Name)),
+                        printable(context.Codec.ToUnicode(entry.FileName)), OffsetText(entry.Offset),
                         std::to_string(entry.Size), versionAt(file, entry).value_or("?")});
     }
     printTable(context.Out, rows);

@@ -32,7 +32,7 @@ TEST(CampaignCheck, EachDefectIsNamed) {
         {"broken/payload-past-end.cpn", "past the end"},
         {"broken/negative-offset.cpn", "negative"},
         {"broken/negative-size.cpn", "negative"},
-        {"broken/title-without-zero.cpn", "title fills its field"},
+        {"good/TitleFull.cpn", "title fills its field"},
         {"good/Unordered.cpn", "10 unused bytes"},
     };
     for (const auto& [sample, text] : cases)

@@ -178,7 +178,7 @@ TEST_F(CampaignFile, TextsFilledToTheBrimReadBackOneShorter) {
     EXPECT_EQ(back.CampaignOptions().Title, std::string(255, 't'));
     EXPECT_EQ(back.Entry(0).Name, std::string(254, 'n'));
     EXPECT_EQ(back.Entry(0).FileName, std::string(256, 'f'));
-    EXPECT_EQ(loaded(SampleFile("broken/title-without-zero.cpn")).CampaignOptions().Title, std::string(255, 'T'));
+    EXPECT_EQ(loaded(SampleFile("good/TitleFull.cpn")).CampaignOptions().Title, std::string(255, 'T'));
 }
 
 TEST_F(CampaignFile, HostileNumbersEndAsStreamReadErrorWithoutAllocating) {

@@ -79,4 +79,4 @@ write("broken/payload-past-end.cpn", header("Past", 1) + record(50, HEADER + REC
 write("broken/table-cut-short.cpn", header("Cut", 3) + record(0, 0, "A", "A.scn") + record(0, 0, "B", "B.scn")[:300])
 
 full_title = header("T" * 256, 0)
-write("broken/title-without-zero.cpn", full_title)
+write("good/TitleFull.cpn", full_title)

@@ -1,0 +1,16 @@
+# Extraction writes each payload under its stored file name made safe, never outside the folder.
+cli extract good/Three.cpx --output out
+cmp out/Dawn.scx <(tail -c +1825 good/Three.cpx | head -c 300) && echo Dawn intact
+cli extract good/Three.cpx --output out 2
+cli extract good/Three.cpx --output out --force 2 2
+cli extract good/Traversal.cpn --output safe
+ls -A safe
+ls -A .
+cli extract good/Camp.cpn --output dup 1 1
+cp good/Camp.cpn C.cpn && cli add C.cpn good/Demo.scn && cli extract C.cpn --output dup2 && ls dup2
+mkdir links && ln -s ../good/Demo.scn links/Demo.scn
+cli extract good/Camp.cpn --output links
+cli extract good/Camp.cpn --output links --force && test ! -L links/Demo.scn && cmp -s links/Demo.scn good/Demo.scn && echo the link was replaced, not followed
+cli extract good/Camp.cpn 9
+cli list good/TitleFull.cpn --json | cut -c 1-30
+cli check good/TitleFull.cpn
