@@ -13,11 +13,9 @@
 namespace {
 
 // Cuts UTF-8 text, between characters, so that its encoded form fits width bytes.
-std::string encodeToFit(const TTextCodec& codec, const std::string& utf8, std::size_t width,
-                        bool& cut) {
+std::string encodeToFit(const TTextCodec& codec, const std::string& utf8, std::size_t width) {
     std::string encoded = codec.FromUnicode(utf8);
-    cut = encoded.size() > width;
-    if (!cut)
+    if (encoded.size() <= width)
         return encoded;
     encoded.clear();
     std::size_t start = 0;
@@ -35,9 +33,8 @@ std::string encodeToFit(const TTextCodec& codec, const std::string& utf8, std::s
 }
 
 std::string titleFromArgument(const TCommandContext& context, const std::string& title) {
-    bool cut = false;
-    std::string raw = encodeToFit(context.Codec, title, CampaignFormat::TitleWidth, cut);
-    if (cut)
+    std::string raw = encodeToFit(context.Codec, title, CampaignFormat::TitleWidth);
+    if (raw.size() < context.Codec.FromUnicode(title).size())
         context.Err << "brindlewick-cli: the title is cut to the " << CampaignFormat::TitleWidth
                     << " bytes its field holds\n";
     return raw;

@@ -1,0 +1,53 @@
+// Feeds arbitrary bytes to every reader of campaign files: the model loader, the table
+// reader the command line uses, and the checker. Any of them may reject the bytes, but none
+// may crash, hang or allocate beyond what the file holds.
+#include "CampaignCheck.h"
+#include "CampaignError.h"
+#include "CampaignReader.h"
+#include "FileIO.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+// An in-memory file with a path, so that the readers see the bytes as they would on disk.
+class MemoryFile {
+public:
+    MemoryFile(const std::uint8_t* data, std::size_t size) : m_fd(::memfd_create("campaign", 0)) {
+        for (std::size_t done = 0; done < size;) {
+            const ssize_t written = ::write(m_fd, data + done, size - done);
+            if (written <= 0)
+                break;
+            done += static_cast<std::size_t>(written);
+        }
+    }
+    ~MemoryFile() { ::close(m_fd); }
+    std::string Path() const { return "/proc/self/fd/" + std::to_string(m_fd); }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const MemoryFile file(data, size);
+    try {
+        const TLoadResult result = LoadCampaign(file.Path());
+        if (const auto* campaign = std::get_if<TCampaign>(&result))
+            for (const auto& entry : campaign->Entries())
+                if (entry.Scenario->Stream.Size() != static_cast<std::size_t>(entry.Scenario->Size))
+                    __builtin_trap();
+    } catch (const TCampaignError&) {
+    }
+    try {
+        ReadCampaignTable(TInputFile(file.Path()));
+    } catch (const TCampaignError&) {
+    }
+    CheckCampaign(file.Path());
+    return 0;
+}
