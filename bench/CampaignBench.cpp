@@ -11,7 +11,8 @@ namespace {
 
 std::filesystem::path benchFolder() {
     const std::filesystem::path shm = "/dev/shm";
-    const auto base = std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+    const auto base =
+        std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
     auto folder = base / ("brindlewick-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     return folder;
@@ -24,8 +25,8 @@ TCampaign makeCampaign(int count, std::size_t size) {
         std::vector<std::uint8_t> bytes(size, static_cast<std::uint8_t>(i));
         scenario->Size = static_cast<std::int32_t>(size);
         scenario->Stream.Assign(std::move(bytes));
-        campaign.AppendEntry(MakeEntry("Scenario " + std::to_string(i), "S" + std::to_string(i) + ".scn",
-                                       std::move(scenario)));
+        campaign.AppendEntry(MakeEntry("Scenario " + std::to_string(i),
+                                       "S" + std::to_string(i) + ".scn", std::move(scenario)));
     }
     campaign.UpdateOffsets();
     return campaign;
@@ -33,7 +34,8 @@ TCampaign makeCampaign(int count, std::size_t size) {
 
 void BM_SaveCampaign(benchmark::State& state) {
     const auto folder = benchFolder();
-    TCampaign campaign = makeCampaign(static_cast<int>(state.range(0)), static_cast<std::size_t>(state.range(1)));
+    TCampaign campaign =
+        makeCampaign(static_cast<int>(state.range(0)), static_cast<std::size_t>(state.range(1)));
     for (auto _ : state)
         SaveCampaign(campaign, folder / "bench.cpn");
     state.SetBytesProcessed(state.iterations() * campaign.LayoutSize());
@@ -42,7 +44,8 @@ void BM_SaveCampaign(benchmark::State& state) {
 
 void BM_LoadCampaign(benchmark::State& state) {
     const auto folder = benchFolder();
-    TCampaign campaign = makeCampaign(static_cast<int>(state.range(0)), static_cast<std::size_t>(state.range(1)));
+    TCampaign campaign =
+        makeCampaign(static_cast<int>(state.range(0)), static_cast<std::size_t>(state.range(1)));
     SaveCampaign(campaign, folder / "bench.cpn");
     for (auto _ : state) {
         TLoadResult result = LoadCampaign(folder / "bench.cpn");

@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
             payload += entry.Scenario->Size;
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("entries %zu payload_kib %lld peak_kib %ld\n", campaign->Count(), payload / 1024,
-                    usage.ru_maxrss);
+        std::printf("entries %zu payload_kib %lld peak_kib %ld\n", campaign->Count(),
+                    payload / 1024, usage.ru_maxrss);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

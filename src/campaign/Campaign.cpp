@@ -5,7 +5,8 @@
 
 #include <stdexcept>
 
-TCampaignEntry MakeEntry(std::string name, std::string fileName, std::unique_ptr<TScenario> scenario) {
+TCampaignEntry MakeEntry(std::string name, std::string fileName,
+                         std::unique_ptr<TScenario> scenario) {
     TCampaignEntry entry;
     entry.Name = std::move(name);
     entry.FileName = std::move(fileName);
@@ -21,7 +22,9 @@ void TCampaign::ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options
     m_options = std::move(options);
 }
 
-void TCampaign::AppendEntry(TCampaignEntry entry) { m_entries.push_back(std::move(entry)); }
+void TCampaign::AppendEntry(TCampaignEntry entry) {
+    m_entries.push_back(std::move(entry));
+}
 
 void TCampaign::InsertEntry(std::size_t index, TCampaignEntry entry) {
     if (index > m_entries.size())
@@ -43,7 +46,9 @@ void TCampaign::MoveEntry(std::size_t from, std::size_t to) {
     m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(to), std::move(moved));
 }
 
-void TCampaign::Clear() { m_entries.clear(); }
+void TCampaign::Clear() {
+    m_entries.clear();
+}
 
 void TCampaign::NewCampaign() {
     m_options = std::make_unique<TCampaignOptions>();
@@ -53,7 +58,8 @@ void TCampaign::NewCampaign() {
 void TCampaign::UpdateOffsets() {
     if (m_entries.empty())
         return;
-    std::int64_t position = CampaignFormat::PayloadStart(static_cast<std::int64_t>(m_entries.size()));
+    std::int64_t position =
+        CampaignFormat::PayloadStart(static_cast<std::int64_t>(m_entries.size()));
     for (auto& entry : m_entries) {
         if (position <= CampaignFormat::MaxFileSize) {
             entry.Scenario->Offset = static_cast<std::int32_t>(position);

@@ -19,7 +19,8 @@ struct TCampaignEntry {
 };
 
 // An entry for a scenario that has no place in the campaign file yet (offset text "?").
-TCampaignEntry MakeEntry(std::string name, std::string fileName, std::unique_ptr<TScenario> scenario);
+TCampaignEntry MakeEntry(std::string name, std::string fileName,
+                         std::unique_ptr<TScenario> scenario);
 
 // The open campaign: its options and its ordered entries.
 class TCampaign {

@@ -19,10 +19,13 @@ template <std::size_t N> bool hasTerminator(const std::array<std::uint8_t, N>& f
     return std::find(field.begin(), field.end() - 1, std::uint8_t{0}) != field.end() - 1;
 }
 
-std::string scenario(std::int64_t index) { return "scenario " + std::to_string(index + 1); }
+std::string scenario(std::int64_t index) {
+    return "scenario " + std::to_string(index + 1);
+}
 
 std::string byteRange(std::int64_t from, std::int64_t to) {
-    return std::to_string(to - from) + " unused bytes at " + OffsetText(from) + "-" + OffsetText(to - 1);
+    return std::to_string(to - from) + " unused bytes at " + OffsetText(from) + "-" +
+           OffsetText(to - 1);
 }
 
 void checkPayloadArea(const std::vector<PayloadRange>& ranges, std::int64_t tableEnd,
@@ -78,8 +81,8 @@ TCampaignReport CheckCampaign(const std::filesystem::path& path) {
         findings.push_back("the entry count is negative (" + std::to_string(header.Count) + ")");
 
     const std::int64_t announced = std::max<std::int32_t>(header.Count, 0);
-    const std::int64_t present =
-        std::min(announced, (file.Length() - CampaignFormat::HeaderSize) / CampaignFormat::RecordSize);
+    const std::int64_t present = std::min(announced, (file.Length() - CampaignFormat::HeaderSize) /
+                                                         CampaignFormat::RecordSize);
     report.Count = present;
     if (present < announced)
         findings.push_back("the entry table is cut short: " + std::to_string(present) + " of " +
@@ -91,13 +94,16 @@ TCampaignReport CheckCampaign(const std::filesystem::path& path) {
         file.ReadAt(CampaignFormat::PayloadStart(i), bytes);
         const TScenarioRecord record = DecodeRecord(bytes);
         if (!hasTerminator(record.Name))
-            findings.push_back("the name of " + scenario(i) + " fills its field without a zero byte");
+            findings.push_back("the name of " + scenario(i) +
+                               " fills its field without a zero byte");
         if (!hasTerminator(record.FileName))
-            findings.push_back("the file name of " + scenario(i) + " fills its field without a zero byte");
+            findings.push_back("the file name of " + scenario(i) +
+                               " fills its field without a zero byte");
         if (record.Offset < 0 || record.Size < 0)
             findings.push_back(scenario(i) + " has a negative offset or size");
         else if (static_cast<std::int64_t>(record.Offset) + record.Size > file.Length())
-            findings.push_back("the payload of " + scenario(i) + " reaches past the end of the file");
+            findings.push_back("the payload of " + scenario(i) +
+                               " reaches past the end of the file");
         else
             ranges.push_back({record.Offset, record.Size, i});
     }

@@ -18,7 +18,11 @@ inline TCampaignError CannotOpen(const std::string& path) {
 inline TCampaignError CannotCreate(const std::string& path) {
     return TCampaignError("Cannot create file " + path);
 }
-inline TCampaignError StreamRead() { return TCampaignError("Stream read error"); }
-inline TCampaignError StreamWrite() { return TCampaignError("Stream write error"); }
+inline TCampaignError StreamRead() {
+    return TCampaignError("Stream read error");
+}
+inline TCampaignError StreamWrite() {
+    return TCampaignError("Stream write error");
+}
 
 } // namespace CampaignErrors

@@ -44,9 +44,10 @@ TCampaignTable ReadCampaignTable(const TInputFile& file) {
         chunk.resize(static_cast<std::size_t>(records * CampaignFormat::RecordSize));
         file.ReadAt(CampaignFormat::PayloadStart(first), chunk);
         for (std::int64_t i = 0; i < records; ++i) {
-            const auto bytes = std::span(chunk).subspan(
-                static_cast<std::size_t>(i * CampaignFormat::RecordSize))
-                                   .first<CampaignFormat::RecordSize>();
+            const auto bytes =
+                std::span(chunk)
+                    .subspan(static_cast<std::size_t>(i * CampaignFormat::RecordSize))
+                    .first<CampaignFormat::RecordSize>();
             const TScenarioRecord record = DecodeRecord(bytes);
             TTableEntry entry{RecordNameToStr(record), RecordFileNameToStr(record), record.Offset,
                               record.Size};
@@ -80,7 +81,8 @@ TLoadResult LoadCampaign(const std::filesystem::path& path) {
         file.ReadAt(row.Offset, payload);
         scenario->Stream.Assign(std::move(payload));
 
-        TCampaignEntry entry = MakeEntry(std::move(row.Name), std::move(row.FileName), std::move(scenario));
+        TCampaignEntry entry =
+            MakeEntry(std::move(row.Name), std::move(row.FileName), std::move(scenario));
         entry.OffsetText = OffsetText(row.Offset);
         campaign.AppendEntry(std::move(entry));
     }

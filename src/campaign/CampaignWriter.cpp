@@ -17,8 +17,9 @@ std::string withThousands(std::int64_t value) {
 
 void checkLayoutFits(std::int64_t length) {
     if (length > CampaignFormat::MaxFileSize)
-        throw TCampaignError("The campaign would be " + withThousands(length) +
-                             " bytes long, more than the 2,147,483,647 bytes a campaign file can hold");
+        throw TCampaignError(
+            "The campaign would be " + withThousands(length) +
+            " bytes long, more than the 2,147,483,647 bytes a campaign file can hold");
 }
 
 } // namespace
@@ -46,8 +47,9 @@ TPayloadPiece TPayloadPiece::FromPath(std::filesystem::path path, std::int64_t l
 }
 
 std::int64_t TWriterEntry::Size() const {
-    return std::accumulate(Payload.begin(), Payload.end(), std::int64_t{0},
-                           [](std::int64_t sum, const TPayloadPiece& piece) { return sum + piece.Size(); });
+    return std::accumulate(
+        Payload.begin(), Payload.end(), std::int64_t{0},
+        [](std::int64_t sum, const TPayloadPiece& piece) { return sum + piece.Size(); });
 }
 
 std::string TitleForSave(std::string_view title, const std::filesystem::path& path,
@@ -104,8 +106,10 @@ void SaveCampaign(TCampaign& campaign, const std::filesystem::path& path, const 
     std::vector<TWriterEntry> entries;
     entries.reserve(campaign.Count());
     for (const auto& entry : campaign.Entries())
-        entries.push_back(TWriterEntry{entry.Name, entry.FileName,
-                                       {TPayloadPiece::FromMemory(entry.Scenario->Stream.Bytes())}});
+        entries.push_back(
+            TWriterEntry{entry.Name,
+                         entry.FileName,
+                         {TPayloadPiece::FromMemory(entry.Scenario->Stream.Bytes())}});
     WriteCampaign(path, TitleForSave(campaign.CampaignOptions().Title, path, codec), entries);
     campaign.UpdateOffsets();
 }

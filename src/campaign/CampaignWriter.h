@@ -28,7 +28,9 @@ struct TPayloadPiece {
     static TPayloadPiece FromPath(std::filesystem::path path, std::int64_t length);
 
     bool InMemory() const { return !File && Path.empty(); }
-    std::int64_t Size() const { return InMemory() ? static_cast<std::int64_t>(Memory.size()) : Length; }
+    std::int64_t Size() const {
+        return InMemory() ? static_cast<std::int64_t>(Memory.size()) : Length;
+    }
 };
 
 // One entry as the writer sees it: texts as raw bytes, and where its payload comes from.

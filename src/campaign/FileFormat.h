@@ -20,7 +20,9 @@ constexpr std::size_t FileNameWidth = 257;
 constexpr std::array<std::uint8_t, 4> Version = {'1', '.', '0', '0'};
 
 // Where the payload area starts for a campaign of count entries.
-constexpr std::int64_t PayloadStart(std::int64_t count) { return HeaderSize + RecordSize * count; }
+constexpr std::int64_t PayloadStart(std::int64_t count) {
+    return HeaderSize + RecordSize * count;
+}
 
 } // namespace CampaignFormat
 

@@ -32,7 +32,8 @@ void writeAll(int fd, const std::uint8_t* data, std::size_t size) {
 }
 
 void syncFolderOf(const std::filesystem::path& file) {
-    const auto folder = file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+    const auto folder =
+        file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -53,7 +54,9 @@ TInputFile::TInputFile(const std::filesystem::path& path) : m_path(path) {
     m_length = status.st_size;
 }
 
-TInputFile::~TInputFile() { ::close(m_fd); }
+TInputFile::~TInputFile() {
+    ::close(m_fd);
+}
 
 void TInputFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
     std::size_t done = 0;
@@ -75,8 +78,7 @@ TAtomicFile::TAtomicFile(const std::filesystem::path& target, TLinks links) : m_
     if (m_target.empty())
         throw CampaignErrors::CannotCreate(target.string());
     const auto folder = m_target.parent_path();
-    std::string pattern =
-        (folder / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    std::string pattern = (folder / ("." + m_target.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     m_fd = ::mkostemp(name.data(), O_CLOEXEC);
@@ -102,8 +104,9 @@ void TAtomicFile::CopyFrom(const TInputFile& source, std::int64_t offset, std::i
     off_t in = static_cast<off_t>(offset);
     std::int64_t left = length;
     while (left > 0) {
-        const ssize_t copied = ::copy_file_range(source.Descriptor(), &in, m_fd, nullptr,
-                                                 static_cast<std::size_t>(std::min<std::int64_t>(left, 1 << 30)), 0);
+        const ssize_t copied =
+            ::copy_file_range(source.Descriptor(), &in, m_fd, nullptr,
+                              static_cast<std::size_t>(std::min<std::int64_t>(left, 1 << 30)), 0);
         if (copied < 0 && errno == EINTR)
             continue;
         if (copied <= 0)
@@ -123,10 +126,13 @@ void TAtomicFile::CopyFrom(const TInputFile& source, std::int64_t offset, std::i
     }
 }
 
-bool TAtomicFile::replace() const { return ::rename(m_temporary.c_str(), m_target.c_str()) == 0; }
+bool TAtomicFile::replace() const {
+    return ::rename(m_temporary.c_str(), m_target.c_str()) == 0;
+}
 
 bool TAtomicFile::createNew() const {
-    if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_NOREPLACE) ==
+        0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;

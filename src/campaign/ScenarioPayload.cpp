@@ -25,8 +25,9 @@ TCampaignEntry entryFor(const std::filesystem::path& path, std::unique_ptr<TScen
 // Scenario lengths are signed 32-bit in a campaign file.
 std::int32_t scenarioLength(const TInputFile& file) {
     if (file.Length() > CampaignFormat::MaxFileSize)
-        throw TCampaignError("The file " + file.Path().string() +
-                             " is too large for a campaign: scenario files must be smaller than 2 GiB");
+        throw TCampaignError(
+            "The file " + file.Path().string() +
+            " is too large for a campaign: scenario files must be smaller than 2 GiB");
     return static_cast<std::int32_t>(file.Length());
 }
 
@@ -51,7 +52,9 @@ std::optional<TScenarioVersion> ParseVersionText(std::string_view text) {
     return std::nullopt;
 }
 
-std::int32_t FileSizeOf(const std::filesystem::path& path) { return scenarioLength(TInputFile(path)); }
+std::int32_t FileSizeOf(const std::filesystem::path& path) {
+    return scenarioLength(TInputFile(path));
+}
 
 std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path) {
     const TInputFile file(path);
@@ -63,7 +66,8 @@ std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path) {
     return scenario;
 }
 
-void AddScenarioFile(TCampaign& campaign, const std::filesystem::path& path, const TTextCodec& codec) {
+void AddScenarioFile(TCampaign& campaign, const std::filesystem::path& path,
+                     const TTextCodec& codec) {
     campaign.AppendEntry(entryFor(path, ReadScenarioFile(path), codec));
     campaign.UpdateOffsets();
 }
@@ -103,12 +107,14 @@ std::optional<TScenarioVersion> ReadScenarioVersion(TScenario& scenario) {
     scenario.Stream.Seek(0);
     if (count < bytes.size())
         return std::nullopt;
-    return ParseVersionText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return ParseVersionText(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 void StampScenarioVersion(TScenario& scenario, TScenarioVersion version) {
     if (scenario.Stream.Size() < 4)
-        throw TCampaignError("The scenario is shorter than four bytes and has no version text to set");
+        throw TCampaignError(
+            "The scenario is shorter than four bytes and has no version text to set");
     scenario.Stream.Seek(0);
     scenario.Stream.Write(VersionBytes(version));
     scenario.Stream.Seek(0);

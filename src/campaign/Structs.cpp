@@ -15,7 +15,8 @@ void TMemoryStream::Write(std::span<const std::uint8_t> bytes) {
     const std::size_t end = m_position + bytes.size();
     if (end > m_bytes.size())
         m_bytes.resize(end);
-    std::copy(bytes.begin(), bytes.end(), m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position));
+    std::copy(bytes.begin(), bytes.end(),
+              m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position));
     m_position = end;
 }
 

@@ -80,7 +80,8 @@ TTextCodec::TTextCodec(std::string codePage)
 TTextCodec::~TTextCodec() = default;
 
 std::string TTextCodec::ToUnicode(std::string_view raw) const {
-    return m_toUnicode->convert(raw, "\xEF\xBF\xBD", [](std::string_view) { return std::size_t{1}; });
+    return m_toUnicode->convert(raw, "\xEF\xBF\xBD",
+                                [](std::string_view) { return std::size_t{1}; });
 }
 
 std::string TTextCodec::FromUnicode(std::string_view utf8) const {

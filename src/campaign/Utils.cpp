@@ -11,13 +11,16 @@ template <std::size_t N> std::string fieldToStr(const std::array<std::uint8_t, N
     return std::string(field.begin(), end);
 }
 
-template <std::size_t N> void strToField(std::string_view text, std::array<std::uint8_t, N>& field) {
+template <std::size_t N>
+void strToField(std::string_view text, std::array<std::uint8_t, N>& field) {
     field.fill(0);
     const std::size_t count = std::min(text.size(), N);
     std::copy_n(text.begin(), count, field.begin());
 }
 
-bool isControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
+bool isControl(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
 
 } // namespace
 
@@ -67,11 +70,15 @@ std::string SafeFileName(std::string_view storedName, std::string_view fallback)
     return safe;
 }
 
-std::string HeaderTitleToStr(const TCampaignHeader& header) { return fieldToStr(header.Title); }
+std::string HeaderTitleToStr(const TCampaignHeader& header) {
+    return fieldToStr(header.Title);
+}
 void StrToHeaderTitle(std::string_view text, TCampaignHeader& header) {
     strToField(text, header.Title);
 }
-std::string RecordNameToStr(const TScenarioRecord& record) { return fieldToStr(record.Name); }
+std::string RecordNameToStr(const TScenarioRecord& record) {
+    return fieldToStr(record.Name);
+}
 void StrToRecordName(std::string_view text, TScenarioRecord& record) {
     strToField(text, record.Name);
 }

@@ -42,8 +42,9 @@ TArguments ParseArguments(const std::vector<std::string>& arguments, const TOpti
 }
 
 std::size_t ParseIndex(const std::string& text) {
-    const bool digits = !text.empty() && text.size() <= 9 &&
-                        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+    const bool digits =
+        !text.empty() && text.size() <= 9 &&
+        std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
     const std::size_t index = digits ? std::stoul(text) : 0;
     if (index == 0)
         throw TUsageError("not a scenario index: " + text);

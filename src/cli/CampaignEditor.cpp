@@ -32,7 +32,8 @@ void dropFront(std::vector<TPayloadPiece>& pieces, std::int64_t count) {
 TCampaignEditor::TCampaignEditor(std::filesystem::path campaign, const TTextCodec& codec, int)
     : m_path(std::move(campaign)), m_codec(codec) {}
 
-TCampaignEditor TCampaignEditor::Empty(const std::filesystem::path& campaign, const TTextCodec& codec) {
+TCampaignEditor TCampaignEditor::Empty(const std::filesystem::path& campaign,
+                                       const TTextCodec& codec) {
     return TCampaignEditor(campaign, codec, 0);
 }
 
@@ -43,20 +44,24 @@ TCampaignEditor::TCampaignEditor(const std::filesystem::path& campaign, const TT
     m_title = std::move(table.Title);
     m_entries.reserve(table.Entries.size());
     for (auto& row : table.Entries)
-        m_entries.push_back(TWriterEntry{std::move(row.Name), std::move(row.FileName),
-                                         {TPayloadPiece::FromFile(m_source, row.Offset, row.Size)}});
+        m_entries.push_back(
+            TWriterEntry{std::move(row.Name),
+                         std::move(row.FileName),
+                         {TPayloadPiece::FromFile(m_source, row.Offset, row.Size)}});
 }
 
 TWriterEntry TCampaignEditor::entryForFile(const std::filesystem::path& scenario) const {
     const std::string fileName = m_codec.FromUnicode(scenario.filename().string());
-    return TWriterEntry{NameWithoutExt(fileName), fileName,
+    return TWriterEntry{NameWithoutExt(fileName),
+                        fileName,
                         {TPayloadPiece::FromPath(scenario, FileSizeOf(scenario))}};
 }
 
 void TCampaignEditor::Insert(std::size_t position, const std::filesystem::path& scenario) {
     if (position > m_entries.size())
         throw std::out_of_range("position");
-    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(position), entryForFile(scenario));
+    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(position),
+                     entryForFile(scenario));
 }
 
 void TCampaignEditor::Remove(std::size_t index) {

@@ -23,7 +23,8 @@ std::string encodeToFit(const TTextCodec& codec, const std::string& utf8, std::s
         std::size_t end = start + 1;
         while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
             ++end;
-        const std::string character = codec.FromUnicode(std::string_view(utf8).substr(start, end - start));
+        const std::string character =
+            codec.FromUnicode(std::string_view(utf8).substr(start, end - start));
         if (encoded.size() + character.size() > width)
             break;
         encoded += character;
@@ -54,7 +55,8 @@ int RunCreate(const TCommandContext& context) {
     for (const auto& scenario : afterCampaign(context, 0))
         editor.Insert(editor.Count(), scenario);
     if (!context.Args.Has("--force") &&
-        std::filesystem::symlink_status(context.Campaign()).type() != std::filesystem::file_type::not_found)
+        std::filesystem::symlink_status(context.Campaign()).type() !=
+            std::filesystem::file_type::not_found)
         throw TCampaignError("the campaign already exists (--force replaces it)");
     editor.Save(context.Args.Has("--force"));
     return 0;
@@ -93,7 +95,8 @@ int RunReplace(const TCommandContext& context) {
 int RunMove(const TCommandContext& context) {
     TCampaignEditor editor(context.Campaign(), context.Codec);
     const auto& positional = context.Args.Positional;
-    editor.Move(EntryPosition(positional[1], editor.Count()), EntryPosition(positional[2], editor.Count()));
+    editor.Move(EntryPosition(positional[1], editor.Count()),
+                EntryPosition(positional[2], editor.Count()));
     editor.Save();
     return 0;
 }

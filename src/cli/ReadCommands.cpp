@@ -33,20 +33,22 @@ std::optional<std::string> versionAt(const TInputFile& file, const TTableEntry& 
 
 // Control characters in stored texts would steer the terminal; the table shows them as "?".
 std::string printable(std::string text) {
-    std::replace_if(text.begin(), text.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, '?');
+    std::replace_if(
+        text.begin(), text.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, '?');
     return text;
 }
 
 std::size_t displayWidth(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(
-        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
     std::array<std::size_t, 6> widths{};
     const auto fields = [](const TListRow& row) {
-        return std::array<const std::string*, 6>{&row.Index, &row.Name, &row.FileName,
+        return std::array<const std::string*, 6>{&row.Index,  &row.Name, &row.FileName,
                                                  &row.Offset, &row.Size, &row.Version};
     };
     for (const auto& row : rows)
@@ -118,8 +120,9 @@ int RunList(const TCommandContext& context) {
     for (std::size_t i = 0; i < table.Entries.size(); ++i) {
         const auto& entry = table.Entries[i];
         rows.push_back({std::to_string(i + 1), printable(context.Codec.ToUnicode(entry.Name)),
-                        printable(context.Codec.ToUnicode(entry.FileName)), OffsetText(entry.Offset),
-                        std::to_string(entry.Size), versionAt(file, entry).value_or("?")});
+                        printable(context.Codec.ToUnicode(entry.FileName)),
+                        OffsetText(entry.Offset), std::to_string(entry.Size),
+                        versionAt(file, entry).value_or("?")});
     }
     printTable(context.Out, rows);
     return 0;
@@ -131,7 +134,8 @@ int RunExtract(const TCommandContext& context) {
 
     std::vector<std::size_t> chosen;
     for (std::size_t i = 1; i < context.Args.Positional.size(); ++i) {
-        const std::size_t position = EntryPosition(context.Args.Positional[i], table.Entries.size());
+        const std::size_t position =
+            EntryPosition(context.Args.Positional[i], table.Entries.size());
         if (std::find(chosen.begin(), chosen.end(), position) == chosen.end())
             chosen.push_back(position);
     }
@@ -149,7 +153,8 @@ int RunExtract(const TCommandContext& context) {
     const bool force = context.Args.Has("--force");
     if (!force)
         for (const auto& target : targets)
-            if (std::filesystem::symlink_status(target).type() != std::filesystem::file_type::not_found)
+            if (std::filesystem::symlink_status(target).type() !=
+                std::filesystem::file_type::not_found)
                 throw TCampaignError(target.string() + " already exists (--force replaces it)");
 
     for (std::size_t i = 0; i < chosen.size(); ++i) {

@@ -1,4 +1,5 @@
 #include "CampaignCheck.h"
+
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,9 @@ std::vector<std::string> findingsOf(const std::string& sample) {
 }
 
 bool mentions(const std::vector<std::string>& findings, const std::string& text) {
-    return std::any_of(findings.begin(), findings.end(),
-                       [&](const std::string& finding) { return finding.find(text) != std::string::npos; });
+    return std::any_of(findings.begin(), findings.end(), [&](const std::string& finding) {
+        return finding.find(text) != std::string::npos;
+    });
 }
 
 } // namespace

@@ -131,9 +131,11 @@ TEST_F(CampaignFile, OtherVersionsAndShortFilesAreRejectedWithTheMessage) {
         const TLoadResult result = LoadCampaign(folder / "Wrong.cpn");
         ASSERT_TRUE(std::holds_alternative<TCampaignRejection>(result)) << version;
         EXPECT_EQ(std::get<TCampaignRejection>(result).Message,
-                  "The file Wrong.cpn is either not an Quorvane/Meltharn Campaign or an unsupported version.");
+                  "The file Wrong.cpn is either not an Quorvane/Meltharn Campaign or an "
+                  "unsupported version.");
     }
-    EXPECT_TRUE(std::holds_alternative<TCampaignRejection>(LoadCampaign(SampleFile("broken/short-header.cpn"))));
+    EXPECT_TRUE(std::holds_alternative<TCampaignRejection>(
+        LoadCampaign(SampleFile("broken/short-header.cpn"))));
     WriteBytes(folder / "Nothing.cpn", {});
     EXPECT_TRUE(std::holds_alternative<TCampaignRejection>(LoadCampaign(folder / "Nothing.cpn")));
 }
@@ -142,7 +144,8 @@ TEST_F(CampaignFile, ZeroOrNegativeCountIsAnEmptyCampaign) {
     auto bytes = ReadBytes(SampleFile("good/Camp.cpn"));
     for (const std::int32_t count : {0, -1, -2147483647 - 1}) {
         for (int i = 0; i < 4; ++i)
-            bytes[260 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(count) >> (8 * i));
+            bytes[260 + i] =
+                static_cast<std::uint8_t>(static_cast<std::uint32_t>(count) >> (8 * i));
         WriteBytes(folder / "C.cpn", bytes);
         const TCampaign campaign = loaded(folder / "C.cpn");
         EXPECT_EQ(campaign.Count(), 0u) << count;
@@ -172,12 +175,14 @@ TEST_F(CampaignFile, TextsFilledToTheBrimReadBackOneShorter) {
     campaign.ReplaceCampaignOptions(std::move(options));
     SaveCampaign(campaign, folder / "Brim.cpn");
 
-    EXPECT_EQ(std::filesystem::file_size(folder / "Brim.cpn"), 784u + 10u) << "nothing written outside a field";
+    EXPECT_EQ(std::filesystem::file_size(folder / "Brim.cpn"), 784u + 10u)
+        << "nothing written outside a field";
     const TCampaign back = loaded(folder / "Brim.cpn");
     EXPECT_EQ(back.CampaignOptions().Title, std::string(255, 't'));
     EXPECT_EQ(back.Entry(0).Name, std::string(254, 'n'));
     EXPECT_EQ(back.Entry(0).FileName, std::string(256, 'f'));
-    EXPECT_EQ(loaded(SampleFile("good/TitleFull.cpn")).CampaignOptions().Title, std::string(255, 'T'));
+    EXPECT_EQ(loaded(SampleFile("good/TitleFull.cpn")).CampaignOptions().Title,
+              std::string(255, 'T'));
 }
 
 TEST_F(CampaignFile, HostileNumbersEndAsStreamReadErrorWithoutAllocating) {
@@ -214,7 +219,8 @@ TEST_F(CampaignFile, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     // A scenario file that vanished before the save: the write fails half way.
     WriteBytes(folder / "Gone.scn", pattern(50));
     std::vector<TWriterEntry> entries;
-    entries.push_back({"Demo", "Demo.scn", {TPayloadPiece::FromMemory(std::span(before).subspan(784))}});
+    entries.push_back(
+        {"Demo", "Demo.scn", {TPayloadPiece::FromMemory(std::span(before).subspan(784))}});
     entries.push_back({"Gone", "Gone.scn", {TPayloadPiece::FromPath(folder / "Gone.scn", 50)}});
     std::filesystem::remove(folder / "Gone.scn");
     EXPECT_THROW(WriteCampaign(target, "Camp", entries), TCampaignError);
@@ -249,13 +255,15 @@ TEST_F(CampaignFile, SavingIntoAMissingFolderIsCannotCreate) {
 TEST_F(CampaignFile, ALayoutPastTwoGigabytesIsRefusedBeforeWriting) {
     WriteBytes(folder / "S.scn", pattern(4));
     std::vector<TWriterEntry> entries;
-    entries.push_back({"A", "A.scn", {TPayloadPiece::FromPath(folder / "S.scn", 2147483647 - 783)}});
+    entries.push_back(
+        {"A", "A.scn", {TPayloadPiece::FromPath(folder / "S.scn", 2147483647 - 783)}});
     WriteCampaign(folder / "Fits.cpn", "T", {}); // the header alone is fine
     try {
         WriteCampaign(folder / "Big.cpn", "T", entries);
         FAIL();
     } catch (const TCampaignError& error) {
-        EXPECT_NE(std::string(error.what()).find("2,147,483,647"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("2,147,483,647"), std::string::npos)
+            << error.what();
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "Big.cpn"));
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"Fits.cpn", "S.scn"}));

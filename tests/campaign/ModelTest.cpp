@@ -45,7 +45,8 @@ TEST(CampaignModel, OffsetsFollowTheTableAndEachOther) {
     campaign.InsertEntry(0, MakeEntry("C", "C.scn", scenarioOf(30)));
     campaign.UpdateOffsets();
     EXPECT_EQ(campaign.Entry(0).Name, "C");
-    EXPECT_EQ(campaign.Entry(1).Scenario->Offset, 1304 + 520 + 30) << "moved up by 520 plus the new size";
+    EXPECT_EQ(campaign.Entry(1).Scenario->Offset, 1304 + 520 + 30)
+        << "moved up by 520 plus the new size";
     expectBackToBack(campaign);
 
     campaign.MoveEntry(0, 2);

@@ -74,7 +74,8 @@ TEST_F(ScenarioPayload, AFileThatCannotBeOpenedChangesNothing) {
     EXPECT_EQ(campaign.Entry(0).Name, "A");
     EXPECT_EQ(campaign.Entry(0).OffsetText, "0310");
     EXPECT_EQ(bytesOf(*scenario), scenarioBytes(10, "1.11"));
-    EXPECT_THROW(AddScenarioFile(campaign, folder.Path()), TCampaignError) << "a folder is no scenario";
+    EXPECT_THROW(AddScenarioFile(campaign, folder.Path()), TCampaignError)
+        << "a folder is no scenario";
 }
 
 TEST_F(ScenarioPayload, ReplacingKeepsTheEntryObjectAndRederivesOffsets) {
@@ -132,12 +133,15 @@ TEST_F(ScenarioPayload, StampingChangesOnlyTheFirstFourBytes) {
     WriteBytes(folder / "T.scn", scenarioBytes(40, "1.11"));
     AddScenarioFile(campaign, folder / "S.scx");
     AddScenarioFile(campaign, folder / "T.scn");
-    const auto offsets = std::make_pair(campaign.Entry(0).Scenario->Offset, campaign.Entry(1).Scenario->Offset);
+    const auto offsets =
+        std::make_pair(campaign.Entry(0).Scenario->Offset, campaign.Entry(1).Scenario->Offset);
 
     StampScenarioVersion(*campaign.Entry(0).Scenario, TScenarioVersion::Game111);
     EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(0).Scenario), TScenarioVersion::Game111);
     EXPECT_EQ(campaign.Entry(0).Scenario->Size, 500);
-    EXPECT_EQ(std::make_pair(campaign.Entry(0).Scenario->Offset, campaign.Entry(1).Scenario->Offset), offsets);
+    EXPECT_EQ(
+        std::make_pair(campaign.Entry(0).Scenario->Offset, campaign.Entry(1).Scenario->Offset),
+        offsets);
 
     ExportScenario(*campaign.Entry(0).Scenario, folder / "Out.scx");
     auto expected = original;
@@ -161,5 +165,6 @@ TEST_F(ScenarioPayload, ExportReplacesAnExistingFileWhole) {
     ExportScenario(*campaign.Entry(0).Scenario, folder / "Out.scn");
     EXPECT_EQ(ReadBytes(folder / "Out.scn"), scenarioBytes(64, "1.11"));
     EXPECT_EQ(bytesOf(*campaign.Entry(0).Scenario), scenarioBytes(64, "1.11"));
-    EXPECT_THROW(ExportScenario(*campaign.Entry(0).Scenario, folder / "no" / "Out.scn"), TCampaignError);
+    EXPECT_THROW(ExportScenario(*campaign.Entry(0).Scenario, folder / "no" / "Out.scn"),
+                 TCampaignError);
 }

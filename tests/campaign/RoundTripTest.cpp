@@ -24,12 +24,14 @@ TCampaign randomCampaign(std::mt19937& random) {
     const int count = std::uniform_int_distribution<int>(0, 12)(random);
     for (int i = 0; i < count; ++i) {
         auto scenario = std::make_unique<TScenario>();
-        std::vector<std::uint8_t> bytes(std::uniform_int_distribution<std::size_t>(0, 3000)(random));
+        std::vector<std::uint8_t> bytes(
+            std::uniform_int_distribution<std::size_t>(0, 3000)(random));
         for (auto& b : bytes)
             b = static_cast<std::uint8_t>(random());
         scenario->Size = static_cast<std::int32_t>(bytes.size());
         scenario->Stream.Assign(std::move(bytes));
-        campaign.AppendEntry(MakeEntry(randomText(random, 254), randomText(random, 256), std::move(scenario)));
+        campaign.AppendEntry(
+            MakeEntry(randomText(random, 254), randomText(random, 256), std::move(scenario)));
     }
     campaign.UpdateOffsets();
     return campaign;

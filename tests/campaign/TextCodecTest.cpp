@@ -1,5 +1,6 @@
-#include "CampaignError.h"
 #include "TextCodec.h"
+
+#include "CampaignError.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 TEST(FormatSize, BytesKilobytesAndMegabytesCutAtTheirBounds) {
     const std::vector<std::pair<std::int64_t, std::string>> cases = {
-        {0, "0"},          {1023, "1023"},       {1024, "1 KB"},       {2047, "1 KB"},
-        {70000, "68 KB"},  {1048575, "1023 KB"}, {1048576, "1 MB"},    {5000000, "4 MB"},
-        {-5, "-5"},        {2147483647, "2047 MB"},
+        {0, "0"},         {1023, "1023"},          {1024, "1 KB"},    {2047, "1 KB"},
+        {70000, "68 KB"}, {1048575, "1023 KB"},    {1048576, "1 MB"}, {5000000, "4 MB"},
+        {-5, "-5"},       {2147483647, "2047 MB"},
     };
     for (const auto& [size, text] : cases)
         EXPECT_EQ(FormatSize(size), text) << size;
@@ -32,7 +32,8 @@ TEST(NameWithoutExt, DropsTheLastFourCharactersWithoutLookingForADot) {
 TEST(FixedFields, ReadUpToTheFirstZeroAndNeverTheLastByte) {
     TCampaignHeader header;
     StrToHeaderTitle(std::string(256, 'T'), header);
-    EXPECT_TRUE(std::all_of(header.Title.begin(), header.Title.end(), [](auto b) { return b == 'T'; }));
+    EXPECT_TRUE(
+        std::all_of(header.Title.begin(), header.Title.end(), [](auto b) { return b == 'T'; }));
     EXPECT_EQ(HeaderTitleToStr(header), std::string(255, 'T'));
 
     TScenarioRecord record;
@@ -43,7 +44,8 @@ TEST(FixedFields, ReadUpToTheFirstZeroAndNeverTheLastByte) {
 
     StrToRecordName("Demo", record);
     EXPECT_EQ(RecordNameToStr(record), "Demo");
-    EXPECT_TRUE(std::all_of(record.Name.begin() + 4, record.Name.end(), [](auto b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::all_of(record.Name.begin() + 4, record.Name.end(), [](auto b) { return b == 0; }));
 }
 
 TEST(FixedFields, LongerTextsAreCutToTheFieldAndNothingSpillsOver) {
