@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The program's own texts, used exactly as they stand.
+namespace AppTexts {
+
+inline const QString ApplicationTitle = QStringLiteral("Quorvane & Meltharn Brindlewick");
+inline const QString UntitledFileName = QStringLiteral("Untitled.cpn");
+
+inline QString WindowTitleFor(const QString& fileName) {
+    return ApplicationTitle + QStringLiteral(" - ") + fileName;
+}
+
+inline const QString ScreenTooSmall = QStringLiteral(
+    "Quorvane & Meltharn Brindlewick will only run on a screen size of 800 x 600 or greater.");
+inline const QString SaveQuestion =
+    QStringLiteral("Do you want to save any changes to the current Campaign?");
+
+inline const QString CampaignFilter = QStringLiteral("Campaigns|*.cpn|Expansion Campaigns|*.cpx");
+inline const QString ScenarioFilter = QStringLiteral("Scenarios|*.scn|Expansion Scenarios|*.scx");
+
+inline const QString ReplaceScenarioTitle = QStringLiteral("Replace Scenario With...");
+inline const QString InsertScenarioTitle = QStringLiteral("Insert Scenario...");
+inline const QString ExtractScenarioTitle = QStringLiteral("Save Scenario As...");
+
+} // namespace AppTexts

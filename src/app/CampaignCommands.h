@@ -1,0 +1,54 @@
+#pragma once
+
+#include "DialogService.h"
+#include "ScenarioListModel.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// What the campaign commands need of the main window besides the scenario list.
+class TCampaignWindow {
+public:
+    virtual ~TCampaignWindow() = default;
+    virtual QWidget* Owner() = 0;
+    virtual void SetCaption(const QString& caption) = 0;
+    // After the campaign was emptied or loaded: the folder tree is rebuilt, then the file
+    // list reloaded.
+    virtual void RebuildExplorer() = 0;
+};
+
+// New, Open, Save, Save As, the close question and the command-line open. The remembered file
+// name is the Open dialog's file name, as the window has always kept it.
+class TCampaignCommands {
+public:
+    TCampaignCommands(TScenarioListModel& list, const TTextCodec& codec, TDialogService& dialogs,
+                      TCampaignWindow& window);
+
+    void NewCampaign();
+    void NewItemClick();
+    void OpenItemClick();
+    // Both return whether the campaign was written.
+    bool SaveItemClick();
+    bool SaveAsItemClick();
+    // Whether the window may close.
+    bool FormCloseQuery();
+    void CommandLineOpen(const QStringList& arguments);
+
+    const QString& RememberedFileName() const { return m_openDialog.FileName; }
+
+private:
+    // Loads path; the open campaign, caption and remembered name change only on success.
+    bool load(const QString& path);
+    void save(const QString& path);
+    // Asks the save question; true when the caller may go on discarding the campaign.
+    bool savedOrDiscarded();
+
+    TScenarioListModel& m_list;
+    const TTextCodec& m_codec;
+    TDialogService& m_dialogs;
+    TCampaignWindow& m_window;
+    TFileDialog m_openDialog;
+    TFileDialog m_saveDialog;
+};

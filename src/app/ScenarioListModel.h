@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Campaign.h"
+#include "TextCodec.h"
+
+#include <QAbstractTableModel>
+
+// Shows the campaign's entries as the scenario list's four columns. The commands change the
+// campaign first and then tell the model what happened, once per command, so that adding a
+// thousand files updates the view once.
+class TScenarioListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { NameColumn, FileNameColumn, OffsetColumn, SizeColumn, ColumnCount };
+
+    TScenarioListModel(TCampaign& campaign, const TTextCodec& codec, QObject* parent = nullptr);
+
+    TCampaign& Campaign() { return m_campaign; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // Runs a change of the campaign's list and reports the rows it added or removed at
+    // `position`; the texts of every row are refreshed afterwards, since offsets move with
+    // any change. The report is made even when the change fails part way, so that the view
+    // always shows what the campaign holds.
+    template <typename Change> void Edit(int position, Change&& change);
+
+    // Replaces everything the view shows (a new or loaded campaign).
+    template <typename Change> void Reset(Change&& change) {
+        beginResetModel();
+        struct Finish {
+            TScenarioListModel& model;
+            ~Finish() {
+                model.m_rows = static_cast<int>(model.m_campaign.Count());
+                model.endResetModel();
+            }
+        } finish{*this};
+        change();
+    }
+
+private:
+    void reportChange(int position, int rowsBefore);
+
+    TCampaign& m_campaign;
+    const TTextCodec& m_codec;
+    int m_rows = 0;
+};
+
+template <typename Change> void TScenarioListModel::Edit(int position, Change&& change) {
+    struct Finish {
+        TScenarioListModel& model;
+        int position;
+        int rowsBefore;
+        ~Finish() { model.reportChange(position, rowsBefore); }
+    } finish{*this, position, m_rows};
+    change();
+}

@@ -1,0 +1,191 @@
+#include "ScenarioCommands.h"
+
+#include "CampaignError.h"
+#include "ExplorerSelection.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+#include "Utils.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString path(const std::filesystem::path& p) {
+    return QString::fromStdString(p.string());
+}
+
+std::vector<std::uint8_t> scenario(std::string_view version, std::size_t size) {
+    std::vector<std::uint8_t> bytes(size, 0x42);
+    std::copy(version.begin(), version.end(), bytes.begin());
+    return bytes;
+}
+
+} // namespace
+
+class ScenarioCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteBytes(folder / "A.scn", scenario("1.11", 100));
+        WriteBytes(folder / "B.scx", scenario("1.18", 200));
+        WriteBytes(folder / "C.scn", scenario("1.10", 300));
+    }
+
+    QString name(int row) const {
+        return list.data(list.index(row, 0), Qt::DisplayRole).toString();
+    }
+    QString offset(int row) const {
+        return list.data(list.index(row, 2), Qt::DisplayRole).toString();
+    }
+
+    TempFolder folder;
+    TTextCodec codec;
+    TCampaign campaign;
+    TScenarioListModel list{campaign, codec};
+    ScriptedDialogs dialogs;
+    TCommandState state;
+    TScenarioCommands commands{list, codec, dialogs, state, nullptr};
+};
+
+TEST_F(ScenarioCommands, AddingFilesAppendsThemInOrderWithOneUpdate) {
+    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
+    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx"), path(folder / "C.scn")});
+    EXPECT_EQ(inserted.count(), 1);
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(name(0), "A");
+    EXPECT_EQ(name(2), "C");
+    EXPECT_EQ(offset(0), "0720");
+    EXPECT_EQ(offset(1), "0784");
+    EXPECT_EQ(offset(2), "084C");
+}
+
+TEST_F(ScenarioCommands, AnUnreadableFileEndsTheAddKeepingTheOnesBefore) {
+    EXPECT_THROW(commands.AddFiles(
+                     {path(folder / "A.scn"), path(folder / "gone.scn"), path(folder / "B.scx")}),
+                 TCampaignError);
+    EXPECT_EQ(list.rowCount(), 1);
+    EXPECT_EQ(campaign.Count(), 1u);
+}
+
+TEST_F(ScenarioCommands, DroppedFilesAreTakenByTheirExtensionOnly) {
+    WriteBytes(folder / "Demo.SCX", scenario("1.18", 10));
+    WriteBytes(folder / "demo.scn", scenario("1.11", 10));
+    WriteText(folder / "notes.txt", "notes");
+    WriteText(folder / "README", "readme");
+    WriteText(folder / "archive.scn.bak", "old");
+    for (const char* name : {"Demo.SCX", "notes.txt", "demo.scn", "README", "archive.scn.bak"})
+        commands.FileDropperDrop(path(folder / name));
+    ASSERT_EQ(campaign.Count(), 2u);
+    EXPECT_EQ(name(0), "Demo");
+    EXPECT_EQ(name(1), "demo");
+}
+
+TEST_F(ScenarioCommands, RemoveTakesTheFocusedRowAndNothingWithoutOne) {
+    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
+    commands.RemoveItemClick(std::nullopt);
+    EXPECT_EQ(list.rowCount(), 2);
+    QSignalSpy removed(&list, &QAbstractItemModel::rowsRemoved);
+    commands.RemoveItemClick(0);
+    ASSERT_EQ(removed.count(), 1);
+    EXPECT_EQ(removed[0][1].toInt(), 0);
+    EXPECT_EQ(name(0), "B");
+    EXPECT_EQ(offset(0), "0310");
+    commands.RemoveItemClick(0);
+    EXPECT_EQ(list.rowCount(), 0);
+}
+
+TEST_F(ScenarioCommands, InsertAfterPutsTheNewEntryBeforeTheFocusedOne) {
+    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
+    dialogs.FileAnswers = {path(folder / "C.scn")};
+    commands.InsertItemClick(1);
+    EXPECT_EQ(dialogs.FileDialogs.back().Title, "Insert Scenario...");
+    EXPECT_EQ(dialogs.FileDialogs.back().Filter, "Scenarios|*.scn|Expansion Scenarios|*.scx");
+    ASSERT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(name(1), "C");
+    EXPECT_EQ(name(2), "B");
+    EXPECT_EQ(offset(0), "0720");
+
+    dialogs.FileAnswers = {std::nullopt};
+    commands.InsertItemClick(0);
+    EXPECT_EQ(list.rowCount(), 3) << "a cancelled dialog changes nothing";
+}
+
+TEST_F(ScenarioCommands, ReplaceReadsIntoTheFocusedEntry) {
+    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
+    dialogs.FileAnswers = {path(folder / "C.scn")};
+    commands.ReplaceItemClick(0);
+    EXPECT_EQ(dialogs.FileDialogs.back().Title, "Replace Scenario With...");
+    EXPECT_EQ(name(0), "C");
+    EXPECT_EQ(offset(1), OffsetText(264 + 2 * 520 + 300).c_str());
+    dialogs.FileAnswers = {path(folder / "missing.scn")};
+    EXPECT_THROW(commands.ReplaceItemClick(1), TCampaignError);
+    EXPECT_EQ(name(1), "B");
+}
+
+TEST_F(ScenarioCommands, SaveToFileSuggestsTheStoredNameMadeSafe) {
+    commands.AddFiles({path(folder / "A.scn")});
+    campaign.Entry(0).FileName = "../../etc/Evil.scn";
+    dialogs.FileAnswers = {path(folder / "Out.scn")};
+    commands.SaveScnItemClick(0);
+    EXPECT_EQ(dialogs.FileDialogs.back().FileName, "Evil.scn");
+    EXPECT_EQ(dialogs.FileDialogs.back().Title, "Save Scenario As...");
+    EXPECT_EQ(dialogs.FileDialogs.back().DefaultExtension, "scn");
+    EXPECT_EQ(ReadBytes(folder / "Out.scn"), scenario("1.11", 100));
+}
+
+TEST_F(ScenarioCommands, VersionsAreShownChosenAndStamped) {
+    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
+    commands.SetVersion(0, TScenarioVersion::Expansion118);
+    EXPECT_EQ(state.VersionText, "1.18");
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(0).Scenario), TScenarioVersion::Expansion118);
+
+    commands.ChooseVersion(TScenarioVersion::Trial110);
+    EXPECT_EQ(state.VersionText, "1.10");
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(1).Scenario), TScenarioVersion::Expansion118)
+        << "choosing only changes the caption";
+    commands.VersionBtnClick(1);
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(1).Scenario), TScenarioVersion::Trial110);
+    EXPECT_EQ(campaign.Entry(1).Scenario->Size, 200);
+}
+
+TEST(CommandEnabling, GroupsFollowTheRowsTheirListsReport) {
+    TCommandState state;
+    EXPECT_FALSE(state.AddEnabled);
+    EXPECT_FALSE(state.EntryEnabled);
+    EXPECT_EQ(state.VersionText, "1.11");
+
+    ExplorerListChanged(state, true);
+    EXPECT_TRUE(state.AddEnabled);
+    ExplorerListChanged(state, false);
+    EXPECT_FALSE(state.AddEnabled)
+        << "an unselected row disables even while another stays selected";
+    ExplorerListChanged(state, true);
+    ExplorerListExited(state);
+    EXPECT_FALSE(state.AddEnabled);
+
+    ScenarioListEntered(state, false);
+    EXPECT_FALSE(state.EntryEnabled);
+    ScenarioListEntered(state, true);
+    EXPECT_TRUE(state.EntryEnabled);
+    EXPECT_EQ(state.VersionText, "1.11") << "entering does not touch the version";
+
+    ScenarioListChanged(state, true, TScenarioVersion::Trial110);
+    EXPECT_EQ(state.VersionText, "1.10");
+    ScenarioListChanged(state, true, std::nullopt);
+    EXPECT_EQ(state.VersionText, "1.10") << "an unrecognised version keeps the previous text";
+    EXPECT_TRUE(state.EntryEnabled);
+    ScenarioListChanged(state, false, TScenarioVersion::Expansion118);
+    EXPECT_FALSE(state.EntryEnabled);
+    EXPECT_EQ(state.VersionText, "1.10");
+    ScenarioListEntered(state, true);
+    ScenarioListExited(state);
+    EXPECT_FALSE(state.EntryEnabled);
+}
+
+TEST(ExplorerSelection, FocusedItemUnlessTwoOrMoreAreSelected) {
+    EXPECT_EQ(ItemsToTake({std::nullopt, {}}), std::vector<int>{});
+    EXPECT_EQ(ItemsToTake({3, {}}), std::vector<int>{3});
+    EXPECT_EQ(ItemsToTake({3, {5}}), std::vector<int>{3});
+    EXPECT_EQ(ItemsToTake({3, {1, 4, 7}}), (std::vector<int>{1, 4, 7}));
+    EXPECT_EQ(ItemsToTake({std::nullopt, {1, 4}}), (std::vector<int>{1, 4}));
+}
