@@ -1,0 +1,28 @@
+#include "Application.h"
+
+#include "AppTexts.h"
+#include "DialogService.h"
+#include "ErrorText.h"
+
+#include <exception>
+
+TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
+    : QApplication(argc, argv), m_dialogs(dialogs) {
+    // The title is not made the display name: Qt would append it to every window title.
+    setApplicationName(QStringLiteral("brindlewick"));
+    setApplicationVersion(QStringLiteral("2.0"));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowError(QString::fromStdString(error.what()));
+    }
+    return false;
+}
+
+void TApplication::ShowError(const QString& text) {
+    m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(text), TMessageIcon::Error,
+                           TMessageButtons::Ok, activeWindow()});
+}
