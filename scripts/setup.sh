@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6test6 qt6-qpa-plugins libgl-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
   time
   shared-mime-info desktop-file-utils xdg-utils

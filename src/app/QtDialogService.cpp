@@ -41,10 +41,11 @@ QStringList NameFilters(const QString& filter) {
 
 TMessageAnswer TQtDialogService::ShowMessage(const TMessageRequest& request) {
     const bool question = request.Buttons == TMessageButtons::YesNoCancel;
-    QMessageBox box(request.Icon == TMessageIcon::Question ? QMessageBox::Question : QMessageBox::Critical,
-                    request.Caption, request.Text,
-                    question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
-                    request.Owner);
+    QMessageBox box(
+        request.Icon == TMessageIcon::Question ? QMessageBox::Question : QMessageBox::Critical,
+        request.Caption, request.Text,
+        question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
+        request.Owner);
     // Closing the box from its title bar counts as Cancel.
     box.setEscapeButton(question ? QMessageBox::Cancel : QMessageBox::Ok);
     switch (box.exec()) {

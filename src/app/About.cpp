@@ -1,0 +1,143 @@
+#include "About.h"
+
+#include "DialogFont.h"
+#include "MemoryStatus.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+constexpr const char* WebSite = "https://github.com/brindlewick/brindlewick";
+constexpr const char* ContactAddress = "brindlewick@users.noreply.github.com";
+
+QLabel* label(const QString& text, QWidget* parent, QPoint position) {
+    auto* textLabel = new QLabel(text, parent);
+    textLabel->move(position);
+    textLabel->adjustSize();
+    return textLabel;
+}
+
+} // namespace
+
+const QColor TAboutForm::HoverColor(128, 0, 128);
+const QColor TAboutForm::LinkColor(0, 0, 255);
+
+QString MemoryFigureText(std::uint64_t bytes, const QLocale& locale) {
+    QLocale grouping = locale;
+    grouping.setNumberOptions(grouping.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return grouping.toString(static_cast<qulonglong>(bytes / 1024)) + QStringLiteral(" KB");
+}
+
+TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About..."));
+    setFont(ProgramFont());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(377, 257);
+    setMouseTracking(true);
+
+    Icon = new QLabel(this);
+    Icon->setPixmap(QPixmap(QStringLiteral(":/pictures/about-emblem.png")));
+    Icon->move(8, 8);
+    Icon->adjustSize();
+
+    lQOR = label(QStringLiteral("Quorvane"), this, {56, 8});
+    lQOR->setFont(TitleFont(14));
+    lQOR->adjustSize();
+    lBrindlewick = label(QStringLiteral("Brindlewick"), this, {56, 24});
+    lBrindlewick->setFont(TitleFont(28));
+    lBrindlewick->adjustSize();
+    for (QLabel* title : {lQOR, lBrindlewick})
+        title->setAttribute(Qt::WA_TranslucentBackground);
+
+    lVer = label(QStringLiteral("Version 2.0"), this, {56, 88});
+    lNotice = label(QStringLiteral("Free software for the players and mod makers of both games."),
+                    this, {56, 104});
+    lComment = label(QStringLiteral("Comments and suggestions to:"), this, {56, 128});
+
+    imgEMail = new QLabel(this);
+    imgEMail->setPixmap(QPixmap(QStringLiteral(":/pictures/about-envelope.png")));
+    imgEMail->setGeometry(56, 152, 23, 15);
+    lEMail = label(QString::fromLatin1(ContactAddress), this, {84, 152});
+    QFont underlined = lEMail->font();
+    underlined.setUnderline(true);
+    lEMail->setFont(underlined);
+    lEMail->adjustSize();
+    for (QLabel* link : {imgEMail, lEMail}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->setMouseTracking(true);
+        link->installEventFilter(this);
+    }
+    setLinkColor(LinkColor);
+
+    Divider = new QFrame(this);
+    Divider->setGeometry(56, 176, 305, 2);
+    Divider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    lFreeMem = label(QStringLiteral("Memory available to Windows:"), this, {56, 184});
+    lMem = label(QStringLiteral("0KB"), this, {56, 184});
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setGeometry(288, 224, 75, 25);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+
+    Webber = new TGoToWeb(this);
+    Webber->Url = QString::fromLatin1(WebSite);
+    Webber->EMail = QString::fromLatin1(ContactAddress);
+    Webber->BrowserState = TBrowserState::gwMaximized;
+
+    FormCreate();
+}
+
+void TAboutForm::FormCreate() {
+    lMem->setText(MemoryFigureText(TotalPhysicalMemory()));
+    lMem->adjustSize();
+    // Right-aligned: the figure's right edge stays at 356 whatever its width.
+    lMem->move(356 - lMem->width(), 184);
+}
+
+bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lEMail || watched == imgEMail) {
+        // The link's own moves must not travel on to the dialog, which would take them for
+        // moves over its background.
+        if (event->type() == QEvent::MouseMove) {
+            lEMailMouseMove();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            lEMailClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAboutForm::mouseMoveEvent(QMouseEvent* event) {
+    // Moves over the other labels reach the dialog too; only its bare background counts.
+    if (!childAt(event->position().toPoint()))
+        FormMouseMove();
+    QDialog::mouseMoveEvent(event);
+}
+
+void TAboutForm::lEMailClick() {
+    Webber->GoToMail();
+}
+
+void TAboutForm::lEMailMouseMove() {
+    setLinkColor(HoverColor);
+}
+
+void TAboutForm::FormMouseMove() {
+    setLinkColor(LinkColor);
+}
+
+void TAboutForm::setLinkColor(const QColor& color) {
+    QPalette palette = lEMail->palette();
+    palette.setColor(QPalette::WindowText, color);
+    lEMail->setPalette(palette);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "GoToWeb.h"
+
+#include <QDialog>
+#include <QLocale>
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// "131,072 KB": physical memory in whole kilobytes with the locale's thousands separator,
+// counted in 64 bits so that machines with 4 GiB or more read right.
+QString MemoryFigureText(std::uint64_t bytes, const QLocale& locale = QLocale());
+
+// The About dialog: name, version, the contact link and the machine's memory.
+class TAboutForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutForm(QWidget* parent = nullptr);
+
+    QLabel* Icon;
+    QLabel* lQOR;
+    QLabel* lBrindlewick;
+    QLabel* lVer;
+    QLabel* lNotice;
+    QLabel* lComment;
+    QLabel* imgEMail;
+    QLabel* lEMail;
+    QFrame* Divider;
+    QLabel* lFreeMem;
+    QLabel* lMem;
+    QPushButton* OKBtn;
+    TGoToWeb* Webber;
+
+    static const QColor HoverColor;
+    static const QColor LinkColor;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void FormCreate();
+    void lEMailClick();
+    void lEMailMouseMove();
+    void FormMouseMove();
+    void setLinkColor(const QColor& color);
+};

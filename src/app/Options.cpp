@@ -1,0 +1,137 @@
+#include "Options.h"
+
+#include "Campaign.h"
+#include "DialogFont.h"
+#include "FileAssociations.h"
+#include "TextCodec.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+QPushButton* button(const QString& caption, QWidget* parent, const QRect& geometry) {
+    auto* pushButton = new QPushButton(caption, parent);
+    pushButton->setGeometry(geometry);
+    // No button of the dialog is its default (Enter) button.
+    pushButton->setAutoDefault(false);
+    pushButton->setDefault(false);
+    return pushButton;
+}
+
+QLabel* label(const QString& text, QWidget* parent, QPoint position) {
+    auto* textLabel = new QLabel(text, parent);
+    textLabel->move(position);
+    textLabel->adjustSize();
+    return textLabel;
+}
+
+// A 41 x 41 panel with a single border and the page's 32 x 32 icon in its middle.
+QFrame* iconPanel(QWidget* parent, const QString& picture, QLabel*& image) {
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(184, 8, 41, 41);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    image = new QLabel(panel);
+    image->setPixmap(QPixmap(picture));
+    image->setGeometry(4, 4, 32, 32);
+    image->setAlignment(Qt::AlignCenter);
+    return panel;
+}
+
+} // namespace
+
+TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Options"));
+    setFont(ProgramFont());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(433, 473);
+
+    OptionsBook = new QTabWidget(this);
+    OptionsBook->setGeometry(8, 8, 417, 425);
+
+    ProjectOptionsSheet = new QWidget;
+    OptionsBook->addTab(ProjectOptionsSheet, QStringLiteral("Project Options"));
+    CpnOpsPanel = iconPanel(ProjectOptionsSheet, QStringLiteral(":/pictures/options-campaign.png"),
+                            imgCpnOps);
+    lTitle = label(QStringLiteral("Campaign Title:"), ProjectOptionsSheet, {8, 56});
+    txtTitle = new QLineEdit(ProjectOptionsSheet);
+    txtTitle->setGeometry(8, 72, 393, 21);
+    gbDesc = new QGroupBox(QStringLiteral(" Description "), ProjectOptionsSheet);
+    gbDesc->setGeometry(8, 104, 393, 65);
+    lDesc1 = label(
+        QStringLiteral(
+            "Specify here a title if different from the actual Campaign filename, to revert from"),
+        gbDesc, {8, 24});
+    lDesc2 = label(QStringLiteral("using the title above, clear the whole box and leave empty."),
+                   gbDesc, {8, 40});
+
+    GeneralSheet = new QWidget;
+    OptionsBook->addTab(GeneralSheet, QStringLiteral("General"));
+    GeneralPanel =
+        iconPanel(GeneralSheet, QStringLiteral(":/pictures/options-general.png"), imgGeneral);
+    GroupBox1 = new QGroupBox(QStringLiteral(" File Associations "), GeneralSheet);
+    GroupBox1->setGeometry(8, 56, 393, 89);
+    CPNBtn = button(QStringLiteral("Associate Campaign files (*.cpn) with Brindlewick."), GroupBox1,
+                    {8, 24, 377, 25});
+    CPXBtn = button(QStringLiteral("Associate Expansion Campaign files (*.cpx) with Brindlewick."),
+                    GroupBox1, {8, 56, 377, 25});
+
+    OKBtn = button(QStringLiteral("&OK"), this, {192, 440, 75, 25});
+    CancelBtn = button(QStringLiteral("&Cancel"), this, {272, 440, 75, 25});
+    HelpBtn = button(QStringLiteral("&Help"), this, {352, 440, 75, 25});
+
+    OptionsBook->setCurrentWidget(ProjectOptionsSheet);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, &TOptionsForm::HelpRequested);
+    connect(CPNBtn, &QPushButton::clicked, this, &TOptionsForm::CPNBtnClick);
+    connect(CPXBtn, &QPushButton::clicked, this, &TOptionsForm::CPXBtnClick);
+}
+
+void TOptionsForm::Open(const QString& title) {
+    txtTitle->setText(title);
+}
+
+QString TOptionsForm::Title() const {
+    return txtTitle->text();
+}
+
+void TOptionsForm::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void TOptionsForm::CPNBtnClick() {
+    RegisterFileAssociation(TCampaignFileKind::Campaign, QCoreApplication::applicationFilePath());
+}
+
+void TOptionsForm::CPXBtnClick() {
+    RegisterFileAssociation(TCampaignFileKind::Expansion, QCoreApplication::applicationFilePath());
+}
+
+void RunOptionsDialog(TOptionsForm& form, TCampaign& campaign, const TTextCodec& codec) {
+    const std::string raw = campaign.CampaignOptions().Title;
+    const QString shown = QString::fromStdString(codec.ToUnicode(raw));
+    form.Open(shown);
+    if (form.exec() != QDialog::Accepted)
+        return;
+    auto options = std::make_unique<TCampaignOptions>();
+    // A title left as it was keeps its bytes, even those the code page cannot show.
+    options->Title = form.Title() == shown ? raw : codec.FromUnicode(form.Title().toStdString());
+    campaign.ReplaceCampaignOptions(std::move(options));
+}

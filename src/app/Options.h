@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+// The Options dialog: the campaign's own title, and the two buttons that make this program the
+// opener of campaign files. Laid out at fixed positions, as the dialog has always looked.
+class TOptionsForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TOptionsForm(QWidget* parent = nullptr);
+
+    // Puts the title into the box.
+    void Open(const QString& title);
+    QString Title() const;
+
+    QTabWidget* OptionsBook;
+    QWidget* ProjectOptionsSheet;
+    QWidget* GeneralSheet;
+    QFrame* CpnOpsPanel;
+    QLabel* imgCpnOps;
+    QLabel* lTitle;
+    QLineEdit* txtTitle;
+    QGroupBox* gbDesc;
+    QLabel* lDesc1;
+    QLabel* lDesc2;
+    QFrame* GeneralPanel;
+    QLabel* imgGeneral;
+    QGroupBox* GroupBox1;
+    QPushButton* CPNBtn;
+    QPushButton* CPXBtn;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QPushButton* HelpBtn;
+
+signals:
+    // The dialog's Help button: the window shows the manual's page about these options.
+    void HelpRequested();
+
+protected:
+    // Neither Enter nor Esc closes the dialog; only its buttons and its title bar do.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CPNBtnClick();
+    void CPXBtnClick();
+};
+
+class TCampaign;
+class TTextCodec;
+
+// Runs the dialog on the campaign's title. On OK the campaign gets new options holding the
+// typed title as it stands (an empty one is derived from the file name when saving); any
+// other ending leaves the campaign as it was.
+void RunOptionsDialog(TOptionsForm& form, TCampaign& campaign, const TTextCodec& codec);
