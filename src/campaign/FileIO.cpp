@@ -1,6 +1,7 @@
 #include "FileIO.h"
 
 #include "CampaignError.h"
+#include "TemporaryFiles.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -85,6 +86,7 @@ TAtomicFile::TAtomicFile(const std::filesystem::path& target, TLinks links) : m_
     if (m_fd < 0)
         throw CampaignErrors::CannotCreate(target.string());
     m_temporary = name.data();
+    m_cleanupSlot = TemporaryFiles::Register(name.data());
 }
 
 TAtomicFile::~TAtomicFile() {
@@ -92,6 +94,7 @@ TAtomicFile::~TAtomicFile() {
         ::close(m_fd);
     if (!m_committed)
         ::unlink(m_temporary.c_str());
+    TemporaryFiles::Unregister(m_cleanupSlot);
 }
 
 void TAtomicFile::Write(std::span<const std::uint8_t> bytes) {

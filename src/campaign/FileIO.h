@@ -59,5 +59,6 @@ private:
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;
     int m_fd = -1;
+    int m_cleanupSlot = -1;
     bool m_committed = false;
 };
