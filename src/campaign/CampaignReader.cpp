@@ -20,7 +20,7 @@ TCampaignRejected::TCampaignRejected(const std::string& fileName)
     : TCampaignError("The file " + fileName +
                      " is either not an Quorvane/Meltharn Campaign or an unsupported version.") {}
 
-TCampaignTable ReadCampaignTable(const TInputFile& file) {
+TCampaignHead ReadCampaignHead(const TInputFile& file) {
     const std::string fileName = FileNameOfPath(file.Path().string());
     if (file.Length() < CampaignFormat::HeaderSize)
         throw TCampaignRejected(fileName);
@@ -31,13 +31,14 @@ TCampaignTable ReadCampaignTable(const TInputFile& file) {
     if (header.Version != CampaignFormat::Version)
         throw TCampaignRejected(fileName);
 
-    TCampaignTable table;
-    table.Title = HeaderTitleToStr(header);
     const std::int64_t count = std::max<std::int64_t>(header.Count, 0);
     if (CampaignFormat::PayloadStart(count) > file.Length())
         throw CampaignErrors::StreamRead();
+    return {HeaderTitleToStr(header), count};
+}
 
-    table.Entries.reserve(static_cast<std::size_t>(count));
+void ForEachTableEntry(const TInputFile& file, std::int64_t count,
+                       const std::function<void(TTableEntry&&)>& visit) {
     std::vector<std::uint8_t> chunk;
     for (std::int64_t first = 0; first < count; first += RecordsPerRead) {
         const std::int64_t records = std::min(RecordsPerRead, count - first);
@@ -53,9 +54,18 @@ TCampaignTable ReadCampaignTable(const TInputFile& file) {
                               record.Size};
             if (!payloadInside(entry, file.Length()))
                 throw CampaignErrors::StreamRead();
-            table.Entries.push_back(std::move(entry));
+            visit(std::move(entry));
         }
     }
+}
+
+TCampaignTable ReadCampaignTable(const TInputFile& file) {
+    TCampaignHead head = ReadCampaignHead(file);
+    TCampaignTable table;
+    table.Title = std::move(head.Title);
+    table.Entries.reserve(static_cast<std::size_t>(head.Count));
+    ForEachTableEntry(file, head.Count,
+                      [&](TTableEntry&& entry) { table.Entries.push_back(std::move(entry)); });
     return table;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -28,6 +29,22 @@ struct TCampaignTable {
     std::string Title;
     std::vector<TTableEntry> Entries;
 };
+
+// The header: the title, and the number of records, already checked to fit in the file.
+struct TCampaignHead {
+    std::string Title;
+    std::int64_t Count = 0;
+};
+
+// Throws TCampaignRejected for a wrong version or a file shorter than the header, "Stream
+// read error" when the announced table does not fit in the file.
+TCampaignHead ReadCampaignHead(const TInputFile& file);
+
+// Visits the count records of the table in order, a chunk at a time, each checked to point at
+// a payload inside the file ("Stream read error" otherwise). Memory stays small whatever the
+// table's length.
+void ForEachTableEntry(const TInputFile& file, std::int64_t count,
+                       const std::function<void(TTableEntry&&)>& visit);
 
 // Reads the header and the entry table, and checks that every payload lies inside the file.
 // Throws TCampaignRejected for a wrong version, "Stream read error" for a table cut short or

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr std::size_t ListBlockRows = 4096;
+
 struct TListRow {
     std::string Index, Name, FileName, Offset, Size, Version;
 };
@@ -93,38 +95,46 @@ std::vector<std::filesystem::path> extractTargets(const TCampaignTable& table,
 
 } // namespace
 
+// Lists in two passes over the table, the first only checking it, so that a damaged table
+// prints nothing but the error and memory stays small however many scenarios there are.
 int RunList(const TCommandContext& context) {
     const TInputFile file(context.Campaign());
-    const TCampaignTable table = ReadCampaignTable(file);
-    const std::string title = context.Codec.ToUnicode(table.Title);
+    const TCampaignHead head = ReadCampaignHead(file);
+    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    const std::string title = context.Codec.ToUnicode(head.Title);
+    auto& out = context.Out;
+    std::int64_t index = 0;
 
     if (context.Args.Has("--json")) {
-        auto& out = context.Out;
-        out << "{\"title\": " << JsonString(title) << ", \"count\": " << table.Entries.size()
+        out << "{\"title\": " << JsonString(title) << ", \"count\": " << head.Count
             << ", \"scenarios\": [";
-        for (std::size_t i = 0; i < table.Entries.size(); ++i) {
-            const auto& entry = table.Entries[i];
+        ForEachTableEntry(file, head.Count, [&](TTableEntry&& entry) {
             const auto version = versionAt(file, entry);
-            out << (i ? ", " : "") << "{\"index\": " << i + 1
+            out << (index ? ", " : "");
+            out << "{\"index\": " << ++index
                 << ", \"name\": " << JsonString(context.Codec.ToUnicode(entry.Name))
                 << ", \"file_name\": " << JsonString(context.Codec.ToUnicode(entry.FileName))
                 << ", \"offset\": " << entry.Offset << ", \"size\": " << entry.Size
                 << ", \"version\": " << (version ? JsonString(*version) : "null") << "}";
-        }
+        });
         out << "]}\n";
         return 0;
     }
 
-    context.Out << "Title: " << printable(title) << "\n";
+    out << "Title: " << printable(title) << "\n";
+    // Rows are aligned a block at a time: a block's widths come from its own rows.
     std::vector<TListRow> rows{{"#", "Name", "File name", "Offset", "Size", "Version"}};
-    for (std::size_t i = 0; i < table.Entries.size(); ++i) {
-        const auto& entry = table.Entries[i];
-        rows.push_back({std::to_string(i + 1), printable(context.Codec.ToUnicode(entry.Name)),
+    ForEachTableEntry(file, head.Count, [&](TTableEntry&& entry) {
+        rows.push_back({std::to_string(++index), printable(context.Codec.ToUnicode(entry.Name)),
                         printable(context.Codec.ToUnicode(entry.FileName)),
                         OffsetText(entry.Offset), std::to_string(entry.Size),
                         versionAt(file, entry).value_or("?")});
-    }
-    printTable(context.Out, rows);
+        if (rows.size() == ListBlockRows) {
+            printTable(out, rows);
+            rows.clear();
+        }
+    });
+    printTable(out, rows);
     return 0;
 }
 
