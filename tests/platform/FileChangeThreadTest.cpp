@@ -1,4 +1,5 @@
 #include "FileChangeThread.h"
+#include "QtPrinters.h"
 #include "TempFolder.h"
 
 #include <QCoreApplication>

@@ -3,6 +3,7 @@
 #include "IDElements.h"
 #include "ItemFacts.h"
 #include "ShellNamespace.h"
+#include "QtPrinters.h"
 #include "TempFolder.h"
 
 #include <QFile>
