@@ -175,6 +175,30 @@ void ReportMissingFolderData(QWidget* parent) {
     reporter()(parent, LoadShellMessage(ShellMessages::CouldNotGetFolderData));
 }
 
+namespace {
+
+TErrorHandler& errorHandler() {
+    static TErrorHandler current = [](const std::exception& error) {
+        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
+                              ErrorBoxText(QString::fromUtf8(error.what())), QMessageBox::Ok);
+    };
+    return current;
+}
+
+} // namespace
+
+QString ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > u'.')
+        return message + u'.';
+    return message;
+}
+
+void HandleTopLevelError(const std::exception& error) { errorHandler()(error); }
+
+TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler) {
+    return std::exchange(errorHandler(), std::move(handler));
+}
+
 TMessageReporter SetMessageReporter(TMessageReporter replacement) {
     return std::exchange(reporter(), std::move(replacement));
 }

@@ -102,6 +102,15 @@ using TMessageReporter = std::function<void(QWidget* parent, const QString& text
 void ReportMissingFolderData(QWidget* parent);
 TMessageReporter SetMessageReporter(TMessageReporter reporter);
 
+// The program's top-level error handler: shows an error that ended a command. The
+// default shows the text in a modal error box captioned with the application's name;
+// the program installs its own.
+using TErrorHandler = std::function<void(const std::exception& error)>;
+void HandleTopLevelError(const std::exception& error);
+TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler);
+// The error box's text: a full stop is added when the last character sorts after ".".
+QString ErrorBoxText(const QString& message);
+
 // The hourglass cursor for the life of the object.
 class TWaitCursor {
 public:

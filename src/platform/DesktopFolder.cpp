@@ -43,7 +43,7 @@ int placeRank(TPlaceKind kind) {
 QString placeDisplayName(PCItemID element) {
     switch (IDElements::placeKindOf(element)) {
     case TPlaceKind::Home: return QStringLiteral("Home");
-    case TPlaceKind::Desktop: return QStringLiteral("Desktop");
+    case TPlaceKind::Desktop: return QStringLiteral("Desktop Folder");
     case TPlaceKind::FileSystem: return QStringLiteral("File System");
     default: break;
     }
@@ -104,8 +104,10 @@ int TDesktopFolder::CompareIDs(int column, PCItemID a, PCItemID b) const {
 }
 
 std::optional<std::uint32_t> TDesktopFolder::GetAttributesOf(PCItemID relative, std::uint32_t mask) const {
-    if (!relative || ElementCount(relative) == 0)
+    if (!relative)
         return std::nullopt;
+    if (ElementCount(relative) == 0)
+        return (SFGAO::FOLDER | SFGAO::HASSUBFOLDER | SFGAO::FILESYSANCESTOR) & mask;
     if (hasMore(relative)) {
         const auto parent = bindParent(*this, relative);
         if (!parent)
@@ -126,8 +128,13 @@ std::optional<std::uint32_t> TDesktopFolder::GetAttributesOf(PCItemID relative, 
 }
 
 std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative, std::uint32_t flags) const {
-    if (!relative || ElementCount(relative) == 0)
+    if (!relative)
         return std::nullopt;
+    if (ElementCount(relative) == 0) {
+        TStrRet desktop;
+        desktop.wide = (flags & SHGDN::FORPARSING) ? QString() : QStringLiteral("Desktop");
+        return desktop;
+    }
     if (hasMore(relative)) {
         const auto parent = bindParent(*this, relative);
         if (!parent)

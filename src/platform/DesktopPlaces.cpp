@@ -56,7 +56,7 @@ std::vector<TDesktopPlace> DesktopPlaces(const QString& mountsFile) {
     const QByteArray desktop =
         QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     if (!desktop.isEmpty() && desktop != home && existingDirectory(desktop))
-        places.push_back({TPlaceKind::Desktop, desktop, QStringLiteral("Desktop")});
+        places.push_back({TPlaceKind::Desktop, desktop, QStringLiteral("Desktop Folder")});
     places.push_back({TPlaceKind::FileSystem, QByteArray("/"), QStringLiteral("File System")});
     QFile mounts(mountsFile);
     if (mounts.open(QIODevice::ReadOnly)) {

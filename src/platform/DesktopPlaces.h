@@ -14,7 +14,8 @@ struct TDesktopPlace {
     QString displayName;
 };
 
-// The desktop's places as they stand now: the home folder, the desktop folder when it
+// The desktop's places as they stand now (the desktop itself is the root and is called
+// "Desktop"; its XDG desktop directory is the place "Desktop Folder"): the home folder, the desktop folder when it
 // exists apart from home, "File System" and every volume mounted below /media, /run/media
 // or /mnt (read from the mount table at mountsFile).
 std::vector<TDesktopPlace> DesktopPlaces(const QString& mountsFile = QStringLiteral("/proc/self/mounts"));

@@ -62,7 +62,7 @@ protected:
 TEST_F(FileChangeThreadTest, OneNoticeRunsTheHandlerOnTheGuiThreadThenFreesItself) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
-    settle(50);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
     temp.makeFile(QStringLiteral("new.scn"));
     ASSERT_TRUE(waitFor([&] { return calls.count > 0; }));
     EXPECT_TRUE(calls.onGuiThread);
@@ -90,7 +90,7 @@ TEST_F(FileChangeThreadTest, MissingFolderEndsAtOnceWithoutCallback) {
 TEST_F(FileChangeThreadTest, TerminatedWatcherNeverCallsBack) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
-    settle(30);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
     watcher->Terminate();
     temp.makeFile(QStringLiteral("after.scn"));
     EXPECT_TRUE(waitFor([&] { return watcher.isNull(); }, 1000));
@@ -100,7 +100,7 @@ TEST_F(FileChangeThreadTest, TerminatedWatcherNeverCallsBack) {
 TEST_F(FileChangeThreadTest, ChangeDuringTheLastWaitStillGivesNoCallback) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
-    settle(30);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
     // The change reaches the worker before the GUI thread looks at its events again; the
     // terminate request set now must still win.
     temp.makeFile(QStringLiteral("race.scn"));
@@ -113,7 +113,7 @@ TEST_F(FileChangeThreadTest, ChangeDuringTheLastWaitStillGivesNoCallback) {
 TEST_F(FileChangeThreadTest, DirNameKindIgnoresFilesButSeesFolders) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = watch(temp.path(), static_cast<ChangeKinds>(TChangeKind::DirName), calls);
-    settle(30);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
     temp.makeFile(QStringLiteral("file.txt"));
     settle(100);
     EXPECT_EQ(calls.count, 0);
@@ -124,8 +124,8 @@ TEST_F(FileChangeThreadTest, DirNameKindIgnoresFilesButSeesFolders) {
 TEST_F(FileChangeThreadTest, DeletingTheWatchedFolderIsANotice) {
     Calls calls;
     const QString folder = temp.makeFolder(QStringLiteral("doomed"));
-    watch(folder, static_cast<ChangeKinds>(TChangeKind::DirName), calls);
-    settle(30);
+    QPointer<TFileChangeThread> watcher = watch(folder, static_cast<ChangeKinds>(TChangeKind::DirName), calls);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
     ASSERT_TRUE(QDir(folder).removeRecursively());
     EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
 }
