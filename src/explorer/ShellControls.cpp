@@ -151,6 +151,12 @@ TIconIndexes GetIconIndexes(PCItemID absolute) {
     return indexes;
 }
 
+TIconIndexes WithOpenFallback(TIconIndexes indexes) {
+    if (indexes.open == 0 && indexes.normal != 0)
+        indexes.open = indexes.normal;
+    return indexes;
+}
+
 TImageListRef SetupImageLists(TImageListSize size) {
     TImageListRef ref;
     ref.list = &TSystemImageList::instance();

@@ -85,6 +85,8 @@ struct TIconIndexes {
 };
 // Indexes into the shared icon list for an absolute item, -1 when it cannot be read.
 TIconIndexes GetIconIndexes(PCItemID absolute);
+// The callers' rule: an open index of 0 beside another normal index means "no open icon".
+TIconIndexes WithOpenFallback(TIconIndexes indexes);
 
 enum class TImageListSize { Small, Large };
 // Attaches the shared icon list at the system's small or large icon size.

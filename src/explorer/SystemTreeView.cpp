@@ -253,9 +253,7 @@ TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDL
     }
     node->setFlags(flags);
 
-    TIconIndexes icons = GetIconIndexes(data.AbsoluteID);
-    if (icons.open == 0 && icons.normal != 0)
-        icons.open = icons.normal;
+    const TIconIndexes icons = WithOpenFallback(GetIconIndexes(data.AbsoluteID));
     const bool folderItem = attributes & SFGAO::FOLDER;
     const int image = folderItem ? icons.normal : icons.open;
     const int selected = icons.open;
@@ -320,13 +318,15 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
     }
     if (node->Data->Populated)
         return node->childCount() > 0;
-    ++m_populating;
     bool answer;
     if (node->parent() || m_rootFolder != TRootFolder::rfDesktop) {
         const TShellFolderRef folder = node->Data->ParentFolder->BindToObject(node->Data->RelativeID);
         if (!folder) {
-            --m_populating;
-            throw EShellError(LoadShellMessage(ShellMessages::CouldNotFindFolder).toStdString());
+            // The folder went away since it was listed. The error goes to the top-level
+            // handler here rather than up through the item view's signal handling.
+            node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+            HandleTopLevelError(EShellError(QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
+            return false;
         }
         node->Data->Populated = true;
         answer = populateNode(folder, node);
@@ -338,7 +338,6 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
         TUpdateBracket bracket(this);
         node->sortChildren(0, Qt::AscendingOrder);
     }
-    --m_populating;
     if (answer && OnPopulated)
         OnPopulated(this, node);
     if (!answer)
@@ -355,17 +354,7 @@ void TSystemTreeView::handleExpanded(QTreeWidgetItem* item) {
     auto* node = static_cast<TTreeNode*>(item);
     if (!node->Data || node->Data->Populated)
         return;
-    bool allowed = false;
-    try {
-        allowed = prepareExpand(node);
-    } catch (const std::exception& error) {
-        // A folder that vanished since it was listed: say so and leave it closed.
-        node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-        node->setExpanded(false);
-        HandleTopLevelError(error);
-        return;
-    }
-    if (!allowed)
+    if (!prepareExpand(node))
         node->setExpanded(false);
 }
 
@@ -682,6 +671,15 @@ void TSystemTreeView::handleItemChanged(QTreeWidgetItem* item, int column) {
 }
 
 // --- mouse --------------------------------------------------------------------------------
+
+void TSystemTreeView::mousePressEvent(QMouseEvent* event) {
+    // A right press selects only with RightClickSelect; the shell menu selects on release.
+    if (event->button() == Qt::RightButton && !m_rightClickSelect) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
 
 void TSystemTreeView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::RightButton) {

@@ -87,6 +87,8 @@ public:
     void SetSortType(TTreeSortType type) { m_sortType = type; }
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    bool RightClickSelect() const { return m_rightClickSelect; }
+    void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
     QColor Color() const { return m_color; }
     void SetColor(const QColor& color);
 
@@ -122,6 +124,7 @@ public:
     bool ChangeTimerRunning() const { return m_changeTimer.isActive(); }
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -156,6 +159,7 @@ private:
     bool m_checkboxes = false;
     bool m_autoscroll = false;
     bool m_readOnly = false;
+    bool m_rightClickSelect = false;
     QString m_fileMask;
     TMaskList m_maskList;
     TTreeSortType m_sortType = TTreeSortType::stNone;
@@ -171,5 +175,4 @@ private:
     bool m_destroyingWindow = false;
     bool m_destroying = false;
     bool m_settingText = false;
-    int m_populating = 0;
 };

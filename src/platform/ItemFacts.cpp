@@ -26,7 +26,15 @@ QString TypeNameOfPath(const QString& path, bool isDirectory) {
     static const QMimeDatabase database;
     if (isDirectory)
         return describe(database.mimeTypeForName(QStringLiteral("inode/directory")));
-    return describe(database.mimeTypeForFile(path, QMimeDatabase::MatchExtension));
+    const QMimeType type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    if (!type.isDefault())
+        return describe(type);
+    // A type the database does not know is named after its extension, as "SCX File".
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot > slash + 1 && dot < path.size() - 1)
+        return path.mid(dot + 1).toUpper() + QStringLiteral(" File");
+    return QStringLiteral("File");
 }
 
 std::uint32_t FindAttributesOf(const QByteArray& path, const TFileFacts& facts) {

@@ -91,6 +91,14 @@ TEST(GetIconIndexes, FoldersHaveAnOpenIconFilesShareOne) {
     EXPECT_EQ(GetIconIndexes(desktop->ParseDisplayName(temp.path(QStringLiteral("a.txt")))).open, a.open);
 }
 
+TEST(GetIconIndexes, OpenZeroBesideAnotherNormalFallsBack) {
+    const TIconIndexes fallback = WithOpenFallback({5, 0});
+    EXPECT_EQ(fallback.normal, 5);
+    EXPECT_EQ(fallback.open, 5);
+    EXPECT_EQ(WithOpenFallback({0, 0}).open, 0);
+    EXPECT_EQ(WithOpenFallback({5, 7}).open, 7);
+}
+
 TEST(SetupImageLists, SharesOneListAtTwoSizes) {
     const TImageListRef small = SetupImageLists(TImageListSize::Small);
     const TImageListRef large = SetupImageLists(TImageListSize::Large);

@@ -401,6 +401,53 @@ TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
     EXPECT_TRUE(shown.isEmpty());
 }
 
+TEST_F(SystemListViewTest, InPlaceRenameOnlyWhenNotReadOnly) {
+    temp.makeFile(QStringLiteral("old.scn"));
+    temp.makeFile(QStringLiteral("taken.scn"));
+    list->SetReadOnly(true);
+    show(temp.path());
+    list->SortDefault();
+    const QModelIndex first = list->Model()->index(0, 0);
+    EXPECT_FALSE(list->Model()->flags(first) & Qt::ItemIsEditable);
+    EXPECT_FALSE(list->Model()->setData(first, QStringLiteral("new.scn"), Qt::EditRole));
+    list->SetReadOnly(false);
+    EXPECT_TRUE(list->Model()->flags(first) & Qt::ItemIsEditable);
+    EXPECT_FALSE(list->Model()->setData(first, QStringLiteral("taken.scn"), Qt::EditRole));
+    EXPECT_EQ(list->Item(0)->Caption, QStringLiteral("old.scn"));
+    ASSERT_TRUE(list->Model()->setData(first, QStringLiteral("new.scn"), Qt::EditRole));
+    EXPECT_EQ(list->Item(0)->Caption, QStringLiteral("new.scn"));
+    EXPECT_EQ(list->GetItemPath(list->Item(0)), temp.path(QStringLiteral("new.scn")));
+    EXPECT_TRUE(QFile::exists(temp.path(QStringLiteral("new.scn"))));
+    EXPECT_FALSE(QFile::exists(temp.path(QStringLiteral("old.scn"))));
+    EXPECT_EQ(list->FindItemByID(list->Item(0)->Data->RelativeID), list->Item(0));
+}
+
+TEST_F(SystemListViewTest, ReportViewPaintsIconsAndTextsInTheirColumns) {
+    temp.makeFile(QStringLiteral("picture.scn"), 2048);
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(600, 200);
+    list->show();
+    show(temp.path());
+    QApplication::processEvents();
+    auto* view = static_cast<QTreeView*>(list->CurrentView());
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect row = view->visualRect(list->Model()->index(0, 0));
+    const QColor background = image.pixelColor(row.right(), row.bottom() + 20);
+    auto differs = [&](int left, int right) {
+        for (int x = left; x < right; ++x)
+            for (int y = row.center().y() - 3; y <= row.center().y() + 3; ++y)
+                if (image.pixelColor(x, y) != background)
+                    return true;
+        return false;
+    };
+    const int iconSize = SetupImageLists(TImageListSize::Small).iconSize;
+    EXPECT_TRUE(differs(row.left(), row.left() + iconSize + 4));                 // the icon
+    const QRect size = view->visualRect(list->Model()->index(0, 1));
+    EXPECT_TRUE(differs(size.center().x(), size.right()));                      // right-aligned "3 KB"
+    EXPECT_FALSE(differs(size.left() + 1, size.left() + 6));
+    EXPECT_EQ(list->Item(0)->SubItems[0], QStringLiteral("3 KB"));
+}
+
 TEST(Autoscroll, StepsNearTheEdges) {
     const QSize size(200, 100);
     EXPECT_EQ(AutoscrollStep({100, 5}, size, 12, false, false).dy, -1);

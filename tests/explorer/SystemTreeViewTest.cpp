@@ -5,7 +5,10 @@
 #include "SystemTreeView.h"
 #include "TempFolder.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -319,6 +322,55 @@ TEST_F(SystemTreeViewTest, InPlaceRenameGoesToTheFileSystem) {
     EXPECT_EQ(tree->GetNodePath(node), temp.path(QStringLiteral("new")));
     tree->ExpandNode(node);
     EXPECT_EQ(tree->GetNodePath(node->Child(0)), temp.path(QStringLiteral("new/sub")));
+}
+
+TEST_F(SystemTreeViewTest, ExpandingAVanishedFolderReportsAndLeavesItClosed) {
+    temp.makeFolder(QStringLiteral("gone/child"));
+    makeTree(false);
+    TTreeNode* gone = childNamed(tree->RootNode(), "gone");
+    ASSERT_NE(gone, nullptr);
+    ASSERT_TRUE(QDir(temp.path(QStringLiteral("gone"))).removeRecursively());
+    QStringList errors;
+    const TErrorHandler previous =
+        SetTopLevelErrorHandler([&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
+    gone->setExpanded(true);
+    SetTopLevelErrorHandler(previous);
+    EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open folder ") + temp.path(QStringLiteral("gone"))});
+    EXPECT_FALSE(gone->isExpanded());
+    EXPECT_EQ(gone->childCount(), 0);
+    EXPECT_EQ(gone->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+}
+
+TEST_F(SystemTreeViewTest, RightButtonSelectsTheNodeAndShowsItsMenu) {
+    temp.makeFolder(QStringLiteral("first"));
+    temp.makeFolder(QStringLiteral("second"));
+    makeTree(false);
+    form.resize(300, 300);
+    tree->resize(300, 300);
+    form.show();
+    QApplication::processEvents();
+    QStringList shown;
+    auto closeMenu = [&shown] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : popup->actions())
+                shown << action->text();
+            popup->close();
+        }
+    };
+    TTreeNode* second = childNamed(tree->RootNode(), "second");
+    const QPoint point = tree->visualItemRect(second).center();
+    QTimer::singleShot(100, closeMenu);
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, point);
+    EXPECT_EQ(tree->Selected(), second);
+    EXPECT_TRUE(shown.contains(QStringLiteral("&Open")));
+
+    tree->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
+    shown.clear();
+    QTimer::singleShot(100, closeMenu);
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(tree->RootNode()).center());
+    Settle(200);
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(tree->Selected(), second);
 }
 
 TEST(DefaultTreeCompare, AbsentNodesAndNodesWithoutData) {

@@ -130,6 +130,16 @@ TEST_F(FileChangeThreadTest, DeletingTheWatchedFolderIsANotice) {
     EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
 }
 
+TEST_F(FileChangeThreadTest, SubtreeWatchSeesChangesBelow) {
+    const QString deep = temp.makeFolder(QStringLiteral("a/b"));
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = TFileChangeThread::Create(temp.path(), true, kAllKinds);
+    watcher->SetOnTerminate([&calls](TFileChangeThread*) { ++calls.count; });
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    temp.makeFile(QStringLiteral("a/b/deep.scn"));
+    EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
+}
+
 TEST(InotifyMask, KindsMapToEvents) {
     EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::FileName)) & IN_CREATE);
     EXPECT_FALSE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::FileName)) & IN_MODIFY);

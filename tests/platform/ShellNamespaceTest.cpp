@@ -170,6 +170,13 @@ TEST_F(ShellNamespace, FindDataAndTypeName) {
     EXPECT_EQ(AttributeLetters(SHGetFindData(hidden)->attributes), QStringLiteral("RH"));
 }
 
+TEST_F(ShellNamespace, UnknownTypesAreNamedAfterTheirExtension) {
+    EXPECT_EQ(TypeNameOfPath(QStringLiteral("/x/campaign.qzx"), false), QStringLiteral("QZX File"));
+    EXPECT_EQ(TypeNameOfPath(QStringLiteral("/x/noextension"), false), QStringLiteral("File"));
+    EXPECT_EQ(TypeNameOfPath(QStringLiteral("/x/.qzx"), false), QStringLiteral("File"));
+    EXPECT_NE(TypeNameOfPath(QStringLiteral("/x/readme.txt"), false), QStringLiteral("TXT File"));
+}
+
 TEST_F(ShellNamespace, SpecialFoldersMapToRealPlaces) {
     EXPECT_EQ(IDListSize(SHGetSpecialFolderLocation(CSIDL::DESKTOP)), 2u);
     EXPECT_EQ(SHGetPathFromIDList(SHGetSpecialFolderLocation(CSIDL::DRIVES)), QStringLiteral("/"));

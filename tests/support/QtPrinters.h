@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 
 // Readable failure messages for Qt values in GoogleTest assertions.
