@@ -10,12 +10,24 @@
 #include <string>
 #include <vector>
 
-// A folder of its own for one test, removed with everything in it when the test ends.
+#ifdef QT_CORE_LIB
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#endif
+
+// A folder of its own for one test, below the test home when there is one, removed with
+// everything in it when the test ends.
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "brindlewick-XXXXXX").string();
+        const char* home = std::getenv("HOME");
+        const std::filesystem::path base =
+            home && std::filesystem::is_directory(home) ? std::filesystem::path(home)
+                                                        : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "tmp-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("mkdtemp failed");
         m_path = pattern;
@@ -38,6 +50,30 @@ public:
         std::sort(names.begin(), names.end());
         return names;
     }
+
+#ifdef QT_CORE_LIB
+    QString path() const { return QString::fromStdString(m_path.string()); }
+    QString path(const QString& relative) const { return path() + u'/' + relative; }
+
+    // A file of size bytes (its folders made as needed); returns its full path.
+    QString makeFile(const QString& relative, qint64 size = 0) const {
+        const QString full = path(relative);
+        QDir().mkpath(QFileInfo(full).path());
+        QFile file(full);
+        if (!file.open(QIODevice::WriteOnly))
+            throw std::runtime_error("cannot create " + full.toStdString());
+        if (size > 0)
+            file.write(QByteArray(size, 'x'));
+        return full;
+    }
+
+    QString makeFolder(const QString& relative) const {
+        const QString full = path(relative);
+        if (!QDir().mkpath(full))
+            throw std::runtime_error("cannot create " + full.toStdString());
+        return full;
+    }
+#endif
 
 private:
     std::filesystem::path m_path;

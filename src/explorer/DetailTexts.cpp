@@ -1,0 +1,56 @@
+#include "DetailTexts.h"
+
+#include <QFile>
+#include <QLocale>
+
+#include <cmath>
+
+#include <sys/stat.h>
+
+QString GroupThousands(const QString& digits) {
+    if (digits.size() < 4)
+        return digits;
+    QString grouped;
+    grouped.reserve(digits.size() + digits.size() / 3);
+    const qsizetype firstGroup = digits.size() % 3;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (i - firstGroup) % 3 == 0)
+            grouped += u',';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+QString SizeText(std::int64_t size) {
+    const long double kilobytes = (static_cast<long double>(size) + 1023.0L) / 1024.0L;
+    const auto rounded = static_cast<long long>(std::floor(kilobytes + 0.5L));
+    return GroupThousands(QString::number(rounded)) + QStringLiteral(" KB");
+}
+
+QString ModifiedText(const QDateTime& lastWrite) {
+    if (!lastWrite.isValid())
+        return {};
+    // One locale object for all items: building it per item is the slow part.
+    static const QLocale locale;
+    const QDateTime local = lastWrite.toLocalTime();
+    return locale.toString(local.date(), QLocale::ShortFormat) + u' ' +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
+bool IsDriveRoot(const QString& path) {
+    if (path == QLatin1String("/"))
+        return true;
+    QString trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith(u'/'))
+        trimmed.chop(1);
+    const QByteArray native = QFile::encodeName(trimmed);
+    const qsizetype slash = native.lastIndexOf('/');
+    if (slash < 0)
+        return false;
+    const QByteArray parent = slash == 0 ? QByteArray("/") : native.left(slash);
+    struct stat self {};
+    struct stat above {};
+    if (::stat(native.constData(), &self) != 0 || ::stat(parent.constData(), &above) != 0)
+        return false;
+    return self.st_dev != above.st_dev;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+// Makes one widget accept files dragged from other programs and hands each dropped path to
+// OnDrop, one call per file, in the order the drag lists them. Dropped folders are ignored,
+// or with AllowDir opened (and with SubFolders walked all the way down), skipping every
+// name that begins with ".". Drags that start inside this program are left to the widget.
+class TFileDropper : public QObject {
+    Q_OBJECT
+public:
+    using TOnDrop = std::function<void(TFileDropper* sender, const QString& filename)>;
+
+    explicit TFileDropper(QObject* owner = nullptr);
+
+    QWidget* DropSite() const { return m_dropSite; }
+    void SetDropSite(QWidget* site) { m_dropSite = site; }
+    bool AllowDir() const { return m_allowDir; }
+    void SetAllowDir(bool allow) { m_allowDir = allow; }
+    bool SubFolders() const { return m_subFolders; }
+    void SetSubFolders(bool walk) { m_subFolders = walk; }
+    TOnDrop OnDrop;
+
+    // Installs the hook on the drop site; called once the properties are set. Without a
+    // drop site it does nothing.
+    void Loaded();
+
+    // Delivers the dropped paths as a drop does. An error raised by OnDrop ends the
+    // delivery and goes to the program's top-level error handler.
+    void DeliverDrop(const QStringList& paths);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void processPath(const QString& path);
+    void walkFolder(const QString& folder);
+    void deliver(const QString& path);
+
+    QPointer<QWidget> m_dropSite;
+    bool m_allowDir = false;
+    bool m_subFolders = false;
+    bool m_hooked = false;
+};

@@ -1,0 +1,67 @@
+#include "PropertiesDialog.h"
+
+#include "DetailTexts.h"
+#include "FileFacts.h"
+#include "ItemFacts.h"
+#include "ShellTypes.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+namespace {
+
+QString attributeDescription(const QByteArray& path, const std::optional<TFileFacts>& facts) {
+    if (!facts)
+        return {};
+    QStringList parts;
+    const std::uint32_t bits = FindAttributesOf(path, *facts);
+    if (bits & FileAttribute::READONLY)
+        parts << QStringLiteral("Read-only");
+    if (bits & FileAttribute::HIDDEN)
+        parts << QStringLiteral("Hidden");
+    if (bits & FileAttribute::SYSTEM)
+        parts << QStringLiteral("System");
+    if (facts->isDirectory)
+        parts << QStringLiteral("Folder");
+    if (facts->isLink)
+        parts << QStringLiteral("Link");
+    return parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+TPropertiesDialog::TPropertiesDialog(const QString& path, QWidget* parent) : QDialog(parent) {
+    const QByteArray native = QFile::encodeName(path);
+    const auto facts = ReadFileFacts(native);
+    const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
+    setWindowTitle(name + QStringLiteral(" Properties"));
+
+    const QString size = !facts ? QString()
+                         : facts->isDirectory
+                             ? QString()
+                             : GroupThousands(QString::number(facts->size)) + QStringLiteral(" bytes (") +
+                                   SizeText(facts->size) + u')';
+    const QString modified =
+        facts ? ModifiedText(QDateTime::fromSecsSinceEpoch(facts->modifiedSeconds)) : QString();
+    m_values = {name, facts ? TypeNameOfPath(path, facts->isDirectory) : QString(), size, modified,
+                attributeDescription(native, facts)};
+
+    auto* form = new QFormLayout;
+    const QStringList labels{QStringLiteral("Name:"), QStringLiteral("Type:"), QStringLiteral("Size:"),
+                             QStringLiteral("Modified:"), QStringLiteral("Attributes:")};
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        auto* value = new QLabel(m_values[i]);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(labels[i], value);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}

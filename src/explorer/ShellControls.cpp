@@ -1,0 +1,219 @@
+#include "ShellControls.h"
+
+#include "FileFacts.h"
+#include "IDElements.h"
+#include "ShellNamespace.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeDatabase>
+#include <QStyle>
+#include <QWidget>
+
+#include <atomic>
+#include <cstring>
+
+namespace {
+
+std::atomic<int> g_listLive{0};
+std::atomic<int> g_treeLive{0};
+
+std::atomic<int>& counterOf(TFolderDataOwner owner) {
+    return owner == TFolderDataOwner::List ? g_listLive : g_treeLive;
+}
+
+TMessageReporter& reporter() {
+    static TMessageReporter current = [](QWidget* parent, const QString& text) {
+        QMessageBox::critical(parent, QString(), text, QMessageBox::Ok);
+    };
+    return current;
+}
+
+QFileIconProvider& iconProvider() {
+    static QFileIconProvider provider;
+    return provider;
+}
+
+int placeIconIndex(PCItemID place) {
+    TSystemImageList& list = TSystemImageList::instance();
+    switch (IDElements::placeKindOf(place)) {
+    case TPlaceKind::Home:
+        return list.indexFor(QStringLiteral("place:home"),
+                             [] { return QApplication::style()->standardIcon(QStyle::SP_DirHomeIcon); });
+    case TPlaceKind::Desktop:
+        return list.indexFor(QStringLiteral("place:desktop"),
+                             [] { return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon); });
+    case TPlaceKind::FileSystem:
+        return list.indexFor(QStringLiteral("place:root"),
+                             [] { return iconProvider().icon(QAbstractFileIconProvider::Computer); });
+    case TPlaceKind::Volume:
+    case TPlaceKind::RemovableVolume:
+        return list.indexFor(QStringLiteral("place:volume"),
+                             [] { return iconProvider().icon(QAbstractFileIconProvider::Drive); });
+    }
+    return 0;
+}
+
+} // namespace
+
+QString LoadShellMessage(int id) {
+    switch (id) {
+    case ShellMessages::CouldNotGetRootFolder: return QStringLiteral("Could not get the root folder.");
+    case ShellMessages::CouldNotEnumerate: return QStringLiteral("Could not enumerate system objects.");
+    case ShellMessages::CouldNotGetFolderData: return QStringLiteral("Could not get folder data.");
+    case ShellMessages::CouldNotFindFolder: return QStringLiteral("Could not find folder.");
+    case ShellMessages::CouldNotGetDesktop: return QStringLiteral("Could not get Desktop folder.");
+    case ShellMessages::InvokeCommandFailed: return QStringLiteral("InvokeCommand failed. Result = $%x");
+    case ShellMessages::CouldNotGetUIObject: return QStringLiteral("Could not get UI object. Result = $%x");
+    case ShellMessages::MemoryLeakDetected:
+        return QStringLiteral("Memory Leak Detected.  Not all folder data was freed.");
+    case ShellMessages::ErrorParsingMask: return QStringLiteral("Error parsing mask string.");
+    default: return {};
+    }
+}
+
+TFolderItemData::TFolderItemData(TFolderDataOwner owner) : m_owner(owner) { ++counterOf(m_owner); }
+
+TFolderItemData::~TFolderItemData() { --counterOf(m_owner); }
+
+int ListLiveFolderDataCount() { return g_listLive.load(); }
+int TreeLiveFolderDataCount() { return g_treeLive.load(); }
+
+ELeaking::ELeaking() : std::runtime_error(LoadShellMessage(ShellMessages::MemoryLeakDetected).toStdString()) {}
+
+void CheckFolderDataLeaks() {
+    if (ListLiveFolderDataCount() > 0)
+        throw ELeaking();
+}
+
+bool HasAttribute(const TFolderItemData* data, std::uint32_t mask) {
+    return data && (data->Attributes & mask) != 0;
+}
+
+QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIndex) {
+    if (kindIndex < 0 || kindIndex >= static_cast<int>(SHGDN::Kinds.size()) || !relative)
+        return {};
+    const auto answer = folder.GetDisplayNameOf(relative, SHGDN::Kinds[static_cast<std::size_t>(kindIndex)]);
+    if (!answer)
+        return {};
+    switch (answer->uType) {
+    case TStrRet::WStr:
+        return answer->wide;
+    case TStrRet::Offset: {
+        const std::size_t size = IDListSize(relative);
+        if (answer->offset >= size)
+            return {};
+        const char* text = reinterpret_cast<const char*>(relative + answer->offset);
+        const std::size_t length = strnlen(text, size - answer->offset);
+        return QFile::decodeName(QByteArray(text, static_cast<qsizetype>(length)));
+    }
+    case TStrRet::CStr: {
+        const std::size_t length = strnlen(answer->cStr.data(), answer->cStr.size());
+        return QFile::decodeName(QByteArray(answer->cStr.data(), static_cast<qsizetype>(length)));
+    }
+    default:
+        return {};
+    }
+}
+
+TIconIndexes GetIconIndexes(PCItemID absolute) {
+    TIconIndexes indexes;
+    if (!absolute)
+        return indexes;
+    TSystemImageList& list = TSystemImageList::instance();
+    if (ElementCount(absolute) == 0) {
+        indexes.normal = list.indexFor(QStringLiteral("desktop"),
+                                       [] { return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon); });
+        indexes.open = indexes.normal;
+        return indexes;
+    }
+    if (IDListElementCount(absolute) == 1 && IDElements::isPlace(absolute)) {
+        indexes.normal = indexes.open = placeIconIndex(absolute);
+        return indexes;
+    }
+    const QString path = SHGetPathFromIDList(absolute);
+    const auto facts = ReadFileFacts(QFile::encodeName(path));
+    if (path.isEmpty() || !facts)
+        return indexes;
+    if (facts->isDirectory) {
+        indexes.normal = list.indexFor(QStringLiteral("folder"), [&path] { return iconProvider().icon(QFileInfo(path)); });
+        indexes.open = list.indexFor(QStringLiteral("folder-open"),
+                                     [] { return QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon); });
+        return indexes;
+    }
+    static const QMimeDatabase database;
+    const QString type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
+    indexes.normal = list.indexFor(QStringLiteral("type:") + type, [&path] { return iconProvider().icon(QFileInfo(path)); });
+    indexes.open = indexes.normal;
+    return indexes;
+}
+
+TIconIndexes WithOpenFallback(TIconIndexes indexes) {
+    if (indexes.open == 0 && indexes.normal != 0)
+        indexes.open = indexes.normal;
+    return indexes;
+}
+
+TImageListRef SetupImageLists(TImageListSize size) {
+    TImageListRef ref;
+    ref.list = &TSystemImageList::instance();
+    ref.iconSize = QApplication::style()->pixelMetric(size == TImageListSize::Small ? QStyle::PM_SmallIconSize
+                                                                                    : QStyle::PM_LargeIconSize);
+    return ref;
+}
+
+QWidget* GetOwnerWindow(QWidget* control) {
+    if (!control)
+        return QApplication::activeWindow();
+    if (control->testAttribute(Qt::WA_WState_Created))
+        return control;
+    if (QWidget* parent = control->parentWidget(); parent && parent->testAttribute(Qt::WA_WState_Created))
+        return parent;
+    if (QWidget* form = control->window(); form && form->testAttribute(Qt::WA_WState_Created))
+        return form;
+    return QApplication::activeWindow();
+}
+
+void ReportMissingFolderData(QWidget* parent) {
+    reporter()(parent, LoadShellMessage(ShellMessages::CouldNotGetFolderData));
+}
+
+namespace {
+
+TErrorHandler& errorHandler() {
+    static TErrorHandler current = [](const std::exception& error) {
+        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
+                              ErrorBoxText(QString::fromUtf8(error.what())), QMessageBox::Ok);
+    };
+    return current;
+}
+
+} // namespace
+
+QString ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > u'.')
+        return message + u'.';
+    return message;
+}
+
+void HandleTopLevelError(const std::exception& error) { errorHandler()(error); }
+
+TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler) {
+    return std::exchange(errorHandler(), std::move(handler));
+}
+
+TMessageReporter SetMessageReporter(TMessageReporter replacement) {
+    return std::exchange(reporter(), std::move(replacement));
+}
+
+void LinkSystemViews(QWidget* tree, QWidget* list) {
+    auto* treeSide = dynamic_cast<TCustomSystemTreeView*>(tree);
+    auto* listSide = dynamic_cast<TCustomSystemListView*>(list);
+    if (!treeSide || !listSide)
+        return;
+    treeSide->SetListView(list);
+    listSide->SetTreeView(tree);
+}

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "ItemIDList.h"
+#include "ShellFolder.h"
+#include "ShellTypes.h"
+#include "SystemImageList.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <utility>
+
+class QWidget;
+class QObject;
+
+// The pane's message table.
+namespace ShellMessages {
+constexpr int CouldNotGetRootFolder = 10000;
+constexpr int CouldNotEnumerate = 10005;
+constexpr int CouldNotGetFolderData = 10010;
+constexpr int CouldNotFindFolder = 10015;
+constexpr int CouldNotGetDesktop = 10020;
+constexpr int InvokeCommandFailed = 10025;
+constexpr int CouldNotGetUIObject = 10030;
+constexpr int MemoryLeakDetected = 10035;
+constexpr int ErrorParsingMask = 10040;
+} // namespace ShellMessages
+
+// The text of a message id; empty for an unknown id.
+QString LoadShellMessage(int id);
+
+// Which live-record counter a TFolderItemData counts in.
+enum class TFolderDataOwner { List, Tree };
+
+// The record every tree node and list item carries about its shell item. It is owned by
+// its node or item and counts itself in its module's live-record counter.
+struct TFolderItemData {
+    explicit TFolderItemData(TFolderDataOwner owner);
+    ~TFolderItemData();
+    TFolderItemData(const TFolderItemData&) = delete;
+    TFolderItemData& operator=(const TFolderItemData&) = delete;
+
+    bool Populated = false;
+    TShellFolderRef ParentFolder;
+    std::uint32_t Attributes = 0;
+    std::uint32_t FileSizeHigh = 0;
+    std::uint32_t FileSizeLow = 0;
+    ItemIDList RelativeID;
+    ItemIDList AbsoluteID;
+
+    std::int64_t FileSize() const { return (std::int64_t(FileSizeHigh) << 32) | FileSizeLow; }
+    void SetFileSize(std::int64_t size) {
+        FileSizeHigh = static_cast<std::uint32_t>(std::uint64_t(size) >> 32);
+        FileSizeLow = static_cast<std::uint32_t>(size & 0xFFFFFFFF);
+    }
+
+private:
+    TFolderDataOwner m_owner;
+};
+
+int ListLiveFolderDataCount();
+int TreeLiveFolderDataCount();
+
+class ELeaking : public std::runtime_error {
+public:
+    ELeaking();
+};
+
+// The end-of-module check of the list: raises ELeaking while list records are alive.
+void CheckFolderDataLeaks();
+
+bool HasAttribute(const TFolderItemData* data, std::uint32_t mask);
+
+// The display name of a relative item, read from the folder's answer by its type.
+QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIndex);
+
+struct TIconIndexes {
+    int normal = -1;
+    int open = -1;
+};
+// Indexes into the shared icon list for an absolute item, -1 when it cannot be read.
+TIconIndexes GetIconIndexes(PCItemID absolute);
+// The callers' rule: an open index of 0 beside another normal index means "no open icon".
+TIconIndexes WithOpenFallback(TIconIndexes indexes);
+
+enum class TImageListSize { Small, Large };
+// Attaches the shared icon list at the system's small or large icon size.
+TImageListRef SetupImageLists(TImageListSize size);
+
+// The window shell calls are made for: the control itself once it has a native window,
+// else its parent's, else its form's, else the application's active window; may be null.
+QWidget* GetOwnerWindow(QWidget* control);
+
+// Right-button behaviour of the two controls.
+enum class TPopupMenuMethod { pmmNone, pmmContext, pmmUser, pmmContextUser };
+
+// Shows the modal "Could not get folder data." message. Tests replace the reporter.
+using TMessageReporter = std::function<void(QWidget* parent, const QString& text)>;
+void ReportMissingFolderData(QWidget* parent);
+TMessageReporter SetMessageReporter(TMessageReporter reporter);
+
+// The program's top-level error handler: shows an error that ended a command. The
+// default shows the text in a modal error box captioned with the application's name;
+// the program installs its own.
+using TErrorHandler = std::function<void(const std::exception& error)>;
+void HandleTopLevelError(const std::exception& error);
+TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler);
+// The error box's text: a full stop is added when the last character sorts after ".".
+QString ErrorBoxText(const QString& message);
+
+// The hourglass cursor for the life of the object.
+class TWaitCursor {
+public:
+    TWaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~TWaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+// Links a tree and a list both ways.
+void LinkSystemViews(QWidget* tree, QWidget* list);
+
+// What the tree and the list know of each other when linked.
+class TCustomSystemListView {
+public:
+    virtual ~TCustomSystemListView() = default;
+    virtual void LinkedControlChanged(QObject* sender, bool force) = 0;
+    virtual QWidget* TreeView() const = 0;
+    virtual void SetTreeView(QWidget* tree) = 0;
+    virtual TShellFolderRef BaseFolder() const = 0;
+    virtual PCItemID CurrentID() const = 0;
+};
+
+class TCustomSystemTreeView {
+public:
+    virtual ~TCustomSystemTreeView() = default;
+    virtual void LinkedControlChanged(QObject* sender, bool force) = 0;
+    virtual QWidget* ListView() const = 0;
+    virtual void SetListView(QWidget* list) = 0;
+    virtual TShellFolderRef DesktopFolder() const = 0;
+    // The selected node's absolute list; nullptr without a selected node with data.
+    virtual PCItemID SelectedAbsoluteID() const = 0;
+};

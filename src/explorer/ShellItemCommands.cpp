@@ -1,0 +1,105 @@
+#include "ShellItemCommands.h"
+
+#include "PropertiesDialog.h"
+#include "ShellControls.h"
+#include "ShellTypes.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QUrl>
+
+namespace {
+
+const QString kOpen = QStringLiteral("open");
+const QString kOpenContainer = QStringLiteral("opencontainer");
+const QString kCopyPath = QStringLiteral("copypath");
+const QString kProperties = QStringLiteral("properties");
+
+QStringList pathsOf(const TShellFolderRef& folder, const std::vector<PCItemID>& ids) {
+    QStringList paths;
+    for (PCItemID id : ids) {
+        const QString path = folder->PathOf(id);
+        if (!path.isEmpty())
+            paths << path;
+    }
+    return paths;
+}
+
+bool openAll(const QStringList& paths) {
+    bool all = !paths.isEmpty();
+    for (const QString& path : paths)
+        all = QDesktopServices::openUrl(QUrl::fromLocalFile(path)) && all;
+    return all;
+}
+
+QAction* addVerb(QMenu& menu, const QString& text, const QString& verb) {
+    QAction* action = menu.addAction(text);
+    action->setData(verb);
+    return action;
+}
+
+} // namespace
+
+std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount, QWidget* owner) {
+    auto menu = std::make_unique<QMenu>(owner);
+    QAction* open = addVerb(*menu, QStringLiteral("&Open"), kOpen);
+    menu->setDefaultAction(open);
+    addVerb(*menu, QStringLiteral("Open Containing &Folder"), kOpenContainer);
+    addVerb(*menu, itemCount > 1 ? QStringLiteral("&Copy Paths") : QStringLiteral("&Copy Path"), kCopyPath);
+    menu->addSeparator();
+    QAction* properties = addVerb(*menu, QStringLiteral("P&roperties"), kProperties);
+    properties->setEnabled((attributes & SFGAO::HASPROPSHEET) && itemCount == 1);
+    return menu;
+}
+
+bool InvokeVerb(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
+                std::uint32_t attributes, const QString& verb, QWidget* owner) {
+    if (!parentFolder || relativeIDs.empty())
+        return false;
+    const QStringList paths = pathsOf(parentFolder, relativeIDs);
+    if (paths.isEmpty())
+        return false;
+    if (verb == kOpen)
+        return openAll(paths);
+    if (verb == kOpenContainer) {
+        QStringList folders;
+        for (const QString& path : paths) {
+            const QString folder = QFileInfo(path).absolutePath();
+            if (!folders.contains(folder))
+                folders << folder;
+        }
+        return openAll(folders);
+    }
+    if (verb == kCopyPath) {
+        QGuiApplication::clipboard()->setText(paths.join(u'\n'));
+        return true;
+    }
+    if (verb == kProperties) {
+        if (!(attributes & SFGAO::HASPROPSHEET))
+            return false;
+        TPropertiesDialog dialog(paths.front(), owner);
+        dialog.exec();
+        return true;
+    }
+    return false;
+}
+
+bool ShowItemContextMenu(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
+                         std::uint32_t attributes, QPoint screenPoint, QWidget* owner) {
+    if (!parentFolder || relativeIDs.empty() || pathsOf(parentFolder, relativeIDs).isEmpty())
+        return false;
+    const auto menu = BuildItemContextMenu(attributes, static_cast<int>(relativeIDs.size()), owner);
+    QAction* chosen = menu->exec(screenPoint);
+    if (!chosen)
+        return true;
+    return InvokeVerb(parentFolder, relativeIDs, attributes, chosen->data().toString(), owner);
+}
+
+bool InvokeDefaultCommand(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
+                          std::uint32_t attributes, QWidget* owner) {
+    TWaitCursor wait;
+    return InvokeVerb(parentFolder, relativeIDs, attributes, kOpen, owner);
+}

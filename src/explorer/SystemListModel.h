@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ShellControls.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+// One row of the file list: what is shown and the shell record behind it.
+struct TListItem {
+    QString Caption;
+    int ImageIndex = -1;
+    int OverlayIndex = -1;
+    QStringList SubItems;
+    std::unique_ptr<TFolderItemData> Data;
+};
+
+struct TListColumn {
+    QString Caption;
+    int Width = 0;
+    Qt::Alignment Alignment = Qt::AlignLeft;
+};
+
+// The file list's rows and columns for Qt's item views. Everything shown is computed when
+// an item is added; painting only reads it.
+class TSystemListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using TRenamer = std::function<bool(TListItem& item, const QString& newName)>;
+    using TPathOf = std::function<QString(const TListItem* item)>;
+
+    explicit TSystemListModel(QObject* parent = nullptr);
+    ~TSystemListModel() override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
+
+    // Resets around a change of the whole contents.
+    void BeginUpdate();
+    void EndUpdate();
+    void Clear();
+    TListItem* Add(std::unique_ptr<TListItem> item);
+
+    int Count() const { return static_cast<int>(m_items.size()); }
+    TListItem* Item(int row) const;
+    int RowOf(const TListItem* item) const;
+
+    void SetColumns(std::vector<TListColumn> columns);
+    const std::vector<TListColumn>& Columns() const { return m_columns; }
+
+    // Orders the rows by a three-way compare; selection and focus follow their items.
+    void Sort(const std::function<int(const TListItem*, const TListItem*)>& compare);
+
+    void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    void SetRenamer(TRenamer renamer) { m_renamer = std::move(renamer); }
+    void SetPathOf(TPathOf pathOf) { m_pathOf = std::move(pathOf); }
+
+private:
+    void reindex();
+
+    std::vector<std::unique_ptr<TListItem>> m_items;
+    std::unordered_map<const TListItem*, int> m_rows;
+    std::vector<TListColumn> m_columns;
+    bool m_readOnly = false;
+    bool m_updating = false;
+    TRenamer m_renamer;
+    TPathOf m_pathOf;
+};

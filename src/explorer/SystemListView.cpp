@@ -1,0 +1,724 @@
+#include "SystemListView.h"
+
+#include "DetailTexts.h"
+#include "ItemFacts.h"
+#include "ShellItemCommands.h"
+#include "ShellNamespace.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QListView>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStackedLayout>
+#include <QTreeView>
+
+namespace {
+
+constexpr std::uint32_t kFolderBits = SFGAO::FOLDER | SFGAO::HASSUBFOLDER;
+constexpr std::uint32_t kRenameFlags = 0x20;
+
+bool isFolderItem(const TListItem* item) { return HasAttribute(item->Data.get(), kFolderBits); }
+
+} // namespace
+
+std::int32_t SortParameter(int column, bool descending) {
+    const std::uint32_t low = static_cast<std::uint16_t>(column);
+    return static_cast<std::int32_t>(low | (descending ? 0xFFFF0000u : 0u));
+}
+
+int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter) {
+    if (a == b)
+        return 0;
+    if (!a)
+        return -1;
+    if (!b)
+        return 1;
+    if (!a->Data)
+        return 0;
+    int result;
+    const bool folderA = isFolderItem(a);
+    const bool folderB = isFolderItem(b);
+    if (folderA != folderB) {
+        result = folderA ? -1 : 1;
+    } else {
+        const int column = parameter & 0xFFFF;
+        const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
+        result = static_cast<std::int8_t>(a->Data->ParentFolder->CompareIDs(column, a->Data->RelativeID, other));
+    }
+    if ((static_cast<std::uint32_t>(parameter) >> 16) != 0)
+        result = -result;
+    return result;
+}
+
+TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange, bool horizontalRange) {
+    TAutoscrollStep step;
+    const int bottom = size.height() - (verticalRange ? 16 : 0);
+    const int right = size.width() - (horizontalRange ? 16 : 0);
+    if (position.y() < lineHeight)
+        step.dy = -1;
+    else if (position.y() > bottom - lineHeight)
+        step.dy = 1;
+    if (position.x() < lineHeight)
+        step.dx = -1;
+    else if (position.x() > right - lineHeight)
+        step.dx = 1;
+    return step;
+}
+
+TSystemListView::TSystemListView(QWidget* parent)
+    : QWidget(parent),
+      m_model(new TSystemListModel(this)),
+      m_stack(new QStackedLayout(this)),
+      m_listView(new QListView(this)),
+      m_reportView(new QTreeView(this)),
+      m_selection(new QItemSelectionModel(m_model, this)) {
+    m_smallImages = SetupImageLists(TImageListSize::Small);
+    m_largeImages = SetupImageLists(TImageListSize::Large);
+    m_model->SetPathOf([this](const TListItem* item) { return GetItemPath(item); });
+    m_model->SetRenamer([this](TListItem& item, const QString& name) { return renameItem(item, name); });
+
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView), static_cast<QAbstractItemView*>(m_reportView)}) {
+        view->setModel(m_model);
+        view->setSelectionModel(m_selection);
+        view->setContextMenuPolicy(Qt::NoContextMenu);
+        view->viewport()->installEventFilter(this);
+        view->installEventFilter(this);
+        view->viewport()->setMouseTracking(true);
+        connect(view, &QAbstractItemView::doubleClicked, this, &TSystemListView::handleDoubleClick);
+        m_stack->addWidget(view);
+    }
+    m_listView->setMovement(QListView::Static);
+    m_listView->setUniformItemSizes(true);
+    m_listView->setResizeMode(QListView::Adjust);
+    m_listView->setWrapping(true);
+    m_reportView->setRootIsDecorated(false);
+    m_reportView->setUniformRowHeights(true);
+    m_reportView->setItemsExpandable(false);
+    m_reportView->setSortingEnabled(false);
+    m_reportView->header()->setSectionsMovable(false);
+    m_reportView->header()->setStretchLastSection(false);
+    connect(m_reportView->header(), &QHeaderView::sectionClicked, this, &TSystemListView::handleColumnClick);
+    connect(m_selection, &QItemSelectionModel::selectionChanged, this, &TSystemListView::handleSelectionChanged);
+
+    SetMultiSelect(m_multiSelect);
+    SetReadOnly(m_readOnly);
+    SetColumnClick(m_columnClick);
+    applyDragMode();
+    applyViewStyle();
+    buildColumns();
+    linkWithSiblingTree();
+    m_needsPopulate = true;
+    Reload();
+}
+
+TSystemListView::~TSystemListView() {
+    if (auto* tree = linkedTree(); tree && tree->ListView() == this)
+        tree->SetListView(nullptr);
+    // The items go first, while the counters they report to still stand.
+    m_model->Clear();
+}
+
+void TSystemListView::linkWithSiblingTree() {
+    if (!parentWidget() || m_treeView)
+        return;
+    for (QObject* sibling : parentWidget()->children()) {
+        auto* tree = dynamic_cast<TCustomSystemTreeView*>(sibling);
+        if (tree && !tree->ListView()) {
+            LinkSystemViews(static_cast<QWidget*>(sibling), this);
+            return;
+        }
+    }
+}
+
+TCustomSystemTreeView* TSystemListView::linkedTree() const {
+    return dynamic_cast<TCustomSystemTreeView*>(m_treeView.data());
+}
+
+// --- properties ---------------------------------------------------------------------------
+
+void TSystemListView::SetViewStyle(TViewStyle style) {
+    if (style == m_viewStyle)
+        return;
+    m_viewStyle = style;
+    applyViewStyle();
+}
+
+void TSystemListView::applyViewStyle() {
+    const bool hadFocus = CurrentView()->hasFocus();
+    if (m_viewStyle == TViewStyle::vsReport) {
+        m_stack->setCurrentWidget(m_reportView);
+        m_reportView->setIconSize(QSize(m_smallImages.iconSize, m_smallImages.iconSize));
+    } else {
+        const bool large = m_viewStyle == TViewStyle::vsIcon;
+        const int size = large ? m_largeImages.iconSize : m_smallImages.iconSize;
+        m_listView->setViewMode(large ? QListView::IconMode : QListView::ListMode);
+        m_listView->setFlow(m_viewStyle == TViewStyle::vsList ? QListView::TopToBottom : QListView::LeftToRight);
+        m_listView->setWrapping(true);
+        m_listView->setWordWrap(large);
+        m_listView->setIconSize(QSize(size, size));
+        m_listView->setGridSize(large ? QSize(size * 3, size + 2 * fontMetrics().height() + 8) : QSize());
+        m_listView->setMovement(QListView::Static);
+        m_listView->setDragDropMode(m_dragMode == TDragMode::dmAutomatic ? QAbstractItemView::DragOnly
+                                                                          : QAbstractItemView::NoDragDrop);
+        m_stack->setCurrentWidget(m_listView);
+    }
+    setFocusProxy(CurrentView());
+    if (hadFocus)
+        CurrentView()->setFocus();
+}
+
+void TSystemListView::SetColumnType(TColumnType type) {
+    if (type == m_columnType)
+        return;
+    m_columnType = type;
+    buildColumns();
+}
+
+void TSystemListView::SetShowFolders(bool show) {
+    if (show == m_showFolders)
+        return;
+    m_showFolders = show;
+    Reload();
+}
+
+void TSystemListView::SetFileMask(const QString& mask) {
+    if (mask != m_fileMask) {
+        m_fileMask = mask;
+        ParseMask(mask, m_maskList);
+        m_needsPopulate = true;
+    }
+    Reload();
+}
+
+void TSystemListView::SetMultiSelect(bool multi) {
+    m_multiSelect = multi;
+    const auto mode = multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection;
+    m_listView->setSelectionMode(mode);
+    m_reportView->setSelectionMode(mode);
+}
+
+void TSystemListView::SetReadOnly(bool readOnly) {
+    m_readOnly = readOnly;
+    m_model->SetReadOnly(readOnly);
+    const auto triggers = readOnly ? QAbstractItemView::NoEditTriggers
+                                   : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked;
+    m_listView->setEditTriggers(triggers);
+    m_reportView->setEditTriggers(triggers);
+}
+
+void TSystemListView::SetSortType(TSortType type) {
+    if (type == m_sortType)
+        return;
+    m_sortType = type;
+    if (type != TSortType::stNone)
+        SortDefault();
+}
+
+void TSystemListView::SetColumnClick(bool on) {
+    m_columnClick = on;
+    m_reportView->header()->setSectionsClickable(on);
+}
+
+void TSystemListView::SetShowColumnHeaders(bool show) {
+    m_showColumnHeaders = show;
+    m_reportView->setHeaderHidden(!show);
+}
+
+void TSystemListView::SetDragMode(TDragMode mode) {
+    m_dragMode = mode;
+    applyDragMode();
+}
+
+void TSystemListView::applyDragMode() {
+    const bool automatic = m_dragMode == TDragMode::dmAutomatic;
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView), static_cast<QAbstractItemView*>(m_reportView)}) {
+        view->setDragEnabled(automatic);
+        view->setDragDropMode(automatic ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+        view->setDefaultDropAction(Qt::CopyAction);
+    }
+}
+
+// --- columns ------------------------------------------------------------------------------
+
+void TSystemListView::buildColumns() {
+    const auto& w = m_columnWidths;
+    const Qt::Alignment right = Qt::AlignRight;
+    std::vector<TListColumn> columns;
+    switch (m_columnType) {
+    case TColumnType::ctFileSystem:
+        columns = {{"Name", w[0]}, {"Size", w[1], right}, {"Type", w[2]}, {"Modified", w[3]}, {"Attributes", w[4], right}};
+        break;
+    case TColumnType::ctMachine:
+        columns = {{"Name", w[0]}, {"Type", w[1]}, {"Total Size", w[2], right}, {"Free Space", w[3], right}};
+        break;
+    case TColumnType::ctControlPanel:
+        columns = {{"Name", w[0]}, {"Description", w[1]}};
+        break;
+    case TColumnType::ctPrinters:
+        columns = {{"Name", w[0]}, {"Documents", w[1], Qt::AlignHCenter}, {"Status", w[2]}, {"Comment", w[3]}};
+        break;
+    case TColumnType::ctDUNet:
+        columns = {{"Entry name", w[0]}, {"Phone #", w[1], right}, {"Device name", w[2]}};
+        break;
+    case TColumnType::ctNetwork:
+        columns = {{"Name", w[0]}, {"Comment", w[1]}};
+        break;
+    case TColumnType::ctUser:
+        m_model->SetColumns({});
+        if (OnCreateColumns) {
+            OnCreateColumns(this);
+            applyColumnWidths();
+            return;
+        }
+        m_columnType = TColumnType::ctUnknown;
+        columns = {{"Name", w[0]}};
+        break;
+    case TColumnType::ctUnknown:
+        columns = {{"Name", w[0]}};
+        break;
+    }
+    m_model->SetColumns(std::move(columns));
+    applyColumnWidths();
+}
+
+void TSystemListView::AddColumn(const QString& caption, int width, Qt::Alignment alignment) {
+    std::vector<TListColumn> columns = m_model->Columns();
+    columns.push_back({caption, width, alignment});
+    m_model->SetColumns(std::move(columns));
+    applyColumnWidths();
+}
+
+void TSystemListView::applyColumnWidths() {
+    const auto& columns = m_model->Columns();
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        m_reportView->setColumnWidth(static_cast<int>(i), columns[i].Width);
+}
+
+int TSystemListView::ColumnWidth(int column) const { return m_reportView->columnWidth(column); }
+
+// --- population ---------------------------------------------------------------------------
+
+void TSystemListView::Reload() {
+    if (auto* tree = linkedTree()) {
+        const ItemIDList selected = CopyIDList(tree->SelectedAbsoluteID());
+        PopulateFolder(tree->DesktopFolder(), selected, false);
+    } else {
+        const TShellFolderRef folder = m_baseFolder;
+        const ItemIDList current = CopyIDList(m_currentID);
+        PopulateFolder(folder, current, false);
+    }
+    NotifyLinkedControls(false);
+}
+
+void TSystemListView::LinkedControlChanged(QObject* sender, bool force) {
+    auto* tree = linkedTree();
+    if (!tree || sender != m_treeView.data())
+        return;
+    const ItemIDList selected = CopyIDList(tree->SelectedAbsoluteID());
+    PopulateFolder(tree->DesktopFolder(), selected, force);
+}
+
+void TSystemListView::NotifyLinkedControls(bool force) {
+    if (auto* tree = linkedTree())
+        tree->LinkedControlChanged(this, force);
+}
+
+bool TSystemListView::isDesktopList(PCItemID list) const { return list && ElementCount(list) == 0; }
+
+bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCItemID absolute, bool force) {
+    if (!force && SameIDLists(absolute, m_currentID) && !m_needsPopulate)
+        return true;
+    const ItemIDList desktopList = SHGetSpecialFolderLocation(CSIDL::DESKTOP);
+    if (!desktopList)
+        throw EShellError(LoadShellMessage(ShellMessages::CouldNotGetDesktop).toStdString());
+    // The arguments may be this list's own folder and list, which are replaced below.
+    const TShellFolderRef folder = folderArgument;
+    ItemIDList list = CopyIDList(absolute);
+
+    bool isDesktop;
+    m_baseFolder.reset();
+    m_currentID.reset();
+    if (list) {
+        m_baseFolder = folder;
+        m_currentID = std::move(list);
+        isDesktop = SameIDLists(m_currentID, desktopList);
+    } else {
+        m_baseFolder = SHGetDesktopFolder();
+        if (!m_baseFolder)
+            throw EShellError(LoadShellMessage(ShellMessages::CouldNotGetDesktop).toStdString());
+        m_currentID = CopyIDList(desktopList);
+        isDesktop = true;
+    }
+
+    m_needsPopulate = false;
+    ItemIDList focused;
+    if (TListItem* item = ItemFocused(); item && item->Data && item->Data->AbsoluteID)
+        focused = CopyIDList(item->Data->RelativeID);
+
+    TWaitCursor wait;
+    bool result = false;
+    m_model->BeginUpdate();
+    m_selection->clear();
+    m_model->Clear();
+    if (isDesktop) {
+        if (m_columnType != TColumnType::ctUser)
+            SetColumnType(TColumnType::ctFileSystem);
+        result = fillList(m_baseFolder, m_currentID);
+    } else {
+        if (m_columnType != TColumnType::ctUser) {
+            const ItemIDList parentList = CopyParentIDList(m_currentID);
+            const TShellFolderRef parent =
+                IDListSize(parentList) == 2 ? m_baseFolder : (m_baseFolder ? m_baseFolder->BindToObject(parentList) : nullptr);
+            const ItemIDList last = CopyLastID(m_currentID);
+            const auto attributes = parent ? parent->GetAttributesOf(last, SFGAO::FILESYSTEM) : std::nullopt;
+            SetColumnType(attributes && (*attributes & SFGAO::FILESYSTEM) ? TColumnType::ctFileSystem : TColumnType::ctUnknown);
+        }
+        if (const TShellFolderRef bound = m_baseFolder ? m_baseFolder->BindToObject(m_currentID) : nullptr)
+            result = fillList(bound, m_currentID);
+    }
+    m_model->EndUpdate();
+    applyColumnWidths();
+    if (focused)
+        SetItemFocused(FindItemByID(focused));
+
+    if (m_lastSortColumn != -1)
+        SortByColumn(nullptr, -2);
+    else if (m_sortType != TSortType::stNone)
+        SortDefault();
+    if (OnPopulated)
+        OnPopulated(this);
+    return result;
+}
+
+bool TSystemListView::fillList(const TShellFolderRef& folder, PCItemID parentAbsolute) {
+    if (!folder)
+        return false;
+    std::uint32_t flags = SHCONTF::NONFOLDERS;
+    if (m_showHiddenFiles)
+        flags |= SHCONTF::INCLUDEHIDDEN;
+    if (m_showFolders)
+        flags |= SHCONTF::FOLDERS;
+    auto items = folder->EnumObjects(flags);
+    if (!items)
+        return false;
+    bool any = false;
+    while (auto relative = items->Next()) {
+        any = true;
+        ItemIDList absolute = ConcatIDLists(parentAbsolute, *relative);
+        addFileItem(folder, std::move(absolute), std::move(*relative));
+    }
+    return any;
+}
+
+TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative) {
+    QString name = GetDisplayName(*folder, relative, 0);
+    const auto attributes = folder->GetAttributesOf(relative, SFGAO::RequestMask);
+    // An item that vanished since the folder was read is not listed.
+    if (!attributes)
+        return nullptr;
+    if (!m_showFolders && (*attributes & SFGAO::HASSUBFOLDER))
+        return nullptr;
+    if (!m_fileMask.isEmpty() && !(*attributes & SFGAO::FOLDER)) {
+        const QString path = SHGetPathFromIDList(absolute);
+        if (!path.isEmpty() && !MatchesMaskList(path, &m_maskList))
+            return nullptr;
+    }
+
+    auto owned = std::make_unique<TListItem>();
+    owned->Data = std::make_unique<TFolderItemData>(TFolderDataOwner::List);
+    TFolderItemData& data = *owned->Data;
+    data.ParentFolder = folder;
+    data.RelativeID = std::move(relative);
+    data.AbsoluteID = std::move(absolute);
+    data.Attributes = *attributes;
+    TListItem* item = m_model->Add(std::move(owned));
+
+    item->ImageIndex = GetIconIndexes(data.AbsoluteID).normal;
+    if (data.Attributes & SFGAO::SHARE) {
+        item->OverlayIndex = 0;
+    } else if (data.Attributes & SFGAO::LINK) {
+        item->OverlayIndex = 1;
+        name = QFileInfo(GetItemPath(item)).fileName();
+    }
+    item->Caption = name;
+    if (OnAddListItem) {
+        OnAddListItem(this, item);
+        return item;
+    }
+    fillDetails(*item);
+    return item;
+}
+
+void TSystemListView::fillDetails(TListItem& item) {
+    TFolderItemData& data = *item.Data;
+    const QString path = SHGetPathFromIDList(data.AbsoluteID);
+    const auto find = SHGetFindData(data.AbsoluteID);
+    const int descriptionId = SHGetDescriptionId(data.AbsoluteID);
+
+    QString size;
+    const bool removableRoot = (data.Attributes & SFGAO::REMOVABLE) && !path.isEmpty() && IsDriveRoot(path);
+    if (!removableRoot && !(data.Attributes & kFolderBits) && (data.Attributes & SFGAO::FILESYSTEM)) {
+        data.SetFileSize(find ? find->size : 0);
+        size = SizeText(data.FileSize());
+    }
+    const QString type = descriptionId == SHDID::ROOT_REGITEM ? QStringLiteral("System Folder")
+                                                             : SHGetTypeName(data.AbsoluteID).left(80);
+    const QString modified = find ? ModifiedText(find->lastWrite) : QString();
+    const QString letters = find ? AttributeLetters(find->attributes) : QString();
+    item.SubItems = {size, type, modified, letters};
+}
+
+// --- sorting ------------------------------------------------------------------------------
+
+void TSystemListView::SortByColumn(const TCompare& compare, int column) {
+    int sortColumn = column;
+    bool descending = false;
+    bool remember = true;
+    if (column == -1) {
+        sortColumn = 0;
+        remember = false;
+    } else if (column == -2) {
+        sortColumn = std::max(0, m_lastSortColumn);
+        descending = m_lastSortDescending;
+    } else {
+        descending = column == m_lastSortColumn && !m_lastSortDescending;
+    }
+    const std::int32_t parameter = SortParameter(sortColumn, descending);
+    const TCompare& used = compare ? compare : TCompare(DefaultListCompare);
+    m_model->Sort([&used, parameter](const TListItem* a, const TListItem* b) { return used(a, b, parameter); });
+    if (remember) {
+        m_lastSortColumn = sortColumn;
+        m_lastSortDescending = descending;
+    }
+}
+
+void TSystemListView::SortDefault() {
+    SortByColumn(nullptr, -1);
+    m_lastSortColumn = 0;
+    m_lastSortDescending = false;
+}
+
+void TSystemListView::handleColumnClick(int column) {
+    if (OnColumnClick)
+        OnColumnClick(this, column);
+    SortByColumn(nullptr, column);
+}
+
+// --- items and selection ------------------------------------------------------------------
+
+QString TSystemListView::GetItemPath(const TListItem* item) const {
+    if (!item || !item->Data || !item->Data->AbsoluteID)
+        return {};
+    QString path = SHGetPathFromIDList(item->Data->AbsoluteID);
+    if (!path.isEmpty() && HasAttribute(item->Data.get(), SFGAO::FOLDER) && !path.endsWith(u'/'))
+        path += u'/';
+    return path;
+}
+
+TListItem* TSystemListView::FindItemByID(PCItemID relative) const {
+    if (!relative || ElementCount(relative) == 0 || Count() == 0)
+        return nullptr;
+    for (int row = 0; row < Count(); ++row) {
+        TListItem* item = Item(row);
+        if (item->Data && item->Data->ParentFolder &&
+            item->Data->ParentFolder->CompareIDs(0, item->Data->RelativeID, relative) == 0)
+            return item;
+    }
+    return nullptr;
+}
+
+int TSystemListView::SelCount() const { return static_cast<int>(m_selection->selectedRows().size()); }
+
+TListItem* TSystemListView::Selected() const { return GetNextSelected(nullptr); }
+
+TListItem* TSystemListView::GetNextSelected(const TListItem* after) const {
+    const int start = after ? IndexOf(after) + 1 : 0;
+    for (int row = start; row < Count(); ++row) {
+        if (m_selection->isRowSelected(row, {}))
+            return Item(row);
+    }
+    return nullptr;
+}
+
+bool TSystemListView::IsSelected(const TListItem* item) const {
+    const int row = IndexOf(item);
+    return row >= 0 && m_selection->isRowSelected(row, {});
+}
+
+void TSystemListView::SetSelected(TListItem* item, bool selected) {
+    const int row = IndexOf(item);
+    if (row < 0)
+        return;
+    m_selection->select(m_model->index(row, 0), (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                                                   QItemSelectionModel::Rows);
+}
+
+void TSystemListView::ClearSelection() { m_selection->clearSelection(); }
+
+TListItem* TSystemListView::ItemFocused() const {
+    const QModelIndex current = m_selection->currentIndex();
+    return current.isValid() ? Item(current.row()) : nullptr;
+}
+
+void TSystemListView::SetItemFocused(TListItem* item) {
+    const int row = IndexOf(item);
+    m_selection->setCurrentIndex(row >= 0 ? m_model->index(row, 0) : QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+TListItem* TSystemListView::ItemAt(QPoint viewportPoint) const {
+    const QModelIndex index = CurrentView()->indexAt(viewportPoint);
+    return index.isValid() ? Item(index.row()) : nullptr;
+}
+
+QAbstractItemView* TSystemListView::CurrentView() const {
+    return m_viewStyle == TViewStyle::vsReport ? static_cast<QAbstractItemView*>(m_reportView)
+                                               : static_cast<QAbstractItemView*>(m_listView);
+}
+
+void TSystemListView::handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    if (!OnChange)
+        return;
+    for (const QItemSelection* changes : {&selected, &deselected}) {
+        for (const QItemSelectionRange& range : *changes) {
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                OnChange(this, Item(row));
+        }
+    }
+}
+
+TSystemListView* TSystemListView::FromDragSource(QObject* source) {
+    for (QObject* object = source; object; object = object->parent()) {
+        if (auto* list = qobject_cast<TSystemListView*>(object))
+            return list;
+    }
+    return nullptr;
+}
+
+// --- commands -----------------------------------------------------------------------------
+
+void TSystemListView::handleDoubleClick(const QModelIndex& index) {
+    TListItem* item = Item(index.row());
+    if (OnDblClick) {
+        OnDblClick(this, item);
+        return;
+    }
+    OpenItem(item);
+}
+
+void TSystemListView::OpenItem(TListItem* item) {
+    if (!item)
+        return;
+    if (!item->Data) {
+        ReportMissingFolderData(this);
+        return;
+    }
+    if (!item->Data->RelativeID)
+        return;
+    if (isFolderItem(item)) {
+        const TShellFolderRef base = m_baseFolder;
+        const ItemIDList target = CopyIDList(item->Data->AbsoluteID);
+        PopulateFolder(base, target, false);
+        NotifyLinkedControls(false);
+        return;
+    }
+    const std::vector<PCItemID> ids{item->Data->RelativeID.get()};
+    InvokeDefaultCommand(item->Data->ParentFolder, ids, item->Data->Attributes, GetOwnerWindow(this));
+}
+
+bool TSystemListView::ShowItemContextMenu(TListItem* item, QPoint screenPoint) {
+    if (!item)
+        return false;
+    if (!item->Data) {
+        ReportMissingFolderData(this);
+        return false;
+    }
+    const std::vector<PCItemID> ids{item->Data->RelativeID.get()};
+    return ::ShowItemContextMenu(item->Data->ParentFolder, ids, item->Data->Attributes, screenPoint, GetOwnerWindow(this));
+}
+
+bool TSystemListView::ShowSelectionContextMenu(QPoint screenPoint) {
+    TListItem* first = Selected();
+    if (!first || !first->Data)
+        return false;
+    std::vector<PCItemID> ids;
+    for (TListItem* item = first; item; item = GetNextSelected(item)) {
+        if (item->Data)
+            ids.push_back(item->Data->RelativeID.get());
+    }
+    return ::ShowItemContextMenu(first->Data->ParentFolder, ids, first->Data->Attributes, screenPoint, GetOwnerWindow(this));
+}
+
+bool TSystemListView::renameItem(TListItem& item, const QString& newName) {
+    if (!item.Data || !HasAttribute(item.Data.get(), SFGAO::CANRENAME))
+        return false;
+    ItemIDList renamed = item.Data->ParentFolder->SetNameOf(item.Data->RelativeID, newName, kRenameFlags);
+    if (!renamed)
+        return false;
+    item.Data->RelativeID = std::move(renamed);
+    item.Data->AbsoluteID = ConcatIDLists(m_currentID, item.Data->RelativeID);
+    return true;
+}
+
+// --- events -------------------------------------------------------------------------------
+
+void TSystemListView::handleRightButton(QPoint viewportPoint, QPoint globalPoint) {
+    bool handled = false;
+    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext || m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
+        if (TListItem* item = ItemAt(viewportPoint)) {
+            if (IsSelected(item)) {
+                handled = ShowSelectionContextMenu(globalPoint);
+            } else {
+                ClearSelection();
+                SetSelected(item, true);
+                SetItemFocused(item);
+                handled = ShowItemContextMenu(item, globalPoint);
+            }
+        }
+    }
+    const bool userMenu = m_popupMenuMethod == TPopupMenuMethod::pmmUser || m_popupMenuMethod == TPopupMenuMethod::pmmContextUser;
+    if (!handled && userMenu && m_popupMenu)
+        m_popupMenu->popup(globalPoint);
+}
+
+void TSystemListView::handleAutoscroll(QPoint viewportPoint) {
+    QAbstractItemView* view = CurrentView();
+    const QPoint position = view->viewport()->mapTo(this, viewportPoint);
+    const bool verticalRange = view->verticalScrollBar()->maximum() > view->verticalScrollBar()->minimum();
+    const bool horizontalRange = view->horizontalScrollBar()->maximum() > view->horizontalScrollBar()->minimum();
+    const TAutoscrollStep step = AutoscrollStep(position, size(), fontMetrics().height(), verticalRange, horizontalRange);
+    if (step.dy)
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + step.dy * view->verticalScrollBar()->singleStep());
+    if (step.dx)
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->value() +
+                                              step.dx * view->horizontalScrollBar()->singleStep());
+}
+
+bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
+    QAbstractItemView* view = CurrentView();
+    if (watched == view->viewport()) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton) {
+                handleRightButton(mouse->position().toPoint(), mouse->globalPosition().toPoint());
+                return true;
+            }
+        } else if (event->type() == QEvent::MouseMove && m_autoscroll) {
+            handleAutoscroll(static_cast<QMouseEvent*>(event)->position().toPoint());
+        }
+    } else if (watched == view && event->type() == QEvent::FocusOut && OnExit) {
+        OnExit(this);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TSystemListView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        m_smallImages = SetupImageLists(TImageListSize::Small);
+        m_largeImages = SetupImageLists(TImageListSize::Large);
+        applyViewStyle();
+    }
+    QWidget::changeEvent(event);
+}

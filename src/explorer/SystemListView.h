@@ -1,0 +1,191 @@
+#pragma once
+
+#include "FileMask.h"
+#include "ShellControls.h"
+#include "SystemListModel.h"
+
+#include <QItemSelection>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QAbstractItemView;
+class QListView;
+class QMenu;
+class QStackedLayout;
+class QTreeView;
+class QItemSelectionModel;
+class QDropEvent;
+
+enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+enum class TColumnType { ctFileSystem, ctMachine, ctControlPanel, ctPrinters, ctDUNet, ctNetwork, ctUser, ctUnknown };
+enum class TSortType { stNone, stData, stText, stBoth };
+enum class TDragMode { dmManual, dmAutomatic };
+
+// The sort parameter: the column in the low 16 bits, all ones in the high 16 bits when
+// descending.
+std::int32_t SortParameter(int column, bool descending);
+// Folders first, then the parent folder's CompareIDs for the column; negated descending.
+int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter);
+
+// Scroll steps (-1, 0, 1) for a mouse position near a control's edges.
+struct TAutoscrollStep {
+    int dx = 0;
+    int dy = 0;
+};
+TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange, bool horizontalRange);
+
+// The file list of the explorer pane: the items of one shell folder, filtered by a mask,
+// shown as large icons, small icons, a list or a report with detail columns.
+class TSystemListView : public QWidget, public TCustomSystemListView {
+    Q_OBJECT
+public:
+    using TNotify = std::function<void(TSystemListView* sender)>;
+    using TItemNotify = std::function<void(TSystemListView* sender, TListItem* item)>;
+    using TCompare = std::function<int(const TListItem* a, const TListItem* b, std::int32_t parameter)>;
+
+    explicit TSystemListView(QWidget* parent = nullptr);
+    ~TSystemListView() override;
+
+    // Properties.
+    QString Version() const { return QStringLiteral("TSystemListView v1.0"); }
+    TViewStyle ViewStyle() const { return m_viewStyle; }
+    void SetViewStyle(TViewStyle style);
+    TColumnType ColumnType() const { return m_columnType; }
+    void SetColumnType(TColumnType type);
+    TPopupMenuMethod PopupMenuMethod() const { return m_popupMenuMethod; }
+    void SetPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    bool ShowHiddenFiles() const { return m_showHiddenFiles; }
+    void SetShowHiddenFiles(bool show) { m_showHiddenFiles = show; }
+    bool ShowFolders() const { return m_showFolders; }
+    void SetShowFolders(bool show);
+    bool Autoscroll() const { return m_autoscroll; }
+    void SetAutoscroll(bool on) { m_autoscroll = on; }
+    QString FileMask() const { return m_fileMask; }
+    void SetFileMask(const QString& mask);
+    const TMaskList& MaskList() const { return m_maskList; }
+    bool MultiSelect() const { return m_multiSelect; }
+    void SetMultiSelect(bool multi);
+    bool ReadOnly() const { return m_readOnly; }
+    void SetReadOnly(bool readOnly);
+    TSortType SortType() const { return m_sortType; }
+    void SetSortType(TSortType type);
+    bool ColumnClick() const { return m_columnClick; }
+    void SetColumnClick(bool on);
+    bool ShowColumnHeaders() const { return m_showColumnHeaders; }
+    void SetShowColumnHeaders(bool show);
+    TDragMode DragMode() const { return m_dragMode; }
+    void SetDragMode(TDragMode mode);
+    QMenu* PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    QWidget* TreeView() const override { return m_treeView; }
+    void SetTreeView(QWidget* tree) override { m_treeView = tree; }
+    const std::array<int, 5>& ColumnWidths() const { return m_columnWidths; }
+
+    // Events.
+    TNotify OnCreateColumns;
+    TItemNotify OnAddListItem;
+    TNotify OnPopulated;
+    TItemNotify OnDblClick;
+    TItemNotify OnChange;
+    std::function<void(TSystemListView* sender, int column)> OnColumnClick;
+    TNotify OnExit;
+
+    // Operations.
+    QString GetItemPath(const TListItem* item) const;
+    void Reload();
+    bool PopulateFolder(const TShellFolderRef& folder, PCItemID absolute, bool force);
+    void LinkedControlChanged(QObject* sender, bool force) override;
+    void NotifyLinkedControls(bool force);
+    void SortByColumn(const TCompare& compare, int column);
+    void SortDefault();
+    void OpenItem(TListItem* item);
+    TListItem* FindItemByID(PCItemID relative) const;
+    bool ShowItemContextMenu(TListItem* item, QPoint screenPoint);
+    bool ShowSelectionContextMenu(QPoint screenPoint);
+    void AddColumn(const QString& caption, int width, Qt::Alignment alignment = Qt::AlignLeft);
+
+    TShellFolderRef BaseFolder() const override { return m_baseFolder; }
+    PCItemID CurrentID() const override { return m_currentID; }
+    int LastSortColumn() const { return m_lastSortColumn; }
+    bool LastSortDescending() const { return m_lastSortDescending; }
+
+    // The list control's items and selection.
+    int Count() const { return m_model->Count(); }
+    TListItem* Item(int index) const { return m_model->Item(index); }
+    int IndexOf(const TListItem* item) const { return m_model->RowOf(item); }
+    int SelCount() const;
+    TListItem* Selected() const;
+    TListItem* ItemFocused() const;
+    void SetItemFocused(TListItem* item);
+    TListItem* GetNextSelected(const TListItem* after) const;
+    bool IsSelected(const TListItem* item) const;
+    void SetSelected(TListItem* item, bool selected);
+    void ClearSelection();
+    TListItem* ItemAt(QPoint viewportPoint) const;
+
+    // The view currently shown (its viewport takes mouse events) and the columns' widths.
+    QAbstractItemView* CurrentView() const;
+    int ColumnWidth(int column) const;
+    TSystemListModel* Model() const { return m_model; }
+
+    // The list a drag came from, when it came from one.
+    static TSystemListView* FromDragSource(QObject* source);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildColumns();
+    void applyColumnWidths();
+    void linkWithSiblingTree();
+    void applyViewStyle();
+    void applyDragMode();
+    bool fillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
+    TListItem* addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
+    void fillDetails(TListItem& item);
+    void handleDoubleClick(const QModelIndex& index);
+    void handleRightButton(QPoint viewportPoint, QPoint globalPoint);
+    void handleAutoscroll(QPoint viewportPoint);
+    void handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void handleColumnClick(int column);
+    bool renameItem(TListItem& item, const QString& newName);
+    bool isDesktopList(PCItemID list) const;
+    TCustomSystemTreeView* linkedTree() const;
+
+    TSystemListModel* m_model;
+    QStackedLayout* m_stack;
+    QListView* m_listView;
+    QTreeView* m_reportView;
+    QItemSelectionModel* m_selection;
+    TImageListRef m_smallImages;
+    TImageListRef m_largeImages;
+
+    TViewStyle m_viewStyle = TViewStyle::vsIcon;
+    TColumnType m_columnType = TColumnType::ctFileSystem;
+    TPopupMenuMethod m_popupMenuMethod = TPopupMenuMethod::pmmContextUser;
+    bool m_showHiddenFiles = true;
+    bool m_showFolders = true;
+    bool m_autoscroll = false;
+    QString m_fileMask;
+    TMaskList m_maskList;
+    bool m_multiSelect = false;
+    bool m_readOnly = false;
+    TSortType m_sortType = TSortType::stNone;
+    bool m_columnClick = true;
+    bool m_showColumnHeaders = true;
+    TDragMode m_dragMode = TDragMode::dmManual;
+    QPointer<QMenu> m_popupMenu;
+    QPointer<QWidget> m_treeView;
+
+    TShellFolderRef m_baseFolder;
+    ItemIDList m_currentID;
+    bool m_needsPopulate = true;
+    std::array<int, 5> m_columnWidths{120, 60, 120, 120, 60};
+    int m_lastSortColumn = -1;
+    bool m_lastSortDescending = false;
+};

@@ -1,0 +1,178 @@
+#pragma once
+
+#include "FileChangeThread.h"
+#include "FileMask.h"
+#include "ShellControls.h"
+
+#include <QMenu>
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+enum class TRootFolder {
+    rfDesktop, rfRecycleBin, rfControlPanel, rfDesktopDir, rfDrives, rfFavoriteURLs, rfFonts, rfNetHood,
+    rfNetHoodDir, rfDocumentDir, rfPrinters, rfPrograms, rfRecentDir, rfSendTo, rfStartMenu, rfStartup,
+    rfTemplates, rfFileSystem, rfCustom
+};
+
+// The special folder each root asks the namespace for (-1 for rfCustom).
+int RootFolderCSIDL(TRootFolder root);
+
+enum class TTreeSortType { stNone, stData, stText, stBoth };
+
+// A node made from a shell item.
+class TTreeNode : public QTreeWidgetItem {
+public:
+    TTreeNode() : QTreeWidgetItem(UserType) {}
+    std::unique_ptr<TFolderItemData> Data;
+    // The caption the node had before an in-place edit.
+    QString Caption;
+
+    TTreeNode* Parent() const { return static_cast<TTreeNode*>(parent()); }
+    TTreeNode* Child(int index) const { return static_cast<TTreeNode*>(child(index)); }
+
+    bool operator<(const QTreeWidgetItem& other) const override;
+};
+
+// Order of two nodes: their parent folder's CompareIDs of column 0 (no folders-first rule).
+int DefaultTreeCompare(const TTreeNode* a, const TTreeNode* b);
+
+// The folder tree of the explorer pane: the shell namespace below a root, each level read
+// when first expanded, kept current by a change watcher, driving the linked file list.
+class TSystemTreeView : public QTreeWidget, public TCustomSystemTreeView {
+    Q_OBJECT
+public:
+    using TNodeNotify = std::function<void(TSystemTreeView* sender, TTreeNode* node)>;
+
+    explicit TSystemTreeView(QWidget* parent = nullptr);
+    ~TSystemTreeView() override;
+
+    // Properties.
+    QString Version() const { return QStringLiteral("TSystemTreeView v1.0"); }
+    QWidget* ListView() const override { return m_listView; }
+    void SetListView(QWidget* list) override { m_listView = list; }
+    quint16 ReadDelay() const { return m_readDelay; }
+    void SetReadDelay(quint16 milliseconds) { m_readDelay = milliseconds; }
+    TPopupMenuMethod PopupMenuMethod() const { return m_popupMenuMethod; }
+    void SetPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    QString Selection() const;
+    void SetSelection(const QString& path);
+    QString Directory() const { return Selection(); }
+    void SetDirectory(const QString& path) { SetSelection(path); }
+    TRootFolder RootFolder() const { return m_rootFolder; }
+    void SetRootFolder(TRootFolder root);
+    QString CustomDir() const { return m_customDir; }
+    void SetCustomDir(const QString& directory);
+    QString CustomDirCaption() const { return m_customDirCaption; }
+    void SetCustomDirCaption(const QString& caption);
+    bool ShowFiles() const { return m_showFiles; }
+    void SetShowFiles(bool show);
+    bool ShowHiddenDirs() const { return m_showHiddenDirs; }
+    void SetShowHiddenDirs(bool show) { m_showHiddenDirs = show; }
+    bool ExpandRoot() const { return m_expandRoot; }
+    void SetExpandRoot(bool expand) { m_expandRoot = expand; }
+    bool Checkboxes() const { return m_checkboxes; }
+    void SetCheckboxes(bool on);
+    bool Autoscroll() const { return m_autoscroll; }
+    void SetAutoscroll(bool on) { m_autoscroll = on; }
+    QString FileMask() const { return m_fileMask; }
+    void SetFileMask(const QString& mask);
+    bool ReadOnly() const { return m_readOnly; }
+    void SetReadOnly(bool readOnly);
+    TTreeSortType SortType() const { return m_sortType; }
+    void SetSortType(TTreeSortType type) { m_sortType = type; }
+    QMenu* PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    bool RightClickSelect() const { return m_rightClickSelect; }
+    void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
+    QColor Color() const { return m_color; }
+    void SetColor(const QColor& color);
+
+    // Events.
+    TNodeNotify OnPopulated;
+    TNodeNotify OnChange;
+
+    // Operations.
+    void Rebuild();
+    QString GetNodePath(const TTreeNode* node) const;
+    void NotifyLinkedControls(bool force);
+    void LinkedControlChanged(QObject* sender, bool force) override;
+    void SelectFolderByID(const TShellFolderRef& folder, PCItemID absolute);
+    TTreeNode* FindNodeByID(PCItemID list);
+    void RefreshNode(TTreeNode* node);
+    // Expands one level, reading the node's children first when needed.
+    void ExpandNode(TTreeNode* node);
+    // Drops and re-creates the control's contents as a window re-creation does, keeping the
+    // selected folder.
+    void RecreateWnd();
+
+    TShellFolderRef DesktopFolder() const override { return m_desktopFolder; }
+    PCItemID SelectedAbsoluteID() const override;
+
+    TTreeNode* Selected() const { return static_cast<TTreeNode*>(currentItem()); }
+    void SetSelected(TTreeNode* node);
+    TTreeNode* RootNode() const { return static_cast<TTreeNode*>(topLevelItem(0)); }
+    TTreeNode* WatchedNode() const;
+    bool Watching() const { return !m_watcher.isNull(); }
+    // The watcher has set up its notice: changes from now on are seen.
+    bool WatcherReady() const { return m_watcher && m_watcher->HandleOpen(); }
+    bool ImmediateChange() const { return m_immediateChange; }
+    bool ChangeTimerRunning() const { return m_changeTimer.isActive(); }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent, ItemIDList relative);
+    bool populateNode(const TShellFolderRef& folder, TTreeNode* node);
+    bool prepareExpand(TTreeNode* node);
+    bool nodeYieldsFiles(const TFolderItemData& data) const;
+    void handleExpanded(QTreeWidgetItem* item);
+    void handleCurrentChanged(QTreeWidgetItem* current);
+    void handleItemChanged(QTreeWidgetItem* item, int column);
+    void handleChangeTimer();
+    void WatchNode(TTreeNode* node);
+    void FolderChanged();
+    ItemIDList rootRelative(PCItemID absolute) const;
+    TShellFolderRef rootOwnFolder() const;
+    void applyColors();
+    void linkWithSiblingList();
+    TCustomSystemListView* linkedList() const;
+
+    TShellFolderRef m_desktopFolder;
+    QPointer<QWidget> m_listView;
+    quint16 m_readDelay = 500;
+    TPopupMenuMethod m_popupMenuMethod = TPopupMenuMethod::pmmContext;
+    TRootFolder m_rootFolder = TRootFolder::rfDesktop;
+    QString m_customDir;
+    QString m_customDirCaption;
+    bool m_showFiles = false;
+    bool m_showHiddenDirs = true;
+    bool m_expandRoot = true;
+    bool m_checkboxes = false;
+    bool m_autoscroll = false;
+    bool m_readOnly = false;
+    bool m_rightClickSelect = false;
+    QString m_fileMask;
+    TMaskList m_maskList;
+    TTreeSortType m_sortType = TTreeSortType::stNone;
+    QPointer<QMenu> m_popupMenu;
+    QColor m_color;
+    TImageListRef m_images;
+
+    QString m_pendingSelection;
+    bool m_immediateChange = true;
+    QTimer m_changeTimer;
+    QPointer<TFileChangeThread> m_watcher;
+    QPersistentModelIndex m_watchedIndex;
+    bool m_destroyingWindow = false;
+    bool m_destroying = false;
+    bool m_settingText = false;
+};

@@ -1,0 +1,78 @@
+#include "IDElements.h"
+#include "ShellItemCommands.h"
+#include "ShellNamespace.h"
+#include "QtPrinters.h"
+#include "TempFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OpenCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class ShellItemCommandsTest : public ::testing::Test {
+protected:
+    TempFolder temp;
+    TShellFolderRef folder;
+    ItemIDList a = IDElements::makeName("a.scn");
+    ItemIDList b = IDElements::makeName("b.scn");
+    void SetUp() override {
+        temp.makeFile(QStringLiteral("a.scn"), 3);
+        temp.makeFile(QStringLiteral("b.scn"));
+        folder = SHGetDesktopFolder()->BindToObject(SHGetDesktopFolder()->ParseDisplayName(temp.path()));
+        ASSERT_TRUE(folder);
+    }
+};
+
+TEST_F(ShellItemCommandsTest, MenuHasOpenAsDefaultAndTheOtherEntries) {
+    const auto menu = BuildItemContextMenu(SFGAO::HASPROPSHEET, 1, nullptr);
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"&Open", "Open Containing &Folder", "&Copy Path", "P&roperties"}));
+    EXPECT_EQ(menu->defaultAction()->text(), QStringLiteral("&Open"));
+    EXPECT_TRUE(menu->actions().last()->isEnabled());
+    EXPECT_FALSE(BuildItemContextMenu(0, 1, nullptr)->actions().last()->isEnabled());
+}
+
+TEST_F(ShellItemCommandsTest, DefaultCommandOpensEveryItem) {
+    OpenCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    EXPECT_TRUE(InvokeDefaultCommand(folder, {a.get(), b.get()}, 0, nullptr));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(catcher.urls, (QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("a.scn"))),
+                                         QUrl::fromLocalFile(temp.path(QStringLiteral("b.scn")))}));
+    EXPECT_FALSE(InvokeDefaultCommand(nullptr, {a.get()}, 0, nullptr));
+    EXPECT_FALSE(InvokeDefaultCommand(folder, {}, 0, nullptr));
+}
+
+TEST_F(ShellItemCommandsTest, CopyPathAndOpenContainingFolder) {
+    EXPECT_TRUE(InvokeVerb(folder, {a.get(), b.get()}, 0, QStringLiteral("copypath"), nullptr));
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              temp.path(QStringLiteral("a.scn")) + u'\n' + temp.path(QStringLiteral("b.scn")));
+    OpenCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    EXPECT_TRUE(InvokeVerb(folder, {a.get(), b.get()}, 0, QStringLiteral("opencontainer"), nullptr));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(temp.path())});
+    EXPECT_FALSE(InvokeVerb(folder, {a.get()}, 0, QStringLiteral("properties"), nullptr));
+    EXPECT_FALSE(InvokeVerb(folder, {a.get()}, 0, QStringLiteral("nonsense"), nullptr));
+}
+
+} // namespace
+
+#include "ShellItemCommandsTest.moc"

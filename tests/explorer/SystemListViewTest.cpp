@@ -1,0 +1,474 @@
+#include "EventLoop.h"
+#include "ShellNamespace.h"
+#include "SystemListView.h"
+#include "QtPrinters.h"
+#include "TempFolder.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+QStringList captions(const TSystemListView& list) {
+    QStringList names;
+    for (int i = 0; i < list.Count(); ++i)
+        names << list.Item(i)->Caption;
+    return names;
+}
+
+std::set<QString> captionSet(const TSystemListView& list) {
+    const QStringList names = captions(list);
+    return {names.begin(), names.end()};
+}
+
+TListItem* itemNamed(const TSystemListView& list, const QString& name) {
+    for (int i = 0; i < list.Count(); ++i) {
+        if (list.Item(i)->Caption == name)
+            return list.Item(i);
+    }
+    return nullptr;
+}
+
+// A press and release followed by the double-click, as the window system delivers them.
+void doubleClick(QWidget* target, QPoint point) {
+    QTest::mouseClick(target, Qt::LeftButton, {}, point);
+    QTest::mouseDClick(target, Qt::LeftButton, {}, point);
+}
+
+class SystemListViewTest : public ::testing::Test {
+protected:
+    TempFolder temp;
+    std::unique_ptr<TSystemListView> list = std::make_unique<TSystemListView>();
+
+    void show(const QString& path, bool force = false) {
+        const ItemIDList id = SHGetDesktopFolder()->ParseDisplayName(path);
+        ASSERT_TRUE(id);
+        list->PopulateFolder(SHGetDesktopFolder(), id, force);
+    }
+    void TearDown() override {
+        list.reset();
+        EXPECT_EQ(ListLiveFolderDataCount(), 0);
+    }
+};
+
+TEST_F(SystemListViewTest, DefaultsAndVersion) {
+    EXPECT_EQ(list->Version(), QStringLiteral("TSystemListView v1.0"));
+    EXPECT_EQ(list->ViewStyle(), TViewStyle::vsIcon);
+    EXPECT_EQ(list->PopupMenuMethod(), TPopupMenuMethod::pmmContextUser);
+    EXPECT_EQ(list->ColumnType(), TColumnType::ctFileSystem);
+    EXPECT_TRUE(list->ShowHiddenFiles());
+    EXPECT_TRUE(list->ShowFolders());
+    EXPECT_FALSE(list->Autoscroll());
+    EXPECT_EQ(list->FileMask(), QString());
+    EXPECT_EQ(list->LastSortColumn(), -1);
+    EXPECT_EQ(list->ColumnWidths(), (std::array<int, 5>{120, 60, 120, 120, 60}));
+    // Without a tree a new list shows the desktop.
+    EXPECT_EQ(IDListSize(list->CurrentID()), 2u);
+    EXPECT_TRUE(captionSet(*list).count(QStringLiteral("Home")));
+}
+
+TEST_F(SystemListViewTest, MaskShowsMatchingFilesOnly) {
+    temp.makeFile(QStringLiteral("a.SCN"));
+    temp.makeFile(QStringLiteral("b.scx"));
+    temp.makeFile(QStringLiteral("c.scn.bak"));
+    temp.makeFolder(QStringLiteral("folder.scn"));
+    list->SetShowFolders(false);
+    list->SetFileMask(QStringLiteral("*.scn;*.scx"));
+    show(temp.path());
+    EXPECT_EQ(captionSet(*list), (std::set<QString>{"a.SCN", "b.scx"}));
+}
+
+TEST_F(SystemListViewTest, EmptyMaskListsAllAndEmptyPieceListsOnlyFolders) {
+    temp.makeFile(QStringLiteral("a.scn"));
+    temp.makeFile(QStringLiteral("notes"));
+    temp.makeFolder(QStringLiteral("sub"));
+    show(temp.path());
+    EXPECT_EQ(captionSet(*list), (std::set<QString>{"a.scn", "notes", "sub"}));
+    list->SetFileMask(QStringLiteral(";"));
+    EXPECT_EQ(captionSet(*list), (std::set<QString>{"sub"}));
+}
+
+TEST_F(SystemListViewTest, SameMaskStillRepopulatesWithoutReparsing) {
+    int populations = 0;
+    list->OnPopulated = [&populations](TSystemListView*) { ++populations; };
+    list->SetFileMask(QStringLiteral("*.scn"));
+    show(temp.path());
+    const int before = populations;
+    const QStringList masks = list->MaskList().masks;
+    temp.makeFile(QStringLiteral("late.scn"));
+    list->SetFileMask(QStringLiteral("*.scn"));
+    EXPECT_EQ(list->MaskList().masks, masks);
+    // Reload without a tree keeps the folder; a same mask does not force a new read.
+    EXPECT_EQ(populations, before);
+    list->SetFileMask(QStringLiteral("*.SCN"));
+    EXPECT_EQ(populations, before + 1);
+    EXPECT_EQ(captionSet(*list), (std::set<QString>{"late.scn"}));
+}
+
+TEST_F(SystemListViewTest, SizeTextsOfZeroOneKilobyteAndOneMegabyte) {
+    temp.makeFile(QStringLiteral("zero"), 0);
+    temp.makeFile(QStringLiteral("kilo"), 1024);
+    temp.makeFile(QStringLiteral("mega"), 1048576);
+    temp.makeFolder(QStringLiteral("sub"));
+    show(temp.path());
+    EXPECT_EQ(itemNamed(*list, "zero")->SubItems[0], QStringLiteral("1 KB"));
+    EXPECT_EQ(itemNamed(*list, "kilo")->SubItems[0], QStringLiteral("2 KB"));
+    EXPECT_EQ(itemNamed(*list, "mega")->SubItems[0], QStringLiteral("1,025 KB"));
+    EXPECT_EQ(itemNamed(*list, "mega")->Data->FileSize(), 1048576);
+    EXPECT_EQ(itemNamed(*list, "sub")->SubItems[0], QString());
+    EXPECT_FALSE(itemNamed(*list, "sub")->SubItems[1].isEmpty());
+    EXPECT_FALSE(itemNamed(*list, "zero")->SubItems[2].isEmpty());
+    ASSERT_EQ(itemNamed(*list, "zero")->SubItems.size(), 4);
+}
+
+TEST_F(SystemListViewTest, AttributeLettersAndReadOnlyFiles) {
+    const QString locked = temp.makeFile(QStringLiteral(".locked"));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner);
+    show(temp.path());
+    EXPECT_EQ(itemNamed(*list, ".locked")->SubItems[3], QStringLiteral("RH"));
+    list->SetShowHiddenFiles(false);
+    show(temp.path(), true);
+    EXPECT_EQ(itemNamed(*list, ".locked"), nullptr);
+}
+
+TEST_F(SystemListViewTest, ColumnClicksToggleWithFoldersFirstThenLast) {
+    temp.makeFile(QStringLiteral("b.txt"));
+    temp.makeFile(QStringLiteral("a.txt"));
+    temp.makeFolder(QStringLiteral("zfolder"));
+    temp.makeFolder(QStringLiteral("yfolder"));
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(600, 300);
+    list->show();
+    show(temp.path());
+    auto* header = static_cast<QTreeView*>(list->CurrentView())->header();
+    const QPoint nameHeader(header->sectionViewportPosition(0) + 10, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameHeader);
+    EXPECT_EQ(captions(*list), (QStringList{"yfolder", "zfolder", "a.txt", "b.txt"}));
+    EXPECT_EQ(list->LastSortColumn(), 0);
+    EXPECT_FALSE(list->LastSortDescending());
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameHeader);
+    EXPECT_EQ(captions(*list), (QStringList{"b.txt", "a.txt", "zfolder", "yfolder"}));
+    EXPECT_TRUE(list->LastSortDescending());
+    // A refresh keeps the last sort.
+    show(temp.path(), true);
+    EXPECT_EQ(captions(*list), (QStringList{"b.txt", "a.txt", "zfolder", "yfolder"}));
+}
+
+TEST_F(SystemListViewTest, SortBySizeColumnAndDefaultSort) {
+    temp.makeFile(QStringLiteral("big"), 5000);
+    temp.makeFile(QStringLiteral("small"), 10);
+    temp.makeFile(QStringLiteral("mid"), 2000);
+    show(temp.path());
+    list->SortByColumn(nullptr, 1);
+    EXPECT_EQ(captions(*list), (QStringList{"small", "mid", "big"}));
+    list->SortDefault();
+    EXPECT_EQ(captions(*list), (QStringList{"big", "mid", "small"}));
+    EXPECT_EQ(list->LastSortColumn(), 0);
+    list->SortByColumn([](const TListItem* a, const TListItem* b, std::int32_t) {
+        return QString::compare(b->Caption, a->Caption); }, 3);
+    EXPECT_EQ(captions(*list), (QStringList{"small", "mid", "big"}));
+}
+
+TEST_F(SystemListViewTest, FocusedItemSurvivesARefresh) {
+    temp.makeFile(QStringLiteral("one"));
+    temp.makeFile(QStringLiteral("two"));
+    temp.makeFile(QStringLiteral("three"));
+    show(temp.path());
+    list->SetItemFocused(itemNamed(*list, "two"));
+    temp.makeFile(QStringLiteral("four"));
+    show(temp.path(), true);
+    ASSERT_NE(list->ItemFocused(), nullptr);
+    EXPECT_EQ(list->ItemFocused()->Caption, QStringLiteral("two"));
+    EXPECT_EQ(list->Count(), 4);
+}
+
+TEST_F(SystemListViewTest, SameFolderWithoutForceIsNotReadAgain) {
+    show(temp.path());
+    temp.makeFile(QStringLiteral("late"));
+    show(temp.path());
+    EXPECT_EQ(list->Count(), 0);
+    show(temp.path(), true);
+    EXPECT_EQ(list->Count(), 1);
+}
+
+TEST_F(SystemListViewTest, LinksShowTheirFileNameWithOverlay) {
+    temp.makeFile(QStringLiteral("target.scn"));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("target.scn")), temp.path(QStringLiteral("shortcut.scn"))));
+    show(temp.path());
+    TListItem* link = itemNamed(*list, "shortcut.scn");
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->OverlayIndex, 1);
+    EXPECT_EQ(itemNamed(*list, "target.scn")->OverlayIndex, -1);
+}
+
+TEST_F(SystemListViewTest, ItemPathsAndTrailingSlashForFolders) {
+    temp.makeFile(QStringLiteral("a.scn"));
+    temp.makeFolder(QStringLiteral("sub"));
+    show(temp.path());
+    EXPECT_EQ(list->GetItemPath(itemNamed(*list, "a.scn")), temp.path(QStringLiteral("a.scn")));
+    EXPECT_EQ(list->GetItemPath(itemNamed(*list, "sub")), temp.path(QStringLiteral("sub/")));
+    EXPECT_EQ(list->GetItemPath(nullptr), QString());
+}
+
+TEST_F(SystemListViewTest, ColumnSets) {
+    list->SetViewStyle(TViewStyle::vsReport);
+    const auto& columns = list->Model()->Columns();
+    ASSERT_EQ(columns.size(), 5u);
+    EXPECT_EQ(columns[1].Caption, QStringLiteral("Size"));
+    EXPECT_EQ(columns[1].Alignment, Qt::AlignRight);
+    EXPECT_EQ(columns[4].Caption, QStringLiteral("Attributes"));
+    EXPECT_EQ(list->ColumnWidth(0), 120);
+    EXPECT_EQ(list->ColumnWidth(1), 60);
+    list->SetColumnType(TColumnType::ctPrinters);
+    EXPECT_EQ(list->Model()->Columns()[1].Caption, QStringLiteral("Documents"));
+    EXPECT_EQ(list->Model()->Columns()[1].Alignment, Qt::AlignHCenter);
+    list->SetColumnType(TColumnType::ctUser);
+    EXPECT_EQ(list->ColumnType(), TColumnType::ctUnknown);
+    ASSERT_EQ(list->Model()->Columns().size(), 1u);
+    list->OnCreateColumns = [](TSystemListView* sender) {
+        sender->AddColumn(QStringLiteral("Mine"), 77);
+        sender->AddColumn(QStringLiteral("Yours"), 33, Qt::AlignRight);
+    };
+    list->SetColumnType(TColumnType::ctUser);
+    ASSERT_EQ(list->Model()->Columns().size(), 2u);
+    EXPECT_EQ(list->ColumnWidth(0), 77);
+    // A user set survives showing the desktop.
+    list->PopulateFolder(nullptr, nullptr, true);
+    EXPECT_EQ(list->ColumnType(), TColumnType::ctUser);
+}
+
+TEST_F(SystemListViewTest, AddListItemHandlerSuppliesTheDetails) {
+    temp.makeFile(QStringLiteral("a.scn"));
+    list->OnAddListItem = [](TSystemListView*, TListItem* item) { item->SubItems = {QStringLiteral("custom")}; };
+    show(temp.path());
+    EXPECT_EQ(itemNamed(*list, "a.scn")->SubItems, QStringList{QStringLiteral("custom")});
+}
+
+TEST_F(SystemListViewTest, FourViewStylesSwitchAtRunTime) {
+    for (int i = 0; i < 30; ++i)
+        temp.makeFile(QStringLiteral("file%1.scn").arg(i));
+    list->resize(400, 300);
+    list->show();
+    show(temp.path());
+    list->SetViewStyle(TViewStyle::vsReport);
+    EXPECT_TRUE(qobject_cast<QTreeView*>(list->CurrentView()));
+    for (TViewStyle style : {TViewStyle::vsIcon, TViewStyle::vsSmallIcon, TViewStyle::vsList}) {
+        list->SetViewStyle(style);
+        auto* view = qobject_cast<QListView*>(list->CurrentView());
+        ASSERT_TRUE(view);
+        EXPECT_TRUE(view->isVisible());
+        EXPECT_EQ(view->viewMode(), style == TViewStyle::vsIcon ? QListView::IconMode : QListView::ListMode);
+        EXPECT_EQ(view->flow(), style == TViewStyle::vsList ? QListView::TopToBottom : QListView::LeftToRight);
+        EXPECT_EQ(view->iconSize().width(), SetupImageLists(style == TViewStyle::vsIcon ? TImageListSize::Large
+                                                                                         : TImageListSize::Small).iconSize);
+        QApplication::processEvents();
+        const QRect first = view->visualRect(list->Model()->index(0, 0));
+        const QRect second = view->visualRect(list->Model()->index(1, 0));
+        if (style == TViewStyle::vsList)
+            EXPECT_GT(second.top(), first.top());
+        else
+            EXPECT_GT(second.left(), first.left());
+    }
+}
+
+TEST_F(SystemListViewTest, SelectionIsSharedAcrossStylesAndReported) {
+    temp.makeFile(QStringLiteral("a"));
+    temp.makeFile(QStringLiteral("b"));
+    temp.makeFile(QStringLiteral("c"));
+    list->SetMultiSelect(true);
+    show(temp.path());
+    list->SortDefault();
+    std::vector<QString> changed;
+    list->OnChange = [&changed](TSystemListView*, TListItem* item) { changed.push_back(item->Caption); };
+    list->SetSelected(list->Item(0), true);
+    list->SetSelected(list->Item(2), true);
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(list->Selected()->Caption, QStringLiteral("a"));
+    EXPECT_EQ(list->GetNextSelected(list->Selected())->Caption, QStringLiteral("c"));
+    EXPECT_EQ(list->GetNextSelected(list->Item(2)), nullptr);
+    list->SetViewStyle(TViewStyle::vsReport);
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(changed, (std::vector<QString>{"a", "c"}));
+}
+
+TEST_F(SystemListViewTest, DragCarriesSelectedFilesAsLocalUrls) {
+    temp.makeFile(QStringLiteral("a.scn"));
+    temp.makeFile(QStringLiteral("b.scn"));
+    temp.makeFile(QStringLiteral("c.scn"));
+    list->SetMultiSelect(true);
+    list->SetDragMode(TDragMode::dmAutomatic);
+    show(temp.path());
+    list->SortDefault();
+    EXPECT_TRUE(list->CurrentView()->dragEnabled());
+    QModelIndexList indexes{list->Model()->index(2, 0), list->Model()->index(0, 0), list->Model()->index(0, 1)};
+    const std::unique_ptr<QMimeData> mime(list->Model()->mimeData(indexes));
+    EXPECT_EQ(mime->urls(), (QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("a.scn"))),
+                                         QUrl::fromLocalFile(temp.path(QStringLiteral("c.scn")))}));
+    EXPECT_EQ(TSystemListView::FromDragSource(list->CurrentView()), list.get());
+    EXPECT_EQ(TSystemListView::FromDragSource(nullptr), nullptr);
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+TEST_F(SystemListViewTest, DoubleClickEntersFoldersAndOpensFiles) {
+    temp.makeFile(QStringLiteral("sub/inner.scn"));
+    temp.makeFile(QStringLiteral("doc.scn"));
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(500, 300);
+    list->show();
+    show(temp.path());
+    list->SortDefault();
+    auto* view = list->CurrentView();
+    QApplication::processEvents();
+    const QPoint docPoint = view->visualRect(list->Model()->index(1, 0)).center();
+    doubleClick(view->viewport(), docPoint);
+    EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("doc.scn")))});
+    const QPoint subPoint = view->visualRect(list->Model()->index(0, 0)).center();
+    doubleClick(view->viewport(), subPoint);
+    EXPECT_EQ(captions(*list), QStringList{QStringLiteral("inner.scn")});
+    EXPECT_EQ(SHGetPathFromIDList(list->CurrentID()), temp.path(QStringLiteral("sub")));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    int handled = 0;
+    list->OnDblClick = [&handled](TSystemListView*, TListItem*) { ++handled; };
+    QApplication::processEvents();
+    doubleClick(view->viewport(), view->visualRect(list->Model()->index(0, 0)).center());
+    EXPECT_EQ(handled, 1);
+}
+
+TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
+    temp.makeFile(QStringLiteral("a.scn"));
+    temp.makeFile(QStringLiteral("b.scn"));
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(500, 300);
+    list->show();
+    show(temp.path());
+    list->SortDefault();
+    QMenu userMenu;
+    userMenu.addAction(QStringLiteral("User"));
+    list->SetPopupMenu(&userMenu);
+    QStringList shown;
+    auto closeMenu = [&shown] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : popup->actions())
+                shown << action->text();
+            popup->close();
+        }
+    };
+    QTimer::singleShot(100, closeMenu);
+    auto* view = list->CurrentView();
+    QApplication::processEvents();
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->visualRect(list->Model()->index(1, 0)).center());
+    EXPECT_TRUE(shown.contains(QStringLiteral("&Open")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("&Copy Path")));
+    ASSERT_NE(list->Selected(), nullptr);
+    EXPECT_EQ(list->Selected()->Caption, QStringLiteral("b.scn"));
+
+    // No item under the mouse: the control's own menu.
+    shown.clear();
+    QTimer::singleShot(100, closeMenu);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(200, 250));
+    WaitFor([&shown] { return !shown.isEmpty(); }, 2000);
+    EXPECT_EQ(shown, QStringList{QStringLiteral("User")});
+
+    // pmmNone: nothing at all.
+    list->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
+    shown.clear();
+    QTimer::singleShot(100, closeMenu);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->visualRect(list->Model()->index(0, 0)).center());
+    Settle(200);
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(SystemListViewTest, InPlaceRenameOnlyWhenNotReadOnly) {
+    temp.makeFile(QStringLiteral("old.scn"));
+    temp.makeFile(QStringLiteral("taken.scn"));
+    list->SetReadOnly(true);
+    show(temp.path());
+    list->SortDefault();
+    const QModelIndex first = list->Model()->index(0, 0);
+    EXPECT_FALSE(list->Model()->flags(first) & Qt::ItemIsEditable);
+    EXPECT_FALSE(list->Model()->setData(first, QStringLiteral("new.scn"), Qt::EditRole));
+    list->SetReadOnly(false);
+    EXPECT_TRUE(list->Model()->flags(first) & Qt::ItemIsEditable);
+    EXPECT_FALSE(list->Model()->setData(first, QStringLiteral("taken.scn"), Qt::EditRole));
+    EXPECT_EQ(list->Item(0)->Caption, QStringLiteral("old.scn"));
+    ASSERT_TRUE(list->Model()->setData(first, QStringLiteral("new.scn"), Qt::EditRole));
+    EXPECT_EQ(list->Item(0)->Caption, QStringLiteral("new.scn"));
+    EXPECT_EQ(list->GetItemPath(list->Item(0)), temp.path(QStringLiteral("new.scn")));
+    EXPECT_TRUE(QFile::exists(temp.path(QStringLiteral("new.scn"))));
+    EXPECT_FALSE(QFile::exists(temp.path(QStringLiteral("old.scn"))));
+    EXPECT_EQ(list->FindItemByID(list->Item(0)->Data->RelativeID), list->Item(0));
+}
+
+TEST_F(SystemListViewTest, ReportViewPaintsIconsAndTextsInTheirColumns) {
+    temp.makeFile(QStringLiteral("picture.scn"), 2048);
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(600, 200);
+    list->show();
+    show(temp.path());
+    QApplication::processEvents();
+    auto* view = static_cast<QTreeView*>(list->CurrentView());
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect row = view->visualRect(list->Model()->index(0, 0));
+    const QColor background = image.pixelColor(row.right(), row.bottom() + 20);
+    auto differs = [&](int left, int right) {
+        for (int x = left; x < right; ++x)
+            for (int y = row.center().y() - 3; y <= row.center().y() + 3; ++y)
+                if (image.pixelColor(x, y) != background)
+                    return true;
+        return false;
+    };
+    const int iconSize = SetupImageLists(TImageListSize::Small).iconSize;
+    EXPECT_TRUE(differs(row.left(), row.left() + iconSize + 4));                 // the icon
+    const QRect size = view->visualRect(list->Model()->index(0, 1));
+    EXPECT_TRUE(differs(size.center().x(), size.right()));                      // right-aligned "3 KB"
+    EXPECT_FALSE(differs(size.left() + 1, size.left() + 6));
+    EXPECT_EQ(list->Item(0)->SubItems[0], QStringLiteral("3 KB"));
+}
+
+TEST(Autoscroll, StepsNearTheEdges) {
+    const QSize size(200, 100);
+    EXPECT_EQ(AutoscrollStep({100, 5}, size, 12, false, false).dy, -1);
+    EXPECT_EQ(AutoscrollStep({100, 95}, size, 12, false, false).dy, 1);
+    EXPECT_EQ(AutoscrollStep({100, 50}, size, 12, false, false).dy, 0);
+    // The bottom edge moves 16 pixels up while there is a vertical range.
+    EXPECT_EQ(AutoscrollStep({100, 75}, size, 12, true, false).dy, 1);
+    EXPECT_EQ(AutoscrollStep({100, 75}, size, 12, false, false).dy, 0);
+    EXPECT_EQ(AutoscrollStep({5, 50}, size, 12, false, false).dx, -1);
+    EXPECT_EQ(AutoscrollStep({175, 50}, size, 12, false, true).dx, 1);
+}
+
+TEST(SortParameter, ColumnLowDescendingHigh) {
+    EXPECT_EQ(SortParameter(3, false), 3);
+    EXPECT_EQ(static_cast<std::uint32_t>(SortParameter(3, true)), 0xFFFF0003u);
+    EXPECT_EQ(DefaultListCompare(nullptr, nullptr, 0), 0);
+    TListItem item;
+    EXPECT_EQ(DefaultListCompare(nullptr, &item, 0), -1);
+    EXPECT_EQ(DefaultListCompare(&item, nullptr, 0), 1);
+}
+
+} // namespace
+
+#include "SystemListViewTest.moc"

@@ -1,0 +1,154 @@
+#include "FileChangeThread.h"
+#include "QtPrinters.h"
+#include "TempFolder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+#include <sys/inotify.h>
+
+namespace {
+
+// Runs the event loop until the condition holds or the time is up.
+bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+void settle(int milliseconds) {
+    waitFor([] { return false; }, milliseconds);
+}
+
+constexpr ChangeKinds kAllKinds = TChangeKind::FileName | TChangeKind::DirName | TChangeKind::Attributes |
+                                  TChangeKind::Size | TChangeKind::LastWrite;
+
+struct Calls {
+    int count = 0;
+    bool onGuiThread = false;
+    bool aborted = true;
+    bool handleOpen = true;
+};
+
+TFileChangeThread* watch(const QString& directory, ChangeKinds kinds, Calls& calls) {
+    TFileChangeThread* watcher = TFileChangeThread::Create(directory, false, kinds);
+    watcher->SetOnTerminate([&calls](TFileChangeThread* sender) {
+        ++calls.count;
+        calls.onGuiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+        calls.aborted = sender->Aborted();
+        calls.handleOpen = sender->HandleOpen();
+    });
+    return watcher;
+}
+
+class FileChangeThreadTest : public ::testing::Test {
+protected:
+    TempFolder temp;
+    void TearDown() override {
+        EXPECT_TRUE(waitFor([] { return TFileChangeThread::RunningCount() == 0; }));
+        settle(20);
+    }
+};
+
+TEST_F(FileChangeThreadTest, OneNoticeRunsTheHandlerOnTheGuiThreadThenFreesItself) {
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    temp.makeFile(QStringLiteral("new.scn"));
+    ASSERT_TRUE(waitFor([&] { return calls.count > 0; }));
+    EXPECT_TRUE(calls.onGuiThread);
+    EXPECT_FALSE(calls.aborted);
+    EXPECT_FALSE(calls.handleOpen);
+    EXPECT_TRUE(waitFor([&] { return watcher.isNull(); }));
+    temp.makeFile(QStringLiteral("second.scn"));
+    settle(100);
+    EXPECT_EQ(calls.count, 1);
+}
+
+TEST_F(FileChangeThreadTest, MissingFolderEndsAtOnceWithoutCallback) {
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = watch(temp.path(QStringLiteral("missing")), kAllKinds, calls);
+    ASSERT_TRUE(waitFor([&] { return watcher.isNull() || watcher->isFinished(); }, 1000));
+    if (watcher) {
+        EXPECT_TRUE(watcher->Aborted());
+        EXPECT_NE(watcher->ExitCode(), 0);
+    }
+    settle(50);
+    EXPECT_EQ(calls.count, 0);
+    EXPECT_TRUE(watcher.isNull());
+}
+
+TEST_F(FileChangeThreadTest, TerminatedWatcherNeverCallsBack) {
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    watcher->Terminate();
+    temp.makeFile(QStringLiteral("after.scn"));
+    EXPECT_TRUE(waitFor([&] { return watcher.isNull(); }, 1000));
+    EXPECT_EQ(calls.count, 0);
+}
+
+TEST_F(FileChangeThreadTest, ChangeDuringTheLastWaitStillGivesNoCallback) {
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    // The change reaches the worker before the GUI thread looks at its events again; the
+    // terminate request set now must still win.
+    temp.makeFile(QStringLiteral("race.scn"));
+    QThread::msleep(40);
+    watcher->Terminate();
+    EXPECT_TRUE(waitFor([&] { return watcher.isNull(); }, 1000));
+    EXPECT_EQ(calls.count, 0);
+}
+
+TEST_F(FileChangeThreadTest, DirNameKindIgnoresFilesButSeesFolders) {
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = watch(temp.path(), static_cast<ChangeKinds>(TChangeKind::DirName), calls);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    temp.makeFile(QStringLiteral("file.txt"));
+    settle(100);
+    EXPECT_EQ(calls.count, 0);
+    temp.makeFolder(QStringLiteral("folder"));
+    EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
+}
+
+TEST_F(FileChangeThreadTest, DeletingTheWatchedFolderIsANotice) {
+    Calls calls;
+    const QString folder = temp.makeFolder(QStringLiteral("doomed"));
+    QPointer<TFileChangeThread> watcher = watch(folder, static_cast<ChangeKinds>(TChangeKind::DirName), calls);
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
+}
+
+TEST_F(FileChangeThreadTest, SubtreeWatchSeesChangesBelow) {
+    const QString deep = temp.makeFolder(QStringLiteral("a/b"));
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = TFileChangeThread::Create(temp.path(), true, kAllKinds);
+    watcher->SetOnTerminate([&calls](TFileChangeThread*) { ++calls.count; });
+    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    temp.makeFile(QStringLiteral("a/b/deep.scn"));
+    EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
+}
+
+TEST(InotifyMask, KindsMapToEvents) {
+    EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::FileName)) & IN_CREATE);
+    EXPECT_FALSE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::FileName)) & IN_MODIFY);
+    EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::Size)) & IN_MODIFY);
+    EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::Attributes)) & IN_ATTRIB);
+    EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::Security)) & IN_ATTRIB);
+    EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::LastWrite)) & IN_CLOSE_WRITE);
+    EXPECT_TRUE(InotifyMaskFor(0) & IN_DELETE_SELF);
+    EXPECT_EQ(static_cast<std::uint32_t>(TChangeKind::Security), 0x100u);
+}
+
+} // namespace
