@@ -1,0 +1,40 @@
+#include "ChromePatterns.h"
+
+#include "SystemColors.h"
+
+#include <QImage>
+
+namespace ChromePatterns {
+
+namespace {
+
+struct CachedPattern {
+    QRgb face = 0;
+    QRgb light = 0;
+    QPixmap pixmap;
+};
+
+CachedPattern& cache() {
+    static CachedPattern pattern;
+    return pattern;
+}
+
+} // namespace
+
+QPixmap ditherPattern(const QColor& face, const QColor& light) {
+    CachedPattern& cached = cache();
+    if (!cached.pixmap.isNull() && cached.face == face.rgb() && cached.light == light.rgb())
+        return cached.pixmap;
+    QImage image(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            image.setPixel(x, y, (x % 2 == y % 2) ? light.rgb() : face.rgb());
+    cached = {face.rgb(), light.rgb(), QPixmap::fromImage(image)};
+    return cached.pixmap;
+}
+
+QPixmap systemDitherPattern() {
+    return ditherPattern(SystemColors::btnFace(), SystemColors::btnHighlight());
+}
+
+} // namespace ChromePatterns
