@@ -61,6 +61,17 @@ QImage withTransparency(const QImage& glyph, const QImage& mask) {
     return result;
 }
 
+QImage colourKeyMask(const QImage& image, const QColor& key) {
+    if (image.isNull())
+        return QImage();
+    QImage mask(image.size(), QImage::Format_RGB32);
+    const QRgb keyRgb = key.rgb() | 0xFF000000;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            mask.setPixel(x, y, (image.pixel(x, y) | 0xFF000000) == keyRgb ? White : qRgb(0, 0, 0));
+    return mask;
+}
+
 QImage generatedDisabledImage(const QImage& glyph, EmbossColors colors, bool oldDisabledStyle,
                               const QImage& mask) {
     if (glyph.isNull())

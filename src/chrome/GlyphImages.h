@@ -22,6 +22,10 @@ QColor transparentColor(const QImage& image);
 // of the bottom-left pixel's colour, or, when a mask is given, the mask's white pixels.
 QImage withTransparency(const QImage& glyph, const QImage& mask = QImage());
 
+// A mask (white = transparent) of the pixels of one colour; every cell of a strip takes the
+// strip's own transparent colour this way.
+QImage colourKeyMask(const QImage& image, const QColor& key);
+
 struct EmbossColors {
     QColor highlight;
     QColor shadow;

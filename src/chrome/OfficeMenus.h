@@ -2,7 +2,7 @@
 
 #include "PopupMenus.h"
 
-class TGlyphStrip;
+#include "GlyphStrip.h"
 
 // The office-style menu: items measured and drawn in the flat office look, with the pictures
 // of an optional glyph strip (an item's Tag picks cell Tag - 1).

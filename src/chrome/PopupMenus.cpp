@@ -1,6 +1,6 @@
 #include "PopupMenus.h"
 
-#include "ApplicationHint.h"
+#include "ApplicationEvents.h"
 #include "MenuItems.h"
 #include "MouseInputHold.h"
 #include "OfficeMenuPainter.h"
@@ -198,5 +198,5 @@ bool TOwnerDrawPopupMenu::event(QEvent* event) {
 
 void TOwnerDrawPopupMenu::showHint(QAction* action) {
     const auto* item = qobject_cast<const TMenuItem*>(action);
-    TApplicationHint::instance().setHint(item ? item->Hint() : action->statusTip());
+    TApplicationEvents::instance().setHint(item ? item->Hint() : action->statusTip());
 }

@@ -1,4 +1,4 @@
-#include "ApplicationHint.h"
+#include "ApplicationEvents.h"
 #include "GlyphStrip.h"
 #include "MenuItems.h"
 #include "OfficeMenuPainter.h"
@@ -119,14 +119,14 @@ TEST_F(OfficeMenu, SelectedItemIsDrawnWithHighlightAndFramedGlyph) {
     EXPECT_EQ(shot.pixel(newRect.left() + 22, newRect.top() + 1), SystemColors::btnFace().rgb());
 }
 
-TEST_F(OfficeMenu, HighlightedItemSetsTheApplicationHint) {
+TEST_F(OfficeMenu, HighlightedItemSetsTheApplicationEvents) {
     m_open->setHint("Opens a campaign");
     whenPopupShown([&](QMenu* menu) {
         menu->setActiveAction(m_open);
         menu->close();
     });
     m_menu.Popup(100, 100);
-    EXPECT_EQ(TApplicationHint::instance().Hint(), "Opens a campaign");
+    EXPECT_EQ(TApplicationEvents::instance().Hint(), "Opens a campaign");
 }
 
 TEST_F(OfficeMenu, PopupHonoursAlignmentAndIgnoresASecondPopup) {
