@@ -605,6 +605,9 @@ bool TToolbarButton::event(QEvent* event) {
             Click();
         return true;
     }
+    // Losing the window's activation takes the mouse away from a press in progress.
+    if (event->type() == QEvent::WindowDeactivate)
+        cancelTracking();
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
         TButtonGlyph::clearSharedImages();
         update();
