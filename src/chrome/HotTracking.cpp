@@ -3,7 +3,6 @@
 #include "ToolbarButtons.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QMouseEvent>
 
 #include <memory>
@@ -63,7 +62,7 @@ void THotTracker::timerTick() {
         m_timer.stop();
         return;
     }
-    if (QApplication::widgetAt(QCursor::pos()) != m_hot)
+    if (!m_cursor || QApplication::widgetAt(*m_cursor) != m_hot)
         m_hot->MouseLeave();
 }
 
@@ -75,6 +74,21 @@ void THotTracker::leaveIfOff(const QPoint& globalPos) {
 bool THotTracker::eventFilter(QObject* watched, QEvent* event) {
     // A faulty listener must not stop the others: nothing thrown here leaves the filter.
     try {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (event->spontaneous())
+                m_cursor = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            break;
+        case QEvent::Leave:
+            if (watched->isWindowType())
+                m_cursor.reset();
+            break;
+        default:
+            break;
+        }
         if (event->type() == QEvent::MouseMove && m_hot)
             leaveIfOff(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         else if (event->type() == QEvent::ApplicationDeactivate && watched == qApp && m_hot

@@ -2,7 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QPoint>
 #include <QTimer>
+
+#include <optional>
 
 class TToolbarButton;
 
@@ -28,6 +31,11 @@ public:
 
     const QTimer& timer() const { return m_timer; }
 
+    // Where the cursor was last seen over one of the application's windows; none once it has
+    // left them. Kept from the application's own mouse input, which every platform delivers
+    // (the platform's cursor query is not available everywhere).
+    std::optional<QPoint> cursorPos() const { return m_cursor; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -38,4 +46,5 @@ private:
 
     QTimer m_timer;
     QPointer<TToolbarButton> m_hot;
+    std::optional<QPoint> m_cursor;
 };

@@ -13,7 +13,6 @@
 #include "SystemColors.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
@@ -385,7 +384,9 @@ void TToolbarButton::hotTrack() {
 }
 
 void TToolbarButton::reevaluateHot() {
-    if (rect().contains(mapFromGlobal(QCursor::pos())))
+    const THotTracker* tracker = THotTracker::instance();
+    const std::optional<QPoint> cursor = tracker ? tracker->cursorPos() : std::nullopt;
+    if (cursor && rect().contains(mapFromGlobal(*cursor)))
         hotTrack();
     else
         MouseLeave();

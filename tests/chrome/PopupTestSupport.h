@@ -34,3 +34,9 @@ inline void closeAllPopups() {
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
 }
+
+// Moves the mouse to a corner of `window` that no test uses. Qt drops a move to the position
+// the cursor already has, so each test first moves away from wherever the last one ended.
+inline void parkMouse(QWidget* window) {
+    QTest::mouseMove(window, QPoint(window->width() - 2, window->height() - 2));
+}

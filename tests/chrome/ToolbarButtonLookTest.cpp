@@ -31,6 +31,7 @@ protected:
         m_bar.show();
         m_bar.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_bar));
+        parkMouse(&m_bar);
         m_button = new TToolbarButton(&m_bar);
         m_button->setGeometry(10, 10, 23, 22);
         m_button->show();

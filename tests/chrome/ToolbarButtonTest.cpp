@@ -33,6 +33,7 @@ protected:
         m_bar.show();
         m_bar.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_bar));
+        parkMouse(&m_bar);
     }
 
     void TearDown() override { closeAllPopups(); }
@@ -151,6 +152,21 @@ TEST_F(ToolbarButtonTest, MovingOverAnotherWidgetMakesTheHotButtonLeave) {
     QTest::mouseMove(&m_bar, {300, 50});
     EXPECT_FALSE(b->MouseInControl());
     EXPECT_EQ(b->ButtonDrawState(), S::bsUp);
+}
+
+TEST_F(ToolbarButtonTest, SharedTimerMakesTheHotButtonLeaveOnceTheCursorHasLeftTheWindow) {
+    TToolbarButton* b = button(10);
+    QTest::mouseMove(b, {5, 5});
+    ASSERT_TRUE(b->MouseInControl());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(m_bar.windowHandle(), &leave);
+    EXPECT_TRUE(b->MouseInControl()) << "only the timer notices";
+    QElapsedTimer clock;
+    clock.start();
+    while (b->MouseInControl() && clock.elapsed() < 3000)
+        QTest::qWait(20);
+    EXPECT_FALSE(b->MouseInControl());
+    EXPECT_FALSE(THotTracker::instance()->timer().isActive());
 }
 
 TEST_F(ToolbarButtonTest, GroupWithoutAllowAllUp) {
