@@ -225,3 +225,40 @@ TEST(MenuGlyphs, StripIsClearedWhenDestroyed) {
     }
     EXPECT_EQ(menu.Glyphs(), nullptr);
 }
+
+TEST(OfficeMenuKeyboard, DisabledItemSelectedByKeyboardKeepsButtonFace) {
+    TOfficePopupMenu scenario;
+    TMenuItem* add = scenario.AddItem("&Add", 4);
+    add->setEnabled(false);
+    scenario.AddItem("&Remove", 5)->setEnabled(false);
+    QAction* active = nullptr;
+    QImage shot;
+    QRect addRect;
+    whenPopupShown([&](QMenu* menu) {
+        QTest::keyClick(menu, Qt::Key_Down);
+        active = menu->activeAction();
+        addRect = menu->actionGeometry(add);
+        shot = menu->grab().toImage();
+        menu->close();
+    });
+    scenario.Popup(60, 60);
+    EXPECT_EQ(active, add) << "disabled items can be selected with the keyboard";
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shot.pixel(addRect.right() - 2, addRect.top() + 1), SystemColors::btnFace().rgb());
+}
+
+TEST(OwnerDrawnMenu, PlatformDrawsWhenNotOwnerDrawn) {
+    TOfficePopupMenu menu;
+    menu.AddItem("&New", 1);
+    menu.AddItem("-");
+    menu.setOwnerDrawn(false);
+    EXPECT_FALSE(menu.drawsItself());
+    int separatorHeight = 0;
+    whenPopupShown([&](QMenu* popup) {
+        separatorHeight = popup->actionGeometry(popup->actions().at(1)).height();
+        popup->close();
+    });
+    menu.Popup(60, 60);
+    EXPECT_NE(separatorHeight, 21);
+    EXPECT_GT(separatorHeight, 0);
+}
