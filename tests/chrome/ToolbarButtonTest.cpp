@@ -261,14 +261,22 @@ TEST_F(ToolbarButtonTest, ComboPressAtFortySevenClicksAtFortyEightOpensTheMenu) 
 
     bool menuShown = false;
     bool arrowPressedWhileOpen = false;
+    QImage shot;
     whenPopupShown([&](QMenu* popup) {
         menuShown = true;
         arrowPressedWhileOpen = b->MenuPressed() && b->ButtonDrawState() == S::bsDown;
+        shot = b->grab().toImage();
         popup->close();
     });
     QTest::mouseClick(b, Qt::LeftButton, {}, {48, 12});
     EXPECT_TRUE(menuShown);
     EXPECT_TRUE(arrowPressedWhileOpen);
+    ASSERT_FALSE(shot.isNull());
+    // While the menu is open the arrow part (48 to 57) is sunken and the main part raised.
+    EXPECT_EQ(shot.pixel(48, 5), SystemColors::btnShadow().rgb());
+    EXPECT_EQ(shot.pixel(56, 5), SystemColors::btnHighlight().rgb());
+    EXPECT_EQ(shot.pixel(0, 5), SystemColors::btnHighlight().rgb());
+    EXPECT_EQ(shot.pixel(47, 5), SystemColors::btnShadow().rgb());
     EXPECT_EQ(clicks, 1) << "a combo's arrow does not click";
     EXPECT_EQ(dropdowns, 1);
     EXPECT_FALSE(b->MenuPressed());
