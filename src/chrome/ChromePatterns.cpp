@@ -2,7 +2,6 @@
 
 #include "SystemColors.h"
 
-#include <QImage>
 
 namespace ChromePatterns {
 
@@ -11,7 +10,7 @@ namespace {
 struct CachedPattern {
     QRgb face = 0;
     QRgb light = 0;
-    QPixmap pixmap;
+    QImage image;
 };
 
 CachedPattern& cache() {
@@ -21,19 +20,19 @@ CachedPattern& cache() {
 
 } // namespace
 
-QPixmap ditherPattern(const QColor& face, const QColor& light) {
+QImage ditherPattern(const QColor& face, const QColor& light) {
     CachedPattern& cached = cache();
-    if (!cached.pixmap.isNull() && cached.face == face.rgb() && cached.light == light.rgb())
-        return cached.pixmap;
+    if (!cached.image.isNull() && cached.face == face.rgb() && cached.light == light.rgb())
+        return cached.image;
     QImage image(8, 8, QImage::Format_RGB32);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x)
             image.setPixel(x, y, (x % 2 == y % 2) ? light.rgb() : face.rgb());
-    cached = {face.rgb(), light.rgb(), QPixmap::fromImage(image)};
-    return cached.pixmap;
+    cached = {face.rgb(), light.rgb(), image};
+    return cached.image;
 }
 
-QPixmap systemDitherPattern() {
+QImage systemDitherPattern() {
     return ditherPattern(SystemColors::btnFace(), SystemColors::btnHighlight());
 }
 

@@ -71,9 +71,11 @@ void TOwnerDrawPopupMenu::setOwnerDrawn(bool ownerDrawn) {
     if (ownerDrawn == m_ownerDrawn)
         return;
     m_ownerDrawn = ownerDrawn;
-    QActionEvent relayout(QEvent::ActionChanged, actions().value(0));
-    if (!actions().isEmpty())
+    // Items are measured by someone else now: have the menu lay them out again.
+    if (!actions().isEmpty()) {
+        QActionEvent relayout(QEvent::ActionChanged, actions().first());
         QCoreApplication::sendEvent(this, &relayout);
+    }
     update();
 }
 
