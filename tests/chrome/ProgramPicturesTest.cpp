@@ -32,8 +32,9 @@ TEST(ProgramPictures, MenuGlyphStripHasSeventeenFramedCells) {
         for (int y = 0; y < 21; ++y) {
             for (int x = 0; x < 21; ++x) {
                 const bool onFrame = x == 0 || y == 0 || x == 20 || y == 20;
-                if (onFrame)
+                if (onFrame) {
                     EXPECT_EQ(cell.pixel(x, y), Magenta) << "the menu's raised frame stays visible around cell " << i;
+                }
                 black = black || (cell.pixel(x, y) & 0xFFFFFF) == 0;
             }
         }

@@ -409,8 +409,9 @@ TEST_F(ToolbarButtonTest, RepeatingClicksAtOnceThenAfterDelayAndStopsOutside) {
     QTest::mousePress(b, Qt::LeftButton, {}, {5, 5});
     EXPECT_EQ(clicks, 1);
     QTest::qWait(200);
-    if (clock.elapsed() < 380)
+    if (clock.elapsed() < 380) {
         EXPECT_EQ(clicks, 1) << "nothing before the 400 ms delay";
+    }
     QTest::qWait(550);
     const qint64 held = clock.elapsed();
     EXPECT_GE(clicks, 3) << "after " << held << " ms";
