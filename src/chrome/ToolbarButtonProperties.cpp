@@ -102,7 +102,7 @@ void TToolbarButton::setDropdownArrowWidth(int width) {
     width = ButtonGeometry::clampArrowWidth(width);
     if (width == m_dropdownArrowWidth)
         return;
-    if (m_dropdownCombo)
+    if (m_dropdownCombo && !m_loading)
         resize(ButtonGeometry::widthAfterArrowWidthChange(this->width(), m_dropdownArrowWidth, width), height());
     m_dropdownArrowWidth = width;
     update();
@@ -112,7 +112,8 @@ void TToolbarButton::setDropdownCombo(bool combo) {
     if (combo == m_dropdownCombo)
         return;
     m_dropdownCombo = combo;
-    resize(ButtonGeometry::widthAfterComboChange(width(), m_dropdownArrowWidth, combo), height());
+    if (!m_loading)
+        resize(ButtonGeometry::widthAfterComboChange(width(), m_dropdownArrowWidth, combo), height());
     update();
 }
 

@@ -106,6 +106,13 @@ public:
     // Covers what lies behind it: Opaque, or not Flat.
     bool coversBackground() const { return m_opaque || !m_flat; }
 
+    // While the window builds the button from its stored layout, the stored width already
+    // includes any arrow part: switching the combo on or changing the arrow width leaves the
+    // width alone until Loaded.
+    void BeginLoading() { m_loading = true; }
+    void Loaded() { m_loading = false; }
+    bool Loading() const { return m_loading; }
+
     // Performs a click as a mouse click would.
     void Click();
 
@@ -187,6 +194,7 @@ private:
     int m_spacing = 4;
     bool m_wordWrap = false;
 
+    bool m_loading = false;
     TButtonGlyph m_glyph;
     TButtonState m_state = TButtonState::bsUp;
     bool m_mouseInControl = false;

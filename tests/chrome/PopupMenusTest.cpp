@@ -262,3 +262,20 @@ TEST(OwnerDrawnMenu, PlatformDrawsWhenNotOwnerDrawn) {
     EXPECT_NE(separatorHeight, 21);
     EXPECT_GT(separatorHeight, 0);
 }
+
+TEST(OfficeMenuMouse, RightButtonChoosesAnItemToo) {
+    TOfficePopupMenu menu;
+    menu.AddItem("&New", 1);
+    TMenuItem* open = menu.AddItem("&Open...", 2);
+    TMenuItem* clicked = nullptr;
+    QObject::connect(open, &TMenuItem::OnClick, [&](TMenuItem* sender) { clicked = sender; });
+    whenPopupShown([&](QMenu* popup) {
+        const QPoint centre = popup->actionGeometry(open).center();
+        QTest::mouseMove(popup, centre);
+        QTest::mouseClick(popup, Qt::RightButton, {}, centre);
+    });
+    menu.Popup(80, 80);
+    closeAllPopups();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicked, open);
+}

@@ -241,6 +241,13 @@ TEST_F(ToolbarButtonTest, DropdownComboWidthChanges) {
     b->setDropdownCombo(true);
     b->setDropdownArrowWidth(12);
     EXPECT_EQ(b->width(), 39) << "the main part keeps its width";
+
+    TToolbarButton* stored = button(100, 59);
+    stored->BeginLoading();
+    stored->setDropdownCombo(true);
+    stored->setDropdownArrowWidth(11);
+    stored->Loaded();
+    EXPECT_EQ(stored->width(), 59) << "a stored width is taken as it is";
 }
 
 TEST_F(ToolbarButtonTest, ComboPressAtFortySevenClicksAtFortyEightOpensTheMenu) {
