@@ -1,11 +1,21 @@
 #include "ButtonGeometry.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace ButtonGeometry {
 
+namespace {
+
+// Widths stay between one pixel and the largest size a widget may have, whatever the input.
+int clampWidth(std::int64_t width) {
+    return int(std::clamp<std::int64_t>(width, 1, MaxWidth));
+}
+
+} // namespace
+
 int arrowPartLeft(int buttonWidth, int arrowWidth) {
-    return buttonWidth - arrowWidth - 2;
+    return int(std::max<std::int64_t>(std::int64_t(buttonWidth) - arrowWidth - 2, -MaxWidth));
 }
 
 QRect arrowPartRect(QSize buttonSize, int arrowWidth) {
@@ -29,16 +39,16 @@ bool insideMainPart(QPoint pos, QSize buttonSize, int arrowWidth, bool combo) {
 }
 
 int clampArrowWidth(int arrowWidth) {
-    return std::max(arrowWidth, MinDropdownArrowWidth);
+    return std::clamp(arrowWidth, MinDropdownArrowWidth, MaxWidth);
 }
 
 int widthAfterComboChange(int width, int arrowWidth, bool comboOn) {
-    const int change = arrowWidth + 2;
-    return comboOn ? width + change : std::max(1, width - change);
+    const std::int64_t change = std::int64_t(arrowWidth) + 2;
+    return clampWidth(comboOn ? width + change : width - change);
 }
 
 int widthAfterArrowWidthChange(int width, int oldArrowWidth, int newArrowWidth) {
-    return std::max(1, width + newArrowWidth - oldArrowWidth);
+    return clampWidth(std::int64_t(width) + newArrowWidth - oldArrowWidth);
 }
 
 } // namespace ButtonGeometry

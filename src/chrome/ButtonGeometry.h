@@ -9,6 +9,8 @@ namespace ButtonGeometry {
 
 inline constexpr int MinDropdownArrowWidth = 7;
 inline constexpr int DefaultDropdownArrowWidth = 9;
+// The largest width a widget may have (Qt's QWIDGETSIZE_MAX); arrow widths stop there too.
+inline constexpr int MaxWidth = (1 << 24) - 1;
 
 // The left edge of the arrow part; also the width of the main part.
 int arrowPartLeft(int buttonWidth, int arrowWidth);

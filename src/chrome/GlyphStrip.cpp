@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 
 TGlyphStrip::TGlyphStrip(QObject* parent) : QObject(parent) {
     m_maskColor = defaultMaskColor();
@@ -54,7 +55,8 @@ void TGlyphStrip::setPicture(const QImage& picture) {
 int TGlyphStrip::CellCount() const {
     if (m_picture.isNull())
         return 0;
-    return m_cols * m_rows;
+    // Cols and Rows may each be as large as an int; their product is kept in range.
+    return int(std::min<qint64>(qint64(m_cols) * m_rows, std::numeric_limits<int>::max()));
 }
 
 QColor TGlyphStrip::defaultMaskColor() const {

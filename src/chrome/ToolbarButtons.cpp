@@ -70,6 +70,9 @@ void TToolbarButton::MouseLeave() {
     setState(ButtonStates::onLeave(m_state, m_down, m_groupIndex != 0, m_clicking));
     if (m_flat || m_glyph.hasHotCell() || before == TButtonState::bsDown)
         update();
+    // The application's hint is the hint of what is under the mouse; this button no longer is.
+    if (TApplicationEvents::instance().Hint() == m_hint)
+        TApplicationEvents::instance().setHint(QString());
     emit OnMouseExit(this);
 }
 

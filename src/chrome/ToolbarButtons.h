@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 
 
@@ -86,9 +87,9 @@ public:
     bool Repeating() const { return m_repeating; }
     void setRepeating(bool repeating) { m_repeating = repeating; }
     int RepeatDelay() const { return m_repeatDelay; }
-    void setRepeatDelay(int ms) { m_repeatDelay = ms; }
+    void setRepeatDelay(int ms) { m_repeatDelay = std::max(ms, 0); }
     int RepeatInterval() const { return m_repeatInterval; }
-    void setRepeatInterval(int ms) { m_repeatInterval = ms; }
+    void setRepeatInterval(int ms) { m_repeatInterval = std::max(ms, 0); }
     bool ShowBorderWhenInactive() const { return m_showBorderWhenInactive; }
     void setShowBorderWhenInactive(bool show) { m_showBorderWhenInactive = show; }
     int Spacing() const { return m_spacing; }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace ButtonGeometry;
 
 TEST(ComboGeometry, FiftyNinePixelComboSplitsAtFortyEight) {
@@ -34,4 +36,13 @@ TEST(ComboGeometry, WidthChanges) {
     EXPECT_EQ(clampArrowWidth(3), 7);
     EXPECT_EQ(clampArrowWidth(-20), 7);
     EXPECT_EQ(clampArrowWidth(11), 11);
+}
+
+TEST(ComboGeometry, HugeValuesStayInRange) {
+    const int huge = std::numeric_limits<int>::max();
+    EXPECT_EQ(clampArrowWidth(huge), MaxWidth);
+    EXPECT_EQ(widthAfterComboChange(MaxWidth, MaxWidth, true), MaxWidth);
+    EXPECT_EQ(widthAfterComboChange(10, MaxWidth, false), 1);
+    EXPECT_EQ(widthAfterArrowWidthChange(100, 7, MaxWidth), MaxWidth);
+    EXPECT_TRUE(pressOpensMenu(0, 10, MaxWidth, true, true)) << "the arrow part covers the whole button";
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 const QRgb Magenta = qRgb(255, 0, 255);
@@ -107,4 +109,18 @@ TEST(GlyphStrip, WholePictureAndCentredDrawing) {
     // ((10 + 19 - 4) div 2, (10 + 18 - 3) div 2) = (12, 12)
     EXPECT_EQ(target.pixel(13, 13), qRgb(1, 0, 0));
     EXPECT_EQ(target.pixel(1, 11), Canvas) << "a cell outside the strip draws nothing";
+}
+
+TEST(GlyphStrip, HugeCellCountsAreSafe) {
+    TGlyphStrip strip;
+    strip.setPicture(twoByTwoStrip());
+    strip.setCols(std::numeric_limits<int>::max());
+    strip.setRows(std::numeric_limits<int>::max());
+    EXPECT_EQ(strip.CellCount(), std::numeric_limits<int>::max());
+    EXPECT_EQ(strip.Width(), 0);
+    EXPECT_TRUE(strip.GetGlyph(5).isNull()) << "cells of no size draw nothing";
+    QImage target = canvas();
+    QPainter painter(&target);
+    strip.Draw(painter, 0, 0, 3);
+    strip.DrawCentered(painter, QRect(0, 0, 10, 10), 7);
 }

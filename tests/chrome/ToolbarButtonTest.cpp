@@ -1,3 +1,4 @@
+#include "ApplicationEvents.h"
 #include "ButtonGeometry.h"
 #include "DockedEdge.h"
 #include "HotTracking.h"
@@ -147,10 +148,14 @@ TEST_F(ToolbarButtonTest, HotTrackingMovesBetweenButtonsAndStopsOnDeactivation) 
 
 TEST_F(ToolbarButtonTest, MovingOverAnotherWidgetMakesTheHotButtonLeave) {
     TToolbarButton* b = button(10);
+    b->setHint("Open");
     QTest::mouseMove(b, {5, 5});
     ASSERT_TRUE(b->MouseInControl());
+    EXPECT_EQ(TApplicationEvents::instance().Hint(), "Open");
+    EXPECT_EQ(b->toolTip(), "Open");
     QTest::mouseMove(&m_bar, {300, 50});
     EXPECT_FALSE(b->MouseInControl());
+    EXPECT_EQ(TApplicationEvents::instance().Hint(), "");
     EXPECT_EQ(b->ButtonDrawState(), S::bsUp);
 }
 
