@@ -1,0 +1,132 @@
+#include "ButtonGlyph.h"
+
+#include "GlyphImages.h"
+#include "ImageList.h"
+#include "SystemColors.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+struct SharedImages {
+    int glyphCount = 0;
+    QHash<QString, QImage> images;
+};
+
+SharedImages& shared() {
+    static SharedImages pool;
+    return pool;
+}
+
+GlyphImages::EmbossColors embossColors() {
+    return {SystemColors::btnHighlight(), SystemColors::btnShadow()};
+}
+
+} // namespace
+
+TButtonGlyph::TButtonGlyph() {
+    ++shared().glyphCount;
+}
+
+TButtonGlyph::~TButtonGlyph() {
+    // The pool goes with the last glyph.
+    if (--shared().glyphCount == 0)
+        shared().images.clear();
+}
+
+void TButtonGlyph::setGlyph(const QImage& glyph) {
+    m_glyph = glyph.isNull() ? QImage() : glyph.convertToFormat(QImage::Format_RGB32);
+    m_numGlyphs = GlyphImages::numGlyphsForStrip(m_glyph.size());
+}
+
+void TButtonGlyph::setGlyphMask(const QImage& mask) {
+    m_mask = mask.isNull() ? QImage() : mask.convertToFormat(QImage::Format_RGB32);
+}
+
+void TButtonGlyph::setImages(TImageList* images) {
+    m_images = images;
+}
+
+void TButtonGlyph::setImageIndex(int index) {
+    m_imageIndex = index;
+}
+
+int TButtonGlyph::NumGlyphs() const {
+    return m_images ? 1 : m_numGlyphs;
+}
+
+void TButtonGlyph::setNumGlyphs(int count) {
+    m_numGlyphs = std::clamp(count, 1, MaxNumGlyphs);
+}
+
+void TButtonGlyph::setOldDisabledStyle(bool old) {
+    m_oldDisabledStyle = old;
+}
+
+QSize TButtonGlyph::size() const {
+    if (m_images)
+        return QSize(m_images->Width(), m_images->Height());
+    if (m_glyph.isNull())
+        return QSize(0, 0);
+    return QSize(m_glyph.width() / NumGlyphs(), m_glyph.height());
+}
+
+bool TButtonGlyph::isEmpty() const {
+    return size().isEmpty();
+}
+
+bool TButtonGlyph::hasHotCell() const {
+    return NumGlyphs() > int(TButtonState::bsHot);
+}
+
+void TButtonGlyph::clearSharedImages() {
+    shared().images.clear();
+}
+
+QString TButtonGlyph::cacheKey(TButtonState state) const {
+    const QString source = m_images ? QStringLiteral("list%1:%2").arg(quintptr(m_images.data())).arg(m_imageIndex)
+                                    : QStringLiteral("glyph%1:%2").arg(m_glyph.cacheKey()).arg(m_mask.cacheKey());
+    return QStringLiteral("%1/%2/%3/%4/%5/%6")
+        .arg(source)
+        .arg(NumGlyphs())
+        .arg(m_oldDisabledStyle)
+        .arg(int(state))
+        .arg(SystemColors::btnHighlight().rgb())
+        .arg(SystemColors::btnShadow().rgb());
+}
+
+QImage TButtonGlyph::stateImage(TButtonState state) const {
+    if (isEmpty())
+        return QImage();
+    const QString key = cacheKey(state);
+    auto found = shared().images.constFind(key);
+    if (found != shared().images.constEnd())
+        return *found;
+    const QImage image = makeStateImage(state);
+    shared().images.insert(key, image);
+    return image;
+}
+
+QImage TButtonGlyph::makeStateImage(TButtonState state) const {
+    const int index = int(state);
+    if (m_images) {
+        const QImage image = m_images->Image(m_imageIndex);
+        if (image.isNull() || state != TButtonState::bsDisabled)
+            return image;
+        return GlyphImages::generatedDisabledImage(image, embossColors(), m_oldDisabledStyle);
+    }
+    const int cells = NumGlyphs();
+    // The strip's bottom-left colour is transparent in every cell, unless a mask says otherwise.
+    const QImage stripMask =
+        m_mask.isNull() ? GlyphImages::colourKeyMask(m_glyph, GlyphImages::transparentColor(m_glyph)) : m_mask;
+    const QImage mask = GlyphImages::cell(stripMask, cells, index);
+    if (state == TButtonState::bsDisabled) {
+        if (cells < 2)
+            return GlyphImages::generatedDisabledImage(GlyphImages::cell(m_glyph, cells, 0), embossColors(),
+                                                       m_oldDisabledStyle, GlyphImages::cell(stripMask, cells, 0));
+        return GlyphImages::suppliedDisabledImage(GlyphImages::cell(m_glyph, cells, index), embossColors(), mask);
+    }
+    return GlyphImages::withTransparency(GlyphImages::cell(m_glyph, cells, index), mask);
+}

@@ -1,0 +1,180 @@
+#include "DemoWindow.h"
+
+#include "ApplicationEvents.h"
+#include "GlyphStrip.h"
+#include "MenuItems.h"
+#include "SystemColors.h"
+#include "ToolbarButtons.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+QImage picture(const QString& name) {
+    return QImage(QStringLiteral(":/pictures/") + name);
+}
+
+// A thin groove between groups of toolbar buttons.
+class Groove : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int x = width() / 2;
+        painter.fillRect(x - 1, 0, 1, height(), SystemColors::btnShadow());
+        painter.fillRect(x, 0, 1, height(), SystemColors::btnHighlight());
+    }
+};
+
+} // namespace
+
+DemoWindow::DemoWindow() : m_glyphs(new TGlyphStrip(this)) {
+    setWindowTitle(QStringLiteral("Brindlewick chrome demo"));
+    setWindowIcon(QIcon(QPixmap::fromImage(picture("window-icon.png"))));
+    m_glyphs->setPicture(picture("menu-glyphs.png"));
+    m_glyphs->setCols(17);
+    m_menus = DemoMenus::create(this, m_glyphs);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(makeMenuBar());
+    m_toolbar = makeToolbar();
+    layout->addWidget(m_toolbar);
+    layout->addStretch(1);
+    m_status = new QLabel(this);
+    m_status->setFrameShape(QFrame::Panel);
+    m_status->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(m_status);
+    connect(&TApplicationEvents::instance(), &TApplicationEvents::OnHint, m_status, &QLabel::setText);
+    wireItems();
+    resize(620, 200);
+}
+
+QList<TOfficePopupMenu*> DemoWindow::allMenus() const {
+    return {m_menus.fileMenu, m_menus.scenarioMenu, m_menus.viewMenu, m_menus.helpMenu, m_menus.versionPopup};
+}
+
+QWidget* DemoWindow::makeMenuBar() {
+    auto* bar = new QWidget(this);
+    bar->setFixedHeight(23);
+    struct Entry {
+        const char* caption;
+        int width;
+        TOfficePopupMenu* menu;
+    };
+    const Entry entries[] = {{"&File", 33, m_menus.fileMenu},
+                             {"&Scenario", 55, m_menus.scenarioMenu},
+                             {"&View", 33, m_menus.viewMenu},
+                             {"&Help", 33, m_menus.helpMenu}};
+    int x = 4;
+    for (const Entry& entry : entries) {
+        auto* button = new TToolbarButton(bar);
+        button->setCaption(QString::fromUtf8(entry.caption));
+        button->setGeometry(x, 2, entry.width, 19);
+        button->setDropdownArrow(false);
+        button->setDropdownMenu(entry.menu);
+        x += entry.width;
+    }
+    return bar;
+}
+
+TToolbarButton* DemoWindow::addPictureButton(QWidget* bar, int& x, const QString& name, const QString& hint,
+                                             bool enabled, bool greyed) {
+    auto* button = new TToolbarButton(bar);
+    button->setGeometry(x, 2, 25, 25);
+    button->setGlyph(picture(name));
+    if (greyed)
+        button->setNumGlyphs(2);
+    button->setHint(hint);
+    button->setEnabled(enabled);
+    connect(button, &TToolbarButton::OnClick, this, [this, hint] { report(hint); });
+    x += 25;
+    return button;
+}
+
+void DemoWindow::addSeparator(int& x) {
+    auto* groove = new Groove(m_toolbar);
+    groove->setGeometry(x, 4, 6, 21);
+    x += 6;
+}
+
+QWidget* DemoWindow::makeToolbar() {
+    m_toolbar = new QWidget(this);
+    m_toolbar->setFixedHeight(29);
+    int x = 4;
+    addPictureButton(m_toolbar, x, "toolbar-new.png", "New", true, true);
+    addPictureButton(m_toolbar, x, "toolbar-open.png", "Open", true, true);
+    addPictureButton(m_toolbar, x, "toolbar-save.png", "Save", true, true);
+    addSeparator(x);
+    addPictureButton(m_toolbar, x, "toolbar-add.png", "Add Scenario", false, true);
+    addPictureButton(m_toolbar, x, "toolbar-remove.png", "Remove Scenario", false, true);
+    addSeparator(x);
+    addPictureButton(m_toolbar, x, "toolbar-replace.png", "Replace Scenario", false, true);
+    addPictureButton(m_toolbar, x, "toolbar-insert.png", "Insert Scenario After...", false, true);
+    addSeparator(x);
+    addPictureButton(m_toolbar, x, "toolbar-savescn.png", "Save Scenario To Disk", false, true);
+    addSeparator(x);
+
+    auto* version = new TToolbarButton(m_toolbar);
+    version->setGeometry(x, 2, 48, 25);
+    version->setCaption(QStringLiteral("1.11"));
+    version->setHint(QStringLiteral("Set Scenario Version"));
+    version->setDropdownAlways(true);
+    version->setDropdownMenu(m_menus.versionPopup);
+    version->setDropdownCombo(true);
+    connect(version, &TToolbarButton::OnClick, this, [this] { report("Set Scenario Version"); });
+    x += version->width();
+    addSeparator(x);
+
+    addPictureButton(m_toolbar, x, "toolbar-options.png", "Options", true, true);
+    addSeparator(x);
+    const char* views[] = {"toolbar-largeicons.png", "toolbar-smallicons.png", "toolbar-list.png",
+                           "toolbar-details.png"};
+    const char* hints[] = {"Large Icons", "Small Icons", "List", "Details"};
+    for (int i = 0; i < 4; ++i) {
+        TToolbarButton* button = addPictureButton(m_toolbar, x, views[i], hints[i], true, false);
+        button->setGroupIndex(1);
+        connect(button, &TToolbarButton::OnClick, this, [this, i] { m_menus.viewItems[i]->SetChecked(true); });
+        m_viewButtons[i] = button;
+    }
+    m_viewButtons[3]->setDown(true);
+    addSeparator(x);
+    addPictureButton(m_toolbar, x, "toolbar-help.png", "Help", true, true);
+    return m_toolbar;
+}
+
+void DemoWindow::setView(int view) {
+    m_menus.viewItems[view]->SetChecked(true);
+    m_viewButtons[view]->setDown(true);
+}
+
+void DemoWindow::wireItems() {
+    for (TOfficePopupMenu* menu : allMenus()) {
+        for (TMenuItem* item : menu->Items()) {
+            connect(item, &TMenuItem::OnClick, this, [this](TMenuItem* sender) { report(sender->Caption()); });
+            if (TOwnerDrawPopupMenu* submenu = item->Submenu())
+                for (TMenuItem* subitem : submenu->Items())
+                    connect(subitem, &TMenuItem::OnClick, this,
+                            [this](TMenuItem* sender) { report(sender->Caption()); });
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+        connect(m_menus.viewItems[i], &TMenuItem::OnClick, this, [this, i] { setView(i); });
+    connect(m_menus.toolbarItem, &TMenuItem::OnClick, this, [this] {
+        m_menus.toolbarItem->SetChecked(!m_menus.toolbarItem->Checked());
+        m_toolbar->setVisible(m_menus.toolbarItem->Checked());
+    });
+    connect(m_menus.statusBarItem, &TMenuItem::OnClick, this, [this] {
+        m_menus.statusBarItem->SetChecked(!m_menus.statusBarItem->Checked());
+        m_status->setVisible(m_menus.statusBarItem->Checked());
+    });
+}
+
+void DemoWindow::report(const QString& what) {
+    m_status->setText(QStringLiteral("Chosen: %1").arg(QString(what).remove(QLatin1Char('&'))));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "DemoMenus.h"
+
+#include <QWidget>
+
+class QLabel;
+class QVBoxLayout;
+class TToolbarButton;
+
+// A window with a menu bar of caption buttons, a toolbar of the program's picture buttons
+// (the view group and the version combo included) and a status line showing the hint and the
+// last command, to try the chrome by hand and to take screenshots of it.
+class DemoWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    DemoWindow();
+
+    const DemoMenus& menus() const { return m_menus; }
+    QList<TOfficePopupMenu*> allMenus() const;
+
+private:
+    QWidget* makeMenuBar();
+    QWidget* makeToolbar();
+    TToolbarButton* addPictureButton(QWidget* bar, int& x, const QString& picture, const QString& hint, bool enabled,
+                                     bool greyed);
+    void addSeparator(int& x);
+    void wireItems();
+    void setView(int view);
+    void report(const QString& what);
+
+    TGlyphStrip* m_glyphs;
+    DemoMenus m_menus;
+    QWidget* m_toolbar = nullptr;
+    QLabel* m_status = nullptr;
+    TToolbarButton* m_viewButtons[4] = {};
+};
