@@ -24,6 +24,8 @@ TEST(AboutForm, IsLaidOutAsItHasAlwaysBeen) {
     TAboutForm form;
     EXPECT_EQ(form.windowTitle(), "About...");
     EXPECT_EQ(form.size(), QSize(377, 257));
+    EXPECT_EQ(form.Icon->geometry(), QRect(8, 8, 20, 31)) << "sized to the emblem";
+    EXPECT_EQ(form.imgEMail->pixmap().size(), QSize(23, 15));
     EXPECT_EQ(form.lQOR->text(), "Quorvane");
     EXPECT_EQ(form.lQOR->pos(), QPoint(56, 8));
     EXPECT_TRUE(form.lQOR->font().bold());

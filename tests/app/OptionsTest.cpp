@@ -53,6 +53,8 @@ TEST(OptionsForm, IsLaidOutAsItHasAlwaysBeen) {
     EXPECT_EQ(form.CPXBtn->geometry(), QRect(8, 56, 377, 25));
     EXPECT_EQ(form.lDesc1->pos(), QPoint(8, 24));
     EXPECT_EQ(form.CpnOpsPanel->geometry(), QRect(184, 8, 41, 41));
+    EXPECT_EQ(form.imgCpnOps->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(form.imgGeneral->pixmap().size(), QSize(32, 32));
     for (QPushButton* button : form.findChildren<QPushButton*>())
         EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
 }
