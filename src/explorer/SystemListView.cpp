@@ -103,6 +103,8 @@ TSystemListView::TSystemListView(QWidget* parent)
     connect(m_reportView->header(), &QHeaderView::sectionClicked, this, &TSystemListView::handleColumnClick);
     connect(m_selection, &QItemSelectionModel::selectionChanged, this, &TSystemListView::handleSelectionChanged);
 
+    m_color = palette().color(QPalette::Base);
+    applyColor();
     SetMultiSelect(m_multiSelect);
     SetReadOnly(m_readOnly);
     SetColumnClick(m_columnClick);
@@ -168,6 +170,20 @@ void TSystemListView::applyViewStyle() {
     setFocusProxy(CurrentView());
     if (hadFocus)
         CurrentView()->setFocus();
+}
+
+void TSystemListView::SetColor(const QColor& color) {
+    m_color = color;
+    applyColor();
+}
+
+void TSystemListView::applyColor() {
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView), static_cast<QAbstractItemView*>(m_reportView)}) {
+        QPalette colors = view->viewport()->palette();
+        colors.setColor(QPalette::Base, m_color);
+        view->viewport()->setPalette(colors);
+        view->viewport()->setAutoFillBackground(true);
+    }
 }
 
 void TSystemListView::SetColumnType(TColumnType type) {
@@ -715,10 +731,11 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSystemListView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
         m_smallImages = SetupImageLists(TImageListSize::Small);
         m_largeImages = SetupImageLists(TImageListSize::Large);
         applyViewStyle();
+        applyColor();
     }
-    QWidget::changeEvent(event);
 }

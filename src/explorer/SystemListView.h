@@ -84,6 +84,8 @@ public:
     QWidget* TreeView() const override { return m_treeView; }
     void SetTreeView(QWidget* tree) override { m_treeView = tree; }
     const std::array<int, 5>& ColumnWidths() const { return m_columnWidths; }
+    QColor Color() const { return m_color; }
+    void SetColor(const QColor& color);
 
     // Events.
     TNotify OnCreateColumns;
@@ -145,6 +147,7 @@ private:
     void linkWithSiblingTree();
     void applyViewStyle();
     void applyDragMode();
+    void applyColor();
     bool fillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
     TListItem* addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
     void fillDetails(TListItem& item);
@@ -181,6 +184,7 @@ private:
     TDragMode m_dragMode = TDragMode::dmManual;
     QPointer<QMenu> m_popupMenu;
     QPointer<QWidget> m_treeView;
+    QColor m_color;
 
     TShellFolderRef m_baseFolder;
     ItemIDList m_currentID;

@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -446,6 +447,44 @@ TEST_F(SystemListViewTest, ReportViewPaintsIconsAndTextsInTheirColumns) {
     EXPECT_TRUE(differs(size.center().x(), size.right()));                      // right-aligned "3 KB"
     EXPECT_FALSE(differs(size.left() + 1, size.left() + 6));
     EXPECT_EQ(list->Item(0)->SubItems[0], QStringLiteral("3 KB"));
+}
+
+TEST_F(SystemListViewTest, AutoscrollFollowsTheMouseNearTheBottom) {
+    for (int i = 0; i < 60; ++i)
+        temp.makeFile(QStringLiteral("file%1.scn").arg(i, 2, 10, QChar(u'0')));
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(400, 150);
+    list->show();
+    show(temp.path());
+    QApplication::processEvents();
+    auto* view = list->CurrentView();
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    const QPoint nearBottom(100, view->viewport()->height() - 3);
+    QTest::mouseMove(view->viewport(), nearBottom);
+    EXPECT_EQ(bar->value(), 0);
+    list->SetAutoscroll(true);
+    QTest::mouseMove(view->viewport(), nearBottom - QPoint(0, 1));
+    EXPECT_GT(bar->value(), 0);
+}
+
+TEST_F(SystemListViewTest, ColorPaintsTheBackgroundAndExitIsReported) {
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->SetColor(QColor(0x12, 0x34, 0x56));
+    list->resize(200, 100);
+    QWidget other;
+    int exits = 0;
+    list->OnExit = [&exits](TSystemListView*) { ++exits; };
+    list->show();
+    QApplication::processEvents();
+    const QImage image = list->CurrentView()->viewport()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() - 5), QColor(0x12, 0x34, 0x56));
+    list->activateWindow();
+    list->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(list->CurrentView()->hasFocus());
+    list->CurrentView()->clearFocus();
+    EXPECT_EQ(exits, 1);
 }
 
 TEST(Autoscroll, StepsNearTheEdges) {
