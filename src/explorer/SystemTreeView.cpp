@@ -352,10 +352,16 @@ void TSystemTreeView::ExpandNode(TTreeNode* node) {
 
 void TSystemTreeView::handleExpanded(QTreeWidgetItem* item) {
     auto* node = static_cast<TTreeNode*>(item);
-    if (!node->Data || node->Data->Populated)
+    if (!node->Data)
         return;
-    if (!prepareExpand(node))
-        node->setExpanded(false);
+    if (!node->Data->Populated) {
+        if (!prepareExpand(node))
+            node->setExpanded(false);
+        return;
+    }
+    // Nodes added on the way to a selection take their place among the others.
+    TUpdateBracket bracket(this);
+    node->sortChildren(0, Qt::AscendingOrder);
 }
 
 QString TSystemTreeView::GetNodePath(const TTreeNode* node) const {

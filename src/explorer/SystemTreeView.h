@@ -87,6 +87,8 @@ public:
     void SetSortType(TTreeSortType type) { m_sortType = type; }
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    bool ShowRoot() const { return rootIsDecorated(); }
+    void SetShowRoot(bool show) { setRootIsDecorated(show); }
     bool RightClickSelect() const { return m_rightClickSelect; }
     void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
     QColor Color() const { return m_color; }

@@ -1,4 +1,5 @@
 #include "IDElements.h"
+#include "PropertiesDialog.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
 #include "QtPrinters.h"
@@ -71,6 +72,20 @@ TEST_F(ShellItemCommandsTest, CopyPathAndOpenContainingFolder) {
     EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(temp.path())});
     EXPECT_FALSE(InvokeVerb(folder, {a.get()}, 0, QStringLiteral("properties"), nullptr));
     EXPECT_FALSE(InvokeVerb(folder, {a.get()}, 0, QStringLiteral("nonsense"), nullptr));
+}
+
+TEST_F(ShellItemCommandsTest, PropertiesShowNameTypeSizeModifiedAndAttributes) {
+    const TPropertiesDialog dialog(temp.path(QStringLiteral("a.scn")), nullptr);
+    const QStringList values = dialog.Values();
+    ASSERT_EQ(values.size(), 5);
+    EXPECT_EQ(values[0], QStringLiteral("a.scn"));
+    EXPECT_FALSE(values[1].isEmpty());
+    EXPECT_EQ(values[2], QStringLiteral("3 bytes (1 KB)"));
+    EXPECT_FALSE(values[3].isEmpty());
+    EXPECT_EQ(values[4], QStringLiteral("Normal"));
+    const TPropertiesDialog folderDialog(temp.path(), nullptr);
+    EXPECT_EQ(folderDialog.Values()[2], QString());
+    EXPECT_EQ(folderDialog.Values()[4], QStringLiteral("Folder"));
 }
 
 } // namespace

@@ -139,6 +139,14 @@ TEST_F(SystemTreeViewTest, HiddenFolderIsAddedOnTheWayToASelection) {
     EXPECT_EQ(tree->Selected()->text(0), QStringLiteral("inside"));
     EXPECT_EQ(tree->Selection(), temp.path(QStringLiteral(".secret/inside")));
     EXPECT_TRUE(childCaptions(tree->RootNode()).contains(QStringLiteral(".secret")));
+    // Collapsed and opened again, the added folder is in its sorted place.
+    temp.makeFolder(QStringLiteral("a-first"));
+    tree->RefreshNode(tree->RootNode());
+    tree->SetSelection(temp.path(QStringLiteral(".secret")));
+    EXPECT_EQ(childCaptions(tree->RootNode()), (QStringList{"a-first", "visible", ".secret"}));
+    tree->RootNode()->setExpanded(false);
+    tree->RootNode()->setExpanded(true);
+    EXPECT_EQ(childCaptions(tree->RootNode()), (QStringList{".secret", "a-first", "visible"}));
 }
 
 TEST_F(SystemTreeViewTest, UnparsableCustomDirGivesAnEmptyTree) {
