@@ -9,12 +9,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <memory>
-
 #include <sys/stat.h>
 
 namespace {
@@ -25,7 +22,10 @@ QTemporaryDir* g_folder = nullptr;
 
 void makeFolder(const QString& path) {
     for (int i = 0; i < kFiles; ++i) {
-        const QString name = QStringLiteral("%1/scenario%2.%3").arg(path).arg(i).arg(i % 2 ? QStringLiteral("scn") : QStringLiteral("txt"));
+        const QString name = QStringLiteral("%1/scenario%2.%3")
+                                 .arg(path)
+                                 .arg(i)
+                                 .arg(i % 2 ? QStringLiteral("scn") : QStringLiteral("txt"));
         QFile file(name);
         if (file.open(QIODevice::WriteOnly))
             file.write(QByteArray(i % 3000, 'x'));
@@ -60,8 +60,14 @@ void BM_FilesystemWalkWithStat(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_PopulateListDetails)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FilesystemWalkWithStat)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PopulateListDetails)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FilesystemWalkWithStat)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -8,7 +8,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -43,12 +43,14 @@ QAction* addVerb(QMenu& menu, const QString& text, const QString& verb) {
 
 } // namespace
 
-std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount, QWidget* owner) {
+std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount,
+                                            QWidget* owner) {
     auto menu = std::make_unique<QMenu>(owner);
     QAction* open = addVerb(*menu, QStringLiteral("&Open"), kOpen);
     menu->setDefaultAction(open);
     addVerb(*menu, QStringLiteral("Open Containing &Folder"), kOpenContainer);
-    addVerb(*menu, itemCount > 1 ? QStringLiteral("&Copy Paths") : QStringLiteral("&Copy Path"), kCopyPath);
+    addVerb(*menu, itemCount > 1 ? QStringLiteral("&Copy Paths") : QStringLiteral("&Copy Path"),
+            kCopyPath);
     menu->addSeparator();
     QAction* properties = addVerb(*menu, QStringLiteral("P&roperties"), kProperties);
     properties->setEnabled((attributes & SFGAO::HASPROPSHEET) && itemCount == 1);
@@ -87,8 +89,9 @@ bool InvokeVerb(const TShellFolderRef& parentFolder, const std::vector<PCItemID>
     return false;
 }
 
-bool ShowItemContextMenu(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
-                         std::uint32_t attributes, QPoint screenPoint, QWidget* owner) {
+bool ShowItemContextMenu(const TShellFolderRef& parentFolder,
+                         const std::vector<PCItemID>& relativeIDs, std::uint32_t attributes,
+                         QPoint screenPoint, QWidget* owner) {
     if (!parentFolder || relativeIDs.empty() || pathsOf(parentFolder, relativeIDs).isEmpty())
         return false;
     const auto menu = BuildItemContextMenu(attributes, static_cast<int>(relativeIDs.size()), owner);
@@ -98,8 +101,9 @@ bool ShowItemContextMenu(const TShellFolderRef& parentFolder, const std::vector<
     return InvokeVerb(parentFolder, relativeIDs, attributes, chosen->data().toString(), owner);
 }
 
-bool InvokeDefaultCommand(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
-                          std::uint32_t attributes, QWidget* owner) {
+bool InvokeDefaultCommand(const TShellFolderRef& parentFolder,
+                          const std::vector<PCItemID>& relativeIDs, std::uint32_t attributes,
+                          QWidget* owner) {
     TWaitCursor wait;
     return InvokeVerb(parentFolder, relativeIDs, attributes, kOpen, owner);
 }

@@ -4,7 +4,6 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 #include <unordered_map>

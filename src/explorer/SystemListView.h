@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
-
 #include <array>
 #include <functional>
 
@@ -21,7 +20,16 @@ class QItemSelectionModel;
 class QDropEvent;
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
-enum class TColumnType { ctFileSystem, ctMachine, ctControlPanel, ctPrinters, ctDUNet, ctNetwork, ctUser, ctUnknown };
+enum class TColumnType {
+    ctFileSystem,
+    ctMachine,
+    ctControlPanel,
+    ctPrinters,
+    ctDUNet,
+    ctNetwork,
+    ctUser,
+    ctUnknown
+};
 enum class TSortType { stNone, stData, stText, stBoth };
 enum class TDragMode { dmManual, dmAutomatic };
 
@@ -36,7 +44,8 @@ struct TAutoscrollStep {
     int dx = 0;
     int dy = 0;
 };
-TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange, bool horizontalRange);
+TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange,
+                               bool horizontalRange);
 
 // The file list of the explorer pane: the items of one shell folder, filtered by a mask,
 // shown as large icons, small icons, a list or a report with detail columns.
@@ -45,7 +54,8 @@ class TSystemListView : public QWidget, public TCustomSystemListView {
 public:
     using TNotify = std::function<void(TSystemListView* sender)>;
     using TItemNotify = std::function<void(TSystemListView* sender, TListItem* item)>;
-    using TCompare = std::function<int(const TListItem* a, const TListItem* b, std::int32_t parameter)>;
+    using TCompare =
+        std::function<int(const TListItem* a, const TListItem* b, std::int32_t parameter)>;
 
     explicit TSystemListView(QWidget* parent = nullptr);
     ~TSystemListView() override;

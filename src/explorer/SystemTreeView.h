@@ -9,14 +9,29 @@
 #include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
-
 #include <functional>
 #include <memory>
 
 enum class TRootFolder {
-    rfDesktop, rfRecycleBin, rfControlPanel, rfDesktopDir, rfDrives, rfFavoriteURLs, rfFonts, rfNetHood,
-    rfNetHoodDir, rfDocumentDir, rfPrinters, rfPrograms, rfRecentDir, rfSendTo, rfStartMenu, rfStartup,
-    rfTemplates, rfFileSystem, rfCustom
+    rfDesktop,
+    rfRecycleBin,
+    rfControlPanel,
+    rfDesktopDir,
+    rfDrives,
+    rfFavoriteURLs,
+    rfFonts,
+    rfNetHood,
+    rfNetHoodDir,
+    rfDocumentDir,
+    rfPrinters,
+    rfPrograms,
+    rfRecentDir,
+    rfSendTo,
+    rfStartMenu,
+    rfStartup,
+    rfTemplates,
+    rfFileSystem,
+    rfCustom
 };
 
 // The special folder each root asks the namespace for (-1 for rfCustom).
@@ -132,7 +147,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent, ItemIDList relative);
+    TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
+                             ItemIDList relative);
     bool populateNode(const TShellFolderRef& folder, TTreeNode* node);
     bool prepareExpand(TTreeNode* node);
     bool nodeYieldsFiles(const TFolderItemData& data) const;

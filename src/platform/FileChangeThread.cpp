@@ -2,13 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
-
 #include <cerrno>
 #include <filesystem>
-#include <system_error>
-
 #include <poll.h>
 #include <sys/inotify.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -19,7 +17,9 @@ constexpr std::uint32_t kNameEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN
 
 std::atomic<int> g_running{0};
 
-bool has(ChangeKinds kinds, TChangeKind kind) { return (kinds & static_cast<ChangeKinds>(kind)) != 0; }
+bool has(ChangeKinds kinds, TChangeKind kind) {
+    return (kinds & static_cast<ChangeKinds>(kind)) != 0;
+}
 
 } // namespace
 
@@ -36,7 +36,8 @@ std::uint32_t InotifyMaskFor(ChangeKinds kinds) {
     return mask;
 }
 
-TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watchSubtree, ChangeKinds kinds) {
+TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watchSubtree,
+                                             ChangeKinds kinds) {
     // The thread owns itself: it is deleted on the GUI thread once it has finished.
     auto* thread = new TFileChangeThread(directory, watchSubtree, kinds);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -48,9 +49,13 @@ TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watc
 TFileChangeThread::TFileChangeThread(const QString& directory, bool watchSubtree, ChangeKinds kinds)
     : m_directory(directory), m_watchSubtree(watchSubtree), m_kinds(kinds) {}
 
-TFileChangeThread::~TFileChangeThread() { wait(); }
+TFileChangeThread::~TFileChangeThread() {
+    wait();
+}
 
-int TFileChangeThread::RunningCount() { return g_running.load(); }
+int TFileChangeThread::RunningCount() {
+    return g_running.load();
+}
 
 int TFileChangeThread::setUpNotice() {
     const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
@@ -67,7 +72,8 @@ int TFileChangeThread::setUpNotice() {
     if (m_watchSubtree) {
         std::error_code ignored;
         const auto options = std::filesystem::directory_options::skip_permission_denied;
-        for (std::filesystem::recursive_directory_iterator it(path.toStdString(), options, ignored), end;
+        for (std::filesystem::recursive_directory_iterator it(path.toStdString(), options, ignored),
+             end;
              it != end && !ignored; it.increment(ignored)) {
             if (it->is_directory(ignored) && !it->is_symlink(ignored))
                 ::inotify_add_watch(fd, it->path().c_str(), InotifyMaskFor(m_kinds) | IN_ONLYDIR);
@@ -91,7 +97,8 @@ bool TFileChangeThread::noticeMatches() {
             if (event->mask & kSelfEvents)
                 matched = true;
             else if (event->mask & kNameEvents)
-                matched |= has(m_kinds, (event->mask & IN_ISDIR) ? TChangeKind::DirName : TChangeKind::FileName);
+                matched |= has(m_kinds, (event->mask & IN_ISDIR) ? TChangeKind::DirName
+                                                                 : TChangeKind::FileName);
             else
                 matched |= (event->mask & InotifyMaskFor(m_kinds)) != 0;
         }

@@ -1,8 +1,9 @@
+#include "ShellItemCommands.h"
+
 #include "IDElements.h"
 #include "PropertiesDialog.h"
-#include "ShellItemCommands.h"
-#include "ShellNamespace.h"
 #include "QtPrinters.h"
+#include "ShellNamespace.h"
 #include "TempFolder.h"
 
 #include <QAction>
@@ -11,7 +12,6 @@
 #include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,7 +33,8 @@ protected:
     void SetUp() override {
         temp.makeFile(QStringLiteral("a.scn"), 3);
         temp.makeFile(QStringLiteral("b.scn"));
-        folder = SHGetDesktopFolder()->BindToObject(SHGetDesktopFolder()->ParseDisplayName(temp.path()));
+        folder =
+            SHGetDesktopFolder()->BindToObject(SHGetDesktopFolder()->ParseDisplayName(temp.path()));
         ASSERT_TRUE(folder);
     }
 };
@@ -44,7 +45,8 @@ TEST_F(ShellItemCommandsTest, MenuHasOpenAsDefaultAndTheOtherEntries) {
     for (QAction* action : menu->actions())
         if (!action->isSeparator())
             texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"&Open", "Open Containing &Folder", "&Copy Path", "P&roperties"}));
+    EXPECT_EQ(texts,
+              (QStringList{"&Open", "Open Containing &Folder", "&Copy Path", "P&roperties"}));
     EXPECT_EQ(menu->defaultAction()->text(), QStringLiteral("&Open"));
     EXPECT_TRUE(menu->actions().last()->isEnabled());
     EXPECT_FALSE(BuildItemContextMenu(0, 1, nullptr)->actions().last()->isEnabled());
@@ -67,7 +69,8 @@ TEST_F(ShellItemCommandsTest, CopyPathAndOpenContainingFolder) {
               temp.path(QStringLiteral("a.scn")) + u'\n' + temp.path(QStringLiteral("b.scn")));
     OpenCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    EXPECT_TRUE(InvokeVerb(folder, {a.get(), b.get()}, 0, QStringLiteral("opencontainer"), nullptr));
+    EXPECT_TRUE(
+        InvokeVerb(folder, {a.get(), b.get()}, 0, QStringLiteral("opencontainer"), nullptr));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(temp.path())});
     EXPECT_FALSE(InvokeVerb(folder, {a.get()}, 0, QStringLiteral("properties"), nullptr));

@@ -1,7 +1,8 @@
-#include "EventLoop.h"
-#include "ShellNamespace.h"
 #include "SystemListView.h"
+
+#include "EventLoop.h"
 #include "QtPrinters.h"
+#include "ShellNamespace.h"
 #include "TempFolder.h"
 
 #include <QAbstractItemView>
@@ -16,9 +17,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
-
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {
@@ -178,8 +177,9 @@ TEST_F(SystemListViewTest, SortBySizeColumnAndDefaultSort) {
     list->SortDefault();
     EXPECT_EQ(captions(*list), (QStringList{"big", "mid", "small"}));
     EXPECT_EQ(list->LastSortColumn(), 0);
-    list->SortByColumn([](const TListItem* a, const TListItem* b, std::int32_t) {
-        return QString::compare(b->Caption, a->Caption); }, 3);
+    list->SortByColumn([](const TListItem* a, const TListItem* b,
+                          std::int32_t) { return QString::compare(b->Caption, a->Caption); },
+                       3);
     EXPECT_EQ(captions(*list), (QStringList{"small", "mid", "big"}));
 }
 
@@ -207,7 +207,8 @@ TEST_F(SystemListViewTest, SameFolderWithoutForceIsNotReadAgain) {
 
 TEST_F(SystemListViewTest, LinksShowTheirFileNameWithOverlay) {
     temp.makeFile(QStringLiteral("target.scn"));
-    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("target.scn")), temp.path(QStringLiteral("shortcut.scn"))));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("target.scn")),
+                            temp.path(QStringLiteral("shortcut.scn"))));
     show(temp.path());
     TListItem* link = itemNamed(*list, "shortcut.scn");
     ASSERT_NE(link, nullptr);
@@ -253,7 +254,9 @@ TEST_F(SystemListViewTest, ColumnSets) {
 
 TEST_F(SystemListViewTest, AddListItemHandlerSuppliesTheDetails) {
     temp.makeFile(QStringLiteral("a.scn"));
-    list->OnAddListItem = [](TSystemListView*, TListItem* item) { item->SubItems = {QStringLiteral("custom")}; };
+    list->OnAddListItem = [](TSystemListView*, TListItem* item) {
+        item->SubItems = {QStringLiteral("custom")};
+    };
     show(temp.path());
     EXPECT_EQ(itemNamed(*list, "a.scn")->SubItems, QStringList{QStringLiteral("custom")});
 }
@@ -271,10 +274,14 @@ TEST_F(SystemListViewTest, FourViewStylesSwitchAtRunTime) {
         auto* view = qobject_cast<QListView*>(list->CurrentView());
         ASSERT_TRUE(view);
         EXPECT_TRUE(view->isVisible());
-        EXPECT_EQ(view->viewMode(), style == TViewStyle::vsIcon ? QListView::IconMode : QListView::ListMode);
-        EXPECT_EQ(view->flow(), style == TViewStyle::vsList ? QListView::TopToBottom : QListView::LeftToRight);
-        EXPECT_EQ(view->iconSize().width(), SetupImageLists(style == TViewStyle::vsIcon ? TImageListSize::Large
-                                                                                         : TImageListSize::Small).iconSize);
+        EXPECT_EQ(view->viewMode(),
+                  style == TViewStyle::vsIcon ? QListView::IconMode : QListView::ListMode);
+        EXPECT_EQ(view->flow(),
+                  style == TViewStyle::vsList ? QListView::TopToBottom : QListView::LeftToRight);
+        EXPECT_EQ(view->iconSize().width(),
+                  SetupImageLists(style == TViewStyle::vsIcon ? TImageListSize::Large
+                                                              : TImageListSize::Small)
+                      .iconSize);
         QApplication::processEvents();
         const QRect first = view->visualRect(list->Model()->index(0, 0));
         const QRect second = view->visualRect(list->Model()->index(1, 0));
@@ -293,7 +300,9 @@ TEST_F(SystemListViewTest, SelectionIsSharedAcrossStylesAndReported) {
     show(temp.path());
     list->SortDefault();
     std::vector<QString> changed;
-    list->OnChange = [&changed](TSystemListView*, TListItem* item) { changed.push_back(item->Caption); };
+    list->OnChange = [&changed](TSystemListView*, TListItem* item) {
+        changed.push_back(item->Caption);
+    };
     list->SetSelected(list->Item(0), true);
     list->SetSelected(list->Item(2), true);
     EXPECT_EQ(list->SelCount(), 2);
@@ -314,7 +323,8 @@ TEST_F(SystemListViewTest, DragCarriesSelectedFilesAsLocalUrls) {
     show(temp.path());
     list->SortDefault();
     EXPECT_TRUE(list->CurrentView()->dragEnabled());
-    QModelIndexList indexes{list->Model()->index(2, 0), list->Model()->index(0, 0), list->Model()->index(0, 1)};
+    QModelIndexList indexes{list->Model()->index(2, 0), list->Model()->index(0, 0),
+                            list->Model()->index(0, 1)};
     const std::unique_ptr<QMimeData> mime(list->Model()->mimeData(indexes));
     EXPECT_EQ(mime->urls(), (QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("a.scn"))),
                                          QUrl::fromLocalFile(temp.path(QStringLiteral("c.scn")))}));
@@ -380,7 +390,8 @@ TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
     QTimer::singleShot(100, closeMenu);
     auto* view = list->CurrentView();
     QApplication::processEvents();
-    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->visualRect(list->Model()->index(1, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {},
+                      view->visualRect(list->Model()->index(1, 0)).center());
     EXPECT_TRUE(shown.contains(QStringLiteral("&Open")));
     EXPECT_TRUE(shown.contains(QStringLiteral("&Copy Path")));
     ASSERT_NE(list->Selected(), nullptr);
@@ -397,7 +408,8 @@ TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
     list->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
     shown.clear();
     QTimer::singleShot(100, closeMenu);
-    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->visualRect(list->Model()->index(0, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {},
+                      view->visualRect(list->Model()->index(0, 0)).center());
     Settle(200);
     EXPECT_TRUE(shown.isEmpty());
 }
@@ -442,9 +454,9 @@ TEST_F(SystemListViewTest, ReportViewPaintsIconsAndTextsInTheirColumns) {
         return false;
     };
     const int iconSize = SetupImageLists(TImageListSize::Small).iconSize;
-    EXPECT_TRUE(differs(row.left(), row.left() + iconSize + 4));                 // the icon
+    EXPECT_TRUE(differs(row.left(), row.left() + iconSize + 4)); // the icon
     const QRect size = view->visualRect(list->Model()->index(0, 1));
-    EXPECT_TRUE(differs(size.center().x(), size.right()));                      // right-aligned "3 KB"
+    EXPECT_TRUE(differs(size.center().x(), size.right())); // right-aligned "3 KB"
     EXPECT_FALSE(differs(size.left() + 1, size.left() + 6));
     EXPECT_EQ(list->Item(0)->SubItems[0], QStringLiteral("3 KB"));
 }

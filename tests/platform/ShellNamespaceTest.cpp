@@ -1,15 +1,14 @@
+#include "ShellNamespace.h"
+
 #include "DesktopFolder.h"
 #include "FileSystemFolder.h"
 #include "IDElements.h"
 #include "ItemFacts.h"
-#include "ShellNamespace.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {
@@ -138,7 +137,8 @@ TEST_F(ShellNamespace, CompareIDsOrdersNamesNaturally) {
 
 TEST_F(ShellNamespace, SetNameOfRenamesWithoutReplacing) {
     const TFileSystemFolder folder(QFile::encodeName(temp.path()));
-    const ItemIDList renamed = folder.SetNameOf(IDElements::makeName("b.txt"), QStringLiteral("c.txt"), 0x20);
+    const ItemIDList renamed =
+        folder.SetNameOf(IDElements::makeName("b.txt"), QStringLiteral("c.txt"), 0x20);
     ASSERT_TRUE(renamed);
     EXPECT_EQ(IDElements::nameOf(renamed), QByteArray("c.txt"));
     EXPECT_TRUE(QFile::exists(temp.path(QStringLiteral("c.txt"))));
@@ -180,9 +180,10 @@ TEST_F(ShellNamespace, UnknownTypesAreNamedAfterTheirExtension) {
 TEST_F(ShellNamespace, SpecialFoldersMapToRealPlaces) {
     EXPECT_EQ(IDListSize(SHGetSpecialFolderLocation(CSIDL::DESKTOP)), 2u);
     EXPECT_EQ(SHGetPathFromIDList(SHGetSpecialFolderLocation(CSIDL::DRIVES)), QStringLiteral("/"));
-    for (int csidl : {CSIDL::PROGRAMS, CSIDL::CONTROLS, CSIDL::PRINTERS, CSIDL::PERSONAL, CSIDL::FAVORITES,
-                      CSIDL::STARTUP, CSIDL::RECENT, CSIDL::SENDTO, CSIDL::BITBUCKET, CSIDL::STARTMENU,
-                      CSIDL::DESKTOPDIRECTORY, CSIDL::NETWORK, CSIDL::NETHOOD, CSIDL::FONTS, CSIDL::TEMPLATES})
+    for (int csidl :
+         {CSIDL::PROGRAMS, CSIDL::CONTROLS, CSIDL::PRINTERS, CSIDL::PERSONAL, CSIDL::FAVORITES,
+          CSIDL::STARTUP, CSIDL::RECENT, CSIDL::SENDTO, CSIDL::BITBUCKET, CSIDL::STARTMENU,
+          CSIDL::DESKTOPDIRECTORY, CSIDL::NETWORK, CSIDL::NETHOOD, CSIDL::FONTS, CSIDL::TEMPLATES})
         EXPECT_FALSE(SpecialFolderPath(csidl).isEmpty()) << csidl;
     QDir().mkpath(QDir::homePath() + QStringLiteral("/Documents"));
     EXPECT_EQ(SHGetPathFromIDList(SHGetSpecialFolderLocation(CSIDL::PERSONAL)),

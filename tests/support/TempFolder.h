@@ -5,13 +5,14 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 // A fresh folder below the test home for each test, with helpers to fill it.
 class TempFolder {
 public:
-    TempFolder() : m_dir(QDir::homePath() + QStringLiteral("/tmp-XXXXXX")) { EXPECT_TRUE(m_dir.isValid()); }
+    TempFolder() : m_dir(QDir::homePath() + QStringLiteral("/tmp-XXXXXX")) {
+        EXPECT_TRUE(m_dir.isValid());
+    }
 
     QString path() const { return m_dir.path(); }
     QString path(const QString& relative) const { return m_dir.path() + u'/' + relative; }
