@@ -30,5 +30,4 @@ bool InvokeVerb(const TShellFolderRef& parentFolder, const std::vector<PCItemID>
 
 // The menu ShowItemContextMenu shows; each action's data is its verb. Open is the default
 // entry; Properties is enabled when the item has a property sheet.
-std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount,
-                                            QWidget* owner);
+std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount);

@@ -12,7 +12,10 @@
 namespace {
 
 constexpr int kPollMilliseconds = 10;
-constexpr std::uint32_t kSelfEvents = IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED;
+// Events that end the wait whatever was asked: the folder itself went away, or so many
+// changes came that the kernel dropped some.
+constexpr std::uint32_t kSelfEvents =
+    IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED | IN_Q_OVERFLOW;
 constexpr std::uint32_t kNameEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
 
 std::atomic<int> g_running{0};

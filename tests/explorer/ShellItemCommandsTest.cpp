@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(ShellItemCommandsTest, MenuHasOpenAsDefaultAndTheOtherEntries) {
-    const auto menu = BuildItemContextMenu(SFGAO::HASPROPSHEET, 1, nullptr);
+    const auto menu = BuildItemContextMenu(SFGAO::HASPROPSHEET, 1);
     QStringList texts;
     for (QAction* action : menu->actions())
         if (!action->isSeparator())
@@ -49,7 +49,7 @@ TEST_F(ShellItemCommandsTest, MenuHasOpenAsDefaultAndTheOtherEntries) {
               (QStringList{"&Open", "Open Containing &Folder", "&Copy Path", "P&roperties"}));
     EXPECT_EQ(menu->defaultAction()->text(), QStringLiteral("&Open"));
     EXPECT_TRUE(menu->actions().last()->isEnabled());
-    EXPECT_FALSE(BuildItemContextMenu(0, 1, nullptr)->actions().last()->isEnabled());
+    EXPECT_FALSE(BuildItemContextMenu(0, 1)->actions().last()->isEnabled());
 }
 
 TEST_F(ShellItemCommandsTest, DefaultCommandOpensEveryItem) {

@@ -71,7 +71,7 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(bar);
         layout->addWidget(splitter, 1);
-        layout->addWidget(new QLabel(QStringLiteral("Drop files here:")));
+        layout->addWidget(new QLabel(QStringLiteral("Files dropped from other programs:")));
         layout->addWidget(m_dropped);
         resize(800, 520);
     }
