@@ -32,11 +32,14 @@ void makeFolder(const QString& path) {
     }
 }
 
-void BM_PopulateListDetails(benchmark::State& state) {
+// Populates in details view; with sorted set, as a sorted list re-sorts after each read.
+void populate(benchmark::State& state, bool sorted) {
     TSystemListView list;
     list.SetViewStyle(TViewStyle::vsReport);
     list.SetShowFolders(false);
     list.SetFileMask(QStringLiteral("*.scn;*.scx"));
+    if (sorted)
+        list.SetSortType(TSortType::stBoth);
     list.resize(800, 600);
     const ItemIDList folder = SHGetDesktopFolder()->ParseDisplayName(g_folder->path());
     for (auto _ : state) {
@@ -45,6 +48,13 @@ void BM_PopulateListDetails(benchmark::State& state) {
         benchmark::DoNotOptimize(list.Count());
     }
     state.counters["items"] = list.Count();
+}
+
+void BM_PopulateListDetails(benchmark::State& state) {
+    populate(state, false);
+}
+void BM_PopulateListDetailsSorted(benchmark::State& state) {
+    populate(state, true);
 }
 
 void BM_FilesystemWalkWithStat(benchmark::State& state) {
@@ -61,6 +71,10 @@ void BM_FilesystemWalkWithStat(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PopulateListDetails)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PopulateListDetailsSorted)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(7)
     ->ReportAggregatesOnly(true);

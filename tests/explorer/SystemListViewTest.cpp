@@ -101,7 +101,7 @@ TEST_F(SystemListViewTest, EmptyMaskListsAllAndEmptyPieceListsOnlyFolders) {
     EXPECT_EQ(captionSet(*list), (std::set<QString>{"sub"}));
 }
 
-TEST_F(SystemListViewTest, SameMaskStillRepopulatesWithoutReparsing) {
+TEST_F(SystemListViewTest, SameMaskReloadsWithoutReparsing) {
     int populations = 0;
     list->OnPopulated = [&populations](TSystemListView*) { ++populations; };
     list->SetFileMask(QStringLiteral("*.scn"));
