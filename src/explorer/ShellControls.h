@@ -95,6 +95,9 @@ TImageListRef SetupImageLists(TImageListSize size);
 // else its parent's, else its form's, else the application's active window; may be null.
 QWidget* GetOwnerWindow(QWidget* control);
 
+// When the two controls sort their items by themselves.
+enum class TSortType { stNone, stData, stText, stBoth };
+
 // Right-button behaviour of the two controls.
 enum class TPopupMenuMethod { pmmNone, pmmContext, pmmUser, pmmContextUser };
 

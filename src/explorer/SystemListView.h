@@ -30,7 +30,6 @@ enum class TColumnType {
     ctUser,
     ctUnknown
 };
-enum class TSortType { stNone, stData, stText, stBoth };
 enum class TDragMode { dmManual, dmAutomatic };
 
 // The sort parameter: the column in the low 16 bits, all ones in the high 16 bits when

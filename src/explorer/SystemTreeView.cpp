@@ -435,7 +435,7 @@ void TSystemTreeView::Rebuild() {
             if (m_expandRoot && node)
                 ExpandNode(node);
         }
-        if (m_sortType != TTreeSortType::stNone)
+        if (m_sortType != TSortType::stNone)
             sortItems(0, Qt::AscendingOrder);
         if (!m_pendingSelection.isEmpty()) {
             const QString pending = std::exchange(m_pendingSelection, QString());

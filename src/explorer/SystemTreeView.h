@@ -37,8 +37,6 @@ enum class TRootFolder {
 // The special folder each root asks the namespace for (-1 for rfCustom).
 int RootFolderCSIDL(TRootFolder root);
 
-enum class TTreeSortType { stNone, stData, stText, stBoth };
-
 // A node made from a shell item.
 class TTreeNode : public QTreeWidgetItem {
 public:
@@ -98,8 +96,8 @@ public:
     void SetFileMask(const QString& mask);
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly);
-    TTreeSortType SortType() const { return m_sortType; }
-    void SetSortType(TTreeSortType type) { m_sortType = type; }
+    TSortType SortType() const { return m_sortType; }
+    void SetSortType(TSortType type) { m_sortType = type; }
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
     bool ShowRoot() const { return rootIsDecorated(); }
@@ -180,7 +178,7 @@ private:
     bool m_rightClickSelect = false;
     QString m_fileMask;
     TMaskList m_maskList;
-    TTreeSortType m_sortType = TTreeSortType::stNone;
+    TSortType m_sortType = TSortType::stNone;
     QPointer<QMenu> m_popupMenu;
     QColor m_color;
     TImageListRef m_images;
