@@ -1,7 +1,9 @@
 #include "SystemListView.h"
 
-#include "DetailTexts.h"
+#include "Autoscroll.h"
+#include "ItemDetails.h"
 #include "ItemFacts.h"
+#include "ListSorting.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
 
@@ -17,60 +19,13 @@
 
 namespace {
 
-constexpr std::uint32_t kFolderBits = SFGAO::FOLDER | SFGAO::HASSUBFOLDER;
 constexpr std::uint32_t kRenameFlags = 0x20;
 
 bool isFolderItem(const TListItem* item) {
-    return HasAttribute(item->Data.get(), kFolderBits);
+    return HasAttribute(item->Data.get(), SFGAO::FOLDER | SFGAO::HASSUBFOLDER);
 }
 
 } // namespace
-
-std::int32_t SortParameter(int column, bool descending) {
-    const std::uint32_t low = static_cast<std::uint16_t>(column);
-    return static_cast<std::int32_t>(low | (descending ? 0xFFFF0000u : 0u));
-}
-
-int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter) {
-    if (a == b)
-        return 0;
-    if (!a)
-        return -1;
-    if (!b)
-        return 1;
-    if (!a->Data)
-        return 0;
-    int result;
-    const bool folderA = isFolderItem(a);
-    const bool folderB = isFolderItem(b);
-    if (folderA != folderB) {
-        result = folderA ? -1 : 1;
-    } else {
-        const int column = parameter & 0xFFFF;
-        const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
-        result = static_cast<std::int8_t>(
-            a->Data->ParentFolder->CompareIDs(column, a->Data->RelativeID, other));
-    }
-    if ((static_cast<std::uint32_t>(parameter) >> 16) != 0)
-        result = -result;
-    return result;
-}
-
-TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange,
-                               bool horizontalRange) {
-    TAutoscrollStep step;
-    const int bottom = size.height() - (verticalRange ? 16 : 0);
-    const int right = size.width() - (horizontalRange ? 16 : 0);
-    if (position.y() < lineHeight)
-        step.dy = -1;
-    else if (position.y() > bottom - lineHeight)
-        step.dy = 1;
-    if (position.x() < lineHeight)
-        step.dx = -1;
-    else if (position.x() > right - lineHeight)
-        step.dx = 1;
-    return step;
-}
 
 TSystemListView::TSystemListView(QWidget* parent)
     : QWidget(parent), m_model(new TSystemListModel(this)), m_stack(new QStackedLayout(this)),
@@ -273,39 +228,7 @@ void TSystemListView::applyDragMode() {
 // --- columns ------------------------------------------------------------------------------
 
 void TSystemListView::buildColumns() {
-    const auto& w = m_columnWidths;
-    const Qt::Alignment right = Qt::AlignRight;
-    std::vector<TListColumn> columns;
-    switch (m_columnType) {
-    case TColumnType::ctFileSystem:
-        columns = {{"Name", w[0]},
-                   {"Size", w[1], right},
-                   {"Type", w[2]},
-                   {"Modified", w[3]},
-                   {"Attributes", w[4], right}};
-        break;
-    case TColumnType::ctMachine:
-        columns = {{"Name", w[0]},
-                   {"Type", w[1]},
-                   {"Total Size", w[2], right},
-                   {"Free Space", w[3], right}};
-        break;
-    case TColumnType::ctControlPanel:
-        columns = {{"Name", w[0]}, {"Description", w[1]}};
-        break;
-    case TColumnType::ctPrinters:
-        columns = {{"Name", w[0]},
-                   {"Documents", w[1], Qt::AlignHCenter},
-                   {"Status", w[2]},
-                   {"Comment", w[3]}};
-        break;
-    case TColumnType::ctDUNet:
-        columns = {{"Entry name", w[0]}, {"Phone #", w[1], right}, {"Device name", w[2]}};
-        break;
-    case TColumnType::ctNetwork:
-        columns = {{"Name", w[0]}, {"Comment", w[1]}};
-        break;
-    case TColumnType::ctUser:
+    if (m_columnType == TColumnType::ctUser) {
         m_model->SetColumns({});
         if (OnCreateColumns) {
             OnCreateColumns(this);
@@ -313,13 +236,8 @@ void TSystemListView::buildColumns() {
             return;
         }
         m_columnType = TColumnType::ctUnknown;
-        columns = {{"Name", w[0]}};
-        break;
-    case TColumnType::ctUnknown:
-        columns = {{"Name", w[0]}};
-        break;
     }
-    m_model->SetColumns(std::move(columns));
+    m_model->SetColumns(ColumnSet(m_columnType, m_columnWidths));
     applyColumnWidths();
 }
 
@@ -499,30 +417,8 @@ TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDLis
         OnAddListItem(this, item);
         return item;
     }
-    fillDetails(*item);
+    item->SubItems = ItemDetailTexts(data);
     return item;
-}
-
-void TSystemListView::fillDetails(TListItem& item) {
-    TFolderItemData& data = *item.Data;
-    const QString path = SHGetPathFromIDList(data.AbsoluteID);
-    const auto find = SHGetFindData(data.AbsoluteID);
-    const int descriptionId = SHGetDescriptionId(data.AbsoluteID);
-
-    QString size;
-    const bool removableRoot =
-        (data.Attributes & SFGAO::REMOVABLE) && !path.isEmpty() && IsDriveRoot(path);
-    if (!removableRoot && !(data.Attributes & kFolderBits) &&
-        (data.Attributes & SFGAO::FILESYSTEM)) {
-        data.SetFileSize(find ? find->size : 0);
-        size = SizeText(data.FileSize());
-    }
-    const QString type = descriptionId == SHDID::ROOT_REGITEM
-                             ? QStringLiteral("System Folder")
-                             : SHGetTypeName(data.AbsoluteID).left(80);
-    const QString modified = find ? ModifiedText(find->lastWrite) : QString();
-    const QString letters = find ? AttributeLetters(find->attributes) : QString();
-    item.SubItems = {size, type, modified, letters};
 }
 
 // --- sorting ------------------------------------------------------------------------------

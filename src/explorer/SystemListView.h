@@ -20,31 +20,7 @@ class QItemSelectionModel;
 class QDropEvent;
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
-enum class TColumnType {
-    ctFileSystem,
-    ctMachine,
-    ctControlPanel,
-    ctPrinters,
-    ctDUNet,
-    ctNetwork,
-    ctUser,
-    ctUnknown
-};
 enum class TDragMode { dmManual, dmAutomatic };
-
-// The sort parameter: the column in the low 16 bits, all ones in the high 16 bits when
-// descending.
-std::int32_t SortParameter(int column, bool descending);
-// Folders first, then the parent folder's CompareIDs for the column; negated descending.
-int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter);
-
-// Scroll steps (-1, 0, 1) for a mouse position near a control's edges.
-struct TAutoscrollStep {
-    int dx = 0;
-    int dy = 0;
-};
-TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange,
-                               bool horizontalRange);
 
 // The file list of the explorer pane: the items of one shell folder, filtered by a mask,
 // shown as large icons, small icons, a list or a report with detail columns.
@@ -159,7 +135,6 @@ private:
     void applyColor();
     bool fillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
     TListItem* addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
-    void fillDetails(TListItem& item);
     void handleDoubleClick(const QModelIndex& index);
     void handleRightButton(QPoint viewportPoint, QPoint globalPoint);
     void handleAutoscroll(QPoint viewportPoint);

@@ -1,8 +1,8 @@
 #include "SystemTreeView.h"
 
+#include "Autoscroll.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
-#include "SystemListView.h"
 
 #include <QDebug>
 #include <QFile>

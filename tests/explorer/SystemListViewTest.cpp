@@ -1,6 +1,8 @@
 #include "SystemListView.h"
 
+#include "Autoscroll.h"
 #include "EventLoop.h"
+#include "ListSorting.h"
 #include "QtPrinters.h"
 #include "ShellNamespace.h"
 #include "TempFolder.h"
