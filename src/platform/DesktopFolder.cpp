@@ -170,7 +170,7 @@ std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative,
 }
 
 ItemIDList TDesktopFolder::ParseDisplayName(const QString& text) const {
-    if (!QDir::isAbsolutePath(text))
+    if (!QDir::isAbsolutePath(text) || text.contains(QChar(0)))
         return {};
     const QString cleaned = QDir::cleanPath(text);
     if (!ReadFileFacts(QFile::encodeName(cleaned)))

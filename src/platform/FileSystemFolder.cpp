@@ -196,7 +196,7 @@ std::optional<TStrRet> TFileSystemFolder::GetDisplayNameOf(PCItemID relative,
 }
 
 ItemIDList TFileSystemFolder::ParseDisplayName(const QString& text) const {
-    if (text.isEmpty())
+    if (text.isEmpty() || text.contains(QChar(0)))
         return {};
     const QString base = QFile::decodeName(m_directory);
     const QString cleaned = QDir::cleanPath(QDir::isAbsolutePath(text) ? text : base + u'/' + text);

@@ -96,6 +96,8 @@ TEST_F(ShellNamespace, ParsePathRoundTripsThroughTheDesktop) {
     EXPECT_EQ(SHGetPathFromIDList(list), temp.path(QStringLiteral("sub")));
     EXPECT_FALSE(parse(temp.path(QStringLiteral("missing"))));
     EXPECT_FALSE(parse(QStringLiteral("relative/path")));
+    EXPECT_FALSE(parse(temp.path(QStringLiteral("b.txt")) + QChar(0) + QStringLiteral("junk")));
+    EXPECT_FALSE(parse(QString()));
     const ItemIDList root = parse(QStringLiteral("/"));
     ASSERT_TRUE(root);
     EXPECT_EQ(IDElements::placeKindOf(root), TPlaceKind::FileSystem);
