@@ -389,6 +389,21 @@ TEST_F(SystemTreeViewTest, RightButtonSelectsTheNodeAndShowsItsMenu) {
     EXPECT_EQ(tree->Selected(), second);
 }
 
+TEST(SystemViewLinking, ListFirstThenTreeLinkOnceAndOnlyOnce) {
+    QWidget form;
+    auto* list = new TSystemListView(&form);
+    auto* tree = new TSystemTreeView(&form);
+    auto* secondTree = new TSystemTreeView(&form);
+    EXPECT_EQ(list->TreeView(), tree);
+    EXPECT_EQ(tree->ListView(), list);
+    EXPECT_EQ(secondTree->ListView(), nullptr);
+    delete tree;
+    EXPECT_EQ(list->TreeView(), nullptr);
+    // Assigning only stores the link.
+    secondTree->SetListView(list);
+    EXPECT_EQ(list->TreeView(), nullptr);
+}
+
 TEST(DefaultTreeCompare, AbsentNodesAndNodesWithoutData) {
     TTreeNode a;
     TTreeNode b;
