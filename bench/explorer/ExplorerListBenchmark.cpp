@@ -9,12 +9,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <memory>
-
 #include <sys/stat.h>
 
 namespace {
@@ -25,18 +22,24 @@ QTemporaryDir* g_folder = nullptr;
 
 void makeFolder(const QString& path) {
     for (int i = 0; i < kFiles; ++i) {
-        const QString name = QStringLiteral("%1/scenario%2.%3").arg(path).arg(i).arg(i % 2 ? QStringLiteral("scn") : QStringLiteral("txt"));
+        const QString name = QStringLiteral("%1/scenario%2.%3")
+                                 .arg(path)
+                                 .arg(i)
+                                 .arg(i % 2 ? QStringLiteral("scn") : QStringLiteral("txt"));
         QFile file(name);
         if (file.open(QIODevice::WriteOnly))
             file.write(QByteArray(i % 3000, 'x'));
     }
 }
 
-void BM_PopulateListDetails(benchmark::State& state) {
+// Populates in details view; with sorted set, as a sorted list re-sorts after each read.
+void populate(benchmark::State& state, bool sorted) {
     TSystemListView list;
     list.SetViewStyle(TViewStyle::vsReport);
     list.SetShowFolders(false);
     list.SetFileMask(QStringLiteral("*.scn;*.scx"));
+    if (sorted)
+        list.SetSortType(TSortType::stBoth);
     list.resize(800, 600);
     const ItemIDList folder = SHGetDesktopFolder()->ParseDisplayName(g_folder->path());
     for (auto _ : state) {
@@ -45,6 +48,13 @@ void BM_PopulateListDetails(benchmark::State& state) {
         benchmark::DoNotOptimize(list.Count());
     }
     state.counters["items"] = list.Count();
+}
+
+void BM_PopulateListDetails(benchmark::State& state) {
+    populate(state, false);
+}
+void BM_PopulateListDetailsSorted(benchmark::State& state) {
+    populate(state, true);
 }
 
 void BM_FilesystemWalkWithStat(benchmark::State& state) {
@@ -60,8 +70,18 @@ void BM_FilesystemWalkWithStat(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_PopulateListDetails)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FilesystemWalkWithStat)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PopulateListDetails)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PopulateListDetailsSorted)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FilesystemWalkWithStat)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

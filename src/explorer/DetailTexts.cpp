@@ -2,9 +2,7 @@
 
 #include <QFile>
 #include <QLocale>
-
 #include <cmath>
-
 #include <sys/stat.h>
 
 QString GroupThousands(const QString& digits) {

@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <cstdint>
 
 // Puts a "," before every group of three digits counted from the right; texts shorter

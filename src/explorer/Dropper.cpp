@@ -7,12 +7,10 @@
 #include <QFile>
 #include <QMimeData>
 #include <QUrl>
-
-#include <set>
-#include <utility>
-
 #include <dirent.h>
+#include <set>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -101,7 +99,8 @@ void TFileDropper::walkFolder(const QString& root) {
     std::set<std::pair<dev_t, ino_t>> walked;
     const std::function<void(const QString&)> walk = [&](const QString& folder) {
         struct stat self {};
-        if (::stat(QFile::encodeName(folder).constData(), &self) == 0 && !walked.insert({self.st_dev, self.st_ino}).second)
+        if (::stat(QFile::encodeName(folder).constData(), &self) == 0 &&
+            !walked.insert({self.st_dev, self.st_ino}).second)
             return;
         DIR* handle = ::opendir(QFile::encodeName(folder).constData());
         if (!handle)

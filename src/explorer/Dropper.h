@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 
 // Makes one widget accept files dragged from other programs and hands each dropped path to

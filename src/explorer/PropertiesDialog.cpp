@@ -44,16 +44,17 @@ TPropertiesDialog::TPropertiesDialog(const QString& path, QWidget* parent) : QDi
     const QString size = !facts ? QString()
                          : facts->isDirectory
                              ? QString()
-                             : GroupThousands(QString::number(facts->size)) + QStringLiteral(" bytes (") +
-                                   SizeText(facts->size) + u')';
+                             : GroupThousands(QString::number(facts->size)) +
+                                   QStringLiteral(" bytes (") + SizeText(facts->size) + u')';
     const QString modified =
         facts ? ModifiedText(QDateTime::fromSecsSinceEpoch(facts->modifiedSeconds)) : QString();
     m_values = {name, facts ? TypeNameOfPath(path, facts->isDirectory) : QString(), size, modified,
                 attributeDescription(native, facts)};
 
     auto* form = new QFormLayout;
-    const QStringList labels{QStringLiteral("Name:"), QStringLiteral("Type:"), QStringLiteral("Size:"),
-                             QStringLiteral("Modified:"), QStringLiteral("Attributes:")};
+    const QStringList labels{QStringLiteral("Name:"), QStringLiteral("Type:"),
+                             QStringLiteral("Size:"), QStringLiteral("Modified:"),
+                             QStringLiteral("Attributes:")};
     for (qsizetype i = 0; i < labels.size(); ++i) {
         auto* value = new QLabel(m_values[i]);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -12,7 +12,6 @@
 #include <QMimeDatabase>
 #include <QStyle>
 #include <QWidget>
-
 #include <atomic>
 #include <cstring>
 
@@ -41,14 +40,17 @@ int placeIconIndex(PCItemID place) {
     TSystemImageList& list = TSystemImageList::instance();
     switch (IDElements::placeKindOf(place)) {
     case TPlaceKind::Home:
-        return list.indexFor(QStringLiteral("place:home"),
-                             [] { return QApplication::style()->standardIcon(QStyle::SP_DirHomeIcon); });
+        return list.indexFor(QStringLiteral("place:home"), [] {
+            return QApplication::style()->standardIcon(QStyle::SP_DirHomeIcon);
+        });
     case TPlaceKind::Desktop:
-        return list.indexFor(QStringLiteral("place:desktop"),
-                             [] { return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon); });
+        return list.indexFor(QStringLiteral("place:desktop"), [] {
+            return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon);
+        });
     case TPlaceKind::FileSystem:
-        return list.indexFor(QStringLiteral("place:root"),
-                             [] { return iconProvider().icon(QAbstractFileIconProvider::Computer); });
+        return list.indexFor(QStringLiteral("place:root"), [] {
+            return iconProvider().icon(QAbstractFileIconProvider::Computer);
+        });
     case TPlaceKind::Volume:
     case TPlaceKind::RemovableVolume:
         return list.indexFor(QStringLiteral("place:volume"),
@@ -61,28 +63,46 @@ int placeIconIndex(PCItemID place) {
 
 QString LoadShellMessage(int id) {
     switch (id) {
-    case ShellMessages::CouldNotGetRootFolder: return QStringLiteral("Could not get the root folder.");
-    case ShellMessages::CouldNotEnumerate: return QStringLiteral("Could not enumerate system objects.");
-    case ShellMessages::CouldNotGetFolderData: return QStringLiteral("Could not get folder data.");
-    case ShellMessages::CouldNotFindFolder: return QStringLiteral("Could not find folder.");
-    case ShellMessages::CouldNotGetDesktop: return QStringLiteral("Could not get Desktop folder.");
-    case ShellMessages::InvokeCommandFailed: return QStringLiteral("InvokeCommand failed. Result = $%x");
-    case ShellMessages::CouldNotGetUIObject: return QStringLiteral("Could not get UI object. Result = $%x");
+    case ShellMessages::CouldNotGetRootFolder:
+        return QStringLiteral("Could not get the root folder.");
+    case ShellMessages::CouldNotEnumerate:
+        return QStringLiteral("Could not enumerate system objects.");
+    case ShellMessages::CouldNotGetFolderData:
+        return QStringLiteral("Could not get folder data.");
+    case ShellMessages::CouldNotFindFolder:
+        return QStringLiteral("Could not find folder.");
+    case ShellMessages::CouldNotGetDesktop:
+        return QStringLiteral("Could not get Desktop folder.");
+    case ShellMessages::InvokeCommandFailed:
+        return QStringLiteral("InvokeCommand failed. Result = $%x");
+    case ShellMessages::CouldNotGetUIObject:
+        return QStringLiteral("Could not get UI object. Result = $%x");
     case ShellMessages::MemoryLeakDetected:
         return QStringLiteral("Memory Leak Detected.  Not all folder data was freed.");
-    case ShellMessages::ErrorParsingMask: return QStringLiteral("Error parsing mask string.");
-    default: return {};
+    case ShellMessages::ErrorParsingMask:
+        return QStringLiteral("Error parsing mask string.");
+    default:
+        return {};
     }
 }
 
-TFolderItemData::TFolderItemData(TFolderDataOwner owner) : m_owner(owner) { ++counterOf(m_owner); }
+TFolderItemData::TFolderItemData(TFolderDataOwner owner) : m_owner(owner) {
+    ++counterOf(m_owner);
+}
 
-TFolderItemData::~TFolderItemData() { --counterOf(m_owner); }
+TFolderItemData::~TFolderItemData() {
+    --counterOf(m_owner);
+}
 
-int ListLiveFolderDataCount() { return g_listLive.load(); }
-int TreeLiveFolderDataCount() { return g_treeLive.load(); }
+int ListLiveFolderDataCount() {
+    return g_listLive.load();
+}
+int TreeLiveFolderDataCount() {
+    return g_treeLive.load();
+}
 
-ELeaking::ELeaking() : std::runtime_error(LoadShellMessage(ShellMessages::MemoryLeakDetected).toStdString()) {}
+ELeaking::ELeaking()
+    : std::runtime_error(LoadShellMessage(ShellMessages::MemoryLeakDetected).toStdString()) {}
 
 void CheckFolderDataLeaks() {
     if (ListLiveFolderDataCount() > 0)
@@ -96,7 +116,8 @@ bool HasAttribute(const TFolderItemData* data, std::uint32_t mask) {
 QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIndex) {
     if (kindIndex < 0 || kindIndex >= static_cast<int>(SHGDN::Kinds.size()) || !relative)
         return {};
-    const auto answer = folder.GetDisplayNameOf(relative, SHGDN::Kinds[static_cast<std::size_t>(kindIndex)]);
+    const auto answer =
+        folder.GetDisplayNameOf(relative, SHGDN::Kinds[static_cast<std::size_t>(kindIndex)]);
     if (!answer)
         return {};
     switch (answer->uType) {
@@ -125,8 +146,9 @@ TIconIndexes GetIconIndexes(PCItemID absolute) {
         return indexes;
     TSystemImageList& list = TSystemImageList::instance();
     if (ElementCount(absolute) == 0) {
-        indexes.normal = list.indexFor(QStringLiteral("desktop"),
-                                       [] { return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon); });
+        indexes.normal = list.indexFor(QStringLiteral("desktop"), [] {
+            return QApplication::style()->standardIcon(QStyle::SP_DesktopIcon);
+        });
         indexes.open = indexes.normal;
         return indexes;
     }
@@ -139,14 +161,17 @@ TIconIndexes GetIconIndexes(PCItemID absolute) {
     if (path.isEmpty() || !facts)
         return indexes;
     if (facts->isDirectory) {
-        indexes.normal = list.indexFor(QStringLiteral("folder"), [&path] { return iconProvider().icon(QFileInfo(path)); });
-        indexes.open = list.indexFor(QStringLiteral("folder-open"),
-                                     [] { return QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon); });
+        indexes.normal = list.indexFor(QStringLiteral("folder"),
+                                       [&path] { return iconProvider().icon(QFileInfo(path)); });
+        indexes.open = list.indexFor(QStringLiteral("folder-open"), [] {
+            return QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+        });
         return indexes;
     }
     static const QMimeDatabase database;
     const QString type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
-    indexes.normal = list.indexFor(QStringLiteral("type:") + type, [&path] { return iconProvider().icon(QFileInfo(path)); });
+    indexes.normal = list.indexFor(QStringLiteral("type:") + type,
+                                   [&path] { return iconProvider().icon(QFileInfo(path)); });
     indexes.open = indexes.normal;
     return indexes;
 }
@@ -160,8 +185,8 @@ TIconIndexes WithOpenFallback(TIconIndexes indexes) {
 TImageListRef SetupImageLists(TImageListSize size) {
     TImageListRef ref;
     ref.list = &TSystemImageList::instance();
-    ref.iconSize = QApplication::style()->pixelMetric(size == TImageListSize::Small ? QStyle::PM_SmallIconSize
-                                                                                    : QStyle::PM_LargeIconSize);
+    ref.iconSize = QApplication::style()->pixelMetric(
+        size == TImageListSize::Small ? QStyle::PM_SmallIconSize : QStyle::PM_LargeIconSize);
     return ref;
 }
 
@@ -170,7 +195,8 @@ QWidget* GetOwnerWindow(QWidget* control) {
         return QApplication::activeWindow();
     if (control->testAttribute(Qt::WA_WState_Created))
         return control;
-    if (QWidget* parent = control->parentWidget(); parent && parent->testAttribute(Qt::WA_WState_Created))
+    if (QWidget* parent = control->parentWidget();
+        parent && parent->testAttribute(Qt::WA_WState_Created))
         return parent;
     if (QWidget* form = control->window(); form && form->testAttribute(Qt::WA_WState_Created))
         return form;
@@ -199,7 +225,9 @@ QString ErrorBoxText(const QString& message) {
     return message;
 }
 
-void HandleTopLevelError(const std::exception& error) { errorHandler()(error); }
+void HandleTopLevelError(const std::exception& error) {
+    errorHandler()(error);
+}
 
 TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler) {
     return std::exchange(errorHandler(), std::move(handler));

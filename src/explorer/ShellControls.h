@@ -8,7 +8,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QString>
-
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -95,6 +94,9 @@ TImageListRef SetupImageLists(TImageListSize size);
 // The window shell calls are made for: the control itself once it has a native window,
 // else its parent's, else its form's, else the application's active window; may be null.
 QWidget* GetOwnerWindow(QWidget* control);
+
+// When the two controls sort their items by themselves.
+enum class TSortType { stNone, stData, stText, stBoth };
 
 // Right-button behaviour of the two controls.
 enum class TPopupMenuMethod { pmmNone, pmmContext, pmmUser, pmmContextUser };

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QUrl>
 
 namespace {
@@ -43,12 +44,15 @@ QAction* addVerb(QMenu& menu, const QString& text, const QString& verb) {
 
 } // namespace
 
-std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount, QWidget* owner) {
-    auto menu = std::make_unique<QMenu>(owner);
+std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount) {
+    // Without a parent: the menu is this function's caller's alone, whatever becomes of the
+    // owner window while it is open.
+    auto menu = std::make_unique<QMenu>();
     QAction* open = addVerb(*menu, QStringLiteral("&Open"), kOpen);
     menu->setDefaultAction(open);
     addVerb(*menu, QStringLiteral("Open Containing &Folder"), kOpenContainer);
-    addVerb(*menu, itemCount > 1 ? QStringLiteral("&Copy Paths") : QStringLiteral("&Copy Path"), kCopyPath);
+    addVerb(*menu, itemCount > 1 ? QStringLiteral("&Copy Paths") : QStringLiteral("&Copy Path"),
+            kCopyPath);
     menu->addSeparator();
     QAction* properties = addVerb(*menu, QStringLiteral("P&roperties"), kProperties);
     properties->setEnabled((attributes & SFGAO::HASPROPSHEET) && itemCount == 1);
@@ -87,19 +91,31 @@ bool InvokeVerb(const TShellFolderRef& parentFolder, const std::vector<PCItemID>
     return false;
 }
 
-bool ShowItemContextMenu(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
-                         std::uint32_t attributes, QPoint screenPoint, QWidget* owner) {
+bool ShowItemContextMenu(const TShellFolderRef& parentFolder,
+                         const std::vector<PCItemID>& relativeIDs, std::uint32_t attributes,
+                         QPoint screenPoint, QWidget* owner) {
     if (!parentFolder || relativeIDs.empty() || pathsOf(parentFolder, relativeIDs).isEmpty())
         return false;
-    const auto menu = BuildItemContextMenu(attributes, static_cast<int>(relativeIDs.size()), owner);
+    // The menu runs its own event loop, in which a folder refresh may free the items the
+    // arguments point into: keep copies of what the chosen command needs.
+    const TShellFolderRef folder = parentFolder;
+    std::vector<ItemIDList> owned;
+    std::vector<PCItemID> ids;
+    for (PCItemID id : relativeIDs)
+        owned.push_back(CopyIDList(id));
+    for (const ItemIDList& id : owned)
+        ids.push_back(id.get());
+    const QPointer<QWidget> guardedOwner = owner;
+    const auto menu = BuildItemContextMenu(attributes, static_cast<int>(ids.size()));
     QAction* chosen = menu->exec(screenPoint);
     if (!chosen)
         return true;
-    return InvokeVerb(parentFolder, relativeIDs, attributes, chosen->data().toString(), owner);
+    return InvokeVerb(folder, ids, attributes, chosen->data().toString(), guardedOwner);
 }
 
-bool InvokeDefaultCommand(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
-                          std::uint32_t attributes, QWidget* owner) {
+bool InvokeDefaultCommand(const TShellFolderRef& parentFolder,
+                          const std::vector<PCItemID>& relativeIDs, std::uint32_t attributes,
+                          QWidget* owner) {
     TWaitCursor wait;
     return InvokeVerb(parentFolder, relativeIDs, attributes, kOpen, owner);
 }

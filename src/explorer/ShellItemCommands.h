@@ -4,7 +4,6 @@
 
 #include <QPoint>
 #include <QString>
-
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -16,12 +15,14 @@ enum class TCommandAction { ShowMenu = 0, Properties = 1, DefaultCommand = 2, Ve
 
 // Shows the items' context menu at the screen point. True when the menu was shown and
 // no chosen command failed; false when there is nothing to show a menu for.
-bool ShowItemContextMenu(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
-                         std::uint32_t attributes, QPoint screenPoint, QWidget* owner);
+bool ShowItemContextMenu(const TShellFolderRef& parentFolder,
+                         const std::vector<PCItemID>& relativeIDs, std::uint32_t attributes,
+                         QPoint screenPoint, QWidget* owner);
 
 // Opens the items with the desktop's associated programs; true when every open started.
-bool InvokeDefaultCommand(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
-                          std::uint32_t attributes, QWidget* owner);
+bool InvokeDefaultCommand(const TShellFolderRef& parentFolder,
+                          const std::vector<PCItemID>& relativeIDs, std::uint32_t attributes,
+                          QWidget* owner);
 
 // Runs one command on the items: "open", "opencontainer", "copypath" or "properties".
 bool InvokeVerb(const TShellFolderRef& parentFolder, const std::vector<PCItemID>& relativeIDs,
@@ -29,4 +30,4 @@ bool InvokeVerb(const TShellFolderRef& parentFolder, const std::vector<PCItemID>
 
 // The menu ShowItemContextMenu shows; each action's data is its verb. Open is the default
 // entry; Properties is enabled when the item has a property sheet.
-std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount, QWidget* owner);
+std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCount);

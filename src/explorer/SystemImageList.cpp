@@ -66,20 +66,24 @@ QIcon TSystemImageList::icon(int index) const {
 
 int TSystemImageList::add(const QString& key, const QIcon& icon) {
     const int index = count();
-    m_icons.push_back(icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_FileIcon) : icon);
+    m_icons.push_back(icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_FileIcon)
+                                    : icon);
     m_indexes.insert(key, index);
     return index;
 }
 
 QIcon TSystemImageList::composedIcon(int normal, int open, int overlay) {
-    const quint64 key = (quint64(quint32(normal)) << 32) | (quint64(quint16(open)) << 16) | quint16(overlay);
+    const quint64 key =
+        (quint64(quint32(normal)) << 32) | (quint64(quint16(open)) << 16) | quint16(overlay);
     const auto found = m_composed.constFind(key);
     if (found != m_composed.cend())
         return *found;
     QIcon composed;
     for (const int size : {16, 32, 48}) {
-        composed.addPixmap(drawWithOverlay(icon(normal), size, QIcon::Normal, overlay), QIcon::Normal);
-        composed.addPixmap(drawWithOverlay(icon(open), size, QIcon::Normal, overlay), QIcon::Selected);
+        composed.addPixmap(drawWithOverlay(icon(normal), size, QIcon::Normal, overlay),
+                           QIcon::Normal);
+        composed.addPixmap(drawWithOverlay(icon(open), size, QIcon::Normal, overlay),
+                           QIcon::Selected);
     }
     m_composed.insert(key, composed);
     return composed;

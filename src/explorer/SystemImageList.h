@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QIcon>
 #include <QString>
-
 #include <vector>
 
 // The one icon list of the process, standing where the system image list stood: every
@@ -16,8 +15,7 @@ public:
     int count() const { return static_cast<int>(m_icons.size()); }
     QIcon icon(int index) const;
     // The index of the icon known by key, making it with the given maker on first use.
-    template <typename Maker>
-    int indexFor(const QString& key, Maker&& make) {
+    template <typename Maker> int indexFor(const QString& key, Maker&& make) {
         const auto found = m_indexes.constFind(key);
         if (found != m_indexes.cend())
             return *found;

@@ -2,7 +2,6 @@
 
 #include <QMimeData>
 #include <QUrl>
-
 #include <algorithm>
 #include <set>
 
@@ -32,10 +31,12 @@ QVariant TSystemListModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
         if (column != 0 || item->ImageIndex < 0)
             return {};
-        return TSystemImageList::instance().composedIcon(item->ImageIndex, item->ImageIndex, item->OverlayIndex);
+        return TSystemImageList::instance().composedIcon(item->ImageIndex, item->ImageIndex,
+                                                         item->OverlayIndex);
     case Qt::TextAlignmentRole:
         if (column < static_cast<int>(m_columns.size()))
-            return QVariant::fromValue(m_columns[static_cast<std::size_t>(column)].Alignment | Qt::AlignVCenter);
+            return QVariant::fromValue(m_columns[static_cast<std::size_t>(column)].Alignment |
+                                       Qt::AlignVCenter);
         return {};
     default:
         return {};
@@ -43,7 +44,8 @@ QVariant TSystemListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TSystemListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(m_columns.size()))
+    if (orientation != Qt::Horizontal || section < 0 ||
+        section >= static_cast<int>(m_columns.size()))
         return {};
     const TListColumn& column = m_columns[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole)
@@ -57,7 +59,8 @@ Qt::ItemFlags TSystemListModel::flags(const QModelIndex& index) const {
     const TListItem* item = Item(index.row());
     if (!item)
         return Qt::NoItemFlags;
-    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+    Qt::ItemFlags result =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
     if (!m_readOnly && index.column() == 0 && HasAttribute(item->Data.get(), SFGAO::CANRENAME))
         result |= Qt::ItemIsEditable;
     return result;
@@ -77,7 +80,9 @@ bool TSystemListModel::setData(const QModelIndex& index, const QVariant& value, 
     return true;
 }
 
-QStringList TSystemListModel::mimeTypes() const { return {QStringLiteral("text/uri-list")}; }
+QStringList TSystemListModel::mimeTypes() const {
+    return {QStringLiteral("text/uri-list")};
+}
 
 QMimeData* TSystemListModel::mimeData(const QModelIndexList& indexes) const {
     std::set<int> rows;
@@ -89,12 +94,14 @@ QMimeData* TSystemListModel::mimeData(const QModelIndexList& indexes) const {
         if (!path.isEmpty())
             urls.append(QUrl::fromLocalFile(path));
     }
-    auto* mime = new QMimeData;  // handed to the drag, which owns it
+    auto* mime = new QMimeData; // handed to the drag, which owns it
     mime->setUrls(urls);
     return mime;
 }
 
-Qt::DropActions TSystemListModel::supportedDragActions() const { return Qt::CopyAction | Qt::LinkAction; }
+Qt::DropActions TSystemListModel::supportedDragActions() const {
+    return Qt::CopyAction | Qt::LinkAction;
+}
 
 void TSystemListModel::BeginUpdate() {
     if (m_updating)
@@ -166,8 +173,9 @@ void TSystemListModel::Sort(const std::function<int(const TListItem*, const TLis
     owners.reserve(static_cast<std::size_t>(before.size()));
     for (const QModelIndex& index : before)
         owners.push_back(Item(index.row()));
-    std::stable_sort(m_items.begin(), m_items.end(),
-                     [&compare](const auto& a, const auto& b) { return compare(a.get(), b.get()) < 0; });
+    std::stable_sort(m_items.begin(), m_items.end(), [&compare](const auto& a, const auto& b) {
+        return compare(a.get(), b.get()) < 0;
+    });
     reindex();
     QModelIndexList after;
     after.reserve(before.size());

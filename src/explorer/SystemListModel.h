@@ -1,10 +1,10 @@
 #pragma once
 
+#include "ListColumns.h"
 #include "ShellControls.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -17,12 +17,6 @@ struct TListItem {
     int OverlayIndex = -1;
     QStringList SubItems;
     std::unique_ptr<TFolderItemData> Data;
-};
-
-struct TListColumn {
-    QString Caption;
-    int Width = 0;
-    Qt::Alignment Alignment = Qt::AlignLeft;
 };
 
 // The file list's rows and columns for Qt's item views. Everything shown is computed when

@@ -1,7 +1,9 @@
 #include "SystemListView.h"
 
-#include "DetailTexts.h"
+#include "Autoscroll.h"
+#include "ItemDetails.h"
 #include "ItemFacts.h"
+#include "ListSorting.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
 
@@ -17,70 +19,26 @@
 
 namespace {
 
-constexpr std::uint32_t kFolderBits = SFGAO::FOLDER | SFGAO::HASSUBFOLDER;
 constexpr std::uint32_t kRenameFlags = 0x20;
 
-bool isFolderItem(const TListItem* item) { return HasAttribute(item->Data.get(), kFolderBits); }
+bool isFolderItem(const TListItem* item) {
+    return HasAttribute(item->Data.get(), SFGAO::FOLDER | SFGAO::HASSUBFOLDER);
+}
 
 } // namespace
 
-std::int32_t SortParameter(int column, bool descending) {
-    const std::uint32_t low = static_cast<std::uint16_t>(column);
-    return static_cast<std::int32_t>(low | (descending ? 0xFFFF0000u : 0u));
-}
-
-int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter) {
-    if (a == b)
-        return 0;
-    if (!a)
-        return -1;
-    if (!b)
-        return 1;
-    if (!a->Data)
-        return 0;
-    int result;
-    const bool folderA = isFolderItem(a);
-    const bool folderB = isFolderItem(b);
-    if (folderA != folderB) {
-        result = folderA ? -1 : 1;
-    } else {
-        const int column = parameter & 0xFFFF;
-        const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
-        result = static_cast<std::int8_t>(a->Data->ParentFolder->CompareIDs(column, a->Data->RelativeID, other));
-    }
-    if ((static_cast<std::uint32_t>(parameter) >> 16) != 0)
-        result = -result;
-    return result;
-}
-
-TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange, bool horizontalRange) {
-    TAutoscrollStep step;
-    const int bottom = size.height() - (verticalRange ? 16 : 0);
-    const int right = size.width() - (horizontalRange ? 16 : 0);
-    if (position.y() < lineHeight)
-        step.dy = -1;
-    else if (position.y() > bottom - lineHeight)
-        step.dy = 1;
-    if (position.x() < lineHeight)
-        step.dx = -1;
-    else if (position.x() > right - lineHeight)
-        step.dx = 1;
-    return step;
-}
-
 TSystemListView::TSystemListView(QWidget* parent)
-    : QWidget(parent),
-      m_model(new TSystemListModel(this)),
-      m_stack(new QStackedLayout(this)),
-      m_listView(new QListView(this)),
-      m_reportView(new QTreeView(this)),
+    : QWidget(parent), m_model(new TSystemListModel(this)), m_stack(new QStackedLayout(this)),
+      m_listView(new QListView(this)), m_reportView(new QTreeView(this)),
       m_selection(new QItemSelectionModel(m_model, this)) {
     m_smallImages = SetupImageLists(TImageListSize::Small);
     m_largeImages = SetupImageLists(TImageListSize::Large);
     m_model->SetPathOf([this](const TListItem* item) { return GetItemPath(item); });
-    m_model->SetRenamer([this](TListItem& item, const QString& name) { return renameItem(item, name); });
+    m_model->SetRenamer(
+        [this](TListItem& item, const QString& name) { return renameItem(item, name); });
 
-    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView), static_cast<QAbstractItemView*>(m_reportView)}) {
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView),
+                                    static_cast<QAbstractItemView*>(m_reportView)}) {
         view->setModel(m_model);
         view->setSelectionModel(m_selection);
         view->setContextMenuPolicy(Qt::NoContextMenu);
@@ -100,9 +58,13 @@ TSystemListView::TSystemListView(QWidget* parent)
     m_reportView->setSortingEnabled(false);
     m_reportView->header()->setSectionsMovable(false);
     m_reportView->header()->setStretchLastSection(false);
-    connect(m_reportView->header(), &QHeaderView::sectionClicked, this, &TSystemListView::handleColumnClick);
-    connect(m_selection, &QItemSelectionModel::selectionChanged, this, &TSystemListView::handleSelectionChanged);
+    connect(m_reportView->header(), &QHeaderView::sectionClicked, this,
+            &TSystemListView::handleColumnClick);
+    connect(m_selection, &QItemSelectionModel::selectionChanged, this,
+            &TSystemListView::handleSelectionChanged);
 
+    m_color = palette().color(QPalette::Base);
+    applyColor();
     SetMultiSelect(m_multiSelect);
     SetReadOnly(m_readOnly);
     SetColumnClick(m_columnClick);
@@ -155,19 +117,37 @@ void TSystemListView::applyViewStyle() {
         const bool large = m_viewStyle == TViewStyle::vsIcon;
         const int size = large ? m_largeImages.iconSize : m_smallImages.iconSize;
         m_listView->setViewMode(large ? QListView::IconMode : QListView::ListMode);
-        m_listView->setFlow(m_viewStyle == TViewStyle::vsList ? QListView::TopToBottom : QListView::LeftToRight);
+        m_listView->setFlow(m_viewStyle == TViewStyle::vsList ? QListView::TopToBottom
+                                                              : QListView::LeftToRight);
         m_listView->setWrapping(true);
         m_listView->setWordWrap(large);
         m_listView->setIconSize(QSize(size, size));
-        m_listView->setGridSize(large ? QSize(size * 3, size + 2 * fontMetrics().height() + 8) : QSize());
+        m_listView->setGridSize(large ? QSize(size * 3, size + 2 * fontMetrics().height() + 8)
+                                      : QSize());
         m_listView->setMovement(QListView::Static);
-        m_listView->setDragDropMode(m_dragMode == TDragMode::dmAutomatic ? QAbstractItemView::DragOnly
-                                                                          : QAbstractItemView::NoDragDrop);
+        m_listView->setDragDropMode(m_dragMode == TDragMode::dmAutomatic
+                                        ? QAbstractItemView::DragOnly
+                                        : QAbstractItemView::NoDragDrop);
         m_stack->setCurrentWidget(m_listView);
     }
     setFocusProxy(CurrentView());
     if (hadFocus)
         CurrentView()->setFocus();
+}
+
+void TSystemListView::SetColor(const QColor& color) {
+    m_color = color;
+    applyColor();
+}
+
+void TSystemListView::applyColor() {
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView),
+                                    static_cast<QAbstractItemView*>(m_reportView)}) {
+        QPalette colors = view->viewport()->palette();
+        colors.setColor(QPalette::Base, m_color);
+        view->viewport()->setPalette(colors);
+        view->viewport()->setAutoFillBackground(true);
+    }
 }
 
 void TSystemListView::SetColumnType(TColumnType type) {
@@ -195,7 +175,8 @@ void TSystemListView::SetFileMask(const QString& mask) {
 
 void TSystemListView::SetMultiSelect(bool multi) {
     m_multiSelect = multi;
-    const auto mode = multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection;
+    const auto mode =
+        multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection;
     m_listView->setSelectionMode(mode);
     m_reportView->setSelectionMode(mode);
 }
@@ -203,8 +184,9 @@ void TSystemListView::SetMultiSelect(bool multi) {
 void TSystemListView::SetReadOnly(bool readOnly) {
     m_readOnly = readOnly;
     m_model->SetReadOnly(readOnly);
-    const auto triggers = readOnly ? QAbstractItemView::NoEditTriggers
-                                   : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked;
+    const auto triggers =
+        readOnly ? QAbstractItemView::NoEditTriggers
+                 : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked;
     m_listView->setEditTriggers(triggers);
     m_reportView->setEditTriggers(triggers);
 }
@@ -234,9 +216,11 @@ void TSystemListView::SetDragMode(TDragMode mode) {
 
 void TSystemListView::applyDragMode() {
     const bool automatic = m_dragMode == TDragMode::dmAutomatic;
-    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView), static_cast<QAbstractItemView*>(m_reportView)}) {
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView),
+                                    static_cast<QAbstractItemView*>(m_reportView)}) {
         view->setDragEnabled(automatic);
-        view->setDragDropMode(automatic ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+        view->setDragDropMode(automatic ? QAbstractItemView::DragOnly
+                                        : QAbstractItemView::NoDragDrop);
         view->setDefaultDropAction(Qt::CopyAction);
     }
 }
@@ -244,29 +228,7 @@ void TSystemListView::applyDragMode() {
 // --- columns ------------------------------------------------------------------------------
 
 void TSystemListView::buildColumns() {
-    const auto& w = m_columnWidths;
-    const Qt::Alignment right = Qt::AlignRight;
-    std::vector<TListColumn> columns;
-    switch (m_columnType) {
-    case TColumnType::ctFileSystem:
-        columns = {{"Name", w[0]}, {"Size", w[1], right}, {"Type", w[2]}, {"Modified", w[3]}, {"Attributes", w[4], right}};
-        break;
-    case TColumnType::ctMachine:
-        columns = {{"Name", w[0]}, {"Type", w[1]}, {"Total Size", w[2], right}, {"Free Space", w[3], right}};
-        break;
-    case TColumnType::ctControlPanel:
-        columns = {{"Name", w[0]}, {"Description", w[1]}};
-        break;
-    case TColumnType::ctPrinters:
-        columns = {{"Name", w[0]}, {"Documents", w[1], Qt::AlignHCenter}, {"Status", w[2]}, {"Comment", w[3]}};
-        break;
-    case TColumnType::ctDUNet:
-        columns = {{"Entry name", w[0]}, {"Phone #", w[1], right}, {"Device name", w[2]}};
-        break;
-    case TColumnType::ctNetwork:
-        columns = {{"Name", w[0]}, {"Comment", w[1]}};
-        break;
-    case TColumnType::ctUser:
+    if (m_columnType == TColumnType::ctUser) {
         m_model->SetColumns({});
         if (OnCreateColumns) {
             OnCreateColumns(this);
@@ -274,13 +236,8 @@ void TSystemListView::buildColumns() {
             return;
         }
         m_columnType = TColumnType::ctUnknown;
-        columns = {{"Name", w[0]}};
-        break;
-    case TColumnType::ctUnknown:
-        columns = {{"Name", w[0]}};
-        break;
     }
-    m_model->SetColumns(std::move(columns));
+    m_model->SetColumns(ColumnSet(m_columnType, m_columnWidths));
     applyColumnWidths();
 }
 
@@ -297,7 +254,9 @@ void TSystemListView::applyColumnWidths() {
         m_reportView->setColumnWidth(static_cast<int>(i), columns[i].Width);
 }
 
-int TSystemListView::ColumnWidth(int column) const { return m_reportView->columnWidth(column); }
+int TSystemListView::ColumnWidth(int column) const {
+    return m_reportView->columnWidth(column);
+}
 
 // --- population ---------------------------------------------------------------------------
 
@@ -326,9 +285,12 @@ void TSystemListView::NotifyLinkedControls(bool force) {
         tree->LinkedControlChanged(this, force);
 }
 
-bool TSystemListView::isDesktopList(PCItemID list) const { return list && ElementCount(list) == 0; }
+bool TSystemListView::isDesktopList(PCItemID list) const {
+    return list && ElementCount(list) == 0;
+}
 
-bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCItemID absolute, bool force) {
+bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCItemID absolute,
+                                     bool force) {
     if (!force && SameIDLists(absolute, m_currentID) && !m_needsPopulate)
         return true;
     const ItemIDList desktopList = SHGetSpecialFolderLocation(CSIDL::DESKTOP);
@@ -371,12 +333,18 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
         if (m_columnType != TColumnType::ctUser) {
             const ItemIDList parentList = CopyParentIDList(m_currentID);
             const TShellFolderRef parent =
-                IDListSize(parentList) == 2 ? m_baseFolder : (m_baseFolder ? m_baseFolder->BindToObject(parentList) : nullptr);
+                IDListSize(parentList) == 2
+                    ? m_baseFolder
+                    : (m_baseFolder ? m_baseFolder->BindToObject(parentList) : nullptr);
             const ItemIDList last = CopyLastID(m_currentID);
-            const auto attributes = parent ? parent->GetAttributesOf(last, SFGAO::FILESYSTEM) : std::nullopt;
-            SetColumnType(attributes && (*attributes & SFGAO::FILESYSTEM) ? TColumnType::ctFileSystem : TColumnType::ctUnknown);
+            const auto attributes =
+                parent ? parent->GetAttributesOf(last, SFGAO::FILESYSTEM) : std::nullopt;
+            SetColumnType(attributes && (*attributes & SFGAO::FILESYSTEM)
+                              ? TColumnType::ctFileSystem
+                              : TColumnType::ctUnknown);
         }
-        if (const TShellFolderRef bound = m_baseFolder ? m_baseFolder->BindToObject(m_currentID) : nullptr)
+        if (const TShellFolderRef bound =
+                m_baseFolder ? m_baseFolder->BindToObject(m_currentID) : nullptr)
             result = fillList(bound, m_currentID);
     }
     m_model->EndUpdate();
@@ -413,7 +381,8 @@ bool TSystemListView::fillList(const TShellFolderRef& folder, PCItemID parentAbs
     return any;
 }
 
-TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative) {
+TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDList absolute,
+                                        ItemIDList relative) {
     QString name = GetDisplayName(*folder, relative, 0);
     const auto attributes = folder->GetAttributesOf(relative, SFGAO::RequestMask);
     // An item that vanished since the folder was read is not listed.
@@ -448,27 +417,8 @@ TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDLis
         OnAddListItem(this, item);
         return item;
     }
-    fillDetails(*item);
+    item->SubItems = ItemDetailTexts(data);
     return item;
-}
-
-void TSystemListView::fillDetails(TListItem& item) {
-    TFolderItemData& data = *item.Data;
-    const QString path = SHGetPathFromIDList(data.AbsoluteID);
-    const auto find = SHGetFindData(data.AbsoluteID);
-    const int descriptionId = SHGetDescriptionId(data.AbsoluteID);
-
-    QString size;
-    const bool removableRoot = (data.Attributes & SFGAO::REMOVABLE) && !path.isEmpty() && IsDriveRoot(path);
-    if (!removableRoot && !(data.Attributes & kFolderBits) && (data.Attributes & SFGAO::FILESYSTEM)) {
-        data.SetFileSize(find ? find->size : 0);
-        size = SizeText(data.FileSize());
-    }
-    const QString type = descriptionId == SHDID::ROOT_REGITEM ? QStringLiteral("System Folder")
-                                                             : SHGetTypeName(data.AbsoluteID).left(80);
-    const QString modified = find ? ModifiedText(find->lastWrite) : QString();
-    const QString letters = find ? AttributeLetters(find->attributes) : QString();
-    item.SubItems = {size, type, modified, letters};
 }
 
 // --- sorting ------------------------------------------------------------------------------
@@ -488,7 +438,9 @@ void TSystemListView::SortByColumn(const TCompare& compare, int column) {
     }
     const std::int32_t parameter = SortParameter(sortColumn, descending);
     const TCompare& used = compare ? compare : TCompare(DefaultListCompare);
-    m_model->Sort([&used, parameter](const TListItem* a, const TListItem* b) { return used(a, b, parameter); });
+    m_model->Sort([&used, parameter](const TListItem* a, const TListItem* b) {
+        return used(a, b, parameter);
+    });
     if (remember) {
         m_lastSortColumn = sortColumn;
         m_lastSortDescending = descending;
@@ -530,9 +482,13 @@ TListItem* TSystemListView::FindItemByID(PCItemID relative) const {
     return nullptr;
 }
 
-int TSystemListView::SelCount() const { return static_cast<int>(m_selection->selectedRows().size()); }
+int TSystemListView::SelCount() const {
+    return static_cast<int>(m_selection->selectedRows().size());
+}
 
-TListItem* TSystemListView::Selected() const { return GetNextSelected(nullptr); }
+TListItem* TSystemListView::Selected() const {
+    return GetNextSelected(nullptr);
+}
 
 TListItem* TSystemListView::GetNextSelected(const TListItem* after) const {
     const int start = after ? IndexOf(after) + 1 : 0;
@@ -552,11 +508,14 @@ void TSystemListView::SetSelected(TListItem* item, bool selected) {
     const int row = IndexOf(item);
     if (row < 0)
         return;
-    m_selection->select(m_model->index(row, 0), (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-                                                   QItemSelectionModel::Rows);
+    m_selection->select(m_model->index(row, 0),
+                        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
+                            QItemSelectionModel::Rows);
 }
 
-void TSystemListView::ClearSelection() { m_selection->clearSelection(); }
+void TSystemListView::ClearSelection() {
+    m_selection->clearSelection();
+}
 
 TListItem* TSystemListView::ItemFocused() const {
     const QModelIndex current = m_selection->currentIndex();
@@ -565,7 +524,8 @@ TListItem* TSystemListView::ItemFocused() const {
 
 void TSystemListView::SetItemFocused(TListItem* item) {
     const int row = IndexOf(item);
-    m_selection->setCurrentIndex(row >= 0 ? m_model->index(row, 0) : QModelIndex(), QItemSelectionModel::NoUpdate);
+    m_selection->setCurrentIndex(row >= 0 ? m_model->index(row, 0) : QModelIndex(),
+                                 QItemSelectionModel::NoUpdate);
 }
 
 TListItem* TSystemListView::ItemAt(QPoint viewportPoint) const {
@@ -578,7 +538,8 @@ QAbstractItemView* TSystemListView::CurrentView() const {
                                                : static_cast<QAbstractItemView*>(m_listView);
 }
 
-void TSystemListView::handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+void TSystemListView::handleSelectionChanged(const QItemSelection& selected,
+                                             const QItemSelection& deselected) {
     if (!OnChange)
         return;
     for (const QItemSelection* changes : {&selected, &deselected}) {
@@ -625,7 +586,8 @@ void TSystemListView::OpenItem(TListItem* item) {
         return;
     }
     const std::vector<PCItemID> ids{item->Data->RelativeID.get()};
-    InvokeDefaultCommand(item->Data->ParentFolder, ids, item->Data->Attributes, GetOwnerWindow(this));
+    InvokeDefaultCommand(item->Data->ParentFolder, ids, item->Data->Attributes,
+                         GetOwnerWindow(this));
 }
 
 bool TSystemListView::ShowItemContextMenu(TListItem* item, QPoint screenPoint) {
@@ -636,7 +598,8 @@ bool TSystemListView::ShowItemContextMenu(TListItem* item, QPoint screenPoint) {
         return false;
     }
     const std::vector<PCItemID> ids{item->Data->RelativeID.get()};
-    return ::ShowItemContextMenu(item->Data->ParentFolder, ids, item->Data->Attributes, screenPoint, GetOwnerWindow(this));
+    return ::ShowItemContextMenu(item->Data->ParentFolder, ids, item->Data->Attributes, screenPoint,
+                                 GetOwnerWindow(this));
 }
 
 bool TSystemListView::ShowSelectionContextMenu(QPoint screenPoint) {
@@ -648,13 +611,15 @@ bool TSystemListView::ShowSelectionContextMenu(QPoint screenPoint) {
         if (item->Data)
             ids.push_back(item->Data->RelativeID.get());
     }
-    return ::ShowItemContextMenu(first->Data->ParentFolder, ids, first->Data->Attributes, screenPoint, GetOwnerWindow(this));
+    return ::ShowItemContextMenu(first->Data->ParentFolder, ids, first->Data->Attributes,
+                                 screenPoint, GetOwnerWindow(this));
 }
 
 bool TSystemListView::renameItem(TListItem& item, const QString& newName) {
     if (!item.Data || !HasAttribute(item.Data.get(), SFGAO::CANRENAME))
         return false;
-    ItemIDList renamed = item.Data->ParentFolder->SetNameOf(item.Data->RelativeID, newName, kRenameFlags);
+    ItemIDList renamed =
+        item.Data->ParentFolder->SetNameOf(item.Data->RelativeID, newName, kRenameFlags);
     if (!renamed)
         return false;
     item.Data->RelativeID = std::move(renamed);
@@ -666,7 +631,8 @@ bool TSystemListView::renameItem(TListItem& item, const QString& newName) {
 
 void TSystemListView::handleRightButton(QPoint viewportPoint, QPoint globalPoint) {
     bool handled = false;
-    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext || m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
+    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext ||
+        m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
         if (TListItem* item = ItemAt(viewportPoint)) {
             if (IsSelected(item)) {
                 handled = ShowSelectionContextMenu(globalPoint);
@@ -678,7 +644,8 @@ void TSystemListView::handleRightButton(QPoint viewportPoint, QPoint globalPoint
             }
         }
     }
-    const bool userMenu = m_popupMenuMethod == TPopupMenuMethod::pmmUser || m_popupMenuMethod == TPopupMenuMethod::pmmContextUser;
+    const bool userMenu = m_popupMenuMethod == TPopupMenuMethod::pmmUser ||
+                          m_popupMenuMethod == TPopupMenuMethod::pmmContextUser;
     if (!handled && userMenu && m_popupMenu)
         m_popupMenu->popup(globalPoint);
 }
@@ -686,11 +653,15 @@ void TSystemListView::handleRightButton(QPoint viewportPoint, QPoint globalPoint
 void TSystemListView::handleAutoscroll(QPoint viewportPoint) {
     QAbstractItemView* view = CurrentView();
     const QPoint position = view->viewport()->mapTo(this, viewportPoint);
-    const bool verticalRange = view->verticalScrollBar()->maximum() > view->verticalScrollBar()->minimum();
-    const bool horizontalRange = view->horizontalScrollBar()->maximum() > view->horizontalScrollBar()->minimum();
-    const TAutoscrollStep step = AutoscrollStep(position, size(), fontMetrics().height(), verticalRange, horizontalRange);
+    const bool verticalRange =
+        view->verticalScrollBar()->maximum() > view->verticalScrollBar()->minimum();
+    const bool horizontalRange =
+        view->horizontalScrollBar()->maximum() > view->horizontalScrollBar()->minimum();
+    const TAutoscrollStep step =
+        AutoscrollStep(position, size(), fontMetrics().height(), verticalRange, horizontalRange);
     if (step.dy)
-        view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() + step.dy * view->verticalScrollBar()->singleStep());
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() +
+                                            step.dy * view->verticalScrollBar()->singleStep());
     if (step.dx)
         view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->value() +
                                               step.dx * view->horizontalScrollBar()->singleStep());
@@ -715,10 +686,11 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSystemListView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
         m_smallImages = SetupImageLists(TImageListSize::Small);
         m_largeImages = SetupImageLists(TImageListSize::Large);
         applyViewStyle();
+        applyColor();
     }
-    QWidget::changeEvent(event);
 }

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
-
 #include <array>
 #include <functional>
 
@@ -21,22 +20,7 @@ class QItemSelectionModel;
 class QDropEvent;
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
-enum class TColumnType { ctFileSystem, ctMachine, ctControlPanel, ctPrinters, ctDUNet, ctNetwork, ctUser, ctUnknown };
-enum class TSortType { stNone, stData, stText, stBoth };
 enum class TDragMode { dmManual, dmAutomatic };
-
-// The sort parameter: the column in the low 16 bits, all ones in the high 16 bits when
-// descending.
-std::int32_t SortParameter(int column, bool descending);
-// Folders first, then the parent folder's CompareIDs for the column; negated descending.
-int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter);
-
-// Scroll steps (-1, 0, 1) for a mouse position near a control's edges.
-struct TAutoscrollStep {
-    int dx = 0;
-    int dy = 0;
-};
-TAutoscrollStep AutoscrollStep(QPoint position, QSize size, int lineHeight, bool verticalRange, bool horizontalRange);
 
 // The file list of the explorer pane: the items of one shell folder, filtered by a mask,
 // shown as large icons, small icons, a list or a report with detail columns.
@@ -45,7 +29,8 @@ class TSystemListView : public QWidget, public TCustomSystemListView {
 public:
     using TNotify = std::function<void(TSystemListView* sender)>;
     using TItemNotify = std::function<void(TSystemListView* sender, TListItem* item)>;
-    using TCompare = std::function<int(const TListItem* a, const TListItem* b, std::int32_t parameter)>;
+    using TCompare =
+        std::function<int(const TListItem* a, const TListItem* b, std::int32_t parameter)>;
 
     explicit TSystemListView(QWidget* parent = nullptr);
     ~TSystemListView() override;
@@ -84,6 +69,8 @@ public:
     QWidget* TreeView() const override { return m_treeView; }
     void SetTreeView(QWidget* tree) override { m_treeView = tree; }
     const std::array<int, 5>& ColumnWidths() const { return m_columnWidths; }
+    QColor Color() const { return m_color; }
+    void SetColor(const QColor& color);
 
     // Events.
     TNotify OnCreateColumns;
@@ -145,9 +132,9 @@ private:
     void linkWithSiblingTree();
     void applyViewStyle();
     void applyDragMode();
+    void applyColor();
     bool fillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
     TListItem* addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
-    void fillDetails(TListItem& item);
     void handleDoubleClick(const QModelIndex& index);
     void handleRightButton(QPoint viewportPoint, QPoint globalPoint);
     void handleAutoscroll(QPoint viewportPoint);
@@ -181,6 +168,7 @@ private:
     TDragMode m_dragMode = TDragMode::dmManual;
     QPointer<QMenu> m_popupMenu;
     QPointer<QWidget> m_treeView;
+    QColor m_color;
 
     TShellFolderRef m_baseFolder;
     ItemIDList m_currentID;

@@ -1,15 +1,14 @@
 #include "SystemTreeView.h"
 
+#include "Autoscroll.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
-#include "SystemListView.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
-
 #include <sys/stat.h>
 
 namespace {
@@ -19,7 +18,8 @@ constexpr std::uint32_t kRenameFlags = 0x20;
 // Holds painting off while the nodes change; nests.
 class TUpdateBracket {
 public:
-    explicit TUpdateBracket(QWidget* widget) : m_widget(widget), m_wasEnabled(widget->updatesEnabled()) {
+    explicit TUpdateBracket(QWidget* widget)
+        : m_widget(widget), m_wasEnabled(widget->updatesEnabled()) {
         m_widget->setUpdatesEnabled(false);
     }
     ~TUpdateBracket() { m_widget->setUpdatesEnabled(m_wasEnabled); }
@@ -52,25 +52,44 @@ bool fileExists(const QString& path) {
 
 int RootFolderCSIDL(TRootFolder root) {
     switch (root) {
-    case TRootFolder::rfDesktop: return CSIDL::DESKTOP;
-    case TRootFolder::rfRecycleBin: return CSIDL::BITBUCKET;
-    case TRootFolder::rfControlPanel: return CSIDL::CONTROLS;
-    case TRootFolder::rfDesktopDir: return CSIDL::DESKTOPDIRECTORY;
-    case TRootFolder::rfDrives: return CSIDL::DRIVES;
-    case TRootFolder::rfFavoriteURLs: return CSIDL::FAVORITES;
-    case TRootFolder::rfFonts: return CSIDL::FONTS;
-    case TRootFolder::rfNetHood: return CSIDL::NETWORK;
-    case TRootFolder::rfNetHoodDir: return CSIDL::NETHOOD;
-    case TRootFolder::rfDocumentDir: return CSIDL::PERSONAL;
-    case TRootFolder::rfPrinters: return CSIDL::PRINTERS;
-    case TRootFolder::rfPrograms: return CSIDL::PROGRAMS;
-    case TRootFolder::rfRecentDir: return CSIDL::RECENT;
-    case TRootFolder::rfSendTo: return CSIDL::SENDTO;
-    case TRootFolder::rfStartMenu: return CSIDL::STARTMENU;
-    case TRootFolder::rfStartup: return CSIDL::STARTUP;
-    case TRootFolder::rfTemplates: return CSIDL::TEMPLATES;
-    case TRootFolder::rfFileSystem: return CSIDL::DRIVES;
-    case TRootFolder::rfCustom: return -1;
+    case TRootFolder::rfDesktop:
+        return CSIDL::DESKTOP;
+    case TRootFolder::rfRecycleBin:
+        return CSIDL::BITBUCKET;
+    case TRootFolder::rfControlPanel:
+        return CSIDL::CONTROLS;
+    case TRootFolder::rfDesktopDir:
+        return CSIDL::DESKTOPDIRECTORY;
+    case TRootFolder::rfDrives:
+        return CSIDL::DRIVES;
+    case TRootFolder::rfFavoriteURLs:
+        return CSIDL::FAVORITES;
+    case TRootFolder::rfFonts:
+        return CSIDL::FONTS;
+    case TRootFolder::rfNetHood:
+        return CSIDL::NETWORK;
+    case TRootFolder::rfNetHoodDir:
+        return CSIDL::NETHOOD;
+    case TRootFolder::rfDocumentDir:
+        return CSIDL::PERSONAL;
+    case TRootFolder::rfPrinters:
+        return CSIDL::PRINTERS;
+    case TRootFolder::rfPrograms:
+        return CSIDL::PROGRAMS;
+    case TRootFolder::rfRecentDir:
+        return CSIDL::RECENT;
+    case TRootFolder::rfSendTo:
+        return CSIDL::SENDTO;
+    case TRootFolder::rfStartMenu:
+        return CSIDL::STARTMENU;
+    case TRootFolder::rfStartup:
+        return CSIDL::STARTUP;
+    case TRootFolder::rfTemplates:
+        return CSIDL::TEMPLATES;
+    case TRootFolder::rfFileSystem:
+        return CSIDL::DRIVES;
+    case TRootFolder::rfCustom:
+        return -1;
     }
     return -1;
 }
@@ -85,7 +104,8 @@ int DefaultTreeCompare(const TTreeNode* a, const TTreeNode* b) {
     if (!a->Data || !a->Data->ParentFolder)
         return 0;
     const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
-    return static_cast<std::int8_t>(a->Data->ParentFolder->CompareIDs(0, a->Data->RelativeID, other));
+    return static_cast<std::int8_t>(
+        a->Data->ParentFolder->CompareIDs(0, a->Data->RelativeID, other));
 }
 
 bool TTreeNode::operator<(const QTreeWidgetItem& other) const {
@@ -196,8 +216,9 @@ void TSystemTreeView::SetCheckboxes(bool on) {
 
 void TSystemTreeView::SetReadOnly(bool readOnly) {
     m_readOnly = readOnly;
-    setEditTriggers(readOnly ? QAbstractItemView::NoEditTriggers
-                             : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setEditTriggers(readOnly
+                        ? QAbstractItemView::NoEditTriggers
+                        : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
 }
 
 void TSystemTreeView::SetColor(const QColor& color) {
@@ -224,18 +245,21 @@ void TSystemTreeView::changeEvent(QEvent* event) {
 
 // --- nodes --------------------------------------------------------------------------------
 
-TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
-                                          ItemIDList relative) {
+TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDList absolute,
+                                          TTreeNode* parent, ItemIDList relative) {
     QString name = GetDisplayName(*folder, relative, 0);
     if (!parent && m_rootFolder == TRootFolder::rfCustom && !m_customDirCaption.isEmpty())
         name = m_customDirCaption;
-    const std::uint32_t attributes = folder->GetAttributesOf(relative, SFGAO::RequestMask).value_or(0);
-    if (m_rootFolder == TRootFolder::rfFileSystem && !(attributes & (SFGAO::FILESYSTEM | SFGAO::FILESYSANCESTOR)))
+    const std::uint32_t attributes =
+        folder->GetAttributesOf(relative, SFGAO::RequestMask).value_or(0);
+    if (m_rootFolder == TRootFolder::rfFileSystem &&
+        !(attributes & (SFGAO::FILESYSTEM | SFGAO::FILESYSANCESTOR)))
         return nullptr;
-    if (!m_fileMask.isEmpty() && !(attributes & SFGAO::FOLDER) && !MatchesMaskList(name, &m_maskList))
+    if (!m_fileMask.isEmpty() && !(attributes & SFGAO::FOLDER) &&
+        !MatchesMaskList(name, &m_maskList))
         return nullptr;
 
-    auto* node = new TTreeNode;  // owned by the tree (or its parent node) once added below
+    auto* node = new TTreeNode; // owned by the tree (or its parent node) once added below
     node->Data = std::make_unique<TFolderItemData>(TFolderDataOwner::Tree);
     TFolderItemData& data = *node->Data;
     data.ParentFolder = folder;
@@ -263,12 +287,14 @@ TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDL
     if (attributes & SFGAO::LINK)
         overlay = 1;
     if (image >= 0)
-        node->setIcon(0, TSystemImageList::instance().composedIcon(image, selected < 0 ? image : selected, overlay));
+        node->setIcon(0, TSystemImageList::instance().composedIcon(
+                             image, selected < 0 ? image : selected, overlay));
 
     bool button = attributes & SFGAO::HASSUBFOLDER;
     if (m_showFiles && !button)
         button = nodeYieldsFiles(data);
-    node->setChildIndicatorPolicy(button ? QTreeWidgetItem::ShowIndicator : QTreeWidgetItem::DontShowIndicator);
+    node->setChildIndicatorPolicy(button ? QTreeWidgetItem::ShowIndicator
+                                         : QTreeWidgetItem::DontShowIndicator);
 
     m_settingText = true;
     if (parent)
@@ -283,7 +309,8 @@ bool TSystemTreeView::nodeYieldsFiles(const TFolderItemData& data) const {
     const TShellFolderRef bound = data.ParentFolder->BindToObject(data.RelativeID);
     if (!bound)
         return false;
-    const auto items = bound->EnumObjects(SHCONTF::NONFOLDERS | (m_showHiddenDirs ? SHCONTF::INCLUDEHIDDEN : 0));
+    const auto items =
+        bound->EnumObjects(SHCONTF::NONFOLDERS | (m_showHiddenDirs ? SHCONTF::INCLUDEHIDDEN : 0));
     return items && items->Next().has_value();
 }
 
@@ -320,12 +347,14 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
         return node->childCount() > 0;
     bool answer;
     if (node->parent() || m_rootFolder != TRootFolder::rfDesktop) {
-        const TShellFolderRef folder = node->Data->ParentFolder->BindToObject(node->Data->RelativeID);
+        const TShellFolderRef folder =
+            node->Data->ParentFolder->BindToObject(node->Data->RelativeID);
         if (!folder) {
             // The folder went away since it was listed. The error goes to the top-level
             // handler here rather than up through the item view's signal handling.
             node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-            HandleTopLevelError(EShellError(QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
+            HandleTopLevelError(EShellError(
+                QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
             return false;
         }
         node->Data->Populated = true;
@@ -352,10 +381,16 @@ void TSystemTreeView::ExpandNode(TTreeNode* node) {
 
 void TSystemTreeView::handleExpanded(QTreeWidgetItem* item) {
     auto* node = static_cast<TTreeNode*>(item);
-    if (!node->Data || node->Data->Populated)
+    if (!node->Data)
         return;
-    if (!prepareExpand(node))
-        node->setExpanded(false);
+    if (!node->Data->Populated) {
+        if (!prepareExpand(node))
+            node->setExpanded(false);
+        return;
+    }
+    // Nodes added on the way to a selection take their place among the others.
+    TUpdateBracket bracket(this);
+    node->sortChildren(0, Qt::AscendingOrder);
 }
 
 QString TSystemTreeView::GetNodePath(const TTreeNode* node) const {
@@ -369,10 +404,13 @@ PCItemID TSystemTreeView::SelectedAbsoluteID() const {
     return node && node->Data ? node->Data->AbsoluteID.get() : nullptr;
 }
 
-void TSystemTreeView::SetSelected(TTreeNode* node) { setCurrentItem(node); }
+void TSystemTreeView::SetSelected(TTreeNode* node) {
+    setCurrentItem(node);
+}
 
 TTreeNode* TSystemTreeView::WatchedNode() const {
-    return m_watchedIndex.isValid() ? static_cast<TTreeNode*>(itemFromIndex(m_watchedIndex)) : nullptr;
+    return m_watchedIndex.isValid() ? static_cast<TTreeNode*>(itemFromIndex(m_watchedIndex))
+                                    : nullptr;
 }
 
 // --- rebuild and selection ----------------------------------------------------------------
@@ -387,15 +425,17 @@ void TSystemTreeView::Rebuild() {
         TUpdateBracket bracket(this);
         clearSelection();
         clear();
-        ItemIDList root = m_rootFolder == TRootFolder::rfCustom ? m_desktopFolder->ParseDisplayName(m_customDir)
-                                                                  : SHGetSpecialFolderLocation(RootFolderCSIDL(m_rootFolder));
+        ItemIDList root = m_rootFolder == TRootFolder::rfCustom
+                              ? m_desktopFolder->ParseDisplayName(m_customDir)
+                              : SHGetSpecialFolderLocation(RootFolderCSIDL(m_rootFolder));
         if (root) {
             ItemIDList absolute = CopyIDList(root);
-            TTreeNode* node = addFolderNode(m_desktopFolder, std::move(absolute), nullptr, std::move(root));
+            TTreeNode* node =
+                addFolderNode(m_desktopFolder, std::move(absolute), nullptr, std::move(root));
             if (m_expandRoot && node)
                 ExpandNode(node);
         }
-        if (m_sortType != TTreeSortType::stNone)
+        if (m_sortType != TSortType::stNone)
             sortItems(0, Qt::AscendingOrder);
         if (!m_pendingSelection.isEmpty()) {
             const QString pending = std::exchange(m_pendingSelection, QString());
@@ -429,7 +469,9 @@ void TSystemTreeView::RecreateWnd() {
     Rebuild();
 }
 
-QString TSystemTreeView::Selection() const { return GetNodePath(Selected()); }
+QString TSystemTreeView::Selection() const {
+    return GetNodePath(Selected());
+}
 
 TShellFolderRef TSystemTreeView::rootOwnFolder() const {
     TTreeNode* root = RootNode();
@@ -450,11 +492,13 @@ void TSystemTreeView::SetSelection(const QString& path) {
         ExpandNode(root);
     if (root->childCount() == 0)
         return;
-    const TShellFolderRef folder = root->Child(0)->Data ? root->Child(0)->Data->ParentFolder : nullptr;
+    const TShellFolderRef folder =
+        root->Child(0)->Data ? root->Child(0)->Data->ParentFolder : nullptr;
     if (!folder)
         return;
     QString text = path;
-    const bool plainRoot = m_rootFolder == TRootFolder::rfDesktop || m_rootFolder == TRootFolder::rfDrives ||
+    const bool plainRoot = m_rootFolder == TRootFolder::rfDesktop ||
+                           m_rootFolder == TRootFolder::rfDrives ||
                            m_rootFolder == TRootFolder::rfFileSystem;
     const QString prefix = root->text(0) + u'/';
     if (!plainRoot && text.startsWith(prefix, Qt::CaseInsensitive))
@@ -603,8 +647,9 @@ void TSystemTreeView::WatchNode(TTreeNode* node) {
         return;
     m_watchedIndex = QPersistentModelIndex(indexFromItem(node));
     const ChangeKinds kinds = (m_listView || m_showFiles)
-                                  ? TChangeKind::FileName | TChangeKind::DirName | TChangeKind::Attributes |
-                                        TChangeKind::Size | TChangeKind::LastWrite
+                                  ? TChangeKind::FileName | TChangeKind::DirName |
+                                        TChangeKind::Attributes | TChangeKind::Size |
+                                        TChangeKind::LastWrite
                                   : static_cast<ChangeKinds>(TChangeKind::DirName);
     m_watcher = TFileChangeThread::Create(path, false, kinds);
     m_watcher->SetOnTerminate([this](TFileChangeThread*) { FolderChanged(); });
@@ -652,7 +697,8 @@ void TSystemTreeView::handleItemChanged(QTreeWidgetItem* item, int column) {
     const QString newName = node->text(0);
     ItemIDList renamed;
     if (!m_readOnly && node->Data && HasAttribute(node->Data.get(), SFGAO::CANRENAME))
-        renamed = node->Data->ParentFolder->SetNameOf(node->Data->RelativeID, newName, kRenameFlags);
+        renamed =
+            node->Data->ParentFolder->SetNameOf(node->Data->RelativeID, newName, kRenameFlags);
     m_settingText = true;
     if (!renamed) {
         node->setText(0, node->Caption);
@@ -661,7 +707,8 @@ void TSystemTreeView::handleItemChanged(QTreeWidgetItem* item, int column) {
     }
     node->Caption = newName;
     node->Data->RelativeID = std::move(renamed);
-    PCItemID parentID = node->Parent() && node->Parent()->Data ? node->Parent()->Data->AbsoluteID.get() : nullptr;
+    PCItemID parentID =
+        node->Parent() && node->Parent()->Data ? node->Parent()->Data->AbsoluteID.get() : nullptr;
     node->Data->AbsoluteID = ConcatIDLists(parentID, node->Data->RelativeID);
     // The children were named below the old name: read them again when next expanded.
     node->setExpanded(false);
@@ -688,15 +735,16 @@ void TSystemTreeView::mouseReleaseEvent(QMouseEvent* event) {
     }
     bool handled = false;
     const QPoint global = event->globalPosition().toPoint();
-    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext || m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
+    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext ||
+        m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
         if (auto* node = static_cast<TTreeNode*>(itemAt(event->position().toPoint()))) {
             setCurrentItem(node);
             if (!node->Data) {
                 ReportMissingFolderData(this);
             } else {
                 const std::vector<PCItemID> ids{node->Data->RelativeID.get()};
-                handled = ShowItemContextMenu(node->Data->ParentFolder, ids, node->Data->Attributes, global,
-                                              GetOwnerWindow(this));
+                handled = ShowItemContextMenu(node->Data->ParentFolder, ids, node->Data->Attributes,
+                                              global, GetOwnerWindow(this));
             }
         }
     }
@@ -711,12 +759,16 @@ void TSystemTreeView::mouseMoveEvent(QMouseEvent* event) {
     if (m_autoscroll) {
         const QPoint position = viewport()->mapTo(this, event->position().toPoint());
         const bool verticalRange = verticalScrollBar()->maximum() > verticalScrollBar()->minimum();
-        const bool horizontalRange = horizontalScrollBar()->maximum() > horizontalScrollBar()->minimum();
-        const TAutoscrollStep step = AutoscrollStep(position, size(), fontMetrics().height(), verticalRange, horizontalRange);
+        const bool horizontalRange =
+            horizontalScrollBar()->maximum() > horizontalScrollBar()->minimum();
+        const TAutoscrollStep step = AutoscrollStep(position, size(), fontMetrics().height(),
+                                                    verticalRange, horizontalRange);
         if (step.dy)
-            verticalScrollBar()->setValue(verticalScrollBar()->value() + step.dy * verticalScrollBar()->singleStep());
+            verticalScrollBar()->setValue(verticalScrollBar()->value() +
+                                          step.dy * verticalScrollBar()->singleStep());
         if (step.dx)
-            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + step.dx * horizontalScrollBar()->singleStep());
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() +
+                                            step.dx * horizontalScrollBar()->singleStep());
     }
     QTreeWidget::mouseMoveEvent(event);
 }

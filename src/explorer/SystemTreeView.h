@@ -9,20 +9,33 @@
 #include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
-
 #include <functional>
 #include <memory>
 
 enum class TRootFolder {
-    rfDesktop, rfRecycleBin, rfControlPanel, rfDesktopDir, rfDrives, rfFavoriteURLs, rfFonts, rfNetHood,
-    rfNetHoodDir, rfDocumentDir, rfPrinters, rfPrograms, rfRecentDir, rfSendTo, rfStartMenu, rfStartup,
-    rfTemplates, rfFileSystem, rfCustom
+    rfDesktop,
+    rfRecycleBin,
+    rfControlPanel,
+    rfDesktopDir,
+    rfDrives,
+    rfFavoriteURLs,
+    rfFonts,
+    rfNetHood,
+    rfNetHoodDir,
+    rfDocumentDir,
+    rfPrinters,
+    rfPrograms,
+    rfRecentDir,
+    rfSendTo,
+    rfStartMenu,
+    rfStartup,
+    rfTemplates,
+    rfFileSystem,
+    rfCustom
 };
 
 // The special folder each root asks the namespace for (-1 for rfCustom).
 int RootFolderCSIDL(TRootFolder root);
-
-enum class TTreeSortType { stNone, stData, stText, stBoth };
 
 // A node made from a shell item.
 class TTreeNode : public QTreeWidgetItem {
@@ -83,10 +96,12 @@ public:
     void SetFileMask(const QString& mask);
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly);
-    TTreeSortType SortType() const { return m_sortType; }
-    void SetSortType(TTreeSortType type) { m_sortType = type; }
+    TSortType SortType() const { return m_sortType; }
+    void SetSortType(TSortType type) { m_sortType = type; }
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    bool ShowRoot() const { return rootIsDecorated(); }
+    void SetShowRoot(bool show) { setRootIsDecorated(show); }
     bool RightClickSelect() const { return m_rightClickSelect; }
     void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
     QColor Color() const { return m_color; }
@@ -130,7 +145,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent, ItemIDList relative);
+    TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
+                             ItemIDList relative);
     bool populateNode(const TShellFolderRef& folder, TTreeNode* node);
     bool prepareExpand(TTreeNode* node);
     bool nodeYieldsFiles(const TFolderItemData& data) const;
@@ -162,7 +178,7 @@ private:
     bool m_rightClickSelect = false;
     QString m_fileMask;
     TMaskList m_maskList;
-    TTreeSortType m_sortType = TTreeSortType::stNone;
+    TSortType m_sortType = TSortType::stNone;
     QPointer<QMenu> m_popupMenu;
     QColor m_color;
     TImageListRef m_images;

@@ -8,14 +8,14 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <deque>
 
 namespace {
 
 class TPlacesEnum : public TEnumIDList {
 public:
-    explicit TPlacesEnum(std::vector<TDesktopPlace> places) : m_places(places.begin(), places.end()) {}
+    explicit TPlacesEnum(std::vector<TDesktopPlace> places)
+        : m_places(places.begin(), places.end()) {}
 
     std::optional<ItemIDList> Next() override {
         if (m_places.empty())
@@ -31,21 +31,30 @@ private:
 
 int placeRank(TPlaceKind kind) {
     switch (kind) {
-    case TPlaceKind::Home: return 0;
-    case TPlaceKind::Desktop: return 1;
-    case TPlaceKind::FileSystem: return 2;
-    case TPlaceKind::Volume: return 3;
-    case TPlaceKind::RemovableVolume: return 3;
+    case TPlaceKind::Home:
+        return 0;
+    case TPlaceKind::Desktop:
+        return 1;
+    case TPlaceKind::FileSystem:
+        return 2;
+    case TPlaceKind::Volume:
+        return 3;
+    case TPlaceKind::RemovableVolume:
+        return 3;
     }
     return 4;
 }
 
 QString placeDisplayName(PCItemID element) {
     switch (IDElements::placeKindOf(element)) {
-    case TPlaceKind::Home: return QStringLiteral("Home");
-    case TPlaceKind::Desktop: return QStringLiteral("Desktop Folder");
-    case TPlaceKind::FileSystem: return QStringLiteral("File System");
-    default: break;
+    case TPlaceKind::Home:
+        return QStringLiteral("Home");
+    case TPlaceKind::Desktop:
+        return QStringLiteral("Desktop Folder");
+    case TPlaceKind::FileSystem:
+        return QStringLiteral("File System");
+    default:
+        break;
     }
     const QByteArray path = IDElements::placePathOf(element);
     return QFile::decodeName(path.mid(path.lastIndexOf('/') + 1));
@@ -73,7 +82,8 @@ std::unique_ptr<TEnumIDList> TDesktopFolder::EnumObjects(std::uint32_t flags) co
 std::shared_ptr<TShellFolder> TDesktopFolder::BindToObject(PCItemID relative) const {
     if (!relative || ElementCount(relative) == 0 || !IDElements::isPlace(relative))
         return nullptr;
-    const QByteArray path = TFileSystemFolder::NativePathBelow(IDElements::placePathOf(relative), NextID(relative));
+    const QByteArray path =
+        TFileSystemFolder::NativePathBelow(IDElements::placePathOf(relative), NextID(relative));
     const auto facts = ReadFileFacts(path);
     if (path.isEmpty() || !facts || !facts->isDirectory)
         return nullptr;
@@ -103,7 +113,8 @@ int TDesktopFolder::CompareIDs(int column, PCItemID a, PCItemID b) const {
     return TFileSystemFolder(pathA).CompareIDs(column, NextID(a), NextID(b));
 }
 
-std::optional<std::uint32_t> TDesktopFolder::GetAttributesOf(PCItemID relative, std::uint32_t mask) const {
+std::optional<std::uint32_t> TDesktopFolder::GetAttributesOf(PCItemID relative,
+                                                             std::uint32_t mask) const {
     if (!relative)
         return std::nullopt;
     if (ElementCount(relative) == 0)
@@ -121,13 +132,15 @@ std::optional<std::uint32_t> TDesktopFolder::GetAttributesOf(PCItemID relative, 
     if (!facts || !facts->isDirectory)
         return std::nullopt;
     std::uint32_t attributes = SFGAO::FOLDER | SFGAO::HASSUBFOLDER | SFGAO::FILESYSANCESTOR |
-                               SFGAO::FILESYSTEM | SFGAO::HASPROPSHEET | SFGAO::CANCOPY | SFGAO::CANLINK;
+                               SFGAO::FILESYSTEM | SFGAO::HASPROPSHEET | SFGAO::CANCOPY |
+                               SFGAO::CANLINK;
     if (IDElements::placeKindOf(relative) == TPlaceKind::RemovableVolume)
         attributes |= SFGAO::REMOVABLE;
     return attributes & mask;
 }
 
-std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative, std::uint32_t flags) const {
+std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative,
+                                                        std::uint32_t flags) const {
     if (!relative)
         return std::nullopt;
     if (ElementCount(relative) == 0) {
@@ -157,7 +170,7 @@ std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative, std::
 }
 
 ItemIDList TDesktopFolder::ParseDisplayName(const QString& text) const {
-    if (!QDir::isAbsolutePath(text))
+    if (!QDir::isAbsolutePath(text) || text.contains(QChar(0)))
         return {};
     const QString cleaned = QDir::cleanPath(text);
     if (!ReadFileFacts(QFile::encodeName(cleaned)))
@@ -187,7 +200,8 @@ ItemIDList TDesktopFolder::ParseDisplayName(const QString& text) const {
     return result;
 }
 
-ItemIDList TDesktopFolder::SetNameOf(PCItemID relative, const QString& newName, std::uint32_t flags) const {
+ItemIDList TDesktopFolder::SetNameOf(PCItemID relative, const QString& newName,
+                                     std::uint32_t flags) const {
     if (!relative || !hasMore(relative))
         return {};
     const auto parent = bindParent(*this, relative);
@@ -204,5 +218,6 @@ ItemIDList TDesktopFolder::SetNameOf(PCItemID relative, const QString& newName, 
 QString TDesktopFolder::PathOf(PCItemID relative) const {
     if (!relative || ElementCount(relative) == 0 || !IDElements::isPlace(relative))
         return {};
-    return QFile::decodeName(TFileSystemFolder::NativePathBelow(IDElements::placePathOf(relative), NextID(relative)));
+    return QFile::decodeName(
+        TFileSystemFolder::NativePathBelow(IDElements::placePathOf(relative), NextID(relative)));
 }

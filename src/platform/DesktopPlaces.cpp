@@ -40,11 +40,13 @@ std::vector<TDesktopPlace> VolumePlaces(const QByteArray& mountTable) {
         if (fields.size() < 2)
             continue;
         const QByteArray mountPoint = unescapeMountPath(fields[1]);
-        const bool removable = mountPoint.startsWith("/media/") || mountPoint.startsWith("/run/media/");
+        const bool removable =
+            mountPoint.startsWith("/media/") || mountPoint.startsWith("/run/media/");
         if (!removable && !mountPoint.startsWith("/mnt/"))
             continue;
         const QString name = QFile::decodeName(mountPoint.mid(mountPoint.lastIndexOf('/') + 1));
-        volumes.push_back({removable ? TPlaceKind::RemovableVolume : TPlaceKind::Volume, mountPoint, name});
+        volumes.push_back(
+            {removable ? TPlaceKind::RemovableVolume : TPlaceKind::Volume, mountPoint, name});
     }
     return volumes;
 }

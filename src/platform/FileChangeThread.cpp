@@ -2,24 +2,27 @@
 
 #include <QCoreApplication>
 #include <QFile>
-
 #include <cerrno>
 #include <filesystem>
-#include <system_error>
-
 #include <poll.h>
 #include <sys/inotify.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
 
 constexpr int kPollMilliseconds = 10;
-constexpr std::uint32_t kSelfEvents = IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED;
+// Events that end the wait whatever was asked: the folder itself went away, or so many
+// changes came that the kernel dropped some.
+constexpr std::uint32_t kSelfEvents =
+    IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED | IN_Q_OVERFLOW;
 constexpr std::uint32_t kNameEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
 
 std::atomic<int> g_running{0};
 
-bool has(ChangeKinds kinds, TChangeKind kind) { return (kinds & static_cast<ChangeKinds>(kind)) != 0; }
+bool has(ChangeKinds kinds, TChangeKind kind) {
+    return (kinds & static_cast<ChangeKinds>(kind)) != 0;
+}
 
 } // namespace
 
@@ -36,7 +39,8 @@ std::uint32_t InotifyMaskFor(ChangeKinds kinds) {
     return mask;
 }
 
-TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watchSubtree, ChangeKinds kinds) {
+TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watchSubtree,
+                                             ChangeKinds kinds) {
     // The thread owns itself: it is deleted on the GUI thread once it has finished.
     auto* thread = new TFileChangeThread(directory, watchSubtree, kinds);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -48,9 +52,13 @@ TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watc
 TFileChangeThread::TFileChangeThread(const QString& directory, bool watchSubtree, ChangeKinds kinds)
     : m_directory(directory), m_watchSubtree(watchSubtree), m_kinds(kinds) {}
 
-TFileChangeThread::~TFileChangeThread() { wait(); }
+TFileChangeThread::~TFileChangeThread() {
+    wait();
+}
 
-int TFileChangeThread::RunningCount() { return g_running.load(); }
+int TFileChangeThread::RunningCount() {
+    return g_running.load();
+}
 
 int TFileChangeThread::setUpNotice() {
     const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
@@ -67,7 +75,8 @@ int TFileChangeThread::setUpNotice() {
     if (m_watchSubtree) {
         std::error_code ignored;
         const auto options = std::filesystem::directory_options::skip_permission_denied;
-        for (std::filesystem::recursive_directory_iterator it(path.toStdString(), options, ignored), end;
+        for (std::filesystem::recursive_directory_iterator it(path.toStdString(), options, ignored),
+             end;
              it != end && !ignored; it.increment(ignored)) {
             if (it->is_directory(ignored) && !it->is_symlink(ignored))
                 ::inotify_add_watch(fd, it->path().c_str(), InotifyMaskFor(m_kinds) | IN_ONLYDIR);
@@ -91,7 +100,8 @@ bool TFileChangeThread::noticeMatches() {
             if (event->mask & kSelfEvents)
                 matched = true;
             else if (event->mask & kNameEvents)
-                matched |= has(m_kinds, (event->mask & IN_ISDIR) ? TChangeKind::DirName : TChangeKind::FileName);
+                matched |= has(m_kinds, (event->mask & IN_ISDIR) ? TChangeKind::DirName
+                                                                 : TChangeKind::FileName);
             else
                 matched |= (event->mask & InotifyMaskFor(m_kinds)) != 0;
         }

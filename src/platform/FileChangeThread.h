@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QThread>
-
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -22,7 +21,9 @@ using ChangeKinds = std::uint32_t;
 constexpr ChangeKinds operator|(TChangeKind a, TChangeKind b) {
     return static_cast<ChangeKinds>(a) | static_cast<ChangeKinds>(b);
 }
-constexpr ChangeKinds operator|(ChangeKinds a, TChangeKind b) { return a | static_cast<ChangeKinds>(b); }
+constexpr ChangeKinds operator|(ChangeKinds a, TChangeKind b) {
+    return a | static_cast<ChangeKinds>(b);
+}
 
 // The inotify events each set of kinds waits for. Removal or renaming of the watched
 // folder itself always ends the wait.
@@ -42,7 +43,8 @@ public:
     using THandler = std::function<void(TFileChangeThread*)>;
 
     // Must be called on the GUI thread.
-    static TFileChangeThread* Create(const QString& directory, bool watchSubtree, ChangeKinds kinds);
+    static TFileChangeThread* Create(const QString& directory, bool watchSubtree,
+                                     ChangeKinds kinds);
 
     const QString& Directory() const { return m_directory; }
     bool WatchSubtree() const { return m_watchSubtree; }

@@ -25,9 +25,13 @@ std::optional<TFileFacts> ReadFileFacts(const QByteArray& path) {
     return facts;
 }
 
-bool IsHiddenName(const QByteArray& fileName) { return fileName.startsWith('.'); }
+bool IsHiddenName(const QByteArray& fileName) {
+    return fileName.startsWith('.');
+}
 
-bool IsWritableDirectory(const QByteArray& path) { return ::access(path.constData(), W_OK | X_OK) == 0; }
+bool IsWritableDirectory(const QByteArray& path) {
+    return ::access(path.constData(), W_OK | X_OK) == 0;
+}
 
 QByteArray JoinPath(const QByteArray& directory, const QByteArray& name) {
     if (directory.endsWith('/'))

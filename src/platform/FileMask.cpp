@@ -4,7 +4,9 @@
 
 namespace {
 
-bool isWildcard(QChar c) { return c == u'*' || c == u'?'; }
+bool isWildcard(QChar c) {
+    return c == u'*' || c == u'?';
+}
 
 QStringList tokenize(const QString& mask) {
     QStringList tokens;
@@ -62,7 +64,7 @@ bool MatchesMask(const QString& name, const QString& mask) {
 
     const QStringList tokens = tokenize(mask);
     const qsizetype length = name.size();
-    qsizetype p = 1;  // 1-based position in name
+    qsizetype p = 1; // 1-based position in name
     bool star = false;
     for (qsizetype t = 0; t < tokens.size(); ++t) {
         const QString& token = tokens[t];

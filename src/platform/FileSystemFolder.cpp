@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -51,7 +50,9 @@ private:
     }
 };
 
-int sign(std::int64_t value) { return (value > 0) - (value < 0); }
+int sign(std::int64_t value) {
+    return (value > 0) - (value < 0);
+}
 
 int compareByColumn(int column, const QByteArray& pathA, const QByteArray& pathB) {
     if (column == 0)
@@ -102,7 +103,8 @@ std::unique_ptr<TEnumIDList> TFileSystemFolder::EnumObjects(std::uint32_t flags)
 
 QByteArray TFileSystemFolder::NativePathBelow(const QByteArray& directory, PCItemID relative) {
     QByteArray path = directory;
-    for (PCItemID element = relative; element && ElementCount(element) != 0; element = NextID(element)) {
+    for (PCItemID element = relative; element && ElementCount(element) != 0;
+         element = NextID(element)) {
         if (!IDElements::isName(element))
             return {};
         path = JoinPath(path, IDElements::nameOf(element));
@@ -125,7 +127,8 @@ int TFileSystemFolder::CompareIDs(int column, PCItemID a, PCItemID b) const {
         return static_cast<int>(bool(a)) - static_cast<int>(bool(b));
     const QByteArray nameA = IDElements::nameOf(a);
     const QByteArray nameB = IDElements::nameOf(b);
-    int result = compareByColumn(column, JoinPath(m_directory, nameA), JoinPath(m_directory, nameB));
+    int result =
+        compareByColumn(column, JoinPath(m_directory, nameA), JoinPath(m_directory, nameB));
     if (result == 0 && nameA != nameB)
         result = NaturalCompare(QFile::decodeName(nameA), QFile::decodeName(nameB));
     if (result == 0) {
@@ -144,11 +147,13 @@ int TFileSystemFolder::CompareIDs(int column, PCItemID a, PCItemID b) const {
     return result;
 }
 
-std::optional<std::uint32_t> TFileSystemFolder::AttributesOfPath(const QByteArray& path, bool parentWritable) {
+std::optional<std::uint32_t> TFileSystemFolder::AttributesOfPath(const QByteArray& path,
+                                                                 bool parentWritable) {
     const auto facts = ReadFileFacts(path);
     if (!facts)
         return std::nullopt;
-    std::uint32_t attributes = SFGAO::FILESYSTEM | SFGAO::HASPROPSHEET | SFGAO::CANCOPY | SFGAO::CANLINK;
+    std::uint32_t attributes =
+        SFGAO::FILESYSTEM | SFGAO::HASPROPSHEET | SFGAO::CANCOPY | SFGAO::CANLINK;
     if (parentWritable)
         attributes |= SFGAO::CANRENAME | SFGAO::CANMOVE | SFGAO::CANDELETE;
     if (facts->isDirectory)
@@ -161,7 +166,8 @@ std::optional<std::uint32_t> TFileSystemFolder::AttributesOfPath(const QByteArra
     return attributes;
 }
 
-std::optional<std::uint32_t> TFileSystemFolder::GetAttributesOf(PCItemID relative, std::uint32_t mask) const {
+std::optional<std::uint32_t> TFileSystemFolder::GetAttributesOf(PCItemID relative,
+                                                                std::uint32_t mask) const {
     const QByteArray path = NativePathBelow(m_directory, relative);
     if (path.isEmpty() || IDListElementCount(relative) == 0)
         return std::nullopt;
@@ -174,7 +180,8 @@ std::optional<std::uint32_t> TFileSystemFolder::GetAttributesOf(PCItemID relativ
     return *attributes & mask;
 }
 
-std::optional<TStrRet> TFileSystemFolder::GetDisplayNameOf(PCItemID relative, std::uint32_t flags) const {
+std::optional<TStrRet> TFileSystemFolder::GetDisplayNameOf(PCItemID relative,
+                                                           std::uint32_t flags) const {
     if (!relative || !IDElements::isName(relative))
         return std::nullopt;
     TStrRet answer;
@@ -189,7 +196,7 @@ std::optional<TStrRet> TFileSystemFolder::GetDisplayNameOf(PCItemID relative, st
 }
 
 ItemIDList TFileSystemFolder::ParseDisplayName(const QString& text) const {
-    if (text.isEmpty())
+    if (text.isEmpty() || text.contains(QChar(0)))
         return {};
     const QString base = QFile::decodeName(m_directory);
     const QString cleaned = QDir::cleanPath(QDir::isAbsolutePath(text) ? text : base + u'/' + text);
@@ -204,8 +211,10 @@ ItemIDList TFileSystemFolder::ParseDisplayName(const QString& text) const {
     return IDListElementCount(result) ? std::move(result) : ItemIDList{};
 }
 
-ItemIDList TFileSystemFolder::SetNameOf(PCItemID relative, const QString& newName, std::uint32_t) const {
-    if (IDListElementCount(relative) != 1 || !IDElements::isName(relative) || !isAcceptableName(newName))
+ItemIDList TFileSystemFolder::SetNameOf(PCItemID relative, const QString& newName,
+                                        std::uint32_t) const {
+    if (IDListElementCount(relative) != 1 || !IDElements::isName(relative) ||
+        !isAcceptableName(newName))
         return {};
     const QByteArray from = JoinPath(m_directory, IDElements::nameOf(relative));
     const QByteArray encoded = QFile::encodeName(newName);

@@ -14,17 +14,20 @@ public:
     std::unique_ptr<TEnumIDList> EnumObjects(std::uint32_t flags) const override;
     std::shared_ptr<TShellFolder> BindToObject(PCItemID relative) const override;
     int CompareIDs(int column, PCItemID a, PCItemID b) const override;
-    std::optional<std::uint32_t> GetAttributesOf(PCItemID relative, std::uint32_t mask) const override;
+    std::optional<std::uint32_t> GetAttributesOf(PCItemID relative,
+                                                 std::uint32_t mask) const override;
     std::optional<TStrRet> GetDisplayNameOf(PCItemID relative, std::uint32_t flags) const override;
     ItemIDList ParseDisplayName(const QString& text) const override;
-    ItemIDList SetNameOf(PCItemID relative, const QString& newName, std::uint32_t flags) const override;
+    ItemIDList SetNameOf(PCItemID relative, const QString& newName,
+                         std::uint32_t flags) const override;
     QString PathOf(PCItemID relative) const override;
 
     // The native path of a relative list of name elements below directory (empty when an
     // element is not a name).
     static QByteArray NativePathBelow(const QByteArray& directory, PCItemID relative);
     // Attribute bits of one item of a directory.
-    static std::optional<std::uint32_t> AttributesOfPath(const QByteArray& path, bool parentWritable);
+    static std::optional<std::uint32_t> AttributesOfPath(const QByteArray& path,
+                                                         bool parentWritable);
 
 private:
     QByteArray m_directory;

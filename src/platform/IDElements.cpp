@@ -37,7 +37,9 @@ QByteArray nameOf(PCItemID element) {
     return QByteArray(data.data(), static_cast<qsizetype>(data.size()));
 }
 
-TPlaceKind placeKindOf(PCItemID element) { return static_cast<TPlaceKind>(ElementData(element)[1]); }
+TPlaceKind placeKindOf(PCItemID element) {
+    return static_cast<TPlaceKind>(ElementData(element)[1]);
+}
 
 QByteArray placePathOf(PCItemID element) {
     if (!isPlace(element))

@@ -8,7 +8,13 @@
 // places (home, desktop folder, the file system root, a mounted volume) and keeps that
 // place's absolute path; every deeper element is one file name, kept as the file system's
 // bytes followed by a zero byte so that it can be read as an 8-bit text in place.
-enum class TPlaceKind : char { Home = 'H', Desktop = 'D', FileSystem = 'F', Volume = 'V', RemovableVolume = 'R' };
+enum class TPlaceKind : char {
+    Home = 'H',
+    Desktop = 'D',
+    FileSystem = 'F',
+    Volume = 'V',
+    RemovableVolume = 'R'
+};
 
 namespace IDElements {
 

@@ -74,7 +74,8 @@ std::optional<TFindData> SHGetFindData(PCItemID absolute) {
     TFindData data;
     data.attributes = FindAttributesOf(native, *facts);
     data.size = facts->size;
-    data.lastWrite = QDateTime::fromMSecsSinceEpoch(facts->modifiedSeconds * 1000 + facts->modifiedNanoseconds / 1000000);
+    data.lastWrite = QDateTime::fromMSecsSinceEpoch(facts->modifiedSeconds * 1000 +
+                                                    facts->modifiedNanoseconds / 1000000);
     return data;
 }
 

@@ -5,15 +5,14 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <cstdint>
 #include <optional>
 
 // The facts the file list shows about an item: the find data of the shell.
 struct TFindData {
-    std::uint32_t attributes = 0;  // FileAttribute bits
+    std::uint32_t attributes = 0; // FileAttribute bits
     std::int64_t size = 0;
-    QDateTime lastWrite;           // invalid when unknown
+    QDateTime lastWrite; // invalid when unknown
 };
 
 // Description ids: a virtual place of the desktop, a plain file, a directory.

@@ -46,7 +46,9 @@ ItemIDList AllocIDList(std::size_t size) {
     return ItemIDList::adopt(std::move(bytes));
 }
 
-void FreeIDList(ItemIDList& list) { list.reset(); }
+void FreeIDList(ItemIDList& list) {
+    list.reset();
+}
 
 ItemIDList ConcatIDLists(PCItemID first, PCItemID second) {
     const std::size_t firstSize = first ? IDListSize(first) - kCountSize : 0;

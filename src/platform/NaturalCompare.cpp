@@ -2,7 +2,9 @@
 
 namespace {
 
-int sign(int value) { return (value > 0) - (value < 0); }
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
 // Compares two digit runs by value: leading zeros ignored, then length, then digits.
 int compareNumbers(QStringView a, QStringView b) {

@@ -4,7 +4,6 @@
 #include "ShellTypes.h"
 
 #include <QString>
-
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -37,12 +36,15 @@ public:
     // Negative, zero or positive, as a signed 16-bit value.
     virtual int CompareIDs(int column, PCItemID a, PCItemID b) const = 0;
     // The attribute bits within mask, or nothing when the item cannot be read.
-    virtual std::optional<std::uint32_t> GetAttributesOf(PCItemID relative, std::uint32_t mask) const = 0;
-    virtual std::optional<TStrRet> GetDisplayNameOf(PCItemID relative, std::uint32_t flags) const = 0;
+    virtual std::optional<std::uint32_t> GetAttributesOf(PCItemID relative,
+                                                         std::uint32_t mask) const = 0;
+    virtual std::optional<TStrRet> GetDisplayNameOf(PCItemID relative,
+                                                    std::uint32_t flags) const = 0;
     // A list relative to this folder, or none when the text names nothing here.
     virtual ItemIDList ParseDisplayName(const QString& text) const = 0;
     // Renames the item; the item's new relative list, or none when refused.
-    virtual ItemIDList SetNameOf(PCItemID relative, const QString& newName, std::uint32_t flags) const = 0;
+    virtual ItemIDList SetNameOf(PCItemID relative, const QString& newName,
+                                 std::uint32_t flags) const = 0;
     // The file-system path of an item below this folder, empty for a virtual item.
     virtual QString PathOf(PCItemID relative) const = 0;
 };

@@ -9,8 +9,12 @@
 
 namespace {
 
-QString dataHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
-QString configHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation); }
+QString dataHome() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+QString configHome() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
 
 // The templates folder is not among Qt's standard locations: read it from user-dirs.dirs.
 QString templatesPath() {
@@ -37,24 +41,41 @@ TShellFolderRef SHGetDesktopFolder() {
 
 QString SpecialFolderPath(int csidl) {
     switch (csidl) {
-    case CSIDL::DESKTOP: return {};
+    case CSIDL::DESKTOP:
+        return {};
     case CSIDL::PROGRAMS:
-    case CSIDL::SENDTO: return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-    case CSIDL::STARTMENU: return QStringLiteral("/usr/share/applications");
-    case CSIDL::CONTROLS: return configHome();
-    case CSIDL::PRINTERS: return QStringLiteral("/etc/cups");
-    case CSIDL::PERSONAL: return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    case CSIDL::FAVORITES: return QDir::homePath();
-    case CSIDL::STARTUP: return configHome() + QStringLiteral("/autostart");
-    case CSIDL::RECENT: return dataHome();
-    case CSIDL::BITBUCKET: return dataHome() + QStringLiteral("/Trash/files");
-    case CSIDL::DESKTOPDIRECTORY: return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    case CSIDL::DRIVES: return QStringLiteral("/");
+    case CSIDL::SENDTO:
+        return QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    case CSIDL::STARTMENU:
+        return QStringLiteral("/usr/share/applications");
+    case CSIDL::CONTROLS:
+        return configHome();
+    case CSIDL::PRINTERS:
+        return QStringLiteral("/etc/cups");
+    case CSIDL::PERSONAL:
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    case CSIDL::FAVORITES:
+        return QDir::homePath();
+    case CSIDL::STARTUP:
+        return configHome() + QStringLiteral("/autostart");
+    case CSIDL::RECENT:
+        return dataHome();
+    case CSIDL::BITBUCKET:
+        return dataHome() + QStringLiteral("/Trash/files");
+    case CSIDL::DESKTOPDIRECTORY:
+        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    case CSIDL::DRIVES:
+        return QStringLiteral("/");
     case CSIDL::NETWORK:
-    case CSIDL::NETHOOD: return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QStringLiteral("/gvfs");
-    case CSIDL::FONTS: return dataHome() + QStringLiteral("/fonts");
-    case CSIDL::TEMPLATES: return templatesPath();
-    default: return {};
+    case CSIDL::NETHOOD:
+        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+               QStringLiteral("/gvfs");
+    case CSIDL::FONTS:
+        return dataHome() + QStringLiteral("/fonts");
+    case CSIDL::TEMPLATES:
+        return templatesPath();
+    default:
+        return {};
     }
 }
 
@@ -67,4 +88,6 @@ ItemIDList SHGetSpecialFolderLocation(int csidl) {
     return SHGetDesktopFolder()->ParseDisplayName(path);
 }
 
-QString SHGetPathFromIDList(PCItemID absolute) { return SHGetDesktopFolder()->PathOf(absolute); }
+QString SHGetPathFromIDList(PCItemID absolute) {
+    return SHGetDesktopFolder()->PathOf(absolute);
+}

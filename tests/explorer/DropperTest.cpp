@@ -1,4 +1,5 @@
 #include "Dropper.h"
+
 #include "QtPrinters.h"
 #include "ShellControls.h"
 #include "TempFolder.h"
@@ -7,10 +8,8 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace {
@@ -62,7 +61,8 @@ TEST_F(DropperTest, FilesArriveInTheOrderGivenAtFullLength) {
 TEST_F(DropperTest, FoldersAreIgnoredWithoutAllowDir) {
     const QString file = temp.makeFile(QStringLiteral("x.scn"));
     temp.makeFile(QStringLiteral("folder/inside.scn"));
-    ASSERT_TRUE(drop({temp.path(QStringLiteral("folder")), file, temp.path(QStringLiteral("missing"))}));
+    ASSERT_TRUE(
+        drop({temp.path(QStringLiteral("folder")), file, temp.path(QStringLiteral("missing"))}));
     EXPECT_EQ(delivered, QStringList{file});
 }
 
@@ -86,14 +86,16 @@ TEST_F(DropperTest, AllowDirOpensOneLevelSubFoldersWalkAllSkippingDotNames) {
                                    temp.path(QStringLiteral("folder/sub/deeper/three.scn")),
                                    temp.path(QStringLiteral("folder/sub/two.scn"))}));
     // Depth first: a subfolder's files come before the entries that follow it.
-    const qsizetype three = delivered.indexOf(temp.path(QStringLiteral("folder/sub/deeper/three.scn")));
+    const qsizetype three =
+        delivered.indexOf(temp.path(QStringLiteral("folder/sub/deeper/three.scn")));
     const qsizetype two = delivered.indexOf(temp.path(QStringLiteral("folder/sub/two.scn")));
     EXPECT_EQ(std::abs(three - two), 1);
 }
 
 TEST_F(DropperTest, LinkLoopsEndTheWalk) {
     temp.makeFile(QStringLiteral("loop/file.scn"));
-    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("loop")), temp.path(QStringLiteral("loop/again"))));
+    ASSERT_TRUE(
+        QFile::link(temp.path(QStringLiteral("loop")), temp.path(QStringLiteral("loop/again"))));
     dropper.SetAllowDir(true);
     dropper.SetSubFolders(true);
     ASSERT_TRUE(drop({temp.path(QStringLiteral("loop"))}));
@@ -105,8 +107,8 @@ TEST_F(DropperTest, HandlerErrorEndsTheDropAndReachesTheErrorHandler) {
     const QString b = temp.makeFile(QStringLiteral("b"));
     const QString c = temp.makeFile(QStringLiteral("c"));
     QStringList errors;
-    const TErrorHandler previous =
-        SetTopLevelErrorHandler([&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
+    const TErrorHandler previous = SetTopLevelErrorHandler(
+        [&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
     dropper.OnDrop = [this, &b](TFileDropper*, const QString& path) {
         delivered << path;
         if (path == b)
@@ -132,7 +134,8 @@ TEST(Dropper, WithoutDropSiteNothingHappens) {
 }
 
 TEST(ErrorBoxText, FullStopWhenTheLastCharacterSortsAfterIt) {
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Stream read error")), QStringLiteral("Stream read error."));
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("Stream read error")),
+              QStringLiteral("Stream read error."));
     EXPECT_EQ(ErrorBoxText(QStringLiteral("Done.")), QStringLiteral("Done."));
     EXPECT_EQ(ErrorBoxText(QStringLiteral("Really?")), QStringLiteral("Really?."));
     EXPECT_EQ(ErrorBoxText(QStringLiteral("(x)")), QStringLiteral("(x)"));

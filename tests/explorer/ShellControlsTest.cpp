@@ -1,14 +1,13 @@
-#include "IDElements.h"
 #include "ShellControls.h"
-#include "ShellNamespace.h"
+
+#include "IDElements.h"
 #include "QtPrinters.h"
+#include "ShellNamespace.h"
 #include "TempFolder.h"
 
 #include <QWidget>
-
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -19,7 +18,9 @@ public:
     std::unique_ptr<TEnumIDList> EnumObjects(std::uint32_t) const override { return nullptr; }
     std::shared_ptr<TShellFolder> BindToObject(PCItemID) const override { return nullptr; }
     int CompareIDs(int, PCItemID, PCItemID) const override { return 0; }
-    std::optional<std::uint32_t> GetAttributesOf(PCItemID, std::uint32_t) const override { return std::nullopt; }
+    std::optional<std::uint32_t> GetAttributesOf(PCItemID, std::uint32_t) const override {
+        return std::nullopt;
+    }
     std::optional<TStrRet> GetDisplayNameOf(PCItemID, std::uint32_t flags) const override {
         m_lastFlags = flags;
         return m_answer;
@@ -88,7 +89,8 @@ TEST(GetIconIndexes, FoldersHaveAnOpenIconFilesShareOne) {
     EXPECT_EQ(a.normal, b.normal);
     EXPECT_FALSE(TSystemImageList::instance().icon(a.normal).isNull());
     EXPECT_EQ(GetIconIndexes(nullptr).normal, -1);
-    EXPECT_EQ(GetIconIndexes(desktop->ParseDisplayName(temp.path(QStringLiteral("a.txt")))).open, a.open);
+    EXPECT_EQ(GetIconIndexes(desktop->ParseDisplayName(temp.path(QStringLiteral("a.txt")))).open,
+              a.open);
 }
 
 TEST(GetIconIndexes, OpenZeroBesideAnotherNormalFallsBack) {
@@ -108,7 +110,8 @@ TEST(SetupImageLists, SharesOneListAtTwoSizes) {
 
 TEST(ShellControls, MessageTable) {
     EXPECT_EQ(LoadShellMessage(10010), QStringLiteral("Could not get folder data."));
-    EXPECT_EQ(LoadShellMessage(10035), QStringLiteral("Memory Leak Detected.  Not all folder data was freed."));
+    EXPECT_EQ(LoadShellMessage(10035),
+              QStringLiteral("Memory Leak Detected.  Not all folder data was freed."));
     EXPECT_EQ(LoadShellMessage(10040), QStringLiteral("Error parsing mask string."));
     EXPECT_EQ(LoadShellMessage(10000), QStringLiteral("Could not get the root folder."));
     EXPECT_EQ(LoadShellMessage(1), QString());
@@ -150,11 +153,11 @@ TEST(ShellControls, OwnerWindowFallsBackToParentAndForm) {
     QWidget form;
     QWidget* middle = new QWidget(&form);
     QWidget* control = new QWidget(middle);
-    EXPECT_EQ(GetOwnerWindow(control), nullptr);  // nothing has a window yet
+    EXPECT_EQ(GetOwnerWindow(control), nullptr); // nothing has a window yet
     form.show();
     EXPECT_EQ(GetOwnerWindow(control), control);
     middle->hide();
-    QWidget* late = new QWidget(middle);  // not created yet: its parent's window serves
+    QWidget* late = new QWidget(middle); // not created yet: its parent's window serves
     EXPECT_EQ(GetOwnerWindow(late), middle);
 }
 

@@ -1,7 +1,9 @@
-#include "IDElements.h"
 #include "ShellItemCommands.h"
-#include "ShellNamespace.h"
+
+#include "IDElements.h"
+#include "PropertiesDialog.h"
 #include "QtPrinters.h"
+#include "ShellNamespace.h"
 #include "TempFolder.h"
 
 #include <QAction>
@@ -10,7 +12,6 @@
 #include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,21 +33,23 @@ protected:
     void SetUp() override {
         temp.makeFile(QStringLiteral("a.scn"), 3);
         temp.makeFile(QStringLiteral("b.scn"));
-        folder = SHGetDesktopFolder()->BindToObject(SHGetDesktopFolder()->ParseDisplayName(temp.path()));
+        folder =
+            SHGetDesktopFolder()->BindToObject(SHGetDesktopFolder()->ParseDisplayName(temp.path()));
         ASSERT_TRUE(folder);
     }
 };
 
 TEST_F(ShellItemCommandsTest, MenuHasOpenAsDefaultAndTheOtherEntries) {
-    const auto menu = BuildItemContextMenu(SFGAO::HASPROPSHEET, 1, nullptr);
+    const auto menu = BuildItemContextMenu(SFGAO::HASPROPSHEET, 1);
     QStringList texts;
     for (QAction* action : menu->actions())
         if (!action->isSeparator())
             texts << action->text();
-    EXPECT_EQ(texts, (QStringList{"&Open", "Open Containing &Folder", "&Copy Path", "P&roperties"}));
+    EXPECT_EQ(texts,
+              (QStringList{"&Open", "Open Containing &Folder", "&Copy Path", "P&roperties"}));
     EXPECT_EQ(menu->defaultAction()->text(), QStringLiteral("&Open"));
     EXPECT_TRUE(menu->actions().last()->isEnabled());
-    EXPECT_FALSE(BuildItemContextMenu(0, 1, nullptr)->actions().last()->isEnabled());
+    EXPECT_FALSE(BuildItemContextMenu(0, 1)->actions().last()->isEnabled());
 }
 
 TEST_F(ShellItemCommandsTest, DefaultCommandOpensEveryItem) {
@@ -66,11 +69,26 @@ TEST_F(ShellItemCommandsTest, CopyPathAndOpenContainingFolder) {
               temp.path(QStringLiteral("a.scn")) + u'\n' + temp.path(QStringLiteral("b.scn")));
     OpenCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    EXPECT_TRUE(InvokeVerb(folder, {a.get(), b.get()}, 0, QStringLiteral("opencontainer"), nullptr));
+    EXPECT_TRUE(
+        InvokeVerb(folder, {a.get(), b.get()}, 0, QStringLiteral("opencontainer"), nullptr));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(temp.path())});
     EXPECT_FALSE(InvokeVerb(folder, {a.get()}, 0, QStringLiteral("properties"), nullptr));
     EXPECT_FALSE(InvokeVerb(folder, {a.get()}, 0, QStringLiteral("nonsense"), nullptr));
+}
+
+TEST_F(ShellItemCommandsTest, PropertiesShowNameTypeSizeModifiedAndAttributes) {
+    const TPropertiesDialog dialog(temp.path(QStringLiteral("a.scn")), nullptr);
+    const QStringList values = dialog.Values();
+    ASSERT_EQ(values.size(), 5);
+    EXPECT_EQ(values[0], QStringLiteral("a.scn"));
+    EXPECT_FALSE(values[1].isEmpty());
+    EXPECT_EQ(values[2], QStringLiteral("3 bytes (1 KB)"));
+    EXPECT_FALSE(values[3].isEmpty());
+    EXPECT_EQ(values[4], QStringLiteral("Normal"));
+    const TPropertiesDialog folderDialog(temp.path(), nullptr);
+    EXPECT_EQ(folderDialog.Values()[2], QString());
+    EXPECT_EQ(folderDialog.Values()[4], QStringLiteral("Folder"));
 }
 
 } // namespace

@@ -1,7 +1,10 @@
-#include "EventLoop.h"
-#include "ShellNamespace.h"
 #include "SystemListView.h"
+
+#include "Autoscroll.h"
+#include "EventLoop.h"
+#include "ListSorting.h"
 #include "QtPrinters.h"
+#include "ShellNamespace.h"
 #include "TempFolder.h"
 
 #include <QAbstractItemView>
@@ -11,13 +14,12 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
-
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {
@@ -101,7 +103,7 @@ TEST_F(SystemListViewTest, EmptyMaskListsAllAndEmptyPieceListsOnlyFolders) {
     EXPECT_EQ(captionSet(*list), (std::set<QString>{"sub"}));
 }
 
-TEST_F(SystemListViewTest, SameMaskStillRepopulatesWithoutReparsing) {
+TEST_F(SystemListViewTest, SameMaskReloadsWithoutReparsing) {
     int populations = 0;
     list->OnPopulated = [&populations](TSystemListView*) { ++populations; };
     list->SetFileMask(QStringLiteral("*.scn"));
@@ -177,8 +179,9 @@ TEST_F(SystemListViewTest, SortBySizeColumnAndDefaultSort) {
     list->SortDefault();
     EXPECT_EQ(captions(*list), (QStringList{"big", "mid", "small"}));
     EXPECT_EQ(list->LastSortColumn(), 0);
-    list->SortByColumn([](const TListItem* a, const TListItem* b, std::int32_t) {
-        return QString::compare(b->Caption, a->Caption); }, 3);
+    list->SortByColumn([](const TListItem* a, const TListItem* b,
+                          std::int32_t) { return QString::compare(b->Caption, a->Caption); },
+                       3);
     EXPECT_EQ(captions(*list), (QStringList{"small", "mid", "big"}));
 }
 
@@ -206,7 +209,8 @@ TEST_F(SystemListViewTest, SameFolderWithoutForceIsNotReadAgain) {
 
 TEST_F(SystemListViewTest, LinksShowTheirFileNameWithOverlay) {
     temp.makeFile(QStringLiteral("target.scn"));
-    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("target.scn")), temp.path(QStringLiteral("shortcut.scn"))));
+    ASSERT_TRUE(QFile::link(temp.path(QStringLiteral("target.scn")),
+                            temp.path(QStringLiteral("shortcut.scn"))));
     show(temp.path());
     TListItem* link = itemNamed(*list, "shortcut.scn");
     ASSERT_NE(link, nullptr);
@@ -252,7 +256,9 @@ TEST_F(SystemListViewTest, ColumnSets) {
 
 TEST_F(SystemListViewTest, AddListItemHandlerSuppliesTheDetails) {
     temp.makeFile(QStringLiteral("a.scn"));
-    list->OnAddListItem = [](TSystemListView*, TListItem* item) { item->SubItems = {QStringLiteral("custom")}; };
+    list->OnAddListItem = [](TSystemListView*, TListItem* item) {
+        item->SubItems = {QStringLiteral("custom")};
+    };
     show(temp.path());
     EXPECT_EQ(itemNamed(*list, "a.scn")->SubItems, QStringList{QStringLiteral("custom")});
 }
@@ -270,10 +276,14 @@ TEST_F(SystemListViewTest, FourViewStylesSwitchAtRunTime) {
         auto* view = qobject_cast<QListView*>(list->CurrentView());
         ASSERT_TRUE(view);
         EXPECT_TRUE(view->isVisible());
-        EXPECT_EQ(view->viewMode(), style == TViewStyle::vsIcon ? QListView::IconMode : QListView::ListMode);
-        EXPECT_EQ(view->flow(), style == TViewStyle::vsList ? QListView::TopToBottom : QListView::LeftToRight);
-        EXPECT_EQ(view->iconSize().width(), SetupImageLists(style == TViewStyle::vsIcon ? TImageListSize::Large
-                                                                                         : TImageListSize::Small).iconSize);
+        EXPECT_EQ(view->viewMode(),
+                  style == TViewStyle::vsIcon ? QListView::IconMode : QListView::ListMode);
+        EXPECT_EQ(view->flow(),
+                  style == TViewStyle::vsList ? QListView::TopToBottom : QListView::LeftToRight);
+        EXPECT_EQ(view->iconSize().width(),
+                  SetupImageLists(style == TViewStyle::vsIcon ? TImageListSize::Large
+                                                              : TImageListSize::Small)
+                      .iconSize);
         QApplication::processEvents();
         const QRect first = view->visualRect(list->Model()->index(0, 0));
         const QRect second = view->visualRect(list->Model()->index(1, 0));
@@ -292,7 +302,9 @@ TEST_F(SystemListViewTest, SelectionIsSharedAcrossStylesAndReported) {
     show(temp.path());
     list->SortDefault();
     std::vector<QString> changed;
-    list->OnChange = [&changed](TSystemListView*, TListItem* item) { changed.push_back(item->Caption); };
+    list->OnChange = [&changed](TSystemListView*, TListItem* item) {
+        changed.push_back(item->Caption);
+    };
     list->SetSelected(list->Item(0), true);
     list->SetSelected(list->Item(2), true);
     EXPECT_EQ(list->SelCount(), 2);
@@ -313,7 +325,8 @@ TEST_F(SystemListViewTest, DragCarriesSelectedFilesAsLocalUrls) {
     show(temp.path());
     list->SortDefault();
     EXPECT_TRUE(list->CurrentView()->dragEnabled());
-    QModelIndexList indexes{list->Model()->index(2, 0), list->Model()->index(0, 0), list->Model()->index(0, 1)};
+    QModelIndexList indexes{list->Model()->index(2, 0), list->Model()->index(0, 0),
+                            list->Model()->index(0, 1)};
     const std::unique_ptr<QMimeData> mime(list->Model()->mimeData(indexes));
     EXPECT_EQ(mime->urls(), (QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("a.scn"))),
                                          QUrl::fromLocalFile(temp.path(QStringLiteral("c.scn")))}));
@@ -379,7 +392,8 @@ TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
     QTimer::singleShot(100, closeMenu);
     auto* view = list->CurrentView();
     QApplication::processEvents();
-    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->visualRect(list->Model()->index(1, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {},
+                      view->visualRect(list->Model()->index(1, 0)).center());
     EXPECT_TRUE(shown.contains(QStringLiteral("&Open")));
     EXPECT_TRUE(shown.contains(QStringLiteral("&Copy Path")));
     ASSERT_NE(list->Selected(), nullptr);
@@ -396,7 +410,8 @@ TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
     list->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
     shown.clear();
     QTimer::singleShot(100, closeMenu);
-    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->visualRect(list->Model()->index(0, 0)).center());
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {},
+                      view->visualRect(list->Model()->index(0, 0)).center());
     Settle(200);
     EXPECT_TRUE(shown.isEmpty());
 }
@@ -441,11 +456,49 @@ TEST_F(SystemListViewTest, ReportViewPaintsIconsAndTextsInTheirColumns) {
         return false;
     };
     const int iconSize = SetupImageLists(TImageListSize::Small).iconSize;
-    EXPECT_TRUE(differs(row.left(), row.left() + iconSize + 4));                 // the icon
+    EXPECT_TRUE(differs(row.left(), row.left() + iconSize + 4)); // the icon
     const QRect size = view->visualRect(list->Model()->index(0, 1));
-    EXPECT_TRUE(differs(size.center().x(), size.right()));                      // right-aligned "3 KB"
+    EXPECT_TRUE(differs(size.center().x(), size.right())); // right-aligned "3 KB"
     EXPECT_FALSE(differs(size.left() + 1, size.left() + 6));
     EXPECT_EQ(list->Item(0)->SubItems[0], QStringLiteral("3 KB"));
+}
+
+TEST_F(SystemListViewTest, AutoscrollFollowsTheMouseNearTheBottom) {
+    for (int i = 0; i < 60; ++i)
+        temp.makeFile(QStringLiteral("file%1.scn").arg(i, 2, 10, QChar(u'0')));
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(400, 150);
+    list->show();
+    show(temp.path());
+    QApplication::processEvents();
+    auto* view = list->CurrentView();
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    const QPoint nearBottom(100, view->viewport()->height() - 3);
+    QTest::mouseMove(view->viewport(), nearBottom);
+    EXPECT_EQ(bar->value(), 0);
+    list->SetAutoscroll(true);
+    QTest::mouseMove(view->viewport(), nearBottom - QPoint(0, 1));
+    EXPECT_GT(bar->value(), 0);
+}
+
+TEST_F(SystemListViewTest, ColorPaintsTheBackgroundAndExitIsReported) {
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->SetColor(QColor(0x12, 0x34, 0x56));
+    list->resize(200, 100);
+    QWidget other;
+    int exits = 0;
+    list->OnExit = [&exits](TSystemListView*) { ++exits; };
+    list->show();
+    QApplication::processEvents();
+    const QImage image = list->CurrentView()->viewport()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() - 5), QColor(0x12, 0x34, 0x56));
+    list->activateWindow();
+    list->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(list->CurrentView()->hasFocus());
+    list->CurrentView()->clearFocus();
+    EXPECT_EQ(exits, 1);
 }
 
 TEST(Autoscroll, StepsNearTheEdges) {

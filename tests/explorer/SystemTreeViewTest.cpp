@@ -1,16 +1,16 @@
+#include "SystemTreeView.h"
+
 #include "EventLoop.h"
 #include "QtPrinters.h"
 #include "ShellNamespace.h"
 #include "SystemListView.h"
-#include "SystemTreeView.h"
 #include "TempFolder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
-#include <QTimer>
 #include <QTest>
-
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -124,7 +124,8 @@ TEST_F(SystemTreeViewTest, ShowFilesAndMaskApplyToNonFolderNodes) {
     EXPECT_EQ(childCaptions(tree->RootNode()), (QStringList{"a.scn", "only"}));
     temp.makeFolder(QStringLiteral("empty"));
     tree->Rebuild();
-    EXPECT_EQ(childNamed(tree->RootNode(), "empty")->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    EXPECT_EQ(childNamed(tree->RootNode(), "empty")->childIndicatorPolicy(),
+              QTreeWidgetItem::ShowIndicator);
 }
 
 TEST_F(SystemTreeViewTest, HiddenFolderIsAddedOnTheWayToASelection) {
@@ -139,6 +140,14 @@ TEST_F(SystemTreeViewTest, HiddenFolderIsAddedOnTheWayToASelection) {
     EXPECT_EQ(tree->Selected()->text(0), QStringLiteral("inside"));
     EXPECT_EQ(tree->Selection(), temp.path(QStringLiteral(".secret/inside")));
     EXPECT_TRUE(childCaptions(tree->RootNode()).contains(QStringLiteral(".secret")));
+    // Collapsed and opened again, the added folder is in its sorted place.
+    temp.makeFolder(QStringLiteral("a-first"));
+    tree->RefreshNode(tree->RootNode());
+    tree->SetSelection(temp.path(QStringLiteral(".secret")));
+    EXPECT_EQ(childCaptions(tree->RootNode()), (QStringList{"a-first", "visible", ".secret"}));
+    tree->RootNode()->setExpanded(false);
+    tree->RootNode()->setExpanded(true);
+    EXPECT_EQ(childCaptions(tree->RootNode()), (QStringList{".secret", "a-first", "visible"}));
 }
 
 TEST_F(SystemTreeViewTest, UnparsableCustomDirGivesAnEmptyTree) {
@@ -252,7 +261,8 @@ TEST_F(SystemTreeViewTest, NewFileInTheWatchedFolderRefreshesTreeAndList) {
     EXPECT_TRUE(WaitFor([&] { return tree->WatcherReady(); }));
     // A new folder shows up in the tree the same way.
     temp.makeFolder(QStringLiteral("watched/added"));
-    EXPECT_TRUE(WaitFor([&] { return childCaptions(tree->Selected()).contains(QStringLiteral("added")); }));
+    EXPECT_TRUE(
+        WaitFor([&] { return childCaptions(tree->Selected()).contains(QStringLiteral("added")); }));
 }
 
 TEST_F(SystemTreeViewTest, DeletingTheWatchedFolderSelectsItsParent) {
@@ -335,11 +345,12 @@ TEST_F(SystemTreeViewTest, ExpandingAVanishedFolderReportsAndLeavesItClosed) {
     ASSERT_NE(gone, nullptr);
     ASSERT_TRUE(QDir(temp.path(QStringLiteral("gone"))).removeRecursively());
     QStringList errors;
-    const TErrorHandler previous =
-        SetTopLevelErrorHandler([&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
+    const TErrorHandler previous = SetTopLevelErrorHandler(
+        [&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
     gone->setExpanded(true);
     SetTopLevelErrorHandler(previous);
-    EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open folder ") + temp.path(QStringLiteral("gone"))});
+    EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open folder ") +
+                                  temp.path(QStringLiteral("gone"))});
     EXPECT_FALSE(gone->isExpanded());
     EXPECT_EQ(gone->childCount(), 0);
     EXPECT_EQ(gone->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
@@ -371,10 +382,26 @@ TEST_F(SystemTreeViewTest, RightButtonSelectsTheNodeAndShowsItsMenu) {
     tree->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
     shown.clear();
     QTimer::singleShot(100, closeMenu);
-    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(tree->RootNode()).center());
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {},
+                      tree->visualItemRect(tree->RootNode()).center());
     Settle(200);
     EXPECT_TRUE(shown.isEmpty());
     EXPECT_EQ(tree->Selected(), second);
+}
+
+TEST(SystemViewLinking, ListFirstThenTreeLinkOnceAndOnlyOnce) {
+    QWidget form;
+    auto* list = new TSystemListView(&form);
+    auto* tree = new TSystemTreeView(&form);
+    auto* secondTree = new TSystemTreeView(&form);
+    EXPECT_EQ(list->TreeView(), tree);
+    EXPECT_EQ(tree->ListView(), list);
+    EXPECT_EQ(secondTree->ListView(), nullptr);
+    delete tree;
+    EXPECT_EQ(list->TreeView(), nullptr);
+    // Assigning only stores the link.
+    secondTree->SetListView(list);
+    EXPECT_EQ(list->TreeView(), nullptr);
 }
 
 TEST(DefaultTreeCompare, AbsentNodesAndNodesWithoutData) {

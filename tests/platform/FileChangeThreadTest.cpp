@@ -1,13 +1,12 @@
 #include "FileChangeThread.h"
+
 #include "QtPrinters.h"
 #include "TempFolder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
-
 #include <gtest/gtest.h>
-
 #include <sys/inotify.h>
 
 namespace {
@@ -29,8 +28,9 @@ void settle(int milliseconds) {
     waitFor([] { return false; }, milliseconds);
 }
 
-constexpr ChangeKinds kAllKinds = TChangeKind::FileName | TChangeKind::DirName | TChangeKind::Attributes |
-                                  TChangeKind::Size | TChangeKind::LastWrite;
+constexpr ChangeKinds kAllKinds = TChangeKind::FileName | TChangeKind::DirName |
+                                  TChangeKind::Attributes | TChangeKind::Size |
+                                  TChangeKind::LastWrite;
 
 struct Calls {
     int count = 0;
@@ -76,7 +76,8 @@ TEST_F(FileChangeThreadTest, OneNoticeRunsTheHandlerOnTheGuiThreadThenFreesItsel
 
 TEST_F(FileChangeThreadTest, MissingFolderEndsAtOnceWithoutCallback) {
     Calls calls;
-    QPointer<TFileChangeThread> watcher = watch(temp.path(QStringLiteral("missing")), kAllKinds, calls);
+    QPointer<TFileChangeThread> watcher =
+        watch(temp.path(QStringLiteral("missing")), kAllKinds, calls);
     ASSERT_TRUE(waitFor([&] { return watcher.isNull() || watcher->isFinished(); }, 1000));
     if (watcher) {
         EXPECT_TRUE(watcher->Aborted());
@@ -112,7 +113,8 @@ TEST_F(FileChangeThreadTest, ChangeDuringTheLastWaitStillGivesNoCallback) {
 
 TEST_F(FileChangeThreadTest, DirNameKindIgnoresFilesButSeesFolders) {
     Calls calls;
-    QPointer<TFileChangeThread> watcher = watch(temp.path(), static_cast<ChangeKinds>(TChangeKind::DirName), calls);
+    QPointer<TFileChangeThread> watcher =
+        watch(temp.path(), static_cast<ChangeKinds>(TChangeKind::DirName), calls);
     ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
     temp.makeFile(QStringLiteral("file.txt"));
     settle(100);
@@ -124,7 +126,8 @@ TEST_F(FileChangeThreadTest, DirNameKindIgnoresFilesButSeesFolders) {
 TEST_F(FileChangeThreadTest, DeletingTheWatchedFolderIsANotice) {
     Calls calls;
     const QString folder = temp.makeFolder(QStringLiteral("doomed"));
-    QPointer<TFileChangeThread> watcher = watch(folder, static_cast<ChangeKinds>(TChangeKind::DirName), calls);
+    QPointer<TFileChangeThread> watcher =
+        watch(folder, static_cast<ChangeKinds>(TChangeKind::DirName), calls);
     ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
     ASSERT_TRUE(QDir(folder).removeRecursively());
     EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));

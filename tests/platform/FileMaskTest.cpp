@@ -1,7 +1,6 @@
 #include "FileMask.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -36,7 +35,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{"aXbYc", "a*b?c", true}, MaskCase{"abXbc", "a*b?c", false},
                       MaskCase{"ab", "*ab*", true}, MaskCase{"ba", "*ab", false},
                       MaskCase{"abc", "abcd", false}, MaskCase{"", "*a", false}),
-    [](const ::testing::TestParamInfo<MaskCase>& info) { return "case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<MaskCase>& info) {
+        return "case" + std::to_string(info.index);
+    });
 
 TEST(ParseMask, EmptyTextGivesStar) {
     TMaskList list;
@@ -48,7 +49,8 @@ TEST(ParseMask, EmptyTextGivesStar) {
 TEST(ParseMask, PiecesAreLowerCasedSortedAndKeepBlanks) {
     TMaskList list;
     ParseMask(QStringLiteral("*.SCX;*.scn; *.scx"), list);
-    EXPECT_EQ(list.masks, (QStringList{QStringLiteral(" *.scx"), QStringLiteral("*.scn"), QStringLiteral("*.scx")}));
+    EXPECT_EQ(list.masks, (QStringList{QStringLiteral(" *.scx"), QStringLiteral("*.scn"),
+                                       QStringLiteral("*.scx")}));
     ParseMask(QStringLiteral("a;;b;"), list);
     EXPECT_EQ(list.masks, (QStringList{QString(), QStringLiteral("a"), QStringLiteral("b")}));
     ParseMask(QStringLiteral("x;x"), list);

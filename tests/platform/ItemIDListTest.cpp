@@ -1,7 +1,6 @@
 #include "ItemIDList.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
@@ -16,13 +15,16 @@ ItemIDList listOf(std::initializer_list<std::string_view> elements) {
     return result;
 }
 
-std::vector<std::uint8_t> bytesOf(PCItemID list) { return {list, list + IDListSize(list)}; }
+std::vector<std::uint8_t> bytesOf(PCItemID list) {
+    return {list, list + IDListSize(list)};
+}
 
 } // namespace
 
 TEST(ItemIDList, ByteFormatIsCountedElementsWithZeroTerminator) {
     const ItemIDList list = listOf({"ab", "xyz"});
-    EXPECT_EQ(bytesOf(list), (std::vector<std::uint8_t>{4, 0, 'a', 'b', 5, 0, 'x', 'y', 'z', 0, 0}));
+    EXPECT_EQ(bytesOf(list),
+              (std::vector<std::uint8_t>{4, 0, 'a', 'b', 5, 0, 'x', 'y', 'z', 0, 0}));
     EXPECT_EQ(IDListSize(list), 11u);
     EXPECT_EQ(IDListElementCount(list), 2u);
 }
@@ -43,7 +45,7 @@ TEST(ItemIDList, AllocIsZeroFilledAndFreeClearsTheOwner) {
         EXPECT_EQ(block.get()[i], 0);
     FreeIDList(block);
     EXPECT_FALSE(block);
-    FreeIDList(block);  // freeing an absent list is harmless
+    FreeIDList(block); // freeing an absent list is harmless
     EXPECT_FALSE(block);
 }
 

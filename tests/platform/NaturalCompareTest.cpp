@@ -1,7 +1,6 @@
 #include "NaturalCompare.h"
 
 #include <QString>
-
 #include <gtest/gtest.h>
 
 TEST(NaturalCompare, DigitsByValueLettersWithoutCase) {

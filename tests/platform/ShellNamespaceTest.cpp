@@ -1,15 +1,14 @@
+#include "ShellNamespace.h"
+
 #include "DesktopFolder.h"
 #include "FileSystemFolder.h"
 #include "IDElements.h"
 #include "ItemFacts.h"
-#include "ShellNamespace.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
 
 #include <QFile>
-
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace {
@@ -97,6 +96,8 @@ TEST_F(ShellNamespace, ParsePathRoundTripsThroughTheDesktop) {
     EXPECT_EQ(SHGetPathFromIDList(list), temp.path(QStringLiteral("sub")));
     EXPECT_FALSE(parse(temp.path(QStringLiteral("missing"))));
     EXPECT_FALSE(parse(QStringLiteral("relative/path")));
+    EXPECT_FALSE(parse(temp.path(QStringLiteral("b.txt")) + QChar(0) + QStringLiteral("junk")));
+    EXPECT_FALSE(parse(QString()));
     const ItemIDList root = parse(QStringLiteral("/"));
     ASSERT_TRUE(root);
     EXPECT_EQ(IDElements::placeKindOf(root), TPlaceKind::FileSystem);
@@ -138,7 +139,8 @@ TEST_F(ShellNamespace, CompareIDsOrdersNamesNaturally) {
 
 TEST_F(ShellNamespace, SetNameOfRenamesWithoutReplacing) {
     const TFileSystemFolder folder(QFile::encodeName(temp.path()));
-    const ItemIDList renamed = folder.SetNameOf(IDElements::makeName("b.txt"), QStringLiteral("c.txt"), 0x20);
+    const ItemIDList renamed =
+        folder.SetNameOf(IDElements::makeName("b.txt"), QStringLiteral("c.txt"), 0x20);
     ASSERT_TRUE(renamed);
     EXPECT_EQ(IDElements::nameOf(renamed), QByteArray("c.txt"));
     EXPECT_TRUE(QFile::exists(temp.path(QStringLiteral("c.txt"))));
@@ -180,9 +182,10 @@ TEST_F(ShellNamespace, UnknownTypesAreNamedAfterTheirExtension) {
 TEST_F(ShellNamespace, SpecialFoldersMapToRealPlaces) {
     EXPECT_EQ(IDListSize(SHGetSpecialFolderLocation(CSIDL::DESKTOP)), 2u);
     EXPECT_EQ(SHGetPathFromIDList(SHGetSpecialFolderLocation(CSIDL::DRIVES)), QStringLiteral("/"));
-    for (int csidl : {CSIDL::PROGRAMS, CSIDL::CONTROLS, CSIDL::PRINTERS, CSIDL::PERSONAL, CSIDL::FAVORITES,
-                      CSIDL::STARTUP, CSIDL::RECENT, CSIDL::SENDTO, CSIDL::BITBUCKET, CSIDL::STARTMENU,
-                      CSIDL::DESKTOPDIRECTORY, CSIDL::NETWORK, CSIDL::NETHOOD, CSIDL::FONTS, CSIDL::TEMPLATES})
+    for (int csidl :
+         {CSIDL::PROGRAMS, CSIDL::CONTROLS, CSIDL::PRINTERS, CSIDL::PERSONAL, CSIDL::FAVORITES,
+          CSIDL::STARTUP, CSIDL::RECENT, CSIDL::SENDTO, CSIDL::BITBUCKET, CSIDL::STARTMENU,
+          CSIDL::DESKTOPDIRECTORY, CSIDL::NETWORK, CSIDL::NETHOOD, CSIDL::FONTS, CSIDL::TEMPLATES})
         EXPECT_FALSE(SpecialFolderPath(csidl).isEmpty()) << csidl;
     QDir().mkpath(QDir::homePath() + QStringLiteral("/Documents"));
     EXPECT_EQ(SHGetPathFromIDList(SHGetSpecialFolderLocation(CSIDL::PERSONAL)),

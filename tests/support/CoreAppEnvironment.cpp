@@ -1,9 +1,7 @@
 // Gives every test of a suite one QCoreApplication, so that watcher callbacks and deferred
 // deletions have an event loop to run in.
 #include <QCoreApplication>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {

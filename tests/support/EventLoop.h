@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
-
 #include <functional>
 
 // Runs the event loop until the condition holds or the time is up.

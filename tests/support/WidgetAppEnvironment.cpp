@@ -1,8 +1,6 @@
 // Gives every test of a suite one QApplication on the offscreen platform.
 #include <QApplication>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {

@@ -48,8 +48,8 @@ public:
         splitter->setSizes({209, 560});
 
         auto* views = new QComboBox;
-        views->addItems({QStringLiteral("Large Icons"), QStringLiteral("Small Icons"), QStringLiteral("List"),
-                         QStringLiteral("Details")});
+        views->addItems({QStringLiteral("Large Icons"), QStringLiteral("Small Icons"),
+                         QStringLiteral("List"), QStringLiteral("Details")});
         views->setCurrentIndex(static_cast<int>(style));
         connect(views, &QComboBox::currentIndexChanged, this,
                 [this](int index) { m_list->SetViewStyle(static_cast<TViewStyle>(index)); });
@@ -59,7 +59,9 @@ public:
         m_dropped->setMaximumHeight(90);
         m_dropper = new TFileDropper(this);
         m_dropper->SetDropSite(m_dropped);
-        m_dropper->OnDrop = [this](TFileDropper*, const QString& path) { m_dropped->addItem(path); };
+        m_dropper->OnDrop = [this](TFileDropper*, const QString& path) {
+            m_dropped->addItem(path);
+        };
         m_dropper->Loaded();
 
         auto* bar = new QHBoxLayout;
@@ -69,7 +71,7 @@ public:
         auto* layout = new QVBoxLayout(this);
         layout->addLayout(bar);
         layout->addWidget(splitter, 1);
-        layout->addWidget(new QLabel(QStringLiteral("Drop files here:")));
+        layout->addWidget(new QLabel(QStringLiteral("Files dropped from other programs:")));
         layout->addWidget(m_dropped);
         resize(800, 520);
     }
@@ -90,12 +92,15 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("explorer-demo"));
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption path(QStringLiteral("path"), QStringLiteral("Folder to select."), QStringLiteral("dir"));
-    const QCommandLineOption view(QStringLiteral("view"), QStringLiteral("icon, small, list or report."),
+    const QCommandLineOption path(QStringLiteral("path"), QStringLiteral("Folder to select."),
+                                  QStringLiteral("dir"));
+    const QCommandLineOption view(QStringLiteral("view"),
+                                  QStringLiteral("icon, small, list or report."),
                                   QStringLiteral("style"), QStringLiteral("report"));
-    const QCommandLineOption mask(QStringLiteral("mask"), QStringLiteral("File mask."), QStringLiteral("text"),
-                                  QStringLiteral("*.scn;*.scx"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Save a picture and quit."),
+    const QCommandLineOption mask(QStringLiteral("mask"), QStringLiteral("File mask."),
+                                  QStringLiteral("text"), QStringLiteral("*.scn;*.scx"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save a picture and quit."),
                                         QStringLiteral("file"));
     parser.addOptions({path, view, mask, screenshot});
     parser.process(application);

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "CampaignCommands.h"
+#include "CommandEnabling.h"
+#include "MainMenus.h"
+#include "MainToolbars.h"
+#include "ScenarioCommands.h"
+#include "ScenarioListModel.h"
+
+#include <QWidget>
+#include <memory>
+
+class QSplitter;
+class QStatusBar;
+class TDock;
+class TFileDropper;
+class TGoToWeb;
+class THelpViewer;
+class TScenarioListView;
+class TSystemListView;
+class TSystemTreeView;
+enum class TViewStyle;
+
+// The main window: the explorer above the campaign's scenario list, under dockable toolbars
+// and a status bar. It owns the one open campaign and wires every command to its handler.
+class TForm1 : public QWidget, private TCampaignWindow {
+    Q_OBJECT
+public:
+    // Creates the window as FormCreate does: empty campaign, then the campaign named by the
+    // first command-line argument, if any.
+    TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The components, by the names of the window's layout.
+    QStatusBar* StatusBar;
+    TDock* TopDock;
+    TDock* BottomDock;
+    TDock* LeftDock;
+    TDock* RightDock;
+    QWidget* ClientPanel;
+    QWidget* ToolbarSpacer;
+    QWidget* ExplorerPanel;
+    TSystemTreeView* SystemTreeView;
+    QSplitter* ExplorerSplitter;
+    TSystemListView* SystemListView;
+    QSplitter* EditorSplitter;
+    TScenarioListView* ScenarioListView;
+    TFileDropper* FileDropper;
+    TGoToWeb* QORH;
+    TGoToWeb* MHNH;
+    TMainMenus Menus;
+    TMainToolbars Bars;
+
+    TCampaign& Campaign() { return m_campaign; }
+    const TCommandState& CommandState() const { return m_state; }
+    TCampaignCommands& CampaignCommands() { return *m_campaignCommands; }
+    TScenarioCommands& ScenarioCommands() { return *m_scenarioCommands; }
+    const QString& HelpFile() const { return m_helpFile; }
+    THelpViewer* HelpViewer() const { return m_helpViewer; }
+
+    // The display changed to width x height (the screen-size rule).
+    void WMDisplayChange(int width, int height);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // TCampaignWindow
+    QWidget* Owner() override { return this; }
+    void SetCaption(const QString& caption) override { setWindowTitle(caption); }
+    void RebuildExplorer() override;
+
+    void createLayout();
+    void wireMenus();
+    void wireToolbar();
+    void wireLists();
+    void watchDisplay();
+
+    void ViewStyleItemClick(TMenuItem* item, TToolbarButton* button, TViewStyle style);
+    void ViewStyleBtnClick(TMenuItem* item, TViewStyle style);
+    void ToolbarItemClick();
+    void StatusBarItemClick();
+    void ContentsItemClick();
+    void OptionsItemClick();
+    void AboutItemClick();
+    void AddItemClick();
+    void ApplyCommandState();
+
+    TTextCodec m_codec;
+    TCampaign m_campaign;
+    TDialogService& m_dialogs;
+    TCommandState m_state;
+    TScenarioListModel* m_listModel;
+    std::unique_ptr<TCampaignCommands> m_campaignCommands;
+    std::unique_ptr<TScenarioCommands> m_scenarioCommands;
+    THelpViewer* m_helpViewer = nullptr;
+    QString m_helpFile;
+    bool m_displayRuleRunning = false;
+};

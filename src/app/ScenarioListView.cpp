@@ -1,0 +1,112 @@
+#include "ScenarioListView.h"
+
+#include "ScenarioListModel.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace {
+
+// Opening a menu or a dialog does not take the focus from the list: the commands they hold
+// act on its focused row.
+bool leavesForGood(const QFocusEvent* event) {
+    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
+TScenarioListView::TScenarioListView(QWidget* parent) : QTreeView(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+}
+
+void TScenarioListView::setModel(QAbstractItemModel* model) {
+    QTreeView::setModel(model);
+    const int widths[] = {200, 200, 75, 75};
+    for (int column = 0; column < 4; ++column)
+        setColumnWidth(column, widths[column]);
+    connect(model, &QAbstractItemModel::dataChanged, this, &TScenarioListView::reportFocusedRow);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &TScenarioListView::reportFocusedRow);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TScenarioListView::reportFocusedRow);
+    connect(model, &QAbstractItemModel::modelReset, this, &TScenarioListView::reportFocusedRow);
+}
+
+std::optional<int> TScenarioListView::FocusedRow() const {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return std::nullopt;
+    return current.row();
+}
+
+bool TScenarioListView::IsRowSelected(int row) const {
+    return selectionModel() && model() && selectionModel()->isRowSelected(row, QModelIndex());
+}
+
+void TScenarioListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTreeView::selectionChanged(selected, deselected);
+    if (!OnChange)
+        return;
+    for (const QItemSelection* changes : {&deselected, &selected})
+        for (const QItemSelectionRange& range : *changes)
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                OnChange(this, row, IsRowSelected(row));
+}
+
+void TScenarioListView::reportFocusedRow() {
+    if (!OnChange)
+        return;
+    const auto row = FocusedRow();
+    OnChange(this, row.value_or(-1), row && IsRowSelected(*row));
+}
+
+void TScenarioListView::focusInEvent(QFocusEvent* event) {
+    QTreeView::focusInEvent(event);
+    if (OnEnter && leavesForGood(event))
+        OnEnter(this);
+}
+
+void TScenarioListView::focusOutEvent(QFocusEvent* event) {
+    QTreeView::focusOutEvent(event);
+    if (OnExit && leavesForGood(event))
+        OnExit(this);
+}
+
+void TScenarioListView::keyReleaseEvent(QKeyEvent* event) {
+    QTreeView::keyReleaseEvent(event);
+    if (OnKeyUp && !event->isAutoRepeat())
+        OnKeyUp(this, event->key(), event->modifiers());
+}
+
+void TScenarioListView::acceptDrag(QDragMoveEvent* event) {
+    bool accept = false;
+    if (OnDragOver)
+        OnDragOver(this, event->source(), accept);
+    if (accept)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TScenarioListView::dragEnterEvent(QDragEnterEvent* event) { acceptDrag(event); }
+
+void TScenarioListView::dragMoveEvent(QDragMoveEvent* event) { acceptDrag(event); }
+
+void TScenarioListView::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    if (OnDragDrop)
+        OnDragDrop(this, event->source());
+}

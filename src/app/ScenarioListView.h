@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QTreeView>
+#include <functional>
+#include <optional>
+
+// The campaign's scenario list: report style, one selected row at most, read-only. It reports
+// what the command enabling rules look at: row changes, entering and leaving the list, drags
+// over it and drops on it, released keys.
+class TScenarioListView : public QTreeView {
+    Q_OBJECT
+public:
+    explicit TScenarioListView(QWidget* parent = nullptr);
+
+    void setModel(QAbstractItemModel* model) override;
+
+    // The row with the keyboard focus rectangle.
+    std::optional<int> FocusedRow() const;
+    bool IsRowSelected(int row) const;
+
+    // A row's selection state or texts changed; selected tells whether it is selected now.
+    std::function<void(TScenarioListView* sender, int row, bool selected)> OnChange;
+    std::function<void(TScenarioListView* sender)> OnEnter;
+    std::function<void(TScenarioListView* sender)> OnExit;
+    std::function<void(TScenarioListView* sender, QObject* source, bool& accept)> OnDragOver;
+    std::function<void(TScenarioListView* sender, QObject* source)> OnDragDrop;
+    std::function<void(TScenarioListView* sender, int key, Qt::KeyboardModifiers shift)> OnKeyUp;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    // After the program changed the rows, the focused row is reported (or, without one, the
+    // change counts as one of an unselected row).
+    void reportFocusedRow();
+    void acceptDrag(QDragMoveEvent* event);
+};

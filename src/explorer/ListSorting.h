@@ -1,0 +1,14 @@
+#pragma once
+
+#include "SystemListModel.h"
+
+#include <cstdint>
+
+// The sort parameter: the column in the low 16 bits, all ones in the high 16 bits when
+// descending.
+std::int32_t SortParameter(int column, bool descending);
+
+// Folders (FOLDER or HASSUBFOLDER) first, then the signed low byte of the parent folder's
+// CompareIDs for the column; the whole result negated when descending, so that a
+// descending sort puts the folders last.
+int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter);
