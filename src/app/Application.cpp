@@ -2,7 +2,7 @@
 
 #include "AppTexts.h"
 #include "DialogService.h"
-#include "ErrorText.h"
+#include "ShellControls.h"
 
 #include <exception>
 
@@ -10,6 +10,8 @@ TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
     : QApplication(argc, argv), m_dialogs(dialogs) {
     // The title is not made the display name: Qt would append it to every window title.
     setApplicationName(QStringLiteral("brindlewick"));
+    // Errors the explorer pane meets outside a command reach the same box.
+    SetTopLevelErrorHandler([this](const std::exception& error) { ShowError(QString::fromStdString(error.what())); });
     setApplicationVersion(QStringLiteral("2.0"));
 }
 

@@ -6,7 +6,6 @@
 #include "Docks.h"
 #include "DockedFormLayout.h"
 #include "Dropper.h"
-#include "ErrorText.h"
 #include "ExplorerSelection.h"
 #include "GoToWeb.h"
 #include "HelpViewer.h"
@@ -14,6 +13,7 @@
 #include "Options.h"
 #include "ScenarioListView.h"
 #include "ScreenRule.h"
+#include "ShellControls.h"
 #include "SystemListView.h"
 #include "SystemTreeView.h"
 #include "ToolbarButtons.h"
@@ -46,6 +46,7 @@ void onClick(TToolbarButton* button, QObject* context, const std::function<void(
 
 TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs) {
+    TCampaignWindow& window = *this;
     setFont(ProgramFont());
     setWindowIcon(QIcon(QStringLiteral(":/pictures/window-icon.png")));
     resize(754, 530);
@@ -54,7 +55,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     createLayout();
     m_listModel = new TScenarioListModel(m_campaign, m_codec, this);
     ScenarioListView->setModel(m_listModel);
-    m_campaignCommands = std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, *this);
+    m_campaignCommands = std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window);
     m_scenarioCommands = std::make_unique<TScenarioCommands>(*m_listModel, m_codec, dialogs, m_state, this);
     wireMenus();
     wireToolbar();

@@ -1,5 +1,7 @@
 #include "SystemListView.h"
 
+#include <QFocusEvent>
+
 #include "Autoscroll.h"
 #include "ItemDetails.h"
 #include "ItemFacts.h"
@@ -680,7 +682,11 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
             handleAutoscroll(static_cast<QMouseEvent*>(event)->position().toPoint());
         }
     } else if (watched == view && event->type() == QEvent::FocusOut && OnExit) {
-        OnExit(this);
+        // A menu or a dialog opening over the list does not take the focus from it for good:
+        // the commands they hold still act on the list's items.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            OnExit(this);
     }
     return QWidget::eventFilter(watched, event);
 }

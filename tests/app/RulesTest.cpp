@@ -1,4 +1,4 @@
-#include "ErrorText.h"
+#include "ShellControls.h"
 #include "ScreenRule.h"
 
 #include <gtest/gtest.h>

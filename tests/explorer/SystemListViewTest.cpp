@@ -9,6 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QListView>
@@ -497,6 +498,12 @@ TEST_F(SystemListViewTest, ColorPaintsTheBackgroundAndExitIsReported) {
     list->setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(list->CurrentView()->hasFocus());
+    // A popup menu opening over the list is no exit: its commands act on the list.
+    QFocusEvent popupOut(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(list->CurrentView(), &popupOut);
+    QFocusEvent dialogOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(list->CurrentView(), &dialogOut);
+    EXPECT_EQ(exits, 0);
     list->CurrentView()->clearFocus();
     EXPECT_EQ(exits, 1);
 }
