@@ -33,6 +33,7 @@ TDock::TDock(QWidget* parent, TDockPosition position) : QWidget(validatedParent(
 
 TDock::~TDock() {
     // Docked bars go first, while the lists they leave still exist; floating bars forget us.
+    m_destroying = true;
     const std::vector<TCustomToolWindow*> bars = m_bars;
     for (TCustomToolWindow* bar : bars) {
         if (bar->DockedTo() == this) {
@@ -141,7 +142,7 @@ DockArrangeInput TDock::arrangeInput(bool clipPositions) const {
 }
 
 void TDock::ArrangeBars(bool clipPositions) {
-    if (!m_deferral.request(clipPositions, m_loading))
+    if (m_destroying || !m_deferral.request(clipPositions, m_loading))
         return;
     m_deferral.begin();
     applyArrangement(::ArrangeBars(arrangeInput(clipPositions)));

@@ -111,6 +111,7 @@ private:
     bool m_limitToOneRow = false;
     QPointer<QMenu> m_popupMenu;
     bool m_loading = false;
+    bool m_destroying = false;
     ArrangeDeferral m_deferral;
     std::vector<TCustomToolWindow*> m_bars;
     std::vector<TCustomToolWindow*> m_shownBars;

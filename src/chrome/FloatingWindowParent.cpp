@@ -29,6 +29,13 @@ TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAl
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
+// Dying with the form, the host takes its tool window along; the window must not hand it
+// back for deletion.
+TFloatingWindowParent::~TFloatingWindowParent() {
+    if (TCustomToolWindow* window = toolWindow())
+        window->m_host = nullptr;
+}
+
 void TFloatingWindowParent::setOnTopOfAllForms(bool onTop) {
     const bool wasVisible = isVisible();
     setWindowFlags(hostFlags(onTop));

@@ -13,6 +13,7 @@ class TFloatingWindowParent : public QWidget {
 
 public:
     TFloatingWindowParent(QWidget* parentForm, bool onTopOfAllForms);
+    ~TFloatingWindowParent() override;
 
     QWidget* ParentForm() const { return m_parentForm; }
     void setOnTopOfAllForms(bool onTop);

@@ -30,6 +30,12 @@ bool ModalMouseLoop::eventFilter(QObject* watched, QEvent* event) {
             m_loop.quit();
         }
         return true;
+    case QEvent::UngrabMouse:
+        if (watched == m_grabber && !m_done) {
+            m_done = true;
+            m_loop.quit();
+        }
+        return false;
     case QEvent::ShortcutOverride:
     case QEvent::Shortcut:
         return true;

@@ -58,10 +58,8 @@ TCustomToolWindow::~TCustomToolWindow() {
         m_lastDock->RemoveBar(this);
     if (m_dockedTo)
         m_dockedTo->ArrangeBars();
-    if (m_host) {
-        setParent(nullptr);
+    if (m_host)
         m_host->deleteLater();
-    }
 }
 
 void TCustomToolWindow::watchParentForm(QWidget* form) {
@@ -415,10 +413,12 @@ void TCustomToolWindow::changePlace(TDock* target) {
 }
 
 void TCustomToolWindow::leaveDock(TDock* dock) {
-    if (m_useLastDock)
+    if (m_useLastDock) {
         dock->UpdateShownBars();
-    else
-        dock->RemoveBar(this);
+        return;
+    }
+    dock->RemoveBar(this);
+    m_lastDock = nullptr;
 }
 
 void TCustomToolWindow::enterDock(TDock* dock) {
@@ -564,7 +564,14 @@ void TCustomToolWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     ToggleDocked();
 }
 
+void TCustomToolWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (OnMouseUp)
+        OnMouseUp(this, event);
+}
+
 void TCustomToolWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (OnMouseMove)
+        OnMouseMove(this, event);
     if (m_dockedTo) {
         unsetCursor();
         return;

@@ -98,6 +98,8 @@ public:
     std::function<void(TCustomToolWindow* sender)> OnClose;
     std::function<void(TCustomToolWindow* sender, bool& canClose)> OnCloseQuery;
     std::function<void(TCustomToolWindow* sender, QMouseEvent* event)> OnMouseDown;
+    std::function<void(TCustomToolWindow* sender, QMouseEvent* event)> OnMouseMove;
+    std::function<void(TCustomToolWindow* sender, QMouseEvent* event)> OnMouseUp;
     std::function<void(TCustomToolWindow* sender)> OnMove;
     std::function<void(TCustomToolWindow* sender)> OnRecreated;
     std::function<void(TCustomToolWindow* sender)> OnRecreating;
@@ -151,6 +153,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -213,6 +213,11 @@ bool ToolWindowDrag::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Shortcut:
     case QEvent::ShortcutOverride:
         return true;
+    case QEvent::UngrabMouse:
+        // The capture was taken away: the drag ends without a change.
+        if (watched == m_window)
+            end(false);
+        return false;
     default:
         if (!m_window)
             m_loop.quit();
