@@ -7,6 +7,7 @@
 #include "SystemColors.h"
 #include "ToolWindowDrag.h"
 #include "ToolWindowPainter.h"
+#include "WorkArea.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -24,12 +24,6 @@ QWidget* validatedParent(QWidget* parent) {
     return parent;
 }
 
-QRect workAreaFor(const QRect& rect) {
-    QScreen* screen = QGuiApplication::screenAt(rect.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : rect;
-}
 
 } // namespace
 
@@ -293,7 +287,7 @@ void TCustomToolWindow::Loaded() {
     m_loading = false;
     ArrangeSelf();
     if (!m_dockedTo && m_host) {
-        const QRect bounds = MoveOnScreen(QRect(m_floatingPosition, size()), workAreaFor(QRect(m_floatingPosition, size())));
+        const QRect bounds = MoveOnScreen(QRect(m_floatingPosition, size()), WorkAreaAt(QRect(m_floatingPosition, size()).center()));
         setFloatingPosition(bounds.topLeft());
     }
 }
@@ -329,7 +323,7 @@ void TCustomToolWindow::MoveTo(TDock* dock, int row, int pos) {
     }
     if (!m_dockedTo && m_host) {
         const QRect bounds(m_floatingPosition, m_host->size());
-        setFloatingPosition(MoveOnScreenWhenOff(bounds, workAreaFor(bounds)).topLeft());
+        setFloatingPosition(MoveOnScreenWhenOff(bounds, WorkAreaAt(bounds.center())).topLeft());
     }
 }
 

@@ -3,23 +3,16 @@
 #include "Docks.h"
 #include "DragGeometry.h"
 #include "ToolWindow.h"
+#include "WorkArea.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include <algorithm>
 
 namespace {
-
-QRect workAreaAt(QPoint point) {
-    QScreen* screen = QGuiApplication::screenAt(point);
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
-}
 
 QRect screenRect(const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); }
 
@@ -98,7 +91,7 @@ void ToolWindowDrag::update(QPoint cursor, bool ctrlHeld) {
         m_outline = QRect();
         m_outlineThickness = 0;
     } else {
-        const QRect workArea = workAreaAt(cursor);
+        const QRect workArea = WorkAreaAt(cursor);
         const QPoint clamped = ClampToWorkArea(cursor, workArea);
         const FloatingFrameMetrics metrics = m_window->FloatingMetrics();
         m_outline = QRect(OutlineTopLeft(clamped, m_grab, m_windowSize, m_floatingSize), m_floatingSize);

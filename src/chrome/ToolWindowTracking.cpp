@@ -6,22 +6,15 @@
 #include "FloatingSizeSteps.h"
 #include "FloatingWindowParent.h"
 #include "ModalMouseLoop.h"
+#include "WorkArea.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
 #include <optional>
 
 namespace {
-
-QRect workAreaFor(const QRect& rect) {
-    QScreen* screen = QGuiApplication::screenAt(rect.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : rect;
-}
 
 bool cancels(QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
@@ -141,5 +134,5 @@ void TCustomToolWindow::resizeFloating(FloatingZone zone, QPoint pressGlobal) {
     setFloatingPosition(current.topLeft());
     ArrangeSelf();
     const QRect bounds(m_floatingPosition, size());
-    setFloatingPosition(MoveOnScreenWhenOff(bounds, workAreaFor(bounds)).topLeft());
+    setFloatingPosition(MoveOnScreenWhenOff(bounds, WorkAreaAt(bounds.center())).topLeft());
 }

@@ -45,7 +45,7 @@ ToolbarPlace TCustomToolbar::PlaceFor(const TDock* dock) const {
     return IsVerticalDock(dock->Position()) ? ToolbarPlace::DockedVertical : ToolbarPlace::DockedHorizontal;
 }
 
-std::vector<ToolbarItem> TCustomToolbar::items(bool vertical) const {
+std::vector<ToolbarItem> TCustomToolbar::items() const {
     std::vector<ToolbarItem> items;
     for (QWidget* control : OrderedControls()) {
         ToolbarItem item;
@@ -59,16 +59,15 @@ std::vector<ToolbarItem> TCustomToolbar::items(bool vertical) const {
         }
         items.push_back(item);
     }
-    (void)vertical;
     return items;
 }
 
-int TCustomToolbar::GetBarThickness(bool vertical) const { return ::GetBarThickness(items(vertical), vertical); }
+int TCustomToolbar::GetBarThickness(bool vertical) const { return ::GetBarThickness(items(), vertical); }
 
 QSize TCustomToolbar::ArrangeControls(bool move, TDock* dock) {
     const ToolbarPlace place = PlaceFor(dock);
     ToolbarLayoutInput input;
-    input.items = items(place == ToolbarPlace::DockedVertical);
+    input.items = items();
     input.place = place;
     input.floatRightX = dock ? 0 : m_floatRightX;
     if (dock && dock == DockedTo())
@@ -176,6 +175,6 @@ void TCustomToolbar::paintEvent(QPaintEvent* event) {
     }
 }
 
-std::vector<FloatingSize> TCustomToolbar::FloatingSizes() { return FloatingSizeSteps(items(false)); }
+std::vector<FloatingSize> TCustomToolbar::FloatingSizes() { return FloatingSizeSteps(items()); }
 
 void TCustomToolbar::ApplyFloatingWrap(int wrapWidth) { setFloatRightX(wrapWidth); }

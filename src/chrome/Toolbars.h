@@ -37,7 +37,7 @@ protected:
     void ApplyFloatingWrap(int wrapWidth) override;
 
 private:
-    std::vector<ToolbarItem> items(bool vertical) const;
+    std::vector<ToolbarItem> items() const;
     void controlAdded(QWidget* control);
     void controlRemoved(QObject* control);
     void requestArrange();

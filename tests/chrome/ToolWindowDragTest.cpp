@@ -274,3 +274,22 @@ TEST(ToolWindowDrag, EventsFireInOrderWhenThePlaceChanges) {
     EXPECT_EQ(std::vector<std::string>(events.end() - 3, events.end()),
               std::vector<std::string>(expected.end() - 3, expected.end()));
 }
+
+TEST(ToolWindowDrag, FloatingWindowDraggedOntoADockDocksThere) {
+    DockedForm f;
+    TToolbar* menu = makeMenuBar(f.top);
+    auto* floating = makeButtonBar(f.form.get(), 4);
+    floating->setHideWhenInactive(false);
+    ASSERT_FALSE(floating->Docked());
+    ToolWindowDrag drag(floating, QPoint(30, 10));
+    drag.update(at(f.top, 120, 20), false);
+    ASSERT_EQ(drag.dockingTo(), f.top);
+    EXPECT_EQ(drag.outlineRect().size(), floating->SizeFor(f.top));
+    drag.finish(true);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(floating->DockedTo(), f.top);
+    EXPECT_EQ(floating->FloatingHost(), nullptr) << "the host is gone once docked";
+    EXPECT_EQ(menu->DockRow(), 0);
+    EXPECT_EQ(floating->DockRow(), 1) << "past the last row: a new last row";
+    EXPECT_EQ(f.top->height(), 23 + 29);
+}

@@ -62,6 +62,9 @@ TToolbar* addStandardToolbar(TDock* dock) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Floating windows and outlines need a window system that lets programs place windows.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chrome-demo"));
     QCommandLineParser parser;
@@ -69,8 +72,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Save a picture of the window to <file> and quit."),
                                         QStringLiteral("file"));
     const QCommandLineOption floating(QStringLiteral("floating"), QStringLiteral("Start with the standard toolbar floating."));
+    const QCommandLineOption dockOption(QStringLiteral("dock"),
+                                        QStringLiteral("Start with the standard toolbar in the <edge> dock (top, bottom, left, right)."),
+                                        QStringLiteral("edge"));
+    const QCommandLineOption closeWhenDocked(QStringLiteral("close-when-docked"),
+                                             QStringLiteral("Give the standard toolbar a double handle and a close button while docked."));
     parser.addOption(screenshot);
     parser.addOption(floating);
+    parser.addOption(dockOption);
+    parser.addOption(closeWhenDocked);
     parser.process(app);
 
     QWidget form;
@@ -91,6 +101,17 @@ int main(int argc, char** argv) {
     form.resize(640, 420);
     form.show();
 
+    const QString edge = parser.value(dockOption);
+    if (edge == QLatin1String("bottom"))
+        toolbar->setDockedTo(bottom);
+    else if (edge == QLatin1String("left"))
+        toolbar->setDockedTo(left);
+    else if (edge == QLatin1String("right"))
+        toolbar->setDockedTo(right);
+    if (parser.isSet(closeWhenDocked)) {
+        toolbar->setDragHandleStyle(TDragHandleStyle::dhDouble);
+        toolbar->setCloseButtonWhenDocked(true);
+    }
     if (parser.isSet(floating)) {
         toolbar->setHideWhenInactive(false);
         toolbar->setFloatingPosition(form.mapToGlobal(QPoint(120, 160)));
