@@ -77,7 +77,10 @@ int main(int argc, char** argv) {
                                         QStringLiteral("edge"));
     const QCommandLineOption closeWhenDocked(QStringLiteral("close-when-docked"),
                                              QStringLiteral("Give the standard toolbar a double handle and a close button while docked."));
+    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait <ms> milliseconds before the screenshot."),
+                                   QStringLiteral("ms"), QStringLiteral("100"));
     parser.addOption(screenshot);
+    parser.addOption(delay);
     parser.addOption(floating);
     parser.addOption(dockOption);
     parser.addOption(closeWhenDocked);
@@ -119,7 +122,7 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(screenshot)) {
         const QString file = parser.value(screenshot);
-        QTimer::singleShot(100, &form, [&form, toolbar, file] {
+        QTimer::singleShot(parser.value(delay).toInt(), &form, [&form, toolbar, file] {
             QPixmap picture = form.grab();
             if (!toolbar->Docked() && toolbar->FloatingHost()) {
                 QPainter painter(&picture);
