@@ -284,12 +284,16 @@ void TCustomToolWindow::EndUpdate() {
 }
 
 void TCustomToolWindow::Loaded() {
+    const bool wasLoading = m_loading;
     m_loading = false;
     ArrangeSelf();
-    if (!m_dockedTo && m_host) {
-        const QRect bounds = MoveOnScreen(QRect(m_floatingPosition, size()), WorkAreaAt(QRect(m_floatingPosition, size()).center()));
-        setFloatingPosition(bounds.topLeft());
-    }
+    if (!wasLoading || m_dockedTo || !m_host)
+        return;
+    QPoint position = m_floatingPosition;
+    if (!m_savedAtRunTime && m_parentForm)
+        position = m_parentForm->mapToGlobal(position);
+    const QRect bounds(position, size());
+    setFloatingPosition(MoveOnScreen(bounds, WorkAreaAt(bounds.center())).topLeft());
 }
 
 void TCustomToolWindow::SetBoundsFromDock(const QRect& bounds) {

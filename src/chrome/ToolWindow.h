@@ -141,8 +141,12 @@ public:
     void SetBoundsFromDock(const QRect& bounds);
     bool BoundsSetByDock() const { return m_dockSetting > 0; }
 
+    // Loading from a stored layout: a floating position stored at design time is relative to
+    // the form's client area; one stored at run time is already on screen.
     void BeginLoading() { m_loading = true; }
     virtual void Loaded();
+    bool SavedAtRunTime() const { return m_savedAtRunTime; }
+    void setSavedAtRunTime(bool savedAtRunTime) { m_savedAtRunTime = savedAtRunTime; }
 
     bool CloseButtonPressed() const { return m_closePressed; }
     QRect CloseButtonRect() const;
@@ -212,6 +216,7 @@ private:
     bool m_arrangePending = false;
     int m_dockSetting = 0;
     bool m_loading = false;
+    bool m_savedAtRunTime = false;
     bool m_destroying = false;
     bool m_changingPlace = false;
     bool m_closePressed = false;

@@ -1,6 +1,10 @@
 #include "QtTestEnvironment.h"
 
+#include "SystemColors.h"
 #include "ToolWindowDrag.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <QTest>
 
@@ -121,4 +125,44 @@ TEST(ToolWindowLifecycle, EscapeInTheFloatingHostReturnsToTheForm) {
     EXPECT_TRUE(host->windowFlags().testFlag(Qt::Tool));
     QTest::keyClick(host, Qt::Key_Escape);
     EXPECT_TRUE(f.form->hasFocus() || QApplication::focusWidget() == nullptr || f.form->isAncestorOf(QApplication::focusWidget()));
+}
+
+TEST(ToolWindowLifecycle, LoadingConvertsDesignTimeFloatingPositions) {
+    DockedForm f;
+    auto* designed = new TToolbar(f.form.get());
+    designed->BeginLoading();
+    designed->setFloatingPosition(QPoint(30, 40));
+    designed->Loaded();
+    EXPECT_EQ(designed->FloatingPosition(), f.form->mapToGlobal(QPoint(30, 40)));
+
+    auto* saved = new TToolbar(f.form.get());
+    saved->BeginLoading();
+    saved->setSavedAtRunTime(true);
+    saved->setFloatingPosition(QPoint(5000, 40));
+    saved->Loaded();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(saved->FloatingPosition(), QPoint(area.right() + 1 - saved->width(), 40)) << "kept on screen";
+}
+
+TEST(ToolWindowLifecycle, DockDefersArrangementWhileLoading) {
+    DockedForm f;
+    f.top->BeginLoading();
+    TToolbar* toolbar = makeButtonBar(f.top, 2);
+    EXPECT_EQ(f.top->height(), 0) << "no arrangement while loading";
+    f.top->Loaded();
+    EXPECT_EQ(f.top->height(), 29);
+    EXPECT_EQ(toolbar->DockPos(), 0);
+}
+
+TEST(ToolWindowLifecycle, BarsPaintTheDockTilesBehindTheirControls) {
+    DockedForm f;
+    TToolbar* toolbar = makeButtonBar(f.top, 2);
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(Qt::red);
+    f.top->setBackground(QPixmap::fromImage(tile));
+    const QRgb red = QColor(Qt::red).rgb();
+    EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 10, 10), red) << "inside the frame, in the handle band";
+    EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 0, 10), SystemColors::btnHighlight().rgb()) << "the frame stays";
+    f.top->setBackgroundOnToolbars(false);
+    EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 10, 10), toolbar->Color().rgb());
 }
