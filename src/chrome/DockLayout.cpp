@@ -13,7 +13,8 @@ int highestRow(const std::vector<DockBarState>& bars) {
 }
 
 bool rowUsed(const std::vector<DockBarState>& bars, int row) {
-    return std::any_of(bars.begin(), bars.end(), [row](const DockBarState& bar) { return bar.row == row; });
+    return std::any_of(bars.begin(), bars.end(),
+                       [row](const DockBarState& bar) { return bar.row == row; });
 }
 
 // One empty row is closed per row number scanned: of two adjacent empty rows one is left for
@@ -79,7 +80,8 @@ void removeOverlaps(std::vector<DockBarState>& bars, int row) {
 }
 
 // The displayed positions: pushed back inside the dock from its far end, never before its start.
-void fitRow(const std::vector<DockBarState>& bars, int row, int clientLength, std::vector<int>& shownPos) {
+void fitRow(const std::vector<DockBarState>& bars, int row, int clientLength,
+            std::vector<int>& shownPos) {
     std::vector<std::size_t> members;
     for (std::size_t i = 0; i < bars.size(); ++i)
         if (bars[i].row == row && bars[i].shown && !bars[i].fullSize)
@@ -104,7 +106,8 @@ DockArrangement ArrangeBars(const DockArrangeInput& input) {
     result.bars = input.bars;
     std::vector<DockBarState>& bars = result.bars;
 
-    const bool anyShown = std::any_of(bars.begin(), bars.end(), [](const DockBarState& bar) { return bar.shown; });
+    const bool anyShown =
+        std::any_of(bars.begin(), bars.end(), [](const DockBarState& bar) { return bar.shown; });
     if (!anyShown) {
         result.thickness = input.designTime ? 9 : (input.fixAlign ? 1 : 0);
         return result;

@@ -3,7 +3,6 @@
 #include "DockPosition.h"
 
 #include <QRect>
-
 #include <vector>
 
 // The dock's arrangement as pure arithmetic: the dock hands over its bar list as plain values,
@@ -11,19 +10,19 @@
 // thickness. Nothing here knows a widget.
 
 struct DockBarState {
-    int key = 0;            // the caller's handle for the bar
-    int row = 0;            // DockRow
-    int pos = -1;           // DockPos, -1 = not yet placed
-    int length = 0;         // outer extent along the dock's axis
-    int thickness = 0;      // GetBarThickness: content thickness across the dock, frame excluded
+    int key = 0;       // the caller's handle for the bar
+    int row = 0;       // DockRow
+    int pos = -1;      // DockPos, -1 = not yet placed
+    int length = 0;    // outer extent along the dock's axis
+    int thickness = 0; // GetBarThickness: content thickness across the dock, frame excluded
     bool fullSize = false;
     bool shown = true;
 };
 
 struct DockArrangeInput {
-    std::vector<DockBarState> bars;  // the bar list, visible or not
+    std::vector<DockBarState> bars; // the bar list, visible or not
     TDockPosition position = TDockPosition::dpTop;
-    int clientLength = 0;            // the dock's client extent along its axis
+    int clientLength = 0; // the dock's client extent along its axis
     bool designTime = false;
     bool fixAlign = false;
     bool limitToOneRow = false;
@@ -32,14 +31,14 @@ struct DockArrangeInput {
 
 struct DockBarPlacement {
     int key = 0;
-    QRect bounds;  // in dock client coordinates
+    QRect bounds; // in dock client coordinates
 };
 
 struct DockArrangement {
-    std::vector<DockBarState> bars;             // sorted by row, then position, rows and positions stored
-    std::vector<DockBarPlacement> placements;   // shown bars in list order
-    std::vector<int> rowThickness;              // one entry per row 0..highest, 0 for rows without shown bars
-    int thickness = 0;                          // client thickness across the dock, bound lines excluded
+    std::vector<DockBarState> bars; // sorted by row, then position, rows and positions stored
+    std::vector<DockBarPlacement> placements; // shown bars in list order
+    std::vector<int> rowThickness; // one entry per row 0..highest, 0 for rows without shown bars
+    int thickness = 0;             // client thickness across the dock, bound lines excluded
 };
 
 // The frame a docked bar wears on both sides across the dock.
@@ -49,7 +48,7 @@ DockArrangement ArrangeBars(const DockArrangeInput& input);
 
 struct RowHit {
     int row = 0;
-    bool before = false;  // true: a new row is inserted before `row`
+    bool before = false; // true: a new row is inserted before `row`
 
     bool operator==(const RowHit&) const = default;
 };

@@ -4,7 +4,8 @@
 
 #include <QBoxLayout>
 
-void LayoutDockedForm(QWidget* form, TDock* top, TDock* bottom, TDock* left, TDock* right, QWidget* client) {
+void LayoutDockedForm(QWidget* form, TDock* top, TDock* bottom, TDock* left, TDock* right,
+                      QWidget* client) {
     auto* column = new QVBoxLayout(form);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);

@@ -7,7 +7,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -15,7 +14,8 @@ namespace {
 void checkDockParent(QWidget* parent) {
     for (QWidget* ancestor = parent; ancestor; ancestor = ancestor->parentWidget())
         if (qobject_cast<TDock*>(ancestor) || qobject_cast<TCustomToolWindow*>(ancestor))
-            throw EInvalidOperation(QStringLiteral("A TDock control cannot be placed inside a tool window or another TDock"));
+            throw EInvalidOperation(QStringLiteral(
+                "A TDock control cannot be placed inside a tool window or another TDock"));
 }
 
 QWidget* validatedParent(QWidget* parent) {
@@ -25,7 +25,8 @@ QWidget* validatedParent(QWidget* parent) {
 
 } // namespace
 
-TDock::TDock(QWidget* parent, TDockPosition position) : QWidget(validatedParent(parent)), m_position(position) {
+TDock::TDock(QWidget* parent, TDockPosition position)
+    : QWidget(validatedParent(parent)), m_position(position) {
     setAutoFillBackground(false);
     setPosition(position);
     ArrangeBars();
@@ -82,7 +83,9 @@ void TDock::setBoundLines(TDockBoundLines lines) {
     update();
 }
 
-QColor TDock::Color() const { return m_color.isValid() ? m_color : SystemColors::btnFace(); }
+QColor TDock::Color() const {
+    return m_color.isValid() ? m_color : SystemColors::btnFace();
+}
 
 void TDock::setColor(const QColor& color) {
     m_color = color;
@@ -104,9 +107,11 @@ void TDock::setLimitToOneRow(bool limit) {
 }
 
 void TDock::setPosition(TDockPosition position) {
-    const bool hasControls = !findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
+    const bool hasControls =
+        !findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
     if (position != m_position && hasControls)
-        throw EInvalidOperation(QStringLiteral("Cannot change Position of a TDock if it already contains controls"));
+        throw EInvalidOperation(
+            QStringLiteral("Cannot change Position of a TDock if it already contains controls"));
     m_position = position;
     if (IsVerticalDock(position))
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -116,17 +121,21 @@ void TDock::setPosition(TDockPosition position) {
 }
 
 QMargins TDock::boundLineMargins() const {
-    return {m_boundLines.testFlag(TDockBoundLine::blLeft) ? 1 : 0, m_boundLines.testFlag(TDockBoundLine::blTop) ? 1 : 0,
+    return {m_boundLines.testFlag(TDockBoundLine::blLeft) ? 1 : 0,
+            m_boundLines.testFlag(TDockBoundLine::blTop) ? 1 : 0,
             m_boundLines.testFlag(TDockBoundLine::blRight) ? 1 : 0,
             m_boundLines.testFlag(TDockBoundLine::blBottom) ? 1 : 0};
 }
 
-QRect TDock::DockClientRect() const { return contentsRect(); }
+QRect TDock::DockClientRect() const {
+    return contentsRect();
+}
 
 DockArrangeInput TDock::arrangeInput(bool clipPositions) const {
     DockArrangeInput input;
     input.position = m_position;
-    input.clientLength = IsVerticalDock(m_position) ? contentsRect().height() : contentsRect().width();
+    input.clientLength =
+        IsVerticalDock(m_position) ? contentsRect().height() : contentsRect().width();
     input.fixAlign = m_fixAlign;
     input.limitToOneRow = m_limitToOneRow;
     input.clipPositions = clipPositions;
@@ -135,8 +144,8 @@ DockArrangeInput TDock::arrangeInput(bool clipPositions) const {
         const TCustomToolWindow* bar = m_bars[i];
         const bool shown = bar->DockedTo() == this && bar->Visible();
         input.bars.push_back({static_cast<int>(i), bar->DockRow(), bar->DockPos(),
-                              vertical ? bar->height() : bar->width(), bar->GetBarThickness(vertical),
-                              bar->FullSize(), shown});
+                              vertical ? bar->height() : bar->width(),
+                              bar->GetBarThickness(vertical), bar->FullSize(), shown});
     }
     return input;
 }
@@ -194,13 +203,18 @@ void TDock::InsertRowAt(int row, const TCustomToolWindow* except) {
 }
 
 bool TDock::RowHasOtherShownBars(int row, const TCustomToolWindow* except) const {
-    return std::any_of(m_shownBars.begin(), m_shownBars.end(),
-                       [&](const TCustomToolWindow* bar) { return bar != except && bar->DockRow() == row; });
+    return std::any_of(m_shownBars.begin(), m_shownBars.end(), [&](const TCustomToolWindow* bar) {
+        return bar != except && bar->DockRow() == row;
+    });
 }
 
-RowHit TDock::RowAtPosition(int offset) { return ::RowAtPosition(RowThicknesses(), offset); }
+RowHit TDock::RowAtPosition(int offset) {
+    return ::RowAtPosition(RowThicknesses(), offset);
+}
 
-std::vector<int> TDock::RowThicknesses() const { return ::ArrangeBars(arrangeInput(false)).rowThickness; }
+std::vector<int> TDock::RowThicknesses() const {
+    return ::ArrangeBars(arrangeInput(false)).rowThickness;
+}
 
 int TDock::RowThicknessFor(const TCustomToolWindow* bar) const {
     const std::vector<int> rows = RowThicknesses();

@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
-
 #include <functional>
 #include <vector>
 
@@ -67,10 +66,11 @@ public:
 
     const std::vector<TCustomToolWindow*>& Bars() const { return m_bars; }
     const std::vector<TCustomToolWindow*>& ShownBars() const { return m_shownBars; }
-    QRect DockClientRect() const;  // the client area inside the bound lines, in dock coordinates
+    QRect DockClientRect() const; // the client area inside the bound lines, in dock coordinates
 
     // Tiles the background over `area` (in the painter's coordinates); `originInDock` is where
-    // the painter's origin lies in dock client coordinates. Returns false when there is no background.
+    // the painter's origin lies in dock client coordinates. Returns false when there is no
+    // background.
     bool PaintBackground(class QPainter& painter, const QRect& area, QPoint originInDock);
     bool PaintsBackgroundOnBars() const { return !m_background.isNull() && m_backgroundOnToolbars; }
 

@@ -19,7 +19,8 @@ int MulDivRounded(int a, int b, int c) {
     const std::int64_t product = static_cast<std::int64_t>(a) * b;
     const std::int64_t divisor = c;
     const bool negative = (product < 0) != (divisor < 0);
-    const std::int64_t magnitude = (std::abs(product) * 2 + std::abs(divisor)) / (2 * std::abs(divisor));
+    const std::int64_t magnitude =
+        (std::abs(product) * 2 + std::abs(divisor)) / (2 * std::abs(divisor));
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
@@ -49,7 +50,8 @@ bool DockHitTest(const DockHitInput& input) {
         return false;
     if (cursor.y() < dock.top() + c - 20 || cursor.y() > bottom + c - 1)
         return false;
-    const QRect outline(OutlineTopLeft(cursor, input.grab, input.windowSize, input.outlineSize), input.outlineSize);
+    const QRect outline(OutlineTopLeft(cursor, input.grab, input.windowSize, input.outlineSize),
+                        input.outlineSize);
     return rectsIntersect(outline, dock);
 }
 
@@ -59,8 +61,8 @@ QPoint ClampToWorkArea(QPoint cursor, QRect workArea) {
 }
 
 QRect KeepOutlineReachable(QRect outline, QRect workArea, int frameThickness, int captionHeight) {
-    const QRect inner = workArea.adjusted(frameThickness + 4, frameThickness + 4, -(frameThickness + 4),
-                                          -(frameThickness + 4));
+    const QRect inner = workArea.adjusted(frameThickness + 4, frameThickness + 4,
+                                          -(frameThickness + 4), -(frameThickness + 4));
     const int innerRight = inner.x() + inner.width();
     const int innerBottom = inner.y() + inner.height();
     if (outline.y() + outline.height() <= inner.top())

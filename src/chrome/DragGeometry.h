@@ -13,15 +13,16 @@
 int MulDivRounded(int a, int b, int c);
 
 // The outline's top-left for a cursor at `cursor` so that the grab point keeps its relative
-// place. `grab` is the press position in window coordinates, `windowSize` the dragged window's size.
+// place. `grab` is the press position in window coordinates, `windowSize` the dragged window's
+// size.
 QPoint OutlineTopLeft(QPoint cursor, QPoint grab, QSize windowSize, QSize outlineSize);
 
 struct DockHitInput {
     QPoint cursor;
     QPoint grab;
     QSize windowSize;
-    QSize outlineSize;   // the size the window would take in this dock
-    QRect dockRect;      // the dock's screen rectangle
+    QSize outlineSize; // the size the window would take in this dock
+    QRect dockRect;    // the dock's screen rectangle
     TDockPosition position = TDockPosition::dpTop;
 };
 

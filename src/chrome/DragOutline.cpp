@@ -8,7 +8,8 @@ class OutlineStrip : public QWidget {
 public:
     OutlineStrip()
         : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                               Qt::WindowTransparentForInput | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus) {
+                               Qt::WindowTransparentForInput | Qt::X11BypassWindowManagerHint |
+                               Qt::WindowDoesNotAcceptFocus) {
         setAttribute(Qt::WA_ShowWithoutActivating);
         setObjectName(QStringLiteral("DragOutlineStrip"));
     }
@@ -39,10 +40,11 @@ void DragOutline::show(const QRect& rect, int thickness) {
     m_thickness = thickness;
     m_shown = true;
     const int t = std::min({thickness, rect.width(), rect.height()});
-    const std::array<QRect, 4> parts{QRect(rect.left(), rect.top(), rect.width(), t),
-                                     QRect(rect.left(), rect.bottom() - t + 1, rect.width(), t),
-                                     QRect(rect.left(), rect.top() + t, t, rect.height() - 2 * t),
-                                     QRect(rect.right() - t + 1, rect.top() + t, t, rect.height() - 2 * t)};
+    const std::array<QRect, 4> parts{
+        QRect(rect.left(), rect.top(), rect.width(), t),
+        QRect(rect.left(), rect.bottom() - t + 1, rect.width(), t),
+        QRect(rect.left(), rect.top() + t, t, rect.height() - 2 * t),
+        QRect(rect.right() - t + 1, rect.top() + t, t, rect.height() - 2 * t)};
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (parts[i].isEmpty()) {
             m_strips[i]->hide();

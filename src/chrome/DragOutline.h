@@ -2,7 +2,6 @@
 
 #include <QRect>
 #include <QWidget>
-
 #include <array>
 #include <memory>
 

@@ -29,8 +29,9 @@ std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& item
         }
         if (sizes.size() > 1 && size.height() == sizes.back().client.height())
             sizes.pop_back();
-        const bool present = std::any_of(sizes.begin(), sizes.end(),
-                                         [size](const FloatingSize& listed) { return listed.client == size; });
+        const bool present =
+            std::any_of(sizes.begin(), sizes.end(),
+                        [size](const FloatingSize& listed) { return listed.client == size; });
         if (!present)
             sizes.push_back({size, width});
         --width;
@@ -38,24 +39,30 @@ std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& item
     return sizes;
 }
 
-FloatingResizeChooser::FloatingResizeChooser(const std::vector<FloatingSize>& steps, QSize chrome, ResizeSide side,
-                                             QSize current)
+FloatingResizeChooser::FloatingResizeChooser(const std::vector<FloatingSize>& steps, QSize chrome,
+                                             ResizeSide side, QSize current)
     : m_side(side) {
     for (const FloatingSize& step : steps)
         m_sizes.push_back({step.client + chrome, step.wrapWidth});
     if (m_sizes.empty())
         m_sizes.push_back({current, 0});
-    std::stable_sort(m_sizes.begin(), m_sizes.end(),
-                     [this](const Entry& a, const Entry& b) { return dimension(a.window) > dimension(b.window); });
-    const auto closest = std::min_element(m_sizes.begin(), m_sizes.end(), [&](const Entry& a, const Entry& b) {
-        return std::abs(dimension(a.window) - dimension(current)) < std::abs(dimension(b.window) - dimension(current));
+    std::stable_sort(m_sizes.begin(), m_sizes.end(), [this](const Entry& a, const Entry& b) {
+        return dimension(a.window) > dimension(b.window);
     });
-    const auto exact = std::find_if(m_sizes.begin(), m_sizes.end(), [current](const Entry& e) { return e.window == current; });
-    m_current = static_cast<std::size_t>((exact != m_sizes.end() ? exact : closest) - m_sizes.begin());
+    const auto closest =
+        std::min_element(m_sizes.begin(), m_sizes.end(), [&](const Entry& a, const Entry& b) {
+            return std::abs(dimension(a.window) - dimension(current)) <
+                   std::abs(dimension(b.window) - dimension(current));
+        });
+    const auto exact = std::find_if(m_sizes.begin(), m_sizes.end(),
+                                    [current](const Entry& e) { return e.window == current; });
+    m_current =
+        static_cast<std::size_t>((exact != m_sizes.end() ? exact : closest) - m_sizes.begin());
 }
 
 int FloatingResizeChooser::dimension(QSize size) const {
-    return (m_side == ResizeSide::Left || m_side == ResizeSide::Right) ? size.width() : size.height();
+    return (m_side == ResizeSide::Left || m_side == ResizeSide::Right) ? size.width()
+                                                                       : size.height();
 }
 
 int FloatingResizeChooser::deadBand() const {
@@ -71,7 +78,8 @@ int FloatingResizeChooser::deadBand() const {
 QSize FloatingResizeChooser::update(int distance) {
     const int current = dimension(m_sizes[m_current].window);
     const int direction = distance > current ? 1 : (distance < current ? -1 : 0);
-    if (direction == 0 || (direction != m_lastDirection && std::abs(distance - current) <= deadBand())) {
+    if (direction == 0 ||
+        (direction != m_lastDirection && std::abs(distance - current) <= deadBand())) {
         m_lastDirection = 0;
         return currentSize();
     }

@@ -3,15 +3,14 @@
 #include "ToolbarLayout.h"
 
 #include <QSize>
-
 #include <vector>
 
 // The sizes a floating toolbar may take while its frame is dragged: only widths that change
 // the number of lines are offered.
 
 struct FloatingSize {
-    QSize client;          // client size measured with `wrapWidth`
-    int wrapWidth = 0;     // FloatRightX that gives this size, 0 = unwrapped
+    QSize client;      // client size measured with `wrapWidth`
+    int wrapWidth = 0; // FloatRightX that gives this size, 0 = unwrapped
 
     bool operator==(const FloatingSize&) const = default;
 };
@@ -26,7 +25,8 @@ enum class ResizeSide { Left, Right, Top, Bottom };
 class FloatingResizeChooser {
 public:
     // `steps` are client sizes; `chrome` is what the frame and caption add to them.
-    FloatingResizeChooser(const std::vector<FloatingSize>& steps, QSize chrome, ResizeSide side, QSize current);
+    FloatingResizeChooser(const std::vector<FloatingSize>& steps, QSize chrome, ResizeSide side,
+                          QSize current);
 
     // `distance` is the cursor's distance from the fixed edge along the dragged direction.
     // Returns the window size the outline takes.
@@ -46,7 +46,7 @@ private:
     int dimension(QSize size) const;
     int deadBand() const;
 
-    std::vector<Entry> m_sizes;  // descending along the dragged direction
+    std::vector<Entry> m_sizes; // descending along the dragged direction
     ResizeSide m_side;
     std::size_t m_current = 0;
     int m_lastDirection = 0;

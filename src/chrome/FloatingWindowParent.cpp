@@ -23,7 +23,8 @@ quint32 nextHostNumber() {
 
 TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAllForms)
     : QWidget(parentForm, hostFlags(onTopOfAllForms)), m_parentForm(parentForm) {
-    setObjectName(QStringLiteral("FloatingWindowParent_%1").arg(nextHostNumber(), 8, 16, QLatin1Char('0')));
+    setObjectName(
+        QStringLiteral("FloatingWindowParent_%1").arg(nextHostNumber(), 8, 16, QLatin1Char('0')));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     // Clicking a floating window brings it to the top without taking activation from the form.
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 // Misuse of a chrome widget (wrong parent, a property that cannot change now). The message is

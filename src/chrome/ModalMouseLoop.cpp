@@ -2,7 +2,8 @@
 
 #include <QApplication>
 
-ModalMouseLoop::ModalMouseLoop(QWidget* grabber, Handler handler) : m_grabber(grabber), m_handler(std::move(handler)) {}
+ModalMouseLoop::ModalMouseLoop(QWidget* grabber, Handler handler)
+    : m_grabber(grabber), m_handler(std::move(handler)) {}
 
 void ModalMouseLoop::run() {
     m_grabber->grabMouse();

@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
-
 #include <functional>
 
 // A modal loop that captures the mouse for one widget and hands every mouse and key event to

@@ -20,16 +20,17 @@ namespace {
 
 QWidget* validatedParent(QWidget* parent) {
     if (!parent || !(qobject_cast<TDock*>(parent) || parent->isWindow()))
-        throw EInvalidOperation(QStringLiteral("A tool window can only be placed on a TDock or directly on the form"));
+        throw EInvalidOperation(
+            QStringLiteral("A tool window can only be placed on a TDock or directly on the form"));
     return parent;
 }
-
 
 } // namespace
 
 TCustomToolWindow::TCustomToolWindow(QWidget* parent) : QWidget(validatedParent(parent)) {
     setAttribute(Qt::WA_MouseTracking);
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, &TCustomToolWindow::UpdateFloatingVisibility);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            &TCustomToolWindow::UpdateFloatingVisibility);
     if (auto* dock = qobject_cast<TDock*>(parent)) {
         watchParentForm(dock->window());
         m_dockedTo = dock;
@@ -68,10 +69,18 @@ void TCustomToolWindow::watchParentForm(QWidget* form) {
 
 // ---- properties ----
 
-TDock* TCustomToolWindow::DefaultDock() const { return m_defaultDock; }
-void TCustomToolWindow::setDefaultDock(TDock* dock) { m_defaultDock = dock; }
-TDock* TCustomToolWindow::DockedTo() const { return m_dockedTo; }
-TDock* TCustomToolWindow::LastDock() const { return m_lastDock; }
+TDock* TCustomToolWindow::DefaultDock() const {
+    return m_defaultDock;
+}
+void TCustomToolWindow::setDefaultDock(TDock* dock) {
+    m_defaultDock = dock;
+}
+TDock* TCustomToolWindow::DockedTo() const {
+    return m_dockedTo;
+}
+TDock* TCustomToolWindow::LastDock() const {
+    return m_lastDock;
+}
 
 void TCustomToolWindow::setBorderStyle(TToolWindowBorderStyle style) {
     m_borderStyle = style;
@@ -85,7 +94,9 @@ void TCustomToolWindow::setCaption(const QString& caption) {
     update();
 }
 
-QColor TCustomToolWindow::Color() const { return m_color.isValid() ? m_color : SystemColors::btnFace(); }
+QColor TCustomToolWindow::Color() const {
+    return m_color.isValid() ? m_color : SystemColors::btnFace();
+}
 
 void TCustomToolWindow::setColor(const QColor& color) {
     m_color = color;
@@ -106,7 +117,8 @@ void TCustomToolWindow::setDockedTo(TDock* dock) {
     if (dock == m_dockedTo)
         return;
     if (!dock && !m_parentForm)
-        throw EInvalidOperation(QStringLiteral("Control '%1' has no parent window").arg(objectName()));
+        throw EInvalidOperation(
+            QStringLiteral("Control '%1' has no parent window").arg(objectName()));
     changePlace(dock);
 }
 
@@ -153,7 +165,7 @@ void TCustomToolWindow::setHideWhenInactive(bool hide) {
 
 void TCustomToolWindow::setLastDock(TDock* dock) {
     if (m_dockedTo)
-        return;  // while docked the last dock is the dock
+        return; // while docked the last dock is the dock
     if (m_lastDock == dock)
         return;
     if (m_lastDock)
@@ -207,7 +219,8 @@ void TCustomToolWindow::hostMoved(QPoint position) {
 }
 
 bool TCustomToolWindow::CaptionInactive() const {
-    return !m_dockedTo && !m_hideWhenInactive && QGuiApplication::applicationState() != Qt::ApplicationActive;
+    return !m_dockedTo && !m_hideWhenInactive &&
+           QGuiApplication::applicationState() != Qt::ApplicationActive;
 }
 
 // ---- sizes ----
@@ -216,7 +229,9 @@ int TCustomToolWindow::GetBarThickness(bool vertical) const {
     return std::max(8, vertical ? contentsRect().width() : contentsRect().height());
 }
 
-QSize TCustomToolWindow::ArrangeControls(bool, TDock*) { return contentsRect().size(); }
+QSize TCustomToolWindow::ArrangeControls(bool, TDock*) {
+    return contentsRect().size();
+}
 
 DockedFrameStyle TCustomToolWindow::DockedStyle(const TDock* dock) const {
     DockedFrameStyle style;
@@ -255,11 +270,13 @@ void TCustomToolWindow::ArrangeSelf() {
         const int rowThickness = dock->RowThicknessFor(this);
         const QRect client = dock->DockClientRect();
         if (vertical) {
-            outer.setWidth(std::max(outer.width(), rowThickness + margins.left() + margins.right()));
+            outer.setWidth(
+                std::max(outer.width(), rowThickness + margins.left() + margins.right()));
             if (m_fullSize)
                 outer.setHeight(client.height());
         } else {
-            outer.setHeight(std::max(outer.height(), rowThickness + margins.top() + margins.bottom()));
+            outer.setHeight(
+                std::max(outer.height(), rowThickness + margins.top() + margins.bottom()));
             if (m_fullSize)
                 outer.setWidth(client.width());
         }
@@ -362,7 +379,8 @@ void TCustomToolWindow::mousePressEvent(QMouseEvent* event) {
     } else {
         if (m_host)
             m_host->raise();
-        if (m_activateParent && m_floatingMode == TFloatingMode::fmOnTopOfParentForm && m_parentForm)
+        if (m_activateParent && m_floatingMode == TFloatingMode::fmOnTopOfParentForm &&
+            m_parentForm)
             m_parentForm->activateWindow();
         const FloatingZone zone = FloatingHitZone(FloatingMetrics(), size(), pos, m_closeButton);
         if (zone == FloatingZone::Close) {
@@ -386,7 +404,8 @@ void TCustomToolWindow::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     if (m_dockedTo && !m_dockedTo->AllowDrag())
         return;
-    if (!m_dockedTo && FloatingHitZone(FloatingMetrics(), size(), pos, m_closeButton) != FloatingZone::Client)
+    if (!m_dockedTo &&
+        FloatingHitZone(FloatingMetrics(), size(), pos, m_closeButton) != FloatingZone::Client)
         return;
     ToggleDocked();
 }
@@ -403,12 +422,19 @@ void TCustomToolWindow::mouseMoveEvent(QMouseEvent* event) {
         unsetCursor();
         return;
     }
-    switch (FloatingHitZone(FloatingMetrics(), size(), event->position().toPoint(), m_closeButton)) {
+    switch (
+        FloatingHitZone(FloatingMetrics(), size(), event->position().toPoint(), m_closeButton)) {
     case FloatingZone::Top:
-    case FloatingZone::Bottom: setCursor(Qt::SizeVerCursor); break;
+    case FloatingZone::Bottom:
+        setCursor(Qt::SizeVerCursor);
+        break;
     case FloatingZone::Left:
-    case FloatingZone::Right: setCursor(Qt::SizeHorCursor); break;
-    default: unsetCursor(); break;
+    case FloatingZone::Right:
+        setCursor(Qt::SizeHorCursor);
+        break;
+    default:
+        unsetCursor();
+        break;
     }
 }
 

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 
@@ -23,7 +22,10 @@ class TDockPositions {
 public:
     static TDockPositions all() { return TDockPositions(0xF); }
     static TDockPositions none() { return TDockPositions(0); }
-    TDockPositions& with(TDockPosition position) { m_bits |= bit(position); return *this; }
+    TDockPositions& with(TDockPosition position) {
+        m_bits |= bit(position);
+        return *this;
+    }
     bool contains(TDockPosition position) const { return (m_bits & bit(position)) != 0; }
     bool operator==(const TDockPositions&) const = default;
 
@@ -211,7 +213,7 @@ private:
     bool m_visible = true;
     QPoint m_floatingPosition;
     QPointer<QWidget> m_parentForm;
-    TFloatingWindowParent* m_host = nullptr;  // owned through the form (its Qt parent)
+    TFloatingWindowParent* m_host = nullptr; // owned through the form (its Qt parent)
     int m_arrangeBlock = 0;
     bool m_arrangePending = false;
     int m_dockSetting = 0;

@@ -9,14 +9,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
 #include <algorithm>
 
 namespace {
 
-QRect screenRect(const QWidget* widget) { return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()); }
+QRect screenRect(const QWidget* widget) {
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
 
-int dockOrder(TDockPosition position) { return static_cast<int>(position); }
+int dockOrder(TDockPosition position) {
+    return static_cast<int>(position);
+}
 
 } // namespace
 
@@ -48,18 +51,22 @@ void ToolWindowDrag::collectCandidates() {
 
 // Depth first; at each level the docks by edge (top, bottom, left, right), then the other children.
 void ToolWindowDrag::collectDocks(QWidget* parent) {
-    const QList<QWidget*> children = parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> children =
+        parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     std::vector<TDock*> docks;
     for (QWidget* child : children)
         if (auto* dock = qobject_cast<TDock*>(child))
             docks.push_back(dock);
-    std::stable_sort(docks.begin(), docks.end(),
-                     [](TDock* a, TDock* b) { return dockOrder(a->Position()) < dockOrder(b->Position()); });
+    std::stable_sort(docks.begin(), docks.end(), [](TDock* a, TDock* b) {
+        return dockOrder(a->Position()) < dockOrder(b->Position());
+    });
     for (TDock* dock : docks)
-        if (dock->isVisible() && dock->AllowDrag() && m_window->DockableTo().contains(dock->Position()))
+        if (dock->isVisible() && dock->AllowDrag() &&
+            m_window->DockableTo().contains(dock->Position()))
             m_candidates.push_back(dock);
     for (QWidget* child : children)
-        if (!qobject_cast<TDock*>(child) && !child->isWindow() && !qobject_cast<TCustomToolWindow*>(child))
+        if (!qobject_cast<TDock*>(child) && !child->isWindow() &&
+            !qobject_cast<TCustomToolWindow*>(child))
             collectDocks(child);
 }
 
@@ -71,7 +78,8 @@ void ToolWindowDrag::update(QPoint cursor, bool ctrlHeld) {
     if (!ctrlHeld) {
         for (std::size_t i = 0; i < m_candidates.size(); ++i) {
             TDock* dock = m_candidates[i];
-            DockHitInput hit{cursor, m_grab, m_windowSize, m_dockSizes[i], screenRect(dock), dock->Position()};
+            DockHitInput hit{cursor,         m_grab,           m_windowSize,
+                             m_dockSizes[i], screenRect(dock), dock->Position()};
             if (!DockHitTest(hit))
                 continue;
             bool accept = true;
@@ -94,8 +102,10 @@ void ToolWindowDrag::update(QPoint cursor, bool ctrlHeld) {
         const QRect workArea = WorkAreaAt(cursor);
         const QPoint clamped = ClampToWorkArea(cursor, workArea);
         const FloatingFrameMetrics metrics = m_window->FloatingMetrics();
-        m_outline = QRect(OutlineTopLeft(clamped, m_grab, m_windowSize, m_floatingSize), m_floatingSize);
-        m_outline = KeepOutlineReachable(m_outline, workArea, metrics.frame, metrics.captionAreaHeight());
+        m_outline =
+            QRect(OutlineTopLeft(clamped, m_grab, m_windowSize, m_floatingSize), m_floatingSize);
+        m_outline =
+            KeepOutlineReachable(m_outline, workArea, metrics.frame, metrics.captionAreaHeight());
         m_outlineThickness = metrics.frame;
     }
     setNotAllowed(m_outline.isNull());
@@ -134,7 +144,8 @@ void ToolWindowDrag::dropOnDock() {
     const QRect client = dock->DockClientRect();
     const QRect inDock = m_outline.translated(-dock->mapToGlobal(client.topLeft()));
     const bool vertical = IsVerticalDock(dock->Position());
-    const int centre = vertical ? inDock.left() + inDock.width() / 2 : inDock.top() + inDock.height() / 2;
+    const int centre =
+        vertical ? inDock.left() + inDock.width() / 2 : inDock.top() + inDock.height() / 2;
     const RowHit hit = dock->RowAtPosition(centre);
     int row = hit.row;
     if (hit.before) {
@@ -161,7 +172,8 @@ void ToolWindowDrag::runModal() {
         qApp->removeEventFilter(this);
         return;
     }
-    update(m_window->mapToGlobal(m_grab), QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier));
+    update(m_window->mapToGlobal(m_grab),
+           QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier));
     if (!m_finished)
         m_loop.exec();
     qApp->removeEventFilter(this);
@@ -181,7 +193,8 @@ bool ToolWindowDrag::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease: {
-        // Mouse input is taken where it reaches a widget, so the toolkit's own bookkeeping stays intact.
+        // Mouse input is taken where it reaches a widget, so the toolkit's own bookkeeping stays
+        // intact.
         if (!watched->isWidgetType())
             return false;
         auto* mouse = static_cast<QMouseEvent*>(event);

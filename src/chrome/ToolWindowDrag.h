@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
-
 #include <vector>
 
 class TCustomToolWindow;

@@ -6,9 +6,12 @@ int DragHandleWidth(const DockedFrameStyle& style) {
     if (style.closeButtonWhenDocked)
         return 14;
     switch (style.handleStyle) {
-    case TDragHandleStyle::dhDouble: return 9;
-    case TDragHandleStyle::dhNone: return 0;
-    case TDragHandleStyle::dhSingle: return 6;
+    case TDragHandleStyle::dhDouble:
+        return 9;
+    case TDragHandleStyle::dhNone:
+        return 0;
+    case TDragHandleStyle::dhSingle:
+        return 6;
     }
     return 0;
 }
@@ -42,7 +45,8 @@ std::vector<QRect> GripBarRects(const DockedFrameStyle& style, QSize size) {
         start = glyph.bottom() + 2;
     for (int i = 0; i < (twoBars ? 2 : 1); ++i) {
         const int lead = first + 3 * i;
-        bars.push_back(style.verticalDock ? QRect(start, lead, end - start, 3) : QRect(lead, start, 3, end - start));
+        bars.push_back(style.verticalDock ? QRect(start, lead, end - start, 3)
+                                          : QRect(lead, start, 3, end - start));
     }
     return bars;
 }
@@ -50,7 +54,8 @@ std::vector<QRect> GripBarRects(const DockedFrameStyle& style, QSize size) {
 QRect DockedCloseButtonRect(const DockedFrameStyle& style, QSize size) {
     if (!style.allowDrag || !style.closeButtonWhenDocked)
         return {};
-    return style.verticalDock ? QRect(size.width() - DockedFrameWidth - 11, 3, 11, 11) : QRect(3, 2, 11, 11);
+    return style.verticalDock ? QRect(size.width() - DockedFrameWidth - 11, 3, 11, 11)
+                              : QRect(3, 2, 11, 11);
 }
 
 QRect FloatingFrameMetrics::captionRect(QSize window) const {
@@ -67,7 +72,8 @@ QRect FloatingFrameMetrics::closeButtonRect(QSize window) const {
     return QRect(caption.right() - side + 1, caption.top(), side, side).adjusted(1, 1, -1, -1);
 }
 
-FloatingZone FloatingHitZone(const FloatingFrameMetrics& metrics, QSize window, QPoint point, bool closeButton) {
+FloatingZone FloatingHitZone(const FloatingFrameMetrics& metrics, QSize window, QPoint point,
+                             bool closeButton) {
     if (point.y() < metrics.frame)
         return FloatingZone::Top;
     if (point.y() >= window.height() - (metrics.frame + 1))
@@ -81,7 +87,8 @@ FloatingZone FloatingHitZone(const FloatingFrameMetrics& metrics, QSize window, 
     return FloatingZone::Client;
 }
 
-QString ShortenCaption(const QString& text, int width, const std::function<int(const QString&)>& measure) {
+QString ShortenCaption(const QString& text, int width,
+                       const std::function<int(const QString&)>& measure) {
     if (measure(text) <= width)
         return text;
     QString body = text;

@@ -4,7 +4,6 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-
 #include <functional>
 #include <vector>
 
@@ -16,7 +15,7 @@ enum class TToolWindowBorderStyle { bsNone, bsSingle };
 
 struct DockedFrameStyle {
     bool verticalDock = false;
-    bool allowDrag = true;            // the dock's AllowDrag
+    bool allowDrag = true; // the dock's AllowDrag
     TDragHandleStyle handleStyle = TDragHandleStyle::dhDouble;
     bool closeButtonWhenDocked = false;
 };
@@ -29,7 +28,8 @@ int DragHandleWidth(const DockedFrameStyle& style);
 // The docked frame: 2 pixels on every side plus the handle band on the leading side.
 QMargins DockedFrameMargins(const DockedFrameStyle& style);
 
-// The grip bars in window coordinates (each 3 pixels across the handle direction), for a window of `size`.
+// The grip bars in window coordinates (each 3 pixels across the handle direction), for a window of
+// `size`.
 std::vector<QRect> GripBarRects(const DockedFrameStyle& style, QSize size);
 
 // The 11 x 11 close glyph of a docked window, or a null rect when it has none.
@@ -53,7 +53,9 @@ struct FloatingFrameMetrics {
 enum class FloatingZone { Client, Close, Top, Bottom, Left, Right };
 
 // Hit area of a floating window at `point` (window coordinates): four edge zones, no corners.
-FloatingZone FloatingHitZone(const FloatingFrameMetrics& metrics, QSize window, QPoint point, bool closeButton);
+FloatingZone FloatingHitZone(const FloatingFrameMetrics& metrics, QSize window, QPoint point,
+                             bool closeButton);
 
 // Caption text shortened with "..." until it fits `width` or only 4 characters are left.
-QString ShortenCaption(const QString& text, int width, const std::function<int(const QString&)>& measure);
+QString ShortenCaption(const QString& text, int width,
+                       const std::function<int(const QString&)>& measure);

@@ -21,7 +21,8 @@ void gripBar(QPainter& painter, const QRect& bar, bool verticalDock) {
     painter.fillRect(bar, SystemColors::btnFace());
     edge(painter, bar, SystemColors::btnHighlight(), SystemColors::btnShadow());
     // The far end's corner pixel stays light so the bar reads as one raised piece.
-    const QPoint corner = verticalDock ? QPoint(bar.right(), bar.top()) : QPoint(bar.left(), bar.bottom());
+    const QPoint corner =
+        verticalDock ? QPoint(bar.right(), bar.top()) : QPoint(bar.left(), bar.bottom());
     painter.fillRect(QRect(corner, QSize(1, 1)), SystemColors::btnHighlight());
 }
 
@@ -43,7 +44,8 @@ void paintCloseGlyph(QPainter& painter, const QRect& rect, bool pressed) {
     else
         edge(painter, rect, SystemColors::btnHighlight(), SystemColors::btnShadow());
     const int inset = std::max(3, rect.width() / 4);
-    const QRect cross = rect.adjusted(inset, inset, -inset, -inset).translated(pressed ? 1 : 0, pressed ? 1 : 0);
+    const QRect cross =
+        rect.adjusted(inset, inset, -inset, -inset).translated(pressed ? 1 : 0, pressed ? 1 : 0);
     painter.save();
     painter.setPen(QPen(SystemColors::menuText(), 1));
     painter.drawLine(cross.topLeft(), cross.bottomRight());
@@ -78,12 +80,14 @@ void paintFloating(QPainter& painter, const TCustomToolWindow& window) {
     painter.fillRect(all, SystemColors::btnFace());
     painter.fillRect(all.marginsRemoved(metrics.margins()), window.Color());
     edge(painter, all, SystemColors::btnFace(), SystemColors::palette().color(QPalette::Shadow));
-    edge(painter, all.adjusted(1, 1, -1, -1), SystemColors::btnHighlight(), SystemColors::btnShadow());
+    edge(painter, all.adjusted(1, 1, -1, -1), SystemColors::btnHighlight(),
+         SystemColors::btnShadow());
     if (!metrics.showCaption)
         return;
     const QRect caption = metrics.captionRect(window.size());
     const bool inactive = window.CaptionInactive();
-    painter.fillRect(caption, inactive ? SystemColors::inactiveCaption() : SystemColors::activeCaption());
+    painter.fillRect(caption,
+                     inactive ? SystemColors::inactiveCaption() : SystemColors::activeCaption());
     QRect textArea = caption.adjusted(2, 0, -1, 0);
     if (window.CloseButton()) {
         const QRect close = metrics.closeButtonRect(window.size());
@@ -93,8 +97,10 @@ void paintFloating(QPainter& painter, const TCustomToolWindow& window) {
     painter.setFont(captionFont());
     const QFontMetrics fm(painter.font());
     const QString text =
-        ShortenCaption(window.Caption(), textArea.width(), [&fm](const QString& s) { return fm.horizontalAdvance(s); });
-    painter.setPen(inactive ? SystemColors::inactiveCaptionText() : SystemColors::activeCaptionText());
+        ShortenCaption(window.Caption(), textArea.width(),
+                       [&fm](const QString& s) { return fm.horizontalAdvance(s); });
+    painter.setPen(inactive ? SystemColors::inactiveCaptionText()
+                            : SystemColors::activeCaptionText());
     painter.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 }
 

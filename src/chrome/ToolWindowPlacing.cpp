@@ -1,10 +1,9 @@
 // Where a tool window lives: docking, floating, the double-click toggle and the floating
 // window's visibility.
-#include "ToolWindow.h"
-
 #include "Docks.h"
 #include "DragGeometry.h"
 #include "FloatingWindowParent.h"
+#include "ToolWindow.h"
 #include "WorkArea.h"
 
 #include <QApplication>
@@ -78,7 +77,8 @@ void TCustomToolWindow::changePlace(TDock* target) {
         enterDock(target);
     } else {
         if (!m_host) {
-            m_host = new TFloatingWindowParent(m_parentForm, m_floatingMode == TFloatingMode::fmOnTopOfAllForms);
+            m_host = new TFloatingWindowParent(m_parentForm,
+                                               m_floatingMode == TFloatingMode::fmOnTopOfAllForms);
             m_host->setWindowTitle(m_caption);
         }
         setParent(m_host);
@@ -86,7 +86,7 @@ void TCustomToolWindow::changePlace(TDock* target) {
         m_host->setGeometry(QRect(m_floatingPosition, size()));
     }
     if (oldHost && oldHost != m_host)
-        oldHost->deleteLater();  // it may be dispatching the very event that moved us
+        oldHost->deleteLater(); // it may be dispatching the very event that moved us
 
     if (old) {
         old->EndArrange();

@@ -1,17 +1,15 @@
 // The tool window's modal tracking of its close button and of a floating frame being resized.
-#include "ToolWindow.h"
-
 #include "DragGeometry.h"
 #include "DragOutline.h"
 #include "FloatingSizeSteps.h"
 #include "FloatingWindowParent.h"
 #include "ModalMouseLoop.h"
+#include "ToolWindow.h"
 #include "WorkArea.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
 #include <optional>
 
 namespace {
@@ -25,24 +23,32 @@ bool cancels(QEvent* event) {
 }
 
 bool isLeftRelease(QEvent* event) {
-    return event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    return event->type() == QEvent::MouseButtonRelease &&
+           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
 ResizeSide sideOf(FloatingZone zone) {
     switch (zone) {
-    case FloatingZone::Left: return ResizeSide::Left;
-    case FloatingZone::Top: return ResizeSide::Top;
-    case FloatingZone::Bottom: return ResizeSide::Bottom;
-    default: return ResizeSide::Right;
+    case FloatingZone::Left:
+        return ResizeSide::Left;
+    case FloatingZone::Top:
+        return ResizeSide::Top;
+    case FloatingZone::Bottom:
+        return ResizeSide::Bottom;
+    default:
+        return ResizeSide::Right;
     }
 }
 
 // The frame rectangle of `size` anchored at the edges opposite the dragged one.
 QRect anchored(const QRect& start, QSize size, ResizeSide side) {
     switch (side) {
-    case ResizeSide::Left: return QRect(start.right() - size.width() + 1, start.top(), size.width(), size.height());
-    case ResizeSide::Top: return QRect(start.left(), start.bottom() - size.height() + 1, size.width(), size.height());
-    default: return QRect(start.topLeft(), size);
+    case ResizeSide::Left:
+        return QRect(start.right() - size.width() + 1, start.top(), size.width(), size.height());
+    case ResizeSide::Top:
+        return QRect(start.left(), start.bottom() - size.height() + 1, size.width(), size.height());
+    default:
+        return QRect(start.topLeft(), size);
     }
 }
 
@@ -54,7 +60,8 @@ void TCustomToolWindow::trackCloseButton() {
     bool closeIt = false;
     ModalMouseLoop loop(this, [this, &closeIt](QEvent* event) {
         if (event->type() == QEvent::MouseMove) {
-            const QPoint pos = mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            const QPoint pos =
+                mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             const bool over = CloseButtonRect().contains(pos);
             if (over != m_closePressed) {
                 m_closePressed = over;
@@ -68,7 +75,8 @@ void TCustomToolWindow::trackCloseButton() {
             return true;
         }
         // Keys and other buttons are ignored; a left press or double click elsewhere ends it.
-        return event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease && cancels(event);
+        return event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease &&
+               cancels(event);
     });
     loop.run();
     m_closePressed = false;
@@ -100,10 +108,18 @@ void TCustomToolWindow::resizeFloating(FloatingZone zone, QPoint pressGlobal) {
             const QPoint moved = cursor - pressGlobal;
             int distance = startLength;
             switch (side) {
-            case ResizeSide::Right: distance += moved.x(); break;
-            case ResizeSide::Left: distance -= moved.x(); break;
-            case ResizeSide::Bottom: distance += moved.y(); break;
-            case ResizeSide::Top: distance -= moved.y(); break;
+            case ResizeSide::Right:
+                distance += moved.x();
+                break;
+            case ResizeSide::Left:
+                distance -= moved.x();
+                break;
+            case ResizeSide::Bottom:
+                distance += moved.y();
+                break;
+            case ResizeSide::Top:
+                distance -= moved.y();
+                break;
             }
             QSize target = current.size();
             if (chooser) {

@@ -19,7 +19,7 @@ struct LineCursor {
     int y = 0;
     int maxX = 0;
     bool breakPending = false;
-    int closingSeparator = -1;       // the separator that closed the previous group
+    int closingSeparator = -1; // the separator that closed the previous group
     int maxBeforeSeparator = 0;
 
     int alongSize(const ToolbarItem& item) const {
@@ -67,7 +67,8 @@ struct LineCursor {
         QRect& rect = result.rects[index];
         if (item.separator) {
             maxBeforeSeparator = maxX;
-            rect = vertical ? QRect(y, x, centring, item.sizeVert) : QRect(x, y, item.sizeHorz, centring);
+            rect = vertical ? QRect(y, x, centring, item.sizeVert)
+                            : QRect(x, y, item.sizeHorz, centring);
         } else if (vertical) {
             rect = QRect(QPoint(y + (centring - item.size.width()) / 2, x), item.size);
         } else {
@@ -113,7 +114,8 @@ ToolbarLayoutResult ArrangeToolbarLine(const ToolbarLayoutInput& input) {
                       ToolbarMarginsFor(input.place),
                       vertical,
                       wrapping,
-                      wrapping ? std::max(input.floatRightX, widestControl(input.items) + 8) : INT_MAX,
+                      wrapping ? std::max(input.floatRightX, widestControl(input.items) + 8)
+                               : INT_MAX,
                       thickness,
                       input.centringThickness > 0 ? input.centringThickness : thickness};
     cursor.x = cursor.margins.alongStart;
@@ -152,6 +154,7 @@ ToolbarLayoutResult ArrangeToolbarLine(const ToolbarLayoutInput& input) {
 std::vector<int> InitialControlOrder(const std::vector<int>& positions) {
     std::vector<int> order(positions.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&positions](int a, int b) { return positions[a] < positions[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&positions](int a, int b) { return positions[a] < positions[b]; });
     return order;
 }

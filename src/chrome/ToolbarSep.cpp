@@ -70,6 +70,10 @@ void TToolbarSep::paintEvent(QPaintEvent*) {
 
 // A press on a separator belongs to the toolbar: ignored here, it goes on to the toolbar at
 // the same screen point and starts a toolbar drag.
-void TToolbarSep::mousePressEvent(QMouseEvent* event) { event->ignore(); }
+void TToolbarSep::mousePressEvent(QMouseEvent* event) {
+    event->ignore();
+}
 
-void TToolbarSep::mouseDoubleClickEvent(QMouseEvent* event) { event->ignore(); }
+void TToolbarSep::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->ignore();
+}

@@ -7,7 +7,6 @@
 #include <QChildEvent>
 #include <QCoreApplication>
 #include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -42,7 +41,8 @@ std::vector<QWidget*> TCustomToolbar::OrderedControls() const {
 ToolbarPlace TCustomToolbar::PlaceFor(const TDock* dock) const {
     if (!dock)
         return ToolbarPlace::Floating;
-    return IsVerticalDock(dock->Position()) ? ToolbarPlace::DockedVertical : ToolbarPlace::DockedHorizontal;
+    return IsVerticalDock(dock->Position()) ? ToolbarPlace::DockedVertical
+                                            : ToolbarPlace::DockedHorizontal;
 }
 
 std::vector<ToolbarItem> TCustomToolbar::items() const {
@@ -62,7 +62,9 @@ std::vector<ToolbarItem> TCustomToolbar::items() const {
     return items;
 }
 
-int TCustomToolbar::GetBarThickness(bool vertical) const { return ::GetBarThickness(items(), vertical); }
+int TCustomToolbar::GetBarThickness(bool vertical) const {
+    return ::GetBarThickness(items(), vertical);
+}
 
 QSize TCustomToolbar::ArrangeControls(bool move, TDock* dock) {
     const ToolbarPlace place = PlaceFor(dock);
@@ -116,7 +118,9 @@ void TCustomToolbar::controlAdded(QWidget* control) {
 
 void TCustomToolbar::controlRemoved(QObject* control) {
     m_order.erase(std::remove_if(m_order.begin(), m_order.end(),
-                                 [control](const QPointer<QWidget>& entry) { return !entry || entry == control; }),
+                                 [control](const QPointer<QWidget>& entry) {
+                                     return !entry || entry == control;
+                                 }),
                   m_order.end());
     requestArrange();
 }
@@ -168,13 +172,17 @@ void TCustomToolbar::paintEvent(QPaintEvent* event) {
     for (const SeparatorLine& line : m_separatorLines) {
         if (line.blank)
             continue;
-        painter.fillRect(client.left() + 1, client.top() + BreakShadowLineY(line), client.width() - 2, 1,
-                         SystemColors::btnShadow());
-        painter.fillRect(client.left() + 1, client.top() + BreakHighlightLineY(line), client.width() - 2, 1,
-                         SystemColors::btnHighlight());
+        painter.fillRect(client.left() + 1, client.top() + BreakShadowLineY(line),
+                         client.width() - 2, 1, SystemColors::btnShadow());
+        painter.fillRect(client.left() + 1, client.top() + BreakHighlightLineY(line),
+                         client.width() - 2, 1, SystemColors::btnHighlight());
     }
 }
 
-std::vector<FloatingSize> TCustomToolbar::FloatingSizes() { return FloatingSizeSteps(items()); }
+std::vector<FloatingSize> TCustomToolbar::FloatingSizes() {
+    return FloatingSizeSteps(items());
+}
 
-void TCustomToolbar::ApplyFloatingWrap(int wrapWidth) { setFloatRightX(wrapWidth); }
+void TCustomToolbar::ApplyFloatingWrap(int wrapWidth) {
+    setFloatRightX(wrapWidth);
+}

@@ -5,7 +5,6 @@
 #include "ToolbarLayout.h"
 
 #include <QPointer>
-
 #include <vector>
 
 // A tool window whose child controls are laid out in a line along its dock, or wrapped into

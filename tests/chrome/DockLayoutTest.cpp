@@ -1,18 +1,19 @@
 #include "DockLayout.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace {
 
-DockBarState bar(int key, int row, int pos, int length, int thickness, bool fullSize = false, bool shown = true) {
+DockBarState bar(int key, int row, int pos, int length, int thickness, bool fullSize = false,
+                 bool shown = true) {
     return {key, row, pos, length, thickness, fullSize, shown};
 }
 
 const DockBarState& byKey(const DockArrangement& result, int key) {
-    return *std::find_if(result.bars.begin(), result.bars.end(), [key](const DockBarState& b) { return b.key == key; });
+    return *std::find_if(result.bars.begin(), result.bars.end(),
+                         [key](const DockBarState& b) { return b.key == key; });
 }
 
 QRect boundsOf(const DockArrangement& result, int key) {
@@ -33,12 +34,15 @@ void expectSane(const DockArrangeInput& input, const DockArrangement& result) {
     for (auto& [cross, rects] : rows) {
         EXPECT_EQ(cross, expectedCross);
         const int thickness = vertical ? rects.front().width() : rects.front().height();
-        std::sort(rects.begin(), rects.end(), [vertical](QRect a, QRect b) { return vertical ? a.y() < b.y() : a.x() < b.x(); });
+        std::sort(rects.begin(), rects.end(), [vertical](QRect a, QRect b) {
+            return vertical ? a.y() < b.y() : a.x() < b.x();
+        });
         for (std::size_t i = 0; i < rects.size(); ++i) {
             EXPECT_EQ(vertical ? rects[i].width() : rects[i].height(), thickness);
             EXPECT_GE(vertical ? rects[i].y() : rects[i].x(), 0);
             if (i > 0) {
-                EXPECT_GE(vertical ? rects[i].y() : rects[i].x(), vertical ? rects[i - 1].bottom() + 1 : rects[i - 1].right() + 1);
+                EXPECT_GE(vertical ? rects[i].y() : rects[i].x(),
+                          vertical ? rects[i - 1].bottom() + 1 : rects[i - 1].right() + 1);
             }
         }
         expectedCross += thickness;
@@ -49,9 +53,10 @@ void expectSane(const DockArrangeInput& input, const DockArrangement& result) {
     if (!result.placements.empty()) {
         EXPECT_EQ(result.thickness, sum);
     }
-    EXPECT_TRUE(std::is_sorted(result.bars.begin(), result.bars.end(), [](const DockBarState& a, const DockBarState& b) {
-        return a.row != b.row ? a.row < b.row : a.pos < b.pos;
-    }));
+    EXPECT_TRUE(std::is_sorted(result.bars.begin(), result.bars.end(),
+                               [](const DockBarState& a, const DockBarState& b) {
+                                   return a.row != b.row ? a.row < b.row : a.pos < b.pos;
+                               }));
 }
 
 DockArrangement arrange(const DockArrangeInput& input) {
@@ -74,9 +79,15 @@ TEST(ArrangeBars, MainWindowTopDockIsFiftyTwoPixels) {
 }
 
 TEST(ArrangeBars, EmptyDockThickness) {
-    struct Case { bool designTime; bool fixAlign; bool hiddenBar; int thickness; };
-    for (const Case c : {Case{false, false, false, 0}, Case{false, true, false, 1}, Case{true, false, false, 9},
-                         Case{true, true, true, 9}, Case{false, false, true, 0}}) {
+    struct Case {
+        bool designTime;
+        bool fixAlign;
+        bool hiddenBar;
+        int thickness;
+    };
+    for (const Case c :
+         {Case{false, false, false, 0}, Case{false, true, false, 1}, Case{true, false, false, 9},
+          Case{true, true, true, 9}, Case{false, false, true, 0}}) {
         DockArrangeInput input;
         input.clientLength = 300;
         input.designTime = c.designTime;
@@ -133,7 +144,8 @@ TEST(ArrangeBars, LimitToOneRowMovesEveryBarToRowZero) {
 TEST(ArrangeBars, FullSizeBarPushesItsRowDown) {
     DockArrangeInput input;
     input.clientLength = 400;
-    input.bars = {bar(1, 0, 100, 80, 20), bar(2, 0, 0, 100, 19, true), bar(3, 1, 0, 60, 25), bar(4, 0, 300, 50, 20)};
+    input.bars = {bar(1, 0, 100, 80, 20), bar(2, 0, 0, 100, 19, true), bar(3, 1, 0, 60, 25),
+                  bar(4, 0, 300, 50, 20)};
     const DockArrangement result = arrange(input);
     EXPECT_EQ(byKey(result, 2).row, 0);
     EXPECT_EQ(byKey(result, 1).row, 1);
@@ -232,12 +244,16 @@ TEST(ArrangeBars, BarDockedBeforeEveryBarOfRowZero) {
 }
 
 TEST(RowAtPosition, FivePixelZonesMeanNewRows) {
-    const std::vector<int> rows{19, 25};  // bands 0..23 and 23..52
-    struct Case { int offset; RowHit hit; };
-    for (const Case c : {Case{-3, {0, true}}, Case{0, {0, true}}, Case{4, {0, true}}, Case{5, {0, false}},
-                         Case{17, {0, false}}, Case{18, {1, true}}, Case{27, {1, true}}, Case{28, {1, false}},
-                         Case{46, {1, false}}, Case{47, {2, true}}, Case{56, {2, true}}, Case{57, {2, false}},
-                         Case{5000, {2, false}}})
+    const std::vector<int> rows{19, 25}; // bands 0..23 and 23..52
+    struct Case {
+        int offset;
+        RowHit hit;
+    };
+    for (const Case c :
+         {Case{-3, {0, true}}, Case{0, {0, true}}, Case{4, {0, true}}, Case{5, {0, false}},
+          Case{17, {0, false}}, Case{18, {1, true}}, Case{27, {1, true}}, Case{28, {1, false}},
+          Case{46, {1, false}}, Case{47, {2, true}}, Case{56, {2, true}}, Case{57, {2, false}},
+          Case{5000, {2, false}}})
         EXPECT_EQ(RowAtPosition(rows, c.offset), c.hit) << "offset " << c.offset;
 }
 

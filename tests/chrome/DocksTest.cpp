@@ -1,10 +1,8 @@
-#include "QtTestEnvironment.h"
-
 #include "InvalidOperation.h"
+#include "QtTestEnvironment.h"
 #include "SystemColors.h"
 
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 TEST(TDock, EmptyDocksTakeNoSpace) {
@@ -33,7 +31,7 @@ TEST(TDock, MainWindowTopDockIsFiftyTwoPixels) {
 TEST(TDock, StandardToolbarControlPositions) {
     DockedForm f;
     TToolbar* toolbar = makeStandardToolbar(f.top);
-    const std::vector<int> xs{0, 25, 50, 75, 81, 106, 131, 137, 162, 187, 193,
+    const std::vector<int> xs{0,   25,  50,  75,  81,  106, 131, 137, 162, 187, 193,
                               218, 224, 283, 289, 314, 320, 345, 370, 395, 420, 426};
     const std::vector<QWidget*> controls = toolbar->OrderedControls();
     ASSERT_EQ(controls.size(), xs.size());
@@ -51,14 +49,16 @@ TEST(TDock, ErrorsForWrongParentsAndPositionChanges) {
         TDock inner(toolbar);
         FAIL() << "a dock inside a tool window";
     } catch (const EInvalidOperation& error) {
-        EXPECT_EQ(error.text(), "A TDock control cannot be placed inside a tool window or another TDock");
+        EXPECT_EQ(error.text(),
+                  "A TDock control cannot be placed inside a tool window or another TDock");
     }
     EXPECT_THROW(TDock nested(f.top), EInvalidOperation);
     try {
         f.top->setPosition(TDockPosition::dpLeft);
         FAIL() << "position change with controls";
     } catch (const EInvalidOperation& error) {
-        EXPECT_EQ(error.text(), "Cannot change Position of a TDock if it already contains controls");
+        EXPECT_EQ(error.text(),
+                  "Cannot change Position of a TDock if it already contains controls");
     }
     EXPECT_EQ(f.top->Position(), TDockPosition::dpTop);
     EXPECT_NO_THROW(f.bottom->setPosition(TDockPosition::dpBottom));
@@ -66,7 +66,8 @@ TEST(TDock, ErrorsForWrongParentsAndPositionChanges) {
         TToolbar misplaced(f.client);
         FAIL() << "a tool window on a plain widget";
     } catch (const EInvalidOperation& error) {
-        EXPECT_EQ(error.text(), "A tool window can only be placed on a TDock or directly on the form");
+        EXPECT_EQ(error.text(),
+                  "A tool window can only be placed on a TDock or directly on the form");
     }
     try {
         TToolbarSep separator(f.client);
@@ -79,7 +80,9 @@ TEST(TDock, ErrorsForWrongParentsAndPositionChanges) {
 TEST(TDock, InsertRemoveEventsWhenBarsAreShownAndHidden) {
     DockedForm f;
     std::vector<std::pair<bool, TCustomToolWindow*>> events;
-    f.top->OnInsertRemoveBar = [&events](TDock*, bool inserting, TCustomToolWindow* bar) { events.emplace_back(inserting, bar); };
+    f.top->OnInsertRemoveBar = [&events](TDock*, bool inserting, TCustomToolWindow* bar) {
+        events.emplace_back(inserting, bar);
+    };
     TToolbar* toolbar = makeButtonBar(f.top, 3);
     int visibleChanges = 0;
     toolbar->OnVisibleChanged = [&visibleChanges](TCustomToolWindow*) { ++visibleChanges; };
@@ -131,7 +134,7 @@ TEST(TDock, TransparentBackgroundTilesUseTheDockColour) {
     makeButtonBar(f.top, 1);
     QImage tile(4, 4, QImage::Format_RGB32);
     tile.fill(Qt::red);
-    tile.setPixel(0, 3, qRgb(0, 0, 255));  // the transparent colour
+    tile.setPixel(0, 3, qRgb(0, 0, 255)); // the transparent colour
     tile.setPixel(2, 2, qRgb(0, 0, 255));
     f.top->setColor(Qt::yellow);
     f.top->setBackground(QPixmap::fromImage(tile));

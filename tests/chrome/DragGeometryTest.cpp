@@ -24,10 +24,13 @@ TEST(DragGeometry, DockHitTestUsesTheVirtualBar) {
     input.outlineSize = {100, 29};
     input.dockRect = QRect(0, 0, 800, 52);
     // a = 16, c = 7: the cursor may stray 58 pixels below the dock's top.
-    struct Case { QPoint cursor; bool hit; };
-    for (const Case c : {Case{{400, 20}, true}, Case{{400, 58}, true}, Case{{400, 59}, false}, Case{{400, -13}, true},
-                         Case{{400, -14}, false}, Case{{-16, 20}, true}, Case{{-17, 20}, false},
-                         Case{{815, 20}, true}, Case{{816, 20}, false}}) {
+    struct Case {
+        QPoint cursor;
+        bool hit;
+    };
+    for (const Case c : {Case{{400, 20}, true}, Case{{400, 58}, true}, Case{{400, 59}, false},
+                         Case{{400, -13}, true}, Case{{400, -14}, false}, Case{{-16, 20}, true},
+                         Case{{-17, 20}, false}, Case{{815, 20}, true}, Case{{816, 20}, false}}) {
         input.cursor = c.cursor;
         EXPECT_EQ(DockHitTest(input), c.hit) << c.cursor.x() << "," << c.cursor.y();
     }
@@ -84,7 +87,8 @@ TEST(DragGeometry, FloatingOutlineStaysReachable) {
 TEST(DragGeometry, KeepingOnScreen) {
     const QRect area(0, 0, 1000, 700);
     EXPECT_EQ(MoveOnScreen({900, 650, 200, 100}, area), QRect(800, 600, 200, 100));
-    EXPECT_EQ(MoveOnScreen({-50, -50, 1200, 800}, area), QRect(0, 0, 1200, 800)) << "aligned to the top-left";
+    EXPECT_EQ(MoveOnScreen({-50, -50, 1200, 800}, area), QRect(0, 0, 1200, 800))
+        << "aligned to the top-left";
     EXPECT_EQ(MoveOnScreen({-50, 20, 100, 100}, area), QRect(0, 20, 100, 100));
     EXPECT_EQ(MoveOnScreenWhenOff({900, 650, 200, 100}, area), QRect(900, 650, 200, 100));
     EXPECT_EQ(MoveOnScreenWhenOff({1000, 20, 200, 100}, area), QRect(800, 20, 200, 100));

@@ -16,8 +16,11 @@ const QSize chrome(8, 23);
 
 TEST(FloatingSizeSteps, EightButtonsOfferOnlyWidthsThatChangeTheLineCount) {
     const std::vector<FloatingSize> steps = FloatingSizeSteps(buttons(8));
-    const std::vector<FloatingSize> expected{
-        {QSize(208, 28), 0}, {QSize(108, 53), 108}, {QSize(83, 78), 83}, {QSize(58, 103), 58}, {QSize(33, 203), 33}};
+    const std::vector<FloatingSize> expected{{QSize(208, 28), 0},
+                                             {QSize(108, 53), 108},
+                                             {QSize(83, 78), 83},
+                                             {QSize(58, 103), 58},
+                                             {QSize(33, 203), 33}};
     EXPECT_EQ(steps, expected);
     for (std::size_t i = 1; i < steps.size(); ++i)
         EXPECT_GT(steps[i].client.height(), steps[i - 1].client.height()) << "each step adds lines";
@@ -37,14 +40,17 @@ TEST(FloatingSizeSteps, EmptyToolbarHasOneSize) {
 }
 
 TEST(FloatingResizeChooser, DeadBandThenGrowingAndShrinking) {
-    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Right, QSize(216, 51));
+    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Right,
+                                  QSize(216, 51));
     EXPECT_EQ(chooser.windowSizes(),
-              (std::vector<QSize>{QSize(216, 51), QSize(116, 76), QSize(91, 101), QSize(66, 126), QSize(41, 226)}));
+              (std::vector<QSize>{QSize(216, 51), QSize(116, 76), QSize(91, 101), QSize(66, 126),
+                                  QSize(41, 226)}));
     EXPECT_EQ(chooser.update(210), QSize(216, 51)) << "inside the dead band";
     EXPECT_EQ(chooser.update(204), QSize(216, 51)) << "12 pixels still count as the current size";
     EXPECT_EQ(chooser.update(203), QSize(116, 76)) << "shrinking takes the largest size not larger";
     EXPECT_EQ(chooser.wrapWidth(), 108);
-    EXPECT_EQ(chooser.update(100), QSize(91, 101)) << "the same direction right after a change has no band";
+    EXPECT_EQ(chooser.update(100), QSize(91, 101))
+        << "the same direction right after a change has no band";
     EXPECT_EQ(chooser.update(95), QSize(91, 101)) << "growing back within the band does nothing";
     EXPECT_EQ(chooser.update(104), QSize(116, 76)) << "growing takes the smallest size larger";
     EXPECT_EQ(chooser.update(500), QSize(216, 51)) << "or the largest";
@@ -53,7 +59,8 @@ TEST(FloatingResizeChooser, DeadBandThenGrowingAndShrinking) {
 }
 
 TEST(FloatingResizeChooser, TopAndBottomEdgesCompareHeights) {
-    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Bottom, QSize(116, 76));
+    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Bottom,
+                                  QSize(116, 76));
     EXPECT_EQ(chooser.windowSizes().front(), QSize(41, 226)) << "descending by height";
     EXPECT_EQ(chooser.update(80), QSize(116, 76));
     EXPECT_EQ(chooser.update(95), QSize(91, 101));

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,7 +74,8 @@ TToolbar* makeStandardToolbar(TDock* dock) {
     bar->setDockRow(1);
     bar->setDockPos(0);
     // 0 = separator, otherwise the button's width.
-    for (int item : {25, 25, 25, 0, 25, 25, 0, 25, 25, 0, 25, 0, 59, 0, 25, 0, 25, 25, 25, 25, 0, 25}) {
+    for (int item :
+         {25, 25, 25, 0, 25, 25, 0, 25, 25, 0, 25, 0, 59, 0, 25, 0, 25, 25, 25, 25, 0, 25}) {
         if (item == 0)
             new TToolbarSep(bar);
         else
@@ -96,8 +96,10 @@ TToolbar* makeButtonBar(QWidget* parent, int count) {
 void postMouse(QWidget* target, QEvent::Type type, QPoint global, Qt::KeyboardModifiers modifiers) {
     const QPointF local = target->mapFromGlobal(QPointF(global));
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
-    QCoreApplication::postEvent(target, new QMouseEvent(type, local, local, QPointF(global), button, buttons, modifiers));
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(type, local, local, QPointF(global), button, buttons, modifiers));
 }
 
 void postKey(QWidget* target, QEvent::Type type, Qt::Key key) {

@@ -8,10 +8,10 @@
 #include <QEvent>
 #include <QImage>
 #include <QWidget>
-
 #include <memory>
 
-// A form with the four docks around a client widget, shown on the offscreen screen at a known place.
+// A form with the four docks around a client widget, shown on the offscreen screen at a known
+// place.
 struct DockedForm {
     std::unique_ptr<QWidget> form;
     TDock* top = nullptr;
@@ -32,7 +32,10 @@ TToolbar* makeStandardToolbar(TDock* dock);
 TToolbar* makeButtonBar(QWidget* parent, int count);
 
 // Runs `action` (which enters a modal loop) after queueing the events that will drive that loop.
-void postMouse(QWidget* target, QEvent::Type type, QPoint global, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void postMouse(QWidget* target, QEvent::Type type, QPoint global,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void postKey(QWidget* target, QEvent::Type type, Qt::Key key);
 
-inline QRgb pixelAt(const QImage& image, int x, int y) { return image.pixel(x, y); }
+inline QRgb pixelAt(const QImage& image, int x, int y) {
+    return image.pixel(x, y);
+}

@@ -1,27 +1,27 @@
-#include "QtTestEnvironment.h"
-
-#include "SystemColors.h"
 #include "ToolWindowDrag.h"
 
-#include <QApplication>
+#include "QtTestEnvironment.h"
+#include "SystemColors.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 // A point on screen, given in the coordinates of `widget`.
-QPoint at(QWidget* widget, int x, int y) { return widget->mapToGlobal(QPoint(x, y)); }
+QPoint at(QWidget* widget, int x, int y) {
+    return widget->mapToGlobal(QPoint(x, y));
+}
 
 void doubleClick(QWidget* widget, QPoint pos) {
-    QMouseEvent event(QEvent::MouseButtonDblClick, pos, pos, widget->mapToGlobal(QPointF(pos)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent event(QEvent::MouseButtonDblClick, pos, pos, widget->mapToGlobal(QPointF(pos)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
-const QPoint handle(3, 14);  // inside the standard toolbar's drag handle
+const QPoint handle(3, 14); // inside the standard toolbar's drag handle
 
 } // namespace
 
@@ -98,7 +98,8 @@ TEST(ToolWindowDrag, WindowThatCannotFloatShowsNoOutlineAwayFromDocks) {
 TEST(ToolWindowDrag, CandidatesFollowEdgeOrderAndDockableTo) {
     DockedForm f;
     TToolbar* toolbar = makeStandardToolbar(f.top);
-    toolbar->setDockableTo(TDockPositions::none().with(TDockPosition::dpTop).with(TDockPosition::dpRight));
+    toolbar->setDockableTo(
+        TDockPositions::none().with(TDockPosition::dpTop).with(TDockPosition::dpRight));
     f.left->setAllowDrag(false);
     ToolWindowDrag drag(toolbar, handle);
     EXPECT_EQ(drag.candidates(), (std::vector<TDock*>{f.top, f.right}));
@@ -128,7 +129,8 @@ TEST(ToolWindowDrag, DragAwayFloatsAndKeepsTheRowReserved) {
     EXPECT_TRUE(toolbar->FloatingHost()->objectName().startsWith("FloatingWindowParent_"));
     EXPECT_EQ(toolbar->FloatingHost()->objectName().size(), 21 + 8);
     EXPECT_TRUE(toolbar->FloatingHost()->isVisible());
-    EXPECT_EQ(toolbar->OrderedControls().front()->pos(), QPoint(4 + 4, 19 + 2)) << "frame, caption and margins";
+    EXPECT_EQ(toolbar->OrderedControls().front()->pos(), QPoint(4 + 4, 19 + 2))
+        << "frame, caption and margins";
 }
 
 TEST(ToolWindowDrag, EmptyBottomDockCanBeHit) {
@@ -257,7 +259,9 @@ TEST(ToolWindowDrag, EventsFireInOrderWhenThePlaceChanges) {
     TToolbar* toolbar = makeStandardToolbar(f.top);
     std::vector<std::string> events;
     toolbar->OnDockChanging = [&](TCustomToolWindow*) { events.push_back("DockChanging"); };
-    toolbar->OnDockChangingEx = [&](TCustomToolWindow*, TDock* to) { events.push_back(to == f.left ? "Ex:left" : "Ex:?"); };
+    toolbar->OnDockChangingEx = [&](TCustomToolWindow*, TDock* to) {
+        events.push_back(to == f.left ? "Ex:left" : "Ex:?");
+    };
     toolbar->OnRecreating = [&](TCustomToolWindow*) { events.push_back("Recreating"); };
     toolbar->OnDockChangingHidden = [&](TCustomToolWindow* w, TDock*) {
         events.push_back(w->isVisible() ? "Hidden:visible" : "Hidden");
@@ -266,8 +270,8 @@ TEST(ToolWindowDrag, EventsFireInOrderWhenThePlaceChanges) {
     toolbar->OnRecreated = [&](TCustomToolWindow*) { events.push_back("Recreated"); };
     toolbar->OnDockChanged = [&](TCustomToolWindow*) { events.push_back("DockChanged"); };
     toolbar->setDockedTo(f.left);
-    const std::vector<std::string> expected{"DockChanging", "Ex:left", "Recreating", "Hidden", "Move", "Recreated",
-                                            "DockChanged"};
+    const std::vector<std::string> expected{"DockChanging", "Ex:left",   "Recreating", "Hidden",
+                                            "Move",         "Recreated", "DockChanged"};
     ASSERT_GE(events.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(events.begin(), events.begin() + 4),
               std::vector<std::string>(expected.begin(), expected.begin() + 4));

@@ -1,13 +1,10 @@
 #include "QtTestEnvironment.h"
-
 #include "SystemColors.h"
 #include "ToolWindowDrag.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 TEST(ToolWindowLifecycle, DestroyingFormsDocksAndFloatingBarsIsClean) {
@@ -28,7 +25,8 @@ TEST(ToolWindowLifecycle, DestroyingFormsDocksAndFloatingBarsIsClean) {
         EXPECT_FALSE(toolbar->Docked()) << "no dock to return to";
         delete toolbar;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(f.form->findChildren<TFloatingWindowParent*>().isEmpty()) << "the host goes with its window";
+        EXPECT_TRUE(f.form->findChildren<TFloatingWindowParent*>().isEmpty())
+            << "the host goes with its window";
     }
     {
         DockedForm f;
@@ -76,7 +74,7 @@ TEST(ToolWindowLifecycle, RequestDockCanRefuse) {
 TEST(ToolWindowLifecycle, DockResizeArrangesAndFiresOnResize) {
     DockedForm f;
     TToolbar* later = makeButtonBar(f.top, 4);
-    TToolbar* first = makeButtonBar(f.top, 4);  // not yet placed (-1): sorts before the other
+    TToolbar* first = makeButtonBar(f.top, 4); // not yet placed (-1): sorts before the other
     later->setDockPos(300);
     int resizes = 0;
     f.top->OnResize = [&resizes](TDock*) { ++resizes; };
@@ -124,7 +122,8 @@ TEST(ToolWindowLifecycle, EscapeInTheFloatingHostReturnsToTheForm) {
     EXPECT_EQ(host->parentWidget(), f.form.get()) << "owned by its form";
     EXPECT_TRUE(host->windowFlags().testFlag(Qt::Tool));
     QTest::keyClick(host, Qt::Key_Escape);
-    EXPECT_TRUE(f.form->hasFocus() || QApplication::focusWidget() == nullptr || f.form->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(f.form->hasFocus() || QApplication::focusWidget() == nullptr ||
+                f.form->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST(ToolWindowLifecycle, LoadingConvertsDesignTimeFloatingPositions) {
@@ -141,7 +140,8 @@ TEST(ToolWindowLifecycle, LoadingConvertsDesignTimeFloatingPositions) {
     saved->setFloatingPosition(QPoint(5000, 40));
     saved->Loaded();
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(saved->FloatingPosition(), QPoint(area.right() + 1 - saved->width(), 40)) << "kept on screen";
+    EXPECT_EQ(saved->FloatingPosition(), QPoint(area.right() + 1 - saved->width(), 40))
+        << "kept on screen";
 }
 
 TEST(ToolWindowLifecycle, DockDefersArrangementWhileLoading) {
@@ -161,8 +161,10 @@ TEST(ToolWindowLifecycle, BarsPaintTheDockTilesBehindTheirControls) {
     tile.fill(Qt::red);
     f.top->setBackground(QPixmap::fromImage(tile));
     const QRgb red = QColor(Qt::red).rgb();
-    EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 10, 10), red) << "inside the frame, in the handle band";
-    EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 0, 10), SystemColors::btnHighlight().rgb()) << "the frame stays";
+    EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 10, 10), red)
+        << "inside the frame, in the handle band";
+    EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 0, 10), SystemColors::btnHighlight().rgb())
+        << "the frame stays";
     f.top->setBackgroundOnToolbars(false);
     EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 10, 10), toolbar->Color().rgb());
 }

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 TEST(ToolWindowMetrics, DragHandleTable) {
-    struct Case { TDragHandleStyle style; bool close; int width; };
-    for (const Case c : {Case{TDragHandleStyle::dhDouble, false, 9}, Case{TDragHandleStyle::dhNone, false, 0},
-                         Case{TDragHandleStyle::dhSingle, false, 6}, Case{TDragHandleStyle::dhDouble, true, 14},
-                         Case{TDragHandleStyle::dhNone, true, 14}, Case{TDragHandleStyle::dhSingle, true, 14}}) {
+    struct Case {
+        TDragHandleStyle style;
+        bool close;
+        int width;
+    };
+    for (const Case c :
+         {Case{TDragHandleStyle::dhDouble, false, 9}, Case{TDragHandleStyle::dhNone, false, 0},
+          Case{TDragHandleStyle::dhSingle, false, 6}, Case{TDragHandleStyle::dhDouble, true, 14},
+          Case{TDragHandleStyle::dhNone, true, 14}, Case{TDragHandleStyle::dhSingle, true, 14}}) {
         DockedFrameStyle style;
         style.handleStyle = c.style;
         style.closeButtonWhenDocked = c.close;
@@ -30,9 +35,11 @@ TEST(ToolWindowMetrics, GripBarsStartWhereTheTableSays) {
     style.handleStyle = TDragHandleStyle::dhSingle;
     EXPECT_EQ(GripBarRects(style, size), (std::vector<QRect>{QRect(3, 2, 3, 25)}));
     style.handleStyle = TDragHandleStyle::dhDouble;
-    EXPECT_EQ(GripBarRects(style, size), (std::vector<QRect>{QRect(4, 2, 3, 25), QRect(7, 2, 3, 25)}));
+    EXPECT_EQ(GripBarRects(style, size),
+              (std::vector<QRect>{QRect(4, 2, 3, 25), QRect(7, 2, 3, 25)}));
     style.closeButtonWhenDocked = true;
-    EXPECT_EQ(GripBarRects(style, size), (std::vector<QRect>{QRect(5, 14, 3, 13), QRect(8, 14, 3, 13)}));
+    EXPECT_EQ(GripBarRects(style, size),
+              (std::vector<QRect>{QRect(5, 14, 3, 13), QRect(8, 14, 3, 13)}));
     EXPECT_EQ(DockedCloseButtonRect(style, size), QRect(3, 2, 11, 11));
     style.handleStyle = TDragHandleStyle::dhSingle;
     EXPECT_EQ(GripBarRects(style, size).front().left(), 7);
@@ -48,14 +55,18 @@ TEST(ToolWindowMetrics, GripBarsStartWhereTheTableSays) {
 TEST(ToolWindowMetrics, FloatingEdgeZonesWithoutCorners) {
     const FloatingFrameMetrics metrics;
     const QSize window(100, 60);
-    struct Case { QPoint point; FloatingZone zone; };
+    struct Case {
+        QPoint point;
+        FloatingZone zone;
+    };
     for (const Case c : {Case{{0, 0}, FloatingZone::Top}, Case{{50, 3}, FloatingZone::Top},
                          Case{{50, 4}, FloatingZone::Client}, Case{{50, 55}, FloatingZone::Bottom},
                          Case{{50, 54}, FloatingZone::Client}, Case{{3, 30}, FloatingZone::Left},
                          Case{{95, 30}, FloatingZone::Right}, Case{{94, 30}, FloatingZone::Client},
                          Case{{99, 59}, FloatingZone::Bottom}, Case{{88, 10}, FloatingZone::Close},
                          Case{{82, 10}, FloatingZone::Client}})
-        EXPECT_EQ(FloatingHitZone(metrics, window, c.point, true), c.zone) << c.point.x() << "," << c.point.y();
+        EXPECT_EQ(FloatingHitZone(metrics, window, c.point, true), c.zone)
+            << c.point.x() << "," << c.point.y();
     EXPECT_EQ(FloatingHitZone(metrics, window, {88, 10}, false), FloatingZone::Client);
     EXPECT_EQ(metrics.closeButtonRect(window), QRect(83, 5, 12, 12));
     EXPECT_EQ(metrics.margins(), QMargins(4, 19, 4, 4));

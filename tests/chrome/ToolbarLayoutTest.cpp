@@ -1,8 +1,7 @@
 #include "ToolbarLayout.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -26,7 +25,8 @@ std::vector<ToolbarItem> standardToolbar() {
     return {b, b, b, s, b, b, s, b, b, s, b, s, button(59), s, b, s, b, b, b, b, s, b};
 }
 
-// No two counted controls overlap along the line they share, and every one lies inside the client area.
+// No two counted controls overlap along the line they share, and every one lies inside the client
+// area.
 void expectSane(const ToolbarLayoutInput& input, const ToolbarLayoutResult& result) {
     ASSERT_EQ(result.rects.size(), input.items.size());
     // A docked toolbar is at least as thick as its dock row, which its controls are centred in.
@@ -61,7 +61,7 @@ TEST(ToolbarLayout, StandardToolbarDockedAtTheTop) {
     input.items = standardToolbar();
     input.centringThickness = 25;
     const ToolbarLayoutResult result = arrange(input);
-    const std::vector<int> xs{0, 25, 50, 75, 81, 106, 131, 137, 162, 187, 193,
+    const std::vector<int> xs{0,   25,  50,  75,  81,  106, 131, 137, 162, 187, 193,
                               218, 224, 283, 289, 314, 320, 345, 370, 395, 420, 426};
     for (std::size_t i = 0; i < xs.size(); ++i) {
         EXPECT_EQ(result.rects[i].x(), xs[i]) << "item " << i;
@@ -131,7 +131,7 @@ TEST(ToolbarLayout, WrapsAtGroupBoundariesFirst) {
     ToolbarLayoutInput input;
     input.place = ToolbarPlace::Floating;
     input.items = {button(), button(), separator(), button(), button(), separator(true), button()};
-    input.floatRightX = 120;  // room for two groups on a line, not for the third
+    input.floatRightX = 120; // room for two groups on a line, not for the third
     const ToolbarLayoutResult result = arrange(input);
     EXPECT_EQ(result.rects[0].topLeft(), QPoint(4, 2));
     EXPECT_EQ(result.rects[1].topLeft(), QPoint(29, 2));
@@ -143,7 +143,7 @@ TEST(ToolbarLayout, WrapsAtGroupBoundariesFirst) {
     EXPECT_EQ(result.separatorLines, (std::vector<SeparatorLine>{{33, true}}));
     EXPECT_EQ(result.clientSize, QSize(110 + 4, 33 + 25 + 1));
 
-    input.floatRightX = 110;  // the second group no longer fits beside the first
+    input.floatRightX = 110; // the second group no longer fits beside the first
     const ToolbarLayoutResult narrower = arrange(input);
     EXPECT_EQ(narrower.rects[3].topLeft(), QPoint(4, 33));
     EXPECT_EQ(narrower.rects[2].width(), 0);
@@ -156,7 +156,7 @@ TEST(ToolbarLayout, GroupWiderThanTheLimitBreaksInsideAndTheNextGroupStartsANewL
     ToolbarLayoutInput input;
     input.place = ToolbarPlace::Floating;
     input.items = {button(), button(), button(), button(), separator(), button()};
-    input.floatRightX = 70;  // two buttons per line
+    input.floatRightX = 70; // two buttons per line
     const ToolbarLayoutResult result = arrange(input);
     EXPECT_EQ(result.rects[0].topLeft(), QPoint(4, 2));
     EXPECT_EQ(result.rects[1].topLeft(), QPoint(29, 2));

@@ -1,14 +1,14 @@
 #include "QtTestEnvironment.h"
-
 #include "SystemColors.h"
 
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-QPoint at(QWidget* widget, int x, int y) { return widget->mapToGlobal(QPoint(x, y)); }
+QPoint at(QWidget* widget, int x, int y) {
+    return widget->mapToGlobal(QPoint(x, y));
+}
 
 } // namespace
 
@@ -30,7 +30,8 @@ TEST(TToolbar, DockedFrameAndSingleHandlePixels) {
     EXPECT_EQ(pixelAt(image, 5, 10), SystemColors::btnShadow().rgb());
     EXPECT_EQ(pixelAt(image, 4, 2), SystemColors::btnHighlight().rgb());
     EXPECT_EQ(pixelAt(image, 4, h - 3), SystemColors::btnShadow().rgb());
-    EXPECT_EQ(pixelAt(image, 3, h - 3), SystemColors::btnHighlight().rgb()) << "far-end corner pixel";
+    EXPECT_EQ(pixelAt(image, 3, h - 3), SystemColors::btnHighlight().rgb())
+        << "far-end corner pixel";
     EXPECT_EQ(pixelAt(image, 6, 10), SystemColors::btnFace().rgb());
     EXPECT_EQ(pixelAt(image, 4, 1), SystemColors::btnFace().rgb());
 }
@@ -44,8 +45,10 @@ TEST(TToolbar, DoubleHandleWithCloseButtonWhenDocked) {
     EXPECT_EQ(toolbar->OrderedControls().front()->x(), 16);
     EXPECT_EQ(toolbar->CloseButtonRect(), QRect(3, 2, 11, 11));
     const QImage image = toolbar->grab().toImage();
-    EXPECT_EQ(pixelAt(image, 5, 20), SystemColors::btnHighlight().rgb()) << "grip bars shortened below the glyph";
-    EXPECT_EQ(pixelAt(image, 3, 2), SystemColors::btnHighlight().rgb()) << "the glyph's raised edge";
+    EXPECT_EQ(pixelAt(image, 5, 20), SystemColors::btnHighlight().rgb())
+        << "grip bars shortened below the glyph";
+    EXPECT_EQ(pixelAt(image, 3, 2), SystemColors::btnHighlight().rgb())
+        << "the glyph's raised edge";
     bool closed = false;
     toolbar->OnClose = [&closed](TCustomToolWindow*) { closed = true; };
     postMouse(toolbar, QEvent::MouseButtonRelease, at(toolbar, 8, 7));
@@ -128,7 +131,8 @@ TEST(TToolbar, FloatingWrapDrawsEtchedLinesAfterSeparators) {
     const QImage image = toolbar->grab().toImage();
     EXPECT_EQ(pixelAt(image, 4 + 10, 19 + 29), SystemColors::btnShadow().rgb());
     EXPECT_EQ(pixelAt(image, 4 + 10, 19 + 30), SystemColors::btnHighlight().rgb());
-    EXPECT_EQ(pixelAt(image, 4 + 0, 19 + 29), SystemColors::btnFace().rgb()) << "lines start at x = 1";
+    EXPECT_EQ(pixelAt(image, 4 + 0, 19 + 29), SystemColors::btnFace().rgb())
+        << "lines start at x = 1";
     qobject_cast<TToolbarSep*>(toolbar->OrderedControls()[2])->setBlank(true);
     toolbar->ArrangeSelf();
     toolbar->update();
@@ -151,7 +155,8 @@ TEST(TToolbar, FloatingCaptionAndCloseButton) {
     int closes = 0;
     toolbar->OnCloseQuery = [&canClose](TCustomToolWindow*, bool& allowed) { allowed = canClose; };
     toolbar->OnClose = [&closes](TCustomToolWindow*) { ++closes; };
-    postMouse(toolbar, QEvent::MouseButtonRelease, at(toolbar, close.center().x(), close.center().y()));
+    postMouse(toolbar, QEvent::MouseButtonRelease,
+              at(toolbar, close.center().x(), close.center().y()));
     QTest::mousePress(toolbar, Qt::LeftButton, {}, close.center());
     EXPECT_TRUE(toolbar->Visible()) << "OnCloseQuery refused";
     canClose = true;
@@ -159,7 +164,8 @@ TEST(TToolbar, FloatingCaptionAndCloseButton) {
     postMouse(toolbar, QEvent::MouseButtonRelease, at(toolbar, 20, 20));
     QTest::mousePress(toolbar, Qt::LeftButton, {}, close.center());
     EXPECT_TRUE(toolbar->Visible()) << "released away from the button";
-    postMouse(toolbar, QEvent::MouseButtonRelease, at(toolbar, close.center().x(), close.center().y()));
+    postMouse(toolbar, QEvent::MouseButtonRelease,
+              at(toolbar, close.center().x(), close.center().y()));
     QTest::mousePress(toolbar, Qt::LeftButton, {}, close.center());
     EXPECT_FALSE(toolbar->Visible());
     EXPECT_FALSE(toolbar->FloatingHost()->isVisible());
@@ -204,10 +210,12 @@ TEST(TToolbar, FloatingWindowFollowsItsFormAndActivation) {
     f.form->show();
     EXPECT_TRUE(toolbar->FloatingHost()->isVisible());
     toolbar->setHideWhenInactive(true);
-    EXPECT_EQ(toolbar->FloatingHost()->isVisible(), QGuiApplication::applicationState() == Qt::ApplicationActive);
+    EXPECT_EQ(toolbar->FloatingHost()->isVisible(),
+              QGuiApplication::applicationState() == Qt::ApplicationActive);
     toolbar->setFloatingMode(TFloatingMode::fmOnTopOfAllForms);
     toolbar->setHideWhenInactive(false);
     f.form->hide();
-    EXPECT_TRUE(toolbar->FloatingHost()->isVisible()) << "on top of all forms it does not follow the form";
+    EXPECT_TRUE(toolbar->FloatingHost()->isVisible())
+        << "on top of all forms it does not follow the form";
     EXPECT_TRUE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }

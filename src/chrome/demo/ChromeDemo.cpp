@@ -31,7 +31,8 @@ void addMenuBar(TDock* dock) {
     bar->setCloseButton(false);
     bar->setFullSize(true);
     bar->setDockRow(0);
-    const std::pair<const char*, int> captions[] = {{"File", 33}, {"Scenario", 55}, {"View", 33}, {"Help", 33}};
+    const std::pair<const char*, int> captions[] = {
+        {"File", 33}, {"Scenario", 55}, {"View", 33}, {"Help", 33}};
     for (const auto& [caption, width] : captions)
         pushButton(bar, QString::fromLatin1(caption), QSize(width, 19), QString());
     bar->ArrangeSelf();
@@ -46,8 +47,8 @@ TToolbar* addStandardToolbar(TDock* dock) {
     bar->setDockPos(0);
     bar->setDefaultDock(dock);
     // An empty text stands for a separator.
-    const char* items[] = {"N", "O", "S", "", "+", "-", "", "R", "I", "", "D", "", "1.11", "", "Op", "",
-                           "LI", "SI", "Li", "De", "", "?"};
+    const char* items[] = {"N", "O",    "S", "",   "+", "-",  "",   "R",  "I",  "", "D",
+                           "",  "1.11", "",  "Op", "",  "LI", "SI", "Li", "De", "", "?"};
     for (const char* item : items) {
         const QString text = QString::fromLatin1(item);
         if (text.isEmpty())
@@ -69,15 +70,22 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("chrome-demo"));
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Save a picture of the window to <file> and quit."),
-                                        QStringLiteral("file"));
-    const QCommandLineOption floating(QStringLiteral("floating"), QStringLiteral("Start with the standard toolbar floating."));
-    const QCommandLineOption dockOption(QStringLiteral("dock"),
-                                        QStringLiteral("Start with the standard toolbar in the <edge> dock (top, bottom, left, right)."),
-                                        QStringLiteral("edge"));
-    const QCommandLineOption closeWhenDocked(QStringLiteral("close-when-docked"),
-                                             QStringLiteral("Give the standard toolbar a double handle and a close button while docked."));
-    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("Wait <ms> milliseconds before the screenshot."),
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture of the window to <file> and quit."), QStringLiteral("file"));
+    const QCommandLineOption floating(QStringLiteral("floating"),
+                                      QStringLiteral("Start with the standard toolbar floating."));
+    const QCommandLineOption dockOption(
+        QStringLiteral("dock"),
+        QStringLiteral(
+            "Start with the standard toolbar in the <edge> dock (top, bottom, left, right)."),
+        QStringLiteral("edge"));
+    const QCommandLineOption closeWhenDocked(
+        QStringLiteral("close-when-docked"),
+        QStringLiteral(
+            "Give the standard toolbar a double handle and a close button while docked."));
+    const QCommandLineOption delay(QStringLiteral("delay"),
+                                   QStringLiteral("Wait <ms> milliseconds before the screenshot."),
                                    QStringLiteral("ms"), QStringLiteral("100"));
     parser.addOption(screenshot);
     parser.addOption(delay);
@@ -92,9 +100,10 @@ int main(int argc, char** argv) {
     auto* bottom = new TDock(&form, TDockPosition::dpBottom);
     auto* left = new TDock(&form, TDockPosition::dpLeft);
     auto* right = new TDock(&form, TDockPosition::dpRight);
-    auto* client = new QLabel(QStringLiteral("Drag the toolbars by their handles to any edge or away from the docks.\n"
-                                             "Hold Ctrl to float over a dock, Esc to cancel, double-click to toggle."),
-                              &form);
+    auto* client = new QLabel(
+        QStringLiteral("Drag the toolbars by their handles to any edge or away from the docks.\n"
+                       "Hold Ctrl to float over a dock, Esc to cancel, double-click to toggle."),
+        &form);
     client->setAlignment(Qt::AlignCenter);
     client->setAutoFillBackground(true);
     client->setBackgroundRole(QPalette::Base);
@@ -126,7 +135,8 @@ int main(int argc, char** argv) {
             QPixmap picture = form.grab();
             if (!toolbar->Docked() && toolbar->FloatingHost()) {
                 QPainter painter(&picture);
-                painter.drawPixmap(toolbar->FloatingPosition() - form.mapToGlobal(QPoint(0, 0)), toolbar->grab());
+                painter.drawPixmap(toolbar->FloatingPosition() - form.mapToGlobal(QPoint(0, 0)),
+                                   toolbar->grab());
             }
             QApplication::exit(picture.save(file) ? 0 : 1);
         });
