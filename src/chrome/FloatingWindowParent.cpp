@@ -1,0 +1,79 @@
+#include "FloatingWindowParent.h"
+
+#include "ToolWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace {
+
+Qt::WindowFlags hostFlags(bool onTopOfAllForms) {
+    Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
+    if (onTopOfAllForms)
+        flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+quint32 nextHostNumber() {
+    static quint32 number = 0;
+    return ++number;
+}
+
+} // namespace
+
+TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAllForms)
+    : QWidget(parentForm, hostFlags(onTopOfAllForms)), m_parentForm(parentForm) {
+    setObjectName(
+        QStringLiteral("FloatingWindowParent_%1").arg(nextHostNumber(), 8, 16, QLatin1Char('0')));
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    // Clicking a floating window brings it to the top without taking activation from the form.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+// Dying with the form, the host takes its tool window along; the window must not hand it
+// back for deletion.
+TFloatingWindowParent::~TFloatingWindowParent() {
+    if (TCustomToolWindow* window = toolWindow())
+        window->m_host = nullptr;
+}
+
+void TFloatingWindowParent::setOnTopOfAllForms(bool onTop) {
+    const bool wasVisible = isVisible();
+    setWindowFlags(hostFlags(onTop));
+    if (wasVisible)
+        show();
+}
+
+TCustomToolWindow* TFloatingWindowParent::toolWindow() const {
+    return findChild<TCustomToolWindow*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TFloatingWindowParent::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_parentForm) {
+        m_parentForm->activateWindow();
+        m_parentForm->setFocus();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFloatingWindowParent::moveEvent(QMoveEvent* event) {
+    if (TCustomToolWindow* window = toolWindow())
+        window->hostMoved(pos());
+    QWidget::moveEvent(event);
+}
+
+void TFloatingWindowParent::closeEvent(QCloseEvent* event) {
+    // The system close command on a floating window closes its form.
+    event->ignore();
+    if (m_parentForm)
+        m_parentForm->close();
+}
+
+bool TFloatingWindowParent::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        if (TCustomToolWindow* window = toolWindow())
+            window->handOverActivation();
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class TCustomToolWindow;
+
+// The host of one floating tool window: a frameless tool-style top-level window owned by the
+// tool window's parent form, so that it stays in front of that form and dies with it. The tool
+// window fills it and draws its own frame and caption.
+class TFloatingWindowParent : public QWidget {
+    Q_OBJECT
+
+public:
+    TFloatingWindowParent(QWidget* parentForm, bool onTopOfAllForms);
+    ~TFloatingWindowParent() override;
+
+    QWidget* ParentForm() const { return m_parentForm; }
+    void setOnTopOfAllForms(bool onTop);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    TCustomToolWindow* toolWindow() const;
+
+    QPointer<QWidget> m_parentForm;
+};

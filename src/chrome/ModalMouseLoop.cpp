@@ -1,0 +1,50 @@
+#include "ModalMouseLoop.h"
+
+#include <QApplication>
+
+ModalMouseLoop::ModalMouseLoop(QWidget* grabber, Handler handler)
+    : m_grabber(grabber), m_handler(std::move(handler)) {}
+
+void ModalMouseLoop::run() {
+    m_grabber->grabMouse();
+    qApp->installEventFilter(this);
+    if (!m_done)
+        m_loop.exec();
+    qApp->removeEventFilter(this);
+    if (m_grabber)
+        m_grabber->releaseMouse();
+}
+
+bool ModalMouseLoop::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        if (!watched->isWidgetType())
+            return false;
+        [[fallthrough]];
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (!m_done && m_handler(event)) {
+            m_done = true;
+            m_loop.quit();
+        }
+        return true;
+    case QEvent::UngrabMouse:
+        if (watched == m_grabber && !m_done) {
+            m_done = true;
+            m_loop.quit();
+        }
+        return false;
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+        return true;
+    default:
+        if (!m_grabber) {
+            m_done = true;
+            m_loop.quit();
+        }
+        return false;
+    }
+}

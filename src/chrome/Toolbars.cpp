@@ -1,0 +1,188 @@
+#include "Toolbars.h"
+
+#include "Docks.h"
+#include "SystemColors.h"
+#include "ToolbarSep.h"
+
+#include <QChildEvent>
+#include <QCoreApplication>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+// Visible controls take part; a control that was never explicitly hidden counts as visible
+// (the toolkit hides children created inside a shown window until they are shown).
+bool counted(const QWidget* control) {
+    return !control->isHidden() || !control->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+} // namespace
+
+TCustomToolbar::TCustomToolbar(QWidget* parent) : TCustomToolWindow(parent) {
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        controlAdded(child);
+    ArrangeSelf();
+}
+
+void TCustomToolbar::setFloatRightX(int width) {
+    m_floatRightX = std::max(0, width);
+    ArrangeSelf();
+}
+
+std::vector<QWidget*> TCustomToolbar::OrderedControls() const {
+    std::vector<QWidget*> controls;
+    for (const QPointer<QWidget>& control : m_order)
+        if (control)
+            controls.push_back(control);
+    return controls;
+}
+
+ToolbarPlace TCustomToolbar::PlaceFor(const TDock* dock) const {
+    if (!dock)
+        return ToolbarPlace::Floating;
+    return IsVerticalDock(dock->Position()) ? ToolbarPlace::DockedVertical
+                                            : ToolbarPlace::DockedHorizontal;
+}
+
+std::vector<ToolbarItem> TCustomToolbar::items() const {
+    std::vector<ToolbarItem> items;
+    for (QWidget* control : OrderedControls()) {
+        ToolbarItem item;
+        item.size = control->size();
+        item.counted = counted(control);
+        if (auto* separator = qobject_cast<TToolbarSep*>(control)) {
+            item.separator = true;
+            item.sizeHorz = separator->SizeHorz();
+            item.sizeVert = separator->SizeVert();
+            item.blank = separator->Blank();
+        }
+        items.push_back(item);
+    }
+    return items;
+}
+
+int TCustomToolbar::GetBarThickness(bool vertical) const {
+    return ::GetBarThickness(items(), vertical);
+}
+
+QSize TCustomToolbar::ArrangeControls(bool move, TDock* dock) {
+    const ToolbarPlace place = PlaceFor(dock);
+    ToolbarLayoutInput input;
+    input.items = items();
+    input.place = place;
+    input.floatRightX = dock ? 0 : m_floatRightX;
+    if (dock && dock == DockedTo())
+        input.centringThickness = dock->RowThicknessFor(this);
+    const ToolbarLayoutResult result = ArrangeToolbarLine(input);
+    if (!move)
+        return result.clientSize;
+
+    m_placing = true;
+    const QMargins margins = FrameMarginsFor(dock);
+    const QPoint origin(margins.left(), margins.top());
+    const std::vector<QWidget*> controls = OrderedControls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (!input.items[i].counted)
+            continue;
+        controls[i]->setGeometry(result.rects[i].translated(origin));
+        if (controls[i]->isHidden())
+            controls[i]->setVisible(true);
+    }
+    m_placing = false;
+    m_separatorLines = dock ? std::vector<SeparatorLine>{} : result.separatorLines;
+    update();
+    return result.clientSize;
+}
+
+void TCustomToolbar::Loaded() {
+    std::vector<QWidget*> controls = OrderedControls();
+    const bool vertical = DockedTo() && IsVerticalDock(DockedTo()->Position());
+    std::vector<int> positions;
+    for (QWidget* control : controls)
+        positions.push_back(vertical ? control->y() : control->x());
+    m_order.clear();
+    for (int index : InitialControlOrder(positions))
+        m_order.emplace_back(controls[index]);
+    TCustomToolWindow::Loaded();
+}
+
+void TCustomToolbar::controlAdded(QWidget* control) {
+    if (control->isWindow())
+        return;
+    m_order.erase(std::remove(m_order.begin(), m_order.end(), control), m_order.end());
+    m_order.emplace_back(control);
+    control->installEventFilter(this);
+    requestArrange();
+}
+
+void TCustomToolbar::controlRemoved(QObject* control) {
+    m_order.erase(std::remove_if(m_order.begin(), m_order.end(),
+                                 [control](const QPointer<QWidget>& entry) {
+                                     return !entry || entry == control;
+                                 }),
+                  m_order.end());
+    requestArrange();
+}
+
+void TCustomToolbar::requestArrange() {
+    // Coalesced: a control is not fully made when it is added, so it is measured a moment later.
+    QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+}
+
+bool TCustomToolbar::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        if (auto* control = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+            controlAdded(control);
+        break;
+    case QEvent::ChildRemoved:
+        controlRemoved(static_cast<QChildEvent*>(event)->child());
+        break;
+    case QEvent::LayoutRequest:
+        ArrangeSelf();
+        return true;
+    default:
+        break;
+    }
+    return TCustomToolWindow::event(event);
+}
+
+bool TCustomToolbar::eventFilter(QObject* watched, QEvent* event) {
+    if (!m_placing && watched->parent() == this) {
+        switch (event->type()) {
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+        case QEvent::Resize:
+            ArrangeSelf();
+            break;
+        default:
+            break;
+        }
+    }
+    return TCustomToolWindow::eventFilter(watched, event);
+}
+
+void TCustomToolbar::paintEvent(QPaintEvent* event) {
+    TCustomToolWindow::paintEvent(event);
+    if (DockedTo())
+        return;
+    QPainter painter(this);
+    const QRect client = contentsRect();
+    for (const SeparatorLine& line : m_separatorLines) {
+        if (line.blank)
+            continue;
+        painter.fillRect(client.left() + 1, client.top() + BreakShadowLineY(line),
+                         client.width() - 2, 1, SystemColors::btnShadow());
+        painter.fillRect(client.left() + 1, client.top() + BreakHighlightLineY(line),
+                         client.width() - 2, 1, SystemColors::btnHighlight());
+    }
+}
+
+std::vector<FloatingSize> TCustomToolbar::FloatingSizes() {
+    return FloatingSizeSteps(items());
+}
+
+void TCustomToolbar::ApplyFloatingWrap(int wrapWidth) {
+    setFloatRightX(wrapWidth);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "FloatingSizeSteps.h"
+#include "ToolWindow.h"
+#include "ToolbarLayout.h"
+
+#include <QPointer>
+#include <vector>
+
+// A tool window whose child controls are laid out in a line along its dock, or wrapped into
+// lines while it floats.
+class TCustomToolbar : public TCustomToolWindow {
+    Q_OBJECT
+
+public:
+    explicit TCustomToolbar(QWidget* parent);
+
+    int FloatRightX() const { return m_floatRightX; }
+    void setFloatRightX(int width);
+    // The controls in toolbar order.
+    std::vector<QWidget*> OrderedControls() const;
+    const std::vector<SeparatorLine>& SeparatorLines() const { return m_separatorLines; }
+
+    int GetBarThickness(bool vertical) const override;
+    QSize ArrangeControls(bool move, TDock* dock) override;
+    // Sorts the controls by their stored positions, then arranges.
+    void Loaded() override;
+
+    ToolbarPlace PlaceFor(const TDock* dock) const;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    std::vector<FloatingSize> FloatingSizes() override;
+    void ApplyFloatingWrap(int wrapWidth) override;
+
+private:
+    std::vector<ToolbarItem> items() const;
+    void controlAdded(QWidget* control);
+    void controlRemoved(QObject* control);
+    void requestArrange();
+
+    std::vector<QPointer<QWidget>> m_order;
+    int m_floatRightX = 0;
+    std::vector<SeparatorLine> m_separatorLines;
+    bool m_placing = false;
+};
+
+// The published toolbar.
+class TToolbar : public TCustomToolbar {
+    Q_OBJECT
+
+public:
+    using TCustomToolbar::TCustomToolbar;
+};

@@ -1,0 +1,147 @@
+#include "InvalidOperation.h"
+#include "QtTestEnvironment.h"
+#include "SystemColors.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(TDock, EmptyDocksTakeNoSpace) {
+    DockedForm f;
+    EXPECT_EQ(f.top->height(), 0);
+    EXPECT_EQ(f.left->width(), 0);
+    f.top->setFixAlign(true);
+    EXPECT_EQ(f.top->height(), 1);
+    QTest::qWait(1);
+    EXPECT_EQ(f.client->y(), 1) << "the client area reaches the dock";
+}
+
+TEST(TDock, MainWindowTopDockIsFiftyTwoPixels) {
+    DockedForm f;
+    TToolbar* menu = makeMenuBar(f.top);
+    TToolbar* toolbar = makeStandardToolbar(f.top);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.top->height(), 52);
+    EXPECT_EQ(menu->geometry(), QRect(0, 0, 600, 23)) << "full size across the dock";
+    EXPECT_EQ(toolbar->geometry(), QRect(0, 23, 2 + 6 + 451 + 2, 29));
+    const std::vector<QWidget*> menuButtons = menu->OrderedControls();
+    EXPECT_EQ(menuButtons.front()->pos(), QPoint(8, 2)) << "2-pixel frame plus the 6-pixel handle";
+    EXPECT_EQ(f.top->ShownBars().size(), 2u);
+}
+
+TEST(TDock, StandardToolbarControlPositions) {
+    DockedForm f;
+    TToolbar* toolbar = makeStandardToolbar(f.top);
+    const std::vector<int> xs{0,   25,  50,  75,  81,  106, 131, 137, 162, 187, 193,
+                              218, 224, 283, 289, 314, 320, 345, 370, 395, 420, 426};
+    const std::vector<QWidget*> controls = toolbar->OrderedControls();
+    ASSERT_EQ(controls.size(), xs.size());
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        EXPECT_EQ(controls[i]->x(), 8 + xs[i]) << "item " << i;
+        EXPECT_EQ(controls[i]->y(), 2);
+        EXPECT_EQ(controls[i]->height(), 25);
+    }
+}
+
+TEST(TDock, ErrorsForWrongParentsAndPositionChanges) {
+    DockedForm f;
+    TToolbar* toolbar = makeButtonBar(f.top, 2);
+    try {
+        TDock inner(toolbar);
+        FAIL() << "a dock inside a tool window";
+    } catch (const EInvalidOperation& error) {
+        EXPECT_EQ(error.text(),
+                  "A TDock control cannot be placed inside a tool window or another TDock");
+    }
+    EXPECT_THROW(TDock nested(f.top), EInvalidOperation);
+    try {
+        f.top->setPosition(TDockPosition::dpLeft);
+        FAIL() << "position change with controls";
+    } catch (const EInvalidOperation& error) {
+        EXPECT_EQ(error.text(),
+                  "Cannot change Position of a TDock if it already contains controls");
+    }
+    EXPECT_EQ(f.top->Position(), TDockPosition::dpTop);
+    EXPECT_NO_THROW(f.bottom->setPosition(TDockPosition::dpBottom));
+    try {
+        TToolbar misplaced(f.client);
+        FAIL() << "a tool window on a plain widget";
+    } catch (const EInvalidOperation& error) {
+        EXPECT_EQ(error.text(),
+                  "A tool window can only be placed on a TDock or directly on the form");
+    }
+    try {
+        TToolbarSep separator(f.client);
+        FAIL() << "a separator outside a toolbar";
+    } catch (const EInvalidOperation& error) {
+        EXPECT_EQ(error.text(), "TToolbarSep can only be placed on a TToolbar");
+    }
+}
+
+TEST(TDock, InsertRemoveEventsWhenBarsAreShownAndHidden) {
+    DockedForm f;
+    std::vector<std::pair<bool, TCustomToolWindow*>> events;
+    f.top->OnInsertRemoveBar = [&events](TDock*, bool inserting, TCustomToolWindow* bar) {
+        events.emplace_back(inserting, bar);
+    };
+    TToolbar* toolbar = makeButtonBar(f.top, 3);
+    int visibleChanges = 0;
+    toolbar->OnVisibleChanged = [&visibleChanges](TCustomToolWindow*) { ++visibleChanges; };
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_TRUE(events[0].first);
+    EXPECT_EQ(f.top->height(), 29);
+    toolbar->setVisible(false);
+    EXPECT_EQ(f.top->height(), 0);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_FALSE(events[1].first);
+    EXPECT_EQ(f.top->Bars().size(), 1u) << "a hidden bar stays in the bar list";
+    EXPECT_TRUE(f.top->ShownBars().empty());
+    toolbar->setVisible(true);
+    EXPECT_EQ(f.top->height(), 29);
+    EXPECT_EQ(visibleChanges, 2);
+    delete toolbar;
+    EXPECT_TRUE(f.top->Bars().empty()) << "a destroyed bar leaves the lists";
+    EXPECT_EQ(f.top->height(), 0);
+}
+
+TEST(TDock, DeferredArrangementRunsOnceAtTheEnd) {
+    DockedForm f;
+    TToolbar* first = makeButtonBar(f.top, 2);
+    TToolbar* second = makeButtonBar(f.top, 2);
+    f.top->BeginArrange();
+    first->setDockRow(0);
+    second->setDockRow(3);
+    EXPECT_EQ(f.top->height(), 29) << "nothing arranged while deferred";
+    f.top->EndArrange();
+    EXPECT_EQ(second->DockRow(), 2) << "one empty row closed per arrangement";
+    EXPECT_EQ(f.top->height(), 58);
+}
+
+TEST(TDock, BoundLinesTakeAPixelAndAreDrawnWithBars) {
+    DockedForm f;
+    f.top->setBoundLines(TDockBoundLine::blTop | TDockBoundLine::blBottom);
+    EXPECT_EQ(f.top->height(), 0) << "no bars: nothing to hold";
+    makeButtonBar(f.top, 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.top->height(), 29 + 2);
+    const QImage image = f.top->grab().toImage();
+    EXPECT_EQ(pixelAt(image, 300, 0), SystemColors::btnShadow().rgb());
+    EXPECT_EQ(pixelAt(image, 300, 30), SystemColors::btnHighlight().rgb());
+    EXPECT_EQ(f.top->Bars().front()->y(), 1);
+}
+
+TEST(TDock, TransparentBackgroundTilesUseTheDockColour) {
+    DockedForm f;
+    makeButtonBar(f.top, 1);
+    QImage tile(4, 4, QImage::Format_RGB32);
+    tile.fill(Qt::red);
+    tile.setPixel(0, 3, qRgb(0, 0, 255)); // the transparent colour
+    tile.setPixel(2, 2, qRgb(0, 0, 255));
+    f.top->setColor(Qt::yellow);
+    f.top->setBackground(QPixmap::fromImage(tile));
+    f.top->setBackgroundTransparent(true);
+    const QImage image = f.top->grab().toImage();
+    EXPECT_EQ(pixelAt(image, 100 + 2, 2), QColor(Qt::yellow).rgb());
+    EXPECT_EQ(pixelAt(image, 100 + 1, 2), QColor(Qt::red).rgb());
+    f.top->setBackgroundTransparent(false);
+    EXPECT_EQ(f.top->grab().toImage().pixelColor(102, 2), QColor(0, 0, 255));
+}

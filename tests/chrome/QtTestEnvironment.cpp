@@ -1,0 +1,107 @@
+#include "QtTestEnvironment.h"
+
+#include "DockedFormLayout.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "chrome_widget_tests";
+        static char* argv[] = {name, nullptr};
+        m_app = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { m_app.reset(); }
+
+private:
+    std::unique_ptr<QApplication> m_app;
+};
+
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+QWidget* button(QWidget* parent, int width, int height) {
+    auto* control = new QWidget(parent);
+    control->setAutoFillBackground(true);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, Qt::darkGreen);
+    control->setPalette(palette);
+    control->resize(width, height);
+    return control;
+}
+
+} // namespace
+
+DockedForm::DockedForm() : form(std::make_unique<QWidget>()) {
+    top = new TDock(form.get(), TDockPosition::dpTop);
+    bottom = new TDock(form.get(), TDockPosition::dpBottom);
+    left = new TDock(form.get(), TDockPosition::dpLeft);
+    right = new TDock(form.get(), TDockPosition::dpRight);
+    client = new QWidget(form.get());
+    LayoutDockedForm(form.get(), top, bottom, left, right, client);
+    form->setGeometry(100, 100, 600, 400);
+    form->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+}
+
+DockedForm::~DockedForm() = default;
+
+TToolbar* makeMenuBar(TDock* dock) {
+    auto* bar = new TToolbar(dock);
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    bar->setCaption(QStringLiteral("Menu"));
+    bar->setDragHandleStyle(TDragHandleStyle::dhSingle);
+    bar->setCloseButton(false);
+    bar->setFullSize(true);
+    bar->setDockRow(0);
+    for (int width : {33, 55, 33, 33})
+        button(bar, width, 19);
+    bar->ArrangeSelf();
+    return bar;
+}
+
+TToolbar* makeStandardToolbar(TDock* dock) {
+    auto* bar = new TToolbar(dock);
+    bar->setObjectName(QStringLiteral("Toolbar"));
+    bar->setCaption(QStringLiteral("Standard Toolbar"));
+    bar->setDragHandleStyle(TDragHandleStyle::dhSingle);
+    bar->setDockRow(1);
+    bar->setDockPos(0);
+    // 0 = separator, otherwise the button's width.
+    for (int item :
+         {25, 25, 25, 0, 25, 25, 0, 25, 25, 0, 25, 0, 59, 0, 25, 0, 25, 25, 25, 25, 0, 25}) {
+        if (item == 0)
+            new TToolbarSep(bar);
+        else
+            button(bar, item, 25);
+    }
+    bar->ArrangeSelf();
+    return bar;
+}
+
+TToolbar* makeButtonBar(QWidget* parent, int count) {
+    auto* bar = new TToolbar(parent);
+    for (int i = 0; i < count; ++i)
+        button(bar, 25, 25);
+    bar->ArrangeSelf();
+    return bar;
+}
+
+void postMouse(QWidget* target, QEvent::Type type, QPoint global, Qt::KeyboardModifiers modifiers) {
+    const QPointF local = target->mapFromGlobal(QPointF(global));
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(type, local, local, QPointF(global), button, buttons, modifiers));
+}
+
+void postKey(QWidget* target, QEvent::Type type, Qt::Key key) {
+    QCoreApplication::postEvent(target, new QKeyEvent(type, key, Qt::NoModifier));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Docks.h"
+#include "FloatingWindowParent.h"
+#include "ToolbarSep.h"
+#include "Toolbars.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QWidget>
+#include <memory>
+
+// A form with the four docks around a client widget, shown on the offscreen screen at a known
+// place.
+struct DockedForm {
+    std::unique_ptr<QWidget> form;
+    TDock* top = nullptr;
+    TDock* bottom = nullptr;
+    TDock* left = nullptr;
+    TDock* right = nullptr;
+    QWidget* client = nullptr;
+
+    DockedForm();
+    ~DockedForm();
+};
+
+// The main window's menu bar: full size, single handle, four caption buttons 19 high.
+TToolbar* makeMenuBar(TDock* dock);
+// The main window's standard toolbar: 25 x 25 buttons, a 59-wide version button, separators.
+TToolbar* makeStandardToolbar(TDock* dock);
+// A toolbar of `count` 25 x 25 buttons without separators.
+TToolbar* makeButtonBar(QWidget* parent, int count);
+
+// Runs `action` (which enters a modal loop) after queueing the events that will drive that loop.
+void postMouse(QWidget* target, QEvent::Type type, QPoint global,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void postKey(QWidget* target, QEvent::Type type, Qt::Key key);
+
+inline QRgb pixelAt(const QImage& image, int x, int y) {
+    return image.pixel(x, y);
+}
