@@ -5,4 +5,4 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/setup.sh"
 cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$here/build"
-exec "$here/build/src/cli/brindlewick-cli" "$@"
+exec "$here/build/src/app/brindlewick" "$@"

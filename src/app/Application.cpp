@@ -11,7 +11,8 @@ TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
     // The title is not made the display name: Qt would append it to every window title.
     setApplicationName(QStringLiteral("brindlewick"));
     // Errors the explorer pane meets outside a command reach the same box.
-    SetTopLevelErrorHandler([this](const std::exception& error) { ShowError(QString::fromStdString(error.what())); });
+    SetTopLevelErrorHandler(
+        [this](const std::exception& error) { ShowError(QString::fromStdString(error.what())); });
     setApplicationVersion(QStringLiteral("2.0"));
 }
 

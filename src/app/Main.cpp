@@ -3,8 +3,8 @@
 #include "About.h"
 #include "AppTexts.h"
 #include "DialogFont.h"
-#include "Docks.h"
 #include "DockedFormLayout.h"
+#include "Docks.h"
 #include "Dropper.h"
 #include "ExplorerSelection.h"
 #include "GoToWeb.h"
@@ -39,7 +39,8 @@ void onClick(TMenuItem* item, QObject* context, const std::function<void()>& han
 }
 
 void onClick(TToolbarButton* button, QObject* context, const std::function<void()>& handler) {
-    QObject::connect(button, &TToolbarButton::OnClick, context, [handler](TToolbarButton*) { handler(); });
+    QObject::connect(button, &TToolbarButton::OnClick, context,
+                     [handler](TToolbarButton*) { handler(); });
 }
 
 } // namespace
@@ -55,8 +56,10 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     createLayout();
     m_listModel = new TScenarioListModel(m_campaign, m_codec, this);
     ScenarioListView->setModel(m_listModel);
-    m_campaignCommands = std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window);
-    m_scenarioCommands = std::make_unique<TScenarioCommands>(*m_listModel, m_codec, dialogs, m_state, this);
+    m_campaignCommands =
+        std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window);
+    m_scenarioCommands =
+        std::make_unique<TScenarioCommands>(*m_listModel, m_codec, dialogs, m_state, this);
     wireMenus();
     wireToolbar();
     wireLists();
@@ -70,14 +73,19 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
         // The window is not up yet: the error is shown as soon as it is.
         const QString text = QString::fromStdString(error.what());
         QTimer::singleShot(0, this, [this, text] {
-            m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(text), TMessageIcon::Error,
-                                   TMessageButtons::Ok, this});
+            m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(text),
+                                   TMessageIcon::Error, TMessageButtons::Ok, this});
         });
     }
     SystemTreeView->setFocus();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The scenario list shows the campaign the window holds: it goes first, so that nothing
+    // asks for rows of a campaign that is gone.
+    delete ScenarioListView;
+    delete m_listModel;
+}
 
 void TForm1::createLayout() {
     auto* column = new QVBoxLayout(this);
@@ -144,7 +152,9 @@ void TForm1::createLayout() {
     FileDropper->SetDropSite(ScenarioListView->viewport());
     FileDropper->SetAllowDir(false);
     FileDropper->SetSubFolders(false);
-    FileDropper->OnDrop = [this](TFileDropper*, const QString& path) { m_scenarioCommands->FileDropperDrop(path); };
+    FileDropper->OnDrop = [this](TFileDropper*, const QString& path) {
+        m_scenarioCommands->FileDropperDrop(path);
+    };
     FileDropper->Loaded();
 
     QORH = new TGoToWeb(this);
@@ -163,10 +173,13 @@ void TForm1::wireMenus() {
 
     const auto focused = [this] { return ScenarioListView->FocusedRow(); };
     onClick(m.AddItem, this, [this] { AddItemClick(); });
-    onClick(m.RemoveItem, this, [this, focused] { m_scenarioCommands->RemoveItemClick(focused()); });
-    onClick(m.ReplaceItem, this, [this, focused] { m_scenarioCommands->ReplaceItemClick(focused()); });
-    onClick(m.InsertItem, this, [this, focused] { m_scenarioCommands->InsertItemClick(focused()); });
-    onClick(m.SaveScnItem, this, [this, focused] { m_scenarioCommands->SaveScnItemClick(focused()); });
+    onClick(m.RemoveItem, this, [this] { RemoveItemClick(); });
+    onClick(m.ReplaceItem, this,
+            [this, focused] { m_scenarioCommands->ReplaceItemClick(focused()); });
+    onClick(m.InsertItem, this,
+            [this, focused] { m_scenarioCommands->InsertItemClick(focused()); });
+    onClick(m.SaveScnItem, this,
+            [this, focused] { m_scenarioCommands->SaveScnItemClick(focused()); });
     const auto setVersion = [this, focused](TScenarioVersion version) {
         return [this, focused, version] {
             m_scenarioCommands->SetVersion(focused(), version);
@@ -188,10 +201,17 @@ void TForm1::wireMenus() {
 
     onClick(m.ToolbarItem, this, [this] { ToolbarItemClick(); });
     onClick(m.StatusBarItem, this, [this] { StatusBarItemClick(); });
-    onClick(m.LargeIconsItem, this, [this] { ViewStyleItemClick(Menus.LargeIconsItem, Bars.LargeIconsBtn, TViewStyle::vsIcon); });
-    onClick(m.SmallIconsItem, this, [this] { ViewStyleItemClick(Menus.SmallIconsItem, Bars.SmallIconsBtn, TViewStyle::vsSmallIcon); });
-    onClick(m.ListItem, this, [this] { ViewStyleItemClick(Menus.ListItem, Bars.ListBtn, TViewStyle::vsList); });
-    onClick(m.DetailsItem, this, [this] { ViewStyleItemClick(Menus.DetailsItem, Bars.DetailsBtn, TViewStyle::vsReport); });
+    onClick(m.LargeIconsItem, this, [this] {
+        ViewStyleItemClick(Menus.LargeIconsItem, Bars.LargeIconsBtn, TViewStyle::vsIcon);
+    });
+    onClick(m.SmallIconsItem, this, [this] {
+        ViewStyleItemClick(Menus.SmallIconsItem, Bars.SmallIconsBtn, TViewStyle::vsSmallIcon);
+    });
+    onClick(m.ListItem, this,
+            [this] { ViewStyleItemClick(Menus.ListItem, Bars.ListBtn, TViewStyle::vsList); });
+    onClick(m.DetailsItem, this, [this] {
+        ViewStyleItemClick(Menus.DetailsItem, Bars.DetailsBtn, TViewStyle::vsReport);
+    });
     onClick(m.OptionsItem, this, [this] { OptionsItemClick(); });
 
     onClick(m.ContentsItem, this, [this] { ContentsItemClick(); });
@@ -207,16 +227,22 @@ void TForm1::wireToolbar() {
     onClick(t.OpenBtn, this, [this] { m_campaignCommands->OpenItemClick(); });
     onClick(t.SaveBtn, this, [this] { m_campaignCommands->SaveItemClick(); });
     onClick(t.AddBtn, this, [this] { AddItemClick(); });
-    onClick(t.RemoveBtn, this, [this, focused] { m_scenarioCommands->RemoveItemClick(focused()); });
-    onClick(t.ReplaceBtn, this, [this, focused] { m_scenarioCommands->ReplaceItemClick(focused()); });
+    onClick(t.RemoveBtn, this, [this] { RemoveItemClick(); });
+    onClick(t.ReplaceBtn, this,
+            [this, focused] { m_scenarioCommands->ReplaceItemClick(focused()); });
     onClick(t.InsertBtn, this, [this, focused] { m_scenarioCommands->InsertItemClick(focused()); });
-    onClick(t.SaveScnBtn, this, [this, focused] { m_scenarioCommands->SaveScnItemClick(focused()); });
-    onClick(t.VersionBtn, this, [this, focused] { m_scenarioCommands->VersionBtnClick(focused()); });
+    onClick(t.SaveScnBtn, this,
+            [this, focused] { m_scenarioCommands->SaveScnItemClick(focused()); });
+    onClick(t.VersionBtn, this,
+            [this, focused] { m_scenarioCommands->VersionBtnClick(focused()); });
     onClick(t.OptionsBtn, this, [this] { OptionsItemClick(); });
-    onClick(t.LargeIconsBtn, this, [this] { ViewStyleBtnClick(Menus.LargeIconsItem, TViewStyle::vsIcon); });
-    onClick(t.SmallIconsBtn, this, [this] { ViewStyleBtnClick(Menus.SmallIconsItem, TViewStyle::vsSmallIcon); });
+    onClick(t.LargeIconsBtn, this,
+            [this] { ViewStyleBtnClick(Menus.LargeIconsItem, TViewStyle::vsIcon); });
+    onClick(t.SmallIconsBtn, this,
+            [this] { ViewStyleBtnClick(Menus.SmallIconsItem, TViewStyle::vsSmallIcon); });
     onClick(t.ListBtn, this, [this] { ViewStyleBtnClick(Menus.ListItem, TViewStyle::vsList); });
-    onClick(t.DetailsBtn, this, [this] { ViewStyleBtnClick(Menus.DetailsItem, TViewStyle::vsReport); });
+    onClick(t.DetailsBtn, this,
+            [this] { ViewStyleBtnClick(Menus.DetailsItem, TViewStyle::vsReport); });
     // The help book opens the manual, as its picture promises.
     onClick(t.HelpBtn, this, [this] { ContentsItemClick(); });
 }
@@ -234,7 +260,8 @@ void TForm1::wireLists() {
         const bool reported = row >= 0 && selected && row < static_cast<int>(m_campaign.Count());
         std::optional<TScenarioVersion> version;
         if (reported)
-            version = ReadScenarioVersion(*m_campaign.Entry(static_cast<std::size_t>(row)).Scenario);
+            version =
+                ReadScenarioVersion(*m_campaign.Entry(static_cast<std::size_t>(row)).Scenario);
         ScenarioListChanged(m_state, reported, version);
         ApplyCommandState();
     };
@@ -254,8 +281,8 @@ void TForm1::wireLists() {
             AddItemClick();
     };
     ScenarioListView->OnKeyUp = [this](TScenarioListView* sender, int key, Qt::KeyboardModifiers) {
-        if (key == Qt::Key_Delete && m_state.EntryEnabled)
-            m_scenarioCommands->RemoveItemClick(sender->FocusedRow());
+        if (key == Qt::Key_Delete && m_state.EntryEnabled && sender == ScenarioListView)
+            RemoveItemClick();
     };
 }
 
@@ -263,8 +290,9 @@ void TForm1::watchDisplay() {
     const auto follow = [this](QScreen* screen) {
         if (!screen)
             return;
-        connect(screen, &QScreen::geometryChanged, this,
-                [this](const QRect& geometry) { WMDisplayChange(geometry.width(), geometry.height()); });
+        connect(screen, &QScreen::geometryChanged, this, [this](const QRect& geometry) {
+            WMDisplayChange(geometry.width(), geometry.height());
+        });
     };
     follow(QGuiApplication::primaryScreen());
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this, follow](QScreen* screen) {
@@ -278,7 +306,8 @@ void TForm1::WMDisplayChange(int width, int height) {
     if (!ScreenTooSmall(width, height) || m_displayRuleRunning)
         return;
     m_displayRuleRunning = true;
-    m_dialogs.ShowMessage({QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error, TMessageButtons::Ok, nullptr});
+    m_dialogs.ShowMessage(
+        {QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error, TMessageButtons::Ok, nullptr});
     // The program ends, but not before the user could save the campaign (Cancel keeps it running).
     if (m_campaignCommands->FormCloseQuery())
         QCoreApplication::exit(0);
@@ -342,12 +371,23 @@ void TForm1::AddItemClick() {
     TExplorerListState list;
     if (TListItem* focused = SystemListView->ItemFocused())
         list.Focused = SystemListView->IndexOf(focused);
-    for (TListItem* item = SystemListView->GetNextSelected(nullptr); item; item = SystemListView->GetNextSelected(item))
+    for (TListItem* item = SystemListView->GetNextSelected(nullptr); item;
+         item = SystemListView->GetNextSelected(item))
         list.Selected.push_back(SystemListView->IndexOf(item));
     QStringList paths;
     for (const int index : ItemsToTake(list))
         paths << SystemListView->GetItemPath(SystemListView->Item(index));
     m_scenarioCommands->AddFiles(paths);
+}
+
+void TForm1::RemoveItemClick() {
+    const auto focused = ScenarioListView->FocusedRow();
+    if (!focused)
+        return;
+    m_scenarioCommands->RemoveItemClick(focused);
+    // The removed row took the selection and the focus with it, as the list has always done:
+    // no other row becomes the target of the next command by itself.
+    ScenarioListView->selectionModel()->clear();
 }
 
 void TForm1::ApplyCommandState() {

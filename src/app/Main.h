@@ -84,6 +84,7 @@ private:
     void OptionsItemClick();
     void AboutItemClick();
     void AddItemClick();
+    void RemoveItemClick();
     void ApplyCommandState();
 
     TTextCodec m_codec;

@@ -7,6 +7,7 @@
 #include "ToolbarSep.h"
 #include "Toolbars.h"
 
+#include <QBitmap>
 #include <QIcon>
 #include <QImage>
 #include <QPushButton>
@@ -14,10 +15,12 @@
 namespace {
 
 QImage picture(const char* name) {
-    return QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name) + QStringLiteral(".png"));
+    return QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name) +
+                  QStringLiteral(".png"));
 }
 
-TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width, TOfficePopupMenu* menu) {
+TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
+                           TOfficePopupMenu* menu) {
     auto* button = new TToolbarButton(bar);
     button->setCaption(caption);
     button->resize(width, 19);
@@ -27,8 +30,8 @@ TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width, TOf
 }
 
 // A 25 x 25 glyph button; pictures with a greyed image beside the normal one hold two cells.
-TToolbarButton* glyphButton(TToolbar* bar, const QString& hint, const char* pictureName, int numGlyphs,
-                            bool enabled) {
+TToolbarButton* glyphButton(TToolbar* bar, const QString& hint, const char* pictureName,
+                            int numGlyphs, bool enabled) {
     auto* button = new TToolbarButton(bar);
     button->resize(25, 25);
     button->setHint(hint);
@@ -39,15 +42,26 @@ TToolbarButton* glyphButton(TToolbar* bar, const QString& hint, const char* pict
     return button;
 }
 
-void separator(TToolbar* bar) { new TToolbarSep(bar); }
+void separator(TToolbar* bar) {
+    new TToolbarSep(bar);
+}
+
+// A cell of a picture strip with its bottom-left pixel's colour made transparent.
+QPixmap transparentCell(const QImage& strip, int cell, int cellWidth) {
+    const QImage image = strip.copy(cell * cellWidth, 0, cellWidth, strip.height());
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setMask(
+        QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
+    return pixmap;
+}
 
 // New is the toolkit's own flat push button, with its greyed picture for the disabled state.
 QPushButton* newButton(TToolbar* bar) {
     const QImage strip = picture("toolbar-new");
     const int cell = strip.width() / 2;
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(strip.copy(0, 0, cell, strip.height())), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(strip.copy(cell, 0, cell, strip.height())), QIcon::Disabled);
+    icon.addPixmap(transparentCell(strip, 0, cell), QIcon::Normal);
+    icon.addPixmap(transparentCell(strip, 1, cell), QIcon::Disabled);
     auto* button = new QPushButton(bar);
     button->setFlat(true);
     button->setIcon(icon);
@@ -102,10 +116,13 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.AddBtn = glyphButton(bar, QStringLiteral("Add Scenario"), "toolbar-add", 2, false);
     t.RemoveBtn = glyphButton(bar, QStringLiteral("Remove Scenario"), "toolbar-remove", 2, false);
     separator(bar);
-    t.ReplaceBtn = glyphButton(bar, QStringLiteral("Replace Scenario"), "toolbar-replace", 2, false);
-    t.InsertBtn = glyphButton(bar, QStringLiteral("Insert Scenario After..."), "toolbar-insert", 2, false);
+    t.ReplaceBtn =
+        glyphButton(bar, QStringLiteral("Replace Scenario"), "toolbar-replace", 2, false);
+    t.InsertBtn =
+        glyphButton(bar, QStringLiteral("Insert Scenario After..."), "toolbar-insert", 2, false);
     separator(bar);
-    t.SaveScnBtn = glyphButton(bar, QStringLiteral("Save Scenario To Disk"), "toolbar-savescn", 2, false);
+    t.SaveScnBtn =
+        glyphButton(bar, QStringLiteral("Save Scenario To Disk"), "toolbar-savescn", 2, false);
     separator(bar);
 
     t.VersionBtn = new TToolbarButton(bar);
@@ -123,8 +140,10 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
 
     t.OptionsBtn = glyphButton(bar, QStringLiteral("Options"), "toolbar-options", 2, true);
     separator(bar);
-    t.LargeIconsBtn = glyphButton(bar, QStringLiteral("Large Icons"), "toolbar-largeicons", 1, true);
-    t.SmallIconsBtn = glyphButton(bar, QStringLiteral("Small Icons"), "toolbar-smallicons", 1, true);
+    t.LargeIconsBtn =
+        glyphButton(bar, QStringLiteral("Large Icons"), "toolbar-largeicons", 1, true);
+    t.SmallIconsBtn =
+        glyphButton(bar, QStringLiteral("Small Icons"), "toolbar-smallicons", 1, true);
     t.ListBtn = glyphButton(bar, QStringLiteral("List"), "toolbar-list", 1, true);
     t.DetailsBtn = glyphButton(bar, QStringLiteral("Details"), "toolbar-details", 1, true);
     for (TToolbarButton* view : {t.LargeIconsBtn, t.SmallIconsBtn, t.ListBtn, t.DetailsBtn}) {

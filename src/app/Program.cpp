@@ -1,22 +1,17 @@
-// The program's start-up: the application and its title, the screen-size rule, the main
-// window, the message loop.
-#include "AppTexts.h"
-#include "Application.h"
-#include "Main.h"
+// brindlewick: the campaign editor.
 #include "QtDialogService.h"
-#include "ScreenRule.h"
+#include "Startup.h"
 #include "TemporaryFiles.h"
 
-#include <QScreen>
-#include <QTimer>
+#include <QByteArray>
 
 namespace {
 
 // Floating toolbars and drag outlines place windows where the user drags them, which a
 // Wayland session does not let programs do: run through XWayland when there is one.
 void preferX11() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        !qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
@@ -26,20 +21,5 @@ int main(int argc, char** argv) {
     TemporaryFiles::RemoveOnTermination();
     preferX11();
     TQtDialogService dialogs;
-    TApplication application(argc, argv, dialogs);
-
-    const QSize screen = QGuiApplication::primaryScreen()->size();
-    if (ScreenTooSmall(screen.width(), screen.height())) {
-        dialogs.ShowMessage({QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error, TMessageButtons::Ok, nullptr});
-        return 0;
-    }
-
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    TForm1 form(dialogs, arguments);
-    form.move(QGuiApplication::primaryScreen()->availableGeometry().center() - form.rect().center());
-    form.show();
-    if (qEnvironmentVariableIsSet("BRINDLEWICK_QUIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });
-    return application.exec();
+    return RunProgram(argc, argv, dialogs);
 }

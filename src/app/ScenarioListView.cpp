@@ -13,7 +13,8 @@ namespace {
 // Opening a menu or a dialog does not take the focus from the list: the commands they hold
 // act on its focused row.
 bool leavesForGood(const QFocusEvent* event) {
-    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+    return event->reason() != Qt::PopupFocusReason &&
+           event->reason() != Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -56,7 +57,8 @@ bool TScenarioListView::IsRowSelected(int row) const {
     return selectionModel() && model() && selectionModel()->isRowSelected(row, QModelIndex());
 }
 
-void TScenarioListView::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+void TScenarioListView::selectionChanged(const QItemSelection& selected,
+                                         const QItemSelection& deselected) {
     QTreeView::selectionChanged(selected, deselected);
     if (!OnChange)
         return;
@@ -101,9 +103,13 @@ void TScenarioListView::acceptDrag(QDragMoveEvent* event) {
         event->ignore();
 }
 
-void TScenarioListView::dragEnterEvent(QDragEnterEvent* event) { acceptDrag(event); }
+void TScenarioListView::dragEnterEvent(QDragEnterEvent* event) {
+    acceptDrag(event);
+}
 
-void TScenarioListView::dragMoveEvent(QDragMoveEvent* event) { acceptDrag(event); }
+void TScenarioListView::dragMoveEvent(QDragMoveEvent* event) {
+    acceptDrag(event);
+}
 
 void TScenarioListView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();

@@ -35,7 +35,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
     // After the program changed the rows, the focused row is reported (or, without one, the
     // change counts as one of an unselected row).
     void reportFocusedRow();

@@ -1,0 +1,31 @@
+// Writes the program's icon in the sizes of the desktop's icon theme, as
+// <folder>/<size>x<size>/apps/brindlewick.png. The pixel art is enlarged by whole multiples
+// only, so that its pixels stay sharp; the smallest size is drawn down smoothly.
+#include "Subjects.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make-desktop-icons <output folder>\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QImage icon = Subjects::programIcon();
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    for (const int size : {16, 32, 64, 128, 256}) {
+        const Qt::TransformationMode mode =
+            size < icon.width() ? Qt::SmoothTransformation : Qt::FastTransformation;
+        const QImage scaled = icon.scaled(size, size, Qt::IgnoreAspectRatio, mode);
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        if (!root.mkpath(folder) ||
+            !scaled.save(root.filePath(folder + QStringLiteral("/brindlewick.png")), "PNG")) {
+            std::fprintf(stderr, "make-desktop-icons: cannot write the %dx%d icon\n", size, size);
+            return 1;
+        }
+    }
+    return 0;
+}

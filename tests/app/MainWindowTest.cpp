@@ -1,0 +1,299 @@
+// The real main window on the offscreen platform, driven through its menus, buttons and lists
+// with scripted answers to its questions.
+#include "AppTexts.h"
+#include "CampaignError.h"
+#include "Docks.h"
+#include "Dropper.h"
+#include "Main.h"
+#include "MenuItems.h"
+#include "QtPaths.h"
+#include "ScenarioListView.h"
+#include "ScriptedDialogs.h"
+#include "SystemListView.h"
+#include "SystemTreeView.h"
+#include "TempFolder.h"
+#include "ToolbarButtons.h"
+#include "Toolbars.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::uint8_t> scenario(std::string_view version, std::size_t size) {
+    std::vector<std::uint8_t> bytes(size, 0x33);
+    std::copy(version.begin(), version.end(), bytes.begin());
+    return bytes;
+}
+
+} // namespace
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteBytes(folder / "A.scn", scenario("1.11", 100));
+        WriteBytes(folder / "B.scx", scenario("1.18", 200));
+        WriteBytes(folder / "C.scn", scenario("1.10", 300));
+        WriteBytes(folder / "Odd.scn", scenario("XXXX", 40));
+        std::filesystem::copy_file(SampleFile("good/Three.cpx"), folder / "Three.cpx");
+    }
+
+    TForm1& open(const QStringList& arguments = {}) {
+        form = std::make_unique<TForm1>(dialogs, arguments);
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return *form;
+    }
+
+    // Shows the scenario files of the test folder in the explorer list and selects rows.
+    void selectInExplorer(const std::vector<QString>& names) {
+        TSystemListView* list = form->SystemListView;
+        form->SystemTreeView->SetSelection(folder.path());
+        QTRY_VERIFY_WITH_TIMEOUT(list->Count() >= 4, 5000);
+        list->ClearSelection();
+        for (const QString& name : names)
+            for (int row = 0; row < list->Count(); ++row)
+                if (list->GetItemPath(list->Item(row)).endsWith(u'/' + name)) {
+                    list->SetSelected(list->Item(row), true);
+                    list->SetItemFocused(list->Item(row));
+                }
+    }
+
+    void addFiles(const QStringList& names) {
+        QStringList paths;
+        for (const QString& name : names)
+            paths << folder.path(name);
+        form->ScenarioCommands().AddFiles(paths);
+    }
+
+    void focusScenarioRow(int row) {
+        TScenarioListView* list = form->ScenarioListView;
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(row, 0));
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect |
+                                           QItemSelectionModel::Rows);
+    }
+
+    QString cell(int row, int column) const {
+        return form->ScenarioListView->model()->index(row, column).data().toString();
+    }
+
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainWindow, StartsUntitledWithTheFourEmptyColumnsAndTheTreeFocused) {
+    TForm1& window = open();
+    EXPECT_EQ(window.windowTitle(), "Quorvane & Meltharn Brindlewick - Untitled.cpn");
+    QAbstractItemModel* model = window.ScenarioListView->model();
+    EXPECT_EQ(model->rowCount(), 0);
+    ASSERT_EQ(model->columnCount(), 4);
+    const QStringList captions{"Scenario Name", "Scenario Filename", "Offset", "Size"};
+    const int widths[] = {200, 200, 75, 75};
+    for (int column = 0; column < 4; ++column) {
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString(), captions[column]);
+        EXPECT_EQ(window.ScenarioListView->columnWidth(column), widths[column]);
+    }
+    EXPECT_EQ(window.SystemListView->FileMask(), "*.scn;*.scx");
+    EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsReport);
+    EXPECT_TRUE(window.SystemTreeView->hasFocus());
+    EXPECT_FALSE(window.Menus.AddItem->isEnabled());
+    EXPECT_FALSE(window.Bars.VersionBtn->isEnabled());
+    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.11");
+    EXPECT_EQ(window.Bars.VersionBtn->width(), 59);
+    EXPECT_TRUE(window.Bars.DetailsBtn->Down());
+    EXPECT_EQ(window.Bars.MenuBar->DockedTo(), window.TopDock);
+    EXPECT_EQ(window.Bars.Toolbar->DockRow(), 1);
+}
+
+TEST_F(MainWindow, ViewStylesStayInStepBetweenMenuButtonsAndList) {
+    TForm1& window = open();
+    window.Menus.DetailsItem->Click();
+    window.Menus.DetailsItem->Click();
+    EXPECT_TRUE(window.Menus.DetailsItem->Checked());
+    EXPECT_TRUE(window.Bars.DetailsBtn->Down());
+    EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsReport);
+
+    QTest::mouseClick(window.Bars.SmallIconsBtn, Qt::LeftButton);
+    EXPECT_TRUE(window.Menus.SmallIconsItem->Checked());
+    EXPECT_FALSE(window.Menus.DetailsItem->Checked());
+    EXPECT_FALSE(window.Bars.DetailsBtn->Down());
+    EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsSmallIcon);
+    EXPECT_EQ(window.ScenarioListView->header()->isHidden(), false)
+        << "the scenario list keeps its report style";
+
+    window.Menus.ListItem->Click();
+    EXPECT_TRUE(window.Bars.ListBtn->Down());
+    EXPECT_FALSE(window.Bars.SmallIconsBtn->Down());
+    EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsList);
+}
+
+TEST_F(MainWindow, ToolbarAndStatusBarToggles) {
+    TForm1& window = open();
+    window.Menus.ToolbarItem->Click();
+    EXPECT_FALSE(window.Menus.ToolbarItem->Checked());
+    EXPECT_FALSE(window.Bars.Toolbar->Visible());
+    EXPECT_TRUE(window.Bars.MenuBar->Visible()) << "the menu bar is never hidden";
+    window.Menus.ToolbarItem->Click();
+    EXPECT_TRUE(window.Bars.Toolbar->Visible());
+
+    // Closed by its own close button, the toolbar leaves its item checked; the next choice
+    // unchecks it and it stays hidden, the one after shows it.
+    window.Bars.Toolbar->CloseByButton();
+    EXPECT_FALSE(window.Bars.Toolbar->Visible());
+    EXPECT_TRUE(window.Menus.ToolbarItem->Checked());
+    window.Menus.ToolbarItem->Click();
+    EXPECT_FALSE(window.Menus.ToolbarItem->Checked());
+    EXPECT_FALSE(window.Bars.Toolbar->Visible());
+    window.Menus.ToolbarItem->Click();
+    EXPECT_TRUE(window.Bars.Toolbar->Visible());
+
+    window.Menus.StatusBarItem->Click();
+    EXPECT_FALSE(window.StatusBar->isVisible());
+    window.Menus.StatusBarItem->Click();
+    EXPECT_TRUE(window.StatusBar->isVisible());
+}
+
+TEST_F(MainWindow, NewOnAFreshCampaignAsksAndYesLeadsToSaveAs) {
+    TForm1& window = open();
+    dialogs.MessageAnswers = {TMessageAnswer::Yes};
+    dialogs.FileAnswers = {folder.path("Fresh.cpn")};
+    window.Menus.NewItem->Click();
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text, AppTexts::SaveQuestion);
+    EXPECT_EQ(dialogs.Messages[0].Owner, &window);
+    EXPECT_EQ(std::filesystem::file_size(folder / "Fresh.cpn"), 264u);
+}
+
+TEST_F(MainWindow, SaveAfterOpenWritesWithoutADialogAfterACommandLineOpenItAsks) {
+    TForm1& window = open({folder.path("Three.cpx")});
+    EXPECT_EQ(window.windowTitle(), "Quorvane & Meltharn Brindlewick - Three.cpx");
+    EXPECT_EQ(cell(1, 0), "Trial");
+    dialogs.FileAnswers = {folder.path("Named.cpx")};
+    window.Menus.SaveItem->Click();
+    EXPECT_EQ(dialogs.FileDialogs.size(), 1u) << "a command-line open has no remembered name";
+
+    dialogs.FileAnswers = {folder.path("Three.cpx")};
+    QTest::mouseClick(window.Bars.OpenBtn, Qt::LeftButton);
+    QTest::mouseClick(window.Bars.SaveBtn, Qt::LeftButton);
+    EXPECT_EQ(dialogs.FileDialogs.size(), 2u) << "Save after Open writes without a dialog";
+}
+
+TEST_F(MainWindow, TheCloseQuestionDecidesWhetherTheWindowCloses) {
+    TForm1& window = open();
+    dialogs.MessageAnswers = {TMessageAnswer::Cancel};
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    dialogs.MessageAnswers = {TMessageAnswer::Yes};
+    dialogs.FileAnswers = {std::nullopt};
+    EXPECT_FALSE(window.close()) << "Yes with a cancelled Save As keeps the window";
+    dialogs.MessageAnswers = {TMessageAnswer::No};
+    EXPECT_TRUE(window.close());
+}
+
+TEST_F(MainWindow, ARejectedFileKeepsTheCampaignAndCaption) {
+    TForm1& window = open({folder.path("Three.cpx")});
+    WriteText(folder / "Notes.cpn", std::string(300, 'n'));
+    dialogs.FileAnswers = {folder.path("Notes.cpn")};
+    window.Menus.OpenItem->Click();
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Caption, "");
+    EXPECT_EQ(window.ScenarioListView->model()->rowCount(), 3);
+    EXPECT_EQ(window.windowTitle(), "Quorvane & Meltharn Brindlewick - Three.cpx");
+}
+
+TEST_F(MainWindow, AddTakesTheExplorerSelectionInListOrder) {
+    TForm1& window = open();
+    selectInExplorer({"C.scn", "A.scn", "B.scx"});
+    window.Menus.AddItem->Click();
+    ASSERT_EQ(window.ScenarioListView->model()->rowCount(), 3);
+    EXPECT_EQ(cell(0, 0), "A");
+    EXPECT_EQ(cell(1, 0), "B");
+    EXPECT_EQ(cell(2, 0), "C");
+    EXPECT_EQ(cell(0, 2), "0720");
+    EXPECT_EQ(cell(1, 2), "0784");
+    EXPECT_EQ(cell(2, 2), "084C");
+}
+
+TEST_F(MainWindow, InsertAfterWithTheSecondRowFocused) {
+    TForm1& window = open();
+    addFiles({"A.scn", "B.scx"});
+    focusScenarioRow(1);
+    EXPECT_TRUE(window.Menus.InsertItem->isEnabled());
+    dialogs.FileAnswers = {folder.path("C.scn")};
+    QTest::mouseClick(window.Bars.InsertBtn, Qt::LeftButton);
+    EXPECT_EQ(cell(0, 0), "A");
+    EXPECT_EQ(cell(1, 0), "C");
+    EXPECT_EQ(cell(2, 0), "B");
+}
+
+TEST_F(MainWindow, VersionsShowOnTheButtonAndReachThePayload) {
+    TForm1& window = open();
+    addFiles({"A.scn", "C.scn", "Odd.scn"});
+    focusScenarioRow(1);
+    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10") << "selecting a row shows its version";
+    focusScenarioRow(2);
+    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10")
+        << "an unrecognised version keeps the caption";
+
+    focusScenarioRow(0);
+    window.Menus.VerMhnItem->Click();
+    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.18");
+    EXPECT_EQ(ReadScenarioVersion(*window.Campaign().Entry(0).Scenario),
+              TScenarioVersion::Expansion118);
+
+    focusScenarioRow(1);
+    window.Menus.QorVerItem->Click();
+    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.11");
+    EXPECT_EQ(ReadScenarioVersion(*window.Campaign().Entry(1).Scenario), TScenarioVersion::Trial110)
+        << "the drop-down only changes the caption";
+    window.ScenarioCommands().VersionBtnClick(window.ScenarioListView->FocusedRow());
+    EXPECT_EQ(ReadScenarioVersion(*window.Campaign().Entry(1).Scenario), TScenarioVersion::Game111);
+}
+
+TEST_F(MainWindow, DeleteRemovesTheSelectedRowAndNothingAfterDeselection) {
+    TForm1& window = open();
+    addFiles({"A.scn", "B.scx", "C.scn"});
+    focusScenarioRow(0);
+    QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
+    ASSERT_EQ(window.ScenarioListView->model()->rowCount(), 2);
+    EXPECT_EQ(cell(0, 0), "B");
+    EXPECT_FALSE(window.CommandState().EntryEnabled) << "nothing is selected after the removal";
+    QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
+    EXPECT_EQ(window.ScenarioListView->model()->rowCount(), 2);
+
+    focusScenarioRow(1);
+    window.ScenarioListView->selectionModel()->clearSelection();
+    QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
+    EXPECT_EQ(window.ScenarioListView->model()->rowCount(), 2);
+}
+
+TEST_F(MainWindow, FilesDroppedFromOtherProgramsAreTakenByExtension) {
+    TForm1& window = open();
+    WriteBytes(folder / "Demo.SCX", scenario("1.18", 10));
+    WriteText(folder / "notes.txt", "notes");
+    window.FileDropper->DeliverDrop(
+        {folder.path("Demo.SCX"), folder.path("notes.txt"), folder.path("A.scn")});
+    ASSERT_EQ(window.ScenarioListView->model()->rowCount(), 2);
+    EXPECT_EQ(cell(0, 1), "Demo.SCX");
+    EXPECT_EQ(cell(1, 1), "A.scn");
+}
+
+TEST_F(MainWindow, ADisplayTooSmallEndsTheProgramAfterTheSaveQuestion) {
+    TForm1& window = open();
+    window.WMDisplayChange(800, 480);
+    EXPECT_TRUE(dialogs.Messages.empty()) << "a passing mode does nothing";
+    dialogs.MessageAnswers = {TMessageAnswer::Ok, TMessageAnswer::Cancel};
+    window.WMDisplayChange(640, 480);
+    ASSERT_EQ(dialogs.Messages.size(), 2u);
+    EXPECT_EQ(dialogs.Messages[0].Text, AppTexts::ScreenTooSmall);
+    EXPECT_EQ(dialogs.Messages[0].Owner, nullptr);
+    EXPECT_EQ(dialogs.Messages[1].Text, AppTexts::SaveQuestion);
+}
