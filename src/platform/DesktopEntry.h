@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// Reading and writing the key files of the freedesktop specifications (desktop entries,
+// Reading and writing the freedesktop key files (desktop entries,
 // mimeapps.list): groups of "Key=Value" lines.
 namespace DesktopEntry {
 
@@ -16,7 +16,7 @@ QString WithValue(const QString& content, const QString& group, const QString& k
                   const QString& value);
 
 // A program path as one argument of an Exec line: quoted, with the characters the
-// specification reserves escaped, and the backslashes doubled for the key file itself.
+// Exec format reserves escaped, and the backslashes doubled for the key file itself.
 QString QuotedExecArgument(const QString& argument);
 
 // An Exec line split into its arguments, quotes and escapes resolved.

@@ -6,7 +6,7 @@ namespace {
 
 QString folderOrDefault(const char* variable, const QString& fallback) {
     const QString value = qEnvironmentVariable(variable);
-    // The base folder specification ignores relative paths.
+    // The XDG base folder rules ignore relative paths.
     return QDir::isAbsolutePath(value) ? value : fallback;
 }
 
