@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "AppTexts.h"
 #include "DialogFont.h"
 #include "MemoryStatus.h"
 
@@ -10,9 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-constexpr const char* WebSite = "https://github.com/brindlewick/brindlewick";
-constexpr const char* ContactAddress = "brindlewick@users.noreply.github.com";
 
 QLabel* label(const QString& text, QWidget* parent, QPoint position) {
     auto* textLabel = new QLabel(text, parent);
@@ -62,7 +60,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     imgEMail = new QLabel(this);
     imgEMail->setPixmap(QPixmap(QStringLiteral(":/pictures/about-envelope.png")));
     imgEMail->setGeometry(56, 152, 23, 15);
-    lEMail = label(QString::fromLatin1(ContactAddress), this, {84, 152});
+    lEMail = label(AppTexts::ContactAddress, this, {84, 152});
     QFont underlined = lEMail->font();
     underlined.setUnderline(true);
     lEMail->setFont(underlined);
@@ -86,8 +84,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
     Webber = new TGoToWeb(this);
-    Webber->Url = QString::fromLatin1(WebSite);
-    Webber->EMail = QString::fromLatin1(ContactAddress);
+    Webber->Url = AppTexts::MeltharnSite;
+    Webber->EMail = AppTexts::ContactAddress;
     Webber->BrowserState = TBrowserState::gwMaximized;
 
     FormCreate();

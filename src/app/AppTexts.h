@@ -24,4 +24,12 @@ inline const QString ReplaceScenarioTitle = QStringLiteral("Replace Scenario Wit
 inline const QString InsertScenarioTitle = QStringLiteral("Insert Scenario...");
 inline const QString ExtractScenarioTitle = QStringLiteral("Save Scenario As...");
 
+// Where players reach the program's makers.
+inline const QString ContactAddress = QStringLiteral("brindlewick@users.noreply.github.com");
+// The pages behind the Help menu's two web links.
+inline const QString QuorvaneSite =
+    QStringLiteral("https://github.com/brindlewick/brindlewick/wiki/Quorvane");
+inline const QString MeltharnSite =
+    QStringLiteral("https://github.com/brindlewick/brindlewick/wiki/Meltharn");
+
 } // namespace AppTexts

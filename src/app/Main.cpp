@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -30,9 +31,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr const char* QuorvaneSite = "https://github.com/brindlewick/brindlewick/wiki/Quorvane";
-constexpr const char* MeltharnSite = "https://github.com/brindlewick/brindlewick/wiki/Meltharn";
 
 void onClick(TMenuItem* item, QObject* context, const std::function<void()>& handler) {
     QObject::connect(item, &TMenuItem::OnClick, context, [handler](TMenuItem*) { handler(); });
@@ -72,10 +70,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     } catch (const std::exception& error) {
         // The window is not up yet: the error is shown as soon as it is.
         const QString text = QString::fromStdString(error.what());
-        QTimer::singleShot(0, this, [this, text] {
-            m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(text),
-                                   TMessageIcon::Error, TMessageButtons::Ok, this});
-        });
+        QTimer::singleShot(0, this, [this, text] { showError(text); });
     }
     SystemTreeView->setFocus();
 }
@@ -158,9 +153,11 @@ void TForm1::createLayout() {
     FileDropper->Loaded();
 
     QORH = new TGoToWeb(this);
-    QORH->Url = QString::fromLatin1(QuorvaneSite);
+    QORH->Url = AppTexts::QuorvaneSite;
+    QORH->EMail = AppTexts::ContactAddress;
     MHNH = new TGoToWeb(this);
-    MHNH->Url = QString::fromLatin1(MeltharnSite);
+    MHNH->Url = AppTexts::MeltharnSite;
+    MHNH->EMail = AppTexts::ContactAddress;
 }
 
 void TForm1::wireMenus() {
@@ -287,31 +284,43 @@ void TForm1::wireLists() {
 }
 
 void TForm1::watchDisplay() {
-    const auto follow = [this](QScreen* screen) {
-        if (!screen)
-            return;
-        connect(screen, &QScreen::geometryChanged, this, [this](const QRect& geometry) {
-            WMDisplayChange(geometry.width(), geometry.height());
-        });
-    };
-    follow(QGuiApplication::primaryScreen());
-    connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this, follow](QScreen* screen) {
-        follow(screen);
+    followScreen(QGuiApplication::primaryScreen());
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
+        followScreen(screen);
         if (screen)
             WMDisplayChange(screen->geometry().width(), screen->geometry().height());
     });
+}
+
+void TForm1::followScreen(QScreen* screen) {
+    disconnect(m_screenWatch);
+    if (screen)
+        m_screenWatch =
+            connect(screen, &QScreen::geometryChanged, this, [this](const QRect& geometry) {
+                WMDisplayChange(geometry.width(), geometry.height());
+            });
 }
 
 void TForm1::WMDisplayChange(int width, int height) {
     if (!ScreenTooSmall(width, height) || m_displayRuleRunning)
         return;
     m_displayRuleRunning = true;
+    const auto done = qScopeGuard([this] { m_displayRuleRunning = false; });
     m_dialogs.ShowMessage(
         {QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error, TMessageButtons::Ok, nullptr});
-    // The program ends, but not before the user could save the campaign (Cancel keeps it running).
-    if (m_campaignCommands->FormCloseQuery())
-        QCoreApplication::exit(0);
-    m_displayRuleRunning = false;
+    // The program ends, but not before the user could save the campaign (Cancel keeps it
+    // running). The notice does not come through a command: a failed save is shown here.
+    try {
+        if (m_campaignCommands->FormCloseQuery())
+            QCoreApplication::exit(0);
+    } catch (const std::exception& error) {
+        showError(QString::fromStdString(error.what()));
+    }
+}
+
+void TForm1::showError(const QString& text) {
+    m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(text), TMessageIcon::Error,
+                           TMessageButtons::Ok, this});
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -324,6 +333,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::RebuildExplorer() {
     SystemTreeView->Rebuild();
     SystemListView->Reload();
+    // The reloaded list has nothing selected.
+    ExplorerListChanged(m_state, false);
+    ApplyCommandState();
 }
 
 void TForm1::ViewStyleItemClick(TMenuItem* item, TToolbarButton* button, TViewStyle style) {

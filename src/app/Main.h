@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <memory>
 
+class QScreen;
 class QSplitter;
 class QStatusBar;
 class TDock;
@@ -75,6 +76,8 @@ private:
     void wireToolbar();
     void wireLists();
     void watchDisplay();
+    void followScreen(QScreen* screen);
+    void showError(const QString& text);
 
     void ViewStyleItemClick(TMenuItem* item, TToolbarButton* button, TViewStyle style);
     void ViewStyleBtnClick(TMenuItem* item, TViewStyle style);
@@ -97,4 +100,5 @@ private:
     THelpViewer* m_helpViewer = nullptr;
     QString m_helpFile;
     bool m_displayRuleRunning = false;
+    QMetaObject::Connection m_screenWatch;
 };

@@ -4,6 +4,7 @@
 #include "Paths.h"
 #include "Utils.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -76,8 +77,12 @@ void TScenarioCommands::SaveScnItemClick(std::optional<int> focused) {
         return;
     const TCampaignEntry& entry = m_list.Campaign().Entry(rowIndex(*focused));
     // The stored name is only a suggestion: it may not steer the file into another folder.
-    m_extractDialog.FileName =
+    const QString suggested =
         QString::fromStdString(SafeFileName(m_codec.ToUnicode(entry.FileName), "Scenario.scn"));
+    // The dialog stays in the folder it was last used in.
+    m_extractDialog.FileName = m_extractDialog.FileName.isEmpty()
+                                   ? suggested
+                                   : QFileInfo(m_extractDialog.FileName).dir().filePath(suggested);
     if (!m_dialogs.ExecuteSave(m_extractDialog, m_owner))
         return;
     ExportScenario(*entry.Scenario, ToFileSystemPath(m_extractDialog.FileName));

@@ -14,7 +14,10 @@ int TScenarioListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TScenarioListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows)
+    // The campaign may already hold fewer rows than the view was told of, while a removal is
+    // being reported.
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows ||
+        index.row() >= static_cast<int>(m_campaign.Count()))
         return {};
     const TCampaignEntry& entry = m_campaign.Entry(static_cast<std::size_t>(index.row()));
     switch (index.column()) {

@@ -71,8 +71,10 @@ void TScenarioListView::selectionChanged(const QItemSelection& selected,
 void TScenarioListView::reportFocusedRow() {
     if (!OnChange)
         return;
+    // While another control has the focus, a change the program made to the rows counts as
+    // one of an unselected row: the list's commands stay off until the list is entered again.
     const auto row = FocusedRow();
-    OnChange(this, row.value_or(-1), row && IsRowSelected(*row));
+    OnChange(this, row.value_or(-1), row && hasFocus() && IsRowSelected(*row));
 }
 
 void TScenarioListView::focusInEvent(QFocusEvent* event) {

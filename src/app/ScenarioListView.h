@@ -37,8 +37,8 @@ protected:
 private:
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
-    // After the program changed the rows, the focused row is reported (or, without one, the
-    // change counts as one of an unselected row).
+    // After the program changed the rows, the focused row is reported (or, without one or
+    // without the focus, the change counts as one of an unselected row).
     void reportFocusedRow();
     void acceptDrag(QDragMoveEvent* event);
 };

@@ -24,9 +24,11 @@ int RunProgram(int argc, char** argv, TDialogService& dialogs) {
     int result = 0;
     {
         TForm1 form(dialogs, arguments);
-        form.move(QGuiApplication::primaryScreen()->availableGeometry().center() -
-                  form.rect().center());
         form.show();
+        // Centred on the screen with its frame, as far as the window system has framed it.
+        const QRect frame = form.frameGeometry();
+        form.move(form.pos() + QGuiApplication::primaryScreen()->geometry().center() -
+                  frame.center());
         // For start-up timing: the run ends as soon as the window is up.
         if (qEnvironmentVariableIsSet("BRINDLEWICK_QUIT_WHEN_SHOWN"))
             QTimer::singleShot(0, &application, [] { QCoreApplication::exit(0); });

@@ -544,7 +544,8 @@ void TSystemListView::handleSelectionChanged(const QItemSelection& selected,
                                              const QItemSelection& deselected) {
     if (!OnChange)
         return;
-    for (const QItemSelection* changes : {&selected, &deselected}) {
+    // Rows that lost the selection first, so that the last report is of a row that has it.
+    for (const QItemSelection* changes : {&deselected, &selected}) {
         for (const QItemSelectionRange& range : *changes) {
             for (int row = range.top(); row <= range.bottom(); ++row)
                 OnChange(this, Item(row));

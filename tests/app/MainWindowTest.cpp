@@ -297,3 +297,49 @@ TEST_F(MainWindow, ADisplayTooSmallEndsTheProgramAfterTheSaveQuestion) {
     EXPECT_EQ(dialogs.Messages[0].Owner, nullptr);
     EXPECT_EQ(dialogs.Messages[1].Text, AppTexts::SaveQuestion);
 }
+
+TEST_F(MainWindow, MovingTheExplorerSelectionKeepsAddOn) {
+    TForm1& window = open();
+    selectInExplorer({"A.scn"});
+    EXPECT_TRUE(window.Menus.AddItem->isEnabled());
+    TSystemListView* list = window.SystemListView;
+    QAbstractItemView* view = list->CurrentView();
+    // One click on another file: the old one loses the selection, the new one gets it.
+    for (int row = 0; row < list->Count(); ++row)
+        if (list->GetItemPath(list->Item(row)).endsWith("/C.scn"))
+            view->selectionModel()->select(view->model()->index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+    EXPECT_TRUE(window.Menus.AddItem->isEnabled());
+    EXPECT_TRUE(window.Bars.AddBtn->isEnabled());
+
+    dialogs.MessageAnswers = {TMessageAnswer::No};
+    window.Menus.NewItem->Click(); // the explorer is rebuilt and its list reloaded
+    EXPECT_FALSE(window.Menus.AddItem->isEnabled()) << "nothing is selected in the reloaded list";
+}
+
+TEST_F(MainWindow, ChangesMadeWhileTheListIsLeftDoNotTurnItsCommandsBackOn) {
+    TForm1& window = open({folder.path("Three.cpx")});
+    focusScenarioRow(1);
+    EXPECT_TRUE(window.CommandState().EntryEnabled);
+    window.SystemTreeView->setFocus();
+    EXPECT_FALSE(window.CommandState().EntryEnabled);
+    dialogs.FileAnswers = {folder.path("Saved.cpx")};
+    window.Menus.SaveItem->Click();
+    EXPECT_FALSE(window.CommandState().EntryEnabled);
+    EXPECT_FALSE(window.Menus.RemoveItem->isEnabled());
+}
+
+TEST_F(MainWindow, SaveToFileStaysInTheFolderLastUsed) {
+    TForm1& window = open();
+    addFiles({"A.scn", "B.scx"});
+    focusScenarioRow(0);
+    std::filesystem::create_directory(folder / "out");
+    dialogs.FileAnswers = {folder.path("out/First.scn")};
+    window.Menus.SaveScnItem->Click();
+    focusScenarioRow(1);
+    dialogs.FileAnswers = {std::nullopt};
+    window.Menus.SaveScnItem->Click();
+    EXPECT_EQ(dialogs.FileDialogs.back().FileName, folder.path("out/B.scx"));
+    EXPECT_EQ(ReadBytes(folder / "out/First.scn"), scenario("1.11", 100));
+}
