@@ -26,7 +26,7 @@ quint32 nextHostNumber() {
 TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAllForms,
                                              bool takesFocus)
     : QWidget(parentForm, hostFlags(onTopOfAllForms, takesFocus)), m_parentForm(parentForm),
-      m_takesFocus(takesFocus) {
+      m_onTopOfAllForms(onTopOfAllForms), m_takesFocus(takesFocus) {
     setObjectName(
         QStringLiteral("FloatingWindowParent_%1").arg(nextHostNumber(), 8, 16, QLatin1Char('0')));
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -42,8 +42,20 @@ TFloatingWindowParent::~TFloatingWindowParent() {
 }
 
 void TFloatingWindowParent::setOnTopOfAllForms(bool onTop) {
+    m_onTopOfAllForms = onTop;
+    applyFlags();
+}
+
+void TFloatingWindowParent::setTakesFocus(bool takesFocus) {
+    if (m_takesFocus == takesFocus)
+        return;
+    m_takesFocus = takesFocus;
+    applyFlags();
+}
+
+void TFloatingWindowParent::applyFlags() {
     const bool wasVisible = isVisible();
-    setWindowFlags(hostFlags(onTop, m_takesFocus));
+    setWindowFlags(hostFlags(m_onTopOfAllForms, m_takesFocus));
     if (wasVisible)
         show();
 }

@@ -20,6 +20,7 @@ public:
     QWidget* ParentForm() const { return m_parentForm; }
     void setOnTopOfAllForms(bool onTop);
     bool TakesFocus() const { return m_takesFocus; }
+    void setTakesFocus(bool takesFocus);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,7 +30,9 @@ protected:
 
 private:
     TCustomToolWindow* toolWindow() const;
+    void applyFlags();
 
     QPointer<QWidget> m_parentForm;
+    bool m_onTopOfAllForms;
     bool m_takesFocus;
 };

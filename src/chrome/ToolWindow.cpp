@@ -354,6 +354,10 @@ bool TCustomToolWindow::eventFilter(QObject* watched, QEvent* event) {
 bool TCustomToolWindow::event(QEvent* event) {
     if (m_dropTarget.handle(event))
         return true;
+    // A control that takes the keyboard, added while floating, needs a host that can be active.
+    if (event->type() == QEvent::ChildPolished && m_host && !m_host->TakesFocus() &&
+        hasFocusableControl())
+        m_host->setTakesFocus(true);
     return QWidget::event(event);
 }
 

@@ -266,4 +266,11 @@ TEST(TToolbar, FloatingWindowOfButtonsTakesNoActivationFromItsForm) {
     withEdit->setDockedTo(nullptr);
     EXPECT_FALSE(withEdit->FloatingHost()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
         << "a control that takes the keyboard needs an active window";
+
+    auto* edit = new QLineEdit(toolbar);
+    edit->show();
+    EXPECT_FALSE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+        << "added while floating";
+    EXPECT_TRUE(toolbar->FloatingHost()->isVisible());
+    EXPECT_TRUE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
