@@ -7,10 +7,12 @@
 
 namespace {
 
-Qt::WindowFlags hostFlags(bool onTopOfAllForms) {
+Qt::WindowFlags hostFlags(bool onTopOfAllForms, bool takesFocus) {
     Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint;
     if (onTopOfAllForms)
         flags |= Qt::WindowStaysOnTopHint;
+    if (!takesFocus)
+        flags |= Qt::WindowDoesNotAcceptFocus;
     return flags;
 }
 
@@ -21,8 +23,10 @@ quint32 nextHostNumber() {
 
 } // namespace
 
-TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAllForms)
-    : QWidget(parentForm, hostFlags(onTopOfAllForms)), m_parentForm(parentForm) {
+TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAllForms,
+                                             bool takesFocus)
+    : QWidget(parentForm, hostFlags(onTopOfAllForms, takesFocus)), m_parentForm(parentForm),
+      m_onTopOfAllForms(onTopOfAllForms), m_takesFocus(takesFocus) {
     setObjectName(
         QStringLiteral("FloatingWindowParent_%1").arg(nextHostNumber(), 8, 16, QLatin1Char('0')));
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -38,8 +42,20 @@ TFloatingWindowParent::~TFloatingWindowParent() {
 }
 
 void TFloatingWindowParent::setOnTopOfAllForms(bool onTop) {
+    m_onTopOfAllForms = onTop;
+    applyFlags();
+}
+
+void TFloatingWindowParent::setTakesFocus(bool takesFocus) {
+    if (m_takesFocus == takesFocus)
+        return;
+    m_takesFocus = takesFocus;
+    applyFlags();
+}
+
+void TFloatingWindowParent::applyFlags() {
     const bool wasVisible = isVisible();
-    setWindowFlags(hostFlags(onTop));
+    setWindowFlags(hostFlags(m_onTopOfAllForms, m_takesFocus));
     if (wasVisible)
         show();
 }

@@ -1,5 +1,7 @@
 #include "ModalMouseLoop.h"
 
+#include "CaptureLoss.h"
+
 #include <QApplication>
 
 ModalMouseLoop::ModalMouseLoop(QWidget* grabber, Handler handler)
@@ -16,6 +18,11 @@ void ModalMouseLoop::run() {
 }
 
 bool ModalMouseLoop::eventFilter(QObject* watched, QEvent* event) {
+    if (!m_done && TakesCaptureAway(watched, event, m_grabber)) {
+        m_done = true;
+        m_loop.quit();
+        return false;
+    }
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
@@ -31,20 +38,10 @@ bool ModalMouseLoop::eventFilter(QObject* watched, QEvent* event) {
             m_loop.quit();
         }
         return true;
-    case QEvent::UngrabMouse:
-        if (watched == m_grabber && !m_done) {
-            m_done = true;
-            m_loop.quit();
-        }
-        return false;
     case QEvent::ShortcutOverride:
     case QEvent::Shortcut:
         return true;
     default:
-        if (!m_grabber) {
-            m_done = true;
-            m_loop.quit();
-        }
         return false;
     }
 }

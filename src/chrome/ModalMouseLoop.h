@@ -7,7 +7,8 @@
 #include <functional>
 
 // A modal loop that captures the mouse for one widget and hands every mouse and key event to
-// a handler until the handler says it is done; other events are dispatched as usual.
+// a handler until the handler says it is done; other events are dispatched as usual. The loop
+// also ends, without a word to the handler, when the mouse is taken away from the grabber.
 class ModalMouseLoop : public QObject {
     Q_OBJECT
 

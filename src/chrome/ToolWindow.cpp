@@ -27,8 +27,13 @@ QWidget* validatedParent(QWidget* parent) {
 
 } // namespace
 
-TCustomToolWindow::TCustomToolWindow(QWidget* parent) : QWidget(validatedParent(parent)) {
+TCustomToolWindow::TCustomToolWindow(QWidget* parent)
+    : QWidget(validatedParent(parent)),
+      m_dropTarget([this](QObject* source, QPoint pos,
+                          TDragState state) { return dragOver(source, pos, state); },
+                   [this](QObject* source, QPoint pos) { dragDrop(source, pos); }) {
     setAttribute(Qt::WA_MouseTracking);
+    setAcceptDrops(true);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             &TCustomToolWindow::UpdateFloatingVisibility);
     if (auto* dock = qobject_cast<TDock*>(parent)) {
@@ -345,6 +350,28 @@ bool TCustomToolWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---- events ----
+
+bool TCustomToolWindow::event(QEvent* event) {
+    if (m_dropTarget.handle(event))
+        return true;
+    // A control that takes the keyboard, added while floating, needs a host that can be active.
+    if (event->type() == QEvent::ChildPolished && m_host && !m_host->TakesFocus() &&
+        hasFocusableControl())
+        m_host->setTakesFocus(true);
+    return QWidget::event(event);
+}
+
+bool TCustomToolWindow::dragOver(QObject* source, QPoint pos, TDragState state) {
+    bool accept = static_cast<bool>(OnDragOver);
+    if (OnDragOver)
+        OnDragOver(this, source, pos.x(), pos.y(), state, accept);
+    return accept;
+}
+
+void TCustomToolWindow::dragDrop(QObject* source, QPoint pos) {
+    if (OnDragDrop)
+        OnDragDrop(this, source, pos.x(), pos.y());
+}
 
 void TCustomToolWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);

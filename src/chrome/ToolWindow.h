@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DockPosition.h"
+#include "DragEvents.h"
 #include "FloatingSizeSteps.h"
 #include "ToolWindowMetrics.h"
 
@@ -99,6 +100,12 @@ public:
 
     std::function<void(TCustomToolWindow* sender)> OnClose;
     std::function<void(TCustomToolWindow* sender, bool& canClose)> OnCloseQuery;
+    // A drag from `source` (none from another program) over the window at (x, y); `accept`
+    // starts true since a handler listens.
+    std::function<void(TCustomToolWindow* sender, QObject* source, int x, int y, TDragState state,
+                       bool& accept)>
+        OnDragOver;
+    std::function<void(TCustomToolWindow* sender, QObject* source, int x, int y)> OnDragDrop;
     std::function<void(TCustomToolWindow* sender, QMouseEvent* event)> OnMouseDown;
     std::function<void(TCustomToolWindow* sender, QMouseEvent* event)> OnMouseMove;
     std::function<void(TCustomToolWindow* sender, QMouseEvent* event)> OnMouseUp;
@@ -154,6 +161,7 @@ public:
     QRect CloseButtonRect() const;
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -188,6 +196,11 @@ private:
     void watchParentForm(QWidget* form);
     void hostMoved(QPoint position);
     void handOverActivation();
+    // Whether one of the window's controls takes the keyboard focus (its floating host then
+    // may be activated).
+    bool hasFocusableControl() const;
+    bool dragOver(QObject* source, QPoint pos, TDragState state);
+    void dragDrop(QObject* source, QPoint pos);
 
     bool m_activateParent = true;
     TToolWindowBorderStyle m_borderStyle = TToolWindowBorderStyle::bsSingle;
@@ -222,4 +235,5 @@ private:
     bool m_destroying = false;
     bool m_changingPlace = false;
     bool m_closePressed = false;
+    TDropTarget m_dropTarget;
 };

@@ -1,5 +1,6 @@
 #include "ToolWindowDrag.h"
 
+#include "CaptureLoss.h"
 #include "Docks.h"
 #include "DragGeometry.h"
 #include "ToolWindow.h"
@@ -188,6 +189,11 @@ void ToolWindowDrag::end(bool accept) {
 }
 
 bool ToolWindowDrag::eventFilter(QObject* watched, QEvent* event) {
+    if (!m_finished && TakesCaptureAway(watched, event, m_window)) {
+        // The mouse was taken away: the drag ends without a change.
+        end(false);
+        return false;
+    }
     switch (event->type()) {
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
@@ -219,14 +225,7 @@ bool ToolWindowDrag::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Shortcut:
     case QEvent::ShortcutOverride:
         return true;
-    case QEvent::UngrabMouse:
-        // The capture was taken away: the drag ends without a change.
-        if (watched == m_window)
-            end(false);
-        return false;
     default:
-        if (!m_window)
-            m_loop.quit();
         return false;
     }
 }

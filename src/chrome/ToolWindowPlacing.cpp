@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
+
 void TCustomToolWindow::MoveTo(TDock* dock, int row, int pos) {
     if (dock) {
         m_dockRow = row;
@@ -78,7 +80,8 @@ void TCustomToolWindow::changePlace(TDock* target) {
     } else {
         if (!m_host) {
             m_host = new TFloatingWindowParent(m_parentForm,
-                                               m_floatingMode == TFloatingMode::fmOnTopOfAllForms);
+                                               m_floatingMode == TFloatingMode::fmOnTopOfAllForms,
+                                               hasFocusableControl());
             m_host->setWindowTitle(m_caption);
         }
         setParent(m_host);
@@ -107,6 +110,13 @@ void TCustomToolWindow::changePlace(TDock* target) {
         if (OnDockChanged)
             OnDockChanged(this);
     }
+}
+
+bool TCustomToolWindow::hasFocusableControl() const {
+    const QList<QWidget*> controls = findChildren<QWidget*>();
+    return std::any_of(controls.begin(), controls.end(), [](const QWidget* control) {
+        return control->focusPolicy() != Qt::NoFocus;
+    });
 }
 
 void TCustomToolWindow::leaveDock(TDock* dock) {

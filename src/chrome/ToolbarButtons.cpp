@@ -23,11 +23,16 @@
 
 #include <algorithm>
 
-TToolbarButton::TToolbarButton(QWidget* parent) : QWidget(parent) {
+TToolbarButton::TToolbarButton(QWidget* parent)
+    : QWidget(parent),
+      m_dropTarget([this](QObject* source, QPoint pos,
+                          TDragState state) { return dragOver(source, pos, state); },
+                   [this](QObject* source, QPoint pos) { dragDrop(source, pos); }) {
     THotTracker::buttonCreated();
     resize(23, 22);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+    setAcceptDrops(true);
     updateOpaqueness();
 }
 
@@ -130,9 +135,15 @@ void TToolbarButton::press(QMouseEvent* event) {
         update();
     if (!m_menuPressed)
         m_dragging = true;
+    const int dragsBefore = m_controlDrags;
     emit OnMouseDown(this, event->button(), event->modifiers(), pos.x(), pos.y());
     if (!self)
         return;
+    if (m_controlDrags != dragsBefore) {
+        // The handler dragged the button away: the press is over.
+        m_menuPressed = false;
+        return;
+    }
     if (m_menuPressed) {
         Click();
     } else if (m_repeating) {
@@ -149,6 +160,11 @@ void TToolbarButton::mouseMoveEvent(QMouseEvent* event) {
     m_lastMousePos = pos;
     if (rect().contains(pos))
         hotTrack();
+    if (m_dragPending && event->buttons().testFlag(Qt::LeftButton)
+        && (pos - m_dragStart).manhattanLength() >= m_dragThreshold) {
+        startControlDrag();
+        return;
+    }
     if (m_dragging) {
         const bool inside = insideMainPart(pos);
         setState(ButtonStates::whileDragging(m_down, inside));
@@ -162,6 +178,8 @@ void TToolbarButton::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     m_lastMousePos = pos;
     stopRepeat();
+    if (event->button() == Qt::LeftButton)
+        m_dragPending = false;
     QPointer<TToolbarButton> self(this);
     if (event->button() == Qt::RightButton && isEnabled()) {
         m_dragging = false;
@@ -182,6 +200,7 @@ void TToolbarButton::mouseReleaseEvent(QMouseEvent* event) {
 
 void TToolbarButton::cancelTracking() {
     stopRepeat();
+    m_dragPending = false;
     if (m_dragging) {
         m_dragging = false;
         setState(ButtonStates::whileDragging(m_down, false));
@@ -316,6 +335,8 @@ bool TToolbarButton::event(QEvent* event) {
     // Losing the window's activation takes the mouse away from a press in progress.
     if (event->type() == QEvent::WindowDeactivate)
         cancelTracking();
+    if (m_dropTarget.handle(event))
+        return true;
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
         TButtonGlyph::clearSharedImages();
         update();

@@ -2,6 +2,7 @@
 
 #include "ButtonGlyph.h"
 #include "ButtonTypes.h"
+#include "DragEvents.h"
 
 #include <QColor>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <memory>
 
 
+class QMimeData;
 class QTimer;
 
 
@@ -117,6 +119,13 @@ public:
     // Performs a click as a mouse click would.
     void Click();
 
+    // Starts dragging the button to another control: at once, or once the mouse has moved
+    // `threshold` pixels (-1: the desktop's drag distance) with the left button held. A press
+    // that turns into a drag does not click. Usually called from OnMouseDown.
+    void BeginDrag(bool immediate, int threshold = -1);
+    // A drag begun but waiting for the mouse to move far enough.
+    bool DragPending() const { return m_dragPending; }
+
     // Hot tracking: the button becomes the hot button, or stops being it.
     void MouseEnter();
     void MouseLeave();
@@ -133,6 +142,15 @@ signals:
     void OnMouseDown(TToolbarButton* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void OnMouseMove(TToolbarButton* sender, Qt::KeyboardModifiers shift, int x, int y);
     void OnMouseUp(TToolbarButton* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // A drag of this button starts; the handler puts what it carries into `data`.
+    void OnStartDrag(TToolbarButton* sender, QMimeData* data);
+    // A drag of this button ended: dropped on `target` at (x, y) in its coordinates, or
+    // cancelled (or dropped outside the program) with no target.
+    void OnEndDrag(TToolbarButton* sender, QObject* target, int x, int y);
+    // A drag from `source` is over the button; `accept` starts true when a handler listens.
+    void OnDragOver(TToolbarButton* sender, QObject* source, int x, int y, TDragState state,
+                    bool& accept);
+    void OnDragDrop(TToolbarButton* sender, QObject* source, int x, int y);
 
 protected:
     bool event(QEvent* event) override;
@@ -164,6 +182,9 @@ private:
     void reevaluateHot();
     bool canClickByKey() const;
     void glyphChanged();
+    bool dragOver(QObject* source, QPoint pos, TDragState state);
+    void dragDrop(QObject* source, QPoint pos);
+    void startControlDrag();
 
     TCaptionAlignment m_alignment = TCaptionAlignment::taCenter;
     bool m_allowAllUp = false;
@@ -208,4 +229,9 @@ private:
     int m_mnemonicShortcut = 0;
     int m_defaultShortcuts[2] = {0, 0};
     int m_cancelShortcut = 0;
+    bool m_dragPending = false;
+    QPoint m_dragStart;
+    int m_dragThreshold = 0;
+    int m_controlDrags = 0;
+    TDropTarget m_dropTarget;
 };

@@ -297,3 +297,72 @@ TEST(ToolWindowDrag, FloatingWindowDraggedOntoADockDocksThere) {
     EXPECT_EQ(floating->DockRow(), 1) << "past the last row: a new last row";
     EXPECT_EQ(f.top->height(), 23 + 29);
 }
+
+namespace {
+
+void postToApplication(QEvent::Type type) {
+    QCoreApplication::postEvent(qApp, new QEvent(type));
+}
+
+} // namespace
+
+TEST(ToolWindowDrag, LosingTheMouseEndsTheDragWithoutAChange) {
+    DockedForm f;
+    TToolbar* toolbar = makeStandardToolbar(f.top);
+    const QRect before = toolbar->geometry();
+    // Another program took the activation (and with it the mouse) in the middle of the drag;
+    // the release that follows belongs to no drag any more.
+    postMouse(toolbar, QEvent::MouseMove, at(f.client, 100, 100));
+    postToApplication(QEvent::ApplicationDeactivate);
+    postMouse(toolbar, QEvent::MouseButtonRelease, at(f.client, 100, 100));
+    QTest::mousePress(toolbar, Qt::LeftButton, {}, handle);
+    EXPECT_EQ(toolbar->DockedTo(), f.top);
+    EXPECT_EQ(toolbar->geometry(), before);
+    QCoreApplication::processEvents();
+
+    // A modal window opened over the form blocks it: the drag ends too.
+    postMouse(toolbar, QEvent::MouseMove, at(f.client, 100, 100));
+    QCoreApplication::postEvent(f.form.get(), new QEvent(QEvent::WindowBlocked));
+    postMouse(toolbar, QEvent::MouseButtonRelease, at(f.client, 100, 100));
+    QTest::mousePress(toolbar, Qt::LeftButton, {}, handle);
+    EXPECT_EQ(toolbar->DockedTo(), f.top);
+    QCoreApplication::processEvents();
+
+    // So does the form losing activation to an unrelated window.
+    QWidget other;
+    other.show();
+    postMouse(toolbar, QEvent::MouseMove, at(f.client, 100, 100));
+    QApplication::setActiveWindow(&other);
+    QCoreApplication::postEvent(f.form.get(), new QEvent(QEvent::WindowDeactivate));
+    postMouse(toolbar, QEvent::MouseButtonRelease, at(f.client, 100, 100));
+    QTest::mousePress(toolbar, Qt::LeftButton, {}, handle);
+    EXPECT_EQ(toolbar->DockedTo(), f.top);
+    other.hide();
+    QCoreApplication::processEvents();
+
+    // Hiding the window takes the mouse from it as well.
+    postMouse(toolbar, QEvent::MouseMove, at(f.client, 100, 100));
+    QCoreApplication::postEvent(toolbar, new QEvent(QEvent::Hide));
+    postMouse(toolbar, QEvent::MouseButtonRelease, at(f.client, 100, 100));
+    QTest::mousePress(toolbar, Qt::LeftButton, {}, handle);
+    EXPECT_EQ(toolbar->DockedTo(), f.top);
+    QCoreApplication::processEvents();
+}
+
+TEST(ToolWindowDrag, ActivationMovingToTheFormsFloatingWindowKeepsTheDrag) {
+    DockedForm f;
+    TToolbar* toolbar = makeStandardToolbar(f.top);
+    TToolbar* floating = makeButtonBar(f.form.get(), 2);
+    floating->setHideWhenInactive(false);
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+    // The form's own floating window becoming active does not take the mouse away.
+    const QPoint drop = at(f.client, 150, 120);
+    postMouse(toolbar, QEvent::MouseMove, drop);
+    QApplication::setActiveWindow(floating->FloatingHost());
+    QCoreApplication::postEvent(f.form.get(), new QEvent(QEvent::WindowDeactivate));
+    postMouse(toolbar, QEvent::MouseButtonRelease, drop);
+    QTest::mousePress(toolbar, Qt::LeftButton, {}, handle);
+    EXPECT_FALSE(toolbar->Docked()) << "the drag went on and floated the toolbar";
+    QCoreApplication::processEvents();
+}

@@ -1,6 +1,8 @@
 #include "QtTestEnvironment.h"
 #include "SystemColors.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -217,5 +219,58 @@ TEST(TToolbar, FloatingWindowFollowsItsFormAndActivation) {
     f.form->hide();
     EXPECT_TRUE(toolbar->FloatingHost()->isVisible())
         << "on top of all forms it does not follow the form";
+    EXPECT_TRUE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST(TToolbar, CloseButtonAndResizeEndWhenTheMouseIsTakenAway) {
+    DockedForm f;
+    TToolbar* toolbar = makeButtonBar(f.form.get(), 8);
+    toolbar->setHideWhenInactive(false);
+    toolbar->setFloatingPosition(at(f.client, 10, 10));
+    const QSize size = toolbar->size();
+    const QPoint press = at(toolbar, 213, 30);
+    postMouse(toolbar, QEvent::MouseMove, press - QPoint(100, 0));
+    QCoreApplication::postEvent(qApp, new QEvent(QEvent::ApplicationDeactivate));
+    postMouse(toolbar, QEvent::MouseButtonRelease, press - QPoint(100, 0));
+    QTest::mousePress(toolbar, Qt::LeftButton, {}, QPoint(213, 30));
+    EXPECT_EQ(toolbar->size(), size) << "the resize ended without applying the outline";
+    EXPECT_EQ(toolbar->FloatRightX(), 0);
+    QCoreApplication::processEvents();
+
+    const QRect close = toolbar->CloseButtonRect();
+    QCoreApplication::postEvent(toolbar, new QEvent(QEvent::UngrabMouse));
+    postMouse(toolbar, QEvent::MouseButtonRelease,
+              at(toolbar, close.center().x(), close.center().y()));
+    QTest::mousePress(toolbar, Qt::LeftButton, {}, close.center());
+    EXPECT_TRUE(toolbar->Visible()) << "the release came after the tracking had ended";
+    EXPECT_FALSE(toolbar->CloseButtonPressed());
+    QCoreApplication::processEvents();
+}
+
+TEST(TToolbar, FloatingWindowOfButtonsTakesNoActivationFromItsForm) {
+    DockedForm f;
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+    TToolbar* toolbar = makeButtonBar(f.form.get(), 2);
+    toolbar->setHideWhenInactive(false);
+    ASSERT_TRUE(toolbar->FloatingHost()->isVisible());
+    EXPECT_TRUE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+        << "nothing on it takes the focus, so the form stays active and keeps its active caption";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), f.form.get());
+    toolbar->setFloatingMode(TFloatingMode::fmOnTopOfAllForms);
+    EXPECT_TRUE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+
+    TToolbar* withEdit = makeButtonBar(f.top, 1);
+    new QLineEdit(withEdit);
+    withEdit->setDockedTo(nullptr);
+    EXPECT_FALSE(withEdit->FloatingHost()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+        << "a control that takes the keyboard needs an active window";
+
+    auto* edit = new QLineEdit(toolbar);
+    edit->show();
+    EXPECT_FALSE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+        << "added while floating";
+    EXPECT_TRUE(toolbar->FloatingHost()->isVisible());
     EXPECT_TRUE(toolbar->FloatingHost()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
