@@ -28,6 +28,10 @@ QVariant TSystemListModel::data(const QModelIndex& index, int role) const {
         if (column == 0)
             return item->Caption;
         return column - 1 < item->SubItems.size() ? item->SubItems[column - 1] : QString();
+    case Qt::CheckStateRole:
+        if (!m_checkboxes || column != 0)
+            return {};
+        return static_cast<int>(item->Checked ? Qt::Checked : Qt::Unchecked);
     case Qt::DecorationRole:
         if (column != 0 || item->ImageIndex < 0)
             return {};
@@ -63,11 +67,18 @@ Qt::ItemFlags TSystemListModel::flags(const QModelIndex& index) const {
         Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
     if (!m_readOnly && index.column() == 0 && HasAttribute(item->Data.get(), SFGAO::CANRENAME))
         result |= Qt::ItemIsEditable;
+    if (m_checkboxes && index.column() == 0)
+        result |= Qt::ItemIsUserCheckable;
     return result;
 }
 
 bool TSystemListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     TListItem* item = Item(index.row());
+    if (role == Qt::CheckStateRole && item && m_checkboxes && index.column() == 0) {
+        item->Checked = static_cast<Qt::CheckState>(value.toInt()) == Qt::Checked;
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
     if (role != Qt::EditRole || index.column() != 0 || !item || m_readOnly || !m_renamer)
         return false;
     const QString newName = value.toString();
@@ -101,6 +112,19 @@ QMimeData* TSystemListModel::mimeData(const QModelIndexList& indexes) const {
 
 Qt::DropActions TSystemListModel::supportedDragActions() const {
     return Qt::CopyAction | Qt::LinkAction;
+}
+
+void TSystemListModel::SetCheckboxes(bool on) {
+    if (on == m_checkboxes)
+        return;
+    m_checkboxes = on;
+    if (Count() > 0)
+        emit dataChanged(index(0, 0), index(Count() - 1, 0), {Qt::CheckStateRole});
+}
+
+void TSystemListModel::Reserve(int count) {
+    if (count > 0)
+        m_items.reserve(static_cast<std::size_t>(count));
 }
 
 void TSystemListModel::BeginUpdate() {

@@ -16,6 +16,8 @@ struct TListItem {
     int ImageIndex = -1;
     int OverlayIndex = -1;
     QStringList SubItems;
+    // The item's check box, shown while the list has check boxes.
+    bool Checked = false;
     std::unique_ptr<TFolderItemData> Data;
 };
 
@@ -57,6 +59,9 @@ public:
     void Sort(const std::function<int(const TListItem*, const TListItem*)>& compare);
 
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    void SetCheckboxes(bool on);
+    // Room for this many items ahead of a population.
+    void Reserve(int count);
     void SetRenamer(TRenamer renamer) { m_renamer = std::move(renamer); }
     void SetPathOf(TPathOf pathOf) { m_pathOf = std::move(pathOf); }
 
@@ -67,6 +72,7 @@ private:
     std::unordered_map<const TListItem*, int> m_rows;
     std::vector<TListColumn> m_columns;
     bool m_readOnly = false;
+    bool m_checkboxes = false;
     bool m_updating = false;
     TRenamer m_renamer;
     TPathOf m_pathOf;

@@ -1,16 +1,16 @@
 #include "SystemListView.h"
 
-#include <QFocusEvent>
-
 #include "Autoscroll.h"
 #include "ItemDetails.h"
 #include "ItemFacts.h"
+#include "ListItemDelegate.h"
 #include "ListSorting.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
@@ -32,7 +32,9 @@ bool isFolderItem(const TListItem* item) {
 TSystemListView::TSystemListView(QWidget* parent)
     : QWidget(parent), m_model(new TSystemListModel(this)), m_stack(new QStackedLayout(this)),
       m_listView(new QListView(this)), m_reportView(new QTreeView(this)),
-      m_selection(new QItemSelectionModel(m_model, this)) {
+      m_selection(new QItemSelectionModel(m_model, this)),
+      m_listDelegate(new TListItemDelegate(this)), m_reportDelegate(new TListItemDelegate(this)),
+      m_columnWidths(ReadDirectoryColumnWidths(TXdgFolders::FromEnvironment())) {
     m_smallImages = SetupImageLists(TImageListSize::Small);
     m_largeImages = SetupImageLists(TImageListSize::Large);
     m_model->SetPathOf([this](const TListItem* item) { return GetItemPath(item); });
@@ -50,9 +52,10 @@ TSystemListView::TSystemListView(QWidget* parent)
         connect(view, &QAbstractItemView::doubleClicked, this, &TSystemListView::handleDoubleClick);
         m_stack->addWidget(view);
     }
+    m_listView->setItemDelegate(m_listDelegate);
+    m_reportView->setItemDelegate(m_reportDelegate);
     m_listView->setMovement(QListView::Static);
     m_listView->setUniformItemSizes(true);
-    m_listView->setResizeMode(QListView::Adjust);
     m_listView->setWrapping(true);
     m_reportView->setRootIsDecorated(false);
     m_reportView->setUniformRowHeights(true);
@@ -70,6 +73,7 @@ TSystemListView::TSystemListView(QWidget* parent)
     SetMultiSelect(m_multiSelect);
     SetReadOnly(m_readOnly);
     SetColumnClick(m_columnClick);
+    applyPaintOptions();
     applyDragMode();
     applyViewStyle();
     buildColumns();
@@ -117,12 +121,16 @@ void TSystemListView::applyViewStyle() {
         m_reportView->setIconSize(QSize(m_smallImages.iconSize, m_smallImages.iconSize));
     } else {
         const bool large = m_viewStyle == TViewStyle::vsIcon;
+        const bool list = m_viewStyle == TViewStyle::vsList;
         const int size = large ? m_largeImages.iconSize : m_smallImages.iconSize;
+        const bool inColumns = list || m_iconOptions.Arrangement == TIconArrangement::iaLeft;
         m_listView->setViewMode(large ? QListView::IconMode : QListView::ListMode);
-        m_listView->setFlow(m_viewStyle == TViewStyle::vsList ? QListView::TopToBottom
-                                                              : QListView::LeftToRight);
+        m_listView->setFlow(inColumns ? QListView::TopToBottom : QListView::LeftToRight);
         m_listView->setWrapping(true);
-        m_listView->setWordWrap(large);
+        m_listView->setWordWrap(large && m_iconOptions.WrapText);
+        // The list style always fills its columns anew; the icon styles only when asked to.
+        m_listView->setResizeMode(list || m_iconOptions.AutoArrange ? QListView::Adjust
+                                                                    : QListView::Fixed);
         m_listView->setIconSize(QSize(size, size));
         m_listView->setGridSize(large ? QSize(size * 3, size + 2 * fontMetrics().height() + 8)
                                       : QSize());
@@ -150,6 +158,65 @@ void TSystemListView::applyColor() {
         view->viewport()->setPalette(colors);
         view->viewport()->setAutoFillBackground(true);
     }
+}
+
+void TSystemListView::SetIconOptions(const TIconOptions& options) {
+    if (options == m_iconOptions)
+        return;
+    m_iconOptions = options;
+    applyViewStyle();
+    m_listView->doItemsLayout();
+}
+
+void TSystemListView::SetCheckboxes(bool on) {
+    m_checkboxes = on;
+    m_model->SetCheckboxes(on);
+}
+
+void TSystemListView::SetGridLines(bool on) {
+    m_gridLines = on;
+    applyPaintOptions();
+}
+
+void TSystemListView::SetHotTrack(bool on) {
+    m_hotTrack = on;
+    if (!on)
+        setHotRow(-1);
+    applyPaintOptions();
+}
+
+void TSystemListView::SetRowSelect(bool on) {
+    m_rowSelect = on;
+    applyPaintOptions();
+}
+
+// Grid lines and the row-wide selection belong to the report; the icon views show the
+// selection on their one cell anyway.
+void TSystemListView::applyPaintOptions() {
+    m_reportDelegate->Options() = {m_gridLines, m_rowSelect, m_hotTrack, m_hotRow};
+    m_listDelegate->Options() = {false, true, m_hotTrack, m_hotRow};
+    m_reportView->viewport()->update();
+    m_listView->viewport()->update();
+}
+
+void TSystemListView::setHotRow(int row) {
+    if (row == m_hotRow)
+        return;
+    const int old = std::exchange(m_hotRow, row);
+    applyPaintOptions();
+    updateRow(old);
+    updateRow(row);
+}
+
+// Repaints one row only, as hot tracking moves from item to item.
+void TSystemListView::updateRow(int row) {
+    if (row < 0 || row >= Count())
+        return;
+    QAbstractItemView* view = CurrentView();
+    QRect area = view->visualRect(m_model->index(row, 0));
+    if (view == m_reportView)
+        area = QRect(0, area.top(), view->viewport()->width(), area.height());
+    view->viewport()->update(area);
 }
 
 void TSystemListView::SetColumnType(TColumnType type) {
@@ -374,6 +441,7 @@ bool TSystemListView::fillList(const TShellFolderRef& folder, PCItemID parentAbs
     auto items = folder->EnumObjects(flags);
     if (!items)
         return false;
+    m_model->Reserve(m_allocBy);
     bool any = false;
     while (auto relative = items->Next()) {
         any = true;
@@ -670,6 +738,15 @@ void TSystemListView::handleAutoscroll(QPoint viewportPoint) {
                                               step.dx * view->horizontalScrollBar()->singleStep());
 }
 
+// Without RowSelect only the name cell of a report row is the item: a press on one of its
+// other cells is a press on empty space.
+bool TSystemListView::pressOnSubItem(QObject* viewport, const QMouseEvent& event) const {
+    if (m_rowSelect || viewport != m_reportView->viewport() || event.button() != Qt::LeftButton)
+        return false;
+    const QModelIndex index = m_reportView->indexAt(event.position().toPoint());
+    return index.isValid() && index.column() > 0;
+}
+
 bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* view = CurrentView();
     if (watched == view->viewport()) {
@@ -679,8 +756,28 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
                 handleRightButton(mouse->position().toPoint(), mouse->globalPosition().toPoint());
                 return true;
             }
-        } else if (event->type() == QEvent::MouseMove && m_autoscroll) {
-            handleAutoscroll(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (std::exchange(m_pressOnEmptySpace, false))
+                return true;
+        } else if (event->type() == QEvent::MouseButtonPress ||
+                   event->type() == QEvent::MouseButtonDblClick) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (pressOnSubItem(watched, *mouse)) {
+                if (!(mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)))
+                    ClearSelection();
+                m_pressOnEmptySpace = true;
+                return true;
+            }
+        } else if (event->type() == QEvent::MouseMove) {
+            const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (m_hotTrack)
+                setHotRow(view->indexAt(point).row());
+            if (m_autoscroll)
+                handleAutoscroll(point);
+            // Moving on from such a press neither selects nor drags.
+            if (m_pressOnEmptySpace && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
+                return true;
+        } else if (event->type() == QEvent::Leave) {
+            setHotRow(-1);
         }
     } else if (watched == view && event->type() == QEvent::FocusOut && OnExit) {
         // A menu or a dialog opening over the list does not take the focus from it for good:

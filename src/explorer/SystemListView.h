@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DirectoryColumns.h"
 #include "FileMask.h"
 #include "ShellControls.h"
 #include "SystemListModel.h"
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <functional>
 
@@ -18,9 +20,20 @@ class QStackedLayout;
 class QTreeView;
 class QItemSelectionModel;
 class QDropEvent;
+class TListItemDelegate;
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
-enum class TDragMode { dmManual, dmAutomatic };
+enum class TIconArrangement { iaTop, iaLeft };
+
+// How the two icon views place their items: in rows from the top or in columns from the
+// left, re-arranged when the control's size changes or kept where they are, captions
+// wrapped under large icons or kept on one line.
+struct TIconOptions {
+    TIconArrangement Arrangement = TIconArrangement::iaTop;
+    bool AutoArrange = false;
+    bool WrapText = true;
+    bool operator==(const TIconOptions&) const = default;
+};
 
 // The file list of the explorer pane: the items of one shell folder, filtered by a mask,
 // shown as large icons, small icons, a list or a report with detail columns.
@@ -62,13 +75,26 @@ public:
     void SetColumnClick(bool on);
     bool ShowColumnHeaders() const { return m_showColumnHeaders; }
     void SetShowColumnHeaders(bool show);
+    bool Checkboxes() const { return m_checkboxes; }
+    void SetCheckboxes(bool on);
+    bool GridLines() const { return m_gridLines; }
+    void SetGridLines(bool on);
+    bool HotTrack() const { return m_hotTrack; }
+    void SetHotTrack(bool on);
+    bool RowSelect() const { return m_rowSelect; }
+    void SetRowSelect(bool on);
+    const TIconOptions& IconOptions() const { return m_iconOptions; }
+    void SetIconOptions(const TIconOptions& options);
+    // How many items to make room for before each population (0: as they come).
+    int AllocBy() const { return m_allocBy; }
+    void SetAllocBy(int count) { m_allocBy = std::max(0, count); }
     TDragMode DragMode() const { return m_dragMode; }
     void SetDragMode(TDragMode mode);
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
     QWidget* TreeView() const override { return m_treeView; }
     void SetTreeView(QWidget* tree) override { m_treeView = tree; }
-    const std::array<int, 5>& ColumnWidths() const { return m_columnWidths; }
+    const TDirectoryColumnWidths& ColumnWidths() const { return m_columnWidths; }
     QColor Color() const { return m_color; }
     void SetColor(const QColor& color);
 
@@ -138,6 +164,10 @@ private:
     void handleDoubleClick(const QModelIndex& index);
     void handleRightButton(QPoint viewportPoint, QPoint globalPoint);
     void handleAutoscroll(QPoint viewportPoint);
+    void setHotRow(int row);
+    void updateRow(int row);
+    bool pressOnSubItem(QObject* viewport, const QMouseEvent& event) const;
+    void applyPaintOptions();
     void handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void handleColumnClick(int column);
     bool renameItem(TListItem& item, const QString& newName);
@@ -149,6 +179,8 @@ private:
     QListView* m_listView;
     QTreeView* m_reportView;
     QItemSelectionModel* m_selection;
+    TListItemDelegate* m_listDelegate;
+    TListItemDelegate* m_reportDelegate;
     TImageListRef m_smallImages;
     TImageListRef m_largeImages;
 
@@ -165,6 +197,15 @@ private:
     TSortType m_sortType = TSortType::stNone;
     bool m_columnClick = true;
     bool m_showColumnHeaders = true;
+    bool m_checkboxes = false;
+    bool m_gridLines = false;
+    bool m_hotTrack = false;
+    bool m_rowSelect = false;
+    TIconOptions m_iconOptions;
+    int m_allocBy = 0;
+    int m_hotRow = -1;
+    // A left press on a report cell other than the name, taken as one on empty space.
+    bool m_pressOnEmptySpace = false;
     TDragMode m_dragMode = TDragMode::dmManual;
     QPointer<QMenu> m_popupMenu;
     QPointer<QWidget> m_treeView;
@@ -173,7 +214,7 @@ private:
     TShellFolderRef m_baseFolder;
     ItemIDList m_currentID;
     bool m_needsPopulate = true;
-    std::array<int, 5> m_columnWidths{120, 60, 120, 120, 60};
+    TDirectoryColumnWidths m_columnWidths;
     int m_lastSortColumn = -1;
     bool m_lastSortDescending = false;
 };

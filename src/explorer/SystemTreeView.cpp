@@ -3,12 +3,15 @@
 #include "Autoscroll.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
+#include "TreeBranches.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QUrl>
 #include <sys/stat.h>
 
 namespace {
@@ -133,6 +136,7 @@ TSystemTreeView::TSystemTreeView(QWidget* parent) : QTreeWidget(parent) {
     connect(this, &QTreeWidget::currentItemChanged, this, &TSystemTreeView::handleCurrentChanged);
     connect(this, &QTreeWidget::itemChanged, this, &TSystemTreeView::handleItemChanged);
     SetReadOnly(m_readOnly);
+    SetDragMode(m_dragMode);
     applyColors();
     linkWithSiblingList();
     Rebuild();
@@ -219,6 +223,24 @@ void TSystemTreeView::SetReadOnly(bool readOnly) {
     setEditTriggers(readOnly
                         ? QAbstractItemView::NoEditTriggers
                         : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+}
+
+void TSystemTreeView::SetShowButtons(bool show) {
+    m_showButtons = show;
+    viewport()->update();
+}
+
+void TSystemTreeView::SetShowLines(bool show) {
+    m_showLines = show;
+    viewport()->update();
+}
+
+void TSystemTreeView::SetDragMode(TDragMode mode) {
+    m_dragMode = mode;
+    const bool automatic = mode == TDragMode::dmAutomatic;
+    setDragEnabled(automatic);
+    setDragDropMode(automatic ? QAbstractItemView::DragOnly : QAbstractItemView::NoDragDrop);
+    setDefaultDropAction(Qt::CopyAction);
 }
 
 void TSystemTreeView::SetColor(const QColor& color) {
@@ -717,9 +739,72 @@ void TSystemTreeView::handleItemChanged(QTreeWidgetItem* item, int column) {
     m_settingText = false;
 }
 
+// --- painting and dragging ----------------------------------------------------------------
+
+// Qt's item views draw no connecting lines: the tree draws its own lines and buttons.
+void TSystemTreeView::drawBranches(QPainter* painter, const QRect& rect,
+                                   const QModelIndex& index) const {
+    TTreeBranchRow row;
+    row.Area = rect;
+    row.Indent = indentation();
+    const QModelIndex parent = index.parent();
+    row.LinkedAbove = index.row() > 0 || parent.isValid();
+    row.SiblingBelow = index.row() < model()->rowCount(parent) - 1;
+    row.HasButton = model()->hasChildren(index);
+    row.Expanded = isExpanded(index);
+    const int columns = indentation() > 0 ? rect.width() / indentation() : 0;
+    row.PassThrough.assign(std::size_t(std::max(0, columns - 1)), false);
+    QModelIndex ancestor = parent;
+    for (int column = columns - 2; column >= 0 && ancestor.isValid(); --column) {
+        row.PassThrough[std::size_t(column)] =
+            ancestor.row() < model()->rowCount(ancestor.parent()) - 1;
+        ancestor = ancestor.parent();
+    }
+    PaintTreeBranches(*painter, TreeBranchShapes(row, {m_showLines, m_showButtons}),
+                      viewport()->palette());
+}
+
+QStringList TSystemTreeView::mimeTypes() const {
+    return {QStringLiteral("text/uri-list")};
+}
+
+// A dragged folder goes as its local file URL, which other programs accept too.
+QMimeData* TSystemTreeView::mimeData(const QList<QTreeWidgetItem*>& items) const {
+    QList<QUrl> urls;
+    for (const QTreeWidgetItem* item : items) {
+        const QString path = GetNodePath(static_cast<const TTreeNode*>(item));
+        if (!path.isEmpty())
+            urls.append(QUrl::fromLocalFile(path));
+    }
+    auto* mime = new QMimeData; // handed to the drag, which owns it
+    mime->setUrls(urls);
+    return mime;
+}
+
 // --- mouse --------------------------------------------------------------------------------
 
+// Without buttons the indentation left of a node is no place to click: a press there
+// neither selects nor opens the node.
+bool TSystemTreeView::inHiddenButtonArea(QPoint viewportPoint) const {
+    if (m_showButtons)
+        return false;
+    const QModelIndex index = indexAt(viewportPoint);
+    return index.isValid() && viewportPoint.x() < visualRect(index).left();
+}
+
+void TSystemTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (inHiddenButtonArea(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
 void TSystemTreeView::mousePressEvent(QMouseEvent* event) {
+    if (inHiddenButtonArea(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
     // A right press selects only with RightClickSelect; the shell menu selects on release.
     if (event->button() == Qt::RightButton && !m_rightClickSelect) {
         event->accept();
@@ -729,6 +814,10 @@ void TSystemTreeView::mousePressEvent(QMouseEvent* event) {
 }
 
 void TSystemTreeView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton && inHiddenButtonArea(event->position().toPoint())) {
+        event->accept();
+        return;
+    }
     if (event->button() != Qt::RightButton) {
         QTreeWidget::mouseReleaseEvent(event);
         return;

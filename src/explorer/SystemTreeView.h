@@ -102,6 +102,14 @@ public:
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
     bool ShowRoot() const { return rootIsDecorated(); }
     void SetShowRoot(bool show) { setRootIsDecorated(show); }
+    bool ShowButtons() const { return m_showButtons; }
+    void SetShowButtons(bool show);
+    bool ShowLines() const { return m_showLines; }
+    void SetShowLines(bool show);
+    int Indent() const { return indentation(); }
+    void SetIndent(int indent) { setIndentation(indent); }
+    TDragMode DragMode() const { return m_dragMode; }
+    void SetDragMode(TDragMode mode);
     bool RightClickSelect() const { return m_rightClickSelect; }
     void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
     QColor Color() const { return m_color; }
@@ -139,7 +147,12 @@ public:
     bool ChangeTimerRunning() const { return m_changeTimer.isActive(); }
 
 protected:
+    void drawBranches(QPainter* painter, const QRect& rect,
+                      const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -159,6 +172,7 @@ private:
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
     void applyColors();
+    bool inHiddenButtonArea(QPoint viewportPoint) const;
     void linkWithSiblingList();
     TCustomSystemListView* linkedList() const;
 
@@ -176,6 +190,9 @@ private:
     bool m_autoscroll = false;
     bool m_readOnly = false;
     bool m_rightClickSelect = false;
+    bool m_showButtons = true;
+    bool m_showLines = true;
+    TDragMode m_dragMode = TDragMode::dmManual;
     QString m_fileMask;
     TMaskList m_maskList;
     TSortType m_sortType = TSortType::stNone;

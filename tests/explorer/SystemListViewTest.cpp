@@ -9,13 +9,18 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFocusEvent>
 #include <QDesktopServices>
+#include <QDrag>
+#include <QFile>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -45,10 +50,13 @@ TListItem* itemNamed(const TSystemListView& list, const QString& name) {
     return nullptr;
 }
 
-// A press and release followed by the double-click, as the window system delivers them.
+// A press and release, the double-click and its release, as the window system delivers
+// them (QTest's double-click on a widget leaves the button down, so that the next test's
+// mouse moves would be drags).
 void doubleClick(QWidget* target, QPoint point) {
     QTest::mouseClick(target, Qt::LeftButton, {}, point);
     QTest::mouseDClick(target, Qt::LeftButton, {}, point);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, point);
 }
 
 class SystemListViewTest : public ::testing::Test {
@@ -77,10 +85,42 @@ TEST_F(SystemListViewTest, DefaultsAndVersion) {
     EXPECT_FALSE(list->Autoscroll());
     EXPECT_EQ(list->FileMask(), QString());
     EXPECT_EQ(list->LastSortColumn(), -1);
+    EXPECT_TRUE(list->ColumnClick());
+    EXPECT_TRUE(list->ShowColumnHeaders());
+    EXPECT_EQ(list->SortType(), TSortType::stNone);
+    EXPECT_FALSE(list->Checkboxes());
+    EXPECT_FALSE(list->GridLines());
+    EXPECT_FALSE(list->HotTrack());
+    EXPECT_FALSE(list->RowSelect());
+    EXPECT_EQ(list->IconOptions(), TIconOptions{});
+    EXPECT_TRUE(list->IconOptions().WrapText);
+    EXPECT_EQ(list->AllocBy(), 0);
+    list->SetAllocBy(-3);
+    EXPECT_EQ(list->AllocBy(), 0);
+    EXPECT_EQ(list->DragMode(), TDragMode::dmManual);
     EXPECT_EQ(list->ColumnWidths(), (std::array<int, 5>{120, 60, 120, 120, 60}));
     // Without a tree a new list shows the desktop.
     EXPECT_EQ(IDListSize(list->CurrentID()), 2u);
     EXPECT_TRUE(captionSet(*list).count(QStringLiteral("Home")));
+}
+
+TEST_F(SystemListViewTest, ColumnWidthsComeFromTheUsersSetting) {
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", temp.path().toUtf8());
+    temp.makeFolder(QStringLiteral("brindlewick"));
+    QFile setting(temp.path(QStringLiteral("brindlewick/explorer.conf")));
+    ASSERT_TRUE(setting.open(QIODevice::WriteOnly));
+    setting.write("DirectoryCols=200,80,wide\n");
+    setting.close();
+    TSystemListView configured;
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    EXPECT_EQ(configured.ColumnWidths(), (std::array<int, 5>{200, 80, 120, 120, 60}));
+    configured.SetViewStyle(TViewStyle::vsReport);
+    EXPECT_EQ(configured.ColumnWidth(0), 200);
+    EXPECT_EQ(configured.ColumnWidth(1), 80);
+    EXPECT_EQ(configured.ColumnWidth(4), 60);
+    configured.SetColumnType(TColumnType::ctMachine);
+    EXPECT_EQ(configured.ColumnWidth(1), 80);
 }
 
 TEST_F(SystemListViewTest, MaskShowsMatchingFilesOnly) {
@@ -335,6 +375,91 @@ TEST_F(SystemListViewTest, DragCarriesSelectedFilesAsLocalUrls) {
     EXPECT_EQ(TSystemListView::FromDragSource(nullptr), nullptr);
 }
 
+// Presses on the first selected item and moves past the drag distance, as a user starting a
+// drag does. Where the platform runs the drag in an event loop of its own, a timer inside it
+// reads the drag's data and cancels the drag, so the test never waits on a drop; the
+// offscreen platform ends a drag at once, and its drag object stays with the view until the
+// event loop next runs, so it is read right after the move.
+TEST_F(SystemListViewTest, MouseDragFromASelectedItemCarriesTheSelection) {
+    temp.makeFile(QStringLiteral("a.scn"));
+    temp.makeFile(QStringLiteral("b.scn"));
+    temp.makeFile(QStringLiteral("c.scn"));
+    list->SetMultiSelect(true);
+    list->SetDragMode(TDragMode::dmAutomatic);
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(500, 200);
+    list->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list.get()));
+    show(temp.path());
+    list->SortDefault();
+    list->SetSelected(list->Item(0), true);
+    list->SetSelected(list->Item(2), true);
+
+    QAbstractItemView* view = list->CurrentView();
+    QWidget* viewport = view->viewport();
+    const QPoint start = view->visualRect(list->Model()->index(0, 0)).center();
+    QList<QUrl> dragged;
+    QObject* dragSource = nullptr;
+    bool dragRan = false;
+    auto readDrag = [&] {
+        if (auto* drag = view->findChild<QDrag*>(); drag && !dragRan) {
+            dragRan = true;
+            dragSource = drag->source();
+            dragged = drag->mimeData()->urls();
+        }
+    };
+    auto move = [viewport](QPoint point) {
+        QMouseEvent event(QEvent::MouseMove, point, viewport->mapToGlobal(point), Qt::NoButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    };
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    const int distance = QApplication::startDragDistance() + 5;
+    move(start + QPoint(2, 0));
+    // Armed only now: the timer runs inside the drag's own event loop.
+    QTimer::singleShot(0, viewport, [&] {
+        readDrag();
+        QDrag::cancel();
+    });
+    move(start + QPoint(distance, distance));
+    readDrag();
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, start + QPoint(distance, distance));
+
+    ASSERT_TRUE(dragRan);
+    EXPECT_EQ(dragged, (QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("a.scn"))),
+                                    QUrl::fromLocalFile(temp.path(QStringLiteral("c.scn")))}));
+    EXPECT_EQ(TSystemListView::FromDragSource(dragSource), list.get());
+    // Pressing on a selected item kept the whole selection for the drag.
+    EXPECT_EQ(list->SelCount(), 2);
+}
+
+// In manual drag mode the same gesture starts no drag.
+TEST_F(SystemListViewTest, ManualDragModeStartsNoDrag) {
+    temp.makeFile(QStringLiteral("a.scn"));
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->resize(500, 200);
+    list->show();
+    show(temp.path());
+    QAbstractItemView* view = list->CurrentView();
+    QWidget* viewport = view->viewport();
+    const QPoint start = view->visualRect(list->Model()->index(0, 0)).center();
+    bool dragRan = false;
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    QTimer::singleShot(0, viewport, [&] {
+        dragRan = view->findChild<QDrag*>() != nullptr;
+        QDrag::cancel();
+    });
+    for (const QPoint step : {QPoint(2, 0), QPoint(30, 30)}) {
+        QMouseEvent event(QEvent::MouseMove, start + step, viewport->mapToGlobal(start + step),
+                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
+    dragRan = dragRan || view->findChild<QDrag*>() != nullptr;
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, start + QPoint(30, 30));
+    QApplication::processEvents();
+    EXPECT_FALSE(dragRan);
+}
+
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
@@ -506,6 +631,135 @@ TEST_F(SystemListViewTest, ColorPaintsTheBackgroundAndExitIsReported) {
     EXPECT_EQ(exits, 0);
     list->CurrentView()->clearFocus();
     EXPECT_EQ(exits, 1);
+}
+
+// A report of a few files, shown, for the paint and mouse tests below.
+class ReportListTest : public SystemListViewTest {
+protected:
+    void SetUp() override {
+        temp.makeFile(QStringLiteral("a.scn"), 100);
+        temp.makeFile(QStringLiteral("b.scn"), 100);
+        temp.makeFile(QStringLiteral("c.scn"), 100);
+        list->SetViewStyle(TViewStyle::vsReport);
+        list->resize(600, 200);
+        list->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list.get()));
+        show(temp.path());
+        list->SortDefault();
+    }
+    QWidget* viewport() const { return list->CurrentView()->viewport(); }
+    QRect cell(int row, int column) const {
+        return list->CurrentView()->visualRect(list->Model()->index(row, column));
+    }
+    QImage picture() const {
+        QApplication::processEvents();
+        return viewport()->grab().toImage();
+    }
+    // A palette colour as the 8-bit picture holds it.
+    QColor colour(QPalette::ColorRole role) const {
+        return QColor(viewport()->palette().color(role).rgb());
+    }
+    int pixelsOf(const QImage& image, const QRect& area, const QColor& wanted) const {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixelColor(x, y) == wanted ? 1 : 0;
+        return count;
+    }
+};
+
+TEST_F(ReportListTest, GridLinesAreDrawnBetweenTheCells) {
+    ASSERT_NE(colour(QPalette::Button), colour(QPalette::Base));
+    const QPoint underSize(cell(0, 1).center().x(), cell(0, 1).bottom());
+    EXPECT_NE(picture().pixelColor(underSize), colour(QPalette::Button));
+    list->SetGridLines(true);
+    QImage image = picture();
+    EXPECT_EQ(image.pixelColor(underSize), colour(QPalette::Button));
+    EXPECT_EQ(image.pixelColor(cell(1, 2).right(), cell(1, 2).center().y()),
+              colour(QPalette::Button));
+    list->SetGridLines(false);
+    EXPECT_NE(picture().pixelColor(underSize), colour(QPalette::Button));
+}
+
+TEST_F(ReportListTest, WithoutRowSelectOnlyTheNameIsTheItem) {
+    list->SetSelected(list->Item(0), true);
+    // Left of the right-aligned size text there is no text: only the selection shows there.
+    const QPoint inSize(cell(0, 1).left() + 3, cell(0, 1).center().y());
+    const QPoint inName(cell(0, 0).right() - 3, cell(0, 0).center().y());
+    QImage image = picture();
+    EXPECT_EQ(image.pixelColor(inSize), colour(QPalette::Base));
+    EXPECT_NE(image.pixelColor(inName), colour(QPalette::Base));
+    // A click on another cell of a row is a click on empty space.
+    QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(1, 2).center());
+    EXPECT_EQ(list->SelCount(), 0);
+    QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(1, 0).center());
+    EXPECT_EQ(list->Selected(), list->Item(1));
+
+    list->SetRowSelect(true);
+    QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(2, 2).center());
+    EXPECT_EQ(list->Selected(), list->Item(2));
+    EXPECT_EQ(list->SelCount(), 1);
+    image = picture();
+    EXPECT_NE(image.pixelColor(cell(2, 1).left() + 3, cell(2, 1).center().y()),
+              colour(QPalette::Base));
+}
+
+TEST_F(ReportListTest, HotTrackMarksTheItemUnderTheMouse) {
+    const QColor hot = colour(QPalette::Highlight);
+    QTest::mouseMove(viewport(), cell(1, 0).center());
+    EXPECT_EQ(pixelsOf(picture(), cell(1, 0), hot), 0);
+    list->SetHotTrack(true);
+    QTest::mouseMove(viewport(), cell(1, 0).center() + QPoint(1, 0));
+    QImage image = picture();
+    EXPECT_GT(pixelsOf(image, cell(1, 0), hot), 5);
+    EXPECT_EQ(pixelsOf(image, cell(0, 0), hot), 0);
+    QTest::mouseMove(viewport(), cell(2, 0).center());
+    image = picture();
+    EXPECT_EQ(pixelsOf(image, cell(1, 0), hot), 0);
+    EXPECT_GT(pixelsOf(image, cell(2, 0), hot), 5);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(viewport(), &leave);
+    EXPECT_EQ(pixelsOf(picture(), cell(2, 0), hot), 0);
+}
+
+TEST_F(ReportListTest, CheckboxesAreShownAndToggledByTheMouse) {
+    EXPECT_FALSE(list->Model()->index(0, 0).data(Qt::CheckStateRole).isValid());
+    list->SetCheckboxes(true);
+    EXPECT_EQ(list->Model()->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_FALSE(list->Model()->index(0, 1).data(Qt::CheckStateRole).isValid());
+    QStyleOptionViewItem option;
+    option.initFrom(list->CurrentView());
+    option.rect = cell(1, 0);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box = list->CurrentView()->style()->subElementRect(
+        QStyle::SE_ItemViewItemCheckIndicator, &option, list->CurrentView());
+    QTest::mouseClick(viewport(), Qt::LeftButton, {}, box.center());
+    EXPECT_TRUE(list->Item(1)->Checked);
+    EXPECT_FALSE(list->Item(0)->Checked);
+    QTest::mouseClick(viewport(), Qt::LeftButton, {}, box.center());
+    EXPECT_FALSE(list->Item(1)->Checked);
+    list->SetCheckboxes(false);
+    EXPECT_FALSE(list->Model()->index(1, 0).data(Qt::CheckStateRole).isValid());
+}
+
+TEST_F(ReportListTest, IconOptionsArrangeTheIconViews) {
+    list->SetViewStyle(TViewStyle::vsIcon);
+    auto* view = qobject_cast<QListView*>(list->CurrentView());
+    ASSERT_TRUE(view);
+    QApplication::processEvents();
+    EXPECT_GT(cell(1, 0).left(), cell(0, 0).left());
+    EXPECT_EQ(view->resizeMode(), QListView::Fixed);
+    EXPECT_TRUE(view->wordWrap());
+    list->SetIconOptions({TIconArrangement::iaLeft, true, false});
+    QApplication::processEvents();
+    EXPECT_GT(cell(1, 0).top(), cell(0, 0).top());
+    EXPECT_EQ(cell(1, 0).left(), cell(0, 0).left());
+    EXPECT_EQ(view->resizeMode(), QListView::Adjust);
+    EXPECT_FALSE(view->wordWrap());
+    // The list style keeps its columns whatever the icon options say.
+    list->SetViewStyle(TViewStyle::vsList);
+    EXPECT_EQ(view->flow(), QListView::TopToBottom);
+    EXPECT_EQ(view->resizeMode(), QListView::Adjust);
 }
 
 TEST(Autoscroll, StepsNearTheEdges) {

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +78,13 @@ TEST_F(SystemTreeViewTest, DefaultsAndDesktopRoot) {
     EXPECT_FALSE(tree->ShowFiles());
     EXPECT_TRUE(tree->ExpandRoot());
     EXPECT_TRUE(tree->ImmediateChange());
+    EXPECT_TRUE(tree->ShowButtons());
+    EXPECT_TRUE(tree->ShowLines());
+    EXPECT_TRUE(tree->ShowRoot());
+    EXPECT_EQ(tree->DragMode(), TDragMode::dmManual);
+    EXPECT_FALSE(tree->dragEnabled());
+    tree->SetIndent(19);
+    EXPECT_EQ(tree->Indent(), 19);
     ASSERT_NE(tree->RootNode(), nullptr);
     EXPECT_EQ(tree->RootNode()->text(0), QStringLiteral("Desktop"));
     EXPECT_TRUE(tree->RootNode()->isExpanded());
@@ -387,6 +396,89 @@ TEST_F(SystemTreeViewTest, RightButtonSelectsTheNodeAndShowsItsMenu) {
     Settle(200);
     EXPECT_TRUE(shown.isEmpty());
     EXPECT_EQ(tree->Selected(), second);
+}
+
+// Counts the pixels of a colour in a column of the tree's picture between two rows.
+int pixelsOf(const QImage& image, const QColor& colour, int x, int top, int bottom) {
+    int count = 0;
+    for (int y = top; y <= bottom; ++y)
+        count += image.pixelColor(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+TEST_F(SystemTreeViewTest, LinesAndButtonsAreDrawnAndSwitchOff) {
+    temp.makeFolder(QStringLiteral("first"));
+    temp.makeFolder(QStringLiteral("second/inner"));
+    makeTree(false);
+    tree->SetIndent(19);
+    form.resize(300, 300);
+    tree->resize(300, 300);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    TTreeNode* first = childNamed(tree->RootNode(), "first");
+    TTreeNode* second = childNamed(tree->RootNode(), "second");
+    // "first" turns out empty and loses its button: its column shows the line alone.
+    tree->ExpandNode(first);
+    ASSERT_EQ(first->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicator);
+    // Colours as the 8-bit picture holds them.
+    const auto colour = [this](QPalette::ColorRole role) {
+        return QColor(tree->viewport()->palette().color(role).rgb());
+    };
+    const QColor lineColour = colour(QPalette::Dark);
+    const QColor background = colour(QPalette::Base);
+    const QColor textColour = colour(QPalette::Text);
+    ASSERT_NE(lineColour, background);
+    // The children's own column lies just left of their icons.
+    const QRect firstRow = tree->visualItemRect(first);
+    const QRect secondRow = tree->visualItemRect(second);
+    const int lineX = firstRow.left() - tree->Indent() + tree->Indent() / 2;
+    auto picture = [this] {
+        QApplication::processEvents();
+        return tree->viewport()->grab().toImage();
+    };
+
+    QImage image = picture();
+    // The vertical line joins "first" to "second" through the whole of "first"'s row.
+    EXPECT_GE(pixelsOf(image, lineColour, lineX, firstRow.top(), firstRow.bottom()),
+              firstRow.height() / 2 - 1);
+    // "second" has a folder inside: a boxed "+" stands on the line.
+    const QPoint secondMiddle(lineX, secondRow.top() + secondRow.height() / 2);
+    EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(-4, -4)), lineColour); // box corner
+    EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(0, -2)),
+              textColour); // the "+" upright
+
+    tree->SetShowLines(false);
+    image = picture();
+    EXPECT_EQ(pixelsOf(image, lineColour, lineX, firstRow.top(), firstRow.bottom()), 0);
+    EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(-4, -4)), lineColour);
+
+    tree->SetShowButtons(false);
+    image = picture();
+    EXPECT_EQ(pixelsOf(image, lineColour, lineX, secondRow.top(), secondRow.bottom()), 0);
+    EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(0, -2)), background);
+    // Without a button the place where it stood does not open the folder.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, secondMiddle);
+    EXPECT_FALSE(second->isExpanded());
+    tree->SetShowButtons(true);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, secondMiddle);
+    EXPECT_TRUE(second->isExpanded());
+    image = picture();
+    EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(0, -2)), background); // now a "-"
+    EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(-2, 0)), textColour);
+}
+
+TEST_F(SystemTreeViewTest, AutomaticDragCarriesTheFolderAsALocalUrl) {
+    temp.makeFolder(QStringLiteral("first"));
+    makeTree(false);
+    tree->SetDragMode(TDragMode::dmAutomatic);
+    EXPECT_TRUE(tree->dragEnabled());
+    TTreeNode* first = childNamed(tree->RootNode(), "first");
+    const std::unique_ptr<QMimeData> mime(
+        tree->model()->mimeData({tree->model()->index(0, 0, tree->model()->index(0, 0))}));
+    ASSERT_EQ(first, tree->RootNode()->Child(0));
+    EXPECT_EQ(mime->urls(), QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("first")))});
+    tree->SetDragMode(TDragMode::dmManual);
+    EXPECT_FALSE(tree->dragEnabled());
 }
 
 TEST(SystemViewLinking, ListFirstThenTreeLinkOnceAndOnlyOnce) {

@@ -1,0 +1,78 @@
+#include "TreeBranches.h"
+
+#include <QPainter>
+#include <QPalette>
+#include <QPolygon>
+
+namespace {
+
+constexpr int kButtonSize = 9;
+
+// The pixels of a dotted line: those whose coordinates add up to an even number, so that
+// lines meeting at a corner and rows drawn one by one keep one even pattern.
+void addDots(QPolygon& dots, const QLine& line) {
+    const int dx = line.dx() == 0 ? 0 : (line.dx() > 0 ? 1 : -1);
+    const int dy = line.dy() == 0 ? 0 : (line.dy() > 0 ? 1 : -1);
+    QPoint point = line.p1();
+    while (true) {
+        if ((point.x() + point.y()) % 2 == 0)
+            dots << point;
+        if (point == line.p2())
+            break;
+        point += QPoint(dx, dy);
+    }
+}
+
+} // namespace
+
+TTreeBranchShapes TreeBranchShapes(const TTreeBranchRow& row, TTreeBranchOptions options) {
+    TTreeBranchShapes shapes;
+    if (row.Indent <= 0 || row.Area.width() < row.Indent)
+        return shapes;
+    const int columns = row.Area.width() / row.Indent;
+    const int centreY = row.Area.top() + row.Area.height() / 2;
+    const auto centreX = [&row](int column) {
+        return row.Area.left() + column * row.Indent + row.Indent / 2;
+    };
+    const int own = columns - 1;
+    if (options.ShowLines) {
+        for (int column = 0; column < own && column < int(row.PassThrough.size()); ++column) {
+            if (row.PassThrough[std::size_t(column)])
+                shapes.Lines.emplace_back(centreX(column), row.Area.top(), centreX(column),
+                                          row.Area.bottom());
+        }
+        const int x = centreX(own);
+        if (row.LinkedAbove)
+            shapes.Lines.emplace_back(x, row.Area.top(), x, centreY);
+        if (row.SiblingBelow)
+            shapes.Lines.emplace_back(x, centreY, x, row.Area.bottom());
+        shapes.Lines.emplace_back(x, centreY, row.Area.left() + columns * row.Indent - 1, centreY);
+    }
+    if (options.ShowButtons && row.HasButton) {
+        shapes.Button = QRect(centreX(own) - kButtonSize / 2, centreY - kButtonSize / 2,
+                              kButtonSize, kButtonSize);
+        shapes.Minus = row.Expanded;
+    }
+    return shapes;
+}
+
+void PaintTreeBranches(QPainter& painter, const TTreeBranchShapes& shapes, const QPalette& colors) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPolygon dots;
+    for (const QLine& line : shapes.Lines)
+        addDots(dots, line);
+    painter.setPen(colors.color(QPalette::Dark));
+    painter.drawPoints(dots);
+    if (!shapes.Button.isEmpty()) {
+        const QRect box = shapes.Button;
+        painter.fillRect(box, colors.color(QPalette::Base));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        const QPoint centre = box.center();
+        painter.setPen(colors.color(QPalette::Text));
+        painter.drawLine(centre.x() - 2, centre.y(), centre.x() + 2, centre.y());
+        if (!shapes.Minus)
+            painter.drawLine(centre.x(), centre.y() - 2, centre.x(), centre.y() + 2);
+    }
+    painter.restore();
+}
