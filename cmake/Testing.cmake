@@ -18,15 +18,20 @@ set(BRINDLEWICK_TEST_ENVIRONMENT
   LC_ALL=C.UTF-8
 )
 
-# brindlewick_add_test_suite(<name> SOURCES <files...> LIBRARIES <targets...>)
-# One GoogleTest executable whose cases ctest lists one by one.
+# brindlewick_add_test_suite(<name> SOURCES <files...> LIBRARIES <targets...> [FILTER <gtest filter>])
+# One GoogleTest executable whose cases ctest lists one by one; FILTER leaves out cases that
+# are registered elsewhere (for instance under another platform).
 function(brindlewick_add_test_suite name)
-  cmake_parse_arguments(SUITE "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(SUITE "" "FILTER" "SOURCES;LIBRARIES" ${ARGN})
+  if(NOT SUITE_FILTER)
+    set(SUITE_FILTER "*")
+  endif()
   add_executable(${name} ${SUITE_SOURCES})
   target_link_libraries(${name} PRIVATE ${SUITE_LIBRARIES} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     BRINDLEWICK_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name}
+    TEST_FILTER ${SUITE_FILTER}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "${BRINDLEWICK_TEST_ENVIRONMENT}")
 endfunction()
