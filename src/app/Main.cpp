@@ -129,7 +129,7 @@ void TForm1::createLayout() {
     SystemTreeView->SetListView(SystemListView);
     SystemTreeView->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
     SystemTreeView->SetShowHiddenDirs(false);
-    SystemTreeView->setIndentation(19);
+    SystemTreeView->SetIndent(19);
     SystemTreeView->SetReadOnly(true);
     SystemListView->SetTreeView(SystemTreeView);
     SystemListView->SetFileMask(QStringLiteral("*.scn;*.scx"));
@@ -138,6 +138,7 @@ void TForm1::createLayout() {
     SystemListView->SetMultiSelect(true);
     SystemListView->SetDragMode(TDragMode::dmAutomatic);
     SystemListView->SetReadOnly(true);
+    SystemListView->SetToolTips(true);
     SystemListView->SetViewStyle(TViewStyle::vsReport);
 
     Bars = CreateMainToolbars(TopDock, Menus);

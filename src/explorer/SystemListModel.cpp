@@ -23,6 +23,10 @@ QVariant TSystemListModel::data(const QModelIndex& index, int role) const {
         return {};
     const int column = index.column();
     switch (role) {
+    case Qt::ToolTipRole:
+        if (!m_toolTips)
+            return {};
+        [[fallthrough]];
     case Qt::DisplayRole:
     case Qt::EditRole:
         if (column == 0)

@@ -60,6 +60,8 @@ public:
 
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     void SetCheckboxes(bool on);
+    // Whether hovering an item shows its text as a tooltip.
+    void SetToolTips(bool on) { m_toolTips = on; }
     // Room for this many items ahead of a population.
     void Reserve(int count);
     void SetRenamer(TRenamer renamer) { m_renamer = std::move(renamer); }
@@ -73,6 +75,7 @@ private:
     std::vector<TListColumn> m_columns;
     bool m_readOnly = false;
     bool m_checkboxes = false;
+    bool m_toolTips = true;
     bool m_updating = false;
     TRenamer m_renamer;
     TPathOf m_pathOf;

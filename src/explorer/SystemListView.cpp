@@ -168,6 +168,11 @@ void TSystemListView::SetIconOptions(const TIconOptions& options) {
     m_listView->doItemsLayout();
 }
 
+void TSystemListView::SetToolTips(bool on) {
+    m_toolTips = on;
+    m_model->SetToolTips(on);
+}
+
 void TSystemListView::SetCheckboxes(bool on) {
     m_checkboxes = on;
     m_model->SetCheckboxes(on);

@@ -75,6 +75,8 @@ public:
     void SetColumnClick(bool on);
     bool ShowColumnHeaders() const { return m_showColumnHeaders; }
     void SetShowColumnHeaders(bool show);
+    bool ToolTips() const { return m_toolTips; }
+    void SetToolTips(bool on);
     bool Checkboxes() const { return m_checkboxes; }
     void SetCheckboxes(bool on);
     bool GridLines() const { return m_gridLines; }
@@ -198,6 +200,7 @@ private:
     bool m_columnClick = true;
     bool m_showColumnHeaders = true;
     bool m_checkboxes = false;
+    bool m_toolTips = true;
     bool m_gridLines = false;
     bool m_hotTrack = false;
     bool m_rowSelect = false;

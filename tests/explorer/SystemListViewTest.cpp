@@ -786,3 +786,14 @@ TEST(SortParameter, ColumnLowDescendingHigh) {
 } // namespace
 
 #include "SystemListViewTest.moc"
+
+TEST_F(SystemListViewTest, ToolTipsShowTheItemTextUnlessTurnedOff) {
+    temp.makeFile(QStringLiteral("Dawn.scn"), 10);
+    show(temp.path());
+    ASSERT_GE(list->Count(), 1);
+    EXPECT_TRUE(list->ToolTips());
+    const QModelIndex first = list->Model()->index(0, 0);
+    EXPECT_EQ(list->Model()->data(first, Qt::ToolTipRole).toString(), "Dawn.scn");
+    list->SetToolTips(false);
+    EXPECT_FALSE(list->Model()->data(first, Qt::ToolTipRole).isValid());
+}
