@@ -1,6 +1,7 @@
 // Writes the program's icon in the sizes of the desktop's icon theme, as
 // <folder>/<size>x<size>/apps/brindlewick.png. The pixel art is enlarged by whole multiples
-// only, so that its pixels stay sharp; the smallest size is drawn down smoothly.
+// only, so that its pixels stay sharp; the smallest size is drawn down smoothly. The
+// background is transparent.
 #include "Subjects.h"
 
 #include <QDir>
@@ -14,7 +15,14 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QImage icon = Subjects::programIcon();
+    // The art's background colour (its bottom-left pixel) becomes real transparency, as desktop
+    // icons carry it.
+    QImage icon = Subjects::programIcon().convertToFormat(QImage::Format_ARGB32);
+    const QRgb background = icon.pixel(0, icon.height() - 1);
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (icon.pixel(x, y) == background)
+                icon.setPixel(x, y, qRgba(0, 0, 0, 0));
     const QDir root(QString::fromLocal8Bit(argv[1]));
     for (const int size : {16, 32, 64, 128, 256}) {
         const Qt::TransformationMode mode =

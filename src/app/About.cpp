@@ -3,6 +3,7 @@
 #include "AppTexts.h"
 #include "DialogFont.h"
 #include "MemoryStatus.h"
+#include "Pictures.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -39,7 +40,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setMouseTracking(true);
 
     Icon = new QLabel(this);
-    Icon->setPixmap(QPixmap(QStringLiteral(":/pictures/about-emblem.png")));
+    Icon->setPixmap(TransparentPicture(QStringLiteral(":/pictures/about-emblem.png")));
     Icon->move(8, 8);
     Icon->adjustSize();
 

@@ -11,6 +11,7 @@
 #include "HelpViewer.h"
 #include "MenuItems.h"
 #include "Options.h"
+#include "Pictures.h"
 #include "ScenarioListView.h"
 #include "ScreenRule.h"
 #include "ShellControls.h"
@@ -47,7 +48,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     : QWidget(parent), m_dialogs(dialogs) {
     TCampaignWindow& window = *this;
     setFont(ProgramFont());
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/window-icon.png")));
+    setWindowIcon(QIcon(TransparentPicture(QStringLiteral(":/pictures/window-icon.png"))));
     resize(754, 530);
 
     Menus = CreateMainMenus(this);

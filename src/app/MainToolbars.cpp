@@ -3,11 +3,11 @@
 #include "Docks.h"
 #include "MainMenus.h"
 #include "OfficeMenus.h"
+#include "Pictures.h"
 #include "ToolbarButtons.h"
 #include "ToolbarSep.h"
 #include "Toolbars.h"
 
-#include <QBitmap>
 #include <QIcon>
 #include <QImage>
 #include <QPushButton>
@@ -46,13 +46,9 @@ void separator(TToolbar* bar) {
     new TToolbarSep(bar);
 }
 
-// A cell of a picture strip with its bottom-left pixel's colour made transparent.
+// A cell of a picture strip, its background transparent.
 QPixmap transparentCell(const QImage& strip, int cell, int cellWidth) {
-    const QImage image = strip.copy(cell * cellWidth, 0, cellWidth, strip.height());
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setMask(
-        QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, image.height() - 1))));
-    return pixmap;
+    return TransparentPixmap(strip.copy(cell * cellWidth, 0, cellWidth, strip.height()));
 }
 
 // New is the toolkit's own flat push button, with its greyed picture for the disabled state.

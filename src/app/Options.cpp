@@ -3,6 +3,7 @@
 #include "Campaign.h"
 #include "DialogFont.h"
 #include "FileAssociations.h"
+#include "Pictures.h"
 #include "TextCodec.h"
 
 #include <QCoreApplication>
@@ -39,7 +40,7 @@ QFrame* iconPanel(QWidget* parent, const QString& picture, QLabel*& image) {
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     panel->setLineWidth(1);
     image = new QLabel(panel);
-    image->setPixmap(QPixmap(picture));
+    image->setPixmap(TransparentPicture(picture));
     image->setGeometry(4, 4, 32, 32);
     image->setAlignment(Qt::AlignCenter);
     return panel;

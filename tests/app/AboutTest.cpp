@@ -26,6 +26,9 @@ TEST(AboutForm, IsLaidOutAsItHasAlwaysBeen) {
     EXPECT_EQ(form.size(), QSize(377, 257));
     EXPECT_EQ(form.Icon->geometry(), QRect(8, 8, 20, 31)) << "sized to the emblem";
     EXPECT_EQ(form.imgEMail->pixmap().size(), QSize(23, 15));
+    const QImage emblem = form.Icon->pixmap().toImage();
+    EXPECT_EQ(emblem.pixelColor(0, emblem.height() - 1).alpha(), 0)
+        << "the emblem's background is transparent";
     EXPECT_EQ(form.lQOR->text(), "Quorvane");
     EXPECT_EQ(form.lQOR->pos(), QPoint(56, 8));
     EXPECT_TRUE(form.lQOR->font().bold());
@@ -69,4 +72,15 @@ TEST(AboutForm, TheLinkTurnsPurpleOverItAndBlueOverTheBackground) {
     EXPECT_EQ(linkColor(), QColor(0, 0, 255));
     hover(form.imgEMail, QPoint(5, 5));
     EXPECT_EQ(linkColor(), QColor(128, 0, 128)) << "the envelope acts as the link";
+}
+
+TEST(DesktopIcon, HasATransparentBackgroundInEverySize) {
+    for (const int size : {16, 32, 256}) {
+        const QImage icon(
+            QStringLiteral(BRINDLEWICK_DESKTOP_ICONS "/%1x%1/apps/brindlewick.png").arg(size));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(icon.pixelColor(0, size - 1).alpha(), 0) << size;
+        EXPECT_EQ(icon.pixelColor(size - 1, 0).alpha(), 0) << size;
+        EXPECT_GT(icon.pixelColor(size / 2, size / 2).alpha(), 0) << size;
+    }
 }

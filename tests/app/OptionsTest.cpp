@@ -55,6 +55,8 @@ TEST(OptionsForm, IsLaidOutAsItHasAlwaysBeen) {
     EXPECT_EQ(form.CpnOpsPanel->geometry(), QRect(184, 8, 41, 41));
     EXPECT_EQ(form.imgCpnOps->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(form.imgGeneral->pixmap().size(), QSize(32, 32));
+    EXPECT_EQ(form.imgCpnOps->pixmap().toImage().pixelColor(0, 31).alpha(), 0)
+        << "transparent background";
     for (QPushButton* button : form.findChildren<QPushButton*>())
         EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
 }
