@@ -1,32 +1,14 @@
 #include "FileChangeThread.h"
 
+#include "EventLoop.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
 
 namespace {
-
-// Runs the event loop until the condition holds or the time is up.
-bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
-    return true;
-}
-
-void settle(int milliseconds) {
-    waitFor([] { return false; }, milliseconds);
-}
 
 constexpr ChangeKinds kAllKinds = TChangeKind::FileName | TChangeKind::DirName |
                                   TChangeKind::Attributes | TChangeKind::Size |
@@ -54,23 +36,23 @@ class FileChangeThreadTest : public ::testing::Test {
 protected:
     TempFolder temp;
     void TearDown() override {
-        EXPECT_TRUE(waitFor([] { return TFileChangeThread::RunningCount() == 0; }));
-        settle(20);
+        EXPECT_TRUE(WaitFor([] { return TFileChangeThread::RunningCount() == 0; }));
+        Settle(20);
     }
 };
 
 TEST_F(FileChangeThreadTest, OneNoticeRunsTheHandlerOnTheGuiThreadThenFreesItself) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
-    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
     temp.makeFile(QStringLiteral("new.scn"));
-    ASSERT_TRUE(waitFor([&] { return calls.count > 0; }));
+    ASSERT_TRUE(WaitFor([&] { return calls.count > 0; }));
     EXPECT_TRUE(calls.onGuiThread);
     EXPECT_FALSE(calls.aborted);
     EXPECT_FALSE(calls.handleOpen);
-    EXPECT_TRUE(waitFor([&] { return watcher.isNull(); }));
+    EXPECT_TRUE(WaitFor([&] { return watcher.isNull(); }));
     temp.makeFile(QStringLiteral("second.scn"));
-    settle(100);
+    Settle(100);
     EXPECT_EQ(calls.count, 1);
 }
 
@@ -78,12 +60,12 @@ TEST_F(FileChangeThreadTest, MissingFolderEndsAtOnceWithoutCallback) {
     Calls calls;
     QPointer<TFileChangeThread> watcher =
         watch(temp.path(QStringLiteral("missing")), kAllKinds, calls);
-    ASSERT_TRUE(waitFor([&] { return watcher.isNull() || watcher->isFinished(); }, 1000));
+    ASSERT_TRUE(WaitFor([&] { return watcher.isNull() || watcher->isFinished(); }, 1000));
     if (watcher) {
         EXPECT_TRUE(watcher->Aborted());
         EXPECT_NE(watcher->ExitCode(), 0);
     }
-    settle(50);
+    Settle(50);
     EXPECT_EQ(calls.count, 0);
     EXPECT_TRUE(watcher.isNull());
 }
@@ -91,23 +73,23 @@ TEST_F(FileChangeThreadTest, MissingFolderEndsAtOnceWithoutCallback) {
 TEST_F(FileChangeThreadTest, TerminatedWatcherNeverCallsBack) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
-    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
     watcher->Terminate();
     temp.makeFile(QStringLiteral("after.scn"));
-    EXPECT_TRUE(waitFor([&] { return watcher.isNull(); }, 1000));
+    EXPECT_TRUE(WaitFor([&] { return watcher.isNull(); }, 1000));
     EXPECT_EQ(calls.count, 0);
 }
 
 TEST_F(FileChangeThreadTest, ChangeDuringTheLastWaitStillGivesNoCallback) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
-    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
     // The change reaches the worker before the GUI thread looks at its events again; the
     // terminate request set now must still win.
     temp.makeFile(QStringLiteral("race.scn"));
     QThread::msleep(40);
     watcher->Terminate();
-    EXPECT_TRUE(waitFor([&] { return watcher.isNull(); }, 1000));
+    EXPECT_TRUE(WaitFor([&] { return watcher.isNull(); }, 1000));
     EXPECT_EQ(calls.count, 0);
 }
 
@@ -115,12 +97,12 @@ TEST_F(FileChangeThreadTest, DirNameKindIgnoresFilesButSeesFolders) {
     Calls calls;
     QPointer<TFileChangeThread> watcher =
         watch(temp.path(), static_cast<ChangeKinds>(TChangeKind::DirName), calls);
-    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
     temp.makeFile(QStringLiteral("file.txt"));
-    settle(100);
+    Settle(100);
     EXPECT_EQ(calls.count, 0);
     temp.makeFolder(QStringLiteral("folder"));
-    EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return calls.count == 1; }));
 }
 
 TEST_F(FileChangeThreadTest, DeletingTheWatchedFolderIsANotice) {
@@ -128,9 +110,9 @@ TEST_F(FileChangeThreadTest, DeletingTheWatchedFolderIsANotice) {
     const QString folder = temp.makeFolder(QStringLiteral("doomed"));
     QPointer<TFileChangeThread> watcher =
         watch(folder, static_cast<ChangeKinds>(TChangeKind::DirName), calls);
-    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
     ASSERT_TRUE(QDir(folder).removeRecursively());
-    EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return calls.count == 1; }));
 }
 
 TEST_F(FileChangeThreadTest, SubtreeWatchSeesChangesBelow) {
@@ -138,9 +120,9 @@ TEST_F(FileChangeThreadTest, SubtreeWatchSeesChangesBelow) {
     Calls calls;
     QPointer<TFileChangeThread> watcher = TFileChangeThread::Create(temp.path(), true, kAllKinds);
     watcher->SetOnTerminate([&calls](TFileChangeThread*) { ++calls.count; });
-    ASSERT_TRUE(waitFor([&] { return watcher && watcher->HandleOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
     temp.makeFile(QStringLiteral("a/b/deep.scn"));
-    EXPECT_TRUE(waitFor([&] { return calls.count == 1; }));
+    EXPECT_TRUE(WaitFor([&] { return calls.count == 1; }));
 }
 
 TEST(InotifyMask, KindsMapToEvents) {
