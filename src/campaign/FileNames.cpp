@@ -1,0 +1,87 @@
+#include "FileNames.h"
+
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t PortableNameLimit = 255;
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the UTF-8 sequence that starts with lead, 0 when lead cannot start one.
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// The longest prefix of text of at most maxBytes bytes that ends between characters.
+std::string_view wholeCharacters(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes)
+        return text;
+    std::size_t end = maxBytes;
+    while (end > 0 && isContinuation(static_cast<unsigned char>(text[end])))
+        --end;
+    return text.substr(0, end);
+}
+
+} // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = sequenceLength(lead);
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if (!isContinuation(static_cast<unsigned char>(text[i + k])))
+                return false;
+        if (length > 1) {
+            const auto second = static_cast<unsigned char>(text[i + 1]);
+            // Overlong forms, UTF-16 surrogates and code points past U+10FFFF.
+            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+                (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string StoredFileName(const std::filesystem::path& path, const TTextCodec& codec) {
+    const std::string name = path.filename().string();
+    return IsValidUtf8(name) ? codec.FromUnicode(name) : name;
+}
+
+std::string FitFileName(std::string_view name, std::size_t maxBytes, std::string_view suffix) {
+    const auto dot = name.find_last_of('.');
+    // A leading dot starts a hidden name, not an extension; an "extension" too long to leave
+    // room for a name is treated as part of the name.
+    const bool hasExtension = dot != std::string_view::npos && dot > 0 &&
+                              name.size() - dot + suffix.size() < maxBytes / 2;
+    const std::string_view extension = hasExtension ? name.substr(dot) : std::string_view();
+    const std::string_view stem = name.substr(0, name.size() - extension.size());
+    const std::size_t fixed = extension.size() + suffix.size();
+    if (fixed >= maxBytes)
+        return std::string(wholeCharacters(std::string(stem) + std::string(suffix), maxBytes));
+    std::string fitted(wholeCharacters(stem, maxBytes - fixed));
+    fitted += suffix;
+    fitted += extension;
+    return fitted;
+}
+
+std::size_t FileNameLimit(const std::filesystem::path& folder) {
+    const long limit =
+        ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    if (limit <= 0 || static_cast<unsigned long>(limit) > PortableNameLimit)
+        return PortableNameLimit;
+    return static_cast<std::size_t>(limit);
+}

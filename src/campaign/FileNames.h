@@ -1,0 +1,24 @@
+#pragma once
+
+#include "TextCodec.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// File names are bytes on Linux. These turn them into the texts a campaign stores and back.
+
+bool IsValidUtf8(std::string_view text);
+
+// The file name a scenario file at path is stored under: a valid UTF-8 name in the
+// campaign's code page; any other name as the bytes it is, which is how names copied from
+// another system's disk come (caf\xE9.scn stays caf\xE9.scn rather than becoming caf?.scn).
+std::string StoredFileName(const std::filesystem::path& path, const TTextCodec& codec);
+
+// A UTF-8 file name with `suffix` put before its extension, shortened to at most maxBytes
+// bytes: the extension is kept and the name is cut between characters.
+std::string FitFileName(std::string_view name, std::size_t maxBytes, std::string_view suffix = {});
+
+// The longest file name the folder's file system takes, in bytes.
+std::size_t FileNameLimit(const std::filesystem::path& folder);
