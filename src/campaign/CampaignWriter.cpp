@@ -1,7 +1,9 @@
 #include "CampaignWriter.h"
 
 #include "CampaignError.h"
+#include "CampaignLock.h"
 #include "FileFormat.h"
+#include "FileNames.h"
 #include "Utils.h"
 
 #include <numeric>
@@ -56,7 +58,7 @@ std::string TitleForSave(std::string_view title, const std::filesystem::path& pa
                          const TTextCodec& codec) {
     if (!title.empty())
         return std::string(title);
-    return codec.FromUnicode(NameWithoutExt(path.filename().string()));
+    return NameWithoutExt(StoredFileName(path, codec));
 }
 
 void WriteCampaign(const std::filesystem::path& path, std::string_view title,
@@ -110,6 +112,7 @@ void SaveCampaign(TCampaign& campaign, const std::filesystem::path& path, const 
             TWriterEntry{entry.Name,
                          entry.FileName,
                          {TPayloadPiece::FromMemory(entry.Scenario->Stream.Bytes())}});
+    const TCampaignLock lock(path);
     WriteCampaign(path, TitleForSave(campaign.CampaignOptions().Title, path, codec), entries);
     campaign.UpdateOffsets();
 }

@@ -54,7 +54,8 @@ std::string TitleForSave(std::string_view title, const std::filesystem::path& pa
 void WriteCampaign(const std::filesystem::path& path, std::string_view title,
                    const std::vector<TWriterEntry>& entries, bool replaceExisting = true);
 
-// Saves the model to path. Payloads are placed back to back, so the model's offsets are
+// Saves the model to path, holding the campaign's lock while it writes (another program
+// writing the file is waited for a few seconds, then the save fails). Payloads are placed back to back, so the model's offsets are
 // brought in line with the saved file afterwards.
 void SaveCampaign(TCampaign& campaign, const std::filesystem::path& path,
                   const TTextCodec& codec = TTextCodec());

@@ -5,9 +5,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <random>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,22 +34,60 @@ void writeAll(int fd, const std::uint8_t* data, std::size_t size) {
     }
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+}
+
 void syncFolderOf(const std::filesystem::path& file) {
-    const auto folder =
-        file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
+// Whether the user may write the file, which decides whether a save may replace it (renaming
+// over it needs only a writable folder). Root may write anything, so for root a file whose
+// mode grants nobody write permission counts as read-only, as it does for editors and rm.
+bool mayWrite(const std::filesystem::path& path, const struct stat& status) {
+    if (::geteuid() == 0)
+        return (status.st_mode & 0222) != 0;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// A short random name that no one else uses, the same length whatever the target's name, so
+// that it always fits where the target fits.
+std::string hiddenName() {
+    static constexpr char Letters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof(Letters) - 2);
+    std::string name = ".brindlewick-";
+    for (int i = 0; i < 8; ++i)
+        name += Letters[pick(random)];
+    return name;
+}
+
+// Gives the unnamed file open as fd the name path; fails when path exists.
+bool linkUnnamed(int fd, const std::filesystem::path& path) {
+    if (::linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    // Without the capability AT_EMPTY_PATH needs, the link goes through /proc.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
 } // namespace
 
+// Opened without blocking and checked to be a regular file before anything is read, so that
+// a FIFO, a socket, a device or a folder is refused at once instead of hanging or streaming
+// without end.
 TInputFile::TInputFile(const std::filesystem::path& path) : m_path(path) {
-    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat status {};
-    if (m_fd < 0 || ::fstat(m_fd, &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (m_fd < 0 || ::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         if (m_fd >= 0)
             ::close(m_fd);
         throw CampaignErrors::CannotOpen(path.string());
@@ -78,21 +118,32 @@ TAtomicFile::TAtomicFile(const std::filesystem::path& target, TLinks links) : m_
         m_target = std::filesystem::canonical(target, ignored);
     if (m_target.empty())
         throw CampaignErrors::CannotCreate(target.string());
-    const auto folder = m_target.parent_path();
-    std::string pattern = (folder / ("." + m_target.filename().string() + ".XXXXXX")).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+    struct stat existing {};
+    const int found = links == TLinks::Follow ? ::stat(m_target.c_str(), &existing)
+                                              : ::lstat(m_target.c_str(), &existing);
+    if (found == 0 && S_ISREG(existing.st_mode) && !mayWrite(m_target, existing))
+        throw CampaignErrors::CannotCreate(target.string());
+
+    // An unnamed file needs no name that could be too long, and vanishes with the process
+    // however it ends; file systems without them get a short hidden name.
+    m_fd = ::open(folderOf(m_target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (m_fd >= 0)
+        return;
+    for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+        m_temporary = folderOf(m_target) / hiddenName();
+        m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (m_fd < 0 && errno != EEXIST)
+            break;
+    }
     if (m_fd < 0)
         throw CampaignErrors::CannotCreate(target.string());
-    m_temporary = name.data();
-    m_cleanupSlot = TemporaryFiles::Register(name.data());
+    m_cleanupSlot = TemporaryFiles::Register(m_temporary.c_str());
 }
 
 TAtomicFile::~TAtomicFile() {
     if (m_fd >= 0)
         ::close(m_fd);
-    if (!m_committed)
+    if (!m_committed && !m_temporary.empty())
         ::unlink(m_temporary.c_str());
     TemporaryFiles::Unregister(m_cleanupSlot);
 }
@@ -129,11 +180,26 @@ void TAtomicFile::CopyFrom(const TInputFile& source, std::int64_t offset, std::i
     }
 }
 
-bool TAtomicFile::replace() const {
-    return ::rename(m_temporary.c_str(), m_target.c_str()) == 0;
+bool TAtomicFile::replace() {
+    if (!m_temporary.empty())
+        return ::rename(m_temporary.c_str(), m_target.c_str()) == 0;
+    // An unnamed file cannot be renamed over the target: it gets a short name first.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_temporary = folderOf(m_target) / hiddenName();
+        if (linkUnnamed(m_fd, m_temporary)) {
+            m_cleanupSlot = TemporaryFiles::Register(m_temporary.c_str());
+            return ::rename(m_temporary.c_str(), m_target.c_str()) == 0;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    m_temporary.clear();
+    return false;
 }
 
 bool TAtomicFile::createNew() const {
+    if (m_temporary.empty())
+        return linkUnnamed(m_fd, m_target);
     if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_NOREPLACE) ==
         0)
         return true;
@@ -147,21 +213,35 @@ bool TAtomicFile::createNew() const {
     return true;
 }
 
+void TAtomicFile::keepOwnerAndMode() const {
+    struct stat existing {};
+    const bool replacing = ::lstat(m_target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+    if (!replacing) {
+        if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0)
+            throw CampaignErrors::StreamWrite();
+        return;
+    }
+    // Only root may give a file to someone else; anyone else keeps what they can (their
+    // file stays theirs, the group where they belong to it).
+    if (::fchown(m_fd, existing.st_uid, existing.st_gid) != 0 && errno != EPERM)
+        throw CampaignErrors::StreamWrite();
+    // After the owner, because changing the owner clears the set-id bits.
+    if (::fchmod(m_fd, existing.st_mode & 07777) != 0)
+        throw CampaignErrors::StreamWrite();
+}
+
 void TAtomicFile::Commit(bool replaceExisting) {
     struct stat existing {};
-    const bool targetExists = ::lstat(m_target.c_str(), &existing) == 0;
-    if (targetExists && !replaceExisting)
+    if (!replaceExisting && ::lstat(m_target.c_str(), &existing) == 0)
         throw CampaignErrors::CannotCreate(m_target.string());
-    const bool keepMode = targetExists && S_ISREG(existing.st_mode);
-    const mode_t mode = keepMode ? (existing.st_mode & 07777) : (0666 & ~currentUmask());
-    if (::fchmod(m_fd, mode) != 0 || ::fsync(m_fd) != 0)
-        throw CampaignErrors::StreamWrite();
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0)
+    keepOwnerAndMode();
+    if (::fsync(m_fd) != 0)
         throw CampaignErrors::StreamWrite();
     if (!(replaceExisting ? replace() : createNew()))
         throw CampaignErrors::CannotCreate(m_target.string());
     m_committed = true;
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0)
+        throw CampaignErrors::StreamWrite();
     syncFolderOf(m_target);
 }

@@ -28,16 +28,18 @@ private:
     std::int64_t m_length = 0;
 };
 
-// A file written in one piece: the bytes go to a temporary file beside the target, which
-// replaces the target only on Commit, after it has reached the disk. If the object goes
-// without Commit, the temporary file is removed and the target is as it was.
+// A file written in one piece: the bytes go to an unnamed file in the target's folder (or,
+// where the file system has none, to a short hidden name there), which replaces the target
+// only on Commit, after it has reached the disk, with the target's owner, group and mode. If
+// the object goes without Commit, nothing is left and the target is as it was.
 class TAtomicFile {
 public:
     // Saving through a symbolic link normally replaces the file it points at; extracting
     // into a folder replaces the link itself, so that nothing is written outside the folder.
     enum class TLinks { Follow, Replace };
 
-    // Throws "Cannot create file <target>".
+    // Throws "Cannot create file <target>", also when the target is a file the user may
+    // not write.
     explicit TAtomicFile(const std::filesystem::path& target, TLinks links = TLinks::Follow);
     ~TAtomicFile();
     TAtomicFile(const TAtomicFile&) = delete;
@@ -53,8 +55,9 @@ public:
     void Commit(bool replaceExisting = true);
 
 private:
-    bool replace() const;
+    bool replace();
     bool createNew() const;
+    void keepOwnerAndMode() const;
 
     std::filesystem::path m_target;
     std::filesystem::path m_temporary;

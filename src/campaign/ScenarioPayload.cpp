@@ -3,6 +3,7 @@
 #include "CampaignError.h"
 #include "FileFormat.h"
 #include "FileIO.h"
+#include "FileNames.h"
 #include "Utils.h"
 
 #include <array>
@@ -18,7 +19,7 @@ constexpr std::array<std::pair<TScenarioVersion, const char*>, 3> KnownVersions 
 
 TCampaignEntry entryFor(const std::filesystem::path& path, std::unique_ptr<TScenario> scenario,
                         const TTextCodec& codec) {
-    const std::string fileName = codec.FromUnicode(path.filename().string());
+    const std::string fileName = StoredFileName(path, codec);
     return MakeEntry(NameWithoutExt(fileName), fileName, std::move(scenario));
 }
 

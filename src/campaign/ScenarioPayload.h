@@ -27,7 +27,9 @@ std::int32_t FileSizeOf(const std::filesystem::path& path);
 std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path);
 
 // Each reads the file first: when that fails, the campaign is left exactly as it was.
-// Names come from the path's file name in the campaign's code page.
+// Names come from the path's file name: a path is the file system's bytes (on Linux a
+// std::filesystem::path built from a std::string holds them unchanged); a valid UTF-8 name is
+// converted to the campaign's code page, any other name is stored as the bytes it is.
 void AddScenarioFile(TCampaign& campaign, const std::filesystem::path& path,
                      const TTextCodec& codec = TTextCodec());
 void ReplaceScenarioFile(TCampaign& campaign, std::size_t index, const std::filesystem::path& path,

@@ -2,6 +2,7 @@
 
 #include "CampaignError.h"
 #include "CampaignReader.h"
+#include "FileNames.h"
 #include "Utils.h"
 
 #include <stdexcept>
@@ -51,7 +52,7 @@ TCampaignEditor::TCampaignEditor(const std::filesystem::path& campaign, const TT
 }
 
 TWriterEntry TCampaignEditor::entryForFile(const std::filesystem::path& scenario) const {
-    const std::string fileName = m_codec.FromUnicode(scenario.filename().string());
+    const std::string fileName = StoredFileName(scenario, m_codec);
     return TWriterEntry{NameWithoutExt(fileName),
                         fileName,
                         {TPayloadPiece::FromPath(scenario, FileSizeOf(scenario))}};

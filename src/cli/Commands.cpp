@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <filesystem>
 #include <limits>
 #include <ostream>
 
@@ -156,6 +157,12 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return command->Run(TCommandContext{parsed, codec, out, err});
     } catch (const TUsageError& error) {
         return usageError(err, error.what(), command->Usage);
+    } catch (const std::filesystem::filesystem_error& error) {
+        // The library's own wording ("filesystem error: symlink_status: ...") is not for the
+        // user; the system's message for the error is.
+        err << "brindlewick-cli: " << parsed.Positional.front() << ": " << error.code().message()
+            << "\n";
+        return 1;
     } catch (const std::exception& error) {
         err << "brindlewick-cli: " << parsed.Positional.front() << ": " << error.what() << "\n";
         return 1;

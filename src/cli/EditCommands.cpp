@@ -1,8 +1,10 @@
 // The commands that write a campaign: create, add, remove, replace, move, set-version,
 // set-title. Each reads the campaign's table, edits the list and writes the new file in one
-// atomic step, so a failure at any point leaves the old file as it was.
+// atomic step, so a failure at any point leaves the old file as it was. Each holds the
+// campaign's lock from the read to the write, so that two edits at once never lose one.
 #include "CampaignEditor.h"
 #include "CampaignError.h"
+#include "CampaignLock.h"
 #include "CommandContext.h"
 #include "FileFormat.h"
 
@@ -54,15 +56,19 @@ int RunCreate(const TCommandContext& context) {
         editor.SetTitle(titleFromArgument(context, context.Args.Values.at("--title")));
     for (const auto& scenario : afterCampaign(context, 0))
         editor.Insert(editor.Count(), scenario);
+    std::error_code missing;
     if (!context.Args.Has("--force") &&
-        std::filesystem::symlink_status(context.Campaign()).type() !=
-            std::filesystem::file_type::not_found)
+        std::filesystem::symlink_status(context.Campaign(), missing).type() !=
+            std::filesystem::file_type::not_found &&
+        !missing)
         throw TCampaignError("the campaign already exists (--force replaces it)");
+    const TCampaignLock lock(context.Campaign());
     editor.Save(context.Args.Has("--force"));
     return 0;
 }
 
 int RunAdd(const TCommandContext& context) {
+    const TCampaignLock lock(context.Campaign());
     TCampaignEditor editor(context.Campaign(), context.Codec);
     std::size_t position = editor.Count();
     if (context.Args.Values.count("--at"))
@@ -74,6 +80,7 @@ int RunAdd(const TCommandContext& context) {
 }
 
 int RunRemove(const TCommandContext& context) {
+    const TCampaignLock lock(context.Campaign());
     TCampaignEditor editor(context.Campaign(), context.Codec);
     std::set<std::size_t, std::greater<>> positions;
     for (const auto& index : afterCampaign(context, 0))
@@ -85,6 +92,7 @@ int RunRemove(const TCommandContext& context) {
 }
 
 int RunReplace(const TCommandContext& context) {
+    const TCampaignLock lock(context.Campaign());
     TCampaignEditor editor(context.Campaign(), context.Codec);
     const auto& positional = context.Args.Positional;
     editor.Replace(EntryPosition(positional[1], editor.Count()), positional[2]);
@@ -93,6 +101,7 @@ int RunReplace(const TCommandContext& context) {
 }
 
 int RunMove(const TCommandContext& context) {
+    const TCampaignLock lock(context.Campaign());
     TCampaignEditor editor(context.Campaign(), context.Codec);
     const auto& positional = context.Args.Positional;
     editor.Move(EntryPosition(positional[1], editor.Count()),
@@ -106,6 +115,7 @@ int RunSetVersion(const TCommandContext& context) {
     const auto version = ParseVersionText(positional[2]);
     if (!version)
         throw TUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
+    const TCampaignLock lock(context.Campaign());
     TCampaignEditor editor(context.Campaign(), context.Codec);
     if (positional[1] == "all") {
         for (std::size_t i = 0; i < editor.Count(); ++i)
@@ -118,6 +128,7 @@ int RunSetVersion(const TCommandContext& context) {
 }
 
 int RunSetTitle(const TCommandContext& context) {
+    const TCampaignLock lock(context.Campaign());
     TCampaignEditor editor(context.Campaign(), context.Codec);
     editor.SetTitle(titleFromArgument(context, context.Args.Positional[1]));
     editor.Save();

@@ -4,6 +4,7 @@
 #include "CampaignReader.h"
 #include "CommandContext.h"
 #include "FileIO.h"
+#include "FileNames.h"
 #include "Json.h"
 #include "ScenarioPayload.h"
 #include "Utils.h"
@@ -13,6 +14,7 @@
 #include <optional>
 #include <ostream>
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,22 +73,22 @@ void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
     }
 }
 
-// Where each chosen scenario goes: its stored file name made safe, numbered when two
-// scenarios would share a name.
+// Where each chosen scenario goes: its stored file name made safe and short enough for the
+// folder's file system, numbered when two scenarios would share a name.
 std::vector<std::filesystem::path> extractTargets(const TCampaignTable& table,
                                                   const std::vector<std::size_t>& chosen,
                                                   const std::filesystem::path& folder,
                                                   const TTextCodec& codec) {
     std::vector<std::filesystem::path> targets;
     std::set<std::string> taken;
+    const std::size_t limit = FileNameLimit(folder);
     for (const std::size_t index : chosen) {
         const std::string fallback = "scenario-" + std::to_string(index + 1) + ".scn";
-        const std::filesystem::path name =
+        const std::string name =
             SafeFileName(codec.ToUnicode(table.Entries[index].FileName), fallback);
-        std::string candidate = name.string();
+        std::string candidate = FitFileName(name, limit);
         for (int number = 2; taken.count(candidate); ++number)
-            candidate = name.stem().string() + " (" + std::to_string(number) + ")" +
-                        name.extension().string();
+            candidate = FitFileName(name, limit, " (" + std::to_string(number) + ")");
         taken.insert(candidate);
         targets.push_back(folder / candidate);
     }
@@ -156,15 +158,14 @@ int RunExtract(const TCommandContext& context) {
     const std::filesystem::path folder = context.Args.Value("--output", ".");
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (!std::filesystem::is_directory(folder))
+    if (!std::filesystem::is_directory(folder, error))
         throw TCampaignError("Cannot create folder " + folder.string());
 
     const auto targets = extractTargets(table, chosen, folder, context.Codec);
     const bool force = context.Args.Has("--force");
     if (!force)
         for (const auto& target : targets)
-            if (std::filesystem::symlink_status(target).type() !=
-                std::filesystem::file_type::not_found)
+            if (struct stat status {}; ::lstat(target.c_str(), &status) == 0)
                 throw TCampaignError(target.string() + " already exists (--force replaces it)");
 
     for (std::size_t i = 0; i < chosen.size(); ++i) {
