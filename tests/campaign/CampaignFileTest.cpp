@@ -1,3 +1,4 @@
+#include "CampaignCheck.h"
 #include "CampaignReader.h"
 #include "CampaignWriter.h"
 #include "ScenarioPayload.h"
@@ -164,7 +165,7 @@ TEST_F(CampaignFile, ZeroSizeRecordLoadsAsAnEmptyPayload) {
     EXPECT_EQ(back.Entry(0).Scenario->Stream.Size(), 0u);
 }
 
-TEST_F(CampaignFile, TextsFilledToTheBrimReadBackOneShorter) {
+TEST_F(CampaignFile, LongTextsAreCutToWhatReadsBackWhole) {
     TCampaign campaign;
     WriteBytes(folder / "X.scn", pattern(10));
     AddScenarioFile(campaign, folder / "X.scn");
@@ -181,8 +182,25 @@ TEST_F(CampaignFile, TextsFilledToTheBrimReadBackOneShorter) {
     EXPECT_EQ(back.CampaignOptions().Title, std::string(255, 't'));
     EXPECT_EQ(back.Entry(0).Name, std::string(254, 'n'));
     EXPECT_EQ(back.Entry(0).FileName, std::string(256, 'f'));
+    EXPECT_TRUE(CheckCampaign(folder / "Brim.cpn").Findings.empty());
     EXPECT_EQ(loaded(SampleFile("good/TitleFull.cpn")).CampaignOptions().Title,
               std::string(255, 'T'));
+}
+
+TEST_F(CampaignFile, ALongTitleIsNeverCutInsideACharacter) {
+    const TTextCodec gbk("GBK");
+    std::string han;
+    for (int i = 0; i < 200; ++i)
+        han += gbk.FromUnicode("汉");
+    TCampaign campaign;
+    auto options = std::make_unique<TCampaignOptions>();
+    options->Title = han;
+    campaign.ReplaceCampaignOptions(std::move(options));
+    SaveCampaign(campaign, folder / "Han.cpn", gbk);
+
+    const std::string title = loaded(folder / "Han.cpn").CampaignOptions().Title;
+    EXPECT_EQ(title, han.substr(0, 254));
+    EXPECT_EQ(gbk.ToUnicode(title).find("\xEF\xBF\xBD"), std::string::npos);
 }
 
 TEST_F(CampaignFile, HostileNumbersEndAsStreamReadErrorWithoutAllocating) {
