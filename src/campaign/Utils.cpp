@@ -11,10 +11,11 @@ template <std::size_t N> std::string fieldToStr(const std::array<std::uint8_t, N
     return std::string(field.begin(), end);
 }
 
+// The text is cut to width - 1 bytes, so that a zero always ends it and it reads back whole.
 template <std::size_t N>
 void strToField(std::string_view text, std::array<std::uint8_t, N>& field) {
     field.fill(0);
-    const std::size_t count = std::min(text.size(), N);
+    const std::size_t count = std::min(text.size(), N - 1);
     std::copy_n(text.begin(), count, field.begin());
 }
 

@@ -23,8 +23,10 @@ std::string FileNameOfPath(std::string_view path);
 // Falls back to `fallback` when nothing usable is left.
 std::string SafeFileName(std::string_view storedName, std::string_view fallback);
 
-// Fixed text fields: written zero-filled with the text cut to the field; read up to the first
-// zero byte and never more than width - 1 bytes.
+// Fixed text fields: read up to the first zero byte and never more than width - 1 bytes;
+// written zero-filled with the text cut to those width - 1 bytes, so that what is written reads
+// back whole. Cutting between characters of a multi-byte code page is TTextCodec::FitBytes's
+// part; these cut bytes.
 std::string HeaderTitleToStr(const TCampaignHeader& header);
 void StrToHeaderTitle(std::string_view text, TCampaignHeader& header);
 std::string RecordNameToStr(const TScenarioRecord& record);
