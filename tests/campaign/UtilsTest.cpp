@@ -75,6 +75,8 @@ TEST(SafeFileName, StoredNamesNeverLeaveTheChosenFolder) {
         {"C:\\Games\\Demo.scn", "Demo.scn"},
         {"C:Demo.scn", "Demo.scn"},
         {"bad\x01name\x7f.scn", "badname.scn"},
+        {"c1\xC2\x9B" "31m\xC2\x85.scn", "c131m.scn"},
+        {"caf\xC3\xA9.scn", "caf\xC3\xA9.scn"},
         {"..", "fallback.scn"},
         {".", "fallback.scn"},
         {"dir/", "fallback.scn"},
@@ -85,4 +87,14 @@ TEST(SafeFileName, StoredNamesNeverLeaveTheChosenFolder) {
     };
     for (const auto& [stored, safe] : cases)
         EXPECT_EQ(SafeFileName(stored, "fallback.scn"), safe) << stored;
+}
+
+TEST(SafeFileName, LongNamesAreCutBetweenCharactersKeepingTheExtension) {
+    std::string euros;
+    for (int i = 0; i < 90; ++i)
+        euros += "\xE2\x82\xAC"; // 270 bytes of "€"
+    const std::string safe = SafeFileName(euros + ".scn", "fallback.scn");
+    EXPECT_EQ(safe, euros.substr(0, 83 * 3) + ".scn");
+    EXPECT_EQ(SafeFileName(std::string(300, 'x'), "f").size(), 255u);
+    EXPECT_EQ(SafeFileName(std::string(256, 'x') + ".scn", "f"), std::string(251, 'x') + ".scn");
 }
