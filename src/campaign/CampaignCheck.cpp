@@ -15,8 +15,10 @@ struct PayloadRange {
     std::int64_t Index;
 };
 
+// A text that fills its whole field reads back one byte short; one that ends with a zero in
+// the field's last byte reads back whole.
 template <std::size_t N> bool hasTerminator(const std::array<std::uint8_t, N>& field) {
-    return std::find(field.begin(), field.end() - 1, std::uint8_t{0}) != field.end() - 1;
+    return std::find(field.begin(), field.end(), std::uint8_t{0}) != field.end();
 }
 
 std::string scenario(std::int64_t index) {

@@ -14,6 +14,40 @@ bool payloadInside(const TTableEntry& entry, std::int64_t fileLength) {
            static_cast<std::int64_t>(entry.Offset) + entry.Size <= fileLength;
 }
 
+// Reads every byte that some payload covers exactly once: ranges that overlap or touch are
+// read into one shared buffer, and each payload is a stream over its part of it. However the
+// records point at the file, loading costs at most the file's length.
+std::vector<TMemoryStream> readSharedPayloads(const TInputFile& file,
+                                              const std::vector<TTableEntry>& entries) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].Size > 0)
+            order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return entries[a].Offset < entries[b].Offset;
+    });
+
+    std::vector<TMemoryStream> payloads(entries.size());
+    for (std::size_t first = 0; first < order.size();) {
+        const std::int64_t start = entries[order[first]].Offset;
+        std::int64_t end = start;
+        std::size_t last = first;
+        for (; last < order.size() && entries[order[last]].Offset <= end; ++last)
+            end = std::max<std::int64_t>(end, static_cast<std::int64_t>(entries[order[last]].Offset) +
+                                                  entries[order[last]].Size);
+        auto bytes = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(end - start));
+        file.ReadAt(start, *bytes);
+        const TMemoryStream::TSharedBytes shared = std::move(bytes);
+        for (std::size_t k = first; k < last; ++k) {
+            const TTableEntry& entry = entries[order[k]];
+            payloads[order[k]] = TMemoryStream(shared, static_cast<std::size_t>(entry.Offset - start),
+                                               static_cast<std::size_t>(entry.Size));
+        }
+        first = last;
+    }
+    return payloads;
+}
+
 } // namespace
 
 TCampaignRejected::TCampaignRejected(const std::string& fileName)
@@ -77,19 +111,19 @@ TLoadResult LoadCampaign(const std::filesystem::path& path) {
     } catch (const TCampaignRejected& rejected) {
         return TCampaignRejection{rejected.what()};
     }
+    std::vector<TMemoryStream> payloads = readSharedPayloads(file, table.Entries);
 
     TCampaign campaign;
     auto options = std::make_unique<TCampaignOptions>();
     options->Title = std::move(table.Title);
     campaign.ReplaceCampaignOptions(std::move(options));
 
-    for (auto& row : table.Entries) {
+    for (std::size_t i = 0; i < table.Entries.size(); ++i) {
+        TTableEntry& row = table.Entries[i];
         auto scenario = std::make_unique<TScenario>();
         scenario->Offset = row.Offset;
         scenario->Size = row.Size;
-        std::vector<std::uint8_t> payload(static_cast<std::size_t>(row.Size));
-        file.ReadAt(row.Offset, payload);
-        scenario->Stream.Assign(std::move(payload));
+        scenario->Stream = std::move(payloads[i]);
 
         TCampaignEntry entry =
             MakeEntry(std::move(row.Name), std::move(row.FileName), std::move(scenario));

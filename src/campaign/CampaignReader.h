@@ -59,4 +59,6 @@ using TLoadResult = std::variant<TCampaign, TCampaignRejection>;
 
 // Reads the whole campaign file into a new model, or tells why the file was rejected.
 // Other failures throw TCampaignError; in every case nothing outside the result changes.
+// Payloads that share bytes of the file share memory until one of them is written, so the
+// model never costs more than the file's length and its table, whatever the records say.
 TLoadResult LoadCampaign(const std::filesystem::path& path);

@@ -56,9 +56,9 @@ std::int64_t TWriterEntry::Size() const {
 
 std::string TitleForSave(std::string_view title, const std::filesystem::path& path,
                          const TTextCodec& codec) {
-    if (!title.empty())
-        return std::string(title);
-    return NameWithoutExt(StoredFileName(path, codec));
+    const std::string raw =
+        title.empty() ? NameWithoutExt(StoredFileName(path, codec)) : std::string(title);
+    return codec.FitBytes(raw, CampaignFormat::TitleWidth - 1);
 }
 
 void WriteCampaign(const std::filesystem::path& path, std::string_view title,

@@ -43,7 +43,8 @@ struct TWriterEntry {
 };
 
 // The title a campaign is saved with: its own, or when empty the saved file's name less its
-// extension, in the campaign's code page.
+// extension, in the campaign's code page; cut between characters to what the title field
+// reads back whole.
 std::string TitleForSave(std::string_view title, const std::filesystem::path& path,
                          const TTextCodec& codec);
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,10 +13,19 @@ struct TCampaignOptions {
     std::string Title;
 };
 
-// A growable in-memory byte buffer with a current position, holding one scenario file.
+// A growable in-memory byte buffer with a current position, holding one scenario file. Its
+// bytes may be a range of a buffer shared with other streams (payloads loaded from one
+// campaign file that point at the same bytes); such a stream copies its range out the first
+// time it is written, so that a change never shows through another stream.
 class TMemoryStream {
 public:
-    std::size_t Size() const { return m_bytes.size(); }
+    using TSharedBytes = std::shared_ptr<const std::vector<std::uint8_t>>;
+
+    TMemoryStream() = default;
+    // A stream over length bytes of shared from offset on; throws when they are not inside it.
+    TMemoryStream(TSharedBytes shared, std::size_t offset, std::size_t length);
+
+    std::size_t Size() const { return Bytes().size(); }
     std::size_t Position() const { return m_position; }
     void Seek(std::size_t position) { m_position = position; }
 
@@ -28,10 +38,15 @@ public:
     void Assign(std::vector<std::uint8_t> bytes);
     void Clear();
 
-    std::span<const std::uint8_t> Bytes() const { return m_bytes; }
+    std::span<const std::uint8_t> Bytes() const;
+    // Whether the bytes are still those of a shared buffer (nothing written since).
+    bool IsShared() const { return m_shared != nullptr; }
 
 private:
-    std::vector<std::uint8_t> m_bytes;
+    TSharedBytes m_shared;
+    std::size_t m_sharedOffset = 0;
+    std::size_t m_sharedLength = 0;
+    std::vector<std::uint8_t> m_own;
     std::size_t m_position = 0;
 };
 

@@ -47,6 +47,28 @@ struct TTextCodec::Converter {
         output.append(buffer, static_cast<std::size_t>(out - buffer));
         return output;
     }
+
+    // Whether input ends with the first bytes of a character that it cuts off.
+    bool endsInsideCharacter(std::string_view input) const {
+        iconv(handle, nullptr, nullptr, nullptr, nullptr);
+        char buffer[1024];
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        while (inLeft > 0) {
+            char* out = buffer;
+            std::size_t outLeft = sizeof buffer;
+            if (iconv(handle, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1))
+                continue;
+            if (errno == EINVAL)
+                return true;
+            if (errno == EILSEQ) {
+                ++in;
+                --inLeft;
+                iconv(handle, nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        return false;
+    }
 };
 
 namespace {
@@ -86,4 +108,13 @@ std::string TTextCodec::ToUnicode(std::string_view raw) const {
 
 std::string TTextCodec::FromUnicode(std::string_view utf8) const {
     return m_fromUnicode->convert(utf8, "?", utf8SequenceLength);
+}
+
+std::string TTextCodec::FitBytes(std::string_view raw, std::size_t maxBytes) const {
+    if (raw.size() <= maxBytes)
+        return std::string(raw);
+    std::size_t length = maxBytes;
+    while (length > 0 && m_toUnicode->endsInsideCharacter(raw.substr(0, length)))
+        --length;
+    return std::string(raw.substr(0, length));
 }

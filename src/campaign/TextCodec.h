@@ -23,6 +23,8 @@ public:
     std::string ToUnicode(std::string_view raw) const;
     // Characters the code page cannot hold become "?".
     std::string FromUnicode(std::string_view utf8) const;
+    // The longest start of raw, at most maxBytes long, that does not end inside a character.
+    std::string FitBytes(std::string_view raw, std::size_t maxBytes) const;
 
 private:
     struct Converter;

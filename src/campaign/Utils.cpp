@@ -11,15 +11,43 @@ template <std::size_t N> std::string fieldToStr(const std::array<std::uint8_t, N
     return std::string(field.begin(), end);
 }
 
+// The text is cut to width - 1 bytes, so that a zero always ends it and it reads back whole.
 template <std::size_t N>
 void strToField(std::string_view text, std::array<std::uint8_t, N>& field) {
     field.fill(0);
-    const std::size_t count = std::min(text.size(), N);
+    const std::size_t count = std::min(text.size(), N - 1);
     std::copy_n(text.begin(), count, field.begin());
 }
 
+constexpr std::size_t NameLimit = 255;        // bytes in one file name on Linux file systems
+constexpr std::size_t LongestKeptExtension = 16;
+
 bool isControl(unsigned char c) {
     return c < 0x20 || c == 0x7F;
+}
+
+// U+0080 to U+009F in UTF-8 start at text[at].
+bool isC1Control(std::string_view text, std::size_t at) {
+    return static_cast<unsigned char>(text[at]) == 0xC2 && at + 1 < text.size() &&
+           static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
+           static_cast<unsigned char>(text[at + 1]) <= 0x9F;
+}
+
+// A name too long for a file system cut to NameLimit bytes between UTF-8 characters, its
+// extension kept.
+std::string shortenedName(const std::string& name) {
+    if (name.size() <= NameLimit)
+        return name;
+    const auto dot = name.find_last_of('.');
+    const bool keepExtension =
+        dot != std::string::npos && dot > 0 && name.size() - dot <= LongestKeptExtension;
+    const std::string extension = keepExtension ? name.substr(dot) : std::string();
+    const std::size_t limit = NameLimit - extension.size();
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+        --end;
+    // Bytes that are no UTF-8 at all are cut where the limit falls.
+    return name.substr(0, end > 0 ? end : limit) + extension;
 }
 
 } // namespace
@@ -59,9 +87,16 @@ std::string SafeFileName(std::string_view storedName, std::string_view fallback)
         name = name.substr(2);
 
     std::string safe;
-    for (const char c : name)
-        if (!isControl(static_cast<unsigned char>(c)))
-            safe += c;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        // A C1 control in the name, or one that dropping a control would join together.
+        const bool joinsC1 = c >= 0x80 && c <= 0x9F && !safe.empty() && safe.back() == '\xC2';
+        if (isC1Control(name, i))
+            ++i;
+        else if (!isControl(c) && !joinsC1)
+            safe += name[i];
+    }
+    safe = shortenedName(safe);
     while (!safe.empty() && safe.back() == ' ')
         safe.pop_back();
 

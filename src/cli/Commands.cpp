@@ -7,11 +7,15 @@
 #include <cstddef>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <ostream>
 
 namespace {
 
 constexpr std::size_t Unlimited = std::numeric_limits<std::size_t>::max();
+
+constexpr const char* SomeEncodingNames =
+    "windows-1252, windows-1250, windows-1251, ISO-8859-1, GBK, BIG5, SHIFT_JIS, UTF-8";
 
 struct TCommand {
     const char* Name;
@@ -152,9 +156,18 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (parsed.Positional.size() > command->MaxPositional)
         return usageError(err, "too many arguments", command->Usage);
 
+    std::unique_ptr<TTextCodec> codec;
+    const std::string encoding = parsed.Value("--encoding", TTextCodec::DefaultCodePage);
     try {
-        const TTextCodec codec(parsed.Value("--encoding", TTextCodec::DefaultCodePage));
-        return command->Run(TCommandContext{parsed, codec, out, err});
+        codec = std::make_unique<TTextCodec>(encoding);
+    } catch (const TCampaignError&) {
+        return usageError(err,
+                          "unknown encoding " + encoding + " (known names include " +
+                              SomeEncodingNames + ")",
+                          command->Usage);
+    }
+    try {
+        return command->Run(TCommandContext{parsed, *codec, out, err});
     } catch (const TUsageError& error) {
         return usageError(err, error.what(), command->Usage);
     } catch (const std::filesystem::filesystem_error& error) {

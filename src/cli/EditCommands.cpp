@@ -14,32 +14,12 @@
 
 namespace {
 
-// Cuts UTF-8 text, between characters, so that its encoded form fits width bytes.
-std::string encodeToFit(const TTextCodec& codec, const std::string& utf8, std::size_t width) {
-    std::string encoded = codec.FromUnicode(utf8);
-    if (encoded.size() <= width)
-        return encoded;
-    encoded.clear();
-    std::size_t start = 0;
-    while (start < utf8.size()) {
-        std::size_t end = start + 1;
-        while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-            ++end;
-        const std::string character =
-            codec.FromUnicode(std::string_view(utf8).substr(start, end - start));
-        if (encoded.size() + character.size() > width)
-            break;
-        encoded += character;
-        start = end;
-    }
-    return encoded;
-}
-
 std::string titleFromArgument(const TCommandContext& context, const std::string& title) {
-    std::string raw = encodeToFit(context.Codec, title, CampaignFormat::TitleWidth);
-    if (raw.size() < context.Codec.FromUnicode(title).size())
-        context.Err << "brindlewick-cli: the title is cut to the " << CampaignFormat::TitleWidth
-                    << " bytes its field holds\n";
+    const std::string encoded = context.Codec.FromUnicode(title);
+    std::string raw = context.Codec.FitBytes(encoded, CampaignFormat::TitleWidth - 1);
+    if (raw.size() < encoded.size())
+        context.Err << "brindlewick-cli: the title is cut to " << raw.size()
+                    << " bytes, as much as its field holds\n";
     return raw;
 }
 

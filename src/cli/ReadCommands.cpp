@@ -35,12 +35,21 @@ std::optional<std::string> versionAt(const TInputFile& file, const TTableEntry& 
     return text;
 }
 
-// Control characters in stored texts would steer the terminal; the table shows them as "?".
-std::string printable(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(),
-        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, '?');
-    return text;
+// Control characters in stored texts would steer the terminal: C0 and DEL, and C1 (U+0080 to
+// U+009F, which some terminals obey as ESC sequences), so the table shows each as "?".
+std::string printable(const std::string& utf8) {
+    std::string shown;
+    shown.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
+                        static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+        if (c1)
+            ++i;
+        shown += (c < 0x20 || c == 0x7F || c1) ? '?' : utf8[i];
+    }
+    return shown;
 }
 
 std::size_t displayWidth(const std::string& utf8) {

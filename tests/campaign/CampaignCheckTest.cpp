@@ -54,3 +54,19 @@ TEST(CampaignCheck, OverlapsGapsAndTrailingBytes) {
     EXPECT_TRUE(mentions(findings, "unused bytes"));
     EXPECT_TRUE(mentions(findings, "1 bytes after the last payload"));
 }
+
+TEST(CampaignCheck, ATextWhoseZeroIsTheFieldsLastByteIsNoFinding) {
+    TempFolder folder;
+    auto bytes = ReadBytes(SampleFile("good/Camp.cpn"));
+    std::fill_n(bytes.begin() + 4, 255, 'T');                    // title: 255 bytes and a zero
+    std::fill_n(bytes.begin() + 264 + 8, 254, 'N');              // name: 254 bytes and a zero
+    std::fill_n(bytes.begin() + 264 + 263, 256, 'F');            // file name: 256 and a zero
+    WriteBytes(folder / "Full.cpn", bytes);
+    EXPECT_TRUE(CheckCampaign(folder / "Full.cpn").Findings.empty());
+
+    bytes[4 + 255] = 'T';
+    WriteBytes(folder / "Over.cpn", bytes);
+    const auto findings = CheckCampaign(folder / "Over.cpn").Findings;
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_TRUE(mentions(findings, "title fills its field"));
+}

@@ -1,3 +1,4 @@
+#include "CampaignCheck.h"
 #include "CampaignReader.h"
 #include "CampaignWriter.h"
 #include "ScenarioPayload.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -164,7 +166,7 @@ TEST_F(CampaignFile, ZeroSizeRecordLoadsAsAnEmptyPayload) {
     EXPECT_EQ(back.Entry(0).Scenario->Stream.Size(), 0u);
 }
 
-TEST_F(CampaignFile, TextsFilledToTheBrimReadBackOneShorter) {
+TEST_F(CampaignFile, LongTextsAreCutToWhatReadsBackWhole) {
     TCampaign campaign;
     WriteBytes(folder / "X.scn", pattern(10));
     AddScenarioFile(campaign, folder / "X.scn");
@@ -181,8 +183,25 @@ TEST_F(CampaignFile, TextsFilledToTheBrimReadBackOneShorter) {
     EXPECT_EQ(back.CampaignOptions().Title, std::string(255, 't'));
     EXPECT_EQ(back.Entry(0).Name, std::string(254, 'n'));
     EXPECT_EQ(back.Entry(0).FileName, std::string(256, 'f'));
+    EXPECT_TRUE(CheckCampaign(folder / "Brim.cpn").Findings.empty());
     EXPECT_EQ(loaded(SampleFile("good/TitleFull.cpn")).CampaignOptions().Title,
               std::string(255, 'T'));
+}
+
+TEST_F(CampaignFile, ALongTitleIsNeverCutInsideACharacter) {
+    const TTextCodec gbk("GBK");
+    std::string han;
+    for (int i = 0; i < 200; ++i)
+        han += gbk.FromUnicode("汉");
+    TCampaign campaign;
+    auto options = std::make_unique<TCampaignOptions>();
+    options->Title = han;
+    campaign.ReplaceCampaignOptions(std::move(options));
+    SaveCampaign(campaign, folder / "Han.cpn", gbk);
+
+    const std::string title = loaded(folder / "Han.cpn").CampaignOptions().Title;
+    EXPECT_EQ(title, han.substr(0, 254));
+    EXPECT_EQ(gbk.ToUnicode(title).find("\xEF\xBF\xBD"), std::string::npos);
 }
 
 TEST_F(CampaignFile, HostileNumbersEndAsStreamReadErrorWithoutAllocating) {
@@ -288,4 +307,68 @@ TEST_F(CampaignFile, SavingThroughASymbolicLinkReplacesTheFileItPointsAt) {
     SaveCampaign(campaign, folder / "link.cpn");
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.cpn"));
     EXPECT_EQ(std::filesystem::file_size(folder / "real" / "Camp.cpn"), 264u);
+}
+
+namespace {
+
+void putInt32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> (8 * i));
+}
+
+// A campaign of `ranges.size()` records, each pointing at its (offset from the payload area's
+// start, size) inside a payload area of areaSize bytes.
+std::vector<std::uint8_t> craftedCampaign(const std::vector<std::pair<int, int>>& ranges,
+                                          std::size_t areaSize) {
+    const std::size_t start = 264 + 520 * ranges.size();
+    std::vector<std::uint8_t> bytes(start);
+    std::copy_n("1.00", 4, bytes.begin());
+    putInt32(bytes, 260, static_cast<std::int32_t>(ranges.size()));
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        putInt32(bytes, 264 + 520 * i, ranges[i].second);
+        putInt32(bytes, 264 + 520 * i + 4, static_cast<std::int32_t>(start) + ranges[i].first);
+    }
+    const auto area = pattern(areaSize);
+    bytes.insert(bytes.end(), area.begin(), area.end());
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(CampaignFile, PayloadsThatShareBytesShareMemoryUntilOneIsChanged) {
+    constexpr int Megabyte = 1 << 20;
+    const std::vector<std::pair<int, int>> sameRange(400, {0, Megabyte});
+    WriteBytes(folder / "Same.cpn", craftedCampaign(sameRange, Megabyte));
+    TCampaign campaign = loaded(folder / "Same.cpn");
+    ASSERT_EQ(campaign.Count(), 400u);
+    for (const auto& entry : campaign.Entries()) {
+        ASSERT_EQ(entry.Scenario->Stream.Size(), static_cast<std::size_t>(Megabyte));
+        EXPECT_EQ(entry.Scenario->Stream.Bytes().data(),
+                  campaign.Entry(0).Scenario->Stream.Bytes().data())
+            << "400 records of one megabyte load into one megabyte";
+    }
+
+    StampScenarioVersion(*campaign.Entry(1).Scenario, TScenarioVersion::Game111);
+    EXPECT_FALSE(campaign.Entry(1).Scenario->Stream.IsShared());
+    EXPECT_TRUE(campaign.Entry(0).Scenario->Stream.IsShared());
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(1).Scenario), TScenarioVersion::Game111);
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(0).Scenario), TScenarioVersion::Expansion118);
+    EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(2).Scenario), TScenarioVersion::Expansion118);
+}
+
+TEST_F(CampaignFile, OverlappingPayloadsAreReadOnceAndEachKeepsItsOwnBytes) {
+    WriteBytes(folder / "Overlap.cpn",
+               craftedCampaign({{50, 100}, {0, 100}, {300, 10}, {100, 0}, {90, 30}}, 400));
+    const TCampaign campaign = loaded(folder / "Overlap.cpn");
+    const auto area = pattern(400);
+    const auto bytesOf = [&](std::size_t i) { return campaign.Entry(i).Scenario->Stream.Bytes(); };
+    EXPECT_EQ(bytesOf(0).data(), bytesOf(1).data() + 50);
+    EXPECT_EQ(bytesOf(4).data(), bytesOf(1).data() + 90);
+    for (const auto& [index, offset, size] :
+         std::vector<std::tuple<std::size_t, int, int>>{{0, 50, 100}, {1, 0, 100}, {2, 300, 10},
+                                                         {3, 100, 0}, {4, 90, 30}})
+        EXPECT_TRUE(std::equal(bytesOf(index).begin(), bytesOf(index).end(), area.begin() + offset,
+                               area.begin() + offset + size))
+            << index;
 }

@@ -30,3 +30,18 @@ TEST(TextCodec, OtherCodePagesByName) {
     EXPECT_EQ(gbk.ToUnicode("ab\xC4"), "ab\xEF\xBF\xBD") << "a cut character at the end";
     EXPECT_THROW(TTextCodec("NO-SUCH-CODE-PAGE"), TCampaignError);
 }
+
+TEST(TextCodec, TextsAreCutBetweenCharacters) {
+    const TTextCodec gbk("GBK");
+    std::string han;
+    for (int i = 0; i < 200; ++i)
+        han += "\xBA\xBA"; // 汉
+    EXPECT_EQ(gbk.FitBytes(han, 255), han.substr(0, 254));
+    EXPECT_EQ(gbk.FitBytes("a" + han, 255), ("a" + han).substr(0, 255));
+    EXPECT_EQ(gbk.FitBytes("short", 255), "short");
+
+    const TTextCodec windows1252;
+    const std::string undefinedBytes(300, '\x81');
+    EXPECT_EQ(windows1252.FitBytes(undefinedBytes, 255).size(), 255u)
+        << "bytes the code page does not define are single characters";
+}

@@ -31,14 +31,12 @@ TEST(NameWithoutExt, DropsTheLastFourCharactersWithoutLookingForADot) {
 
 TEST(FixedFields, ReadUpToTheFirstZeroAndNeverTheLastByte) {
     TCampaignHeader header;
-    StrToHeaderTitle(std::string(256, 'T'), header);
-    EXPECT_TRUE(
-        std::all_of(header.Title.begin(), header.Title.end(), [](auto b) { return b == 'T'; }));
+    header.Title.fill('T');
     EXPECT_EQ(HeaderTitleToStr(header), std::string(255, 'T'));
 
     TScenarioRecord record;
-    StrToRecordName(std::string(255, 'N'), record);
-    StrToRecordFileName(std::string(257, 'F'), record);
+    record.Name.fill('N');
+    record.FileName.fill('F');
     EXPECT_EQ(RecordNameToStr(record), std::string(254, 'N'));
     EXPECT_EQ(RecordFileNameToStr(record), std::string(256, 'F'));
 
@@ -48,12 +46,19 @@ TEST(FixedFields, ReadUpToTheFirstZeroAndNeverTheLastByte) {
         std::all_of(record.Name.begin() + 4, record.Name.end(), [](auto b) { return b == 0; }));
 }
 
-TEST(FixedFields, LongerTextsAreCutToTheFieldAndNothingSpillsOver) {
+TEST(FixedFields, TextsAreCutToWhatReadsBackWholeAndKeepTheirZero) {
+    TCampaignHeader header;
+    StrToHeaderTitle(std::string(256, 'T'), header);
+    EXPECT_EQ(header.Title.back(), 0);
+    EXPECT_EQ(HeaderTitleToStr(header), std::string(255, 'T'));
+
     TScenarioRecord record;
     StrToRecordName(std::string(1000, 'N'), record);
-    StrToRecordFileName("x.scn", record);
+    StrToRecordFileName(std::string(257, 'F'), record);
+    EXPECT_EQ(record.Name.back(), 0);
+    EXPECT_EQ(record.FileName.back(), 0);
     EXPECT_EQ(RecordNameToStr(record), std::string(254, 'N'));
-    EXPECT_EQ(RecordFileNameToStr(record), "x.scn");
+    EXPECT_EQ(RecordFileNameToStr(record), std::string(256, 'F'));
 }
 
 TEST(FixedFields, AnEmptyFieldReadsEmpty) {
@@ -70,6 +75,8 @@ TEST(SafeFileName, StoredNamesNeverLeaveTheChosenFolder) {
         {"C:\\Games\\Demo.scn", "Demo.scn"},
         {"C:Demo.scn", "Demo.scn"},
         {"bad\x01name\x7f.scn", "badname.scn"},
+        {"c1\xC2\x9B" "31m\xC2\x85.scn", "c131m.scn"},
+        {"caf\xC3\xA9.scn", "caf\xC3\xA9.scn"},
         {"..", "fallback.scn"},
         {".", "fallback.scn"},
         {"dir/", "fallback.scn"},
@@ -80,4 +87,14 @@ TEST(SafeFileName, StoredNamesNeverLeaveTheChosenFolder) {
     };
     for (const auto& [stored, safe] : cases)
         EXPECT_EQ(SafeFileName(stored, "fallback.scn"), safe) << stored;
+}
+
+TEST(SafeFileName, LongNamesAreCutBetweenCharactersKeepingTheExtension) {
+    std::string euros;
+    for (int i = 0; i < 90; ++i)
+        euros += "\xE2\x82\xAC"; // 270 bytes of "€"
+    const std::string safe = SafeFileName(euros + ".scn", "fallback.scn");
+    EXPECT_EQ(safe, euros.substr(0, 83 * 3) + ".scn");
+    EXPECT_EQ(SafeFileName(std::string(300, 'x'), "f").size(), 255u);
+    EXPECT_EQ(SafeFileName(std::string(256, 'x') + ".scn", "f"), std::string(251, 'x') + ".scn");
 }
