@@ -6,6 +6,7 @@
 #include "CampaignWriter.h"
 #include "FileIO.h"
 #include "FileNames.h"
+#include "HiddenTemporaries.h"
 #include "ScenarioPayload.h"
 #include "TempFolder.h"
 
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <sys/socket.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -169,6 +171,29 @@ TEST(TemporaryNames, AKilledWriterLeavesNothing) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"Camp.cpn"});
     const auto content = ReadBytes(folder / "Camp.cpn");
     EXPECT_EQ(std::string(content.begin(), content.end()), "old content");
+}
+
+TEST(TemporaryNames, FilesOfKilledWritersAreRemovedByTheNextWriter) {
+    TempFolder folder;
+    const auto makeOld = [&](const std::string& name) {
+        WriteText(folder / name, "partial");
+        const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        ::utimensat(AT_FDCWD, (folder / name).c_str(), anHourAgo, 0);
+    };
+    makeOld(".brindlewick-abandone");
+    makeOld(".brindlewick-heldheld");
+    makeOld(".brindlewick-x");
+    makeOld(".other-hidden");
+    WriteText(folder / ".brindlewick-youngone", "just created");
+    const ChildProcess writer([&] {
+        const int fd = ::open((folder / ".brindlewick-heldheld").c_str(), O_RDONLY);
+        ::flock(fd, LOCK_EX);
+        ChildProcess::SayReady();
+        ::pause();
+    });
+    HiddenTemporaries::RemoveAbandoned(folder.Path());
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{".brindlewick-heldheld", ".brindlewick-x",
+                                                        ".brindlewick-youngone", ".other-hidden"}));
 }
 
 TEST(FitFileName, ShortensToTheLimitKeepingTheExtensionAndWholeCharacters) {
