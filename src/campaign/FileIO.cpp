@@ -1,11 +1,12 @@
 #include "FileIO.h"
 
 #include "CampaignError.h"
+#include "HiddenTemporaries.h"
 #include "TemporaryFiles.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <random>
+#include <sys/file.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,19 +54,6 @@ bool mayWrite(const std::filesystem::path& path, const struct stat& status) {
     if (::geteuid() == 0)
         return (status.st_mode & 0222) != 0;
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
-}
-
-// A short random name that no one else uses, the same length whatever the target's name, so
-// that it always fits where the target fits.
-std::string hiddenName() {
-    static constexpr char Letters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static thread_local std::mt19937 random{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof(Letters) - 2);
-    std::string name = ".brindlewick-";
-    for (int i = 0; i < 8; ++i)
-        name += Letters[pick(random)];
-    return name;
 }
 
 // Gives the unnamed file open as fd the name path; fails when path exists.
@@ -126,15 +114,12 @@ TAtomicFile::TAtomicFile(const std::filesystem::path& target, TLinks links) : m_
 
     // An unnamed file needs no name that could be too long, and vanishes with the process
     // however it ends; file systems without them get a short hidden name.
-    m_fd = ::open(folderOf(m_target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    const auto folder = folderOf(m_target);
+    m_fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (m_fd >= 0)
         return;
-    for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
-        m_temporary = folderOf(m_target) / hiddenName();
-        m_fd = ::open(m_temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (m_fd < 0 && errno != EEXIST)
-            break;
-    }
+    HiddenTemporaries::RemoveAbandoned(folder);
+    m_fd = HiddenTemporaries::Create(folder, m_temporary);
     if (m_fd < 0)
         throw CampaignErrors::CannotCreate(target.string());
     m_cleanupSlot = TemporaryFiles::Register(m_temporary.c_str());
@@ -183,9 +168,11 @@ void TAtomicFile::CopyFrom(const TInputFile& source, std::int64_t offset, std::i
 bool TAtomicFile::replace() {
     if (!m_temporary.empty())
         return ::rename(m_temporary.c_str(), m_target.c_str()) == 0;
-    // An unnamed file cannot be renamed over the target: it gets a short name first.
+    // An unnamed file cannot be renamed over the target: it gets a short hidden name first,
+    // held like the fallback's so that no other writer takes it for abandoned.
+    ::flock(m_fd, LOCK_EX | LOCK_NB);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        m_temporary = folderOf(m_target) / hiddenName();
+        m_temporary = folderOf(m_target) / HiddenTemporaries::NewName();
         if (linkUnnamed(m_fd, m_temporary)) {
             m_cleanupSlot = TemporaryFiles::Register(m_temporary.c_str());
             return ::rename(m_temporary.c_str(), m_target.c_str()) == 0;
@@ -240,8 +227,7 @@ void TAtomicFile::Commit(bool replaceExisting) {
     if (!(replaceExisting ? replace() : createNew()))
         throw CampaignErrors::CannotCreate(m_target.string());
     m_committed = true;
-    const int fd = std::exchange(m_fd, -1);
-    if (::close(fd) != 0)
-        throw CampaignErrors::StreamWrite();
+    // The content reached the disk with fsync and is in place: closing cannot lose it.
+    ::close(std::exchange(m_fd, -1));
     syncFolderOf(m_target);
 }

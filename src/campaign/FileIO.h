@@ -5,10 +5,11 @@
 #include <span>
 #include <string>
 
-// A file opened for reading, closed when the object goes. Errors carry the system's texts.
+// A regular file opened for reading, closed when the object goes. Errors carry the system's
+// texts.
 class TInputFile {
 public:
-    // Throws "Cannot open file <path>".
+    // Throws "Cannot open file <path>", at once also for a FIFO, socket, device or folder.
     explicit TInputFile(const std::filesystem::path& path);
     ~TInputFile();
     TInputFile(const TInputFile&) = delete;

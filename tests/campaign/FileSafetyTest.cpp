@@ -6,14 +6,18 @@
 #include "CampaignWriter.h"
 #include "FileIO.h"
 #include "FileNames.h"
+#include "HiddenTemporaries.h"
 #include "ScenarioPayload.h"
 #include "TempFolder.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/socket.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -85,6 +89,16 @@ private:
     pid_t m_pid = -1;
 };
 
+// Whether the folder's file system has unnamed files; where it has not, a killed writer
+// leaves its short hidden name behind and only a signal it can catch removes it.
+bool hasUnnamedFiles(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
 } // namespace
 
 TEST(SpecialFiles, AreRefusedAtOnceForCampaignsAndScenarios) {
@@ -128,6 +142,8 @@ TEST(TemporaryNames, NeverMakeATargetNameTooLong) {
 
 TEST(TemporaryNames, AnUnfinishedFileLeavesNoNameBehind) {
     TempFolder folder;
+    if (!hasUnnamedFiles(folder.Path()))
+        GTEST_SKIP() << "the file system has no unnamed files";
     {
         TAtomicFile file(folder / "Camp.cpn");
         file.Write(std::vector<std::uint8_t>(1000, 7));
@@ -135,6 +151,49 @@ TEST(TemporaryNames, AnUnfinishedFileLeavesNoNameBehind) {
             << "the new content has no name until it is complete";
     }
     EXPECT_EQ(folder.Names(), std::vector<std::string>{});
+}
+
+TEST(TemporaryNames, AKilledWriterLeavesNothing) {
+    TempFolder folder;
+    if (!hasUnnamedFiles(folder.Path()))
+        GTEST_SKIP() << "the file system has no unnamed files";
+    WriteText(folder / "Camp.cpn", "old content");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        TAtomicFile file(folder / "Camp.cpn");
+        file.Write(std::vector<std::uint8_t>(1 << 20, 7));
+        std::raise(SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"Camp.cpn"});
+    const auto content = ReadBytes(folder / "Camp.cpn");
+    EXPECT_EQ(std::string(content.begin(), content.end()), "old content");
+}
+
+TEST(TemporaryNames, FilesOfKilledWritersAreRemovedByTheNextWriter) {
+    TempFolder folder;
+    const auto makeOld = [&](const std::string& name) {
+        WriteText(folder / name, "partial");
+        const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        ::utimensat(AT_FDCWD, (folder / name).c_str(), anHourAgo, 0);
+    };
+    makeOld(".brindlewick-abandone");
+    makeOld(".brindlewick-heldheld");
+    makeOld(".brindlewick-x");
+    makeOld(".other-hidden");
+    WriteText(folder / ".brindlewick-youngone", "just created");
+    const ChildProcess writer([&] {
+        const int fd = ::open((folder / ".brindlewick-heldheld").c_str(), O_RDONLY);
+        ::flock(fd, LOCK_EX);
+        ChildProcess::SayReady();
+        ::pause();
+    });
+    HiddenTemporaries::RemoveAbandoned(folder.Path());
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{".brindlewick-heldheld", ".brindlewick-x",
+                                                        ".brindlewick-youngone", ".other-hidden"}));
 }
 
 TEST(FitFileName, ShortensToTheLimitKeepingTheExtensionAndWholeCharacters) {
