@@ -88,8 +88,7 @@ int RunSetVersion(const TCommandContext& context) {
         throw TUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
     TCampaignEditor editor(context.Campaign(), context.Codec);
     if (positional[1] == "all") {
-        for (std::size_t i = 0; i < editor.Count(); ++i)
-            editor.SetVersion(i, *version);
+        editor.SetVersionOfAll(*version);
     } else {
         editor.SetVersion(EntryPosition(positional[1], editor.Count()), *version);
     }
