@@ -160,20 +160,24 @@ void TCampaignEditor::Move(std::size_t from, std::size_t to) {
     putIn(to, std::move(moved));
 }
 
-void TCampaignEditor::stamp(TPiece& piece, std::size_t position, TScenarioVersion version) const {
+void TCampaignEditor::requireVersionText(const TPiece& piece, std::size_t position) const {
     if (piece.Own) {
         if (piece.Own->Size() < 4)
             throw tooShortForVersion(position);
-        stampPayload(piece.Own->Payload, version);
         return;
     }
-    std::size_t at = position;
     ForEachTableEntry(*m_source, piece.First, piece.Length, [&](TTableEntry&& row) {
         if (row.Size < 4)
-            throw tooShortForVersion(at);
-        ++at;
+            throw tooShortForVersion(position);
+        ++position;
     });
-    piece.Stamp = version;
+}
+
+void TCampaignEditor::stamp(TPiece& piece, TScenarioVersion version) {
+    if (piece.Own)
+        stampPayload(piece.Own->Payload, version);
+    else
+        piece.Stamp = version;
 }
 
 void TCampaignEditor::SetVersion(std::size_t index, TScenarioVersion version) {
@@ -181,15 +185,18 @@ void TCampaignEditor::SetVersion(std::size_t index, TScenarioVersion version) {
         throw std::out_of_range("index");
     const std::size_t at = splitAt(index);
     splitAt(index + 1);
-    stamp(m_pieces[at], index, version);
+    requireVersionText(m_pieces[at], index);
+    stamp(m_pieces[at], version);
 }
 
 void TCampaignEditor::SetVersionOfAll(TScenarioVersion version) {
     std::size_t position = 0;
-    for (TPiece& piece : m_pieces) {
-        stamp(piece, position, version);
+    for (const TPiece& piece : m_pieces) {
+        requireVersionText(piece, position);
         position += static_cast<std::size_t>(piece.Count());
     }
+    for (TPiece& piece : m_pieces)
+        stamp(piece, version);
 }
 
 void TCampaignEditor::Save(bool replaceExisting) const {

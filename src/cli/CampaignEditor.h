@@ -31,6 +31,7 @@ public:
     void Replace(std::size_t index, const std::filesystem::path& scenario);
     void Move(std::size_t from, std::size_t to);
     void SetVersion(std::size_t index, TScenarioVersion version);
+    // All or nothing: a scenario shorter than four bytes leaves every one as it was.
     void SetVersionOfAll(TScenarioVersion version);
     void SetTitle(std::string rawTitle) { m_title = std::move(rawTitle); }
 
@@ -56,7 +57,9 @@ private:
     std::size_t splitAt(std::size_t position);
     TPiece takeOut(std::size_t index);
     void putIn(std::size_t position, TPiece piece);
-    void stamp(TPiece& piece, std::size_t position, TScenarioVersion version) const;
+    // Throws when a scenario of the piece, the first at position, is shorter than four bytes.
+    void requireVersionText(const TPiece& piece, std::size_t position) const;
+    static void stamp(TPiece& piece, TScenarioVersion version);
 
     std::filesystem::path m_path;
     const TTextCodec& m_codec;
