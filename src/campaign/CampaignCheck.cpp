@@ -6,18 +6,29 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <queue>
 
 namespace {
 
+constexpr std::int64_t RecordsPerRead = 1024;
+
 struct PayloadRange {
-    std::int64_t Offset;
-    std::int64_t Size;
-    std::int64_t Index;
+    std::int32_t Offset;
+    std::int32_t Size;
+    std::int32_t Index;
+
+    std::int64_t End() const { return std::int64_t{Offset} + Size; }
 };
 
-// A text that fills its whole field reads back one byte short; one that ends with a zero in
-// the field's last byte reads back whole.
+// Ranges are visited in the order of their offsets, equal offsets in table order.
+bool comesBefore(const PayloadRange& a, const PayloadRange& b) {
+    return a.Offset < b.Offset || (a.Offset == b.Offset && a.Index < b.Index);
+}
+
 template <std::size_t N> bool hasTerminator(const std::array<std::uint8_t, N>& field) {
+    // A text that fills its whole field reads back one byte short; one that ends with a zero
+    // in the field's last byte reads back whole.
     return std::find(field.begin(), field.end(), std::uint8_t{0}) != field.end();
 }
 
@@ -30,85 +41,160 @@ std::string byteRange(std::int64_t from, std::int64_t to) {
            OffsetText(to - 1);
 }
 
-void checkPayloadArea(const std::vector<PayloadRange>& ranges, std::int64_t tableEnd,
-                      std::int64_t fileLength, std::vector<std::string>& findings) {
-    std::vector<PayloadRange> sorted;
-    std::copy_if(ranges.begin(), ranges.end(), std::back_inserter(sorted),
-                 [](const PayloadRange& r) { return r.Size > 0; });
-    std::sort(sorted.begin(), sorted.end(), [](const PayloadRange& a, const PayloadRange& b) {
-        return a.Offset < b.Offset || (a.Offset == b.Offset && a.Index < b.Index);
-    });
-
-    std::int64_t covered = tableEnd;
-    const PayloadRange* reaching = nullptr;
-    for (const auto& range : sorted) {
-        if (range.Offset < tableEnd)
-            findings.push_back("the payload of " + scenario(range.Index) +
-                               " starts inside the header or the entry table");
-        else if (range.Offset < covered && reaching)
-            findings.push_back("the payloads of " + scenario(reaching->Index) + " and " +
-                               scenario(range.Index) + " overlap");
-        else if (range.Offset > covered)
-            findings.push_back(byteRange(covered, range.Offset));
-        if (range.Offset + range.Size > covered) {
-            covered = range.Offset + range.Size;
-            reaching = &range;
+// Reads the first `count` records a chunk at a time.
+template <typename Visit>
+void forEachRecord(const TInputFile& file, std::int64_t count, Visit visit) {
+    std::vector<std::uint8_t> chunk;
+    for (std::int64_t start = 0; start < count; start += RecordsPerRead) {
+        const std::int64_t records = std::min(RecordsPerRead, count - start);
+        chunk.resize(static_cast<std::size_t>(records * CampaignFormat::RecordSize));
+        file.ReadAt(CampaignFormat::PayloadStart(start), chunk);
+        for (std::int64_t i = 0; i < records; ++i) {
+            const auto bytes = std::span(chunk)
+                                   .subspan(static_cast<std::size_t>(i * CampaignFormat::RecordSize))
+                                   .template first<CampaignFormat::RecordSize>();
+            visit(start + i, DecodeRecord(bytes));
         }
     }
-    if (fileLength > covered)
-        findings.push_back(std::to_string(fileLength - covered) + " bytes after the last payload");
 }
+
+std::optional<PayloadRange> payloadRange(std::int64_t index, const TScenarioRecord& record,
+                                         std::int64_t fileLength) {
+    if (record.Offset < 0 || record.Size <= 0 ||
+        std::int64_t{record.Offset} + record.Size > fileLength)
+        return std::nullopt;
+    return PayloadRange{record.Offset, record.Size, static_cast<std::int32_t>(index)};
+}
+
+// Keeps the `limit` first ranges of those offered, in a heap whose top is the last.
+class FirstRanges {
+public:
+    explicit FirstRanges(std::size_t limit) : m_limit(std::max<std::size_t>(limit, 1)) {}
+
+    void Offer(const PayloadRange& range) {
+        m_heap.push(range);
+        if (m_heap.size() > m_limit)
+            m_heap.pop();
+    }
+    std::vector<PayloadRange> TakeSorted() {
+        std::vector<PayloadRange> sorted(m_heap.size());
+        for (auto at = sorted.rbegin(); at != sorted.rend(); ++at) {
+            *at = m_heap.top();
+            m_heap.pop();
+        }
+        return sorted;
+    }
+
+private:
+    std::size_t m_limit;
+    std::priority_queue<PayloadRange, std::vector<PayloadRange>, decltype(&comesBefore)> m_heap{
+        comesBefore};
+};
+
+// Walks the payload ranges in offset order and reports overlaps and bytes nothing covers.
+class PayloadAreaSweep {
+public:
+    PayloadAreaSweep(std::int64_t tableEnd, const TFindingSink& found)
+        : m_tableEnd(tableEnd), m_covered(tableEnd), m_found(found) {}
+
+    void Visit(const PayloadRange& range) {
+        if (range.Offset < m_tableEnd)
+            m_found("the payload of " + scenario(range.Index) +
+                    " starts inside the header or the entry table");
+        else if (range.Offset < m_covered && m_reachingIndex >= 0)
+            m_found("the payloads of " + scenario(m_reachingIndex) + " and " +
+                    scenario(range.Index) + " overlap");
+        else if (range.Offset > m_covered)
+            m_found(byteRange(m_covered, range.Offset));
+        if (range.End() > m_covered) {
+            m_covered = range.End();
+            m_reachingIndex = range.Index;
+        }
+    }
+
+    void Finish(std::int64_t fileLength) {
+        if (fileLength > m_covered)
+            m_found(std::to_string(fileLength - m_covered) + " bytes after the last payload");
+    }
+
+private:
+    std::int64_t m_tableEnd;
+    std::int64_t m_covered;
+    std::int64_t m_reachingIndex = -1; // the range that reaches furthest so far
+    const TFindingSink& m_found;
+};
 
 } // namespace
 
-TCampaignReport CheckCampaign(const std::filesystem::path& path) {
+std::int64_t CheckCampaign(const std::filesystem::path& path, const TFindingSink& found,
+                           std::size_t rangesInMemory) {
     const TInputFile file(path);
-    TCampaignReport report;
-    auto& findings = report.Findings;
-
     if (file.Length() < CampaignFormat::HeaderSize) {
-        findings.push_back("the file is shorter than the 264-byte header");
-        return report;
+        found("the file is shorter than the 264-byte header");
+        return 0;
     }
     THeaderBytes headerBytes;
     file.ReadAt(0, headerBytes);
     const TCampaignHeader header = DecodeHeader(headerBytes);
     if (header.Version != CampaignFormat::Version) {
-        findings.push_back("the version text is not 1.00");
-        return report;
+        found("the version text is not 1.00");
+        return 0;
     }
     if (!hasTerminator(header.Title))
-        findings.push_back("the title fills its field without a zero byte");
+        found("the title fills its field without a zero byte");
     if (header.Count < 0)
-        findings.push_back("the entry count is negative (" + std::to_string(header.Count) + ")");
+        found("the entry count is negative (" + std::to_string(header.Count) + ")");
 
     const std::int64_t announced = std::max<std::int32_t>(header.Count, 0);
     const std::int64_t present = std::min(announced, (file.Length() - CampaignFormat::HeaderSize) /
                                                          CampaignFormat::RecordSize);
-    report.Count = present;
     if (present < announced)
-        findings.push_back("the entry table is cut short: " + std::to_string(present) + " of " +
-                           std::to_string(announced) + " records are in the file");
+        found("the entry table is cut short: " + std::to_string(present) + " of " +
+              std::to_string(announced) + " records are in the file");
 
-    std::vector<PayloadRange> ranges;
-    TRecordBytes bytes;
-    for (std::int64_t i = 0; i < present; ++i) {
-        file.ReadAt(CampaignFormat::PayloadStart(i), bytes);
-        const TScenarioRecord record = DecodeRecord(bytes);
+    // The first pass looks at each record and keeps the first ranges in offset order; each
+    // further pass, needed only for tables of more than rangesInMemory payloads, the next ones.
+    FirstRanges first(rangesInMemory);
+    std::int64_t rangeCount = 0;
+    forEachRecord(file, present, [&](std::int64_t index, const TScenarioRecord& record) {
         if (!hasTerminator(record.Name))
-            findings.push_back("the name of " + scenario(i) +
-                               " fills its field without a zero byte");
+            found("the name of " + scenario(index) + " fills its field without a zero byte");
         if (!hasTerminator(record.FileName))
-            findings.push_back("the file name of " + scenario(i) +
-                               " fills its field without a zero byte");
+            found("the file name of " + scenario(index) + " fills its field without a zero byte");
         if (record.Offset < 0 || record.Size < 0)
-            findings.push_back(scenario(i) + " has a negative offset or size");
-        else if (static_cast<std::int64_t>(record.Offset) + record.Size > file.Length())
-            findings.push_back("the payload of " + scenario(i) +
-                               " reaches past the end of the file");
-        else
-            ranges.push_back({record.Offset, record.Size, i});
+            found(scenario(index) + " has a negative offset or size");
+        else if (std::int64_t{record.Offset} + record.Size > file.Length())
+            found("the payload of " + scenario(index) + " reaches past the end of the file");
+        if (const auto range = payloadRange(index, record, file.Length())) {
+            first.Offer(*range);
+            ++rangeCount;
+        }
+    });
+
+    PayloadAreaSweep sweep(CampaignFormat::PayloadStart(present), found);
+    std::vector<PayloadRange> ranges = first.TakeSorted();
+    for (std::int64_t swept = 0;;) {
+        for (const auto& range : ranges)
+            sweep.Visit(range);
+        swept += static_cast<std::int64_t>(ranges.size());
+        if (swept >= rangeCount || ranges.empty())
+            break;
+        const PayloadRange last = ranges.back();
+        FirstRanges next(rangesInMemory);
+        forEachRecord(file, present, [&](std::int64_t index, const TScenarioRecord& record) {
+            const auto range = payloadRange(index, record, file.Length());
+            if (range && comesBefore(last, *range))
+                next.Offer(*range);
+        });
+        ranges = next.TakeSorted();
     }
-    checkPayloadArea(ranges, CampaignFormat::PayloadStart(present), file.Length(), findings);
+    sweep.Finish(file.Length());
+    return present;
+}
+
+TCampaignReport CheckCampaign(const std::filesystem::path& path) {
+    TCampaignReport report;
+    report.Count =
+        CheckCampaign(path, [&](const std::string& finding) { report.Findings.push_back(finding); });
     return report;
 }

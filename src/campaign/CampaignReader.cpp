@@ -14,6 +14,16 @@ bool payloadInside(const TTableEntry& entry, std::int64_t fileLength) {
            static_cast<std::int64_t>(entry.Offset) + entry.Size <= fileLength;
 }
 
+TTableEntry checkedEntry(std::span<const std::uint8_t, CampaignFormat::RecordSize> bytes,
+                         std::int64_t fileLength) {
+    const TScenarioRecord record = DecodeRecord(bytes);
+    TTableEntry entry{RecordNameToStr(record), RecordFileNameToStr(record), record.Offset,
+                      record.Size};
+    if (!payloadInside(entry, fileLength))
+        throw CampaignErrors::StreamRead();
+    return entry;
+}
+
 // Reads every byte that some payload covers exactly once: ranges that overlap or touch are
 // read into one shared buffer, and each payload is a stream over its part of it. However the
 // records point at the file, loading costs at most the file's length.
@@ -73,24 +83,31 @@ TCampaignHead ReadCampaignHead(const TInputFile& file) {
 
 void ForEachTableEntry(const TInputFile& file, std::int64_t count,
                        const std::function<void(TTableEntry&&)>& visit) {
+    ForEachTableEntry(file, 0, count, visit);
+}
+
+void ForEachTableEntry(const TInputFile& file, std::int64_t first, std::int64_t count,
+                       const std::function<void(TTableEntry&&)>& visit) {
     std::vector<std::uint8_t> chunk;
-    for (std::int64_t first = 0; first < count; first += RecordsPerRead) {
-        const std::int64_t records = std::min(RecordsPerRead, count - first);
+    const std::int64_t end = first + count;
+    for (std::int64_t at = first; at < end; at += RecordsPerRead) {
+        const std::int64_t records = std::min(RecordsPerRead, end - at);
         chunk.resize(static_cast<std::size_t>(records * CampaignFormat::RecordSize));
-        file.ReadAt(CampaignFormat::PayloadStart(first), chunk);
+        file.ReadAt(CampaignFormat::PayloadStart(at), chunk);
         for (std::int64_t i = 0; i < records; ++i) {
             const auto bytes =
                 std::span(chunk)
                     .subspan(static_cast<std::size_t>(i * CampaignFormat::RecordSize))
                     .first<CampaignFormat::RecordSize>();
-            const TScenarioRecord record = DecodeRecord(bytes);
-            TTableEntry entry{RecordNameToStr(record), RecordFileNameToStr(record), record.Offset,
-                              record.Size};
-            if (!payloadInside(entry, file.Length()))
-                throw CampaignErrors::StreamRead();
-            visit(std::move(entry));
+            visit(checkedEntry(bytes, file.Length()));
         }
     }
+}
+
+TTableEntry ReadTableEntry(const TInputFile& file, std::int64_t index) {
+    TRecordBytes bytes;
+    file.ReadAt(CampaignFormat::PayloadStart(index), bytes);
+    return checkedEntry(bytes, file.Length());
 }
 
 TCampaignTable ReadCampaignTable(const TInputFile& file) {

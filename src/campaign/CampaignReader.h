@@ -45,6 +45,13 @@ TCampaignHead ReadCampaignHead(const TInputFile& file);
 // table's length.
 void ForEachTableEntry(const TInputFile& file, std::int64_t count,
                        const std::function<void(TTableEntry&&)>& visit);
+// The same for the count records from index first on.
+void ForEachTableEntry(const TInputFile& file, std::int64_t first, std::int64_t count,
+                       const std::function<void(TTableEntry&&)>& visit);
+
+// The record at index (counted from 0; the caller keeps it below the header's count), checked
+// the same way.
+TTableEntry ReadTableEntry(const TInputFile& file, std::int64_t index);
 
 // Reads the header and the entry table, and checks that every payload lies inside the file.
 // Throws TCampaignRejected for a wrong version, "Stream read error" for a table cut short or

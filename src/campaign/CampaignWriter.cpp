@@ -24,6 +24,21 @@ void checkLayoutFits(std::int64_t length) {
             " bytes long, more than the 2,147,483,647 bytes a campaign file can hold");
 }
 
+constexpr std::size_t TableWriteSize = 1 << 20;
+
+class TWriterEntryList : public TWriterSource {
+public:
+    explicit TWriterEntryList(const std::vector<TWriterEntry>& entries) : m_entries(entries) {}
+    std::int64_t Count() const override { return static_cast<std::int64_t>(m_entries.size()); }
+    void ForEach(const std::function<void(const TWriterEntry&)>& visit) const override {
+        for (const auto& entry : m_entries)
+            visit(entry);
+    }
+
+private:
+    const std::vector<TWriterEntry>& m_entries;
+};
+
 } // namespace
 
 TPayloadPiece TPayloadPiece::FromMemory(std::span<const std::uint8_t> bytes) {
@@ -62,17 +77,14 @@ std::string TitleForSave(std::string_view title, const std::filesystem::path& pa
 }
 
 void WriteCampaign(const std::filesystem::path& path, std::string_view title,
-                   const std::vector<TWriterEntry>& entries, bool replaceExisting) {
-    const auto count = static_cast<std::int64_t>(entries.size());
+                   const TWriterSource& entries, bool replaceExisting) {
+    const std::int64_t count = entries.Count();
     std::int64_t position = CampaignFormat::PayloadStart(count);
     checkLayoutFits(position);
-    std::vector<std::int64_t> offsets;
-    offsets.reserve(entries.size());
-    for (const auto& entry : entries) {
-        offsets.push_back(position);
+    entries.ForEach([&](const TWriterEntry& entry) {
         position += entry.Size();
         checkLayoutFits(position);
-    }
+    });
 
     TAtomicFile file(path);
 
@@ -82,16 +94,26 @@ void WriteCampaign(const std::filesystem::path& path, std::string_view title,
     header.Count = static_cast<std::int32_t>(count);
     file.Write(EncodeHeader(header));
 
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    // Records are gathered into larger writes: a table may hold millions of them.
+    std::vector<std::uint8_t> table;
+    position = CampaignFormat::PayloadStart(count);
+    entries.ForEach([&](const TWriterEntry& entry) {
         TScenarioRecord record;
-        record.Size = static_cast<std::int32_t>(entries[i].Size());
-        record.Offset = static_cast<std::int32_t>(offsets[i]);
-        StrToRecordName(entries[i].Name, record);
-        StrToRecordFileName(entries[i].FileName, record);
-        file.Write(EncodeRecord(record));
-    }
+        record.Size = static_cast<std::int32_t>(entry.Size());
+        record.Offset = static_cast<std::int32_t>(position);
+        position += record.Size;
+        StrToRecordName(entry.Name, record);
+        StrToRecordFileName(entry.FileName, record);
+        const TRecordBytes bytes = EncodeRecord(record);
+        table.insert(table.end(), bytes.begin(), bytes.end());
+        if (table.size() >= TableWriteSize) {
+            file.Write(table);
+            table.clear();
+        }
+    });
+    file.Write(table);
 
-    for (const auto& entry : entries)
+    entries.ForEach([&](const TWriterEntry& entry) {
         for (const auto& piece : entry.Payload) {
             if (piece.File)
                 file.CopyFrom(*piece.File, piece.Offset, piece.Length);
@@ -100,8 +122,14 @@ void WriteCampaign(const std::filesystem::path& path, std::string_view title,
             else
                 file.Write(piece.Memory);
         }
+    });
 
     file.Commit(replaceExisting);
+}
+
+void WriteCampaign(const std::filesystem::path& path, std::string_view title,
+                   const std::vector<TWriterEntry>& entries, bool replaceExisting) {
+    WriteCampaign(path, title, TWriterEntryList(entries), replaceExisting);
 }
 
 void SaveCampaign(TCampaign& campaign, const std::filesystem::path& path, const TTextCodec& codec) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -42,6 +43,15 @@ struct TWriterEntry {
     std::int64_t Size() const;
 };
 
+// The entries a campaign is written from, visited in order as often as the writer needs
+// (for the layout, the table and the payloads), so that they need not all be in memory at once.
+class TWriterSource {
+public:
+    virtual ~TWriterSource() = default;
+    virtual std::int64_t Count() const = 0;
+    virtual void ForEach(const std::function<void(const TWriterEntry&)>& visit) const = 0;
+};
+
 // The title a campaign is saved with: its own, or when empty the saved file's name less its
 // extension, in the campaign's code page; cut between characters to what the title field
 // reads back whole.
@@ -52,6 +62,8 @@ std::string TitleForSave(std::string_view title, const std::filesystem::path& pa
 // Offset and Size those of the bytes written. The file appears only when complete; on any
 // failure an existing file at path is untouched. A layout beyond 2,147,483,647 bytes is
 // refused before anything is written. With replaceExisting false, an existing file is an error.
+void WriteCampaign(const std::filesystem::path& path, std::string_view title,
+                   const TWriterSource& entries, bool replaceExisting = true);
 void WriteCampaign(const std::filesystem::path& path, std::string_view title,
                    const std::vector<TWriterEntry>& entries, bool replaceExisting = true);
 

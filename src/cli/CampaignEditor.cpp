@@ -5,6 +5,7 @@
 #include "FileNames.h"
 #include "Utils.h"
 
+#include <numeric>
 #include <stdexcept>
 
 namespace {
@@ -28,7 +29,46 @@ void dropFront(std::vector<TPayloadPiece>& pieces, std::int64_t count) {
     }
 }
 
+void stampPayload(std::vector<TPayloadPiece>& payload, TScenarioVersion version) {
+    dropFront(payload, 4);
+    payload.insert(payload.begin(), TPayloadPiece::FromMemory(VersionBytes(version)));
+}
+
+TCampaignError tooShortForVersion(std::size_t position) {
+    return TCampaignError("scenario " + std::to_string(position + 1) +
+                          " is shorter than four bytes and has no version text to set");
+}
+
 } // namespace
+
+// The edited list as the writer reads it: the runs' records are read from the campaign file
+// a chunk at a time on every pass.
+class TCampaignEditor::TPieceSource : public TWriterSource {
+public:
+    explicit TPieceSource(const TCampaignEditor& editor) : m_editor(editor) {}
+
+    std::int64_t Count() const override { return static_cast<std::int64_t>(m_editor.Count()); }
+
+    void ForEach(const std::function<void(const TWriterEntry&)>& visit) const override {
+        for (const TPiece& piece : m_editor.m_pieces) {
+            if (piece.Own) {
+                visit(*piece.Own);
+                continue;
+            }
+            ForEachTableEntry(*m_editor.m_source, piece.First, piece.Length, [&](TTableEntry&& row) {
+                TWriterEntry entry{std::move(row.Name),
+                                   std::move(row.FileName),
+                                   {TPayloadPiece::FromFile(m_editor.m_source, row.Offset, row.Size)}};
+                if (piece.Stamp)
+                    stampPayload(entry.Payload, *piece.Stamp);
+                visit(entry);
+            });
+        }
+    }
+
+private:
+    const TCampaignEditor& m_editor;
+};
 
 TCampaignEditor::TCampaignEditor(std::filesystem::path campaign, const TTextCodec& codec, int)
     : m_path(std::move(campaign)), m_codec(codec) {}
@@ -41,14 +81,17 @@ TCampaignEditor TCampaignEditor::Empty(const std::filesystem::path& campaign,
 TCampaignEditor::TCampaignEditor(const std::filesystem::path& campaign, const TTextCodec& codec)
     : TCampaignEditor(campaign, codec, 0) {
     m_source = std::make_shared<const TInputFile>(campaign);
-    TCampaignTable table = ReadCampaignTable(*m_source);
-    m_title = std::move(table.Title);
-    m_entries.reserve(table.Entries.size());
-    for (auto& row : table.Entries)
-        m_entries.push_back(
-            TWriterEntry{std::move(row.Name),
-                         std::move(row.FileName),
-                         {TPayloadPiece::FromFile(m_source, row.Offset, row.Size)}});
+    TCampaignHead head = ReadCampaignHead(*m_source);
+    ForEachTableEntry(*m_source, head.Count, [](TTableEntry&&) {});
+    m_title = std::move(head.Title);
+    if (head.Count > 0)
+        m_pieces.push_back(TPiece{0, head.Count, {}, {}});
+}
+
+std::size_t TCampaignEditor::Count() const {
+    return static_cast<std::size_t>(std::accumulate(
+        m_pieces.begin(), m_pieces.end(), std::int64_t{0},
+        [](std::int64_t sum, const TPiece& piece) { return sum + piece.Count(); }));
 }
 
 TWriterEntry TCampaignEditor::entryForFile(const std::filesystem::path& scenario) const {
@@ -58,36 +101,106 @@ TWriterEntry TCampaignEditor::entryForFile(const std::filesystem::path& scenario
                         {TPayloadPiece::FromPath(scenario, FileSizeOf(scenario))}};
 }
 
-void TCampaignEditor::Insert(std::size_t position, const std::filesystem::path& scenario) {
-    if (position > m_entries.size())
+std::size_t TCampaignEditor::splitAt(std::size_t position) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < m_pieces.size(); ++i) {
+        const auto count = static_cast<std::size_t>(m_pieces[i].Count());
+        if (position == start)
+            return i;
+        if (position < start + count) {
+            TPiece tail = m_pieces[i];
+            const auto head = static_cast<std::int64_t>(position - start);
+            tail.First += head;
+            tail.Length -= head;
+            m_pieces[i].Length = head;
+            m_pieces.insert(m_pieces.begin() + static_cast<std::ptrdiff_t>(i + 1), std::move(tail));
+            return i + 1;
+        }
+        start += count;
+    }
+    if (position != start)
         throw std::out_of_range("position");
-    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(position),
-                     entryForFile(scenario));
+    return m_pieces.size();
+}
+
+TCampaignEditor::TPiece TCampaignEditor::takeOut(std::size_t index) {
+    if (index >= Count())
+        throw std::out_of_range("index");
+    const std::size_t at = splitAt(index);
+    splitAt(index + 1);
+    TPiece piece = std::move(m_pieces[at]);
+    m_pieces.erase(m_pieces.begin() + static_cast<std::ptrdiff_t>(at));
+    return piece;
+}
+
+void TCampaignEditor::putIn(std::size_t position, TPiece piece) {
+    const std::size_t at = splitAt(position);
+    m_pieces.insert(m_pieces.begin() + static_cast<std::ptrdiff_t>(at), std::move(piece));
+}
+
+void TCampaignEditor::Insert(std::size_t position, const std::filesystem::path& scenario) {
+    if (position > Count())
+        throw std::out_of_range("position");
+    putIn(position, TPiece{0, 0, {}, entryForFile(scenario)});
 }
 
 void TCampaignEditor::Remove(std::size_t index) {
-    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+    takeOut(index);
 }
 
 void TCampaignEditor::Replace(std::size_t index, const std::filesystem::path& scenario) {
-    m_entries.at(index) = entryForFile(scenario);
+    TPiece replacement{0, 0, {}, entryForFile(scenario)};
+    takeOut(index);
+    putIn(index, std::move(replacement));
 }
 
 void TCampaignEditor::Move(std::size_t from, std::size_t to) {
-    TWriterEntry moved = std::move(m_entries.at(from));
-    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(from));
-    m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(to), std::move(moved));
+    if (to >= Count())
+        throw std::out_of_range("position");
+    TPiece moved = takeOut(from);
+    putIn(to, std::move(moved));
+}
+
+void TCampaignEditor::requireVersionText(const TPiece& piece, std::size_t position) const {
+    if (piece.Own) {
+        if (piece.Own->Size() < 4)
+            throw tooShortForVersion(position);
+        return;
+    }
+    ForEachTableEntry(*m_source, piece.First, piece.Length, [&](TTableEntry&& row) {
+        if (row.Size < 4)
+            throw tooShortForVersion(position);
+        ++position;
+    });
+}
+
+void TCampaignEditor::stamp(TPiece& piece, TScenarioVersion version) {
+    if (piece.Own)
+        stampPayload(piece.Own->Payload, version);
+    else
+        piece.Stamp = version;
 }
 
 void TCampaignEditor::SetVersion(std::size_t index, TScenarioVersion version) {
-    TWriterEntry& entry = m_entries.at(index);
-    if (entry.Size() < 4)
-        throw TCampaignError("scenario " + std::to_string(index + 1) +
-                             " is shorter than four bytes and has no version text to set");
-    dropFront(entry.Payload, 4);
-    entry.Payload.insert(entry.Payload.begin(), TPayloadPiece::FromMemory(VersionBytes(version)));
+    if (index >= Count())
+        throw std::out_of_range("index");
+    const std::size_t at = splitAt(index);
+    splitAt(index + 1);
+    requireVersionText(m_pieces[at], index);
+    stamp(m_pieces[at], version);
+}
+
+void TCampaignEditor::SetVersionOfAll(TScenarioVersion version) {
+    std::size_t position = 0;
+    for (const TPiece& piece : m_pieces) {
+        requireVersionText(piece, position);
+        position += static_cast<std::size_t>(piece.Count());
+    }
+    for (TPiece& piece : m_pieces)
+        stamp(piece, version);
 }
 
 void TCampaignEditor::Save(bool replaceExisting) const {
-    WriteCampaign(m_path, TitleForSave(m_title, m_path, m_codec), m_entries, replaceExisting);
+    WriteCampaign(m_path, TitleForSave(m_title, m_path, m_codec), TPieceSource(*this),
+                  replaceExisting);
 }

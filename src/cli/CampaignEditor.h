@@ -5,22 +5,25 @@
 #include "TextCodec.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-// Edits a campaign file without holding its scenarios in memory: entries refer to byte
-// ranges of the campaign file and of the scenario files added, and Save streams them into
-// the new file in one pass.
+// Edits a campaign file without holding its scenarios, or even its table, in memory: the new
+// list is kept as runs of the campaign file's records (each run maybe re-stamped with a
+// version) and entries of its own for the scenario files added, and Save streams them into
+// the new file. Memory depends on the number of edits, not on the number of records.
 class TCampaignEditor {
 public:
-    // Opens an existing campaign (its header and table only).
+    // Opens an existing campaign and checks its header and table.
     TCampaignEditor(const std::filesystem::path& campaign, const TTextCodec& codec);
     // Starts an empty campaign to be written to path.
     static TCampaignEditor Empty(const std::filesystem::path& campaign, const TTextCodec& codec);
 
-    std::size_t Count() const { return m_entries.size(); }
+    std::size_t Count() const;
 
     // Positions are 0-based here; the command line turns its 1-based indexes into them.
     void Insert(std::size_t position, const std::filesystem::path& scenario);
@@ -28,18 +31,39 @@ public:
     void Replace(std::size_t index, const std::filesystem::path& scenario);
     void Move(std::size_t from, std::size_t to);
     void SetVersion(std::size_t index, TScenarioVersion version);
+    // All or nothing: a scenario shorter than four bytes leaves every one as it was.
+    void SetVersionOfAll(TScenarioVersion version);
     void SetTitle(std::string rawTitle) { m_title = std::move(rawTitle); }
 
     void Save(bool replaceExisting = true) const;
 
 private:
+    // Length records of the campaign file from First on, or one entry of its own.
+    struct TPiece {
+        std::int64_t First = 0;
+        std::int64_t Length = 0;
+        std::optional<TScenarioVersion> Stamp;
+        std::optional<TWriterEntry> Own;
+
+        std::int64_t Count() const { return Own ? 1 : Length; }
+    };
+    class TPieceSource;
+
     TCampaignEditor(std::filesystem::path campaign, const TTextCodec& codec, int);
 
     TWriterEntry entryForFile(const std::filesystem::path& scenario) const;
+    // The index of the piece that starts at position (pieces.size() at the end), splitting
+    // a run when position falls inside it.
+    std::size_t splitAt(std::size_t position);
+    TPiece takeOut(std::size_t index);
+    void putIn(std::size_t position, TPiece piece);
+    // Throws when a scenario of the piece, the first at position, is shorter than four bytes.
+    void requireVersionText(const TPiece& piece, std::size_t position) const;
+    static void stamp(TPiece& piece, TScenarioVersion version);
 
     std::filesystem::path m_path;
     const TTextCodec& m_codec;
     std::shared_ptr<const TInputFile> m_source;
     std::string m_title;
-    std::vector<TWriterEntry> m_entries;
+    std::vector<TPiece> m_pieces;
 };

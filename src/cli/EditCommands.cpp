@@ -98,8 +98,7 @@ int RunSetVersion(const TCommandContext& context) {
     const TCampaignLock lock(context.Campaign());
     TCampaignEditor editor(context.Campaign(), context.Codec);
     if (positional[1] == "all") {
-        for (std::size_t i = 0; i < editor.Count(); ++i)
-            editor.SetVersion(i, *version);
+        editor.SetVersionOfAll(*version);
     } else {
         editor.SetVersion(EntryPosition(positional[1], editor.Count()), *version);
     }

@@ -7,6 +7,7 @@
 #include "FileNames.h"
 #include "Json.h"
 #include "ScenarioPayload.h"
+#include "UniqueNames.h"
 #include "Utils.h"
 
 #include <algorithm>
@@ -82,26 +83,40 @@ void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
     }
 }
 
-// Where each chosen scenario goes: its stored file name made safe and short enough for the
-// folder's file system, numbered when two scenarios would share a name.
-std::vector<std::filesystem::path> extractTargets(const TCampaignTable& table,
-                                                  const std::vector<std::size_t>& chosen,
-                                                  const std::filesystem::path& folder,
-                                                  const TTextCodec& codec) {
-    std::vector<std::filesystem::path> targets;
-    std::set<std::string> taken;
-    const std::size_t limit = FileNameLimit(folder);
-    for (const std::size_t index : chosen) {
-        const std::string fallback = "scenario-" + std::to_string(index + 1) + ".scn";
-        const std::string name =
-            SafeFileName(codec.ToUnicode(table.Entries[index].FileName), fallback);
-        std::string candidate = FitFileName(name, limit);
-        for (int number = 2; taken.count(candidate); ++number)
-            candidate = FitFileName(name, limit, " (" + std::to_string(number) + ")");
-        taken.insert(candidate);
-        targets.push_back(folder / candidate);
+// The scenarios to extract: those named on the command line in their order, each once, or
+// all of them in table order.
+class TChosenScenarios {
+public:
+    TChosenScenarios(const std::vector<std::string>& indexes, std::size_t count) : m_count(count) {
+        for (const auto& index : indexes) {
+            const std::size_t position = EntryPosition(index, count);
+            if (std::find(m_named.begin(), m_named.end(), position) == m_named.end())
+                m_named.push_back(position);
+        }
+        m_all = indexes.empty();
     }
-    return targets;
+
+    std::size_t Size() const { return m_all ? m_count : m_named.size(); }
+    std::size_t operator[](std::size_t i) const { return m_all ? i : m_named[i]; }
+
+private:
+    std::size_t m_count;
+    bool m_all = false;
+    std::vector<std::size_t> m_named;
+};
+
+// Visits each chosen scenario with its record and the file it goes to: its stored file name
+// made safe and short enough for the folder's file system, numbered when an earlier one
+// took the name. The same every time it is called.
+template <typename Visit>
+void forEachTarget(const TInputFile& file, const TChosenScenarios& chosen,
+                   const std::filesystem::path& folder, const TTextCodec& codec, Visit visit) {
+    TUniqueNames names(chosen.Size(), FileNameLimit(folder));
+    for (std::size_t i = 0; i < chosen.Size(); ++i) {
+        const TTableEntry entry = ReadTableEntry(file, static_cast<std::int64_t>(chosen[i]));
+        const std::string fallback = "scenario-" + std::to_string(chosen[i] + 1) + ".scn";
+        visit(entry, folder / names.Next(SafeFileName(codec.ToUnicode(entry.FileName), fallback)));
+    }
 }
 
 } // namespace
@@ -149,20 +164,14 @@ int RunList(const TCommandContext& context) {
     return 0;
 }
 
+// Memory stays small however many scenarios the table holds: records are read as they are
+// needed, and of the names handed out only a hash is kept.
 int RunExtract(const TCommandContext& context) {
     const TInputFile file(context.Campaign());
-    const TCampaignTable table = ReadCampaignTable(file);
-
-    std::vector<std::size_t> chosen;
-    for (std::size_t i = 1; i < context.Args.Positional.size(); ++i) {
-        const std::size_t position =
-            EntryPosition(context.Args.Positional[i], table.Entries.size());
-        if (std::find(chosen.begin(), chosen.end(), position) == chosen.end())
-            chosen.push_back(position);
-    }
-    if (context.Args.Positional.size() == 1)
-        for (std::size_t i = 0; i < table.Entries.size(); ++i)
-            chosen.push_back(i);
+    const TCampaignHead head = ReadCampaignHead(file);
+    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    const TChosenScenarios chosen({context.Args.Positional.begin() + 1, context.Args.Positional.end()},
+                                  static_cast<std::size_t>(head.Count));
 
     const std::filesystem::path folder = context.Args.Value("--output", ".");
     std::error_code error;
@@ -170,30 +179,34 @@ int RunExtract(const TCommandContext& context) {
     if (!std::filesystem::is_directory(folder, error))
         throw TCampaignError("Cannot create folder " + folder.string());
 
-    const auto targets = extractTargets(table, chosen, folder, context.Codec);
     const bool force = context.Args.Has("--force");
     if (!force)
-        for (const auto& target : targets)
-            if (struct stat status {}; ::lstat(target.c_str(), &status) == 0)
-                throw TCampaignError(target.string() + " already exists (--force replaces it)");
+        forEachTarget(file, chosen, folder, context.Codec,
+                      [](const TTableEntry&, const std::filesystem::path& target) {
+                          if (struct stat status {}; ::lstat(target.c_str(), &status) == 0)
+                              throw TCampaignError(target.string() +
+                                                   " already exists (--force replaces it)");
+                      });
 
-    for (std::size_t i = 0; i < chosen.size(); ++i) {
-        const auto& entry = table.Entries[chosen[i]];
-        TAtomicFile output(targets[i], TAtomicFile::TLinks::Replace);
-        output.CopyFrom(file, entry.Offset, entry.Size);
-        output.Commit(force);
-        context.Out << targets[i].string() << "\n";
-    }
+    forEachTarget(file, chosen, folder, context.Codec,
+                  [&](const TTableEntry& entry, const std::filesystem::path& target) {
+                      TAtomicFile output(target, TAtomicFile::TLinks::Replace);
+                      output.CopyFrom(file, entry.Offset, entry.Size);
+                      output.Commit(force);
+                      context.Out << target.string() << "\n";
+                  });
     return 0;
 }
 
 int RunCheck(const TCommandContext& context) {
-    const TCampaignReport report = CheckCampaign(context.Campaign());
     const std::string name = context.Campaign().string();
-    for (const auto& finding : report.Findings)
+    std::int64_t findings = 0;
+    const std::int64_t count = CheckCampaign(context.Campaign(), [&](const std::string& finding) {
         context.Out << name << ": " << finding << "\n";
-    if (!report.Findings.empty())
+        ++findings;
+    });
+    if (findings > 0)
         return 1;
-    context.Out << name << ": no problems found (" << report.Count << " scenarios)\n";
+    context.Out << name << ": no problems found (" << count << " scenarios)\n";
     return 0;
 }

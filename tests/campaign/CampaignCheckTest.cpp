@@ -70,3 +70,24 @@ TEST(CampaignCheck, ATextWhoseZeroIsTheFieldsLastByteIsNoFinding) {
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_TRUE(mentions(findings, "title fills its field"));
 }
+
+TEST(CampaignCheck, TablesLargerThanItsMemoryGiveTheSameFindings) {
+    TempFolder folder;
+    auto bytes = ReadBytes(SampleFile("good/Three.cpx"));
+    bytes[264 + 520 + 4] = static_cast<std::uint8_t>(bytes[264 + 4] + 10);
+    bytes[264 + 520 + 5] = bytes[264 + 5];
+    bytes.push_back(0);
+    WriteBytes(folder / "Bad.cpx", bytes);
+    for (const char* sample : {"good/Unordered.cpn", "good/Three.cpx"})
+        WriteBytes(folder / (std::string(sample).substr(5)), ReadBytes(SampleFile(sample)));
+
+    for (const char* name : {"Bad.cpx", "Unordered.cpn", "Three.cpx"}) {
+        const auto all = CheckCampaign(folder / name).Findings;
+        for (const std::size_t inMemory : {1, 2}) {
+            std::vector<std::string> batched;
+            CheckCampaign(folder / name, [&](const std::string& f) { batched.push_back(f); },
+                          inMemory);
+            EXPECT_EQ(batched, all) << name << " sorting " << inMemory << " at a time";
+        }
+    }
+}

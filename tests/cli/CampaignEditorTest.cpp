@@ -1,0 +1,102 @@
+// The editor keeps the edited list as runs of the old table's records; whatever edits are
+// made, the file it saves must be the one the in-memory model saves after the same edits.
+#include "CampaignEditor.h"
+
+#include "CampaignReader.h"
+#include "CampaignWriter.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+TCampaign loaded(const std::filesystem::path& path) {
+    return std::move(std::get<TCampaign>(LoadCampaign(path)));
+}
+
+} // namespace
+
+TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
+    TempFolder folder;
+    const TTextCodec codec;
+    std::mt19937 random(7);
+    std::vector<std::filesystem::path> scenarios;
+    for (int i = 0; i < 6; ++i) {
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(i * 7), static_cast<std::uint8_t>('a' + i));
+        std::copy_n("1.18", std::min<std::size_t>(4, bytes.size()), bytes.begin());
+        scenarios.push_back(folder / ("S" + std::to_string(i) + ".scn"));
+        WriteBytes(scenarios.back(), bytes);
+    }
+    TCampaign start;
+    for (int i = 0; i < 30; ++i)
+        AddScenarioFile(start, scenarios[static_cast<std::size_t>(i) % scenarios.size()]);
+    SaveCampaign(start, folder / "Start.cpn");
+
+    for (int round = 0; round < 40; ++round) {
+        std::filesystem::copy_file(folder / "Start.cpn", folder / "Edited.cpn",
+                                   std::filesystem::copy_options::overwrite_existing);
+        TCampaign model = loaded(folder / "Start.cpn");
+        TCampaignEditor editor(folder / "Edited.cpn", codec);
+        for (int step = 0; step < 12; ++step) {
+            const auto pick = [&](std::size_t n) {
+                return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+            };
+            const auto& scenario = scenarios[pick(scenarios.size())];
+            const std::size_t count = model.Count();
+            switch (pick(count == 0 ? 1 : 6)) {
+            case 0: {
+                const std::size_t at = pick(count + 1);
+                editor.Insert(at, scenario);
+                InsertScenarioFile(model, at, scenario);
+                break;
+            }
+            case 1: {
+                const std::size_t at = pick(count);
+                editor.Remove(at);
+                model.RemoveEntry(at);
+                break;
+            }
+            case 2: {
+                const std::size_t at = pick(count);
+                editor.Replace(at, scenario);
+                ReplaceScenarioFile(model, at, scenario);
+                break;
+            }
+            case 3: {
+                const std::size_t from = pick(count), to = pick(count);
+                editor.Move(from, to);
+                model.MoveEntry(from, to);
+                break;
+            }
+            case 4: {
+                const std::size_t at = pick(count);
+                if (model.Entry(at).Scenario->Size < 4) {
+                    EXPECT_THROW(editor.SetVersion(at, TScenarioVersion::Game111), TCampaignError);
+                    break;
+                }
+                editor.SetVersion(at, TScenarioVersion::Game111);
+                StampScenarioVersion(*model.Entry(at).Scenario, TScenarioVersion::Game111);
+                break;
+            }
+            default:
+                bool allStampable = true;
+                for (const auto& entry : model.Entries())
+                    allStampable = allStampable && entry.Scenario->Size >= 4;
+                if (!allStampable) {
+                    EXPECT_THROW(editor.SetVersionOfAll(TScenarioVersion::Trial110), TCampaignError);
+                    break;
+                }
+                editor.SetVersionOfAll(TScenarioVersion::Trial110);
+                for (const auto& entry : model.Entries())
+                    StampScenarioVersion(*entry.Scenario, TScenarioVersion::Trial110);
+            }
+            model.UpdateOffsets();
+            ASSERT_EQ(editor.Count(), model.Count());
+        }
+        editor.Save();
+        SaveCampaign(model, folder / "Model.cpn");
+        ASSERT_EQ(ReadBytes(folder / "Edited.cpn"), ReadBytes(folder / "Model.cpn"))
+            << "round " << round;
+    }
+}
