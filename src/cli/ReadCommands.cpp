@@ -13,7 +13,6 @@
 #include <array>
 #include <optional>
 #include <ostream>
-#include <set>
 
 namespace {
 
