@@ -97,7 +97,7 @@ CASES = {
     "socket": lambda: socket.socket(socket.AF_UNIX).bind("c.cpn"),
     "link-to-dev-zero": lambda: os.symlink("/dev/zero", "c.cpn"),
     "link-to-dev-null": lambda: os.symlink("/dev/null", "c.cpn"),
-    "link-to-proc-file": lambda: os.symlink("/proc/self/status", "c.cpn"),
+    "link-to-proc-file": lambda: os.symlink("/proc/version", "c.cpn"),
     "link-dangling": lambda: os.symlink("nowhere.cpn", "c.cpn"),
     "link-loop": lambda: os.symlink("c.cpn", "c.cpn"),
     "read-only-file": lambda: (write(one()), os.chmod("c.cpn", 0o444)),

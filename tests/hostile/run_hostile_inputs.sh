@@ -4,7 +4,9 @@
 #   ok    exit 0, nothing stray left, an edited campaign still lists
 #   err   a clear error (exit 1 or 2, a message naming the file, no internal text), the input
 #         unchanged and nothing left behind; for check, findings on stdout count as such
-#   BAD:x anything else: hang, crash, internal text, changed input, stray files, broken output
+#   BAD:x anything else: a run killed after the time limit, a crash, internal text, changed
+#         input, stray files, broken output; or success where there must be an error (a FIFO,
+#         socket or device taken as a file, a read-only campaign replaced)
 #   tests/hostile/run_hostile_inputs.sh [build-dir] [seconds per run]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,21 +23,32 @@ good_scenario() { python3 -c 'import sys; sys.stdout.buffer.write(b"1.18" + b"g"
 snapshot() { find . -mindepth 1 -not -path './out*' -printf '%P %y\n' | sort; }
 digest() { [ -f "$1" ] && [ -r "$1" ] && sha256sum < "$1" 2>/dev/null || stat -c 'special %F' -- "$1" 2>/dev/null || echo none; }
 
-# classify <command> <campaign> <status> <files before> <digest before>; reads the run's
+# must_fail <case> <command>: inputs that no command may take as a regular file, and
+# read-only campaigns, which no edit may replace.
+must_fail() {
+  case $1 in
+    fifo|socket|link-to-dev-*|scenario-fifo|scenario-dev-zero|scenario-directory) return 0 ;;
+    read-only-file) case $2 in list|json|check|extract) return 1 ;; *) return 0 ;; esac ;;
+  esac
+  return 1
+}
+
+# classify <case> <command> <campaign> <status> <files before> <digest before>; reads the run's
 # out.txt and err.txt.
 classify() {
-  local command=$1 campaign=$2 status=$3 before_files=$4 before_digest=$5
+  local name=$1 command=$2 campaign=$3 status=$4 before_files=$5 before_digest=$6
   local after_files after_digest
   after_files=$(snapshot)
   after_digest=$(digest "$campaign")
   if [ "$status" -ge 124 ]; then
-    [ "$status" -eq 137 ] || [ "$status" -eq 124 ] && { echo "BAD:hang"; return; }
+    [ "$status" -eq 137 ] || [ "$status" -eq 124 ] && { echo "BAD:timeout"; return; }
     echo "BAD:signal$((status - 128))"; return
   fi
   if grep -qE 'filesystem error|std::|basic_string|what\(\)|terminate|vector::|bad_alloc|out_of_range' "$root/err.txt"; then
     echo "BAD:internal-text"; return
   fi
   if [ "$status" -eq 0 ]; then
+    must_fail "$name" "$command" && { echo "BAD:accepted"; return; }
     case $command in
       list|json|check|extract)
         [ "$after_digest" = "$before_digest" ] || { echo "BAD:changed"; return; } ;;
@@ -90,7 +103,7 @@ run_case() {
   timeout -s KILL "$limit" "$cli" "${args[@]}" > "$root/out.txt" 2> "$root/err.txt" < /dev/null
   status=$?
   local result
-  result=$(classify "$command" "$campaign" "$status" "$before_files" "$before_digest")
+  result=$(classify "$name" "$command" "$campaign" "$status" "$before_files" "$before_digest")
   echo "$result"
   cd "$root" || return
   chmod -R u+rwx "$dir" 2>/dev/null
