@@ -14,7 +14,6 @@
 #include <array>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <sys/stat.h>
 
 namespace {
