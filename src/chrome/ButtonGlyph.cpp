@@ -85,6 +85,10 @@ void TButtonGlyph::clearSharedImages() {
     shared().images.clear();
 }
 
+std::size_t TButtonGlyph::sharedImageCount() {
+    return static_cast<std::size_t>(shared().images.size());
+}
+
 QString TButtonGlyph::cacheKey(TButtonState state) const {
     const QString source = m_images ? QStringLiteral("list%1:%2").arg(quintptr(m_images.data())).arg(m_imageIndex)
                                     : QStringLiteral("glyph%1:%2").arg(m_glyph.cacheKey()).arg(m_mask.cacheKey());

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QSize>
 
+#include <cstddef>
+
 #include "ImageList.h"
 
 // The picture of a toolbar button: a strip of `NumGlyphs` cells (or an image-list entry) and
@@ -47,6 +49,8 @@ public:
 
     // Drops every prepared image (after a system-colour change).
     static void clearSharedImages();
+    // How many prepared images the process holds.
+    static std::size_t sharedImageCount();
 
 private:
     QImage makeStateImage(TButtonState state) const;
