@@ -59,16 +59,16 @@ TToolbarButton* glyphButton(QWidget* parent, int width) {
 
 } // namespace
 
-DockedForm::DockedForm() : form(std::make_unique<QWidget>()) {
+DockedForm::DockedForm(QWidget* host) : form(std::make_unique<QWidget>(host)) {
     top = new TDock(form.get(), TDockPosition::dpTop);
     bottom = new TDock(form.get(), TDockPosition::dpBottom);
     left = new TDock(form.get(), TDockPosition::dpLeft);
     right = new TDock(form.get(), TDockPosition::dpRight);
     client = new QWidget(form.get());
     LayoutDockedForm(form.get(), top, bottom, left, right, client);
-    form->setGeometry(100, 100, 600, 400);
+    form->setGeometry(host ? 0 : 100, host ? 0 : 100, 600, 400);
     form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form->window()));
 }
 
 DockedForm::~DockedForm() = default;

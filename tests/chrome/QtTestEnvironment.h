@@ -11,7 +11,7 @@
 #include <memory>
 
 // A form with the four docks around a client widget, shown on the offscreen screen at a known
-// place.
+// place; or, given a shown `host` window, a 600 x 400 area with docks at the host's top-left.
 struct DockedForm {
     std::unique_ptr<QWidget> form;
     TDock* top = nullptr;
@@ -20,7 +20,7 @@ struct DockedForm {
     TDock* right = nullptr;
     QWidget* client = nullptr;
 
-    DockedForm();
+    explicit DockedForm(QWidget* host = nullptr);
     ~DockedForm();
 };
 
