@@ -20,6 +20,13 @@ SharedImages& shared() {
     return pool;
 }
 
+// An image only the pool refers to is shown by no glyph any more.
+void dropUnusedImages() {
+    QHash<QString, QImage>& images = shared().images;
+    for (auto it = images.begin(); it != images.end();)
+        it = it->isDetached() ? images.erase(it) : std::next(it);
+}
+
 GlyphImages::EmbossColors embossColors() {
     return {SystemColors::btnHighlight(), SystemColors::btnShadow()};
 }
@@ -31,25 +38,36 @@ TButtonGlyph::TButtonGlyph() {
 }
 
 TButtonGlyph::~TButtonGlyph() {
+    releaseImages();
     // The pool goes with the last glyph.
     if (--shared().glyphCount == 0)
         shared().images.clear();
 }
 
+void TButtonGlyph::releaseImages() {
+    m_stateImages.fill(QImage());
+    m_stateKeys.fill(QString());
+    dropUnusedImages();
+}
+
 void TButtonGlyph::setGlyph(const QImage& glyph) {
+    releaseImages();
     m_glyph = glyph.isNull() ? QImage() : glyph.convertToFormat(QImage::Format_RGB32);
     m_numGlyphs = GlyphImages::numGlyphsForStrip(m_glyph.size());
 }
 
 void TButtonGlyph::setGlyphMask(const QImage& mask) {
+    releaseImages();
     m_mask = mask.isNull() ? QImage() : mask.convertToFormat(QImage::Format_RGB32);
 }
 
 void TButtonGlyph::setImages(TImageList* images) {
+    releaseImages();
     m_images = images;
 }
 
 void TButtonGlyph::setImageIndex(int index) {
+    releaseImages();
     m_imageIndex = index;
 }
 
@@ -58,10 +76,12 @@ int TButtonGlyph::NumGlyphs() const {
 }
 
 void TButtonGlyph::setNumGlyphs(int count) {
+    releaseImages();
     m_numGlyphs = std::clamp(count, 1, MaxNumGlyphs);
 }
 
 void TButtonGlyph::setOldDisabledStyle(bool old) {
+    releaseImages();
     m_oldDisabledStyle = old;
 }
 
@@ -85,6 +105,10 @@ void TButtonGlyph::clearSharedImages() {
     shared().images.clear();
 }
 
+std::size_t TButtonGlyph::sharedImageCount() {
+    return static_cast<std::size_t>(shared().images.size());
+}
+
 QString TButtonGlyph::cacheKey(TButtonState state) const {
     const QString source = m_images ? QStringLiteral("list%1:%2").arg(quintptr(m_images.data())).arg(m_imageIndex)
                                     : QStringLiteral("glyph%1:%2").arg(m_glyph.cacheKey()).arg(m_mask.cacheKey());
@@ -101,11 +125,19 @@ QImage TButtonGlyph::stateImage(TButtonState state) const {
     if (isEmpty())
         return QImage();
     const QString key = cacheKey(state);
-    auto found = shared().images.constFind(key);
-    if (found != shared().images.constEnd())
-        return *found;
-    const QImage image = makeStateImage(state);
-    shared().images.insert(key, image);
+    const auto index = static_cast<std::size_t>(state);
+    if (m_stateKeys[index] == key)
+        return m_stateImages[index];
+    QImage image = shared().images.value(key);
+    if (image.isNull()) {
+        image = makeStateImage(state);
+        if (!image.isNull())
+            shared().images.insert(key, image);
+    }
+    // The image made for other system colours, if any, is let go.
+    m_stateImages[index] = image;
+    m_stateKeys[index] = key;
+    dropUnusedImages();
     return image;
 }
 

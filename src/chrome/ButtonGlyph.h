@@ -6,11 +6,16 @@
 #include <QPointer>
 #include <QSize>
 
+#include <array>
+#include <cstddef>
+
 #include "ImageList.h"
 
 // The picture of a toolbar button: a strip of `NumGlyphs` cells (or an image-list entry) and
 // the image drawn for each draw state. State images are made on first use and shared, through
-// a process-wide cache, by every button showing the same picture in the same system colours.
+// a process-wide pool, by every button showing the same picture in the same system colours.
+// The pool holds only images that some glyph still shows: a glyph lets go of its images when
+// its picture changes or it is destroyed.
 class TButtonGlyph {
 public:
     TButtonGlyph();
@@ -47,10 +52,13 @@ public:
 
     // Drops every prepared image (after a system-colour change).
     static void clearSharedImages();
+    // How many prepared images the process holds.
+    static std::size_t sharedImageCount();
 
 private:
     QImage makeStateImage(TButtonState state) const;
     QString cacheKey(TButtonState state) const;
+    void releaseImages();
 
     QImage m_glyph;
     QImage m_mask;
@@ -58,4 +66,7 @@ private:
     int m_imageIndex = -1;
     int m_numGlyphs = 1;
     bool m_oldDisabledStyle = false;
+    // The images this glyph shows, one per draw state, with the pool keys they were made for.
+    mutable std::array<QImage, MaxNumGlyphs> m_stateImages;
+    mutable std::array<QString, MaxNumGlyphs> m_stateKeys;
 };

@@ -57,14 +57,6 @@ void giveFullSizeBarsTheirOwnRow(std::vector<DockBarState>& bars) {
                      [](const DockBarState& a, const DockBarState& b) { return a.row < b.row; });
 }
 
-std::vector<int> rowThicknesses(const std::vector<DockBarState>& bars) {
-    std::vector<int> table(static_cast<std::size_t>(highestRow(bars) + 1), 0);
-    for (const DockBarState& bar : bars)
-        if (bar.shown)
-            table[bar.row] = std::max({table[bar.row], bar.thickness, 8});
-    return table;
-}
-
 void removeOverlaps(std::vector<DockBarState>& bars, int row) {
     int end = 0;
     for (DockBarState& bar : bars) {
@@ -122,7 +114,7 @@ DockArrangement ArrangeBars(const DockArrangeInput& input) {
     sortByRowAndPosition(bars);
     giveFullSizeBarsTheirOwnRow(bars);
 
-    result.rowThickness = rowThicknesses(bars);
+    result.rowThickness = RowThicknessTable(bars);
     const int rows = static_cast<int>(result.rowThickness.size());
 
     for (int row = 0; row < rows; ++row)
@@ -155,6 +147,16 @@ DockArrangement ArrangeBars(const DockArrangeInput& input) {
     }
     result.thickness = cross;
     return result;
+}
+
+std::vector<int> RowThicknessTable(const std::vector<DockBarState>& bars) {
+    std::vector<int> table(static_cast<std::size_t>(std::max(highestRow(bars), 0) + 1), 0);
+    for (const DockBarState& bar : bars) {
+        const auto row = static_cast<std::size_t>(std::max(bar.row, 0));
+        if (bar.shown)
+            table[row] = std::max({table[row], bar.thickness, 8});
+    }
+    return table;
 }
 
 RowHit RowAtPosition(const std::vector<int>& rowThickness, int offset) {

@@ -46,6 +46,10 @@ inline constexpr int DockedBarFrame = 2;
 
 DockArrangement ArrangeBars(const DockArrangeInput& input);
 
+// The row-thickness table of bars as they stand, rows left as they are: for each row up to
+// the highest, the largest thickness of its shown bars (at least 8), 0 for a row without any.
+std::vector<int> RowThicknessTable(const std::vector<DockBarState>& bars);
+
 struct RowHit {
     int row = 0;
     bool before = false; // true: a new row is inserted before `row`

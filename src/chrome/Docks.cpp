@@ -7,7 +7,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -28,6 +30,10 @@ QWidget* validatedParent(QWidget* parent) {
 TDock::TDock(QWidget* parent, TDockPosition position)
     : QWidget(validatedParent(parent)), m_position(position) {
     setAutoFillBackground(false);
+    // The dock paints all of itself, anchored at its top-left (tiles from the client origin), so
+    // a longer dock only paints its new part, and the bars that stayed put are not repainted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_StaticContents);
     setPosition(position);
     ArrangeBars();
 }
@@ -113,11 +119,16 @@ void TDock::setPosition(TDockPosition position) {
         throw EInvalidOperation(
             QStringLiteral("Cannot change Position of a TDock if it already contains controls"));
     m_position = position;
+    // The thickness fixed for the old edge runs along the new one.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (IsVerticalDock(position))
         setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     else
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     ArrangeBars();
+    // The form's layout puts the dock on its new edge.
+    updateGeometry();
 }
 
 QMargins TDock::boundLineMargins() const {
@@ -181,13 +192,22 @@ void TDock::applyArrangement(const DockArrangement& arrangement) {
     setThickness(arrangement.thickness, !arrangement.placements.empty());
 }
 
-// An empty dock takes no space at all, bound lines included.
+// An empty dock takes no space at all, bound lines included. A bottom or right dock keeps its
+// outer edge and grows inward.
 void TDock::setThickness(int clientThickness, bool holdsBars) {
     const QMargins lines = holdsBars ? boundLineMargins() : QMargins();
-    if (IsVerticalDock(m_position))
-        setFixedWidth(clientThickness + lines.left() + lines.right());
-    else
-        setFixedHeight(clientThickness + lines.top() + lines.bottom());
+    const QRect before = geometry();
+    if (IsVerticalDock(m_position)) {
+        m_thickness = clientThickness + lines.left() + lines.right();
+        setFixedWidth(m_thickness);
+    } else {
+        m_thickness = clientThickness + lines.top() + lines.bottom();
+        setFixedHeight(m_thickness);
+    }
+    if (m_position == TDockPosition::dpBottom)
+        move(x(), before.bottom() + 1 - m_thickness);
+    else if (m_position == TDockPosition::dpRight)
+        move(before.right() + 1 - m_thickness, y());
 }
 
 void TDock::EndArrange() {
@@ -212,8 +232,10 @@ RowHit TDock::RowAtPosition(int offset) {
     return ::RowAtPosition(RowThicknesses(), offset);
 }
 
+// Read from the rows as they stand: running a new arrangement here would close one more empty
+// row and shift the indexes away from the bars' stored rows.
 std::vector<int> TDock::RowThicknesses() const {
-    return ::ArrangeBars(arrangeInput(false)).rowThickness;
+    return RowThicknessTable(arrangeInput(false).bars);
 }
 
 int TDock::RowThicknessFor(const TCustomToolWindow* bar) const {
@@ -223,9 +245,10 @@ int TDock::RowThicknessFor(const TCustomToolWindow* bar) const {
     return entry != 0 ? entry : bar->GetBarThickness(IsVerticalDock(m_position));
 }
 
+// Stored positions are kept: a bar pushed back by a narrow window returns to its place later.
 void TDock::Loaded() {
     m_loading = false;
-    ArrangeBars(m_deferral.pending());
+    ArrangeBars(false);
 }
 
 void TDock::InsertBar(TCustomToolWindow* bar) {
@@ -313,7 +336,15 @@ void TDock::paintEvent(QPaintEvent*) {
         painter.fillRect(width() - 1, 0, 1, height(), SystemColors::btnHighlight());
 }
 
-void TDock::resizeEvent(QResizeEvent*) {
+void TDock::resizeEvent(QResizeEvent* event) {
+    // The bottom and right bound lines sit on the last row and column, wherever they are now.
+    const QSize before = event->oldSize();
+    if (m_boundLines.testFlag(TDockBoundLine::blRight) && before.width() != width())
+        update(std::min(before.width(), width()) - 1, 0, std::abs(before.width() - width()) + 1,
+               height());
+    if (m_boundLines.testFlag(TDockBoundLine::blBottom) && before.height() != height())
+        update(0, std::min(before.height(), height()) - 1, width(),
+               std::abs(before.height() - height()) + 1);
     ArrangeBars();
     if (!m_loading && OnResize)
         OnResize(this);

@@ -47,6 +47,8 @@ public:
     void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
     TDockPosition Position() const { return m_position; }
     void setPosition(TDockPosition position);
+    // The dock's extent across its edge, bound lines included, as its last arrangement made it.
+    int Thickness() const { return m_thickness; }
 
     std::function<void(TDock* sender, bool inserting, TCustomToolWindow* bar)> OnInsertRemoveBar;
     std::function<void(TDock* sender, TCustomToolWindow* bar, bool& accept)> OnRequestDock;
@@ -56,7 +58,7 @@ public:
     void BeginArrange() { m_deferral.begin(); }
     void EndArrange();
     RowHit RowAtPosition(int offset);
-    // The rows' content thicknesses as the next arrangement would make them.
+    // The rows' content thicknesses in the current arrangement, indexed by DockRow.
     std::vector<int> RowThicknesses() const;
     // The content thickness of the row a docked bar sits in (its own thickness for an empty row).
     int RowThicknessFor(const TCustomToolWindow* bar) const;
@@ -112,6 +114,7 @@ private:
     QPointer<QMenu> m_popupMenu;
     bool m_loading = false;
     bool m_destroying = false;
+    int m_thickness = 0;
     ArrangeDeferral m_deferral;
     std::vector<TCustomToolWindow*> m_bars;
     std::vector<TCustomToolWindow*> m_shownBars;

@@ -1,6 +1,7 @@
 #include "ModalMouseLoop.h"
 
 #include "CaptureLoss.h"
+#include "MouseCapture.h"
 
 #include <QApplication>
 
@@ -8,13 +9,9 @@ ModalMouseLoop::ModalMouseLoop(QWidget* grabber, Handler handler)
     : m_grabber(grabber), m_handler(std::move(handler)) {}
 
 void ModalMouseLoop::run() {
-    m_grabber->grabMouse();
-    qApp->installEventFilter(this);
+    const MouseCapture capture(m_grabber, this);
     if (!m_done)
         m_loop.exec();
-    qApp->removeEventFilter(this);
-    if (m_grabber)
-        m_grabber->releaseMouse();
 }
 
 bool ModalMouseLoop::eventFilter(QObject* watched, QEvent* event) {

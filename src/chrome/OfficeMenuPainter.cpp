@@ -160,7 +160,8 @@ void drawItem(QPainter& painter, const ItemView& item, const QRect& rect, int st
     const bool selected = state & odsSelected;
     const bool disabled = state & odsDisabled;
     const bool checked = state & odsChecked;
-    const bool hasGlyph = glyphs && item.tag > 0 && !glyphs->Picture().isNull();
+    // A strip without a picture draws nothing, but the item still has its glyph box.
+    const bool hasGlyph = glyphs && item.tag > 0;
 
     QColor background = selected && !disabled ? colors.highlight : colors.btnFace;
     fillInclusive(painter, e.left + G + 2, e.top, e.right - 1, e.bottom - 1, background);

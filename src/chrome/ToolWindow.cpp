@@ -58,8 +58,12 @@ TCustomToolWindow::~TCustomToolWindow() {
         m_lastDock->RemoveBar(this);
     if (m_dockedTo)
         m_dockedTo->ArrangeBars();
-    if (m_host)
+    if (m_host) {
+        // The host may be dispatching the event that deletes us, so it goes later; its empty
+        // window must not stay on screen meanwhile.
+        m_host->hide();
         m_host->deleteLater();
+    }
 }
 
 void TCustomToolWindow::watchParentForm(QWidget* form) {
@@ -390,12 +394,22 @@ QRect TCustomToolWindow::CloseButtonRect() const {
     return FloatingMetrics().closeButtonRect(size());
 }
 
+bool TCustomToolWindow::pressBelongsToControl(QPoint pos) const {
+    QWidget* control = childAt(pos);
+    while (control && control->parentWidget() != this)
+        control = control->parentWidget();
+    return control && control->isVisible() && !PassesPressesOn(control);
+}
+
 void TCustomToolWindow::mousePressEvent(QMouseEvent* event) {
     if (OnMouseDown)
         OnMouseDown(this, event);
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint pos = event->position().toPoint();
+    // The toolkit hands a disabled control's presses on to us; they are still the control's.
+    if (pressBelongsToControl(pos))
+        return;
     if (m_dockedTo) {
         if (!m_dockedTo->AllowDrag())
             return;
@@ -427,7 +441,7 @@ void TCustomToolWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint pos = event->position().toPoint();
-    if (CloseButtonRect().contains(pos))
+    if (pressBelongsToControl(pos) || CloseButtonRect().contains(pos))
         return;
     if (m_dockedTo && !m_dockedTo->AllowDrag())
         return;

@@ -180,6 +180,8 @@ protected:
     // Floating resizing: the outer sizes the frame snaps to, or none for free sizing.
     virtual std::vector<FloatingSize> FloatingSizes() { return {}; }
     virtual void ApplyFloatingWrap(int /*wrapWidth*/) {}
+    // Whether a press on `control` counts as a press on the window itself (it starts a drag).
+    virtual bool PassesPressesOn(const QWidget* /*control*/) const { return false; }
     virtual int FloatingWrap() const { return 0; }
 
 private:
@@ -191,6 +193,7 @@ private:
     void leaveDock(TDock* dock);
     void updateFrame();
     void applyShownState();
+    bool pressBelongsToControl(QPoint pos) const;
     void trackCloseButton();
     void resizeFloating(FloatingZone zone, QPoint pressGlobal);
     void watchParentForm(QWidget* form);

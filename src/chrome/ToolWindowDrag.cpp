@@ -3,6 +3,7 @@
 #include "CaptureLoss.h"
 #include "Docks.h"
 #include "DragGeometry.h"
+#include "MouseCapture.h"
 #include "ToolWindow.h"
 #include "WorkArea.h"
 
@@ -165,21 +166,16 @@ void ToolWindowDrag::dropFloating() {
 }
 
 void ToolWindowDrag::runModal() {
-    m_window->grabMouse();
-    qApp->installEventFilter(this);
+    // However the drag ends, even before its loop has started, the mouse is let go.
+    const MouseCapture capture(m_window, this);
     // Paint what is pending before the outline appears.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (m_finished || !m_window) {
-        qApp->removeEventFilter(this);
-        return;
+    if (!m_finished && m_window) {
+        update(m_window->mapToGlobal(m_grab),
+               QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier));
+        if (!m_finished)
+            m_loop.exec();
     }
-    update(m_window->mapToGlobal(m_grab),
-           QGuiApplication::keyboardModifiers().testFlag(Qt::ControlModifier));
-    if (!m_finished)
-        m_loop.exec();
-    qApp->removeEventFilter(this);
-    if (m_window)
-        m_window->releaseMouse();
     finish(false);
 }
 

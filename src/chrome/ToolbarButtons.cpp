@@ -332,6 +332,10 @@ bool TToolbarButton::event(QEvent* event) {
             Click();
         return true;
     }
+    // The toolkit passes a disabled widget's button input on to its parent; a disabled button
+    // keeps it, reports it and does nothing else, so the toolbar behind does not start a drag.
+    if (!isEnabled() && takeDisabledButtonInput(event))
+        return true;
     // Losing the window's activation takes the mouse away from a press in progress.
     if (event->type() == QEvent::WindowDeactivate)
         cancelTracking();
@@ -342,6 +346,25 @@ bool TToolbarButton::event(QEvent* event) {
         update();
     }
     return QWidget::event(event);
+}
+
+bool TToolbarButton::takeDisabledButtonInput(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        press(static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint pos = mouse->position().toPoint();
+        emit OnMouseUp(this, mouse->button(), mouse->modifiers(), pos.x(), pos.y());
+        break;
+    }
+    default:
+        return false;
+    }
+    event->accept();
+    return true;
 }
 
 void TToolbarButton::changeEvent(QEvent* event) {

@@ -164,6 +164,7 @@ protected:
 
 private:
     void press(QMouseEvent* event);
+    bool takeDisabledButtonInput(QEvent* event);
     void hotTrack();
     bool insideMainPart(const QPoint& pos) const;
     void setState(TButtonState state);

@@ -90,8 +90,13 @@ QSize TCustomToolbar::ArrangeControls(bool move, TDock* dock) {
             controls[i]->setVisible(true);
     }
     m_placing = false;
-    m_separatorLines = dock ? std::vector<SeparatorLine>{} : result.separatorLines;
-    update();
+    // Controls that moved repaint themselves; the toolbar draws only its frame (repainted when
+    // its size or style changes) and the line breaks.
+    std::vector<SeparatorLine> lines = dock ? std::vector<SeparatorLine>{} : result.separatorLines;
+    if (lines != m_separatorLines) {
+        m_separatorLines = std::move(lines);
+        update();
+    }
     return result.clientSize;
 }
 
@@ -181,6 +186,10 @@ void TCustomToolbar::paintEvent(QPaintEvent* event) {
 
 std::vector<FloatingSize> TCustomToolbar::FloatingSizes() {
     return FloatingSizeSteps(items());
+}
+
+bool TCustomToolbar::PassesPressesOn(const QWidget* control) const {
+    return qobject_cast<const TToolbarSep*>(control) != nullptr;
 }
 
 void TCustomToolbar::ApplyFloatingWrap(int wrapWidth) {

@@ -34,6 +34,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     std::vector<FloatingSize> FloatingSizes() override;
     void ApplyFloatingWrap(int wrapWidth) override;
+    // Separators: pressing one starts a toolbar drag.
+    bool PassesPressesOn(const QWidget* control) const override;
 
 private:
     std::vector<ToolbarItem> items() const;

@@ -54,3 +54,23 @@ TEST(ButtonGlyph, EmptyGlyphDrawsNothing) {
     glyph.setGlyph(QImage(0, 16, QImage::Format_RGB32));
     EXPECT_TRUE(glyph.stateImage(TButtonState::bsDisabled).isNull());
 }
+
+TEST(ButtonGlyph, SharedImagesAreBoundedByTheGlyphsAlive) {
+    TButtonGlyph keeper; // keeps the pool itself alive between the rounds
+    std::size_t afterFirstRound = 0;
+    for (int round = 0; round < 20; ++round) {
+        TButtonGlyph glyph;
+        for (int shade = 0; shade < 5; ++shade) {
+            // A new picture each time, as a button whose glyph is reassigned gets.
+            QImage strip = glyphStrip(1);
+            strip.setPixel(3, 3, qRgb(round, shade, 0));
+            glyph.setGlyph(strip);
+            glyph.stateImage(TButtonState::bsUp);
+            glyph.stateImage(TButtonState::bsDisabled);
+        }
+        if (round == 0)
+            afterFirstRound = TButtonGlyph::sharedImageCount();
+    }
+    EXPECT_LE(afterFirstRound, 2u) << "the images of replaced pictures are dropped";
+    EXPECT_LE(TButtonGlyph::sharedImageCount(), 2u) << "and those of destroyed glyphs";
+}

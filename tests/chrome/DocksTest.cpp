@@ -2,7 +2,10 @@
 #include "QtTestEnvironment.h"
 #include "SystemColors.h"
 
+#include <QApplication>
 #include <QTest>
+#include <iostream>
+#include <map>
 #include <gtest/gtest.h>
 
 TEST(TDock, EmptyDocksTakeNoSpace) {
@@ -144,4 +147,139 @@ TEST(TDock, TransparentBackgroundTilesUseTheDockColour) {
     EXPECT_EQ(pixelAt(image, 100 + 1, 2), QColor(Qt::red).rgb());
     f.top->setBackgroundTransparent(false);
     EXPECT_EQ(f.top->grab().toImage().pixelColor(102, 2), QColor(0, 0, 255));
+}
+
+namespace {
+
+QPoint at(QWidget* widget, int x, int y) {
+    return widget->mapToGlobal(QPoint(x, y));
+}
+
+// A toolbar of two buttons 19 high, thinner than the 25-high buttons of the other bars.
+TToolbar* makeThinBar(TDock* dock) {
+    TToolbar* bar = makeButtonBar(dock, 2);
+    for (QWidget* control : bar->OrderedControls())
+        control->resize(25, 19);
+    return bar;
+}
+
+} // namespace
+
+TEST(TDock, AnEmptyRowBetweenTwoBarsKeepsTheRowIndexes) {
+    DockedForm f;
+    f.top->BeginArrange();
+    TToolbar* first = makeButtonBar(f.top, 2);
+    TToolbar* thin = makeThinBar(f.top);
+    TToolbar* thick = makeButtonBar(f.top, 2);
+    first->setDockRow(0);
+    thin->setDockRow(3);
+    thin->setDockPos(0);
+    thick->setDockRow(3);
+    thick->setDockPos(200);
+    f.top->EndArrange();
+    // Rows 0 and 3 became 0 and 2: row 1 stays empty until the next arrangement.
+    ASSERT_EQ(thin->DockRow(), 2);
+    ASSERT_EQ(thick->DockRow(), 2);
+    EXPECT_EQ(f.top->height(), 29 + 29);
+    EXPECT_EQ(f.top->RowThicknessFor(thin), 25) << "the row of the thicker bar";
+    EXPECT_EQ(thin->OrderedControls().front()->y(), 2 + (25 - 19) / 2)
+        << "centred in its row's thickness";
+    EXPECT_EQ(f.top->RowAtPosition(29 + 14), (RowHit{2, false}))
+        << "the middle of the second visible row is that row";
+    EXPECT_EQ(f.top->RowAtPosition(29 + 2), (RowHit{2, true}));
+    EXPECT_EQ(thin->DockRow(), 2) << "asking changed nothing";
+
+    // A real drag of a floating bar into the middle of the second visible row joins it.
+    TToolbar* floating = makeButtonBar(f.form.get(), 2);
+    floating->setHideWhenInactive(false);
+    const QPoint drop = at(f.top, 450, 29 + 9);
+    postMouse(floating, QEvent::MouseMove, drop);
+    postMouse(floating, QEvent::MouseButtonRelease, drop);
+    QTest::mousePress(floating, Qt::LeftButton, {}, QPoint(30, 10));
+    ASSERT_EQ(floating->DockedTo(), f.top);
+    EXPECT_EQ(floating->DockRow(), thin->DockRow());
+    EXPECT_EQ(f.top->height(), 29 + 29) << "no new row was made";
+}
+
+TEST(TDock, StoredPositionSurvivesLoading) {
+    DockedForm f;
+    f.top->BeginLoading();
+    TToolbar* toolbar = makeButtonBar(f.top, 3);
+    toolbar->setDockPos(580);
+    f.top->Loaded();
+    EXPECT_EQ(toolbar->DockPos(), 580);
+    EXPECT_EQ(toolbar->x(), 600 - toolbar->width()) << "shown pushed back inside the dock";
+    f.form->resize(800, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(toolbar->x(), 580) << "back in its place once the window is wide enough";
+}
+
+TEST(TDock, ChangingPositionMovesTheDockToItsNewEdge) {
+    DockedForm f;
+    f.top->setPosition(TDockPosition::dpBottom);
+    f.left->setPosition(TDockPosition::dpRight);
+    makeButtonBar(f.top, 2);
+    makeButtonBar(f.left, 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.top->geometry(), QRect(0, 400 - 29, 600, 29)) << "along the bottom edge";
+    EXPECT_EQ(f.left->width(), 29);
+    EXPECT_EQ(f.left->geometry().right(), 599) << "on the right edge";
+    EXPECT_EQ(f.left->geometry().top(), 0);
+    EXPECT_EQ(f.left->geometry().bottom(), 400 - 29 - 1) << "between the top and bottom docks";
+    EXPECT_EQ(f.client->geometry(), QRect(0, 0, 600 - 29, 400 - 29));
+}
+
+namespace {
+
+// Counts the paint events reaching the widgets under one root.
+class PaintCounter : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    int under(const QWidget* root) const {
+        int total = 0;
+        for (const auto& [widget, count] : m_counts)
+            if (widget == root || root->isAncestorOf(widget))
+                total += count;
+        return total;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            ++m_counts[static_cast<QWidget*>(watched)];
+        }
+        return false;
+    }
+
+private:
+    std::map<const QWidget*, int> m_counts;
+};
+
+} // namespace
+
+// A top-level window that changes size is repainted whole by the toolkit here, so the docked
+// area is widened inside a larger window: what repaints then is what the chrome asked for.
+TEST(TDock, WideningRepaintsOnlyWhatChanged) {
+    QWidget window;
+    window.setGeometry(100, 100, 700, 400);
+    window.show();
+    DockedForm f(&window);
+    TToolbar* menu = makeMenuBar(f.top);
+    TToolbar* toolbar = makeStandardToolbar(f.top);
+    QTest::qWait(1);
+    QCoreApplication::processEvents();
+    PaintCounter paints;
+    for (int widening = 1; widening <= 10; ++widening) {
+        f.form->resize(600 + widening, 400);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    // Reported for comparison with the toolkit's whole-window repaints (one per control each).
+    std::cout << "[ paints  ] ten 1-pixel widenings: " << paints.under(f.form.get())
+              << " paint events in the docked area, " << paints.under(f.top)
+              << " in the top dock, " << paints.under(toolbar) << " in the standard toolbar, "
+              << paints.under(menu) << " in the menu bar\n";
+    EXPECT_EQ(paints.under(toolbar), 0) << "the standard toolbar neither moved nor changed size";
+    EXPECT_LE(paints.under(menu), 10 * 5) << "the menu bar and its four buttons, once each";
 }

@@ -104,6 +104,15 @@ TEST_F(OfficeMenuItems, SelectedItemWithGlyphHasRaisedFrameOnUnfilledBox) {
     EXPECT_FALSE(anyPixel(image, QRect(23, 0, 40, ItemHeight), Colors.menuText.rgb()));
 }
 
+TEST_F(OfficeMenuItems, SelectedItemOfAStripWithoutPictureStillHasTheRaisedFrame) {
+    m_strip.setPicture(QImage());
+    const QImage image = render({"&Open...", {}, 2, false, false}, odsSelected);
+    EXPECT_EQ(image.pixel(0, 0), Colors.btnHighlight.rgb());
+    EXPECT_EQ(image.pixel(20, 20), Colors.btnShadow.rgb());
+    EXPECT_EQ(image.pixel(3, 3), Untouched) << "the box's inside is left unpainted";
+    EXPECT_EQ(image.pixel(10, 10), Untouched) << "no picture, nothing drawn in the box";
+}
+
 TEST_F(OfficeMenuItems, CheckedItemHasDitheredSunkenBoxAndCheckMark) {
     const QImage image = render({"&Toolbar", {}, 0, false, false}, odsChecked);
     const QRgb light = Colors.btnHighlight.rgb();

@@ -1,12 +1,15 @@
 #include "QtTestEnvironment.h"
 
 #include "DockedFormLayout.h"
+#include "ToolbarButtons.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -26,28 +29,46 @@ private:
 
 const auto* const registered = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-QWidget* button(QWidget* parent, int width, int height) {
-    auto* control = new QWidget(parent);
-    control->setAutoFillBackground(true);
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, Qt::darkGreen);
-    control->setPalette(palette);
+// A small glyph: a dark square on the strip's transparent grey.
+QImage squareGlyph() {
+    QImage glyph(16, 16, QImage::Format_RGB32);
+    glyph.fill(qRgb(192, 192, 192));
+    for (int y = 4; y < 12; ++y)
+        for (int x = 4; x < 12; ++x)
+            glyph.setPixel(x, y, qRgb(0, 0, 128));
+    return glyph;
+}
+
+TToolbarButton* button(QWidget* parent, int width, int height) {
+    auto* control = new TToolbarButton(parent);
     control->resize(width, height);
+    return control;
+}
+
+TToolbarButton* captionButton(QWidget* parent, const QString& caption, int width) {
+    TToolbarButton* control = button(parent, width, 19);
+    control->setCaption(caption);
+    return control;
+}
+
+TToolbarButton* glyphButton(QWidget* parent, int width) {
+    TToolbarButton* control = button(parent, width, 25);
+    control->setGlyph(squareGlyph());
     return control;
 }
 
 } // namespace
 
-DockedForm::DockedForm() : form(std::make_unique<QWidget>()) {
+DockedForm::DockedForm(QWidget* host) : form(std::make_unique<QWidget>(host)) {
     top = new TDock(form.get(), TDockPosition::dpTop);
     bottom = new TDock(form.get(), TDockPosition::dpBottom);
     left = new TDock(form.get(), TDockPosition::dpLeft);
     right = new TDock(form.get(), TDockPosition::dpRight);
     client = new QWidget(form.get());
     LayoutDockedForm(form.get(), top, bottom, left, right, client);
-    form->setGeometry(100, 100, 600, 400);
+    form->setGeometry(host ? 0 : 100, host ? 0 : 100, 600, 400);
     form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form->window()));
 }
 
 DockedForm::~DockedForm() = default;
@@ -60,8 +81,10 @@ TToolbar* makeMenuBar(TDock* dock) {
     bar->setCloseButton(false);
     bar->setFullSize(true);
     bar->setDockRow(0);
-    for (int width : {33, 55, 33, 33})
-        button(bar, width, 19);
+    captionButton(bar, QStringLiteral("&File"), 33);
+    captionButton(bar, QStringLiteral("&Scenario"), 55);
+    captionButton(bar, QStringLiteral("&View"), 33);
+    captionButton(bar, QStringLiteral("&Help"), 33);
     bar->ArrangeSelf();
     return bar;
 }
@@ -73,13 +96,15 @@ TToolbar* makeStandardToolbar(TDock* dock) {
     bar->setDragHandleStyle(TDragHandleStyle::dhSingle);
     bar->setDockRow(1);
     bar->setDockPos(0);
-    // 0 = separator, otherwise the button's width.
+    // 0 = separator, otherwise the button's width; negative: a button disabled at start-up.
     for (int item :
-         {25, 25, 25, 0, 25, 25, 0, 25, 25, 0, 25, 0, 59, 0, 25, 0, 25, 25, 25, 25, 0, 25}) {
-        if (item == 0)
+         {25, 25, 25, 0, -25, -25, 0, -25, -25, 0, -25, 0, -59, 0, 25, 0, 25, 25, 25, 25, 0, 25}) {
+        if (item == 0) {
             new TToolbarSep(bar);
-        else
-            button(bar, item, 25);
+            continue;
+        }
+        TToolbarButton* control = glyphButton(bar, std::abs(item));
+        control->setEnabled(item > 0);
     }
     bar->ArrangeSelf();
     return bar;
@@ -88,7 +113,7 @@ TToolbar* makeStandardToolbar(TDock* dock) {
 TToolbar* makeButtonBar(QWidget* parent, int count) {
     auto* bar = new TToolbar(parent);
     for (int i = 0; i < count; ++i)
-        button(bar, 25, 25);
+        glyphButton(bar, 25);
     bar->ArrangeSelf();
     return bar;
 }

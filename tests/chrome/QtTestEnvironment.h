@@ -11,7 +11,7 @@
 #include <memory>
 
 // A form with the four docks around a client widget, shown on the offscreen screen at a known
-// place.
+// place; or, given a shown `host` window, a 600 x 400 area with docks at the host's top-left.
 struct DockedForm {
     std::unique_ptr<QWidget> form;
     TDock* top = nullptr;
@@ -20,15 +20,18 @@ struct DockedForm {
     TDock* right = nullptr;
     QWidget* client = nullptr;
 
-    DockedForm();
+    explicit DockedForm(QWidget* host = nullptr);
     ~DockedForm();
 };
 
+// The fixtures are built from the program's own controls: TToolbarButton and TToolbarSep.
 // The main window's menu bar: full size, single handle, four caption buttons 19 high.
 TToolbar* makeMenuBar(TDock* dock);
-// The main window's standard toolbar: 25 x 25 buttons, a 59-wide version button, separators.
+// The main window's standard toolbar: 25 x 25 glyph buttons, a 59-wide version button and
+// separators; as at start-up, Add, Remove, Replace, Insert, Save Scenario and the version
+// button (controls 4, 5, 7, 8, 10 and 12) are disabled.
 TToolbar* makeStandardToolbar(TDock* dock);
-// A toolbar of `count` 25 x 25 buttons without separators.
+// A toolbar of `count` enabled 25 x 25 glyph buttons without separators.
 TToolbar* makeButtonBar(QWidget* parent, int count);
 
 // Runs `action` (which enters a modal loop) after queueing the events that will drive that loop.

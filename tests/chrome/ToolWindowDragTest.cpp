@@ -2,6 +2,7 @@
 
 #include "QtTestEnvironment.h"
 #include "SystemColors.h"
+#include "ToolbarButtons.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -365,4 +366,55 @@ TEST(ToolWindowDrag, ActivationMovingToTheFormsFloatingWindowKeepsTheDrag) {
     QTest::mousePress(toolbar, Qt::LeftButton, {}, handle);
     EXPECT_FALSE(toolbar->Docked()) << "the drag went on and floated the toolbar";
     QCoreApplication::processEvents();
+}
+
+namespace {
+
+TToolbarButton* controlAt(TToolbar* toolbar, std::size_t index) {
+    return qobject_cast<TToolbarButton*>(toolbar->OrderedControls().at(index));
+}
+
+} // namespace
+
+TEST(ToolWindowDrag, PressingADisabledButtonLeavesTheToolbarInItsPlace) {
+    DockedForm f;
+    TToolbar* toolbar = makeStandardToolbar(f.top);
+    TToolbarButton* add = controlAt(toolbar, 4);
+    ASSERT_FALSE(add->isEnabled());
+    const QRect before = toolbar->geometry();
+    std::vector<QPoint> presses;
+    QObject::connect(add, &TToolbarButton::OnMouseDown,
+                     [&presses](TToolbarButton*, Qt::MouseButton, Qt::KeyboardModifiers, int x,
+                                int y) { presses.emplace_back(x, y); });
+    // A short drag starting on the disabled button.
+    postMouse(toolbar, QEvent::MouseMove, at(add, 10, 30));
+    postMouse(toolbar, QEvent::MouseButtonRelease, at(add, 10, 30));
+    QTest::mousePress(add, Qt::LeftButton, {}, QPoint(10, 10));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(toolbar->DockedTo(), f.top) << "the toolbar was dragged off its dock";
+    EXPECT_EQ(toolbar->geometry(), before);
+    EXPECT_EQ(presses, std::vector<QPoint>{QPoint(10, 10)}) << "the button gets its OnMouseDown";
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(add->ButtonDrawState(), TButtonState::bsDisabled);
+
+    doubleClick(add, QPoint(10, 10));
+    EXPECT_EQ(toolbar->DockedTo(), f.top) << "a double click on it does not float the toolbar";
+}
+
+TEST(ToolWindowDrag, PressingADisabledButtonOnAFloatingToolbarMovesNothing) {
+    DockedForm f;
+    TToolbar* toolbar = makeButtonBar(f.form.get(), 4);
+    toolbar->setHideWhenInactive(false);
+    toolbar->setFloatingPosition(at(f.client, 20, 20));
+    toolbar->setDefaultDock(f.top);
+    TToolbarButton* disabled = controlAt(toolbar, 1);
+    disabled->setEnabled(false);
+    postMouse(toolbar, QEvent::MouseMove, at(f.client, 200, 200));
+    postMouse(toolbar, QEvent::MouseButtonRelease, at(f.client, 200, 200));
+    QTest::mousePress(disabled, Qt::LeftButton, {}, QPoint(10, 10));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(toolbar->FloatingPosition(), at(f.client, 20, 20));
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    doubleClick(disabled, QPoint(10, 10));
+    EXPECT_FALSE(toolbar->Docked());
 }

@@ -3,6 +3,7 @@
 #include "ToolWindowDrag.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -167,4 +168,17 @@ TEST(ToolWindowLifecycle, BarsPaintTheDockTilesBehindTheirControls) {
         << "the frame stays";
     f.top->setBackgroundOnToolbars(false);
     EXPECT_EQ(pixelAt(toolbar->grab().toImage(), 10, 10), toolbar->Color().rgb());
+}
+
+TEST(ToolWindowLifecycle, DeletingAFloatingToolbarHidesItsHostAtOnce) {
+    DockedForm f;
+    TToolbar* toolbar = makeButtonBar(f.form.get(), 3);
+    toolbar->setHideWhenInactive(false);
+    QPointer<TFloatingWindowParent> host = toolbar->FloatingHost();
+    ASSERT_TRUE(host && host->isVisible());
+    delete toolbar;
+    ASSERT_TRUE(host) << "the host itself goes a moment later";
+    EXPECT_FALSE(host->isVisible()) << "an empty host window stayed on screen";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(host);
 }

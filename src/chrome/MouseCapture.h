@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// The mouse held by one widget for the life of a modal loop, with an application-wide filter
+// watching the loop's input. Both go when the loop's scope ends, by whichever way it ends.
+class MouseCapture {
+public:
+    MouseCapture(QWidget* grabber, QObject* filter);
+    ~MouseCapture();
+    MouseCapture(const MouseCapture&) = delete;
+    MouseCapture& operator=(const MouseCapture&) = delete;
+
+private:
+    QPointer<QWidget> m_grabber;
+    QPointer<QObject> m_filter;
+};
