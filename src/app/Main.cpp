@@ -9,6 +9,7 @@
 #include "ExplorerSelection.h"
 #include "GoToWeb.h"
 #include "HelpViewer.h"
+#include "ItemPaths.h"
 #include "MenuItems.h"
 #include "Options.h"
 #include "Pictures.h"
@@ -149,7 +150,7 @@ void TForm1::createLayout() {
     FileDropper->SetDropSite(ScenarioListView->viewport());
     FileDropper->SetAllowDir(false);
     FileDropper->SetSubFolders(false);
-    FileDropper->OnDrop = [this](TFileDropper*, const QString& path) {
+    FileDropper->OnDrop = [this](TFileDropper*, const QByteArray& path) {
         m_scenarioCommands->FileDropperDrop(path);
     };
     FileDropper->Loaded();
@@ -388,9 +389,10 @@ void TForm1::AddItemClick() {
     for (TListItem* item = SystemListView->GetNextSelected(nullptr); item;
          item = SystemListView->GetNextSelected(item))
         list.Selected.push_back(SystemListView->IndexOf(item));
-    QStringList paths;
+    // The paths' exact bytes: a file name that is not valid UTF-8 is still found.
+    QList<QByteArray> paths;
     for (const int index : ItemsToTake(list))
-        paths << SystemListView->GetItemPath(SystemListView->Item(index));
+        paths << NativeItemPath(SystemListView->Item(index)->Data.get());
     m_scenarioCommands->AddFiles(paths);
 }
 

@@ -5,6 +5,10 @@
 #include <filesystem>
 
 // File names cross between Qt and the campaign library in the file system's own encoding.
+inline std::filesystem::path ToFileSystemPath(const QByteArray& nativePath) {
+    return std::filesystem::path(nativePath.toStdString());
+}
+
 inline std::filesystem::path ToFileSystemPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return ToFileSystemPath(QFile::encodeName(path));
 }

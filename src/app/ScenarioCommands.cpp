@@ -5,6 +5,7 @@
 #include "Utils.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -22,20 +23,31 @@ TScenarioCommands::TScenarioCommands(TScenarioListModel& list, const TTextCodec&
       m_extractDialog{
           AppTexts::ExtractScenarioTitle, AppTexts::ScenarioFilter, QStringLiteral("scn"), {}} {}
 
-void TScenarioCommands::AddFiles(const QStringList& paths) {
+void TScenarioCommands::AddFiles(const QList<QByteArray>& paths) {
     TCampaign& campaign = m_list.Campaign();
     m_list.Edit(static_cast<int>(campaign.Count()), [&] {
-        for (const QString& path : paths)
+        for (const QByteArray& path : paths)
             AddScenarioFile(campaign, ToFileSystemPath(path), m_codec);
     });
 }
 
+void TScenarioCommands::AddFiles(const QStringList& paths) {
+    QList<QByteArray> native;
+    for (const QString& path : paths)
+        native << QFile::encodeName(path);
+    AddFiles(native);
+}
+
+void TScenarioCommands::FileDropperDrop(const QByteArray& path) {
+    const QByteArray fileName = path.mid(path.lastIndexOf('/') + 1);
+    const qsizetype dot = fileName.lastIndexOf('.');
+    const QByteArray extension = dot < 0 ? QByteArray() : fileName.mid(dot).toUpper();
+    if (extension == ".SCN" || extension == ".SCX")
+        AddFiles(QList<QByteArray>{path});
+}
+
 void TScenarioCommands::FileDropperDrop(const QString& path) {
-    const QString fileName = QFileInfo(path).fileName();
-    const int dot = fileName.lastIndexOf(u'.');
-    const QString extension = dot < 0 ? QString() : fileName.mid(dot).toUpper();
-    if (extension == QStringLiteral(".SCN") || extension == QStringLiteral(".SCX"))
-        AddFiles({path});
+    FileDropperDrop(QFile::encodeName(path));
 }
 
 void TScenarioCommands::RemoveItemClick(std::optional<int> focused) {

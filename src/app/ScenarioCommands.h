@@ -19,8 +19,11 @@ public:
 
     // Add and the drag from the explorer list: the given paths become the last entries, in
     // order. A file that cannot be read ends the command; the ones before it stay added.
+    // The paths are the file system's exact bytes (names need not be valid UTF-8).
+    void AddFiles(const QList<QByteArray>& paths);
     void AddFiles(const QStringList& paths);
     // A file dropped from another program: scenario files only, by extension.
+    void FileDropperDrop(const QByteArray& path);
     void FileDropperDrop(const QString& path);
 
     void RemoveItemClick(std::optional<int> focused);

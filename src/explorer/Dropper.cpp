@@ -1,5 +1,6 @@
 #include "Dropper.h"
 
+#include "NativeUrl.h"
 #include "ShellControls.h"
 
 #include <QDragEnterEvent>
@@ -14,21 +15,23 @@
 
 namespace {
 
-// The local files a drag from another program carries, in its order.
-QStringList localPaths(const QMimeData* mime) {
-    QStringList paths;
+// The local files a drag from another program carries, in its order, as bytes.
+QList<QByteArray> localPaths(const QMimeData* mime) {
+    QList<QByteArray> paths;
     if (!mime || !mime->hasUrls())
         return paths;
     for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile())
-            paths << url.toLocalFile();
+        const QByteArray path = NativePathFromUrl(url);
+        if (!path.isEmpty())
+            paths << path;
     }
     return paths;
 }
 
 // A path whose attributes cannot be read counts as a folder.
-bool countsAsFolder(const QString& path, struct stat& info) {
-    return ::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISDIR(info.st_mode);
+bool countsAsFolder(const QByteArray& path) {
+    struct stat info {};
+    return ::stat(path.constData(), &info) != 0 || S_ISDIR(info.st_mode);
 }
 
 // Thrown through the walk to end a drop once the handler failed.
@@ -62,7 +65,7 @@ bool TFileDropper::eventFilter(QObject* watched, QEvent* event) {
         auto* drop = static_cast<QDropEvent*>(event);
         if (drop->source())
             return false;
-        const QStringList paths = localPaths(drop->mimeData());
+        const QList<QByteArray> paths = localPaths(drop->mimeData());
         if (paths.isEmpty())
             return false;
         drop->acceptProposedAction();
@@ -75,17 +78,23 @@ bool TFileDropper::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFileDropper::DeliverDrop(const QStringList& paths) {
+    QList<QByteArray> native;
+    for (const QString& path : paths)
+        native << QFile::encodeName(path);
+    DeliverDrop(native);
+}
+
+void TFileDropper::DeliverDrop(const QList<QByteArray>& paths) {
     try {
-        for (const QString& path : paths)
+        for (const QByteArray& path : paths)
             processPath(path);
     } catch (const TDropAborted&) {
         // The handler's error has been shown; the rest of this drop is dropped.
     }
 }
 
-void TFileDropper::processPath(const QString& path) {
-    struct stat info {};
-    if (countsAsFolder(path, info)) {
+void TFileDropper::processPath(const QByteArray& path) {
+    if (countsAsFolder(path)) {
         if (m_allowDir)
             walkFolder(path);
         return;
@@ -93,26 +102,25 @@ void TFileDropper::processPath(const QString& path) {
     deliver(path);
 }
 
-void TFileDropper::walkFolder(const QString& root) {
+void TFileDropper::walkFolder(const QByteArray& root) {
     // Depth first, in the order the file system lists the entries. Folders already walked
     // (reached again through a link) are not walked twice, so a loop of links ends.
     std::set<std::pair<dev_t, ino_t>> walked;
-    const std::function<void(const QString&)> walk = [&](const QString& folder) {
+    const std::function<void(const QByteArray&)> walk = [&](const QByteArray& folder) {
         struct stat self {};
-        if (::stat(QFile::encodeName(folder).constData(), &self) == 0 &&
+        if (::stat(folder.constData(), &self) == 0 &&
             !walked.insert({self.st_dev, self.st_ino}).second)
             return;
-        DIR* handle = ::opendir(QFile::encodeName(folder).constData());
+        DIR* handle = ::opendir(folder.constData());
         if (!handle)
             return;
         const std::unique_ptr<DIR, int (*)(DIR*)> closer(handle, ::closedir);
         while (const dirent* entry = ::readdir(handle)) {
-            const QString name = QFile::decodeName(entry->d_name);
-            if (name.startsWith(u'.'))
+            const QByteArray name(entry->d_name);
+            if (name.startsWith('.'))
                 continue;
-            const QString full = folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-            struct stat info {};
-            if (countsAsFolder(full, info)) {
+            const QByteArray full = folder.endsWith('/') ? folder + name : folder + '/' + name;
+            if (countsAsFolder(full)) {
                 if (m_subFolders)
                     walk(full);
                 continue;
@@ -123,7 +131,7 @@ void TFileDropper::walkFolder(const QString& root) {
     walk(root);
 }
 
-void TFileDropper::deliver(const QString& path) {
+void TFileDropper::deliver(const QByteArray& path) {
     if (!OnDrop)
         return;
     try {

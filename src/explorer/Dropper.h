@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -7,13 +9,14 @@
 #include <functional>
 
 // Makes one widget accept files dragged from other programs and hands each dropped path to
-// OnDrop, one call per file, in the order the drag lists them. Dropped folders are ignored,
+// OnDrop, one call per file, in the order the drag lists them. Paths are the file system's
+// exact bytes: a name that is not valid UTF-8 arrives as it is on disk. Dropped folders are ignored,
 // or with AllowDir opened (and with SubFolders walked all the way down), skipping every
 // name that begins with ".". Drags that start inside this program are left to the widget.
 class TFileDropper : public QObject {
     Q_OBJECT
 public:
-    using TOnDrop = std::function<void(TFileDropper* sender, const QString& filename)>;
+    using TOnDrop = std::function<void(TFileDropper* sender, const QByteArray& filename)>;
 
     explicit TFileDropper(QObject* owner = nullptr);
 
@@ -31,15 +34,16 @@ public:
 
     // Delivers the dropped paths as a drop does. An error raised by OnDrop ends the
     // delivery and goes to the program's top-level error handler.
+    void DeliverDrop(const QList<QByteArray>& paths);
     void DeliverDrop(const QStringList& paths);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void processPath(const QString& path);
-    void walkFolder(const QString& folder);
-    void deliver(const QString& path);
+    void processPath(const QByteArray& path);
+    void walkFolder(const QByteArray& folder);
+    void deliver(const QByteArray& path);
 
     QPointer<QWidget> m_dropSite;
     bool m_allowDir = false;

@@ -29,9 +29,14 @@ int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t para
         result = folderA ? -1 : 1;
     } else {
         const int column = parameter & 0xFFFF;
-        const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
-        result = static_cast<std::int8_t>(
-            a->Data->ParentFolder->CompareIDs(column, a->Data->RelativeID, other));
+        if (a->Keys.Known && b->Keys.Known) {
+            // The facts were gathered when the items were added: no file is read here.
+            result = static_cast<std::int8_t>(CompareItemKeys(column, a->Keys, b->Keys));
+        } else {
+            const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
+            result = static_cast<std::int8_t>(
+                a->Data->ParentFolder->CompareIDs(column, a->Data->RelativeID, other));
+        }
     }
     if ((static_cast<std::uint32_t>(parameter) >> 16) != 0)
         result = -result;

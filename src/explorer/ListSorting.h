@@ -9,6 +9,6 @@
 std::int32_t SortParameter(int column, bool descending);
 
 // Folders (FOLDER or HASSUBFOLDER) first, then the signed low byte of the parent folder's
-// CompareIDs for the column; the whole result negated when descending, so that a
+// CompareIDs for the column (answered from the items' gathered sort keys when both have them); the whole result negated when descending, so that a
 // descending sort puts the folders last.
 int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter);

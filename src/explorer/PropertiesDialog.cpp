@@ -35,8 +35,9 @@ QString attributeDescription(const QByteArray& path, const std::optional<TFileFa
 
 } // namespace
 
-TPropertiesDialog::TPropertiesDialog(const QString& path, QWidget* parent) : QDialog(parent) {
-    const QByteArray native = QFile::encodeName(path);
+TPropertiesDialog::TPropertiesDialog(const QByteArray& native, QWidget* parent)
+    : QDialog(parent) {
+    const QString path = QFile::decodeName(native);
     const auto facts = ReadFileFacts(native);
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
     setWindowTitle(name + QStringLiteral(" Properties"));

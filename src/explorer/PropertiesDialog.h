@@ -6,7 +6,8 @@
 class TPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    TPropertiesDialog(const QString& path, QWidget* parent);
+    // The path is the file system's exact bytes.
+    TPropertiesDialog(const QByteArray& path, QWidget* parent);
 
     // The texts shown, in the order of the rows.
     QStringList Values() const { return m_values; }

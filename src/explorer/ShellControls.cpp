@@ -2,6 +2,7 @@
 
 #include "FileFacts.h"
 #include "IDElements.h"
+#include "NoticeHold.h"
 #include "ShellNamespace.h"
 
 #include <QApplication>
@@ -156,9 +157,10 @@ TIconIndexes GetIconIndexes(PCItemID absolute) {
         indexes.normal = indexes.open = placeIconIndex(absolute);
         return indexes;
     }
-    const QString path = SHGetPathFromIDList(absolute);
-    const auto facts = ReadFileFacts(QFile::encodeName(path));
-    if (path.isEmpty() || !facts)
+    const QByteArray native = SHGetNativePathFromIDList(absolute);
+    const QString path = QFile::decodeName(native);
+    const auto facts = native.isEmpty() ? std::nullopt : ReadFileFacts(native);
+    if (!facts)
         return indexes;
     if (facts->isDirectory) {
         indexes.normal = list.indexFor(QStringLiteral("folder"),
@@ -204,6 +206,7 @@ QWidget* GetOwnerWindow(QWidget* control) {
 }
 
 void ReportMissingFolderData(QWidget* parent) {
+    const TNoticeHold hold;
     reporter()(parent, LoadShellMessage(ShellMessages::CouldNotGetFolderData));
 }
 
@@ -225,7 +228,10 @@ QString ErrorBoxText(const QString& message) {
     return message;
 }
 
+// The error box runs its own event loop: folder refreshes wait until it is closed, so that
+// the nodes and items the caller holds are still there when it returns.
 void HandleTopLevelError(const std::exception& error) {
+    const TNoticeHold hold;
     errorHandler()(error);
 }
 

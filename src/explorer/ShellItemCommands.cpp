@@ -1,12 +1,14 @@
 #include "ShellItemCommands.h"
 
+#include "NativeUrl.h"
+#include "NoticeHold.h"
 #include "PropertiesDialog.h"
 #include "ShellControls.h"
 #include "ShellTypes.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
@@ -19,20 +21,21 @@ const QString kOpenContainer = QStringLiteral("opencontainer");
 const QString kCopyPath = QStringLiteral("copypath");
 const QString kProperties = QStringLiteral("properties");
 
-QStringList pathsOf(const TShellFolderRef& folder, const std::vector<PCItemID>& ids) {
-    QStringList paths;
+// The items' paths as the file system's bytes, so that any name can be opened.
+QList<QByteArray> pathsOf(const TShellFolderRef& folder, const std::vector<PCItemID>& ids) {
+    QList<QByteArray> paths;
     for (PCItemID id : ids) {
-        const QString path = folder->PathOf(id);
+        const QByteArray path = folder->NativePathOf(id);
         if (!path.isEmpty())
             paths << path;
     }
     return paths;
 }
 
-bool openAll(const QStringList& paths) {
+bool openAll(const QList<QByteArray>& paths) {
     bool all = !paths.isEmpty();
-    for (const QString& path : paths)
-        all = QDesktopServices::openUrl(QUrl::fromLocalFile(path)) && all;
+    for (const QByteArray& path : paths)
+        all = QDesktopServices::openUrl(UrlFromNativePath(path)) && all;
     return all;
 }
 
@@ -63,22 +66,25 @@ bool InvokeVerb(const TShellFolderRef& parentFolder, const std::vector<PCItemID>
                 std::uint32_t attributes, const QString& verb, QWidget* owner) {
     if (!parentFolder || relativeIDs.empty())
         return false;
-    const QStringList paths = pathsOf(parentFolder, relativeIDs);
+    const QList<QByteArray> paths = pathsOf(parentFolder, relativeIDs);
     if (paths.isEmpty())
         return false;
     if (verb == kOpen)
         return openAll(paths);
     if (verb == kOpenContainer) {
-        QStringList folders;
-        for (const QString& path : paths) {
-            const QString folder = QFileInfo(path).absolutePath();
+        QList<QByteArray> folders;
+        for (const QByteArray& path : paths) {
+            const QByteArray folder = path.left(std::max<qsizetype>(1, path.lastIndexOf('/')));
             if (!folders.contains(folder))
                 folders << folder;
         }
         return openAll(folders);
     }
     if (verb == kCopyPath) {
-        QGuiApplication::clipboard()->setText(paths.join(u'\n'));
+        QStringList shown;
+        for (const QByteArray& path : paths)
+            shown << QFile::decodeName(path);
+        QGuiApplication::clipboard()->setText(shown.join(u'\n'));
         return true;
     }
     if (verb == kProperties) {
@@ -107,6 +113,7 @@ bool ShowItemContextMenu(const TShellFolderRef& parentFolder,
         ids.push_back(id.get());
     const QPointer<QWidget> guardedOwner = owner;
     const auto menu = BuildItemContextMenu(attributes, static_cast<int>(ids.size()));
+    const TNoticeHold hold;
     QAction* chosen = menu->exec(screenPoint);
     if (!chosen)
         return true;

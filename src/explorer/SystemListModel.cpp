@@ -1,7 +1,8 @@
 #include "SystemListModel.h"
 
+#include "ItemPaths.h"
+
 #include <QMimeData>
-#include <QUrl>
 #include <algorithm>
 #include <set>
 
@@ -103,15 +104,12 @@ QMimeData* TSystemListModel::mimeData(const QModelIndexList& indexes) const {
     std::set<int> rows;
     for (const QModelIndex& index : indexes)
         rows.insert(index.row());
-    QList<QUrl> urls;
+    QList<QByteArray> paths;
     for (const int row : rows) {
-        const QString path = m_pathOf ? m_pathOf(Item(row)) : QString();
-        if (!path.isEmpty())
-            urls.append(QUrl::fromLocalFile(path));
+        if (m_pathOf && Item(row))
+            paths.append(m_pathOf(Item(row)));
     }
-    auto* mime = new QMimeData; // handed to the drag, which owns it
-    mime->setUrls(urls);
-    return mime;
+    return LocalFilesMimeData(paths);
 }
 
 Qt::DropActions TSystemListModel::supportedDragActions() const {

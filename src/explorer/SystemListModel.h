@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ItemDetails.h"
 #include "ListColumns.h"
 #include "ShellControls.h"
 
@@ -19,6 +20,7 @@ struct TListItem {
     // The item's check box, shown while the list has check boxes.
     bool Checked = false;
     std::unique_ptr<TFolderItemData> Data;
+    TItemSortKeys Keys;
 };
 
 // The file list's rows and columns for Qt's item views. Everything shown is computed when
@@ -27,7 +29,8 @@ class TSystemListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     using TRenamer = std::function<bool(TListItem& item, const QString& newName)>;
-    using TPathOf = std::function<QString(const TListItem* item)>;
+    // An item's path as the file system's bytes.
+    using TPathOf = std::function<QByteArray(const TListItem* item)>;
 
     explicit TSystemListModel(QObject* parent = nullptr);
     ~TSystemListModel() override;

@@ -1,14 +1,18 @@
 #include "SystemListView.h"
 
 #include "Autoscroll.h"
+#include "DragViews.h"
 #include "ItemDetails.h"
-#include "ItemFacts.h"
+#include "ItemPaths.h"
 #include "ListItemDelegate.h"
 #include "ListSorting.h"
+#include "ListViewState.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
+#include "ViewColors.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -31,13 +35,13 @@ bool isFolderItem(const TListItem* item) {
 
 TSystemListView::TSystemListView(QWidget* parent)
     : QWidget(parent), m_model(new TSystemListModel(this)), m_stack(new QStackedLayout(this)),
-      m_listView(new QListView(this)), m_reportView(new QTreeView(this)),
+      m_listView(new TDragListView(this)), m_reportView(new TDragReportView(this)),
       m_selection(new QItemSelectionModel(m_model, this)),
       m_listDelegate(new TListItemDelegate(this)), m_reportDelegate(new TListItemDelegate(this)),
       m_columnWidths(ReadDirectoryColumnWidths(TXdgFolders::FromEnvironment())) {
     m_smallImages = SetupImageLists(TImageListSize::Small);
     m_largeImages = SetupImageLists(TImageListSize::Large);
-    m_model->SetPathOf([this](const TListItem* item) { return GetItemPath(item); });
+    m_model->SetPathOf([](const TListItem* item) { return NativeItemPath(item->Data.get()); });
     m_model->SetRenamer(
         [this](TListItem& item, const QString& name) { return renameItem(item, name); });
 
@@ -68,7 +72,6 @@ TSystemListView::TSystemListView(QWidget* parent)
     connect(m_selection, &QItemSelectionModel::selectionChanged, this,
             &TSystemListView::handleSelectionChanged);
 
-    m_color = palette().color(QPalette::Base);
     applyColor();
     SetMultiSelect(m_multiSelect);
     SetReadOnly(m_readOnly);
@@ -146,18 +149,17 @@ void TSystemListView::applyViewStyle() {
 }
 
 void TSystemListView::SetColor(const QColor& color) {
-    m_color = color;
+    m_ownColor = color;
     applyColor();
 }
 
+QColor TSystemListView::Color() const {
+    return m_ownColor.value_or(palette().color(QPalette::Base));
+}
+
 void TSystemListView::applyColor() {
-    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView),
-                                    static_cast<QAbstractItemView*>(m_reportView)}) {
-        QPalette colors = view->viewport()->palette();
-        colors.setColor(QPalette::Base, m_color);
-        view->viewport()->setPalette(colors);
-        view->viewport()->setAutoFillBackground(true);
-    }
+    ApplyViewColors(m_listView->viewport(), m_ownColor);
+    ApplyViewColors(m_reportView->viewport(), m_ownColor);
 }
 
 void TSystemListView::SetIconOptions(const TIconOptions& options) {
@@ -374,6 +376,8 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
     const TShellFolderRef folder = folderArgument;
     ItemIDList list = CopyIDList(absolute);
 
+    const bool sameFolder = SameIDLists(absolute, m_currentID) && !m_needsPopulate;
+    const TListViewState before = CaptureListViewState(*this);
     bool isDesktop;
     m_baseFolder.reset();
     m_currentID.reset();
@@ -390,10 +394,6 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
     }
 
     m_needsPopulate = false;
-    ItemIDList focused;
-    if (TListItem* item = ItemFocused(); item && item->Data && item->Data->AbsoluteID)
-        focused = CopyIDList(item->Data->RelativeID);
-
     TWaitCursor wait;
     bool result = false;
     m_model->BeginUpdate();
@@ -423,13 +423,12 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
     }
     m_model->EndUpdate();
     applyColumnWidths();
-    if (focused)
-        SetItemFocused(FindItemByID(focused));
 
     if (m_lastSortColumn != -1)
         SortByColumn(nullptr, -2);
     else if (m_sortType != TSortType::stNone)
         SortDefault();
+    RestoreListViewState(*this, before, sameFolder);
     if (OnPopulated)
         OnPopulated(this);
     return result;
@@ -488,11 +487,13 @@ TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDLis
         name = QFileInfo(GetItemPath(item)).fileName();
     }
     item->Caption = name;
+    TItemDetails details = GatherItemDetails(data, name);
+    item->Keys = std::move(details.Keys);
     if (OnAddListItem) {
         OnAddListItem(this, item);
         return item;
     }
-    item->SubItems = ItemDetailTexts(data);
+    item->SubItems = std::move(details.Texts);
     return item;
 }
 
@@ -539,7 +540,7 @@ void TSystemListView::handleColumnClick(int column) {
 QString TSystemListView::GetItemPath(const TListItem* item) const {
     if (!item || !item->Data || !item->Data->AbsoluteID)
         return {};
-    QString path = SHGetPathFromIDList(item->Data->AbsoluteID);
+    QString path = QFile::decodeName(NativeItemPath(item->Data.get()));
     if (!path.isEmpty() && HasAttribute(item->Data.get(), SFGAO::FOLDER) && !path.endsWith(u'/'))
         path += u'/';
     return path;

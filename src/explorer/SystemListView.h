@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAbstractItemView;
 class QListView;
@@ -97,7 +98,8 @@ public:
     QWidget* TreeView() const override { return m_treeView; }
     void SetTreeView(QWidget* tree) override { m_treeView = tree; }
     const TDirectoryColumnWidths& ColumnWidths() const { return m_columnWidths; }
-    QColor Color() const { return m_color; }
+    // The palette's background unless a colour of its own was set.
+    QColor Color() const;
     void SetColor(const QColor& color);
 
     // Events.
@@ -212,7 +214,7 @@ private:
     TDragMode m_dragMode = TDragMode::dmManual;
     QPointer<QMenu> m_popupMenu;
     QPointer<QWidget> m_treeView;
-    QColor m_color;
+    std::optional<QColor> m_ownColor;
 
     TShellFolderRef m_baseFolder;
     ItemIDList m_currentID;

@@ -1,17 +1,19 @@
 #include "SystemTreeView.h"
 
 #include "Autoscroll.h"
+#include "ItemPaths.h"
+#include "NoticeHold.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
 #include "TreeBranches.h"
+#include "TreeNodeFlags.h"
+#include "ViewColors.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QFileInfo>
-#include <QMimeData>
+#include <QHash>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QUrl>
 #include <sys/stat.h>
 
 namespace {
@@ -35,67 +37,41 @@ private:
 };
 
 // The still-exists tests of the change handler (a trailing "/" stripped first).
-QByteArray existingEntryPath(QString path) {
-    while (path.size() > 1 && path.endsWith(u'/'))
+QByteArray existingEntryPath(QByteArray path) {
+    while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
-    return QFile::encodeName(path);
+    return path;
 }
 
-bool directoryExists(const QString& path) {
+bool directoryExists(const QByteArray& path) {
     struct stat info {};
     return ::stat(existingEntryPath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool fileExists(const QString& path) {
+bool fileExists(const QByteArray& path) {
     struct stat info {};
     return ::stat(existingEntryPath(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-} // namespace
-
-int RootFolderCSIDL(TRootFolder root) {
-    switch (root) {
-    case TRootFolder::rfDesktop:
-        return CSIDL::DESKTOP;
-    case TRootFolder::rfRecycleBin:
-        return CSIDL::BITBUCKET;
-    case TRootFolder::rfControlPanel:
-        return CSIDL::CONTROLS;
-    case TRootFolder::rfDesktopDir:
-        return CSIDL::DESKTOPDIRECTORY;
-    case TRootFolder::rfDrives:
-        return CSIDL::DRIVES;
-    case TRootFolder::rfFavoriteURLs:
-        return CSIDL::FAVORITES;
-    case TRootFolder::rfFonts:
-        return CSIDL::FONTS;
-    case TRootFolder::rfNetHood:
-        return CSIDL::NETWORK;
-    case TRootFolder::rfNetHoodDir:
-        return CSIDL::NETHOOD;
-    case TRootFolder::rfDocumentDir:
-        return CSIDL::PERSONAL;
-    case TRootFolder::rfPrinters:
-        return CSIDL::PRINTERS;
-    case TRootFolder::rfPrograms:
-        return CSIDL::PROGRAMS;
-    case TRootFolder::rfRecentDir:
-        return CSIDL::RECENT;
-    case TRootFolder::rfSendTo:
-        return CSIDL::SENDTO;
-    case TRootFolder::rfStartMenu:
-        return CSIDL::STARTMENU;
-    case TRootFolder::rfStartup:
-        return CSIDL::STARTUP;
-    case TRootFolder::rfTemplates:
-        return CSIDL::TEMPLATES;
-    case TRootFolder::rfFileSystem:
-        return CSIDL::DRIVES;
-    case TRootFolder::rfCustom:
-        return -1;
-    }
-    return -1;
+QByteArray nodeNativePath(const TTreeNode* node) {
+    return NativeItemPath(node ? node->Data.get() : nullptr);
 }
+
+bool isWithin(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor) {
+    for (; item; item = item->parent()) {
+        if (item == ancestor)
+            return true;
+    }
+    return false;
+}
+
+// The relative list a node was made from, as bytes to look it up by.
+QByteArray relativeKey(PCItemID relative) {
+    return QByteArray(reinterpret_cast<const char*>(relative),
+                      static_cast<qsizetype>(IDListSize(relative)));
+}
+
+} // namespace
 
 int DefaultTreeCompare(const TTreeNode* a, const TTreeNode* b) {
     if (a == b)
@@ -128,13 +104,13 @@ TSystemTreeView::TSystemTreeView(QWidget* parent) : QTreeWidget(parent) {
     setMouseTracking(true);
     m_images = SetupImageLists(TImageListSize::Small);
     setIconSize(QSize(m_images.iconSize, m_images.iconSize));
-    m_color = palette().color(QPalette::Base);
     m_changeTimer.setSingleShot(true);
     m_changeTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_changeTimer, &QTimer::timeout, this, &TSystemTreeView::handleChangeTimer);
     connect(this, &QTreeWidget::itemExpanded, this, &TSystemTreeView::handleExpanded);
     connect(this, &QTreeWidget::currentItemChanged, this, &TSystemTreeView::handleCurrentChanged);
     connect(this, &QTreeWidget::itemChanged, this, &TSystemTreeView::handleItemChanged);
+    m_refresh.OnRefresh = [this] { refreshWatchedFolder(); };
     SetReadOnly(m_readOnly);
     SetDragMode(m_dragMode);
     applyColors();
@@ -220,6 +196,7 @@ void TSystemTreeView::SetCheckboxes(bool on) {
 
 void TSystemTreeView::SetReadOnly(bool readOnly) {
     m_readOnly = readOnly;
+    ApplyReadOnlyToNodes(invisibleRootItem(), readOnly);
     setEditTriggers(readOnly
                         ? QAbstractItemView::NoEditTriggers
                         : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -244,21 +221,21 @@ void TSystemTreeView::SetDragMode(TDragMode mode) {
 }
 
 void TSystemTreeView::SetColor(const QColor& color) {
-    m_color = color;
+    m_ownColor = color;
     applyColors();
 }
 
+QColor TSystemTreeView::Color() const {
+    return m_ownColor.value_or(palette().color(QPalette::Base));
+}
+
 void TSystemTreeView::applyColors() {
-    QPalette colors = palette();
-    colors.setColor(QPalette::Base, m_color);
-    colors.setColor(QPalette::Text, palette().color(QPalette::WindowText));
-    viewport()->setPalette(colors);
-    viewport()->setAutoFillBackground(true);
+    ApplyViewColors(viewport(), m_ownColor);
 }
 
 void TSystemTreeView::changeEvent(QEvent* event) {
     QTreeWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
         m_images = SetupImageLists(TImageListSize::Small);
         setIconSize(QSize(m_images.iconSize, m_images.iconSize));
         applyColors();
@@ -290,14 +267,9 @@ TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDL
     data.AbsoluteID = std::move(absolute);
     node->Caption = name;
     node->setText(0, name);
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
-    if (!m_readOnly && (attributes & SFGAO::CANRENAME))
-        flags |= Qt::ItemIsEditable;
-    if (m_checkboxes) {
-        flags |= Qt::ItemIsUserCheckable;
+    if (m_checkboxes)
         node->setCheckState(0, Qt::Unchecked);
-    }
-    node->setFlags(flags);
+    node->setFlags(TreeNodeFlags(attributes, m_readOnly, m_checkboxes));
 
     const TIconIndexes icons = WithOpenFallback(GetIconIndexes(data.AbsoluteID));
     const bool folderItem = attributes & SFGAO::FOLDER;
@@ -337,6 +309,12 @@ bool TSystemTreeView::nodeYieldsFiles(const TFolderItemData& data) const {
 }
 
 bool TSystemTreeView::populateNode(const TShellFolderRef& folder, TTreeNode* node) {
+    // Children already there (a refresh keeps them with their own children) stay as they are.
+    QHash<QByteArray, TTreeNode*> existing;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (node->Child(i)->Data)
+            existing.insert(relativeKey(node->Child(i)->Data->RelativeID), node->Child(i));
+    }
     TUpdateBracket bracket(this);
     TWaitCursor wait;
     std::uint32_t flags = SHCONTF::FOLDERS;
@@ -350,8 +328,16 @@ bool TSystemTreeView::populateNode(const TShellFolderRef& folder, TTreeNode* nod
     bool any = false;
     while (auto relative = items->Next()) {
         any = true;
+        if (existing.remove(relativeKey(*relative)) > 0)
+            continue;
         ItemIDList absolute = ConcatIDLists(node->Data->AbsoluteID, *relative);
         addFolderNode(folder, std::move(absolute), node, std::move(*relative));
+    }
+    // What was not listed again is gone; the selection leaves it for the refreshed node.
+    for (TTreeNode* gone : std::as_const(existing)) {
+        if (isWithin(Selected(), gone))
+            setCurrentItem(node);
+        delete gone;
     }
     return any;
 }
@@ -416,9 +402,7 @@ void TSystemTreeView::handleExpanded(QTreeWidgetItem* item) {
 }
 
 QString TSystemTreeView::GetNodePath(const TTreeNode* node) const {
-    if (!node || !node->Data)
-        return {};
-    return SHGetPathFromIDList(node->Data->AbsoluteID);
+    return QFile::decodeName(nodeNativePath(node));
 }
 
 PCItemID TSystemTreeView::SelectedAbsoluteID() const {
@@ -470,6 +454,9 @@ void TSystemTreeView::Rebuild() {
     }
     m_immediateChange = savedImmediate;
     NotifyLinkedControls(false);
+    // The nodes were made anew: the watcher follows the selected folder's new node.
+    if (!WatchedNode() || WatchedNode() != Selected())
+        WatchNode(Selected());
 }
 
 void TSystemTreeView::RecreateWnd() {
@@ -541,13 +528,13 @@ ItemIDList TSystemTreeView::rootRelative(PCItemID absolute) const {
     if (m_rootFolder == TRootFolder::rfDesktop)
         return CopyIDList(absolute);
     const TShellFolderRef folder = rootOwnFolder();
-    const QString path = SHGetPathFromIDList(absolute);
-    const QString rootPath = GetNodePath(RootNode());
+    const QByteArray path = SHGetNativePathFromIDList(absolute);
+    const QByteArray rootPath = nodeNativePath(RootNode());
     if (!folder || path.isEmpty())
         return {};
     if (path == rootPath)
         return AllocIDList(2);
-    return folder->ParseDisplayName(path);
+    return folder->ParseNativePath(path);
 }
 
 TTreeNode* TSystemTreeView::FindNodeByID(PCItemID list) {
@@ -593,8 +580,9 @@ void TSystemTreeView::RefreshNode(TTreeNode* node) {
     const bool wasExpanded = node->isExpanded();
     {
         TUpdateBracket bracket(this);
-        qDeleteAll(node->takeChildren());
         if (node->Data) {
+            // The children that still exist are kept, with their expanded subfolders, the
+            // selection and the scroll position; enumeration adds the new and drops the gone.
             node->Data->Populated = false;
             node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
             const bool allowed = prepareExpand(node);
@@ -646,8 +634,8 @@ void TSystemTreeView::handleCurrentChanged(QTreeWidgetItem* current) {
     }
     m_immediateChange = false;
     NotifyLinkedControls(false);
-    if (m_readDelay == 0 && Selected() && Selected()->Data)
-        WatchNode(Selected());
+    // The watcher always follows the selected folder, also after a change passed on at once.
+    WatchNode(Selected());
 }
 
 void TSystemTreeView::handleChangeTimer() {
@@ -662,9 +650,9 @@ void TSystemTreeView::WatchNode(TTreeNode* node) {
         m_watcher = nullptr;
         m_watchedIndex = QPersistentModelIndex();
     }
-    QString path = GetNodePath(node);
+    QByteArray path = nodeNativePath(node);
     if (m_showFiles && fileExists(path))
-        path = QFileInfo(path).path();
+        path = path.left(std::max<qsizetype>(1, path.lastIndexOf('/')));
     if (path.isEmpty())
         return;
     m_watchedIndex = QPersistentModelIndex(indexFromItem(node));
@@ -677,11 +665,18 @@ void TSystemTreeView::WatchNode(TTreeNode* node) {
     m_watcher->SetOnTerminate([this](TFileChangeThread*) { FolderChanged(); });
 }
 
+// A notice of the watcher: the folder is read again once the burst it belongs to is over.
 void TSystemTreeView::FolderChanged() {
     m_watcher = nullptr;
+    m_refresh.Notice();
+}
+
+void TSystemTreeView::refreshWatchedFolder() {
+    if (m_watcher)
+        return;
     TUpdateBracket bracket(this);
     TTreeNode* watched = WatchedNode();
-    const QString path = GetNodePath(watched);
+    const QByteArray path = nodeNativePath(watched);
     if (path.isEmpty())
         return;
     if (directoryExists(path)) {
@@ -770,15 +765,15 @@ QStringList TSystemTreeView::mimeTypes() const {
 
 // A dragged folder goes as its local file URL, which other programs accept too.
 QMimeData* TSystemTreeView::mimeData(const QList<QTreeWidgetItem*>& items) const {
-    QList<QUrl> urls;
-    for (const QTreeWidgetItem* item : items) {
-        const QString path = GetNodePath(static_cast<const TTreeNode*>(item));
-        if (!path.isEmpty())
-            urls.append(QUrl::fromLocalFile(path));
-    }
-    auto* mime = new QMimeData; // handed to the drag, which owns it
-    mime->setUrls(urls);
-    return mime;
+    QList<QByteArray> paths;
+    for (const QTreeWidgetItem* item : items)
+        paths.append(nodeNativePath(static_cast<const TTreeNode*>(item)));
+    return LocalFilesMimeData(paths);
+}
+
+void TSystemTreeView::startDrag(Qt::DropActions supportedActions) {
+    const TNoticeHold hold;
+    QTreeWidget::startDrag(supportedActions);
 }
 
 // --- mouse --------------------------------------------------------------------------------

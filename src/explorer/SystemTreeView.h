@@ -2,6 +2,7 @@
 
 #include "FileChangeThread.h"
 #include "FileMask.h"
+#include "RefreshScheduler.h"
 #include "ShellControls.h"
 
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 enum class TRootFolder {
     rfDesktop,
@@ -112,7 +114,8 @@ public:
     void SetDragMode(TDragMode mode);
     bool RightClickSelect() const { return m_rightClickSelect; }
     void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
-    QColor Color() const { return m_color; }
+    // The palette's background unless a colour of its own was set.
+    QColor Color() const;
     void SetColor(const QColor& color);
 
     // Events.
@@ -151,6 +154,7 @@ protected:
                       const QModelIndex& index) const override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
+    void startDrag(Qt::DropActions supportedActions) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -169,6 +173,7 @@ private:
     void handleChangeTimer();
     void WatchNode(TTreeNode* node);
     void FolderChanged();
+    void refreshWatchedFolder();
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
     void applyColors();
@@ -197,12 +202,13 @@ private:
     TMaskList m_maskList;
     TSortType m_sortType = TSortType::stNone;
     QPointer<QMenu> m_popupMenu;
-    QColor m_color;
+    std::optional<QColor> m_ownColor;
     TImageListRef m_images;
 
     QString m_pendingSelection;
     bool m_immediateChange = true;
     QTimer m_changeTimer;
+    TRefreshScheduler m_refresh;
     QPointer<TFileChangeThread> m_watcher;
     QPersistentModelIndex m_watchedIndex;
     bool m_destroyingWindow = false;

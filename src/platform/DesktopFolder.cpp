@@ -172,16 +172,21 @@ std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative,
 ItemIDList TDesktopFolder::ParseDisplayName(const QString& text) const {
     if (!QDir::isAbsolutePath(text) || text.contains(QChar(0)))
         return {};
-    const QString cleaned = QDir::cleanPath(text);
-    if (!ReadFileFacts(QFile::encodeName(cleaned)))
+    return ParseNativePath(QFile::encodeName(text));
+}
+
+ItemIDList TDesktopFolder::ParseNativePath(const QByteArray& path) const {
+    if (!path.startsWith('/') || path.contains('\0'))
+        return {};
+    const QByteArray cleaned = CleanNativePath(path);
+    if (!ReadFileFacts(cleaned))
         return {};
     const TDesktopPlace* best = nullptr;
-    QString bestPrefix;
+    QByteArray bestPrefix;
     const auto places = DesktopPlaces();
     for (const TDesktopPlace& place : places) {
-        const QString placePath = QFile::decodeName(place.path);
-        const QString prefix = placePath.endsWith(u'/') ? placePath : placePath + u'/';
-        const bool inside = cleaned == placePath || cleaned.startsWith(prefix);
+        const QByteArray prefix = place.path.endsWith('/') ? place.path : place.path + '/';
+        const bool inside = cleaned == place.path || cleaned.startsWith(prefix);
         if (inside && (!best || prefix.size() > bestPrefix.size())) {
             best = &place;
             bestPrefix = prefix;
@@ -192,7 +197,7 @@ ItemIDList TDesktopFolder::ParseDisplayName(const QString& text) const {
     ItemIDList result = IDElements::makePlace(best->kind, best->path);
     if (cleaned.size() > bestPrefix.size()) {
         const TFileSystemFolder folder(best->path);
-        const ItemIDList rest = folder.ParseDisplayName(cleaned);
+        const ItemIDList rest = folder.ParseNativePath(cleaned);
         if (!rest)
             return {};
         result = ConcatIDLists(result, rest);
@@ -216,8 +221,11 @@ ItemIDList TDesktopFolder::SetNameOf(PCItemID relative, const QString& newName,
 }
 
 QString TDesktopFolder::PathOf(PCItemID relative) const {
+    return QFile::decodeName(NativePathOf(relative));
+}
+
+QByteArray TDesktopFolder::NativePathOf(PCItemID relative) const {
     if (!relative || ElementCount(relative) == 0 || !IDElements::isPlace(relative))
         return {};
-    return QFile::decodeName(
-        TFileSystemFolder::NativePathBelow(IDElements::placePathOf(relative), NextID(relative)));
+    return TFileSystemFolder::NativePathBelow(IDElements::placePathOf(relative), NextID(relative));
 }

@@ -13,7 +13,9 @@ public:
                                                  std::uint32_t mask) const override;
     std::optional<TStrRet> GetDisplayNameOf(PCItemID relative, std::uint32_t flags) const override;
     ItemIDList ParseDisplayName(const QString& text) const override;
+    ItemIDList ParseNativePath(const QByteArray& path) const override;
     ItemIDList SetNameOf(PCItemID relative, const QString& newName,
                          std::uint32_t flags) const override;
     QString PathOf(PCItemID relative) const override;
+    QByteArray NativePathOf(PCItemID relative) const override;
 };

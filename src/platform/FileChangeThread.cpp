@@ -1,7 +1,6 @@
 #include "FileChangeThread.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <cerrno>
 #include <filesystem>
 #include <poll.h>
@@ -32,14 +31,14 @@ std::uint32_t InotifyMaskFor(ChangeKinds kinds) {
         mask |= kNameEvents;
     if (has(kinds, TChangeKind::Attributes) || has(kinds, TChangeKind::Security))
         mask |= IN_ATTRIB;
-    if (has(kinds, TChangeKind::Size))
-        mask |= IN_MODIFY;
-    if (has(kinds, TChangeKind::LastWrite))
-        mask |= IN_MODIFY | IN_CLOSE_WRITE;
+    // Size and time settle when a writer closes the file: one notice per finished write
+    // instead of one per write() call.
+    if (has(kinds, TChangeKind::Size) || has(kinds, TChangeKind::LastWrite))
+        mask |= IN_CLOSE_WRITE;
     return mask;
 }
 
-TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watchSubtree,
+TFileChangeThread* TFileChangeThread::Create(const QByteArray& directory, bool watchSubtree,
                                              ChangeKinds kinds) {
     // The thread owns itself: it is deleted on the GUI thread once it has finished.
     auto* thread = new TFileChangeThread(directory, watchSubtree, kinds);
@@ -49,7 +48,8 @@ TFileChangeThread* TFileChangeThread::Create(const QString& directory, bool watc
     return thread;
 }
 
-TFileChangeThread::TFileChangeThread(const QString& directory, bool watchSubtree, ChangeKinds kinds)
+TFileChangeThread::TFileChangeThread(const QByteArray& directory, bool watchSubtree,
+                                     ChangeKinds kinds)
     : m_directory(directory), m_watchSubtree(watchSubtree), m_kinds(kinds) {}
 
 TFileChangeThread::~TFileChangeThread() {
@@ -65,7 +65,7 @@ int TFileChangeThread::setUpNotice() {
     if (fd < 0)
         return -1;
     const std::uint32_t mask = InotifyMaskFor(m_kinds) | IN_ONLYDIR;
-    const QByteArray path = QFile::encodeName(m_directory);
+    const QByteArray& path = m_directory;
     if (m_directory.isEmpty() || ::inotify_add_watch(fd, path.constData(), mask) < 0) {
         const int error = errno;
         ::close(fd);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QThread>
 #include <atomic>
@@ -42,11 +44,15 @@ class TFileChangeThread : public QThread {
 public:
     using THandler = std::function<void(TFileChangeThread*)>;
 
-    // Must be called on the GUI thread.
-    static TFileChangeThread* Create(const QString& directory, bool watchSubtree,
+    // Must be called on the GUI thread. The directory is the file system's exact bytes.
+    static TFileChangeThread* Create(const QByteArray& directory, bool watchSubtree,
                                      ChangeKinds kinds);
+    static TFileChangeThread* Create(const QString& directory, bool watchSubtree,
+                                     ChangeKinds kinds) {
+        return Create(QFile::encodeName(directory), watchSubtree, kinds);
+    }
 
-    const QString& Directory() const { return m_directory; }
+    const QByteArray& Directory() const { return m_directory; }
     bool WatchSubtree() const { return m_watchSubtree; }
     ChangeKinds Kinds() const { return m_kinds; }
     bool Aborted() const { return m_aborted.load(); }
@@ -66,14 +72,14 @@ protected:
     void run() override;
 
 private:
-    TFileChangeThread(const QString& directory, bool watchSubtree, ChangeKinds kinds);
+    TFileChangeThread(const QByteArray& directory, bool watchSubtree, ChangeKinds kinds);
     ~TFileChangeThread() override;
 
     int setUpNotice();
     bool noticeMatches();
     void deliverOnGuiThread();
 
-    QString m_directory;
+    QByteArray m_directory;
     bool m_watchSubtree;
     ChangeKinds m_kinds;
     std::atomic<int> m_handle{0};

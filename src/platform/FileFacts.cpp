@@ -1,5 +1,6 @@
 #include "FileFacts.h"
 
+#include <QList>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,4 +38,21 @@ QByteArray JoinPath(const QByteArray& directory, const QByteArray& name) {
     if (directory.endsWith('/'))
         return directory + name;
     return directory + '/' + name;
+}
+
+QByteArray CleanNativePath(const QByteArray& path) {
+    if (!path.startsWith('/'))
+        return {};
+    QList<QByteArray> kept;
+    for (const QByteArray& part : path.split('/')) {
+        if (part.isEmpty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (!kept.isEmpty())
+                kept.removeLast();
+            continue;
+        }
+        kept.append(part);
+    }
+    return '/' + kept.join('/');
 }

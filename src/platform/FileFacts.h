@@ -21,3 +21,6 @@ std::optional<TFileFacts> ReadFileFacts(const QByteArray& path);
 bool IsHiddenName(const QByteArray& fileName);
 bool IsWritableDirectory(const QByteArray& path);
 QByteArray JoinPath(const QByteArray& directory, const QByteArray& name);
+// An absolute path with "." and empty parts dropped and ".." resolved by name, as bytes
+// (no text round trip); empty for a relative path.
+QByteArray CleanNativePath(const QByteArray& path);

@@ -5,47 +5,57 @@
 #include "ItemFacts.h"
 #include "NaturalCompare.h"
 
-#include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <vector>
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 
 namespace {
 
+// Hands out a directory's entries in natural name order (the order the desktop's file
+// manager shows), read all at once so that the order does not depend on the disk.
 class TDirectoryEnum : public TEnumIDList {
 public:
-    TDirectoryEnum(QByteArray directory, DIR* handle, std::uint32_t flags)
-        : m_directory(std::move(directory)), m_handle(handle), m_flags(flags) {}
-    ~TDirectoryEnum() override { ::closedir(m_handle); }
-    TDirectoryEnum(const TDirectoryEnum&) = delete;
-    TDirectoryEnum& operator=(const TDirectoryEnum&) = delete;
-
-    std::optional<ItemIDList> Next() override {
-        while (const dirent* entry = ::readdir(m_handle)) {
+    TDirectoryEnum(const QByteArray& directory, DIR* handle, std::uint32_t flags) {
+        while (const dirent* entry = ::readdir(handle)) {
             const QByteArray name(entry->d_name);
             if (name == "." || name == "..")
                 continue;
-            if (IsHiddenName(name) && !(m_flags & SHCONTF::INCLUDEHIDDEN))
+            if (IsHiddenName(name) && !(flags & SHCONTF::INCLUDEHIDDEN))
                 continue;
-            const bool folder = isFolder(*entry, name);
-            if (folder ? (m_flags & SHCONTF::FOLDERS) : (m_flags & SHCONTF::NONFOLDERS))
-                return IDElements::makeName(name);
+            const bool folder = isFolder(directory, *entry, name);
+            if (folder ? (flags & SHCONTF::FOLDERS) : (flags & SHCONTF::NONFOLDERS))
+                m_entries.push_back({QFile::decodeName(name), name});
         }
-        return std::nullopt;
+        ::closedir(handle);
+        std::sort(m_entries.begin(), m_entries.end(), [](const TEntry& a, const TEntry& b) {
+            const int order = NaturalCompare(a.shown, b.shown);
+            return order != 0 ? order < 0 : a.bytes < b.bytes;
+        });
+    }
+
+    std::optional<ItemIDList> Next() override {
+        if (m_next >= m_entries.size())
+            return std::nullopt;
+        return IDElements::makeName(m_entries[m_next++].bytes);
     }
 
 private:
-    QByteArray m_directory;
-    DIR* m_handle;
-    std::uint32_t m_flags;
+    struct TEntry {
+        QString shown;
+        QByteArray bytes;
+    };
+    std::vector<TEntry> m_entries;
+    std::size_t m_next = 0;
 
-    bool isFolder(const dirent& entry, const QByteArray& name) const {
+    static bool isFolder(const QByteArray& directory, const dirent& entry, const QByteArray& name) {
         if (entry.d_type == DT_DIR)
             return true;
         if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
             return false;
-        const auto facts = ReadFileFacts(JoinPath(m_directory, name));
+        const auto facts = ReadFileFacts(JoinPath(directory, name));
         return facts && facts->isDirectory;
     }
 };
@@ -198,14 +208,21 @@ std::optional<TStrRet> TFileSystemFolder::GetDisplayNameOf(PCItemID relative,
 ItemIDList TFileSystemFolder::ParseDisplayName(const QString& text) const {
     if (text.isEmpty() || text.contains(QChar(0)))
         return {};
-    const QString base = QFile::decodeName(m_directory);
-    const QString cleaned = QDir::cleanPath(QDir::isAbsolutePath(text) ? text : base + u'/' + text);
-    const QString prefix = base.endsWith(u'/') ? base : base + u'/';
-    if (!cleaned.startsWith(prefix) || !ReadFileFacts(QFile::encodeName(cleaned)))
+    return ParseNativePath(QFile::encodeName(text));
+}
+
+ItemIDList TFileSystemFolder::ParseNativePath(const QByteArray& path) const {
+    if (path.isEmpty() || path.contains('\0'))
+        return {};
+    const QByteArray cleaned = CleanNativePath(path.startsWith('/') ? path : m_directory + '/' + path);
+    const QByteArray prefix = m_directory.endsWith('/') ? m_directory : m_directory + '/';
+    if (!cleaned.startsWith(prefix) || !ReadFileFacts(cleaned))
         return {};
     ItemIDList result = AllocIDList(2);
-    for (const QString& part : cleaned.mid(prefix.size()).split(u'/', Qt::SkipEmptyParts)) {
-        const ItemIDList element = IDElements::makeName(QFile::encodeName(part));
+    for (const QByteArray& part : cleaned.mid(prefix.size()).split('/')) {
+        if (part.isEmpty())
+            continue;
+        const ItemIDList element = IDElements::makeName(part);
         result = ConcatIDLists(result, element);
     }
     return IDListElementCount(result) ? std::move(result) : ItemIDList{};
@@ -226,6 +243,9 @@ ItemIDList TFileSystemFolder::SetNameOf(PCItemID relative, const QString& newNam
 }
 
 QString TFileSystemFolder::PathOf(PCItemID relative) const {
-    const QByteArray path = NativePathBelow(m_directory, relative);
-    return QFile::decodeName(path);
+    return QFile::decodeName(NativePathOf(relative));
+}
+
+QByteArray TFileSystemFolder::NativePathOf(PCItemID relative) const {
+    return NativePathBelow(m_directory, relative);
 }

@@ -1,6 +1,7 @@
 #include "ItemFacts.h"
 
 #include "IDElements.h"
+#include "ProgramMimeTypes.h"
 #include "ShellNamespace.h"
 #include "ShellTypes.h"
 
@@ -26,6 +27,8 @@ QString TypeNameOfPath(const QString& path, bool isDirectory) {
     static const QMimeDatabase database;
     if (isDirectory)
         return describe(database.mimeTypeForName(QStringLiteral("inode/directory")));
+    if (const auto own = ProgramMimeTypeOf(path))
+        return own->comment;
     const QMimeType type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
     if (!type.isDefault())
         return describe(type);
@@ -64,10 +67,9 @@ QString AttributeLetters(std::uint32_t findAttributes) {
 }
 
 std::optional<TFindData> SHGetFindData(PCItemID absolute) {
-    const QString path = SHGetPathFromIDList(absolute);
-    if (path.isEmpty())
+    const QByteArray native = SHGetNativePathFromIDList(absolute);
+    if (native.isEmpty())
         return std::nullopt;
-    const QByteArray native = QFile::encodeName(path);
     const auto facts = ReadFileFacts(native);
     if (!facts)
         return std::nullopt;
@@ -84,21 +86,21 @@ int SHGetDescriptionId(PCItemID absolute) {
         return 0;
     if (IDListElementCount(absolute) == 1 && IDElements::isPlace(absolute))
         return SHDID::ROOT_REGITEM;
-    const QString path = SHGetPathFromIDList(absolute);
-    if (path.isEmpty())
+    const QByteArray native = SHGetNativePathFromIDList(absolute);
+    if (native.isEmpty())
         return 0;
-    const auto facts = ReadFileFacts(QFile::encodeName(path));
+    const auto facts = ReadFileFacts(native);
     if (!facts)
         return 0;
     return facts->isDirectory ? SHDID::FS_DIRECTORY : SHDID::FS_FILE;
 }
 
 QString SHGetTypeName(PCItemID absolute) {
-    const QString path = SHGetPathFromIDList(absolute);
-    if (path.isEmpty())
+    const QByteArray native = SHGetNativePathFromIDList(absolute);
+    if (native.isEmpty())
         return {};
-    const auto facts = ReadFileFacts(QFile::encodeName(path));
+    const auto facts = ReadFileFacts(native);
     if (!facts)
         return {};
-    return TypeNameOfPath(path, facts->isDirectory);
+    return TypeNameOfPath(QFile::decodeName(native), facts->isDirectory);
 }

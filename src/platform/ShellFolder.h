@@ -3,6 +3,7 @@
 #include "ItemIDList.h"
 #include "ShellTypes.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -42,11 +43,16 @@ public:
                                                     std::uint32_t flags) const = 0;
     // A list relative to this folder, or none when the text names nothing here.
     virtual ItemIDList ParseDisplayName(const QString& text) const = 0;
+    // The same for a path in the file system's own bytes, which need not be valid text.
+    // A folder that holds no file-system items answers none.
+    virtual ItemIDList ParseNativePath(const QByteArray&) const { return {}; }
     // Renames the item; the item's new relative list, or none when refused.
     virtual ItemIDList SetNameOf(PCItemID relative, const QString& newName,
                                  std::uint32_t flags) const = 0;
-    // The file-system path of an item below this folder, empty for a virtual item.
+    // The file-system path of an item below this folder, empty for a virtual item. PathOf
+    // is for showing; NativePathOf holds the exact bytes every file operation must use.
     virtual QString PathOf(PCItemID relative) const = 0;
+    virtual QByteArray NativePathOf(PCItemID) const { return {}; }
 };
 
 using TShellFolderRef = std::shared_ptr<TShellFolder>;

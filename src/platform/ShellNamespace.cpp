@@ -91,3 +91,7 @@ ItemIDList SHGetSpecialFolderLocation(int csidl) {
 QString SHGetPathFromIDList(PCItemID absolute) {
     return SHGetDesktopFolder()->PathOf(absolute);
 }
+
+QByteArray SHGetNativePathFromIDList(PCItemID absolute) {
+    return SHGetDesktopFolder()->NativePathOf(absolute);
+}

@@ -10,3 +10,5 @@ ItemIDList SHGetSpecialFolderLocation(int csidl);
 QString SpecialFolderPath(int csidl);
 // The file-system path of an absolute list; empty for the desktop itself and for no list.
 QString SHGetPathFromIDList(PCItemID absolute);
+// The same path as the file system's exact bytes: the one to open, watch or hand on.
+QByteArray SHGetNativePathFromIDList(PCItemID absolute);

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -23,9 +24,9 @@ protected:
 
     void SetUp() override {
         dropper.SetDropSite(&site);
-        dropper.OnDrop = [this](TFileDropper* sender, const QString& path) {
+        dropper.OnDrop = [this](TFileDropper* sender, const QByteArray& path) {
             EXPECT_EQ(sender, &dropper);
-            delivered << path;
+            delivered << QFile::decodeName(path);
         };
         dropper.Loaded();
     }
@@ -109,9 +110,9 @@ TEST_F(DropperTest, HandlerErrorEndsTheDropAndReachesTheErrorHandler) {
     QStringList errors;
     const TErrorHandler previous = SetTopLevelErrorHandler(
         [&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
-    dropper.OnDrop = [this, &b](TFileDropper*, const QString& path) {
-        delivered << path;
-        if (path == b)
+    dropper.OnDrop = [this, &b](TFileDropper*, const QByteArray& path) {
+        delivered << QFile::decodeName(path);
+        if (QFile::decodeName(path) == b)
             throw std::runtime_error("Cannot open file " + path.toStdString());
     };
     EXPECT_TRUE(drop({a, b, c}));
@@ -120,7 +121,9 @@ TEST_F(DropperTest, HandlerErrorEndsTheDropAndReachesTheErrorHandler) {
     EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open file ") + b});
     // The next drop is delivered again in full.
     delivered.clear();
-    dropper.OnDrop = [this](TFileDropper*, const QString& path) { delivered << path; };
+    dropper.OnDrop = [this](TFileDropper*, const QByteArray& path) {
+        delivered << QFile::decodeName(path);
+    };
     EXPECT_TRUE(drop({a, c}));
     EXPECT_EQ(delivered, (QStringList{a, c}));
 }

@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QMenu>
 #include <QUrl>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,7 +79,7 @@ TEST_F(ShellItemCommandsTest, CopyPathAndOpenContainingFolder) {
 }
 
 TEST_F(ShellItemCommandsTest, PropertiesShowNameTypeSizeModifiedAndAttributes) {
-    const TPropertiesDialog dialog(temp.path(QStringLiteral("a.scn")), nullptr);
+    const TPropertiesDialog dialog(QFile::encodeName(temp.path(QStringLiteral("a.scn"))), nullptr);
     const QStringList values = dialog.Values();
     ASSERT_EQ(values.size(), 5);
     EXPECT_EQ(values[0], QStringLiteral("a.scn"));
@@ -86,7 +87,7 @@ TEST_F(ShellItemCommandsTest, PropertiesShowNameTypeSizeModifiedAndAttributes) {
     EXPECT_EQ(values[2], QStringLiteral("3 bytes (1 KB)"));
     EXPECT_FALSE(values[3].isEmpty());
     EXPECT_EQ(values[4], QStringLiteral("Normal"));
-    const TPropertiesDialog folderDialog(temp.path(), nullptr);
+    const TPropertiesDialog folderDialog(QFile::encodeName(temp.path()), nullptr);
     EXPECT_EQ(folderDialog.Values()[2], QString());
     EXPECT_EQ(folderDialog.Values()[4], QStringLiteral("Folder"));
 }

@@ -128,7 +128,9 @@ TEST_F(FileChangeThreadTest, SubtreeWatchSeesChangesBelow) {
 TEST(InotifyMask, KindsMapToEvents) {
     EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::FileName)) & IN_CREATE);
     EXPECT_FALSE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::FileName)) & IN_MODIFY);
-    EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::Size)) & IN_MODIFY);
+    // A file being written is one change when it is closed, not one per write.
+    EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::Size)) & IN_CLOSE_WRITE);
+    EXPECT_FALSE(InotifyMaskFor(TChangeKind::Size | TChangeKind::LastWrite) & IN_MODIFY);
     EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::Attributes)) & IN_ATTRIB);
     EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::Security)) & IN_ATTRIB);
     EXPECT_TRUE(InotifyMaskFor(static_cast<ChangeKinds>(TChangeKind::LastWrite)) & IN_CLOSE_WRITE);

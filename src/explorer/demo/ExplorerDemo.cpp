@@ -11,6 +11,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
@@ -59,8 +60,8 @@ public:
         m_dropped->setMaximumHeight(90);
         m_dropper = new TFileDropper(this);
         m_dropper->SetDropSite(m_dropped);
-        m_dropper->OnDrop = [this](TFileDropper*, const QString& path) {
-            m_dropped->addItem(path);
+        m_dropper->OnDrop = [this](TFileDropper*, const QByteArray& path) {
+            m_dropped->addItem(QFile::decodeName(path));
         };
         m_dropper->Loaded();
 
