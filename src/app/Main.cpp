@@ -398,10 +398,15 @@ void TForm1::RemoveItemClick() {
     const auto focused = ScenarioListView->FocusedRow();
     if (!focused)
         return;
+    // While the row goes, the list briefly selects its neighbour and reports it; removing
+    // does not choose a version, so the display stays as it was.
+    const std::string shownVersion = m_state.VersionText;
     m_scenarioCommands->RemoveItemClick(focused);
     // The removed row took the selection and the focus with it, as the list has always done:
     // no other row becomes the target of the next command by itself.
     ScenarioListView->selectionModel()->clear();
+    m_state.VersionText = shownVersion;
+    ApplyCommandState();
 }
 
 void TForm1::ApplyCommandState() {

@@ -67,13 +67,15 @@ TEST_F(CommandsInUse, CommandsStayEnabledAfterEveryDialog) {
     AnswerFileDialog(QStringLiteral("Insert Scenario..."), scenario("e.scn", "1.18"));
     EXPECT_TRUE(entryButtonsLookLike(enabled)) << "Insert After left the commands disabled";
 
+    // The new entry went before the focused one, which keeps the focus and goes now.
     Driver->Key(QStringLiteral("Delete"));
     ClickButton(Centre(SaveBtn));
     const auto entries = WaitForSaved(saved, [](const auto& entries) {
-        return versionsAre(entries, {"1.11", "1.18"});
+        return versionsAre(entries, {"1.18", "1.18"});
     });
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].FileName, "d.scn");
+    EXPECT_EQ(entries[0].FileName, "e.scn");
+    EXPECT_EQ(entries[1].FileName, "c.scn");
 }
 
 TEST_F(CommandsInUse, SaveKeepsTheChosenVersion) {
