@@ -1,5 +1,6 @@
 // The scenario and campaign commands used as a person uses them: real dialogs that take the
 // focus, real clicks, real failures.
+#include "AppTexts.h"
 #include "RealWindow.h"
 #include "WindowMap.h"
 
@@ -134,6 +135,41 @@ TEST_F(CommandsInUse, ARefusedStampKeepsTheVersionCaption) {
     Rest();
     EXPECT_TRUE(Driver->WaitUntil([&] { return WindowShot(VersionButton) == before; }, 20000))
         << "the refused stamp changed the version button's caption";
+}
+
+TEST_F(CommandsInUse, ToolbarButtonsComeUpAfterTheirCommandFailed) {
+    const QString campaign = threeVersions();
+    Start();
+    OpenCampaign(campaign);
+    ClickRow(0);
+    const QImage saveUp = WindowShot(Button(SaveBtn));
+    const QImage replaceUp = WindowShot(Button(ReplaceBtn));
+    const QImage openUp = WindowShot(Button(OpenBtn));
+    const auto looksUp = [this](int left, const QImage& up) {
+        return Driver->WaitUntil([&] { return WindowShot(Button(left)) == up; }, 20000);
+    };
+
+    // A folder where the campaign was: the save fails.
+    QFile::remove(campaign);
+    QDir().mkdir(campaign);
+    ClickButton(Centre(SaveBtn));
+    AnswerMessage(QStringLiteral("Return"));
+    Rest();
+    EXPECT_TRUE(looksUp(SaveBtn, saveUp)) << "Save stayed pressed after its failure";
+
+    ClickButton(Centre(ReplaceBtn));
+    AnswerFileDialog(QStringLiteral("Replace Scenario With..."),
+                     QDir(Work).filePath(QStringLiteral("missing.scn")));
+    AnswerMessage(QStringLiteral("Return"));
+    Rest();
+    EXPECT_TRUE(looksUp(ReplaceBtn, replaceUp)) << "Replace stayed pressed after its failure";
+
+    ClickButton(Centre(OpenBtn));
+    AnswerFileDialog(QStringLiteral("Open"), Sample(QStringLiteral("broken/wrong-version.cpn")));
+    AnswerMessage(QStringLiteral("Return"));
+    Rest();
+    EXPECT_TRUE(looksUp(OpenBtn, openUp)) << "Open stayed pressed after a rejected file";
+    EXPECT_EQ(Main().Title, AppTexts::WindowTitleFor(QStringLiteral("three.cpn")));
 }
 
 } // namespace
