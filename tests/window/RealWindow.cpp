@@ -42,13 +42,18 @@ void RealWindow::TearDown() {
         std::cerr << "program output:\n" << Program->Output().toStdString() << "\n";
 }
 
-void RealWindow::Start(const QStringList& arguments, const QStringList& environment,
-                       QSize screen) {
+void RealWindow::Launch(const QStringList& arguments, const QStringList& environment,
+                        QSize screen) {
     if (!X) {
         X = std::make_unique<TXServer>(screen.width(), screen.height());
         Driver = std::make_unique<TXDriver>(X->Display());
     }
     Program = std::make_unique<TProgramRun>(X->Display(), Home, arguments, environment);
+}
+
+void RealWindow::Start(const QStringList& arguments, const QStringList& environment,
+                       QSize screen) {
+    Launch(arguments, environment, screen);
     Require(Driver->WaitUntil(
         [this] { return Driver->WindowTitleContaining(AppTexts::ApplicationTitle).has_value(); },
         WindowTimeout), "the main window did not show");
@@ -107,7 +112,7 @@ void RealWindow::AnswerFileDialog(const QString& title, const QString& path) {
     Require(WaitGone(title), "the file dialog stayed open");
 }
 
-void RealWindow::AnswerMessage(const QString& key) {
+TXWindow RealWindow::WaitForFocusedWindow() {
     std::optional<TXWindow> box;
     Require(Driver->WaitUntil(
         [&] {
@@ -119,8 +124,12 @@ void RealWindow::AnswerMessage(const QString& key) {
         },
         WindowTimeout), "no message box took the focus");
     Driver->SettledShot(box->Geometry, 250);
+    return *box;
+}
+
+void RealWindow::AnswerMessage(const QString& key) {
+    const unsigned long id = WaitForFocusedWindow().Id;
     Driver->Key(key);
-    const unsigned long id = box->Id;
     Require(Driver->WaitUntil(
         [&] {
             for (const TXWindow& window : Driver->Windows())

@@ -19,6 +19,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Starts the X server (once) and the program, without waiting for any window.
+    void Launch(const QStringList& arguments = {}, const QStringList& environment = {},
+                QSize screen = {1024, 768});
     // Starts the X server (once) and the program, and waits until its main window is up.
     void Start(const QStringList& arguments = {}, const QStringList& environment = {},
                QSize screen = {1024, 768});
@@ -37,6 +40,8 @@ protected:
     void ChooseMenu(const QString& menuKey, const QString& itemKey);
     // Answers the file dialog with this title by typing the path into it.
     void AnswerFileDialog(const QString& title, const QString& path);
+    // Waits for a window that is neither the main window nor a menu to take the focus.
+    TXWindow WaitForFocusedWindow();
     // Answers the message box that is open by a key (its button's accelerator or Return).
     void AnswerMessage(const QString& key);
     // Waits until the main window's title names this file.
