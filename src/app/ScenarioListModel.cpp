@@ -55,7 +55,8 @@ TScenarioListModel::RowTexts TScenarioListModel::rowTexts() const {
     RowTexts texts(static_cast<std::size_t>(m_rows));
     for (int row = 0; row < m_rows; ++row)
         for (int column = 0; column < ColumnCount; ++column)
-            texts[static_cast<std::size_t>(row)] << data(index(row, column), Qt::DisplayRole).toString();
+            texts[static_cast<std::size_t>(row)]
+                << data(index(row, column), Qt::DisplayRole).toString();
     return texts;
 }
 

@@ -24,9 +24,9 @@ class CommandsInUse : public RealWindow {
 protected:
     // A campaign of three scenarios stamped 1.10, 1.11 and 1.18.
     QString threeVersions() {
-        return MakeCampaign(QDir(Work).filePath(QStringLiteral("three.cpn")),
-                            {scenario("a.scn", "1.10"), scenario("b.scn", "1.11"),
-                             scenario("c.scn", "1.18")});
+        return MakeCampaign(
+            QDir(Work).filePath(QStringLiteral("three.cpn")),
+            {scenario("a.scn", "1.10"), scenario("b.scn", "1.11"), scenario("c.scn", "1.18")});
     }
     QString scenario(const char* name, const QByteArray& head, int size = 64) {
         return MakeScenario(QDir(Work).filePath(QString::fromLatin1(name)), head, size);
@@ -54,14 +54,11 @@ TEST_F(CommandsInUse, CommandsStayEnabledAfterEveryDialog) {
     // Delete reaches the list that had the focus before the dialog.
     Driver->Key(QStringLiteral("Delete"));
     ChooseMenu(QStringLiteral("f"), QStringLiteral("s"));
-    WaitForSaved(saved, [](const auto& entries) {
-        return versionsAre(entries, {"1.10", "1.18"});
-    });
+    WaitForSaved(saved, [](const auto& entries) { return versionsAre(entries, {"1.10", "1.18"}); });
 
     ClickRow(0);
     ClickButton(Centre(ReplaceBtn));
-    AnswerFileDialog(QStringLiteral("Replace Scenario With..."),
-                     scenario("d.scn", "1.11"));
+    AnswerFileDialog(QStringLiteral("Replace Scenario With..."), scenario("d.scn", "1.11"));
     EXPECT_TRUE(entryButtonsLookLike(enabled)) << "Replace left the commands disabled";
 
     ClickButton(Centre(InsertBtn));
@@ -99,10 +96,9 @@ TEST_F(CommandsInUse, SaveKeepsTheChosenVersion) {
 }
 
 TEST_F(CommandsInUse, RemoveKeepsTheVersionDisplay) {
-    const QString campaign =
-        MakeCampaign(QDir(Work).filePath(QStringLiteral("mixed.cpn")),
-                     {scenario("a.scn", "1.18"), scenario("b.scn", "1.10"),
-                      scenario("c.scn", "none")});
+    const QString campaign = MakeCampaign(
+        QDir(Work).filePath(QStringLiteral("mixed.cpn")),
+        {scenario("a.scn", "1.18"), scenario("b.scn", "1.10"), scenario("c.scn", "none")});
     Start();
     OpenCampaign(campaign);
     ClickRow(0);
@@ -117,9 +113,8 @@ TEST_F(CommandsInUse, RemoveKeepsTheVersionDisplay) {
 }
 
 TEST_F(CommandsInUse, ARefusedStampKeepsTheVersionCaption) {
-    const QString campaign =
-        MakeCampaign(QDir(Work).filePath(QStringLiteral("short.cpn")),
-                     {scenario("a.scn", "1.18"), scenario("b.scn", "ab", 2)});
+    const QString campaign = MakeCampaign(QDir(Work).filePath(QStringLiteral("short.cpn")),
+                                          {scenario("a.scn", "1.18"), scenario("b.scn", "ab", 2)});
     Start({campaign});
     ClickRow(0);
     ClickRow(1);

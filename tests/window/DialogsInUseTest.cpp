@@ -106,8 +106,7 @@ TEST_F(DialogsInUse, TheMailLinkOpensOnlyOnAClickOnIt) {
     ASSERT_TRUE(Driver->WaitUntil([&] { return QFile::exists(notes); }, 30000))
         << "a click on the address opened nothing";
     Driver->Click(envelope);
-    ASSERT_TRUE(Driver->WaitUntil(
-        [&] { return FileBytes(notes).count('\n') >= 2; }, 30000))
+    ASSERT_TRUE(Driver->WaitUntil([&] { return FileBytes(notes).count('\n') >= 2; }, 30000))
         << "a click on the envelope opened nothing";
     EXPECT_TRUE(FileBytes(notes).startsWith("mailto:"));
 }

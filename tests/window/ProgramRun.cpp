@@ -12,8 +12,8 @@
 #include <unistd.h>
 #include <vector>
 
-TProgramRun::TProgramRun(const QString& display, const QString& home,
-                         const QStringList& arguments, const QStringList& environment) {
+TProgramRun::TProgramRun(const QString& display, const QString& home, const QStringList& arguments,
+                         const QStringList& environment) {
     const QDir homeDir(home);
     homeDir.mkpath(QStringLiteral("runtime"));
     QFile::setPermissions(homeDir.filePath(QStringLiteral("runtime")),

@@ -22,21 +22,19 @@ void RealWindow::SetUp() {
 void RealWindow::TearDown() {
     if (!HasFailure())
         return;
-    const QString picture = QDir(QStringLiteral(BRINDLEWICK_FAILED_SHOTS_DIR))
-                                .filePath(QString::fromLatin1(
-                                              ::testing::UnitTest::GetInstance()
-                                                  ->current_test_info()
-                                                  ->name()) +
-                                          QStringLiteral(".png"));
+    const QString picture =
+        QDir(QStringLiteral(BRINDLEWICK_FAILED_SHOTS_DIR))
+            .filePath(QString::fromLatin1(
+                          ::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                      QStringLiteral(".png"));
     QDir().mkpath(QStringLiteral(BRINDLEWICK_FAILED_SHOTS_DIR));
     if (Driver) {
         Driver->SaveShot(picture);
         std::cerr << "screen saved to " << picture.toStdString() << "\n";
         for (const TXWindow& window : Driver->Windows())
-            std::cerr << "window " << window.Title.toStdString() << " "
-                      << window.Geometry.x() << "," << window.Geometry.y() << " "
-                      << window.Geometry.width() << "x" << window.Geometry.height()
-                      << (window.Popup ? " popup" : "") << "\n";
+            std::cerr << "window " << window.Title.toStdString() << " " << window.Geometry.x()
+                      << "," << window.Geometry.y() << " " << window.Geometry.width() << "x"
+                      << window.Geometry.height() << (window.Popup ? " popup" : "") << "\n";
     }
     if (Program)
         std::cerr << "program output:\n" << Program->Output().toStdString() << "\n";
@@ -51,12 +49,14 @@ void RealWindow::Launch(const QStringList& arguments, const QStringList& environ
     Program = std::make_unique<TProgramRun>(X->Display(), Home, arguments, environment);
 }
 
-void RealWindow::Start(const QStringList& arguments, const QStringList& environment,
-                       QSize screen) {
+void RealWindow::Start(const QStringList& arguments, const QStringList& environment, QSize screen) {
     Launch(arguments, environment, screen);
     Require(Driver->WaitUntil(
-        [this] { return Driver->WindowTitleContaining(AppTexts::ApplicationTitle).has_value(); },
-        WindowTimeout), "the main window did not show");
+                [this] {
+                    return Driver->WindowTitleContaining(AppTexts::ApplicationTitle).has_value();
+                },
+                WindowTimeout),
+            "the main window did not show");
     // The window is centred once it is up; take its place from then on.
     Driver->SettledShot(Main().Geometry, 400);
 }
@@ -64,7 +64,8 @@ void RealWindow::Start(const QStringList& arguments, const QStringList& environm
 TXWindow RealWindow::Main() {
     const auto windows = Driver->Windows();
     for (const TXWindow& window : windows)
-        if (!window.Popup && window.Title.startsWith(AppTexts::ApplicationTitle + QStringLiteral(" - ")))
+        if (!window.Popup &&
+            window.Title.startsWith(AppTexts::ApplicationTitle + QStringLiteral(" - ")))
             return window;
     ADD_FAILURE() << "no main window";
     return {};
@@ -96,15 +97,18 @@ bool RealWindow::WaitGone(const QString& title) {
 
 void RealWindow::ChooseMenu(const QString& menuKey, const QString& itemKey) {
     Driver->Key(QStringLiteral("alt+") + menuKey);
-    Require(Driver->WaitUntil([this] { return Driver->TopPopup().has_value(); }, WindowTimeout), "the menu did not open");
+    Require(Driver->WaitUntil([this] { return Driver->TopPopup().has_value(); }, WindowTimeout),
+            "the menu did not open");
     Driver->SettledShot(Driver->TopPopup()->Geometry, 150);
     Driver->Key(itemKey);
-    Require(Driver->WaitUntil([this] { return !Driver->TopPopup().has_value(); }, WindowTimeout), "the menu did not close");
+    Require(Driver->WaitUntil([this] { return !Driver->TopPopup().has_value(); }, WindowTimeout),
+            "the menu did not close");
 }
 
 void RealWindow::AnswerFileDialog(const QString& title, const QString& path) {
     const TXWindow dialog = WaitForWindow(title);
-    Require(Driver->WaitUntil([&] { return Driver->FocusWindow() == dialog.Id; }, WindowTimeout), "the file dialog did not take the focus");
+    Require(Driver->WaitUntil([&] { return Driver->FocusWindow() == dialog.Id; }, WindowTimeout),
+            "the file dialog did not take the focus");
     // The file name box has the focus when the dialog opens.
     Driver->Key(QStringLiteral("ctrl+a"));
     Driver->Type(path);
@@ -115,14 +119,17 @@ void RealWindow::AnswerFileDialog(const QString& title, const QString& path) {
 TXWindow RealWindow::WaitForFocusedWindow() {
     std::optional<TXWindow> box;
     Require(Driver->WaitUntil(
-        [&] {
-            for (const TXWindow& window : Driver->Windows())
-                if (!window.Popup && !window.Title.startsWith(AppTexts::ApplicationTitle + QStringLiteral(" - ")) &&
-                    window.Geometry.width() > 40)
-                    box = window;
-            return box && Driver->FocusWindow() == box->Id;
-        },
-        WindowTimeout), "no message box took the focus");
+                [&] {
+                    for (const TXWindow& window : Driver->Windows())
+                        if (!window.Popup &&
+                            !window.Title.startsWith(AppTexts::ApplicationTitle +
+                                                     QStringLiteral(" - ")) &&
+                            window.Geometry.width() > 40)
+                            box = window;
+                    return box && Driver->FocusWindow() == box->Id;
+                },
+                WindowTimeout),
+            "no message box took the focus");
     Driver->SettledShot(box->Geometry, 250);
     return *box;
 }
@@ -131,13 +138,14 @@ void RealWindow::AnswerMessage(const QString& key) {
     const unsigned long id = WaitForFocusedWindow().Id;
     Driver->Key(key);
     Require(Driver->WaitUntil(
-        [&] {
-            for (const TXWindow& window : Driver->Windows())
-                if (window.Id == id)
-                    return false;
-            return true;
-        },
-        WindowTimeout), "the message box stayed open");
+                [&] {
+                    for (const TXWindow& window : Driver->Windows())
+                        if (window.Id == id)
+                            return false;
+                    return true;
+                },
+                WindowTimeout),
+            "the message box stayed open");
 }
 
 bool RealWindow::WaitForCampaignTitle(const QString& fileName) {
@@ -160,17 +168,20 @@ QString RealWindow::Sample(const QString& name, const QString& as) {
 void RealWindow::OpenCampaign(const QString& path) {
     ChooseMenu(QStringLiteral("f"), QStringLiteral("o"));
     AnswerFileDialog(QStringLiteral("Open"), path);
-    Require(WaitForCampaignTitle(QFileInfo(path).fileName()), "the title does not name " + path.toStdString());
+    Require(WaitForCampaignTitle(QFileInfo(path).fileName()),
+            "the title does not name " + path.toStdString());
 }
 
 void RealWindow::SaveCampaignAs(const QString& path) {
     ChooseMenu(QStringLiteral("f"), QStringLiteral("a"));
     AnswerFileDialog(QStringLiteral("Save As"), path);
-    Require(WaitForCampaignTitle(QFileInfo(path).fileName()), "the title does not name " + path.toStdString());
+    Require(WaitForCampaignTitle(QFileInfo(path).fileName()),
+            "the title does not name " + path.toStdString());
 }
 
-std::vector<TSavedEntry> RealWindow::WaitForSaved(
-    const QString& path, const std::function<bool(const std::vector<TSavedEntry>&)>& check) {
+std::vector<TSavedEntry>
+RealWindow::WaitForSaved(const QString& path,
+                         const std::function<bool(const std::vector<TSavedEntry>&)>& check) {
     std::optional<std::vector<TSavedEntry>> entries;
     const bool saved = Driver->WaitUntil(
         [&] {

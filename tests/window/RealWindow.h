@@ -7,8 +7,8 @@
 #include "XServer.h"
 
 #include <QSize>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 // A test that runs the real editor in a real window: its own X server, the program with a
@@ -52,8 +52,9 @@ protected:
     void OpenCampaign(const QString& path);
     void SaveCampaignAs(const QString& path);
     // Waits until the file holds a campaign that passes the check; returns its entries.
-    std::vector<TSavedEntry> WaitForSaved(
-        const QString& path, const std::function<bool(const std::vector<TSavedEntry>&)>& check);
+    std::vector<TSavedEntry>
+    WaitForSaved(const QString& path,
+                 const std::function<bool(const std::vector<TSavedEntry>&)>& check);
     // A left click on a row of the scenario list or on a toolbar button, then the pointer
     // goes to rest where it makes nothing hot.
     void ClickRow(int row);

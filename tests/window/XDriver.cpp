@@ -305,9 +305,9 @@ QImage TXDriver::Shot(const QRect& area) {
     const QRect rect = (area.isNull() ? ScreenRect() : area).intersected(ScreenRect());
     if (rect.isEmpty())
         return {};
-    XImage* image = XGetImage(d->display, d->root, rect.x(), rect.y(),
-                              static_cast<unsigned>(rect.width()),
-                              static_cast<unsigned>(rect.height()), AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(d->display, d->root, rect.x(), rect.y(), static_cast<unsigned>(rect.width()),
+                  static_cast<unsigned>(rect.height()), AllPlanes, ZPixmap);
     if (!image)
         return {};
     QImage picture(rect.size(), QImage::Format_RGB32);

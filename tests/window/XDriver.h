@@ -14,7 +14,7 @@
 struct TXWindow {
     unsigned long Id = 0;
     QString Title;
-    QRect Geometry; // on the screen
+    QRect Geometry;     // on the screen
     bool Popup = false; // override-redirect: menus, tooltips, drag outlines
 };
 
