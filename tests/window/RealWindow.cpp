@@ -20,6 +20,13 @@ void RealWindow::SetUp() {
 }
 
 void RealWindow::TearDown() {
+    // A sanitizer's report in the program fails the test, whatever the window showed.
+    if (Program) {
+        const QString output = Program->Output();
+        if (output.contains(QStringLiteral("Sanitizer")) ||
+            output.contains(QStringLiteral("runtime error:")))
+            ADD_FAILURE() << "the program reported an error";
+    }
     if (!HasFailure())
         return;
     const QString picture =
