@@ -57,12 +57,16 @@ TEST_F(CommandsInUse, CommandsStayEnabledAfterEveryDialog) {
     WaitForSaved(saved, [](const auto& entries) { return versionsAre(entries, {"1.10", "1.18"}); });
 
     ClickRow(0);
-    ClickButton(Centre(ReplaceBtn));
-    AnswerFileDialog(QStringLiteral("Replace Scenario With..."), scenario("d.scn", "1.11"));
+    ChangeList([&] {
+        ClickButton(Centre(ReplaceBtn));
+        AnswerFileDialog(QStringLiteral("Replace Scenario With..."), scenario("d.scn", "1.11", 80));
+    });
     EXPECT_TRUE(entryButtonsLookLike(enabled)) << "Replace left the commands disabled";
 
-    ClickButton(Centre(InsertBtn));
-    AnswerFileDialog(QStringLiteral("Insert Scenario..."), scenario("e.scn", "1.18"));
+    ChangeList([&] {
+        ClickButton(Centre(InsertBtn));
+        AnswerFileDialog(QStringLiteral("Insert Scenario..."), scenario("e.scn", "1.18"));
+    });
     EXPECT_TRUE(entryButtonsLookLike(enabled)) << "Insert After left the commands disabled";
 
     // The new entry went before the focused one, which keeps the focus and goes now.

@@ -196,7 +196,9 @@ RealWindow::WaitForSaved(const QString& path,
             return entries && check(*entries);
         },
         WindowTimeout);
-    Require(saved, "the campaign file never held what was expected");
+    Require(saved, "the campaign file never held what was expected: " +
+                       (entries ? std::to_string(entries->size()) + " entries"
+                                : std::string("not a campaign")));
     return entries.value_or(std::vector<TSavedEntry>{});
 }
 
@@ -212,4 +214,12 @@ void RealWindow::ClickButton(QPoint inWindow) {
 
 void RealWindow::Rest() {
     Driver->MoveTo(At(WindowMap::Resting));
+}
+
+void RealWindow::ChangeList(const std::function<void()>& command) {
+    const QImage before = WindowShot(WindowMap::ScenarioRows);
+    command();
+    Require(Driver->WaitUntil([&] { return WindowShot(WindowMap::ScenarioRows) != before; },
+                              WindowTimeout),
+            "the scenario list did not change");
 }

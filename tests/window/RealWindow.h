@@ -60,6 +60,9 @@ protected:
     void ClickRow(int row);
     void ClickButton(QPoint inWindow);
     void Rest();
+    // Runs a command that changes the scenario list and waits until the list shows it: a
+    // click made sooner may reach the window while the command's dialog is still closing.
+    void ChangeList(const std::function<void()>& command);
     // Copies a sample file into the test's folder; returns the copy's path.
     QString Sample(const QString& name, const QString& as = {});
 

@@ -41,6 +41,8 @@ inline constexpr int ScenarioRowHeight = 13;
 inline constexpr QPoint ScenarioRow(int row) {
     return {40, 343 + row * ScenarioRowHeight};
 }
+// The scenario list's rows, to see that a command changed them.
+inline constexpr QRect ScenarioRows{0, 336, 754, 150};
 // A point where the pointer rests over nothing that reacts: the status bar.
 inline constexpr QPoint Resting{300, 520};
 
