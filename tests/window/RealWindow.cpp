@@ -103,9 +103,18 @@ bool RealWindow::WaitGone(const QString& title) {
 }
 
 void RealWindow::ChooseMenu(const QString& menuKey, const QString& itemKey) {
+    // Without the keyboard focus a person first clicks the window (on its status bar).
+    if (Driver->FocusWindow() != Main().Id) {
+        Driver->Click(At(WindowMap::Resting));
+        Driver->WaitUntil([this] { return Driver->FocusWindow() == Main().Id; }, WindowTimeout);
+        Driver->SettledShot(Main().Geometry, 200);
+    }
     Driver->Key(QStringLiteral("alt+") + menuKey);
     Require(Driver->WaitUntil([this] { return Driver->TopPopup().has_value(); }, WindowTimeout),
-            "the menu did not open");
+            "the menu " + menuKey.toStdString() + " did not open; the focus is on " +
+                std::to_string(Driver->FocusWindow()) + " " +
+                Driver->Title(Driver->FocusWindow()).toStdString() + " main " +
+                std::to_string(Main().Id));
     Driver->SettledShot(Driver->TopPopup()->Geometry, 150);
     Driver->Key(itemKey);
     Require(Driver->WaitUntil([this] { return !Driver->TopPopup().has_value(); }, WindowTimeout),

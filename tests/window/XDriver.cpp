@@ -162,6 +162,17 @@ void TXDriver::handleFocusEvents() {
                 XSetInputFocus(d->display, next, RevertToParent, CurrentTime);
         }
     }
+    // Nor does a window manager leave the focus nowhere while windows are open (the program
+    // may drop it after the notices above were handled).
+    const Window focus = FocusWindow();
+    if (focus == PointerRoot || focus == 0 || focus == d->root) {
+        Window next = 0;
+        for (const TXWindow& candidate : Windows())
+            if (!candidate.Popup && d->owners.count(candidate.Id))
+                next = candidate.Id;
+        if (next)
+            XSetInputFocus(d->display, next, RevertToParent, CurrentTime);
+    }
     XFlush(d->display);
 }
 
