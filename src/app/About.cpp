@@ -4,6 +4,7 @@
 #include "DialogFont.h"
 #include "MemoryStatus.h"
 #include "Pictures.h"
+#include "ScreenPlacement.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -37,6 +38,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(377, 257);
+    CentreOnScreen(*this);
     setMouseTracking(true);
 
     Icon = new QLabel(this);
@@ -107,13 +109,33 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
             lEMailMouseMove();
             return true;
         }
+        // A click is a press and a release both on the link or its envelope; letting go
+        // elsewhere takes it back.
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            m_linkPressed = true;
+            return true;
+        }
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            lEMailClick();
+            const bool clicked =
+                m_linkPressed && onLink(static_cast<QMouseEvent*>(event)->globalPosition());
+            m_linkPressed = false;
+            if (clicked)
+                lEMailClick();
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool TAboutForm::onLink(const QPointF& globalPosition) const {
+    const QPoint at = globalPosition.toPoint();
+    for (const QWidget* part :
+         {static_cast<const QWidget*>(lEMail), static_cast<const QWidget*>(imgEMail)})
+        if (part->rect().contains(part->mapFromGlobal(at)))
+            return true;
+    return false;
 }
 
 void TAboutForm::mouseMoveEvent(QMouseEvent* event) {

@@ -47,4 +47,7 @@ private:
     void lEMailMouseMove();
     void FormMouseMove();
     void setLinkColor(const QColor& color);
+    bool onLink(const QPointF& globalPosition) const;
+
+    bool m_linkPressed = false;
 };

@@ -14,6 +14,7 @@
 #include "Options.h"
 #include "Pictures.h"
 #include "ScenarioListView.h"
+#include "ScreenPlacement.h"
 #include "ScreenRule.h"
 #include "ShellControls.h"
 #include "SystemListView.h"
@@ -21,6 +22,7 @@
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -290,18 +292,20 @@ void TForm1::watchDisplay() {
     followScreen(QGuiApplication::primaryScreen());
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, [this](QScreen* screen) {
         followScreen(screen);
-        if (screen)
-            WMDisplayChange(screen->geometry().width(), screen->geometry().height());
+        if (screen) {
+            const QSize pixels = ScreenPixels(*screen);
+            WMDisplayChange(pixels.width(), pixels.height());
+        }
     });
 }
 
 void TForm1::followScreen(QScreen* screen) {
     disconnect(m_screenWatch);
     if (screen)
-        m_screenWatch =
-            connect(screen, &QScreen::geometryChanged, this, [this](const QRect& geometry) {
-                WMDisplayChange(geometry.width(), geometry.height());
-            });
+        m_screenWatch = connect(screen, &QScreen::geometryChanged, this, [this, screen] {
+            const QSize pixels = ScreenPixels(*screen);
+            WMDisplayChange(pixels.width(), pixels.height());
+        });
 }
 
 void TForm1::WMDisplayChange(int width, int height) {
@@ -362,18 +366,44 @@ void TForm1::StatusBarItemClick() {
     StatusBar->setVisible(Menus.StatusBarItem->Checked());
 }
 
+THelpViewer* TForm1::HelpViewer() const {
+    return m_helpViewer;
+}
+
 void TForm1::ContentsItemClick() {
+    helpViewer()->ShowContents(m_helpFile);
+}
+
+THelpViewer* TForm1::helpViewer() {
+    // While a modal dialog is open every other window is blocked: help asked for from the
+    // dialog belongs to it until it closes, and then comes back to the main window.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = this;
     if (!m_helpViewer)
-        m_helpViewer = new THelpViewer(this);
-    m_helpViewer->ShowContents(m_helpFile);
+        m_helpViewer = new THelpViewer(owner);
+    else if (m_helpViewer->parentWidget() != owner)
+        m_helpViewer->setParent(owner, m_helpViewer->windowFlags());
+    if (auto* dialog = qobject_cast<QDialog*>(owner))
+        connect(dialog, &QDialog::finished, this, &TForm1::adoptHelpViewer, Qt::UniqueConnection);
+    return m_helpViewer;
+}
+
+void TForm1::adoptHelpViewer() {
+    if (!m_helpViewer || m_helpViewer->parentWidget() == this)
+        return;
+    const bool shown = m_helpViewer->isVisible();
+    const QRect place = m_helpViewer->geometry();
+    m_helpViewer->setParent(this, m_helpViewer->windowFlags());
+    m_helpViewer->setGeometry(place);
+    if (shown)
+        m_helpViewer->show();
 }
 
 void TForm1::OptionsItemClick() {
     TOptionsForm form(this);
-    connect(&form, &TOptionsForm::HelpRequested, this, [this] {
-        ContentsItemClick();
-        m_helpViewer->ShowContents(m_helpFile, QStringLiteral("options"));
-    });
+    connect(&form, &TOptionsForm::HelpRequested, this,
+            [this] { helpViewer()->ShowContents(m_helpFile, QStringLiteral("options")); });
     RunOptionsDialog(form, m_campaign, m_codec);
 }
 
@@ -400,10 +430,15 @@ void TForm1::RemoveItemClick() {
     const auto focused = ScenarioListView->FocusedRow();
     if (!focused)
         return;
+    // While the row goes, the list briefly selects its neighbour and reports it; removing
+    // does not choose a version, so the display stays as it was.
+    const std::string shownVersion = m_state.VersionText;
     m_scenarioCommands->RemoveItemClick(focused);
     // The removed row took the selection and the focus with it, as the list has always done:
     // no other row becomes the target of the next command by itself.
     ScenarioListView->selectionModel()->clear();
+    m_state.VersionText = shownVersion;
+    ApplyCommandState();
 }
 
 void TForm1::ApplyCommandState() {

@@ -7,6 +7,7 @@
 #include "ScenarioCommands.h"
 #include "ScenarioListModel.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -57,7 +58,7 @@ public:
     TCampaignCommands& CampaignCommands() { return *m_campaignCommands; }
     TScenarioCommands& ScenarioCommands() { return *m_scenarioCommands; }
     const QString& HelpFile() const { return m_helpFile; }
-    THelpViewer* HelpViewer() const { return m_helpViewer; }
+    THelpViewer* HelpViewer() const;
 
     // The display changed to width x height (the screen-size rule).
     void WMDisplayChange(int width, int height);
@@ -84,6 +85,8 @@ private:
     void ToolbarItemClick();
     void StatusBarItemClick();
     void ContentsItemClick();
+    THelpViewer* helpViewer();
+    void adoptHelpViewer();
     void OptionsItemClick();
     void AboutItemClick();
     void AddItemClick();
@@ -97,7 +100,7 @@ private:
     TScenarioListModel* m_listModel;
     std::unique_ptr<TCampaignCommands> m_campaignCommands;
     std::unique_ptr<TScenarioCommands> m_scenarioCommands;
-    THelpViewer* m_helpViewer = nullptr;
+    QPointer<THelpViewer> m_helpViewer;
     QString m_helpFile;
     bool m_displayRuleRunning = false;
     QMetaObject::Connection m_screenWatch;

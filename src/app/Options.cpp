@@ -4,6 +4,7 @@
 #include "DialogFont.h"
 #include "FileAssociations.h"
 #include "Pictures.h"
+#include "ScreenPlacement.h"
 #include "TextCodec.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,7 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(433, 473);
+    CentreOnScreen(*this);
 
     OptionsBook = new QTabWidget(this);
     OptionsBook->setGeometry(8, 8, 417, 425);

@@ -109,8 +109,9 @@ void TScenarioCommands::stamp(int row, TScenarioVersion version) {
 void TScenarioCommands::SetVersion(std::optional<int> focused, TScenarioVersion version) {
     if (!focused)
         return;
-    m_state.VersionText = VersionText(version);
+    // A refused stamp leaves the display as it was.
     stamp(*focused, version);
+    m_state.VersionText = VersionText(version);
 }
 
 void TScenarioCommands::VersionBtnClick(std::optional<int> focused) {

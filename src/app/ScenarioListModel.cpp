@@ -51,7 +51,17 @@ QVariant TScenarioListModel::headerData(int section, Qt::Orientation orientation
     }
 }
 
-void TScenarioListModel::reportChange(int position, int rowsBefore) {
+TScenarioListModel::RowTexts TScenarioListModel::rowTexts() const {
+    RowTexts texts(static_cast<std::size_t>(m_rows));
+    for (int row = 0; row < m_rows; ++row)
+        for (int column = 0; column < ColumnCount; ++column)
+            texts[static_cast<std::size_t>(row)]
+                << data(index(row, column), Qt::DisplayRole).toString();
+    return texts;
+}
+
+void TScenarioListModel::reportChange(int position, const RowTexts& before) {
+    const int rowsBefore = static_cast<int>(before.size());
     const int rowsAfter = static_cast<int>(m_campaign.Count());
     if (rowsAfter > rowsBefore) {
         beginInsertRows({}, position, position + rowsAfter - rowsBefore - 1);
@@ -62,6 +72,22 @@ void TScenarioListModel::reportChange(int position, int rowsBefore) {
         m_rows = rowsAfter;
         endRemoveRows();
     }
-    if (m_rows > 0)
-        emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));
+    // Each row's texts against those of the row it was before the change; rows just added
+    // were reported as such.
+    const int shift = rowsAfter - rowsBefore;
+    const RowTexts after = rowTexts();
+    int first = -1;
+    int last = -1;
+    for (int row = 0; row < m_rows; ++row) {
+        const bool added = shift > 0 && row >= position && row < position + shift;
+        const int was = row < position ? row : row - shift;
+        if (added || was < 0 || was >= rowsBefore)
+            continue;
+        if (after[static_cast<std::size_t>(row)] != before[static_cast<std::size_t>(was)]) {
+            first = first < 0 ? row : first;
+            last = row;
+        }
+    }
+    if (first >= 0)
+        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }

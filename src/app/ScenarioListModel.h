@@ -4,6 +4,8 @@
 #include "TextCodec.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
 
 // Shows the campaign's entries as the scenario list's four columns. The commands change the
 // campaign first and then tell the model what happened, once per command, so that adding a
@@ -23,9 +25,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // Runs a change of the campaign's list and reports the rows it added or removed at
-    // `position`; the texts of every row are refreshed afterwards, since offsets move with
-    // any change. The report is made even when the change fails part way, so that the view
-    // always shows what the campaign holds.
+    // `position`, then the rows whose texts changed (offsets move with most changes; a save
+    // or a new version text changes none). The report is made even when the change fails
+    // part way, so that the view always shows what the campaign holds.
     template <typename Change> void Edit(int position, Change&& change);
 
     // Replaces everything the view shows (a new or loaded campaign).
@@ -42,7 +44,9 @@ public:
     }
 
 private:
-    void reportChange(int position, int rowsBefore);
+    using RowTexts = std::vector<QStringList>;
+    RowTexts rowTexts() const;
+    void reportChange(int position, const RowTexts& before);
 
     TCampaign& m_campaign;
     const TTextCodec& m_codec;
@@ -53,8 +57,8 @@ template <typename Change> void TScenarioListModel::Edit(int position, Change&& 
     struct Finish {
         TScenarioListModel& model;
         int position;
-        int rowsBefore;
-        ~Finish() { model.reportChange(position, rowsBefore); }
-    } finish{*this, position, m_rows};
+        RowTexts before;
+        ~Finish() { model.reportChange(position, before); }
+    } finish{*this, position, rowTexts()};
     change();
 }

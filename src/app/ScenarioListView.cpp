@@ -71,10 +71,13 @@ void TScenarioListView::selectionChanged(const QItemSelection& selected,
 void TScenarioListView::reportFocusedRow() {
     if (!OnChange)
         return;
-    // While another control has the focus, a change the program made to the rows counts as
-    // one of an unselected row: the list's commands stay off until the list is entered again.
+    // While another control of the window has the focus, a change the program made to the
+    // rows counts as one of an unselected row: the list's commands stay off until the list is
+    // entered again. A dialog or a menu in front of the window does not take the focus from
+    // the list, so the commands they run keep the list's state.
     const auto row = FocusedRow();
-    OnChange(this, row.value_or(-1), row && hasFocus() && IsRowSelected(*row));
+    const bool listFocused = window()->focusWidget() == this;
+    OnChange(this, row.value_or(-1), row && listFocused && IsRowSelected(*row));
 }
 
 void TScenarioListView::focusInEvent(QFocusEvent* event) {

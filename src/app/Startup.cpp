@@ -3,6 +3,7 @@
 #include "AppTexts.h"
 #include "Application.h"
 #include "Main.h"
+#include "ScreenPlacement.h"
 #include "ScreenRule.h"
 #include "ShellControls.h"
 
@@ -12,7 +13,7 @@
 int RunProgram(int argc, char** argv, TDialogService& dialogs) {
     TApplication application(argc, argv, dialogs);
 
-    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const QSize screen = ScreenPixels(*QGuiApplication::primaryScreen());
     if (ScreenTooSmall(screen.width(), screen.height())) {
         dialogs.ShowMessage({QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error,
                              TMessageButtons::Ok, nullptr});

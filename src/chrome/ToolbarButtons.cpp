@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QShortcutEvent>
 #include <QTimer>
 
@@ -244,6 +246,15 @@ void TToolbarButton::Click() {
     }
     QPointer<TToolbarButton> self(this);
     m_clicking = true;
+    // Whatever the handler raised, the click ends with the button up again.
+    const auto finish = qScopeGuard([this, self] {
+        if (!self)
+            return;
+        m_clicking = false;
+        setState(ButtonStates::onClickEnd(m_state));
+        update();
+        reevaluateHot();
+    });
     if (m_groupIndex != 0 && !m_menuPressed)
         setDown(!m_down);
     if (KeepDropdownButtonPressed)
@@ -258,12 +269,6 @@ void TToolbarButton::Click() {
                 dialog->done(m_modalResult);
         emit OnClick(this);
     }
-    if (!self)
-        return;
-    m_clicking = false;
-    setState(ButtonStates::onClickEnd(m_state));
-    update();
-    reevaluateHot();
 }
 
 void TToolbarButton::dropdownClick() {

@@ -234,6 +234,29 @@ TEST_F(MainWindow, InsertAfterWithTheSecondRowFocused) {
     EXPECT_EQ(cell(2, 0), "B");
 }
 
+TEST_F(MainWindow, ADialogLeavesTheListItsFocusAndItsCommands) {
+    TForm1& window = open();
+    window.activateWindow();
+    addFiles({"A.scn", "B.scx", "C.scn"});
+    focusScenarioRow(1);
+    window.Menus.QorTVerItem->Click();
+    dialogs.FileAnswers = {folder.path("saved.cpn")};
+    window.Menus.SaveAsItem->Click();
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 5000);
+    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10") << "saving changes no row";
+
+    // A replacement of another size moves the offsets while the dialog's focus comes back.
+    dialogs.FileAnswers = {folder.path("Odd.scn")};
+    window.Menus.ReplaceItem->Click();
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 5000);
+    EXPECT_TRUE(window.ScenarioListView->hasFocus());
+    EXPECT_TRUE(window.Menus.RemoveItem->isEnabled());
+    QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
+    ASSERT_EQ(window.Campaign().Count(), 2u);
+    EXPECT_EQ(cell(1, 0), "C");
+    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10") << "removing changes no version";
+}
+
 TEST_F(MainWindow, VersionsShowOnTheButtonAndReachThePayload) {
     TForm1& window = open();
     addFiles({"A.scn", "C.scn", "Odd.scn"});
