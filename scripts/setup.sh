@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   time
   shared-mime-info desktop-file-utils xdg-utils
+  dpkg-dev lintian appstream man-db groff-base bash-completion
 )
 
 missing=()

@@ -23,10 +23,12 @@ TEST(HelpViewer, TheManualIsBesideTheProgramOrWhereItIsInstalled) {
     std::filesystem::create_directories(folder / "bin");
     EXPECT_EQ(HelpFileFor(QtPath(folder / "bin/brindlewick")),
               QtPath(folder / "bin/brindlewick.html"));
-    std::filesystem::create_directories(folder / "share/doc/brindlewick");
-    WriteText(folder / "share/doc/brindlewick/brindlewick.html", "<p>manual</p>");
+    // Not under share/doc: Debian systems may leave documentation out, and the program must
+    // still find its manual.
+    std::filesystem::create_directories(folder / "share/brindlewick/help");
+    WriteText(folder / "share/brindlewick/help/brindlewick.html", "<p>manual</p>");
     EXPECT_EQ(HelpFileFor(QtPath(folder / "bin/brindlewick")),
-              QtPath(folder / "share/doc/brindlewick/brindlewick.html"));
+              QtPath(folder / "share/brindlewick/help/brindlewick.html"));
     WriteText(folder / "bin/brindlewick.html", "<p>beside</p>");
     EXPECT_EQ(HelpFileFor(QtPath(folder / "bin/brindlewick")),
               QtPath(folder / "bin/brindlewick.html"));
