@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CampaignError.h"
+#include "CodePageChoice.h"
 #include "CommandContext.h"
 
 #include <algorithm>
@@ -70,7 +71,9 @@ void printHelp(std::ostream& out) {
     for (const auto& command : commands())
         out << "  brindlewick-cli " << command.Usage << "\n";
     out << "\nCommon options:\n"
-           "  --encoding NAME  code page of titles and names (default windows-1252)\n"
+           "  --encoding NAME  code page of titles and names (default: CodePage in\n"
+           "                   ~/.config/brindlewick/brindlewick.conf, else the locale's\n"
+           "                   Windows code page, such as windows-1252)\n"
            "  --help           show this help\n"
            "  --version        show the program's version\n\n"
            "Exit codes: 0 success, 1 failure, 2 wrong usage.\n";
@@ -152,7 +155,10 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return usageError(err, "too many arguments", command->Usage);
 
     try {
-        const TTextCodec codec(parsed.Value("--encoding", TTextCodec::DefaultCodePage));
+        // The settings file is read only when the command line names no code page.
+        const auto encoding = parsed.Values.find("--encoding");
+        const TTextCodec codec(encoding != parsed.Values.end() ? encoding->second
+                                                                : UserCodePage());
         return command->Run(TCommandContext{parsed, codec, out, err});
     } catch (const TUsageError& error) {
         return usageError(err, error.what(), command->Usage);
