@@ -68,7 +68,6 @@ TSystemListView::TSystemListView(QWidget* parent)
     connect(m_selection, &QItemSelectionModel::selectionChanged, this,
             &TSystemListView::handleSelectionChanged);
 
-    m_color = palette().color(QPalette::Base);
     applyColor();
     SetMultiSelect(m_multiSelect);
     SetReadOnly(m_readOnly);
@@ -154,7 +153,7 @@ void TSystemListView::applyColor() {
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView),
                                     static_cast<QAbstractItemView*>(m_reportView)}) {
         QPalette colors = view->viewport()->palette();
-        colors.setColor(QPalette::Base, m_color);
+        colors.setColor(QPalette::Base, Color());
         view->viewport()->setPalette(colors);
         view->viewport()->setAutoFillBackground(true);
     }

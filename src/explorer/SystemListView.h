@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <functional>
 
 class QAbstractItemView;
@@ -97,7 +98,8 @@ public:
     QWidget* TreeView() const override { return m_treeView; }
     void SetTreeView(QWidget* tree) override { m_treeView = tree; }
     const TDirectoryColumnWidths& ColumnWidths() const { return m_columnWidths; }
-    QColor Color() const { return m_color; }
+    // The palette's window colour, following palette changes, until a colour is set.
+    QColor Color() const { return m_color.value_or(palette().color(QPalette::Base)); }
     void SetColor(const QColor& color);
 
     // Events.
@@ -212,7 +214,7 @@ private:
     TDragMode m_dragMode = TDragMode::dmManual;
     QPointer<QMenu> m_popupMenu;
     QPointer<QWidget> m_treeView;
-    QColor m_color;
+    std::optional<QColor> m_color;
 
     TShellFolderRef m_baseFolder;
     ItemIDList m_currentID;

@@ -128,7 +128,6 @@ TSystemTreeView::TSystemTreeView(QWidget* parent) : QTreeWidget(parent) {
     setMouseTracking(true);
     m_images = SetupImageLists(TImageListSize::Small);
     setIconSize(QSize(m_images.iconSize, m_images.iconSize));
-    m_color = palette().color(QPalette::Base);
     m_changeTimer.setSingleShot(true);
     m_changeTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_changeTimer, &QTimer::timeout, this, &TSystemTreeView::handleChangeTimer);
@@ -250,7 +249,7 @@ void TSystemTreeView::SetColor(const QColor& color) {
 
 void TSystemTreeView::applyColors() {
     QPalette colors = palette();
-    colors.setColor(QPalette::Base, m_color);
+    colors.setColor(QPalette::Base, Color());
     colors.setColor(QPalette::Text, palette().color(QPalette::WindowText));
     viewport()->setPalette(colors);
     viewport()->setAutoFillBackground(true);

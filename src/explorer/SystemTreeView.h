@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 enum class TRootFolder {
     rfDesktop,
@@ -112,7 +113,8 @@ public:
     void SetDragMode(TDragMode mode);
     bool RightClickSelect() const { return m_rightClickSelect; }
     void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
-    QColor Color() const { return m_color; }
+    // The palette's window colour, following palette changes, until a colour is set.
+    QColor Color() const { return m_color.value_or(palette().color(QPalette::Base)); }
     void SetColor(const QColor& color);
 
     // Events.
@@ -197,7 +199,7 @@ private:
     TMaskList m_maskList;
     TSortType m_sortType = TSortType::stNone;
     QPointer<QMenu> m_popupMenu;
-    QColor m_color;
+    std::optional<QColor> m_color;
     TImageListRef m_images;
 
     QString m_pendingSelection;
