@@ -2,10 +2,11 @@
 # Builds the Debian package from the build folder and checks it as a maintainer would: the
 # files it holds, its dependencies, lintian, the metadata validators, and that the programs
 # run from an extracted tree.
-#   check_package.sh <build folder> <sample data folder>
+#   check_package.sh <build folder> <sample data folder> <version>
 set -euo pipefail
 build=$1
 data=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -19,7 +20,7 @@ packages=("$work"/out/brindlewick_*_*.deb)
 deb=${packages[0]}
 arch=$(dpkg --print-architecture)
 case $(basename "$deb") in
-  "brindlewick_2.0_$arch.deb") ;;
+  "brindlewick_${version}_$arch.deb") ;;
   *) echo "unexpected package name $(basename "$deb")" >&2; exit 1 ;;
 esac
 
