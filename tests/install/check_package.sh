@@ -57,6 +57,27 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-pl
   grep -q "\b$library\b" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
+# Installed and removed by dpkg with a private database and root: every file lands, removing
+# leaves nothing behind, and apt finds every dependency.
+private=$work/dpkg
+mkdir -p "$private/admin/updates" "$private/admin/info" "$private/root"
+touch "$private/admin/status" "$private/admin/available"
+dpkg_private=(dpkg --admindir="$private/admin" --instdir="$private/root" --force-not-root
+              --force-script-chrootless)
+if "${dpkg_private[@]}" --force-depends -i "$deb" >"$work/dpkg.log" 2>&1; then
+  diff <(grep -v '/$' "$work/contents" | sort) \
+       <(cd "$private/root" && find . -type f | sed 's|^\.||' | sort) ||
+    fail "dpkg installed other files than the package lists"
+  "${dpkg_private[@]}" -r brindlewick >>"$work/dpkg.log" 2>&1 || fail "dpkg -r"
+  left=$(cd "$private/root" && find . -mindepth 1)
+  [ -z "$left" ] || fail "removing left behind: $left"
+else
+  cat "$work/dpkg.log" >&2
+  fail "dpkg -i"
+fi
+apt-get -s install "$deb" >"$work/apt.log" 2>&1 && grep -q '^Inst brindlewick' "$work/apt.log" ||
+  { cat "$work/apt.log" >&2; fail "apt cannot satisfy the dependencies"; }
+
 dpkg-deb -x "$deb" "$work/root"
 root=$work/root
 "$root/usr/bin/brindlewick-cli" --help | grep -q 'set-version' || fail "brindlewick-cli --help"
