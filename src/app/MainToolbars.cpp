@@ -1,6 +1,7 @@
 #include "MainToolbars.h"
 
 #include "Docks.h"
+#include "GlyphPushButton.h"
 #include "MainMenus.h"
 #include "OfficeMenus.h"
 #include "PixelArtIcon.h"
@@ -10,7 +11,6 @@
 #include "Toolbars.h"
 
 #include <QImage>
-#include <QPushButton>
 
 namespace {
 
@@ -55,7 +55,7 @@ QPixmap transparentCell(const QImage& strip, int cell, int cellWidth) {
 QPushButton* newButton(TToolbar* bar) {
     const QImage strip = picture("toolbar-new");
     const int cell = strip.width() / 2;
-    auto* button = new QPushButton(bar);
+    auto* button = new TGlyphPushButton(bar);
     button->setFlat(true);
     button->setIcon(PixelArtIcon(transparentCell(strip, 0, cell), transparentCell(strip, 1, cell)));
     button->setIconSize(QSize(cell, strip.height()));

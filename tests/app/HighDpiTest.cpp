@@ -71,7 +71,7 @@ TEST(PixelArtIcon, EachPixelBecomesABlockOfWholePixels) {
               grey.convertToFormat(QImage::Format_RGB32).pixel(0, 0));
 }
 
-// Run by ctest with QT_SCALE_FACTOR=2: the real window's toolbar pictures stay sharp.
+// Run by ctest with QT_SCALE_FACTOR 2 and 1.5: the real window's toolbar pictures stay sharp.
 TEST(HighDpiWindow, ToolbarPicturesStaySharp) {
     const qreal scale = qApp->devicePixelRatio();
     if (scale == 1.0)
