@@ -1,5 +1,6 @@
 // Pictures on screens with a scale factor: every picture pixel becomes a block of whole screen
 // pixels, never a blur of its neighbours' colours.
+#include "../chrome/PopupTestSupport.h"
 #include "Main.h"
 #include "MainToolbars.h"
 #include "PixelArtIcon.h"
@@ -99,4 +100,26 @@ TEST(HighDpiWindow, ToolbarPicturesStaySharp) {
     const QImage openShown = form.Bars.OpenBtn->grab().toImage();
     EXPECT_EQ(blurredPixels(openShown, pictureArea(form.Bars.OpenBtn, QSize(17, 17)), openStrip), 0)
         << "Open's picture at scale " << scale;
+}
+
+// Run with the test above: a menu bar button's menu opens right under the button.
+TEST(HighDpiWindow, MenusOpenUnderTheirButtons) {
+    if (qApp->devicePixelRatio() == 1.0)
+        GTEST_SKIP() << "needs QT_SCALE_FACTOR";
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs, {});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (TToolbarButton* button : {form.Bars.FileMenuBtn, form.Bars.HelpMenuBtn}) {
+        QRect shown;
+        whenPopupShown([&](QMenu* menu) {
+            shown = menu->geometry();
+            menu->close();
+        });
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QApplication::processEvents();
+        const QPoint underButton = button->mapToGlobal(QPoint(0, button->height()));
+        EXPECT_NEAR(shown.left(), underButton.x(), 1) << button->Caption().toStdString();
+        EXPECT_NEAR(shown.top(), underButton.y(), 2) << button->Caption().toStdString();
+    }
 }
