@@ -6,6 +6,17 @@
 
 namespace {
 
+// The picture enlarged by `scale` with each pixel kept whole (nearest neighbour), marked with
+// that device pixel ratio so that it covers the same logical size.
+QPixmap scalePixelArt(const QPixmap& picture, qreal scale) {
+    if (picture.isNull() || scale <= 1.0)
+        return picture;
+    const QSize target(qRound(picture.width() * scale), qRound(picture.height() * scale));
+    QPixmap scaled = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(scale);
+    return scaled;
+}
+
 class TPixelArtIconEngine : public QIconEngine {
 public:
     TPixelArtIconEngine(const QPixmap& normal, const QPixmap& disabled)
@@ -25,8 +36,8 @@ public:
                          qreal scale) override {
         const QPixmap& picture = mode == QIcon::Disabled ? m_disabled : m_normal;
         if (size.width() < picture.width() || size.height() < picture.height())
-            return ScalePixelArt(picture.scaled(size, Qt::KeepAspectRatio), scale);
-        return ScalePixelArt(picture, scale);
+            return scalePixelArt(picture.scaled(size, Qt::KeepAspectRatio), scale);
+        return scalePixelArt(picture, scale);
     }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -46,15 +57,6 @@ private:
 };
 
 } // namespace
-
-QPixmap ScalePixelArt(const QPixmap& picture, qreal scale) {
-    if (picture.isNull() || scale <= 1.0)
-        return picture;
-    const QSize target(qRound(picture.width() * scale), qRound(picture.height() * scale));
-    QPixmap scaled = picture.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    scaled.setDevicePixelRatio(scale);
-    return scaled;
-}
 
 QIcon PixelArtIcon(const QPixmap& normal, const QPixmap& disabled) {
     return QIcon(new TPixelArtIconEngine(normal, disabled));

@@ -7,7 +7,3 @@
 // picture pixel becomes a block of whole screen pixels, never a blur of neighbouring colours,
 // as with the pictures the program paints itself.
 QIcon PixelArtIcon(const QPixmap& normal, const QPixmap& disabled);
-
-// The picture enlarged by `scale` with each pixel kept whole (nearest neighbour), marked with
-// that device pixel ratio so that it covers the same logical size.
-QPixmap ScalePixelArt(const QPixmap& picture, qreal scale);
