@@ -2,7 +2,6 @@
 
 #include <QIconEngine>
 #include <QPainter>
-#include <cmath>
 
 namespace {
 
