@@ -12,6 +12,7 @@ packages=(
   time
   shared-mime-info desktop-file-utils xdg-utils
   xvfb xauth xdotool libx11-dev libxtst-dev
+  dpkg-dev lintian appstream man-db groff-base bash-completion
 )
 
 missing=()

@@ -44,7 +44,7 @@ QString HelpFileFor(const QString& programPath) {
     const QString name = program.completeBaseName() + QStringLiteral(".html");
     const QString beside = program.dir().filePath(name);
     const QString installed =
-        program.dir().filePath(QStringLiteral("../share/doc/brindlewick/") + name);
+        program.dir().filePath(QStringLiteral("../share/brindlewick/help/") + name);
     if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
         return QDir::cleanPath(installed);
     return beside;

@@ -22,6 +22,6 @@ private:
 };
 
 // Where the manual of the program at programPath is: beside the program, named after it with
-// the extension ".html", or where an installation puts it (share/doc/brindlewick). The first
+// the extension ".html", or where an installation puts it (share/brindlewick/help). The first
 // one that exists; the one beside the program when neither does.
 QString HelpFileFor(const QString& programPath);

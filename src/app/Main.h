@@ -2,6 +2,7 @@
 
 #include "CampaignCommands.h"
 #include "CommandEnabling.h"
+#include "EditorCodePage.h"
 #include "MainMenus.h"
 #include "MainToolbars.h"
 #include "ScenarioCommands.h"
@@ -93,7 +94,7 @@ private:
     void RemoveItemClick();
     void ApplyCommandState();
 
-    TTextCodec m_codec;
+    TTextCodec m_codec{EditorCodePage()};
     TCampaign m_campaign;
     TDialogService& m_dialogs;
     TCommandState m_state;

@@ -1,16 +1,16 @@
 #include "MainToolbars.h"
 
 #include "Docks.h"
+#include "GlyphPushButton.h"
 #include "MainMenus.h"
 #include "OfficeMenus.h"
+#include "PixelArtIcon.h"
 #include "Pictures.h"
 #include "ToolbarButtons.h"
 #include "ToolbarSep.h"
 #include "Toolbars.h"
 
-#include <QIcon>
 #include <QImage>
-#include <QPushButton>
 
 namespace {
 
@@ -55,12 +55,9 @@ QPixmap transparentCell(const QImage& strip, int cell, int cellWidth) {
 QPushButton* newButton(TToolbar* bar) {
     const QImage strip = picture("toolbar-new");
     const int cell = strip.width() / 2;
-    QIcon icon;
-    icon.addPixmap(transparentCell(strip, 0, cell), QIcon::Normal);
-    icon.addPixmap(transparentCell(strip, 1, cell), QIcon::Disabled);
-    auto* button = new QPushButton(bar);
+    auto* button = new TGlyphPushButton(bar);
     button->setFlat(true);
-    button->setIcon(icon);
+    button->setIcon(PixelArtIcon(transparentCell(strip, 0, cell), transparentCell(strip, 1, cell)));
     button->setIconSize(QSize(cell, strip.height()));
     button->setToolTip(QStringLiteral("New"));
     button->setFocusPolicy(Qt::NoFocus);

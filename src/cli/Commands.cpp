@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CampaignError.h"
+#include "CodePageChoice.h"
 #include "CommandContext.h"
 
 #include <algorithm>
@@ -75,7 +76,9 @@ void printHelp(std::ostream& out) {
     for (const auto& command : commands())
         out << "  brindlewick-cli " << command.Usage << "\n";
     out << "\nCommon options:\n"
-           "  --encoding NAME  code page of titles and names (default windows-1252)\n"
+           "  --encoding NAME  code page of titles and names (default: CodePage in\n"
+           "                   ~/.config/brindlewick/brindlewick.conf, else the locale's\n"
+           "                   Windows code page, such as windows-1252)\n"
            "  --help           show this help\n"
            "  --version        show the program's version\n\n"
            "Exit codes: 0 success, 1 failure, 2 wrong usage.\n";
@@ -157,14 +160,25 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return usageError(err, "too many arguments", command->Usage);
 
     std::unique_ptr<TTextCodec> codec;
-    const std::string encoding = parsed.Value("--encoding", TTextCodec::DefaultCodePage);
-    try {
-        codec = std::make_unique<TTextCodec>(encoding);
-    } catch (const TCampaignError&) {
-        return usageError(err,
-                          "unknown encoding " + encoding + " (known names include " +
-                              SomeEncodingNames + ")",
-                          command->Usage);
+    if (const auto encoding = parsed.Values.find("--encoding"); encoding != parsed.Values.end()) {
+        try {
+            codec = std::make_unique<TTextCodec>(encoding->second);
+        } catch (const TCampaignError&) {
+            return usageError(err,
+                              "unknown encoding " + encoding->second + " (known names include " +
+                                  SomeEncodingNames + ")",
+                              command->Usage);
+        }
+    } else {
+        // The settings file is read only when the command line names no code page; its
+        // message names the settings file, not the campaign.
+        try {
+            codec = std::make_unique<TTextCodec>(UserCodePage());
+        } catch (const TCampaignError& error) {
+            err << "brindlewick-cli: " << error.what() << "
+";
+            return 1;
+        }
     }
     try {
         return command->Run(TCommandContext{parsed, *codec, out, err});

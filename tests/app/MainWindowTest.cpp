@@ -366,3 +366,51 @@ TEST_F(MainWindow, SaveToFileStaysInTheFolderLastUsed) {
     EXPECT_EQ(dialogs.FileDialogs.back().FileName, folder.path("out/B.scx"));
     EXPECT_EQ(ReadBytes(folder / "out/First.scn"), scenario("1.11", 100));
 }
+
+// Titles and names go through the code page of the user's locale, or of the settings file.
+class MainWindowCodePage : public MainWindow {
+protected:
+    void SetUp() override {
+        MainWindow::SetUp();
+        for (const char* name : {"LC_ALL", "XDG_CONFIG_HOME"})
+            saved.emplace_back(name, qgetenv(name));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path("config")));
+        WriteBytes(folder / "Осада.scn", scenario("1.11", 50));
+    }
+    void TearDown() override {
+        for (const auto& [name, value] : saved)
+            qputenv(name, value);
+        MainWindow::TearDown();
+    }
+    std::vector<std::pair<const char*, QByteArray>> saved;
+};
+
+TEST_F(MainWindowCodePage, ARussianLocaleShowsAndWritesWindows1251) {
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    TForm1& window = open();
+    addFiles({QStringLiteral("Осада.scn")});
+    ASSERT_EQ(window.Campaign().Entries().size(), 1u);
+    EXPECT_EQ(window.Campaign().Entries()[0].Name, "\xCE\xF1\xE0\xE4\xE0");
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Осада"));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("Осада.scn"));
+}
+
+TEST_F(MainWindowCodePage, TheSettingsFileOverridesTheLocale) {
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    std::filesystem::create_directories(folder / "config/brindlewick");
+    WriteText(folder / "config/brindlewick/brindlewick.conf", "CodePage=1252\n");
+    TForm1& window = open();
+    addFiles({QStringLiteral("Осада.scn")});
+    ASSERT_EQ(window.Campaign().Entries().size(), 1u);
+    EXPECT_EQ(window.Campaign().Entries()[0].Name, "?????") << "1252 holds no Cyrillic";
+}
+
+TEST_F(MainWindowCodePage, AnUnknownCodePageInTheSettingsFallsBackToTheLocale) {
+    qputenv("LC_ALL", "ru_RU.UTF-8");
+    std::filesystem::create_directories(folder / "config/brindlewick");
+    WriteText(folder / "config/brindlewick/brindlewick.conf", "CodePage=Klingon\n");
+    TForm1& window = open();
+    addFiles({QStringLiteral("Осада.scn")});
+    ASSERT_EQ(window.Campaign().Entries().size(), 1u);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("Осада"));
+}

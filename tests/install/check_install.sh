@@ -21,6 +21,8 @@ done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/brindlewick.desktop"
 fi
+appstreamcli validate --no-net --pedantic \
+  "$prefix/share/metainfo/io.github.brindlewick.brindlewick.metainfo.xml"
 if command -v xmllint >/dev/null; then
   xmllint --noout "$prefix/share/mime/packages/brindlewick.xml"
 fi

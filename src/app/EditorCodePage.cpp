@@ -1,0 +1,15 @@
+#include "EditorCodePage.h"
+
+#include "CampaignError.h"
+#include "CodePageChoice.h"
+
+#include <QtGlobal>
+
+std::string EditorCodePage() {
+    try {
+        return UserCodePage();
+    } catch (const TCampaignError& error) {
+        qWarning("%s; using %s", error.what(), LocaleCodePage().c_str());
+        return LocaleCodePage();
+    }
+}
