@@ -175,8 +175,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         try {
             codec = std::make_unique<TTextCodec>(UserCodePage());
         } catch (const TCampaignError& error) {
-            err << "brindlewick-cli: " << error.what() << "
-";
+            err << "brindlewick-cli: " << error.what() << "\n";
             return 1;
         }
     }
