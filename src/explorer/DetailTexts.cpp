@@ -1,6 +1,7 @@
 #include "DetailTexts.h"
 
 #include <QFile>
+#include <QHash>
 #include <QLocale>
 #include <cmath>
 #include <sys/stat.h>
@@ -28,11 +29,20 @@ QString SizeText(std::int64_t size) {
 QString ModifiedText(const QDateTime& lastWrite) {
     if (!lastWrite.isValid())
         return {};
-    // One locale object for all items: building it per item is the slow part.
+    // One locale object for all items: building it per item is the slow part. The text
+    // shows minutes, and files of a folder are often written in the same minute: the texts
+    // of recent minutes are kept.
     static const QLocale locale;
+    static QHash<qint64, QString> byMinute;
+    const qint64 minute = lastWrite.toSecsSinceEpoch() / 60;
+    if (const auto known = byMinute.constFind(minute); known != byMinute.cend())
+        return *known;
+    if (byMinute.size() > 4096)
+        byMinute.clear();
     const QDateTime local = lastWrite.toLocalTime();
-    return locale.toString(local.date(), QLocale::ShortFormat) + u' ' +
-           locale.toString(local.time(), QLocale::ShortFormat);
+    return byMinute.insert(minute, locale.toString(local.date(), QLocale::ShortFormat) + u' ' +
+                                       locale.toString(local.time(), QLocale::ShortFormat))
+        .value();
 }
 
 bool IsDriveRoot(const QString& path) {

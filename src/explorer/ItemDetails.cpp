@@ -4,7 +4,6 @@
 #include "FileFacts.h"
 #include "IDElements.h"
 #include "ItemFacts.h"
-#include "ItemPaths.h"
 #include "NaturalCompare.h"
 
 #include <QFile>
@@ -35,12 +34,18 @@ int compareColumn(int column, const TItemSortKeys& a, const TItemSortKeys& b) {
 } // namespace
 
 TItemDetails GatherItemDetails(TFolderItemData& data, const QString& name) {
-    const QByteArray native = NativeItemPath(&data);
+    // Through the parent folder: one join instead of a walk from the desktop.
+    const QByteArray native =
+        data.ParentFolder ? data.ParentFolder->NativePathOf(data.RelativeID) : QByteArray();
     const QString path = QFile::decodeName(native);
     const auto facts = native.isEmpty() ? std::nullopt : ReadFileFacts(native);
     const bool place = IDListElementCount(data.AbsoluteID) == 1 && IDElements::isPlace(data.AbsoluteID);
 
     TItemDetails details;
+    if (place)
+        details.IconIndex = GetIconIndexes(data.AbsoluteID).normal;
+    else if (facts)
+        details.IconIndex = FileIconIndexes(path, facts->isDirectory).normal;
     TItemSortKeys& keys = details.Keys;
     keys.Known = facts && IDElements::isName(data.RelativeID);
     keys.Name = name;

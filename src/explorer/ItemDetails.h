@@ -21,6 +21,8 @@ struct TItemSortKeys {
 struct TItemDetails {
     // Size, type, modified, attributes.
     QStringList Texts;
+    // The normal small-icon index (GetIconIndexes), -1 when the item cannot be read.
+    int IconIndex = -1;
     TItemSortKeys Keys;
 };
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QStyle>
@@ -158,11 +159,16 @@ TIconIndexes GetIconIndexes(PCItemID absolute) {
         return indexes;
     }
     const QByteArray native = SHGetNativePathFromIDList(absolute);
-    const QString path = QFile::decodeName(native);
     const auto facts = native.isEmpty() ? std::nullopt : ReadFileFacts(native);
     if (!facts)
         return indexes;
-    if (facts->isDirectory) {
+    return FileIconIndexes(QFile::decodeName(native), facts->isDirectory);
+}
+
+TIconIndexes FileIconIndexes(const QString& path, bool isDirectory) {
+    TIconIndexes indexes;
+    TSystemImageList& list = TSystemImageList::instance();
+    if (isDirectory) {
         indexes.normal = list.indexFor(QStringLiteral("folder"),
                                        [&path] { return iconProvider().icon(QFileInfo(path)); });
         indexes.open = list.indexFor(QStringLiteral("folder-open"), [] {
@@ -170,11 +176,21 @@ TIconIndexes GetIconIndexes(PCItemID absolute) {
         });
         return indexes;
     }
-    static const QMimeDatabase database;
-    const QString type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
-    indexes.normal = list.indexFor(QStringLiteral("type:") + type,
-                                   [&path] { return iconProvider().icon(QFileInfo(path)); });
-    indexes.open = indexes.normal;
+    // Files of one extension share their icon: the type database is asked once per extension.
+    static QHash<QString, int> byExtension;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString extension =
+        dot > path.lastIndexOf(u'/') ? path.mid(dot).toLower() : QStringLiteral("/");
+    auto known = byExtension.constFind(extension);
+    if (known == byExtension.cend()) {
+        static const QMimeDatabase database;
+        const QString type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
+        known = byExtension.insert(
+            extension, list.indexFor(QStringLiteral("type:") + type, [&path] {
+                return iconProvider().icon(QFileInfo(path));
+            }));
+    }
+    indexes.normal = indexes.open = *known;
     return indexes;
 }
 

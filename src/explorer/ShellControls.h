@@ -84,6 +84,8 @@ struct TIconIndexes {
 };
 // Indexes into the shared icon list for an absolute item, -1 when it cannot be read.
 TIconIndexes GetIconIndexes(PCItemID absolute);
+// The same for a file-system item whose kind is already known.
+TIconIndexes FileIconIndexes(const QString& path, bool isDirectory);
 // The callers' rule: an open index of 0 beside another normal index means "no open icon".
 TIconIndexes WithOpenFallback(TIconIndexes indexes);
 

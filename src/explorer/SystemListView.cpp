@@ -458,17 +458,20 @@ bool TSystemListView::fillList(const TShellFolderRef& folder, PCItemID parentAbs
 TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDList absolute,
                                         ItemIDList relative) {
     QString name = GetDisplayName(*folder, relative, 0);
+    // The mask applies to files only; without folders shown, a name that fails it is out
+    // whatever it is, and the file system need not be asked.
+    const QString maskPath = m_fileMask.isEmpty() ? QString() : folder->PathOf(relative);
+    const bool failsMask = !maskPath.isEmpty() && !MatchesMaskList(maskPath, &m_maskList);
+    if (failsMask && !m_showFolders)
+        return nullptr;
     const auto attributes = folder->GetAttributesOf(relative, SFGAO::RequestMask);
     // An item that vanished since the folder was read is not listed.
     if (!attributes)
         return nullptr;
     if (!m_showFolders && (*attributes & SFGAO::HASSUBFOLDER))
         return nullptr;
-    if (!m_fileMask.isEmpty() && !(*attributes & SFGAO::FOLDER)) {
-        const QString path = SHGetPathFromIDList(absolute);
-        if (!path.isEmpty() && !MatchesMaskList(path, &m_maskList))
-            return nullptr;
-    }
+    if (failsMask && !(*attributes & SFGAO::FOLDER))
+        return nullptr;
 
     auto owned = std::make_unique<TListItem>();
     owned->Data = std::make_unique<TFolderItemData>(TFolderDataOwner::List);
@@ -478,8 +481,8 @@ TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDLis
     data.AbsoluteID = std::move(absolute);
     data.Attributes = *attributes;
     TListItem* item = m_model->Add(std::move(owned));
-
-    item->ImageIndex = GetIconIndexes(data.AbsoluteID).normal;
+    TItemDetails details = GatherItemDetails(data, name);
+    item->ImageIndex = details.IconIndex;
     if (data.Attributes & SFGAO::SHARE) {
         item->OverlayIndex = 0;
     } else if (data.Attributes & SFGAO::LINK) {
@@ -487,7 +490,7 @@ TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDLis
         name = QFileInfo(GetItemPath(item)).fileName();
     }
     item->Caption = name;
-    TItemDetails details = GatherItemDetails(data, name);
+    details.Keys.Name = name;
     item->Keys = std::move(details.Keys);
     if (OnAddListItem) {
         OnAddListItem(this, item);

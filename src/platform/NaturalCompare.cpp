@@ -17,6 +17,14 @@ int compareNumbers(QStringView a, QStringView b) {
     return sign(a.compare(b));
 }
 
+// Letters of the ASCII range fold by arithmetic; the table lookup is for the rest.
+char16_t folded(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < 0x80)
+        return code >= u'A' && code <= u'Z' ? char16_t(code + (u'a' - u'A')) : code;
+    return c.toCaseFolded().unicode();
+}
+
 qsizetype digitRunEnd(QStringView text, qsizetype from) {
     while (from < text.size() && text[from].isDigit())
         ++from;
@@ -38,8 +46,8 @@ int NaturalCompare(QStringView a, QStringView b) {
             j = endB;
             continue;
         }
-        const char16_t ca = a[i].toCaseFolded().unicode();
-        const char16_t cb = b[j].toCaseFolded().unicode();
+        const char16_t ca = folded(a[i]);
+        const char16_t cb = folded(b[j]);
         if (ca != cb)
             return ca < cb ? -1 : 1;
         ++i;

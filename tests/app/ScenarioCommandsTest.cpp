@@ -67,6 +67,20 @@ TEST_F(ScenarioCommands, AnUnreadableFileEndsTheAddKeepingTheOnesBefore) {
     EXPECT_EQ(campaign.Count(), 1u);
 }
 
+// Names copied from old Windows disks are Latin-1 bytes, not UTF-8: the explorer and the
+// drop hand over the exact bytes, which reach the file.
+TEST_F(ScenarioCommands, FilesNamedInBytesThatAreNotUtf8AreAdded) {
+    const std::string latin1 = "caf\xE9";
+    WriteBytes(folder / (latin1 + ".scn"), scenario("1.11", 30));
+    WriteBytes(folder / (latin1 + ".SCX"), scenario("1.18", 40));
+    const QByteArray base = QByteArray::fromStdString(folder.Path().string()) + '/';
+    commands.AddFiles(QList<QByteArray>{base + QByteArray::fromStdString(latin1) + ".scn"});
+    commands.FileDropperDrop(base + QByteArray::fromStdString(latin1) + ".SCX");
+    ASSERT_EQ(campaign.Count(), 2u);
+    EXPECT_EQ(campaign.Entry(0).Scenario->Size, 30);
+    EXPECT_EQ(campaign.Entry(1).Scenario->Size, 40);
+}
+
 TEST_F(ScenarioCommands, DroppedFilesAreTakenByTheirExtensionOnly) {
     WriteBytes(folder / "Demo.SCX", scenario("1.18", 10));
     WriteBytes(folder / "demo.scn", scenario("1.11", 10));
