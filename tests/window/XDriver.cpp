@@ -14,7 +14,6 @@ struct TXDriver::Private {
     Window root = 0;
     // Which window each mapped window belongs to (its WM_TRANSIENT_FOR), read when it maps.
     std::map<Window, Window> owners;
-    Window lastNormal = 0;
 };
 
 namespace {
@@ -135,7 +134,6 @@ void TXDriver::handleFocusEvents() {
             d->owners[window] = owner;
             // A new window gets the focus, as window managers give it.
             XSetInputFocus(d->display, window, RevertToParent, CurrentTime);
-            d->lastNormal = window;
         } else if ((event.type == UnmapNotify && event.xunmap.event == d->root) ||
                    (event.type == DestroyNotify && event.xdestroywindow.event == d->root)) {
             const Window window =
