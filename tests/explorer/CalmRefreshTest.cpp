@@ -2,6 +2,7 @@
 // Refreshes come calmly, and what the user has set up (selection, focus, scroll position,
 // expanded subfolders) stays. The watcher follows the selected folder, also after a rebuild.
 #include "EventLoop.h"
+#include "ExplorerViewsSupport.h"
 #include "QtPrinters.h"
 #include "ShellNamespace.h"
 #include "SystemListView.h"
@@ -15,14 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TTreeNode* childNamed(TTreeNode* node, const QString& name) {
-    for (int i = 0; node && i < node->childCount(); ++i) {
-        if (node->child(i)->text(0) == name)
-            return node->Child(i);
-    }
-    return nullptr;
-}
 
 QStringList selectedCaptions(const TSystemListView& list) {
     QStringList names;
@@ -48,10 +41,7 @@ protected:
     void TearDown() override {
         delete tree;
         delete list;
-        EXPECT_TRUE(WaitFor([] { return TFileChangeThread::RunningCount() == 0; }));
-        Settle(20);
-        EXPECT_EQ(TreeLiveFolderDataCount(), 0);
-        EXPECT_EQ(ListLiveFolderDataCount(), 0);
+        ExpectViewsLetGo();
     }
 };
 

@@ -1,6 +1,7 @@
 // The file list's order: natural name order as the folder hands it out, and column sorts
 // from the facts gathered when the items were added.
 #include "EventLoop.h"
+#include "ExplorerViewsSupport.h"
 #include "QtPrinters.h"
 #include "ShellNamespace.h"
 #include "SystemListView.h"
@@ -11,13 +12,6 @@
 #include <sys/time.h>
 
 namespace {
-
-QStringList captions(const TSystemListView& list) {
-    QStringList names;
-    for (int i = 0; i < list.Count(); ++i)
-        names << list.Item(i)->Caption;
-    return names;
-}
 
 void setModified(const QString& path, long seconds) {
     const timeval times[2] = {{seconds, 0}, {seconds, 0}};

@@ -2,6 +2,7 @@
 
 #include "Autoscroll.h"
 #include "EventLoop.h"
+#include "ExplorerViewsSupport.h"
 #include "ListSorting.h"
 #include "QtPrinters.h"
 #include "ShellNamespace.h"
@@ -29,13 +30,6 @@
 #include <set>
 
 namespace {
-
-QStringList captions(const TSystemListView& list) {
-    QStringList names;
-    for (int i = 0; i < list.Count(); ++i)
-        names << list.Item(i)->Caption;
-    return names;
-}
 
 std::set<QString> captionSet(const TSystemListView& list) {
     const QStringList names = captions(list);

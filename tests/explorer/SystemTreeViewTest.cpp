@@ -1,6 +1,7 @@
 #include "SystemTreeView.h"
 
 #include "EventLoop.h"
+#include "ExplorerViewsSupport.h"
 #include "QtPrinters.h"
 #include "ShellNamespace.h"
 #include "SystemListView.h"
@@ -16,21 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList childCaptions(const QTreeWidgetItem* node) {
-    QStringList names;
-    for (int i = 0; node && i < node->childCount(); ++i)
-        names << node->child(i)->text(0);
-    return names;
-}
-
-TTreeNode* childNamed(TTreeNode* node, const QString& name) {
-    for (int i = 0; node && i < node->childCount(); ++i) {
-        if (node->child(i)->text(0) == name)
-            return node->Child(i);
-    }
-    return nullptr;
-}
 
 QStringList g_debugLines;
 
@@ -61,10 +47,7 @@ protected:
     void TearDown() override {
         delete tree;
         delete list;
-        EXPECT_TRUE(WaitFor([] { return TFileChangeThread::RunningCount() == 0; }));
-        Settle(20);
-        EXPECT_EQ(TreeLiveFolderDataCount(), 0);
-        EXPECT_EQ(ListLiveFolderDataCount(), 0);
+        ExpectViewsLetGo();
     }
 };
 

@@ -1,6 +1,7 @@
 // Tree nodes stay valid across the event loops of message boxes: change notices wait for the
 // box to close. Run under AddressSanitizer, a node used after a refresh freed it is caught.
 #include "EventLoop.h"
+#include "ExplorerViewsSupport.h"
 #include "NoticeHold.h"
 #include "QtPrinters.h"
 #include "RefreshScheduler.h"
@@ -14,21 +15,6 @@
 
 namespace {
 
-QStringList childCaptions(const QTreeWidgetItem* node) {
-    QStringList names;
-    for (int i = 0; node && i < node->childCount(); ++i)
-        names << node->child(i)->text(0);
-    return names;
-}
-
-TTreeNode* childNamed(TTreeNode* node, const QString& name) {
-    for (int i = 0; node && i < node->childCount(); ++i) {
-        if (node->child(i)->text(0) == name)
-            return node->Child(i);
-    }
-    return nullptr;
-}
-
 class TreeNodeLifetime : public ::testing::Test {
 protected:
     TempFolder temp;
@@ -41,9 +27,7 @@ protected:
     }
     void TearDown() override {
         delete tree;
-        EXPECT_TRUE(WaitFor([] { return TFileChangeThread::RunningCount() == 0; }));
-        Settle(20);
-        EXPECT_EQ(TreeLiveFolderDataCount(), 0);
+        ExpectViewsLetGo();
     }
 };
 
