@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   time
   shared-mime-info desktop-file-utils xdg-utils
-  xvfb xauth xdotool libx11-dev libxtst-dev
+  xvfb xauth libx11-dev libxtst-dev
   dpkg-dev lintian appstream man-db groff-base bash-completion
 )
 
