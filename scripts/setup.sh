@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libqt6test6 qt6-qpa-plugins libgl-dev
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
-  time
+  time python3
   shared-mime-info desktop-file-utils xdg-utils
   xvfb xauth libx11-dev libxtst-dev
   dpkg-dev lintian appstream man-db groff-base bash-completion
