@@ -89,6 +89,15 @@ private:
     pid_t m_pid = -1;
 };
 
+// A child process that holds the campaign's lock until the test ends.
+ChildProcess lockHolder(const std::filesystem::path& campaign) {
+    return ChildProcess([&] {
+        const TCampaignLock lock(campaign);
+        ChildProcess::SayReady();
+        ::pause();
+    });
+}
+
 // Whether the folder's file system has unnamed files; where it has not, a killed writer
 // leaves its short hidden name behind and only a signal it can catch removes it.
 bool hasUnnamedFiles(const std::filesystem::path& folder) {
@@ -272,11 +281,7 @@ TEST(CampaignLock, ASecondWriterWaitsABoundedTimeAndNamesTheFile) {
     const auto campaign = folder / "Camp.cpn";
     WriteCampaign(campaign, "T", {});
     {
-        const ChildProcess holder([&] {
-            const TCampaignLock lock(campaign);
-            ChildProcess::SayReady();
-            ::pause();
-        });
+        const ChildProcess holder = lockHolder(campaign);
         const auto start = std::chrono::steady_clock::now();
         const std::string error =
             errorOf([&] { TCampaignLock lock(campaign, std::chrono::milliseconds(300)); });
@@ -315,11 +320,7 @@ TEST(CampaignLock, SavingTheModelWaitsForAnotherWriter) {
     TempFolder folder;
     const auto campaign = folder / "Camp.cpn";
     WriteCampaign(campaign, "T", {});
-    const ChildProcess holder([&] {
-        const TCampaignLock lock(campaign);
-        ChildProcess::SayReady();
-        ::pause();
-    });
+    const ChildProcess holder = lockHolder(campaign);
     TCampaign model;
     EXPECT_EQ(errorOf([&] { SaveCampaign(model, campaign); }),
               "Cannot lock file " + campaign.string() + ": another program is changing it");
