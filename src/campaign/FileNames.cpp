@@ -30,7 +30,8 @@ std::string_view wholeCharacters(std::string_view text, std::size_t maxBytes) {
     std::size_t end = maxBytes;
     while (end > 0 && isContinuation(static_cast<unsigned char>(text[end])))
         --end;
-    return text.substr(0, end);
+    // Bytes that are no UTF-8 at all are cut where the limit falls.
+    return text.substr(0, end > 0 ? end : maxBytes);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Utils.h"
 
+#include "FileNames.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -19,8 +21,7 @@ void strToField(std::string_view text, std::array<std::uint8_t, N>& field) {
     std::copy_n(text.begin(), count, field.begin());
 }
 
-constexpr std::size_t NameLimit = 255;        // bytes in one file name on Linux file systems
-constexpr std::size_t LongestKeptExtension = 16;
+constexpr std::size_t NameLimit = 255; // bytes in one file name on Linux file systems
 
 bool isControl(unsigned char c) {
     return c < 0x20 || c == 0x7F;
@@ -31,23 +32,6 @@ bool isC1Control(std::string_view text, std::size_t at) {
     return static_cast<unsigned char>(text[at]) == 0xC2 && at + 1 < text.size() &&
            static_cast<unsigned char>(text[at + 1]) >= 0x80 &&
            static_cast<unsigned char>(text[at + 1]) <= 0x9F;
-}
-
-// A name too long for a file system cut to NameLimit bytes between UTF-8 characters, its
-// extension kept.
-std::string shortenedName(const std::string& name) {
-    if (name.size() <= NameLimit)
-        return name;
-    const auto dot = name.find_last_of('.');
-    const bool keepExtension =
-        dot != std::string::npos && dot > 0 && name.size() - dot <= LongestKeptExtension;
-    const std::string extension = keepExtension ? name.substr(dot) : std::string();
-    const std::size_t limit = NameLimit - extension.size();
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
-        --end;
-    // Bytes that are no UTF-8 at all are cut where the limit falls.
-    return name.substr(0, end > 0 ? end : limit) + extension;
 }
 
 } // namespace
@@ -96,7 +80,7 @@ std::string SafeFileName(std::string_view storedName, std::string_view fallback)
         else if (!isControl(c) && !joinsC1)
             safe += name[i];
     }
-    safe = shortenedName(safe);
+    safe = FitFileName(safe, NameLimit);
     while (!safe.empty() && safe.back() == ' ')
         safe.pop_back();
 
