@@ -108,10 +108,11 @@ TEST(ProgramMimeTypes, ScenarioAndCampaignTypesAreShippedAndUsed) {
     EXPECT_EQ(TypeNameOfPath(QStringLiteral("/x/demo.scx"), false), QStringLiteral("Meltharn scenario"));
     EXPECT_EQ(TypeNameOfPath(QStringLiteral("/x/a.cpn"), false),
               QStringLiteral("Quorvane/Meltharn Campaign"));
-    EXPECT_EQ(ProgramMimeTypeOf(QStringLiteral("a.scn"))->name,
-              QStringLiteral("application/x-qor-scenario"));
-    EXPECT_EQ(ProgramMimeTypeOf(QStringLiteral("a.scx"))->name,
-              QStringLiteral("application/x-qor-expansion-scenario"));
+    const auto scenarioType = ProgramMimeTypeOf(QStringLiteral("a.scn"));
+    const auto expansionType = ProgramMimeTypeOf(QStringLiteral("a.scx"));
+    ASSERT_TRUE(scenarioType.has_value() && expansionType.has_value());
+    EXPECT_EQ(scenarioType->name, QStringLiteral("application/x-qor-scenario"));
+    EXPECT_EQ(expansionType->name, QStringLiteral("application/x-qor-expansion-scenario"));
     EXPECT_FALSE(ProgramMimeTypeOf(QStringLiteral("scn")).has_value());
     EXPECT_FALSE(ProgramMimeTypeOf(QStringLiteral("a.scn.bak")).has_value());
 
