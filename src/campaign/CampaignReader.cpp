@@ -81,6 +81,12 @@ TCampaignHead ReadCampaignHead(const TInputFile& file) {
     return {HeaderTitleToStr(header), count};
 }
 
+TCampaignHead ReadCheckedCampaignHead(const TInputFile& file) {
+    TCampaignHead head = ReadCampaignHead(file);
+    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    return head;
+}
+
 void ForEachTableEntry(const TInputFile& file, std::int64_t count,
                        const std::function<void(TTableEntry&&)>& visit) {
     ForEachTableEntry(file, 0, count, visit);

@@ -40,6 +40,10 @@ struct TCampaignHead {
 // read error" when the announced table does not fit in the file.
 TCampaignHead ReadCampaignHead(const TInputFile& file);
 
+// The header, after every record of the table has been checked as ForEachTableEntry checks
+// it, so that a damaged table is refused before anything is done with the campaign.
+TCampaignHead ReadCheckedCampaignHead(const TInputFile& file);
+
 // Visits the count records of the table in order, a chunk at a time, each checked to point at
 // a payload inside the file ("Stream read error" otherwise). Memory stays small whatever the
 // table's length.

@@ -124,8 +124,7 @@ void forEachTarget(const TInputFile& file, const TChosenScenarios& chosen,
 // prints nothing but the error and memory stays small however many scenarios there are.
 int RunList(const TCommandContext& context) {
     const TInputFile file(context.Campaign());
-    const TCampaignHead head = ReadCampaignHead(file);
-    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    const TCampaignHead head = ReadCheckedCampaignHead(file);
     const std::string title = context.Codec.ToUnicode(head.Title);
     auto& out = context.Out;
     std::int64_t index = 0;
@@ -167,8 +166,7 @@ int RunList(const TCommandContext& context) {
 // needed, and of the names handed out only a hash is kept.
 int RunExtract(const TCommandContext& context) {
     const TInputFile file(context.Campaign());
-    const TCampaignHead head = ReadCampaignHead(file);
-    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    const TCampaignHead head = ReadCheckedCampaignHead(file);
     const TChosenScenarios chosen({context.Args.Positional.begin() + 1, context.Args.Positional.end()},
                                   static_cast<std::size_t>(head.Count));
 
