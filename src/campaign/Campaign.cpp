@@ -54,10 +54,6 @@ void TCampaign::MoveEntry(std::size_t from, std::size_t to) {
     m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(to), std::move(moved));
 }
 
-void TCampaign::Clear() {
-    m_entries.clear();
-}
-
 void TCampaign::NewCampaign() {
     m_options = std::make_unique<TCampaignOptions>();
     m_entries.clear();

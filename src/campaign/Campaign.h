@@ -48,7 +48,6 @@ public:
     void InsertEntry(std::size_t index, TCampaignEntry entry);
     void RemoveEntry(std::size_t index);
     void MoveEntry(std::size_t from, std::size_t to);
-    void Clear();
 
     // Empties the campaign: new options, no entries.
     void NewCampaign();
