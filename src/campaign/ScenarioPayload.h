@@ -54,7 +54,8 @@ std::optional<TScenarioVersion> ReadScenarioVersion(TScenario& scenario);
 
 // A payload shorter than four bytes has no version text to replace: stamping it is refused,
 // so that a scenario's size always stays the number of bytes the campaign file gets. Throws
-// for such a payload, naming the scenario by its 0-based position when one is given.
+// for such a payload; given the scenario's 0-based position, the message names it counting
+// from 1 ("scenario 3 is shorter ...").
 void RequireVersionText(std::int64_t payloadSize,
                         std::optional<std::size_t> position = std::nullopt);
 
