@@ -28,7 +28,7 @@ TCampaignEntry entryFor(const std::filesystem::path& path, std::unique_ptr<TScen
 // Scenario lengths are signed 32-bit in a campaign file.
 std::int32_t scenarioLength(const TInputFile& file) {
     if (file.Length() > CampaignFormat::MaxFileSize)
-        throw TCampaignError(
+        throw ECampaignError(
             "The file " + file.Path().string() +
             " is too large for a campaign: scenario files must be smaller than 2 GiB");
     return static_cast<std::int32_t>(file.Length());
@@ -124,7 +124,7 @@ void RequireVersionText(std::int64_t payloadSize, std::optional<std::size_t> pos
         return;
     const std::string scenario =
         position ? "scenario " + std::to_string(*position + 1) : std::string("The scenario");
-    throw TCampaignError(scenario + " is shorter than four bytes and has no version text to set");
+    throw ECampaignError(scenario + " is shorter than four bytes and has no version text to set");
 }
 
 void StampScenarioVersion(TScenario& scenario, TScenarioVersion version) {

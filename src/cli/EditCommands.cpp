@@ -50,7 +50,7 @@ int RunCreate(const TCommandContext& context) {
         std::filesystem::symlink_status(context.Campaign(), missing).type() !=
             std::filesystem::file_type::not_found &&
         !missing)
-        throw TCampaignError("the campaign already exists (--force replaces it)");
+        throw ECampaignError("the campaign already exists (--force replaces it)");
     editor.Save(context.Args.Has("--force"));
     return 0;
 }
@@ -94,7 +94,7 @@ int RunSetVersion(const TCommandContext& context) {
     const auto& positional = context.Args.Positional;
     const auto version = ParseVersionText(positional[2]);
     if (!version)
-        throw TUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
+        throw EUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
     return editCampaign(context, [&](TCampaignEditor& editor) {
         if (positional[1] == "all")
             editor.SetVersionOfAll(*version);

@@ -174,14 +174,14 @@ int RunExtract(const TCommandContext& context) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder, error))
-        throw TCampaignError("Cannot create folder " + folder.string());
+        throw ECampaignError("Cannot create folder " + folder.string());
 
     const bool force = context.Args.Has("--force");
     if (!force)
         forEachTarget(file, chosen, folder, context.Codec,
                       [](const TTableEntry&, const std::filesystem::path& target) {
                           if (struct stat status {}; ::lstat(target.c_str(), &status) == 0)
-                              throw TCampaignError(target.string() +
+                              throw ECampaignError(target.string() +
                                                    " already exists (--force replaces it)");
                       });
 

@@ -74,7 +74,7 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
             case 4: {
                 const std::size_t at = pick(count);
                 if (model.Entry(at).Scenario->Size < 4) {
-                    EXPECT_THROW(editor.SetVersion(at, TScenarioVersion::Game111), TCampaignError);
+                    EXPECT_THROW(editor.SetVersion(at, TScenarioVersion::Game111), ECampaignError);
                     break;
                 }
                 editor.SetVersion(at, TScenarioVersion::Game111);
@@ -86,7 +86,7 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
                 for (const auto& entry : model.Entries())
                     allStampable = allStampable && entry.Scenario->Size >= 4;
                 if (!allStampable) {
-                    EXPECT_THROW(editor.SetVersionOfAll(TScenarioVersion::Trial110), TCampaignError);
+                    EXPECT_THROW(editor.SetVersionOfAll(TScenarioVersion::Trial110), ECampaignError);
                     break;
                 }
                 editor.SetVersionOfAll(TScenarioVersion::Trial110);

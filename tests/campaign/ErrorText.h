@@ -9,7 +9,7 @@
 inline std::string errorOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const TCampaignError& error) {
+    } catch (const ECampaignError& error) {
         return error.what();
     }
     return "no error";
