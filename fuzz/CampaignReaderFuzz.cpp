@@ -19,11 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const auto& entry : campaign->Entries())
                 if (entry.Scenario->Stream.Size() != static_cast<std::size_t>(entry.Scenario->Size))
                     __builtin_trap();
-    } catch (const TCampaignError&) {
+    } catch (const ECampaignError&) {
     }
     try {
         ReadCampaignTable(TInputFile(file.Path()));
-    } catch (const TCampaignError&) {
+    } catch (const ECampaignError&) {
     }
     CheckCampaign(file.Path());
     return 0;

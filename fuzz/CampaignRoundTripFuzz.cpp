@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TLoadResult first;
     try {
         first = LoadCampaign(file.Path());
-    } catch (const TCampaignError&) {
+    } catch (const ECampaignError&) {
         return 0;
     }
     auto* campaign = std::get_if<TCampaign>(&first);

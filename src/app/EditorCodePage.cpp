@@ -8,7 +8,7 @@
 std::string EditorCodePage() {
     try {
         return UserCodePage();
-    } catch (const TCampaignError& error) {
+    } catch (const ECampaignError& error) {
         qWarning("%s; using %s", error.what(), LocaleCodePage().c_str());
         return LocaleCodePage();
     }

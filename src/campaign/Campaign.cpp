@@ -16,6 +16,16 @@ TCampaignEntry MakeEntry(std::string name, std::string fileName,
     return entry;
 }
 
+void RequireEntryIndex(std::size_t index, std::size_t count) {
+    if (index >= count)
+        throw std::out_of_range("entry index");
+}
+
+void RequireInsertPosition(std::size_t position, std::size_t count) {
+    if (position > count)
+        throw std::out_of_range("entry index");
+}
+
 TCampaign::TCampaign() : m_options(std::make_unique<TCampaignOptions>()) {}
 
 void TCampaign::ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options) {
@@ -27,27 +37,21 @@ void TCampaign::AppendEntry(TCampaignEntry entry) {
 }
 
 void TCampaign::InsertEntry(std::size_t index, TCampaignEntry entry) {
-    if (index > m_entries.size())
-        throw std::out_of_range("entry index");
+    RequireInsertPosition(index, m_entries.size());
     m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(index), std::move(entry));
 }
 
 void TCampaign::RemoveEntry(std::size_t index) {
-    if (index >= m_entries.size())
-        throw std::out_of_range("entry index");
+    RequireEntryIndex(index, m_entries.size());
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void TCampaign::MoveEntry(std::size_t from, std::size_t to) {
-    if (from >= m_entries.size() || to >= m_entries.size())
-        throw std::out_of_range("entry index");
+    RequireEntryIndex(from, m_entries.size());
+    RequireEntryIndex(to, m_entries.size());
     TCampaignEntry moved = std::move(m_entries[from]);
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(from));
     m_entries.insert(m_entries.begin() + static_cast<std::ptrdiff_t>(to), std::move(moved));
-}
-
-void TCampaign::Clear() {
-    m_entries.clear();
 }
 
 void TCampaign::NewCampaign() {

@@ -22,6 +22,13 @@ struct TCampaignEntry {
 TCampaignEntry MakeEntry(std::string name, std::string fileName,
                          std::unique_ptr<TScenario> scenario);
 
+// The positions an edit of a list of count entries may name, for the model and the streaming
+// editor alike: an index names an existing entry; an insert position may also be count, after
+// the last one. A move takes the entry out and puts it back so that it ends at index `to`.
+// Each throws std::out_of_range for any other position.
+void RequireEntryIndex(std::size_t index, std::size_t count);
+void RequireInsertPosition(std::size_t position, std::size_t count);
+
 // The open campaign: its options and its ordered entries.
 class TCampaign {
 public:
@@ -41,7 +48,6 @@ public:
     void InsertEntry(std::size_t index, TCampaignEntry entry);
     void RemoveEntry(std::size_t index);
     void MoveEntry(std::size_t from, std::size_t to);
-    void Clear();
 
     // Empties the campaign: new options, no entries.
     void NewCampaign();

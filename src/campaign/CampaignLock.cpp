@@ -48,7 +48,7 @@ TCampaignLock::TCampaignLock(const std::filesystem::path& campaign,
         if (error != EWOULDBLOCK && error != EINTR)
             return;
         if (std::chrono::steady_clock::now() >= deadline)
-            throw TCampaignError("Cannot lock file " + campaign.string() +
+            throw ECampaignError("Cannot lock file " + campaign.string() +
                                  ": another program is changing it");
         std::this_thread::sleep_for(RetryPause);
     }

@@ -60,25 +60,31 @@ std::vector<TMemoryStream> readSharedPayloads(const TInputFile& file,
 
 } // namespace
 
-TCampaignRejected::TCampaignRejected(const std::string& fileName)
-    : TCampaignError("The file " + fileName +
+ECampaignRejected::ECampaignRejected(const std::string& fileName)
+    : ECampaignError("The file " + fileName +
                      " is either not an Quorvane/Meltharn Campaign or an unsupported version.") {}
 
 TCampaignHead ReadCampaignHead(const TInputFile& file) {
     const std::string fileName = FileNameOfPath(file.Path().string());
     if (file.Length() < CampaignFormat::HeaderSize)
-        throw TCampaignRejected(fileName);
+        throw ECampaignRejected(fileName);
 
     THeaderBytes headerBytes;
     file.ReadAt(0, headerBytes);
     const TCampaignHeader header = DecodeHeader(headerBytes);
     if (header.Version != CampaignFormat::Version)
-        throw TCampaignRejected(fileName);
+        throw ECampaignRejected(fileName);
 
     const std::int64_t count = std::max<std::int64_t>(header.Count, 0);
     if (CampaignFormat::PayloadStart(count) > file.Length())
         throw CampaignErrors::StreamRead();
     return {HeaderTitleToStr(header), count};
+}
+
+TCampaignHead ReadCheckedCampaignHead(const TInputFile& file) {
+    TCampaignHead head = ReadCampaignHead(file);
+    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    return head;
 }
 
 void ForEachTableEntry(const TInputFile& file, std::int64_t count,
@@ -125,7 +131,7 @@ TLoadResult LoadCampaign(const std::filesystem::path& path) {
     TCampaignTable table;
     try {
         table = ReadCampaignTable(file);
-    } catch (const TCampaignRejected& rejected) {
+    } catch (const ECampaignRejected& rejected) {
         return TCampaignRejection{rejected.what()};
     }
     std::vector<TMemoryStream> payloads = readSharedPayloads(file, table.Entries);

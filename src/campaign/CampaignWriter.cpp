@@ -19,7 +19,7 @@ std::string withThousands(std::int64_t value) {
 
 void checkLayoutFits(std::int64_t length) {
     if (length > CampaignFormat::MaxFileSize)
-        throw TCampaignError(
+        throw ECampaignError(
             "The campaign would be " + withThousands(length) +
             " bytes long, more than the 2,147,483,647 bytes a campaign file can hold");
 }

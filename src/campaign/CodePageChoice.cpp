@@ -136,8 +136,8 @@ std::string UserCodePage() {
         return LocaleCodePage();
     try {
         TTextCodec check(*chosen);
-    } catch (const TCampaignError&) {
-        throw TCampaignError(path.string() + ": unknown code page \"" + *chosen + "\"");
+    } catch (const ECampaignError&) {
+        throw ECampaignError(path.string() + ": unknown code page \"" + *chosen + "\"");
     }
     return *chosen;
 }

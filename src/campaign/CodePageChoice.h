@@ -32,7 +32,7 @@ std::optional<std::string> CodePageSetting(std::istream& settings);
 std::filesystem::path SettingsFilePath();
 
 // The code page to use when none is given on the command line: the settings file's, else the
-// locale's. Throws TCampaignError naming the settings file when it names a code page that
+// locale's. Throws ECampaignError naming the settings file when it names a code page that
 // iconv does not know.
 std::string UserCodePage();
 

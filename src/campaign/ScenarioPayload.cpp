@@ -17,16 +17,18 @@ constexpr std::array<std::pair<TScenarioVersion, const char*>, 3> KnownVersions 
     {TScenarioVersion::Expansion118, "1.18"},
 }};
 
+constexpr std::int64_t VersionTextLength = 4;
+
 TCampaignEntry entryFor(const std::filesystem::path& path, std::unique_ptr<TScenario> scenario,
                         const TTextCodec& codec) {
-    const std::string fileName = StoredFileName(path, codec);
-    return MakeEntry(NameWithoutExt(fileName), fileName, std::move(scenario));
+    TScenarioNames names = ScenarioNamesOf(path, codec);
+    return MakeEntry(std::move(names.Name), std::move(names.FileName), std::move(scenario));
 }
 
 // Scenario lengths are signed 32-bit in a campaign file.
 std::int32_t scenarioLength(const TInputFile& file) {
     if (file.Length() > CampaignFormat::MaxFileSize)
-        throw TCampaignError(
+        throw ECampaignError(
             "The file " + file.Path().string() +
             " is too large for a campaign: scenario files must be smaller than 2 GiB");
     return static_cast<std::int32_t>(file.Length());
@@ -67,6 +69,12 @@ std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path) {
     return scenario;
 }
 
+TScenarioNames ScenarioNamesOf(const std::filesystem::path& path, const TTextCodec& codec) {
+    std::string fileName = StoredFileName(path, codec);
+    std::string name = NameWithoutExt(fileName);
+    return {std::move(name), std::move(fileName)};
+}
+
 void AddScenarioFile(TCampaign& campaign, const std::filesystem::path& path,
                      const TTextCodec& codec) {
     campaign.AppendEntry(entryFor(path, ReadScenarioFile(path), codec));
@@ -89,8 +97,7 @@ void ReplaceScenarioFile(TCampaign& campaign, std::size_t index, const std::file
 
 void InsertScenarioFile(TCampaign& campaign, std::size_t index, const std::filesystem::path& path,
                         const TTextCodec& codec) {
-    if (index > campaign.Count())
-        throw std::out_of_range("entry index");
+    RequireInsertPosition(index, campaign.Count());
     campaign.InsertEntry(index, entryFor(path, ReadScenarioFile(path), codec));
     campaign.UpdateOffsets();
 }
@@ -112,10 +119,16 @@ std::optional<TScenarioVersion> ReadScenarioVersion(TScenario& scenario) {
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
+void RequireVersionText(std::int64_t payloadSize, std::optional<std::size_t> position) {
+    if (payloadSize >= VersionTextLength)
+        return;
+    const std::string scenario =
+        position ? "scenario " + std::to_string(*position + 1) : std::string("The scenario");
+    throw ECampaignError(scenario + " is shorter than four bytes and has no version text to set");
+}
+
 void StampScenarioVersion(TScenario& scenario, TScenarioVersion version) {
-    if (scenario.Stream.Size() < 4)
-        throw TCampaignError(
-            "The scenario is shorter than four bytes and has no version text to set");
+    RequireVersionText(static_cast<std::int64_t>(scenario.Stream.Size()));
     scenario.Stream.Seek(0);
     scenario.Stream.Write(VersionBytes(version));
     scenario.Stream.Seek(0);

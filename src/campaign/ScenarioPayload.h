@@ -26,6 +26,14 @@ std::int32_t FileSizeOf(const std::filesystem::path& path);
 // A new scenario holding the whole file at path, Offset 0.
 std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path);
 
+// What a scenario file is listed under: its file name as stored (see StoredFileName), and as
+// its name that file name less its extension.
+struct TScenarioNames {
+    std::string Name;
+    std::string FileName;
+};
+TScenarioNames ScenarioNamesOf(const std::filesystem::path& path, const TTextCodec& codec);
+
 // Each reads the file first: when that fails, the campaign is left exactly as it was.
 // Names come from the path's file name: a path is the file system's bytes (on Linux a
 // std::filesystem::path built from a std::string holds them unchanged); a valid UTF-8 name is
@@ -44,7 +52,13 @@ void ExportScenario(const TScenario& scenario, const std::filesystem::path& path
 // The version text of the payload, or nothing when it is not one of the three known ones.
 std::optional<TScenarioVersion> ReadScenarioVersion(TScenario& scenario);
 
+// A payload shorter than four bytes has no version text to replace: stamping it is refused,
+// so that a scenario's size always stays the number of bytes the campaign file gets. Throws
+// for such a payload; given the scenario's 0-based position, the message names it counting
+// from 1 ("scenario 3 is shorter ...").
+void RequireVersionText(std::int64_t payloadSize,
+                        std::optional<std::size_t> position = std::nullopt);
+
 // Overwrites the first four bytes with the version text; nothing else changes. A payload
-// shorter than four bytes has no version text to replace and is refused, so that Size
-// always stays the number of bytes the campaign file gets.
+// without a version text is refused (RequireVersionText).
 void StampScenarioVersion(TScenario& scenario, TScenarioVersion version);

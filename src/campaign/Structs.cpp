@@ -43,10 +43,3 @@ void TMemoryStream::Assign(std::vector<std::uint8_t> bytes) {
     m_own = std::move(bytes);
     m_position = 0;
 }
-
-void TMemoryStream::Clear() {
-    m_shared.reset();
-    m_own.clear();
-    m_own.shrink_to_fit();
-    m_position = 0;
-}

@@ -36,7 +36,6 @@ public:
 
     // Replaces the whole content; the position goes back to 0.
     void Assign(std::vector<std::uint8_t> bytes);
-    void Clear();
 
     std::span<const std::uint8_t> Bytes() const;
     // Whether the bytes are still those of a shared buffer (nothing written since).

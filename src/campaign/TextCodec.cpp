@@ -96,7 +96,7 @@ TTextCodec::TTextCodec(std::string codePage)
       m_toUnicode(std::make_unique<Converter>("UTF-8", m_codePage)),
       m_fromUnicode(std::make_unique<Converter>(m_codePage, "UTF-8")) {
     if (!m_toUnicode->valid() || !m_fromUnicode->valid())
-        throw TCampaignError("Unknown text encoding " + m_codePage);
+        throw ECampaignError("Unknown text encoding " + m_codePage);
 }
 
 TTextCodec::~TTextCodec() = default;

@@ -11,7 +11,7 @@ class TTextCodec {
 public:
     static constexpr const char* DefaultCodePage = "WINDOWS-1252";
 
-    // Throws TCampaignError when the code page is unknown.
+    // Throws ECampaignError when the code page is unknown.
     explicit TTextCodec(std::string codePage = DefaultCodePage);
     ~TTextCodec();
     TTextCodec(const TTextCodec&) = delete;

@@ -25,7 +25,7 @@ TArguments ParseArguments(const std::vector<std::string>& arguments, const TOpti
         const std::string name = argument.substr(0, equals);
         if (accepted.Flags.count(name)) {
             if (equals != std::string::npos)
-                throw TUsageError("option " + name + " takes no value");
+                throw EUsageError("option " + name + " takes no value");
             parsed.Flags.insert(name);
         } else if (accepted.WithValue.count(name)) {
             if (equals != std::string::npos)
@@ -33,9 +33,9 @@ TArguments ParseArguments(const std::vector<std::string>& arguments, const TOpti
             else if (i + 1 < arguments.size())
                 parsed.Values[name] = arguments[++i];
             else
-                throw TUsageError("option " + name + " needs a value");
+                throw EUsageError("option " + name + " needs a value");
         } else {
-            throw TUsageError("unknown option " + name);
+            throw EUsageError("unknown option " + name);
         }
     }
     return parsed;
@@ -47,6 +47,6 @@ std::size_t ParseIndex(const std::string& text) {
         std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
     const std::size_t index = digits ? std::stoul(text) : 0;
     if (index == 0)
-        throw TUsageError("not a scenario index: " + text);
+        throw EUsageError("not a scenario index: " + text);
     return index;
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 // Wrong use of the command line: exit code 2 with the message and the usage line.
-class TUsageError : public std::runtime_error {
+class EUsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

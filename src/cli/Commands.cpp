@@ -105,7 +105,7 @@ const TCommand* findCommand(const std::string& name) {
 std::size_t EntryPosition(const std::string& index, std::size_t count) {
     const std::size_t number = ParseIndex(index);
     if (number > count)
-        throw TCampaignError("there is no scenario " + index + ": the campaign holds " +
+        throw ECampaignError("there is no scenario " + index + ": the campaign holds " +
                              std::to_string(count));
     return number - 1;
 }
@@ -113,7 +113,7 @@ std::size_t EntryPosition(const std::string& index, std::size_t count) {
 std::size_t InsertPosition(const std::string& index, std::size_t count) {
     const std::size_t number = ParseIndex(index);
     if (number > count + 1)
-        throw TCampaignError("cannot insert at " + index + ": the campaign holds " +
+        throw ECampaignError("cannot insert at " + index + ": the campaign holds " +
                              std::to_string(count));
     return number - 1;
 }
@@ -134,7 +134,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                 printHelp(out);
                 return 0;
             }
-        } catch (const TUsageError&) {
+        } catch (const EUsageError&) {
         }
         return usageError(err, "unknown command " + arguments.front(), nullptr);
     }
@@ -143,7 +143,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     try {
         parsed = ParseArguments({arguments.begin() + 1, arguments.end()},
                                 withCommonOptions(command->Options));
-    } catch (const TUsageError& error) {
+    } catch (const EUsageError& error) {
         return usageError(err, error.what(), command->Usage);
     }
     if (parsed.Has("--help")) {
@@ -163,7 +163,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     if (const auto encoding = parsed.Values.find("--encoding"); encoding != parsed.Values.end()) {
         try {
             codec = std::make_unique<TTextCodec>(encoding->second);
-        } catch (const TCampaignError&) {
+        } catch (const ECampaignError&) {
             return usageError(err,
                               "unknown encoding " + encoding->second + " (known names include " +
                                   SomeEncodingNames + ")",
@@ -174,14 +174,14 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         // message names the settings file, not the campaign.
         try {
             codec = std::make_unique<TTextCodec>(UserCodePage());
-        } catch (const TCampaignError& error) {
+        } catch (const ECampaignError& error) {
             err << "brindlewick-cli: " << error.what() << "\n";
             return 1;
         }
     }
     try {
         return command->Run(TCommandContext{parsed, *codec, out, err});
-    } catch (const TUsageError& error) {
+    } catch (const EUsageError& error) {
         return usageError(err, error.what(), command->Usage);
     } catch (const std::filesystem::filesystem_error& error) {
         // The library's own wording ("filesystem error: symlink_status: ...") is not for the

@@ -4,11 +4,11 @@
 // campaign's lock from the read to the write, so that two edits at once never lose one.
 #include "CampaignEditor.h"
 #include "CampaignError.h"
-#include "CampaignLock.h"
 #include "CommandContext.h"
 #include "FileFormat.h"
 
 #include <algorithm>
+#include <functional>
 #include <ostream>
 #include <set>
 
@@ -28,6 +28,15 @@ std::vector<std::string> afterCampaign(const TCommandContext& context, std::size
     return {positional.begin() + static_cast<std::ptrdiff_t>(1 + skip), positional.end()};
 }
 
+// Opens the campaign, holding its lock until the edited campaign is written back.
+int editCampaign(const TCommandContext& context,
+                 const std::function<void(TCampaignEditor&)>& edit) {
+    TCampaignEditor editor = TCampaignEditor::Open(context.Campaign(), context.Codec);
+    edit(editor);
+    editor.Save();
+    return 0;
+}
+
 } // namespace
 
 int RunCreate(const TCommandContext& context) {
@@ -41,75 +50,61 @@ int RunCreate(const TCommandContext& context) {
         std::filesystem::symlink_status(context.Campaign(), missing).type() !=
             std::filesystem::file_type::not_found &&
         !missing)
-        throw TCampaignError("the campaign already exists (--force replaces it)");
-    const TCampaignLock lock(context.Campaign());
+        throw ECampaignError("the campaign already exists (--force replaces it)");
     editor.Save(context.Args.Has("--force"));
     return 0;
 }
 
 int RunAdd(const TCommandContext& context) {
-    const TCampaignLock lock(context.Campaign());
-    TCampaignEditor editor(context.Campaign(), context.Codec);
-    std::size_t position = editor.Count();
-    if (context.Args.Values.count("--at"))
-        position = InsertPosition(context.Args.Values.at("--at"), editor.Count());
-    for (const auto& scenario : afterCampaign(context, 0))
-        editor.Insert(position++, scenario);
-    editor.Save();
-    return 0;
+    return editCampaign(context, [&](TCampaignEditor& editor) {
+        std::size_t position = editor.Count();
+        if (context.Args.Values.count("--at"))
+            position = InsertPosition(context.Args.Values.at("--at"), editor.Count());
+        for (const auto& scenario : afterCampaign(context, 0))
+            editor.Insert(position++, scenario);
+    });
 }
 
 int RunRemove(const TCommandContext& context) {
-    const TCampaignLock lock(context.Campaign());
-    TCampaignEditor editor(context.Campaign(), context.Codec);
-    std::set<std::size_t, std::greater<>> positions;
-    for (const auto& index : afterCampaign(context, 0))
-        positions.insert(EntryPosition(index, editor.Count()));
-    for (const std::size_t position : positions)
-        editor.Remove(position);
-    editor.Save();
-    return 0;
+    return editCampaign(context, [&](TCampaignEditor& editor) {
+        std::set<std::size_t, std::greater<>> positions;
+        for (const auto& index : afterCampaign(context, 0))
+            positions.insert(EntryPosition(index, editor.Count()));
+        for (const std::size_t position : positions)
+            editor.Remove(position);
+    });
 }
 
 int RunReplace(const TCommandContext& context) {
-    const TCampaignLock lock(context.Campaign());
-    TCampaignEditor editor(context.Campaign(), context.Codec);
     const auto& positional = context.Args.Positional;
-    editor.Replace(EntryPosition(positional[1], editor.Count()), positional[2]);
-    editor.Save();
-    return 0;
+    return editCampaign(context, [&](TCampaignEditor& editor) {
+        editor.Replace(EntryPosition(positional[1], editor.Count()), positional[2]);
+    });
 }
 
 int RunMove(const TCommandContext& context) {
-    const TCampaignLock lock(context.Campaign());
-    TCampaignEditor editor(context.Campaign(), context.Codec);
     const auto& positional = context.Args.Positional;
-    editor.Move(EntryPosition(positional[1], editor.Count()),
-                EntryPosition(positional[2], editor.Count()));
-    editor.Save();
-    return 0;
+    return editCampaign(context, [&](TCampaignEditor& editor) {
+        editor.Move(EntryPosition(positional[1], editor.Count()),
+                    EntryPosition(positional[2], editor.Count()));
+    });
 }
 
 int RunSetVersion(const TCommandContext& context) {
     const auto& positional = context.Args.Positional;
     const auto version = ParseVersionText(positional[2]);
     if (!version)
-        throw TUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
-    const TCampaignLock lock(context.Campaign());
-    TCampaignEditor editor(context.Campaign(), context.Codec);
-    if (positional[1] == "all") {
-        editor.SetVersionOfAll(*version);
-    } else {
-        editor.SetVersion(EntryPosition(positional[1], editor.Count()), *version);
-    }
-    editor.Save();
-    return 0;
+        throw EUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
+    return editCampaign(context, [&](TCampaignEditor& editor) {
+        if (positional[1] == "all")
+            editor.SetVersionOfAll(*version);
+        else
+            editor.SetVersion(EntryPosition(positional[1], editor.Count()), *version);
+    });
 }
 
 int RunSetTitle(const TCommandContext& context) {
-    const TCampaignLock lock(context.Campaign());
-    TCampaignEditor editor(context.Campaign(), context.Codec);
-    editor.SetTitle(titleFromArgument(context, context.Args.Positional[1]));
-    editor.Save();
-    return 0;
+    return editCampaign(context, [&](TCampaignEditor& editor) {
+        editor.SetTitle(titleFromArgument(context, context.Args.Positional[1]));
+    });
 }

@@ -124,8 +124,7 @@ void forEachTarget(const TInputFile& file, const TChosenScenarios& chosen,
 // prints nothing but the error and memory stays small however many scenarios there are.
 int RunList(const TCommandContext& context) {
     const TInputFile file(context.Campaign());
-    const TCampaignHead head = ReadCampaignHead(file);
-    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    const TCampaignHead head = ReadCheckedCampaignHead(file);
     const std::string title = context.Codec.ToUnicode(head.Title);
     auto& out = context.Out;
     std::int64_t index = 0;
@@ -167,8 +166,7 @@ int RunList(const TCommandContext& context) {
 // needed, and of the names handed out only a hash is kept.
 int RunExtract(const TCommandContext& context) {
     const TInputFile file(context.Campaign());
-    const TCampaignHead head = ReadCampaignHead(file);
-    ForEachTableEntry(file, head.Count, [](TTableEntry&&) {});
+    const TCampaignHead head = ReadCheckedCampaignHead(file);
     const TChosenScenarios chosen({context.Args.Positional.begin() + 1, context.Args.Positional.end()},
                                   static_cast<std::size_t>(head.Count));
 
@@ -176,14 +174,14 @@ int RunExtract(const TCommandContext& context) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (!std::filesystem::is_directory(folder, error))
-        throw TCampaignError("Cannot create folder " + folder.string());
+        throw ECampaignError("Cannot create folder " + folder.string());
 
     const bool force = context.Args.Has("--force");
     if (!force)
         forEachTarget(file, chosen, folder, context.Codec,
                       [](const TTableEntry&, const std::filesystem::path& target) {
                           if (struct stat status {}; ::lstat(target.c_str(), &status) == 0)
-                              throw TCampaignError(target.string() +
+                              throw ECampaignError(target.string() +
                                                    " already exists (--force replaces it)");
                       });
 

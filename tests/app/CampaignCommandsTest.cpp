@@ -87,10 +87,10 @@ TEST_F(CampaignCommands, YesWithAFailedSaveEndsNewAndTheClose) {
     std::filesystem::remove(folder / "Camp.cpn");
     std::filesystem::create_directory(folder / "Camp.cpn"); // saving over a folder fails
     dialogs.MessageAnswers = {TMessageAnswer::Yes};
-    EXPECT_THROW(commands.NewItemClick(), TCampaignError);
+    EXPECT_THROW(commands.NewItemClick(), ECampaignError);
     EXPECT_EQ(campaign.Count(), 1u);
     dialogs.MessageAnswers = {TMessageAnswer::Yes};
-    EXPECT_THROW(commands.FormCloseQuery(), TCampaignError);
+    EXPECT_THROW(commands.FormCloseQuery(), ECampaignError);
 }
 
 TEST_F(CampaignCommands, SaveAfterOpenWritesWithoutADialog) {
@@ -147,7 +147,7 @@ TEST_F(CampaignCommands, ARejectedOrBrokenFileKeepsTheCampaignCaptionAndRemember
 
     std::filesystem::copy_file(SampleFile("broken/payload-past-end.cpn"), folder / "Past.cpn");
     dialogs.FileAnswers = {path(folder / "Past.cpn")};
-    EXPECT_THROW(commands.OpenItemClick(), TCampaignError);
+    EXPECT_THROW(commands.OpenItemClick(), ECampaignError);
 
     EXPECT_EQ(campaign.Count(), 1u);
     EXPECT_EQ(list.rowCount(), 1);

@@ -62,7 +62,7 @@ TEST_F(ScenarioCommands, AddingFilesAppendsThemInOrderWithOneUpdate) {
 TEST_F(ScenarioCommands, AnUnreadableFileEndsTheAddKeepingTheOnesBefore) {
     EXPECT_THROW(commands.AddFiles(
                      {path(folder / "A.scn"), path(folder / "gone.scn"), path(folder / "B.scx")}),
-                 TCampaignError);
+                 ECampaignError);
     EXPECT_EQ(list.rowCount(), 1);
     EXPECT_EQ(campaign.Count(), 1u);
 }
@@ -132,7 +132,7 @@ TEST_F(ScenarioCommands, ReplaceReadsIntoTheFocusedEntry) {
     EXPECT_EQ(name(0), "C");
     EXPECT_EQ(offset(1), OffsetText(264 + 2 * 520 + 300).c_str());
     dialogs.FileAnswers = {path(folder / "missing.scn")};
-    EXPECT_THROW(commands.ReplaceItemClick(1), TCampaignError);
+    EXPECT_THROW(commands.ReplaceItemClick(1), ECampaignError);
     EXPECT_EQ(name(1), "B");
 }
 

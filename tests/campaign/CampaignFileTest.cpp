@@ -211,7 +211,7 @@ TEST_F(CampaignFile, HostileNumbersEndAsStreamReadErrorWithoutAllocating) {
         try {
             LoadCampaign(path);
             ADD_FAILURE() << name << " loaded";
-        } catch (const TCampaignError& error) {
+        } catch (const ECampaignError& error) {
             EXPECT_STREQ(error.what(), "Stream read error") << name;
         }
     }
@@ -222,12 +222,12 @@ TEST_F(CampaignFile, MissingFileCannotBeOpened) {
         {
             try {
                 LoadCampaign(folder / "none.cpn");
-            } catch (const TCampaignError& error) {
+            } catch (const ECampaignError& error) {
                 EXPECT_EQ(error.what(), "Cannot open file " + (folder / "none.cpn").string());
                 throw;
             }
         },
-        TCampaignError);
+        ECampaignError);
 }
 
 TEST_F(CampaignFile, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
@@ -242,7 +242,7 @@ TEST_F(CampaignFile, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
         {"Demo", "Demo.scn", {TPayloadPiece::FromMemory(std::span(before).subspan(784))}});
     entries.push_back({"Gone", "Gone.scn", {TPayloadPiece::FromPath(folder / "Gone.scn", 50)}});
     std::filesystem::remove(folder / "Gone.scn");
-    EXPECT_THROW(WriteCampaign(target, "Camp", entries), TCampaignError);
+    EXPECT_THROW(WriteCampaign(target, "Camp", entries), ECampaignError);
 
     EXPECT_EQ(ReadBytes(target), before);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"Camp.cpn"});
@@ -255,7 +255,7 @@ TEST_F(CampaignFile, SavingWhereNoFileCanBeCreatedIsCannotCreate) {
     try {
         SaveCampaign(campaign, folder / "plain.txt" / "C.cpn");
         FAIL();
-    } catch (const TCampaignError& error) {
+    } catch (const ECampaignError& error) {
         EXPECT_EQ(error.what(), "Cannot create file " + (folder / "plain.txt" / "C.cpn").string());
     }
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"plain.txt"});
@@ -266,7 +266,7 @@ TEST_F(CampaignFile, SavingIntoAMissingFolderIsCannotCreate) {
     try {
         SaveCampaign(campaign, folder / "missing" / "C.cpn");
         FAIL();
-    } catch (const TCampaignError& error) {
+    } catch (const ECampaignError& error) {
         EXPECT_EQ(error.what(), "Cannot create file " + (folder / "missing" / "C.cpn").string());
     }
 }
@@ -280,7 +280,7 @@ TEST_F(CampaignFile, ALayoutPastTwoGigabytesIsRefusedBeforeWriting) {
     try {
         WriteCampaign(folder / "Big.cpn", "T", entries);
         FAIL();
-    } catch (const TCampaignError& error) {
+    } catch (const ECampaignError& error) {
         EXPECT_NE(std::string(error.what()).find("2,147,483,647"), std::string::npos)
             << error.what();
     }

@@ -99,7 +99,7 @@ TEST_F(UserCodePageTest, AnUnknownCodePageInTheSettingsIsReportedWithTheFile) {
     try {
         UserCodePage();
         FAIL() << "an unknown code page was accepted";
-    } catch (const TCampaignError& error) {
+    } catch (const ECampaignError& error) {
         EXPECT_NE(std::string(error.what()).find("brindlewick.conf: unknown code page \"Klingon\""),
                   std::string::npos)
             << error.what();

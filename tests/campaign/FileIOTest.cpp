@@ -35,7 +35,7 @@ TEST(AtomicFile, CommitWithoutReplacingRefusesAnExistingFile) {
     {
         TAtomicFile file(folder / "Taken.scn");
         file.Write(std::vector<std::uint8_t>(3, 1));
-        EXPECT_THROW(file.Commit(false), TCampaignError);
+        EXPECT_THROW(file.Commit(false), ECampaignError);
     }
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"Taken.scn"});
     TAtomicFile file(folder / "Free.scn");
@@ -53,7 +53,7 @@ TEST(AtomicFile, CopiesRangesOfAnotherFile) {
     const TInputFile input(folder / "Source");
     TAtomicFile file(folder / "Copy");
     file.CopyFrom(input, 5, (2 << 20) + 3);
-    EXPECT_THROW(file.CopyFrom(input, 1 << 20, 3 << 20), TCampaignError) << "past the end of the source";
+    EXPECT_THROW(file.CopyFrom(input, 1 << 20, 3 << 20), ECampaignError) << "past the end of the source";
     file.Commit();
     const auto copy = ReadBytes(folder / "Copy");
     ASSERT_EQ(copy.size(), (2u << 20) + 3);

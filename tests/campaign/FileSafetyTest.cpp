@@ -1,9 +1,9 @@
 // What real file systems hand the campaign library: special files, names at the length
 // limit, read-only and foreign-owned files, other writers, names that are not UTF-8.
-#include "CampaignError.h"
 #include "CampaignLock.h"
 #include "CampaignReader.h"
 #include "CampaignWriter.h"
+#include "ErrorText.h"
 #include "FileIO.h"
 #include "FileNames.h"
 #include "HiddenTemporaries.h"
@@ -31,15 +31,6 @@ public:
     HangGuard() { ::alarm(60); }
     ~HangGuard() { ::alarm(0); }
 };
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const TCampaignError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 struct stat statusOf(const std::filesystem::path& path) {
     struct stat status {};

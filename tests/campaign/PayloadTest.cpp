@@ -61,12 +61,12 @@ TEST_F(ScenarioPayload, AFileThatCannotBeOpenedChangesNothing) {
     AddScenarioFile(campaign, folder / "A.scn");
     const TScenario* scenario = campaign.Entry(0).Scenario.get();
 
-    EXPECT_THROW(AddScenarioFile(campaign, folder / "missing.scn"), TCampaignError);
-    EXPECT_THROW(InsertScenarioFile(campaign, 0, folder / "missing.scn"), TCampaignError);
+    EXPECT_THROW(AddScenarioFile(campaign, folder / "missing.scn"), ECampaignError);
+    EXPECT_THROW(InsertScenarioFile(campaign, 0, folder / "missing.scn"), ECampaignError);
     try {
         ReplaceScenarioFile(campaign, 0, folder / "missing.scn");
         FAIL();
-    } catch (const TCampaignError& error) {
+    } catch (const ECampaignError& error) {
         EXPECT_EQ(error.what(), "Cannot open file " + (folder / "missing.scn").string());
     }
     ASSERT_EQ(campaign.Count(), 1u);
@@ -74,7 +74,7 @@ TEST_F(ScenarioPayload, AFileThatCannotBeOpenedChangesNothing) {
     EXPECT_EQ(campaign.Entry(0).Name, "A");
     EXPECT_EQ(campaign.Entry(0).OffsetText, "0310");
     EXPECT_EQ(bytesOf(*scenario), scenarioBytes(10, "1.11"));
-    EXPECT_THROW(AddScenarioFile(campaign, folder.Path()), TCampaignError)
+    EXPECT_THROW(AddScenarioFile(campaign, folder.Path()), ECampaignError)
         << "a folder is no scenario";
 }
 
@@ -153,7 +153,7 @@ TEST_F(ScenarioPayload, StampingAPayloadShorterThanFourBytesIsRefused) {
     TScenario scenario;
     scenario.Size = 2;
     scenario.Stream.Assign({'x', 'y'});
-    EXPECT_THROW(StampScenarioVersion(scenario, TScenarioVersion::Game111), TCampaignError);
+    EXPECT_THROW(StampScenarioVersion(scenario, TScenarioVersion::Game111), ECampaignError);
     EXPECT_EQ(scenario.Stream.Size(), 2u);
     EXPECT_EQ(scenario.Size, 2);
 }
@@ -166,5 +166,5 @@ TEST_F(ScenarioPayload, ExportReplacesAnExistingFileWhole) {
     EXPECT_EQ(ReadBytes(folder / "Out.scn"), scenarioBytes(64, "1.11"));
     EXPECT_EQ(bytesOf(*campaign.Entry(0).Scenario), scenarioBytes(64, "1.11"));
     EXPECT_THROW(ExportScenario(*campaign.Entry(0).Scenario, folder / "no" / "Out.scn"),
-                 TCampaignError);
+                 ECampaignError);
 }

@@ -28,7 +28,7 @@ TEST(TextCodec, OtherCodePagesByName) {
     EXPECT_EQ(gbk.ToUnicode("\xC4\xE3\xBA\xC3"), "你好");
     EXPECT_EQ(gbk.FromUnicode("你好"), "\xC4\xE3\xBA\xC3");
     EXPECT_EQ(gbk.ToUnicode("ab\xC4"), "ab\xEF\xBF\xBD") << "a cut character at the end";
-    EXPECT_THROW(TTextCodec("NO-SUCH-CODE-PAGE"), TCampaignError);
+    EXPECT_THROW(TTextCodec("NO-SUCH-CODE-PAGE"), ECampaignError);
 }
 
 TEST(TextCodec, TextsAreCutBetweenCharacters) {

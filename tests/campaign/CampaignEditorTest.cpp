@@ -4,8 +4,10 @@
 
 #include "CampaignReader.h"
 #include "CampaignWriter.h"
+#include "ErrorText.h"
 #include "TempFolder.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -37,7 +39,7 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
         std::filesystem::copy_file(folder / "Start.cpn", folder / "Edited.cpn",
                                    std::filesystem::copy_options::overwrite_existing);
         TCampaign model = loaded(folder / "Start.cpn");
-        TCampaignEditor editor(folder / "Edited.cpn", codec);
+        TCampaignEditor editor = TCampaignEditor::Open(folder / "Edited.cpn", codec);
         for (int step = 0; step < 12; ++step) {
             const auto pick = [&](std::size_t n) {
                 return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
@@ -72,7 +74,7 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
             case 4: {
                 const std::size_t at = pick(count);
                 if (model.Entry(at).Scenario->Size < 4) {
-                    EXPECT_THROW(editor.SetVersion(at, TScenarioVersion::Game111), TCampaignError);
+                    EXPECT_THROW(editor.SetVersion(at, TScenarioVersion::Game111), ECampaignError);
                     break;
                 }
                 editor.SetVersion(at, TScenarioVersion::Game111);
@@ -84,7 +86,7 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
                 for (const auto& entry : model.Entries())
                     allStampable = allStampable && entry.Scenario->Size >= 4;
                 if (!allStampable) {
-                    EXPECT_THROW(editor.SetVersionOfAll(TScenarioVersion::Trial110), TCampaignError);
+                    EXPECT_THROW(editor.SetVersionOfAll(TScenarioVersion::Trial110), ECampaignError);
                     break;
                 }
                 editor.SetVersionOfAll(TScenarioVersion::Trial110);
@@ -99,4 +101,40 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
         ASSERT_EQ(ReadBytes(folder / "Edited.cpn"), ReadBytes(folder / "Model.cpn"))
             << "round " << round;
     }
+}
+
+TEST(CampaignEditor, HoldsTheCampaignsLockFromOpeningOn) {
+    TempFolder folder;
+    const auto campaign = folder / "Camp.cpn";
+    WriteCampaign(campaign, "T", std::vector<TWriterEntry>{});
+    const TTextCodec codec;
+    const auto lockedByAnother = [](const std::filesystem::path& path) {
+        return errorOf([&] { TCampaignLock other(path, std::chrono::milliseconds(0)); }) !=
+               "no error";
+    };
+    {
+        const TCampaignEditor editor = TCampaignEditor::Open(campaign, codec);
+        EXPECT_TRUE(lockedByAnother(campaign));
+    }
+    EXPECT_FALSE(lockedByAnother(campaign));
+    // A new campaign is locked only while it is written.
+    const TCampaignEditor created = TCampaignEditor::Empty(folder / "New.cpn", codec);
+    created.Save();
+    EXPECT_FALSE(lockedByAnother(folder / "New.cpn"));
+}
+
+TEST(CampaignEditor, RefusesAVersionForAShortScenarioNamingItsPosition) {
+    TempFolder folder;
+    const auto shortScenario = folder / "Short.scn";
+    WriteBytes(shortScenario, std::vector<std::uint8_t>{'1', '.'});
+    const TTextCodec codec;
+    TCampaignEditor editor = TCampaignEditor::Empty(folder / "Camp.cpn", codec);
+    editor.Insert(0, shortScenario);
+    editor.Insert(0, shortScenario);
+    EXPECT_EQ(errorOf([&] { editor.SetVersion(1, TScenarioVersion::Game111); }),
+              "scenario 2 is shorter than four bytes and has no version text to set");
+    TScenario inMemory;
+    inMemory.Stream.Assign({'1', '.'});
+    EXPECT_EQ(errorOf([&] { StampScenarioVersion(inMemory, TScenarioVersion::Game111); }),
+              "The scenario is shorter than four bytes and has no version text to set");
 }

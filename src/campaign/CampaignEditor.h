@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CampaignLock.h"
 #include "CampaignWriter.h"
 #include "ScenarioPayload.h"
 #include "TextCodec.h"
@@ -15,12 +16,16 @@
 // Edits a campaign file without holding its scenarios, or even its table, in memory: the new
 // list is kept as runs of the campaign file's records (each run maybe re-stamped with a
 // version) and entries of its own for the scenario files added, and Save streams them into
-// the new file. Memory depends on the number of edits, not on the number of records.
+// the new file. Memory depends on the number of edits, not on the number of records. The
+// edits follow the model's rules (TCampaign and ScenarioPayload.h): the same positions, names
+// and version stamps, so that both save the same file after the same edits.
 class TCampaignEditor {
 public:
-    // Opens an existing campaign and checks its header and table.
-    TCampaignEditor(const std::filesystem::path& campaign, const TTextCodec& codec);
-    // Starts an empty campaign to be written to path.
+    // Takes the campaign's lock, held until the editor goes, so that nobody writes the file
+    // between this read and the write back; then opens the campaign and checks its header
+    // and table.
+    static TCampaignEditor Open(const std::filesystem::path& campaign, const TTextCodec& codec);
+    // Starts an empty campaign to be written to path; Save takes the lock for the write.
     static TCampaignEditor Empty(const std::filesystem::path& campaign, const TTextCodec& codec);
 
     std::size_t Count() const;
@@ -49,7 +54,7 @@ private:
     };
     class TPieceSource;
 
-    TCampaignEditor(std::filesystem::path campaign, const TTextCodec& codec, int);
+    TCampaignEditor(std::filesystem::path campaign, const TTextCodec& codec);
 
     TWriterEntry entryForFile(const std::filesystem::path& scenario) const;
     // The index of the piece that starts at position (pieces.size() at the end), splitting
@@ -63,6 +68,7 @@ private:
 
     std::filesystem::path m_path;
     const TTextCodec& m_codec;
+    std::unique_ptr<TCampaignLock> m_lock;
     std::shared_ptr<const TInputFile> m_source;
     std::string m_title;
     std::vector<TPiece> m_pieces;

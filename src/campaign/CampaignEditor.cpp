@@ -1,12 +1,8 @@
 #include "CampaignEditor.h"
 
-#include "CampaignError.h"
 #include "CampaignReader.h"
-#include "FileNames.h"
-#include "Utils.h"
 
 #include <numeric>
-#include <stdexcept>
 
 namespace {
 
@@ -29,14 +25,11 @@ void dropFront(std::vector<TPayloadPiece>& pieces, std::int64_t count) {
     }
 }
 
+// The payload's version text replaced, as StampScenarioVersion does in memory.
 void stampPayload(std::vector<TPayloadPiece>& payload, TScenarioVersion version) {
-    dropFront(payload, 4);
-    payload.insert(payload.begin(), TPayloadPiece::FromMemory(VersionBytes(version)));
-}
-
-TCampaignError tooShortForVersion(std::size_t position) {
-    return TCampaignError("scenario " + std::to_string(position + 1) +
-                          " is shorter than four bytes and has no version text to set");
+    const auto versionText = VersionBytes(version);
+    dropFront(payload, static_cast<std::int64_t>(versionText.size()));
+    payload.insert(payload.begin(), TPayloadPiece::FromMemory(versionText));
 }
 
 } // namespace
@@ -70,22 +63,24 @@ private:
     const TCampaignEditor& m_editor;
 };
 
-TCampaignEditor::TCampaignEditor(std::filesystem::path campaign, const TTextCodec& codec, int)
+TCampaignEditor::TCampaignEditor(std::filesystem::path campaign, const TTextCodec& codec)
     : m_path(std::move(campaign)), m_codec(codec) {}
 
 TCampaignEditor TCampaignEditor::Empty(const std::filesystem::path& campaign,
                                        const TTextCodec& codec) {
-    return TCampaignEditor(campaign, codec, 0);
+    return TCampaignEditor(campaign, codec);
 }
 
-TCampaignEditor::TCampaignEditor(const std::filesystem::path& campaign, const TTextCodec& codec)
-    : TCampaignEditor(campaign, codec, 0) {
-    m_source = std::make_shared<const TInputFile>(campaign);
-    TCampaignHead head = ReadCampaignHead(*m_source);
-    ForEachTableEntry(*m_source, head.Count, [](TTableEntry&&) {});
-    m_title = std::move(head.Title);
+TCampaignEditor TCampaignEditor::Open(const std::filesystem::path& campaign,
+                                      const TTextCodec& codec) {
+    TCampaignEditor editor(campaign, codec);
+    editor.m_lock = std::make_unique<TCampaignLock>(campaign);
+    editor.m_source = std::make_shared<const TInputFile>(campaign);
+    TCampaignHead head = ReadCheckedCampaignHead(*editor.m_source);
+    editor.m_title = std::move(head.Title);
     if (head.Count > 0)
-        m_pieces.push_back(TPiece{0, head.Count, {}, {}});
+        editor.m_pieces.push_back(TPiece{0, head.Count, {}, {}});
+    return editor;
 }
 
 std::size_t TCampaignEditor::Count() const {
@@ -95,9 +90,9 @@ std::size_t TCampaignEditor::Count() const {
 }
 
 TWriterEntry TCampaignEditor::entryForFile(const std::filesystem::path& scenario) const {
-    const std::string fileName = StoredFileName(scenario, m_codec);
-    return TWriterEntry{NameWithoutExt(fileName),
-                        fileName,
+    TScenarioNames names = ScenarioNamesOf(scenario, m_codec);
+    return TWriterEntry{std::move(names.Name),
+                        std::move(names.FileName),
                         {TPayloadPiece::FromPath(scenario, FileSizeOf(scenario))}};
 }
 
@@ -118,14 +113,12 @@ std::size_t TCampaignEditor::splitAt(std::size_t position) {
         }
         start += count;
     }
-    if (position != start)
-        throw std::out_of_range("position");
+    RequireInsertPosition(position, start);
     return m_pieces.size();
 }
 
 TCampaignEditor::TPiece TCampaignEditor::takeOut(std::size_t index) {
-    if (index >= Count())
-        throw std::out_of_range("index");
+    RequireEntryIndex(index, Count());
     const std::size_t at = splitAt(index);
     splitAt(index + 1);
     TPiece piece = std::move(m_pieces[at]);
@@ -139,8 +132,7 @@ void TCampaignEditor::putIn(std::size_t position, TPiece piece) {
 }
 
 void TCampaignEditor::Insert(std::size_t position, const std::filesystem::path& scenario) {
-    if (position > Count())
-        throw std::out_of_range("position");
+    RequireInsertPosition(position, Count());
     putIn(position, TPiece{0, 0, {}, entryForFile(scenario)});
 }
 
@@ -155,23 +147,18 @@ void TCampaignEditor::Replace(std::size_t index, const std::filesystem::path& sc
 }
 
 void TCampaignEditor::Move(std::size_t from, std::size_t to) {
-    if (to >= Count())
-        throw std::out_of_range("position");
+    RequireEntryIndex(to, Count());
     TPiece moved = takeOut(from);
     putIn(to, std::move(moved));
 }
 
 void TCampaignEditor::requireVersionText(const TPiece& piece, std::size_t position) const {
     if (piece.Own) {
-        if (piece.Own->Size() < 4)
-            throw tooShortForVersion(position);
+        RequireVersionText(piece.Own->Size(), position);
         return;
     }
-    ForEachTableEntry(*m_source, piece.First, piece.Length, [&](TTableEntry&& row) {
-        if (row.Size < 4)
-            throw tooShortForVersion(position);
-        ++position;
-    });
+    ForEachTableEntry(*m_source, piece.First, piece.Length,
+                      [&](TTableEntry&& row) { RequireVersionText(row.Size, position++); });
 }
 
 void TCampaignEditor::stamp(TPiece& piece, TScenarioVersion version) {
@@ -182,8 +169,7 @@ void TCampaignEditor::stamp(TPiece& piece, TScenarioVersion version) {
 }
 
 void TCampaignEditor::SetVersion(std::size_t index, TScenarioVersion version) {
-    if (index >= Count())
-        throw std::out_of_range("index");
+    RequireEntryIndex(index, Count());
     const std::size_t at = splitAt(index);
     splitAt(index + 1);
     requireVersionText(m_pieces[at], index);
@@ -201,6 +187,9 @@ void TCampaignEditor::SetVersionOfAll(TScenarioVersion version) {
 }
 
 void TCampaignEditor::Save(bool replaceExisting) const {
+    std::optional<TCampaignLock> lockForTheWrite;
+    if (!m_lock)
+        lockForTheWrite.emplace(m_path);
     WriteCampaign(m_path, TitleForSave(m_title, m_path, m_codec), TPieceSource(*this),
                   replaceExisting);
 }
