@@ -127,7 +127,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         try {
             const TArguments global = ParseArguments(arguments, commonOptions());
             if (global.Has("--version")) {
-                out << "brindlewick-cli 2.0\n";
+                out << "brindlewick-cli " BRINDLEWICK_VERSION "\n";
                 return 0;
             }
             if (global.Has("--help")) {
@@ -151,7 +151,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return 0;
     }
     if (parsed.Has("--version")) {
-        out << "brindlewick-cli 2.0\n";
+        out << "brindlewick-cli " BRINDLEWICK_VERSION "\n";
         return 0;
     }
     if (parsed.Positional.size() < command->MinPositional)
