@@ -182,3 +182,22 @@ TEST(DropdownRouter, PlainMenuHintAndHelpReachTheApplication) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TDropdownMenuRouter::instance(), nullptr) << "released with its last menu";
 }
+
+// The menus share the router: it goes with the last of them at once, not through the event
+// loop, which may have stopped by then (at the program's end it never runs again).
+TEST(DropdownRouter, GoesWithItsLastMenuWithoutTheEventLoop) {
+    QWidget bar;
+    auto* first = new QMenu(&bar);
+    auto* second = new QMenu(&bar);
+    TToolbarButton button(&bar);
+    button.setDropdownMenu(first);
+    TToolbarButton other(&bar);
+    other.setDropdownMenu(second);
+    ASSERT_NE(TDropdownMenuRouter::instance(), nullptr);
+    EXPECT_EQ(TDropdownMenuRouter::instance()->menuCount(), 2);
+    delete first;
+    ASSERT_NE(TDropdownMenuRouter::instance(), nullptr);
+    EXPECT_EQ(TDropdownMenuRouter::instance()->menuCount(), 1);
+    delete second;
+    EXPECT_EQ(TDropdownMenuRouter::instance(), nullptr);
+}
