@@ -7,6 +7,7 @@
 #include "SystemColors.h"
 #include "ToolbarButtons.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -198,6 +199,8 @@ TEST(DropdownRouter, GoesWithItsLastMenuWithoutTheEventLoop) {
     delete first;
     ASSERT_NE(TDropdownMenuRouter::instance(), nullptr);
     EXPECT_EQ(TDropdownMenuRouter::instance()->menuCount(), 1);
+    const QPointer<TDropdownMenuRouter> router = TDropdownMenuRouter::instance();
     delete second;
     EXPECT_EQ(TDropdownMenuRouter::instance(), nullptr);
+    EXPECT_TRUE(router.isNull()) << "destroyed, not left to an event loop";
 }
