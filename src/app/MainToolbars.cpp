@@ -65,24 +65,15 @@ QPushButton* newButton(TToolbar* bar) {
     return button;
 }
 
-// The toolbars order their controls by position when they finish loading: place the controls
-// one after another in the order they were made.
-void placeInOrder(TToolbar* bar) {
-    int x = 0;
-    for (QObject* child : bar->children())
-        if (auto* control = qobject_cast<QWidget*>(child); control && !control->isWindow()) {
-            control->move(x, 0);
-            x += control->width();
-        }
-}
-
 } // namespace
 
 TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     TMainToolbars t{};
 
     t.MenuBar = new TToolbar(topDock);
-    t.MenuBar->BeginLoading();
+    // Each toolbar keeps its controls in the order they are made here and lays them out once,
+    // when all are made.
+    t.MenuBar->BeginUpdate();
     t.MenuBar->setCaption(QStringLiteral("Menu"));
     t.MenuBar->setCloseButton(false);
     t.MenuBar->setDragHandleStyle(TDragHandleStyle::dhSingle);
@@ -95,7 +86,7 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.HelpMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Help"), 33, menus.HelpMenu);
 
     t.Toolbar = new TToolbar(topDock);
-    t.Toolbar->BeginLoading();
+    t.Toolbar->BeginUpdate();
     t.Toolbar->setCaption(QStringLiteral("Standard Toolbar"));
     t.Toolbar->setCloseButton(true);
     t.Toolbar->setDragHandleStyle(TDragHandleStyle::dhSingle);
@@ -147,9 +138,7 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     separator(bar);
     t.HelpBtn = glyphButton(bar, QStringLiteral("Help"), "toolbar-help", 2, true);
 
-    placeInOrder(t.MenuBar);
-    placeInOrder(t.Toolbar);
-    t.MenuBar->Loaded();
-    t.Toolbar->Loaded();
+    t.MenuBar->EndUpdate();
+    t.Toolbar->EndUpdate();
     return t;
 }

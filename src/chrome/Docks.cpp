@@ -25,6 +25,10 @@ QWidget* validatedParent(QWidget* parent) {
     return parent;
 }
 
+TDockGuest& guest(TCustomToolWindow* bar) {
+    return *bar;
+}
+
 } // namespace
 
 TDock::TDock(QWidget* parent, TDockPosition position)
@@ -46,7 +50,7 @@ TDock::~TDock() {
         if (bar->DockedTo() == this) {
             delete bar;
         } else {
-            bar->m_lastDock = nullptr;
+            bar->setLastDock(nullptr);
             RemoveBar(bar);
         }
     }
@@ -58,7 +62,7 @@ void TDock::setAllowDrag(bool allow) {
     m_allowDrag = allow;
     for (TCustomToolWindow* bar : m_bars)
         if (bar->DockedTo() == this)
-            bar->updateFrame();
+            guest(bar).DockFrameChanged();
 }
 
 void TDock::setBackground(const QPixmap& background) {
@@ -175,8 +179,7 @@ void TDock::applyArrangement(const DockArrangement& arrangement) {
     std::vector<TCustomToolWindow*> bars;
     for (const DockBarState& state : arrangement.bars) {
         TCustomToolWindow* bar = m_bars[state.key];
-        bar->m_dockRow = state.row;
-        bar->m_dockPos = state.pos;
+        guest(bar).PlacedByDock(state.row, state.pos);
         bars.push_back(bar);
     }
     const std::vector<TCustomToolWindow*> previous = m_bars;
@@ -218,8 +221,8 @@ void TDock::EndArrange() {
 
 void TDock::InsertRowAt(int row, const TCustomToolWindow* except) {
     for (TCustomToolWindow* bar : m_bars)
-        if (bar != except && bar->m_dockRow >= row)
-            ++bar->m_dockRow;
+        if (bar != except && bar->DockRow() >= row)
+            guest(bar).PlacedByDock(bar->DockRow() + 1, bar->DockPos());
 }
 
 bool TDock::RowHasOtherShownBars(int row, const TCustomToolWindow* except) const {

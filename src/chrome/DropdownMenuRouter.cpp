@@ -12,9 +12,10 @@
 
 namespace {
 
-std::unique_ptr<TDropdownMenuRouter>& router() {
-    static std::unique_ptr<TDropdownMenuRouter> instance;
-    return instance;
+// The router while any registered menu holds a share of it.
+std::weak_ptr<TDropdownMenuRouter>& sharedRouter() {
+    static std::weak_ptr<TDropdownMenuRouter> router;
+    return router;
 }
 
 int helpContextOf(const QAction* action) {
@@ -31,32 +32,45 @@ bool activeFormShowsHelpButton() {
 
 } // namespace
 
+// A registered menu's share of the router, a child of the menu: it unregisters the menu when
+// the menu goes, and the last share to go takes the router along.
+class TDropdownMenuRouter::MenuShare : public QObject {
+public:
+    MenuShare(QMenu* menu, std::shared_ptr<TDropdownMenuRouter> router)
+        : QObject(menu), m_menu(menu), m_router(std::move(router)) {}
+    ~MenuShare() override { m_router->remove(m_menu); }
+
+private:
+    const QMenu* m_menu; // only compared: the menu is being destroyed when the share goes
+    std::shared_ptr<TDropdownMenuRouter> m_router;
+};
+
 void TDropdownMenuRouter::registerMenu(QMenu* menu) {
     if (!menu)
         return;
-    if (!router())
-        router().reset(new TDropdownMenuRouter);
-    router()->add(menu);
+    std::shared_ptr<TDropdownMenuRouter> router = sharedRouter().lock();
+    if (!router) {
+        router.reset(new TDropdownMenuRouter);
+        sharedRouter() = router;
+    }
+    if (std::find(router->m_menus.begin(), router->m_menus.end(), menu) != router->m_menus.end())
+        return;
+    router->add(menu);
+    new MenuShare(menu, router);
 }
 
 TDropdownMenuRouter* TDropdownMenuRouter::instance() {
-    return router().get();
+    return sharedRouter().lock().get();
 }
 
 void TDropdownMenuRouter::add(QMenu* menu) {
-    if (std::find(m_menus.begin(), m_menus.end(), menu) != m_menus.end())
-        return;
     m_menus.push_back(menu);
-    connect(menu, &QObject::destroyed, this, &TDropdownMenuRouter::menuDestroyed);
     connect(menu, &QMenu::hovered, this, [this, menu] { highlighted(menu); });
     menu->installEventFilter(this);
 }
 
-void TDropdownMenuRouter::menuDestroyed(QObject* menu) {
+void TDropdownMenuRouter::remove(const QMenu* menu) {
     m_menus.erase(std::remove(m_menus.begin(), m_menus.end(), menu), m_menus.end());
-    // The router is inside one of its own slots here: let the event loop delete it.
-    if (m_menus.empty())
-        router().release()->deleteLater();
 }
 
 void TDropdownMenuRouter::highlighted(QMenu* menu) {

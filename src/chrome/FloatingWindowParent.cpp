@@ -34,11 +34,10 @@ TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAl
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
-// Dying with the form, the host takes its tool window along; the window must not hand it
-// back for deletion.
+// Dying with the form, the host takes its tool window along, first, while the host is still
+// whole for the window's leave-taking (its request to delete the host dies with the host).
 TFloatingWindowParent::~TFloatingWindowParent() {
-    if (TCustomToolWindow* window = toolWindow())
-        window->m_host = nullptr;
+    delete toolWindow();
 }
 
 void TFloatingWindowParent::setOnTopOfAllForms(bool onTop) {
@@ -73,23 +72,9 @@ void TFloatingWindowParent::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void TFloatingWindowParent::moveEvent(QMoveEvent* event) {
-    if (TCustomToolWindow* window = toolWindow())
-        window->hostMoved(pos());
-    QWidget::moveEvent(event);
-}
-
 void TFloatingWindowParent::closeEvent(QCloseEvent* event) {
     // The system close command on a floating window closes its form.
     event->ignore();
     if (m_parentForm)
         m_parentForm->close();
-}
-
-bool TFloatingWindowParent::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        if (TCustomToolWindow* window = toolWindow())
-            window->handOverActivation();
-    }
-    return QWidget::event(event);
 }

@@ -7,9 +7,10 @@ class TCustomToolWindow;
 
 // The host of one floating tool window: a frameless tool-style top-level window owned by the
 // tool window's parent form, so that it stays in front of that form and dies with it. The tool
-// window fills it and draws its own frame and caption. A host whose tool window has no control
-// that takes the keyboard focus never takes activation either, so clicking it leaves the form
-// active and the form's caption drawn active.
+// window fills it, draws its own frame and caption, and follows the host's moves and
+// activation. A host whose tool window has no control that takes the keyboard focus never
+// takes activation either, so clicking it leaves the form active and the form's caption drawn
+// active.
 class TFloatingWindowParent : public QWidget {
     Q_OBJECT
 
@@ -24,9 +25,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     TCustomToolWindow* toolWindow() const;

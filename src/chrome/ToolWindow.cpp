@@ -238,8 +238,12 @@ int TCustomToolWindow::GetBarThickness(bool vertical) const {
     return std::max(8, vertical ? contentsRect().width() : contentsRect().height());
 }
 
-QSize TCustomToolWindow::ArrangeControls(bool, TDock*) {
+QSize TCustomToolWindow::MeasureControls(const TDock*) const {
     return contentsRect().size();
+}
+
+QSize TCustomToolWindow::ArrangeControls(const TDock* dock) {
+    return MeasureControls(dock);
 }
 
 DockedFrameStyle TCustomToolWindow::DockedStyle(const TDock* dock) const {
@@ -261,8 +265,8 @@ QMargins TCustomToolWindow::FrameMarginsFor(const TDock* dock) const {
     return dock ? DockedFrameMargins(DockedStyle(dock)) : FloatingMetrics().margins();
 }
 
-QSize TCustomToolWindow::SizeFor(TDock* dock) {
-    return ArrangeControls(false, dock).grownBy(FrameMarginsFor(dock));
+QSize TCustomToolWindow::SizeFor(const TDock* dock) const {
+    return MeasureControls(dock).grownBy(FrameMarginsFor(dock));
 }
 
 void TCustomToolWindow::ArrangeSelf() {
@@ -272,7 +276,7 @@ void TCustomToolWindow::ArrangeSelf() {
     }
     ++m_arrangeBlock;
     TDock* dock = m_dockedTo;
-    QSize outer = ArrangeControls(true, dock).grownBy(FrameMarginsFor(dock));
+    QSize outer = ArrangeControls(dock).grownBy(FrameMarginsFor(dock));
     if (dock) {
         const bool vertical = IsVerticalDock(dock->Position());
         const QMargins margins = FrameMarginsFor(dock);
@@ -323,10 +327,17 @@ void TCustomToolWindow::Loaded() {
 }
 
 void TCustomToolWindow::SetBoundsFromDock(const QRect& bounds) {
-    ++m_dockSetting;
     setGeometry(bounds);
-    ArrangeControls(true, m_dockedTo);
-    --m_dockSetting;
+    ArrangeControls(m_dockedTo);
+}
+
+void TCustomToolWindow::PlacedByDock(int row, int pos) {
+    m_dockRow = row;
+    m_dockPos = pos;
+}
+
+void TCustomToolWindow::DockFrameChanged() {
+    updateFrame();
 }
 
 void TCustomToolWindow::updateFrame() {
@@ -336,6 +347,12 @@ void TCustomToolWindow::updateFrame() {
 }
 
 bool TCustomToolWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (m_host && watched == m_host) {
+        if (event->type() == QEvent::Move)
+            hostMoved(m_host->pos());
+        else if (event->type() == QEvent::WindowActivate)
+            handOverActivation();
+    }
     if (watched == m_parentForm) {
         switch (event->type()) {
         case QEvent::Show:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DockGuest.h"
 #include "DockPosition.h"
 #include "DragEvents.h"
 #include "FloatingSizeSteps.h"
@@ -38,7 +39,7 @@ private:
 
 // A window that lives docked in a TDock or floating in its own small caption window, moved
 // between the two by dragging. Children are laid out by the subclasses (toolbars).
-class TCustomToolWindow : public QWidget {
+class TCustomToolWindow : public QWidget, public TDockGuest {
     Q_OBJECT
 
 public:
@@ -121,12 +122,14 @@ public:
 
     // What a dock asks of its bars.
     virtual int GetBarThickness(bool vertical) const;
-    // Lays the controls out for `dock` (none = floating) and returns the client size; with
-    // `move` false it only measures.
-    virtual QSize ArrangeControls(bool move, TDock* dock);
+    // The client size the controls take in `dock` (none = floating); nothing moves.
+    virtual QSize MeasureControls(const TDock* dock) const;
+    // Lays the controls out for `dock` (none = floating) and returns the client size.
+    virtual QSize ArrangeControls(const TDock* dock);
 
     // Runs the arrangement for the current place and takes the resulting size.
     void ArrangeSelf();
+    // Blocks the arrangement while controls are added; the last EndUpdate runs what was asked.
     void BeginUpdate() { ++m_arrangeBlock; }
     void EndUpdate();
 
@@ -134,7 +137,7 @@ public:
     FloatingFrameMetrics FloatingMetrics() const;
     QMargins FrameMarginsFor(const TDock* dock) const;
     // The outer size the window would take in `dock` (none = floating).
-    QSize SizeFor(TDock* dock);
+    QSize SizeFor(const TDock* dock) const;
 
     // Docks into `dock` at `row` and `pos`, or floats at `FloatingPosition` when `dock` is none.
     void MoveTo(TDock* dock, int row, int pos);
@@ -148,7 +151,6 @@ public:
 
     // Used by the dock while it places its bars.
     void SetBoundsFromDock(const QRect& bounds);
-    bool BoundsSetByDock() const { return m_dockSetting > 0; }
 
     // Loading from a stored layout: a floating position stored at design time is relative to
     // the form's client area; one stored at run time is already on screen.
@@ -173,21 +175,15 @@ protected:
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-    bool Loading() const { return m_loading; }
-    bool Destroying() const { return m_destroying; }
-    // Children of the client area are placed relative to this point.
-    QPoint ClientOrigin() const { return contentsRect().topLeft(); }
     // Floating resizing: the outer sizes the frame snaps to, or none for free sizing.
     virtual std::vector<FloatingSize> FloatingSizes() { return {}; }
     virtual void ApplyFloatingWrap(int /*wrapWidth*/) {}
     // Whether a press on `control` counts as a press on the window itself (it starts a drag).
     virtual bool PassesPressesOn(const QWidget* /*control*/) const { return false; }
-    virtual int FloatingWrap() const { return 0; }
 
 private:
-    friend class TDock;
-    friend class TFloatingWindowParent;
-
+    void PlacedByDock(int row, int pos) override;
+    void DockFrameChanged() override;
     void changePlace(TDock* target);
     void enterDock(TDock* dock);
     void leaveDock(TDock* dock);
@@ -232,7 +228,6 @@ private:
     TFloatingWindowParent* m_host = nullptr; // owned through the form (its Qt parent)
     int m_arrangeBlock = 0;
     bool m_arrangePending = false;
-    int m_dockSetting = 0;
     bool m_loading = false;
     bool m_savedAtRunTime = false;
     bool m_destroying = false;

@@ -2,7 +2,6 @@
 
 #include "CaptureLoss.h"
 #include "Docks.h"
-#include "DragGeometry.h"
 #include "MouseCapture.h"
 #include "ToolWindow.h"
 #include "WorkArea.h"
@@ -25,20 +24,62 @@ int dockOrder(TDockPosition position) {
 
 } // namespace
 
+// A candidate dock as the drag controller sees it, asked on behalf of the dragged window.
+class ToolWindowDrag::DockTarget : public DragDock {
+public:
+    DockTarget(TDock* dock, TCustomToolWindow* window) : m_dock(dock), m_window(window) {}
+
+    TDockPosition position() const override { return m_dock->Position(); }
+    QRect screenRect() const override { return ::screenRect(m_dock); }
+    QPoint clientOrigin() const override {
+        return m_dock->mapToGlobal(m_dock->DockClientRect().topLeft());
+    }
+    bool acceptsWindow() override {
+        bool accept = true;
+        if (m_dock->OnRequestDock)
+            m_dock->OnRequestDock(m_dock, m_window, accept);
+        return accept;
+    }
+    std::vector<int> rowThicknesses() const override { return m_dock->RowThicknesses(); }
+    bool rowHasOtherBars(int row) const override {
+        return m_dock->RowHasOtherShownBars(row, m_window);
+    }
+    TDock* dock() const { return m_dock; }
+
+private:
+    TDock* m_dock;
+    TCustomToolWindow* m_window;
+};
+
 ToolWindowDrag::ToolWindowDrag(TCustomToolWindow* window, QPoint grab)
-    : m_window(window), m_grab(grab), m_windowSize(window->size()) {
+    : m_window(window), m_grab(grab) {
     collectCandidates();
-    m_floatingSize = window->SizeFor(nullptr);
-    for (TDock* dock : m_candidates)
-        m_dockSizes.push_back(sizeFor(dock));
+    DragStart start;
+    start.grab = grab;
+    start.windowSize = window->size();
+    start.floatingSize = window->SizeFor(nullptr);
+    const FloatingFrameMetrics metrics = window->FloatingMetrics();
+    start.floatingFrame = metrics.frame;
+    start.floatingCaptionArea = metrics.captionAreaHeight();
+    start.canFloat = window->DockMode() == TDockMode::dmCanFloat;
+    start.fullSize = window->FullSize();
+    std::vector<DragCandidate> candidates;
+    for (TDock* dock : m_candidates) {
+        m_targets.push_back(std::make_unique<DockTarget>(dock, window));
+        const QSize size = dock == window->DockedTo() ? start.windowSize : window->SizeFor(dock);
+        candidates.push_back({m_targets.back().get(), size});
+    }
+    DragGuest& guest = *this;
+    m_controller = std::make_unique<DragController>(guest, start, std::move(candidates));
 }
 
 ToolWindowDrag::~ToolWindowDrag() {
     setNotAllowed(false);
 }
 
-QSize ToolWindowDrag::sizeFor(TDock* dock) const {
-    return dock == m_window->DockedTo() ? m_windowSize : m_window->SizeFor(dock);
+TDock* ToolWindowDrag::dockingTo() const {
+    const int target = m_controller->target();
+    return target >= 0 ? m_candidates[target] : nullptr;
 }
 
 void ToolWindowDrag::collectCandidates() {
@@ -74,47 +115,13 @@ void ToolWindowDrag::collectDocks(QWidget* parent) {
 
 void ToolWindowDrag::update(QPoint cursor, bool ctrlHeld) {
     m_lastCursor = cursor;
-    m_ctrlHeld = ctrlHeld;
-    m_dockingTo = nullptr;
-    QSize outlineSize;
-    if (!ctrlHeld) {
-        for (std::size_t i = 0; i < m_candidates.size(); ++i) {
-            TDock* dock = m_candidates[i];
-            DockHitInput hit{cursor,         m_grab,           m_windowSize,
-                             m_dockSizes[i], screenRect(dock), dock->Position()};
-            if (!DockHitTest(hit))
-                continue;
-            bool accept = true;
-            if (dock->OnRequestDock)
-                dock->OnRequestDock(dock, m_window, accept);
-            if (accept) {
-                m_dockingTo = dock;
-                outlineSize = m_dockSizes[i];
-                break;
-            }
-        }
-    }
-    if (m_dockingTo) {
-        m_outline = QRect(OutlineTopLeft(cursor, m_grab, m_windowSize, outlineSize), outlineSize);
-        m_outlineThickness = 1;
-    } else if (m_window->DockMode() != TDockMode::dmCanFloat) {
-        m_outline = QRect();
-        m_outlineThickness = 0;
-    } else {
-        const QRect workArea = WorkAreaAt(cursor);
-        const QPoint clamped = ClampToWorkArea(cursor, workArea);
-        const FloatingFrameMetrics metrics = m_window->FloatingMetrics();
-        m_outline =
-            QRect(OutlineTopLeft(clamped, m_grab, m_windowSize, m_floatingSize), m_floatingSize);
-        m_outline =
-            KeepOutlineReachable(m_outline, workArea, metrics.frame, metrics.captionAreaHeight());
-        m_outlineThickness = metrics.frame;
-    }
-    setNotAllowed(m_outline.isNull());
-    if (m_outline.isNull())
+    m_controller->update(cursor, ctrlHeld, WorkAreaAt(cursor));
+    const QRect outline = m_controller->outline();
+    setNotAllowed(outline.isNull());
+    if (outline.isNull())
         m_screenOutline.hide();
     else
-        m_screenOutline.show(m_outline, m_outlineThickness);
+        m_screenOutline.show(outline, m_controller->outlineThickness());
 }
 
 void ToolWindowDrag::setNotAllowed(bool notAllowed) {
@@ -133,34 +140,19 @@ void ToolWindowDrag::finish(bool accept) {
     m_finished = true;
     m_screenOutline.hide();
     setNotAllowed(false);
-    if (!accept || !m_window || m_outline.isNull())
-        return;
-    if (m_dockingTo)
-        dropOnDock();
-    else
-        dropFloating();
+    if (accept && m_window)
+        m_controller->accept();
 }
 
-void ToolWindowDrag::dropOnDock() {
-    TDock* dock = m_dockingTo;
-    const QRect client = dock->DockClientRect();
-    const QRect inDock = m_outline.translated(-dock->mapToGlobal(client.topLeft()));
-    const bool vertical = IsVerticalDock(dock->Position());
-    const int centre =
-        vertical ? inDock.left() + inDock.width() / 2 : inDock.top() + inDock.height() / 2;
-    const RowHit hit = dock->RowAtPosition(centre);
-    int row = hit.row;
-    if (hit.before) {
-        dock->InsertRowAt(row, m_window);
-    } else if (m_window->FullSize() && dock->RowHasOtherShownBars(row, m_window)) {
-        ++row;
-        dock->InsertRowAt(row, m_window);
-    }
-    m_window->MoveTo(dock, row, vertical ? inDock.top() : inDock.left());
+void ToolWindowDrag::dockInto(const DockDrop& drop) {
+    TDock* dock = static_cast<const DockTarget*>(drop.dock)->dock();
+    if (drop.newRow)
+        dock->InsertRowAt(drop.row, m_window);
+    m_window->MoveTo(dock, drop.row, drop.pos);
 }
 
-void ToolWindowDrag::dropFloating() {
-    m_window->setFloatingPosition(m_outline.topLeft());
+void ToolWindowDrag::floatAt(QPoint topLeft) {
+    m_window->setFloatingPosition(topLeft);
     if (m_window->Docked())
         m_window->MoveTo(nullptr, m_window->DockRow(), m_window->DockPos());
 }

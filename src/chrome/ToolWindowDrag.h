@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DragController.h"
 #include "DragOutline.h"
 
 #include <QEventLoop>
@@ -8,15 +9,16 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <memory>
 #include <vector>
 
 class TCustomToolWindow;
 class TDock;
 
-// Moves a tool window by dragging: finds the dock under the cursor, shows the outline and
-// docks or floats the window on accept. Fed with screen points, so it can be driven directly
-// or by its modal loop, which takes them from the mouse.
-class ToolWindowDrag : public QObject {
+// Moves a tool window by dragging: the drag controller finds the dock under the cursor; this
+// shows its outline and docks or floats the window on accept. Fed with screen points, so it can
+// be driven directly or by its modal loop, which takes them from the mouse.
+class ToolWindowDrag : public QObject, private DragGuest {
     Q_OBJECT
 
 public:
@@ -30,9 +32,9 @@ public:
     // Captures the mouse and runs until the drag is accepted or cancelled.
     void runModal();
 
-    TDock* dockingTo() const { return m_dockingTo; }
-    QRect outlineRect() const { return m_outline; }
-    int outlineThickness() const { return m_outlineThickness; }
+    TDock* dockingTo() const;
+    QRect outlineRect() const { return m_controller->outline(); }
+    int outlineThickness() const { return m_controller->outlineThickness(); }
     bool outlineShown() const { return m_screenOutline.isShown(); }
     bool showsNotAllowed() const { return m_notAllowed; }
     const std::vector<TDock*>& candidates() const { return m_candidates; }
@@ -41,26 +43,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class DockTarget;
+
     void collectCandidates();
     void collectDocks(QWidget* parent);
-    QSize sizeFor(TDock* dock) const;
     void setNotAllowed(bool notAllowed);
-    void dropOnDock();
-    void dropFloating();
+    void dockInto(const DockDrop& drop) override;
+    void floatAt(QPoint topLeft) override;
     void end(bool accept);
 
     QPointer<TCustomToolWindow> m_window;
     QPoint m_grab;
-    QSize m_windowSize;
-    QSize m_floatingSize;
     std::vector<TDock*> m_candidates;
-    std::vector<QSize> m_dockSizes;
-    TDock* m_dockingTo = nullptr;
-    QRect m_outline;
-    int m_outlineThickness = 0;
+    std::vector<std::unique_ptr<DockTarget>> m_targets;
+    std::unique_ptr<DragController> m_controller;
     DragOutline m_screenOutline;
     QPoint m_lastCursor;
-    bool m_ctrlHeld = false;
     bool m_notAllowed = false;
     bool m_finished = false;
     QEventLoop m_loop;

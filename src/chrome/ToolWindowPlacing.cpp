@@ -66,7 +66,7 @@ void TCustomToolWindow::changePlace(TDock* target) {
     m_dockedTo = target;
     setContentsMargins(FrameMarginsFor(target));
     ++m_arrangeBlock;
-    resize(ArrangeControls(true, target).grownBy(FrameMarginsFor(target)));
+    resize(ArrangeControls(target).grownBy(FrameMarginsFor(target)));
     --m_arrangeBlock;
     if (old)
         leaveDock(old);
@@ -83,6 +83,8 @@ void TCustomToolWindow::changePlace(TDock* target) {
                                                m_floatingMode == TFloatingMode::fmOnTopOfAllForms,
                                                hasFocusableControl());
             m_host->setWindowTitle(m_caption);
+            // The window follows its host's moves and hands its activation back to the form.
+            m_host->installEventFilter(this);
         }
         setParent(m_host);
         move(0, 0);

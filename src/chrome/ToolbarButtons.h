@@ -114,7 +114,6 @@ public:
     // width alone until Loaded.
     void BeginLoading() { m_loading = true; }
     void Loaded() { m_loading = false; }
-    bool Loading() const { return m_loading; }
 
     // Performs a click as a mouse click would.
     void Click();

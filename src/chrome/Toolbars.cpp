@@ -66,18 +66,23 @@ int TCustomToolbar::GetBarThickness(bool vertical) const {
     return ::GetBarThickness(items(), vertical);
 }
 
-QSize TCustomToolbar::ArrangeControls(bool move, TDock* dock) {
-    const ToolbarPlace place = PlaceFor(dock);
+ToolbarLayoutInput TCustomToolbar::layoutInput(const TDock* dock) const {
     ToolbarLayoutInput input;
     input.items = items();
-    input.place = place;
+    input.place = PlaceFor(dock);
     input.floatRightX = dock ? 0 : m_floatRightX;
     if (dock && dock == DockedTo())
         input.centringThickness = dock->RowThicknessFor(this);
-    const ToolbarLayoutResult result = ArrangeToolbarLine(input);
-    if (!move)
-        return result.clientSize;
+    return input;
+}
 
+QSize TCustomToolbar::MeasureControls(const TDock* dock) const {
+    return ArrangeToolbarLine(layoutInput(dock)).clientSize;
+}
+
+QSize TCustomToolbar::ArrangeControls(const TDock* dock) {
+    const ToolbarLayoutInput input = layoutInput(dock);
+    const ToolbarLayoutResult result = ArrangeToolbarLine(input);
     m_placing = true;
     const QMargins margins = FrameMarginsFor(dock);
     const QPoint origin(margins.left(), margins.top());

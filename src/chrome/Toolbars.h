@@ -17,12 +17,14 @@ public:
 
     int FloatRightX() const { return m_floatRightX; }
     void setFloatRightX(int width);
-    // The controls in toolbar order.
+    // The controls in toolbar order: the order they were added in, or, after a stored layout
+    // has loaded, the order of their stored positions.
     std::vector<QWidget*> OrderedControls() const;
     const std::vector<SeparatorLine>& SeparatorLines() const { return m_separatorLines; }
 
     int GetBarThickness(bool vertical) const override;
-    QSize ArrangeControls(bool move, TDock* dock) override;
+    QSize MeasureControls(const TDock* dock) const override;
+    QSize ArrangeControls(const TDock* dock) override;
     // Sorts the controls by their stored positions, then arranges.
     void Loaded() override;
 
@@ -39,6 +41,7 @@ protected:
 
 private:
     std::vector<ToolbarItem> items() const;
+    ToolbarLayoutInput layoutInput(const TDock* dock) const;
     void controlAdded(QWidget* control);
     void controlRemoved(QObject* control);
     void requestArrange();

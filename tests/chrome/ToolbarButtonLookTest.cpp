@@ -7,6 +7,7 @@
 #include "SystemColors.h"
 #include "ToolbarButtons.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -181,4 +182,25 @@ TEST(DropdownRouter, PlainMenuHintAndHelpReachTheApplication) {
     delete menu;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(TDropdownMenuRouter::instance(), nullptr) << "released with its last menu";
+}
+
+// The menus share the router: it goes with the last of them at once, not through the event
+// loop, which may have stopped by then (at the program's end it never runs again).
+TEST(DropdownRouter, GoesWithItsLastMenuWithoutTheEventLoop) {
+    QWidget bar;
+    auto* first = new QMenu(&bar);
+    auto* second = new QMenu(&bar);
+    TToolbarButton button(&bar);
+    button.setDropdownMenu(first);
+    TToolbarButton other(&bar);
+    other.setDropdownMenu(second);
+    ASSERT_NE(TDropdownMenuRouter::instance(), nullptr);
+    EXPECT_EQ(TDropdownMenuRouter::instance()->menuCount(), 2);
+    delete first;
+    ASSERT_NE(TDropdownMenuRouter::instance(), nullptr);
+    EXPECT_EQ(TDropdownMenuRouter::instance()->menuCount(), 1);
+    const QPointer<TDropdownMenuRouter> router = TDropdownMenuRouter::instance();
+    delete second;
+    EXPECT_EQ(TDropdownMenuRouter::instance(), nullptr);
+    EXPECT_TRUE(router.isNull()) << "destroyed, not left to an event loop";
 }
