@@ -22,6 +22,7 @@
 #include <QSet>
 #include <QStatusBar>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
 #include <QTextStream>
 #include <array>
 #include <functional>
@@ -98,23 +99,25 @@ Places readPlaces(const QString& path) {
     return places;
 }
 
-// The chrome of the window as painted: the top dock with the menu bar and the toolbar, the File
-// menu, and the toolbar floating on its own.
+// The chrome of the window as painted: the top dock with the menu bar and the toolbar, the folder
+// tree's inside, the File menu, and the toolbar floating on its own.
 struct PaintedChrome {
     QImage topDock;
+    QImage folderTree;
     QImage fileMenu;
     QImage floatingToolbar;
     Places places;
 };
 
-const std::array<QString, 3> kPictureFiles = {QStringLiteral("top-dock.png"),
-                                              QStringLiteral("file-menu.png"),
-                                              QStringLiteral("floating-toolbar.png")};
+const std::array<QString, 4> kPictureFiles = {
+    QStringLiteral("top-dock.png"), QStringLiteral("folder-tree.png"),
+    QStringLiteral("file-menu.png"), QStringLiteral("floating-toolbar.png")};
 
 PaintedChrome paintChrome(TForm1& form) {
     PaintedChrome chrome;
     chrome.places = placesOf(form);
     chrome.topDock = form.TopDock->grab().toImage();
+    chrome.folderTree = form.SystemTreeView->viewport()->grab().toImage();
     whenPopupShown([&chrome](QMenu* menu) {
         chrome.fileMenu = menu->grab().toImage();
         menu->close();
@@ -142,7 +145,7 @@ PaintedChrome scaleOneChrome(const TempFolder& folder) {
     if (!run.waitForFinished(300000) || run.exitCode() != 0)
         return {};
     return {QImage(folder.path(kPictureFiles[0])), QImage(folder.path(kPictureFiles[1])),
-            QImage(folder.path(kPictureFiles[2])),
+            QImage(folder.path(kPictureFiles[2])), QImage(folder.path(kPictureFiles[3])),
             readPlaces(folder.path(QStringLiteral("places.txt")))};
 }
 
@@ -231,8 +234,9 @@ TEST(HighDpiReference, PaintAndMeasureAtScaleOne) {
     ASSERT_TRUE(window.exposed());
     const PaintedChrome chrome = paintChrome(window.form());
     ASSERT_TRUE(chrome.topDock.save(folder + u'/' + kPictureFiles[0]));
-    ASSERT_TRUE(chrome.fileMenu.save(folder + u'/' + kPictureFiles[1]));
-    ASSERT_TRUE(chrome.floatingToolbar.save(folder + u'/' + kPictureFiles[2]));
+    ASSERT_TRUE(chrome.folderTree.save(folder + u'/' + kPictureFiles[1]));
+    ASSERT_TRUE(chrome.fileMenu.save(folder + u'/' + kPictureFiles[2]));
+    ASSERT_TRUE(chrome.floatingToolbar.save(folder + u'/' + kPictureFiles[3]));
     writePlaces(chrome.places, folder + "/places.txt");
 }
 
@@ -275,6 +279,17 @@ TEST(HighDpiWindow, LinesStayCrisp) {
                              [&dockText](QPoint p) { return insideAny(dockText, p); }),
               "")
         << "top dock at scale " << scale;
+
+    // The tree's branch lines and buttons; not the nodes' pictures and names.
+    QList<QRect> nodes;
+    TSystemTreeView* tree = window.form().SystemTreeView;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        nodes << tree->visualItemRect(*it);
+    ASSERT_FALSE(nodes.isEmpty());
+    EXPECT_EQ(crispnessFault(now.folderTree, one.folderTree, scale,
+                             [&nodes](QPoint p) { return insideAny(nodes, p); }),
+              "")
+        << "folder tree's branches at scale " << scale;
 
     // The menu's frame, two lines on each side; the items inside show text.
     const QRect menu = QRect(QPoint(0, 0), one.fileMenu.size()).adjusted(2, 2, -2, -2);
