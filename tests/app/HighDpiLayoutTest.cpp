@@ -22,8 +22,8 @@
 #include <QSet>
 #include <QStatusBar>
 #include <QTest>
-#include <QTreeWidgetItemIterator>
 #include <QTextStream>
+#include <QTreeWidgetItemIterator>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -213,6 +213,9 @@ public:
     ShownWindow() : m_form(m_dialogs, {}) {
         m_form.show();
         m_exposed = QTest::qWaitForWindowExposed(&m_form);
+        // Active in both runs alike: the selected folder's highlight depends on it.
+        m_form.activateWindow();
+        m_exposed = QTest::qWaitForWindowActive(&m_form) && m_exposed;
     }
     TForm1& form() { return m_form; }
     bool exposed() const { return m_exposed; }
