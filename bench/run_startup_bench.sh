@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Start-up time of brindlewick to its first shown window, beside a bare Qt window program,
-# median of the rounds, on the offscreen platform (and under Xvfb when it is installed):
+# median of the rounds, on the offscreen platform (and under Xvfb when it is installed). The two
+# run in turns, round by round; the CPU times beside the wall-clock ones hardly depend on what
+# else the machine is doing:
 #   bench/run_startup_bench.sh [build-dir] [rounds]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,24 +15,17 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 cp "$here/tests/data/good/Three.cpx" "$work/"
 export HOME=$work XDG_RUNTIME_DIR=$work BRINDLEWICK_QUIT_WHEN_SHOWN=1
 
-median_ms() {
-  local times=()
-  for _ in $(seq "$rounds"); do
-    local start end
-    start=$(date +%s%N); "$@" >/dev/null 2>&1; end=$(date +%s%N)
-    times+=($(( (end - start) / 1000 )))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] / 1000 }'
-}
-
 report() {
-  local label=$1
-  local mine bare_time
-  mine=$(median_ms "$program" "$work/Three.cpx")
-  bare_time=$(median_ms "$bare")
-  echo "$label: brindlewick $mine ms, bare Qt window $bare_time ms, ratio $(awk -v a="$mine" -v b="$bare_time" 'BEGIN { printf "%.2f", a / b }')"
+  local label=$1 mine_wall mine_cpu bare_wall bare_cpu
+  read -r mine_wall mine_cpu bare_wall bare_cpu < <(
+    python3 "$here/bench/time_rounds.py" "$rounds" "$program $work/Three.cpx" "$bare")
+  echo "$label: brindlewick $mine_wall ms, bare Qt window $bare_wall ms," \
+    "ratio $(awk -v a="$mine_wall" -v b="$bare_wall" 'BEGIN { printf "%.2f", a / b }');" \
+    "CPU $mine_cpu ms against $bare_cpu ms," \
+    "ratio $(awk -v a="$mine_cpu" -v b="$bare_cpu" 'BEGIN { printf "%.2f", a / b }')"
 }
 
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 QT_QPA_PLATFORM=offscreen report "offscreen"
 if command -v Xvfb >/dev/null; then
   display=:$((RANDOM % 400 + 100))
@@ -38,3 +33,4 @@ if command -v Xvfb >/dev/null; then
   sleep 1
   DISPLAY=$display QT_QPA_PLATFORM=xcb report "Xvfb (xcb)"
 fi
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

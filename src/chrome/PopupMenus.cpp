@@ -150,21 +150,19 @@ int TOwnerDrawPopupMenu::itemState(const TMenuItem* item) const {
 }
 
 void TOwnerDrawPopupMenu::paintFrame(QPainter& painter) const {
+    // Filled one-pixel rectangles, not pen lines: at any scale factor each line covers whole
+    // screen pixels, where a pen's line would straddle its pixel's edge.
     const QRect r = rect().adjusted(0, 0, -1, -1);
     const QColor outerDark = SystemColors::palette().color(QPalette::Shadow);
-    painter.setPen(SystemColors::btnFace());
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(outerDark);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.fillRect(r.left(), r.top(), r.width(), 1, SystemColors::btnFace());
+    painter.fillRect(r.left(), r.top(), 1, r.height(), SystemColors::btnFace());
+    painter.fillRect(r.left(), r.bottom(), r.width(), 1, outerDark);
+    painter.fillRect(r.right(), r.top(), 1, r.height(), outerDark);
     const QRect inner = r.adjusted(1, 1, -1, -1);
-    painter.setPen(SystemColors::btnHighlight());
-    painter.drawLine(inner.topLeft(), inner.topRight());
-    painter.drawLine(inner.topLeft(), inner.bottomLeft());
-    painter.setPen(SystemColors::btnShadow());
-    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-    painter.drawLine(inner.topRight(), inner.bottomRight());
+    painter.fillRect(inner.left(), inner.top(), inner.width(), 1, SystemColors::btnHighlight());
+    painter.fillRect(inner.left(), inner.top(), 1, inner.height(), SystemColors::btnHighlight());
+    painter.fillRect(inner.left(), inner.bottom(), inner.width(), 1, SystemColors::btnShadow());
+    painter.fillRect(inner.right(), inner.top(), 1, inner.height(), SystemColors::btnShadow());
 }
 
 void TOwnerDrawPopupMenu::paintEvent(QPaintEvent* event) {

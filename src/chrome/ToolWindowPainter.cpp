@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -24,6 +26,18 @@ void gripBar(QPainter& painter, const QRect& bar, bool verticalDock) {
     const QPoint corner =
         verticalDock ? QPoint(bar.right(), bar.top()) : QPoint(bar.left(), bar.bottom());
     painter.fillRect(QRect(corner, QSize(1, 1)), SystemColors::btnHighlight());
+}
+
+// A line of whole pixels from `from` to `to`, both ends included, as a one-pixel pen draws it
+// at scale 1; at any scale factor each of its pixels covers whole screen pixels.
+void pixelLine(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
+    const QPoint span = to - from;
+    const int steps = std::max(std::abs(span.x()), std::abs(span.y()));
+    for (int i = 0; i <= steps; ++i) {
+        const QPointF along =
+            steps == 0 ? QPointF(from) : QPointF(from) + QPointF(span) * i / steps;
+        painter.fillRect(QRect(along.toPoint(), QSize(1, 1)), color);
+    }
 }
 
 QFont captionFont() {
@@ -46,13 +60,11 @@ void paintCloseGlyph(QPainter& painter, const QRect& rect, bool pressed) {
     const int inset = std::max(3, rect.width() / 4);
     const QRect cross =
         rect.adjusted(inset, inset, -inset, -inset).translated(pressed ? 1 : 0, pressed ? 1 : 0);
-    painter.save();
-    painter.setPen(QPen(SystemColors::menuText(), 1));
-    painter.drawLine(cross.topLeft(), cross.bottomRight());
-    painter.drawLine(cross.topLeft() + QPoint(1, 0), cross.bottomRight() - QPoint(0, 1));
-    painter.drawLine(cross.topRight(), cross.bottomLeft());
-    painter.drawLine(cross.topRight() - QPoint(1, 0), cross.bottomLeft() - QPoint(0, 1));
-    painter.restore();
+    const QColor ink = SystemColors::menuText();
+    pixelLine(painter, cross.topLeft(), cross.bottomRight(), ink);
+    pixelLine(painter, cross.topLeft() + QPoint(1, 0), cross.bottomRight() - QPoint(0, 1), ink);
+    pixelLine(painter, cross.topRight(), cross.bottomLeft(), ink);
+    pixelLine(painter, cross.topRight() - QPoint(1, 0), cross.bottomLeft() - QPoint(0, 1), ink);
 }
 
 void paintDocked(QPainter& painter, const TCustomToolWindow& window, TDock& dock) {

@@ -57,22 +57,28 @@ TTreeBranchShapes TreeBranchShapes(const TTreeBranchRow& row, TTreeBranchOptions
 }
 
 void PaintTreeBranches(QPainter& painter, const TTreeBranchShapes& shapes, const QPalette& colors) {
+    // Every dot and line is a filled rectangle of whole pixels, not a pen's line: at any scale
+    // factor it covers whole screen pixels, where a pen would straddle its pixel's edge.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPolygon dots;
     for (const QLine& line : shapes.Lines)
         addDots(dots, line);
-    painter.setPen(colors.color(QPalette::Dark));
-    painter.drawPoints(dots);
+    const QColor dark = colors.color(QPalette::Dark);
+    for (const QPoint& dot : dots)
+        painter.fillRect(QRect(dot, QSize(1, 1)), dark);
     if (!shapes.Button.isEmpty()) {
         const QRect box = shapes.Button;
         painter.fillRect(box, colors.color(QPalette::Base));
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.fillRect(box.left(), box.top(), box.width(), 1, dark);
+        painter.fillRect(box.left(), box.bottom(), box.width(), 1, dark);
+        painter.fillRect(box.left(), box.top(), 1, box.height(), dark);
+        painter.fillRect(box.right(), box.top(), 1, box.height(), dark);
         const QPoint centre = box.center();
-        painter.setPen(colors.color(QPalette::Text));
-        painter.drawLine(centre.x() - 2, centre.y(), centre.x() + 2, centre.y());
+        const QColor text = colors.color(QPalette::Text);
+        painter.fillRect(centre.x() - 2, centre.y(), 5, 1, text);
         if (!shapes.Minus)
-            painter.drawLine(centre.x(), centre.y() - 2, centre.x(), centre.y() + 2);
+            painter.fillRect(centre.x(), centre.y() - 2, 1, 5, text);
     }
     painter.restore();
 }
