@@ -206,6 +206,22 @@ TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
     EXPECT_TRUE(radios[1]->Checked());
 }
 
+TEST(MenuItemChecks, QtsOwnSetCheckedKeepsTheRadioGroupRight) {
+    TOfficePopupMenu view;
+    QList<TMenuItem*> radios;
+    for (const char* caption : {"Lar&ge Icons", "S&mall Icons", "&List", "&Detials"}) {
+        TMenuItem* item = view.AddItem(caption);
+        item->setGroupIndex(2);
+        item->setRadioItem(true);
+        radios.append(item);
+    }
+    radios[3]->SetChecked(true);
+    QAction* list = radios[2];
+    list->setChecked(true);
+    EXPECT_TRUE(radios[2]->Checked()) << "the item's mark is QAction's checked state";
+    EXPECT_FALSE(radios[3]->Checked()) << "checking through QAction unchecks the siblings";
+}
+
 TEST(MenuHook, DestroyedMenusAreUncounted) {
     const int before = OwnerDrawMenuHook::menuCount();
     {
