@@ -346,24 +346,22 @@ void TForm1::RebuildExplorer() {
 }
 
 void TForm1::ViewStyleItemClick(TMenuItem* item, TToolbarButton* button, TViewStyle style) {
-    item->SetChecked(true);
+    item->setChecked(true);
     button->setDown(true);
     SystemListView->SetViewStyle(style);
 }
 
 void TForm1::ViewStyleBtnClick(TMenuItem* item, TViewStyle style) {
-    item->SetChecked(true);
+    item->setChecked(true);
     SystemListView->SetViewStyle(style);
 }
 
 void TForm1::ToolbarItemClick() {
-    Menus.ToolbarItem->SetChecked(!Menus.ToolbarItem->Checked());
-    Bars.Toolbar->setVisible(Menus.ToolbarItem->Checked());
+    Bars.Toolbar->setVisible(Menus.ToolbarItem->isChecked());
 }
 
 void TForm1::StatusBarItemClick() {
-    Menus.StatusBarItem->SetChecked(!Menus.StatusBarItem->Checked());
-    StatusBar->setVisible(Menus.StatusBarItem->Checked());
+    StatusBar->setVisible(Menus.StatusBarItem->isChecked());
 }
 
 THelpViewer* TForm1::HelpViewer() const {

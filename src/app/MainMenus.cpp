@@ -70,16 +70,18 @@ TMainMenus CreateMainMenus(QWidget* owner) {
     m.VerMhnItem = addDisabled(versions, QStringLiteral("&Meltharn (1.18)"));
 
     m.ToolbarItem = add(m.ViewMenu, QStringLiteral("&Toolbar"));
-    m.ToolbarItem->SetChecked(true);
+    m.ToolbarItem->setCheckable(true);
+    m.ToolbarItem->setChecked(true);
     m.StatusBarItem = add(m.ViewMenu, QStringLiteral("Status &Bar"));
     m.StatusBarItem->setGroupIndex(2);
-    m.StatusBarItem->SetChecked(true);
+    m.StatusBarItem->setCheckable(true);
+    m.StatusBarItem->setChecked(true);
     addSeparator(m.ViewMenu);
     m.LargeIconsItem = addViewItem(m.ViewMenu, QStringLiteral("Lar&ge Icons"), 10);
     m.SmallIconsItem = addViewItem(m.ViewMenu, QStringLiteral("S&mall Icons"), 11);
     m.ListItem = addViewItem(m.ViewMenu, QStringLiteral("&List"), 12);
     m.DetailsItem = addViewItem(m.ViewMenu, QStringLiteral("&Detials"), 13);
-    m.DetailsItem->SetChecked(true);
+    m.DetailsItem->setChecked(true);
     addSeparator(m.ViewMenu)->setGroupIndex(2);
     m.OptionsItem = add(m.ViewMenu, QStringLiteral("&Options"), 9);
     m.OptionsItem->setGroupIndex(2);

@@ -37,13 +37,13 @@ TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
     for (TMenuItem* item : menus.EntryItems())
         EXPECT_FALSE(item->isEnabled()) << item->Caption().toStdString();
     EXPECT_TRUE(menus.QorTVerItem->isEnabled()) << "the version button's menu is never disabled";
-    EXPECT_TRUE(menus.ToolbarItem->Checked());
-    EXPECT_TRUE(menus.StatusBarItem->Checked());
-    EXPECT_TRUE(menus.DetailsItem->Checked());
+    EXPECT_TRUE(menus.ToolbarItem->isChecked());
+    EXPECT_TRUE(menus.StatusBarItem->isChecked());
+    EXPECT_TRUE(menus.DetailsItem->isChecked());
 
     // Checking a view item unchecks the other three and nothing else.
-    menus.SmallIconsItem->SetChecked(true);
-    EXPECT_FALSE(menus.DetailsItem->Checked());
-    EXPECT_TRUE(menus.StatusBarItem->Checked());
+    menus.SmallIconsItem->setChecked(true);
+    EXPECT_FALSE(menus.DetailsItem->isChecked());
+    EXPECT_TRUE(menus.StatusBarItem->isChecked());
     EXPECT_EQ(menus.VersionItem->Submenu()->Items().size(), 3);
 }

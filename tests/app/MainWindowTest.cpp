@@ -117,13 +117,13 @@ TEST_F(MainWindow, ViewStylesStayInStepBetweenMenuButtonsAndList) {
     TForm1& window = open();
     window.Menus.DetailsItem->Click();
     window.Menus.DetailsItem->Click();
-    EXPECT_TRUE(window.Menus.DetailsItem->Checked());
+    EXPECT_TRUE(window.Menus.DetailsItem->isChecked());
     EXPECT_TRUE(window.Bars.DetailsBtn->Down());
     EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsReport);
 
     QTest::mouseClick(window.Bars.SmallIconsBtn, Qt::LeftButton);
-    EXPECT_TRUE(window.Menus.SmallIconsItem->Checked());
-    EXPECT_FALSE(window.Menus.DetailsItem->Checked());
+    EXPECT_TRUE(window.Menus.SmallIconsItem->isChecked());
+    EXPECT_FALSE(window.Menus.DetailsItem->isChecked());
     EXPECT_FALSE(window.Bars.DetailsBtn->Down());
     EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsSmallIcon);
     EXPECT_EQ(window.ScenarioListView->header()->isHidden(), false)
@@ -138,7 +138,7 @@ TEST_F(MainWindow, ViewStylesStayInStepBetweenMenuButtonsAndList) {
 TEST_F(MainWindow, ToolbarAndStatusBarToggles) {
     TForm1& window = open();
     window.Menus.ToolbarItem->Click();
-    EXPECT_FALSE(window.Menus.ToolbarItem->Checked());
+    EXPECT_FALSE(window.Menus.ToolbarItem->isChecked());
     EXPECT_FALSE(window.Bars.Toolbar->Visible());
     EXPECT_TRUE(window.Bars.MenuBar->Visible()) << "the menu bar is never hidden";
     window.Menus.ToolbarItem->Click();
@@ -148,9 +148,9 @@ TEST_F(MainWindow, ToolbarAndStatusBarToggles) {
     // unchecks it and it stays hidden, the one after shows it.
     window.Bars.Toolbar->CloseByButton();
     EXPECT_FALSE(window.Bars.Toolbar->Visible());
-    EXPECT_TRUE(window.Menus.ToolbarItem->Checked());
+    EXPECT_TRUE(window.Menus.ToolbarItem->isChecked());
     window.Menus.ToolbarItem->Click();
-    EXPECT_FALSE(window.Menus.ToolbarItem->Checked());
+    EXPECT_FALSE(window.Menus.ToolbarItem->isChecked());
     EXPECT_FALSE(window.Bars.Toolbar->Visible());
     window.Menus.ToolbarItem->Click();
     EXPECT_TRUE(window.Bars.Toolbar->Visible());
