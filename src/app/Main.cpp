@@ -13,6 +13,7 @@
 #include "MenuItems.h"
 #include "Options.h"
 #include "Pictures.h"
+#include "ProgramPictures.h"
 #include "ScenarioListView.h"
 #include "ScreenPlacement.h"
 #include "ScreenRule.h"
@@ -51,7 +52,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     : QWidget(parent), m_dialogs(dialogs) {
     TCampaignWindow& window = *this;
     setFont(ProgramFont());
-    setWindowIcon(QIcon(TransparentPicture(QStringLiteral(":/pictures/window-icon.png"))));
+    setWindowIcon(QIcon(TransparentPicture(ProgramPictures::resourcePath(TPicture::WindowIcon))));
     resize(754, 530);
 
     Menus = CreateMainMenus(this);

@@ -6,6 +6,7 @@
 #include "OfficeMenus.h"
 #include "PixelArtIcon.h"
 #include "Pictures.h"
+#include "ProgramPictures.h"
 #include "ToolbarButtons.h"
 #include "ToolbarSep.h"
 #include "Toolbars.h"
@@ -13,11 +14,6 @@
 #include <QImage>
 
 namespace {
-
-QImage picture(const char* name) {
-    return QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name) +
-                  QStringLiteral(".png"));
-}
 
 TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
                            TOfficePopupMenu* menu) {
@@ -30,14 +26,13 @@ TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
 }
 
 // A 25 x 25 glyph button; pictures with a greyed image beside the normal one hold two cells.
-TToolbarButton* glyphButton(TToolbar* bar, const QString& hint, const char* pictureName,
-                            int numGlyphs, bool enabled) {
+TToolbarButton* glyphButton(TToolbar* bar, const QString& hint, TPicture picture, bool enabled) {
     auto* button = new TToolbarButton(bar);
     button->resize(25, 25);
     button->setHint(hint);
     button->setShowHint(true);
-    button->setGlyph(picture(pictureName));
-    button->setNumGlyphs(numGlyphs);
+    button->setGlyph(ProgramPictures::load(picture));
+    button->setNumGlyphs(ProgramPictures::imageCount(picture));
     button->setEnabled(enabled);
     return button;
 }
@@ -53,7 +48,7 @@ QPixmap transparentCell(const QImage& strip, int cell, int cellWidth) {
 
 // New is the toolkit's own flat push button, with its greyed picture for the disabled state.
 QPushButton* newButton(TToolbar* bar) {
-    const QImage strip = picture("toolbar-new");
+    const QImage strip = ProgramPictures::load(TPicture::ToolbarNew);
     const int cell = strip.width() / 2;
     auto* button = new TGlyphPushButton(bar);
     button->setFlat(true);
@@ -103,19 +98,19 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.Toolbar->setDockPos(0);
     TToolbar* bar = t.Toolbar;
     t.NewBtn = newButton(bar);
-    t.OpenBtn = glyphButton(bar, QStringLiteral("Open"), "toolbar-open", 2, true);
-    t.SaveBtn = glyphButton(bar, QStringLiteral("Save"), "toolbar-save", 2, true);
+    t.OpenBtn = glyphButton(bar, QStringLiteral("Open"), TPicture::ToolbarOpen, true);
+    t.SaveBtn = glyphButton(bar, QStringLiteral("Save"), TPicture::ToolbarSave, true);
     separator(bar);
-    t.AddBtn = glyphButton(bar, QStringLiteral("Add Scenario"), "toolbar-add", 2, false);
-    t.RemoveBtn = glyphButton(bar, QStringLiteral("Remove Scenario"), "toolbar-remove", 2, false);
+    t.AddBtn = glyphButton(bar, QStringLiteral("Add Scenario"), TPicture::ToolbarAdd, false);
+    t.RemoveBtn = glyphButton(bar, QStringLiteral("Remove Scenario"), TPicture::ToolbarRemove, false);
     separator(bar);
     t.ReplaceBtn =
-        glyphButton(bar, QStringLiteral("Replace Scenario"), "toolbar-replace", 2, false);
+        glyphButton(bar, QStringLiteral("Replace Scenario"), TPicture::ToolbarReplace, false);
     t.InsertBtn =
-        glyphButton(bar, QStringLiteral("Insert Scenario After..."), "toolbar-insert", 2, false);
+        glyphButton(bar, QStringLiteral("Insert Scenario After..."), TPicture::ToolbarInsert, false);
     separator(bar);
     t.SaveScnBtn =
-        glyphButton(bar, QStringLiteral("Save Scenario To Disk"), "toolbar-savescn", 2, false);
+        glyphButton(bar, QStringLiteral("Save Scenario To Disk"), TPicture::ToolbarSaveScn, false);
     separator(bar);
 
     t.VersionBtn = new TToolbarButton(bar);
@@ -131,21 +126,21 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.VersionBtn->Loaded();
     separator(bar);
 
-    t.OptionsBtn = glyphButton(bar, QStringLiteral("Options"), "toolbar-options", 2, true);
+    t.OptionsBtn = glyphButton(bar, QStringLiteral("Options"), TPicture::ToolbarOptions, true);
     separator(bar);
     t.LargeIconsBtn =
-        glyphButton(bar, QStringLiteral("Large Icons"), "toolbar-largeicons", 1, true);
+        glyphButton(bar, QStringLiteral("Large Icons"), TPicture::ToolbarLargeIcons, true);
     t.SmallIconsBtn =
-        glyphButton(bar, QStringLiteral("Small Icons"), "toolbar-smallicons", 1, true);
-    t.ListBtn = glyphButton(bar, QStringLiteral("List"), "toolbar-list", 1, true);
-    t.DetailsBtn = glyphButton(bar, QStringLiteral("Details"), "toolbar-details", 1, true);
+        glyphButton(bar, QStringLiteral("Small Icons"), TPicture::ToolbarSmallIcons, true);
+    t.ListBtn = glyphButton(bar, QStringLiteral("List"), TPicture::ToolbarList, true);
+    t.DetailsBtn = glyphButton(bar, QStringLiteral("Details"), TPicture::ToolbarDetails, true);
     for (TToolbarButton* view : {t.LargeIconsBtn, t.SmallIconsBtn, t.ListBtn, t.DetailsBtn}) {
         view->setGroupIndex(1);
         view->setAllowAllUp(false);
     }
     t.DetailsBtn->setDown(true);
     separator(bar);
-    t.HelpBtn = glyphButton(bar, QStringLiteral("Help"), "toolbar-help", 2, true);
+    t.HelpBtn = glyphButton(bar, QStringLiteral("Help"), TPicture::ToolbarHelp, true);
 
     placeInOrder(t.MenuBar);
     placeInOrder(t.Toolbar);
