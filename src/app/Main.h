@@ -3,6 +3,7 @@
 #include "CampaignCommands.h"
 #include "CommandEnabling.h"
 #include "EditorCodePage.h"
+#include "MainCommands.h"
 #include "MainMenus.h"
 #include "MainToolbars.h"
 #include "ScenarioCommands.h"
@@ -25,7 +26,8 @@ class TSystemTreeView;
 enum class TViewStyle;
 
 // The main window: the explorer above the campaign's scenario list, under dockable toolbars
-// and a status bar. It owns the one open campaign and wires every command to its handler.
+// and a status bar. It owns the one open campaign and wires every command of the command
+// table (MainCommands) to its handler.
 class TForm1 : public QWidget, private TCampaignWindow {
     Q_OBJECT
 public:
@@ -68,21 +70,25 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The command table's handlers are the window's own.
+    friend std::span<const TCommandRow> MainCommands();
+
     // TCampaignWindow
     QWidget* Owner() override { return this; }
     void SetCaption(const QString& caption) override { setWindowTitle(caption); }
     void RebuildExplorer() override;
 
     void createLayout();
-    void wireMenus();
-    void wireToolbar();
+    void wireCommands();
     void wireLists();
     void watchDisplay();
     void followScreen(QScreen* screen);
     void showError(const QString& text);
 
-    void ViewStyleItemClick(TMenuItem* item, TToolbarButton* button, TViewStyle style);
-    void ViewStyleBtnClick(TMenuItem* item, TViewStyle style);
+    std::optional<int> focusedScenario() const;
+    void SetVersion(TScenarioVersion version);
+    void ChooseVersion(TScenarioVersion version);
+    void ViewStyleClick(TViewStyle style);
     void ToolbarItemClick();
     void StatusBarItemClick();
     void ContentsItemClick();

@@ -92,13 +92,13 @@ TEST(HighDpiWindow, ToolbarPicturesStaySharp) {
     };
     const QImage newStrip(QStringLiteral(":/pictures/toolbar-new.png"));
     const QImage newPicture = newStrip.copy(0, 0, newStrip.width() / 2, newStrip.height());
-    const QImage newShown = form.Bars.NewBtn->grab().toImage();
-    EXPECT_EQ(blurredPixels(newShown, pictureArea(form.Bars.NewBtn, newPicture.size()), newPicture), 0)
+    const QImage newShown = form.Bars.Control(TCommandId::New)->grab().toImage();
+    EXPECT_EQ(blurredPixels(newShown, pictureArea(form.Bars.Control(TCommandId::New), newPicture.size()), newPicture), 0)
         << "New's picture at scale " << scale;
 
     const QImage openStrip(QStringLiteral(":/pictures/toolbar-open.png"));
-    const QImage openShown = form.Bars.OpenBtn->grab().toImage();
-    EXPECT_EQ(blurredPixels(openShown, pictureArea(form.Bars.OpenBtn, QSize(17, 17)), openStrip), 0)
+    const QImage openShown = form.Bars.Button(TCommandId::Open)->grab().toImage();
+    EXPECT_EQ(blurredPixels(openShown, pictureArea(form.Bars.Button(TCommandId::Open), QSize(17, 17)), openStrip), 0)
         << "Open's picture at scale " << scale;
 }
 

@@ -1,0 +1,69 @@
+// The command table and the controls built from it: one row per command, every toolbar
+// control following its command's item.
+#include "MainCommands.h"
+#include "MainMenus.h"
+#include "MainToolbars.h"
+
+#include "Docks.h"
+#include "MenuItems.h"
+#include "ToolbarButtons.h"
+#include "Toolbars.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <set>
+
+TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsListed) {
+    std::multiset<TCommandId> onToolbar;
+    for (const std::optional<TCommandId>& id : MainToolbarOrder())
+        if (id)
+            onToolbar.insert(*id);
+    std::set<TCommandId> entry;
+    for (const TCommandRow& row : MainCommands()) {
+        const bool hasControl = row.Picture || row.Control == TToolbarControl::VersionCombo;
+        EXPECT_EQ(onToolbar.count(row.Id), hasControl ? 1u : 0u) << row.Caption;
+        EXPECT_TRUE(row.Handler || row.Submenu != TMenuPlace::None) << row.Caption;
+        if (row.Group == TCommandGroup::Entry)
+            entry.insert(row.Id);
+    }
+    using enum TCommandId;
+    EXPECT_EQ(entry, (std::set<TCommandId>{Remove, Replace, Insert, SaveScn, Version, VerQorT, VerQor,
+                                           VerMhn, ApplyVersion}));
+    EXPECT_EQ(CommandRow(Add).Group, TCommandGroup::Add);
+}
+
+TEST(MainCommands, ToolbarControlsFollowTheirItems) {
+    QWidget owner;
+    TDock dock(&owner, TDockPosition::dpTop);
+    const TMainMenus menus = CreateMainMenus(&owner);
+    const TMainToolbars bars = CreateMainToolbars(&dock, menus);
+    using enum TCommandId;
+
+    EXPECT_FALSE(bars.Button(Remove)->isEnabled());
+    EXPECT_FALSE(bars.Button(ApplyVersion)->isEnabled());
+    menus.Item(Remove)->setEnabled(true);
+    EXPECT_TRUE(bars.Button(Remove)->isEnabled()) << "enabled in one place: the item";
+    menus.Item(New)->setEnabled(false);
+    EXPECT_FALSE(bars.Control(New)->isEnabled()) << "New's push button follows its item too";
+
+    EXPECT_TRUE(bars.Button(Details)->Down());
+    menus.Item(List)->setChecked(true);
+    EXPECT_TRUE(bars.Button(List)->Down()) << "checking the item puts its button down";
+    EXPECT_FALSE(bars.Button(Details)->Down());
+    EXPECT_FALSE(menus.Item(Details)->isChecked());
+
+    int chosen = 0;
+    QObject::connect(menus.Item(SmallIcons), &TMenuItem::OnClick, [&chosen] { ++chosen; });
+    bars.Button(SmallIcons)->Click();
+    EXPECT_EQ(chosen, 1) << "a click on the button chooses the item";
+    EXPECT_TRUE(menus.Item(SmallIcons)->isChecked());
+    EXPECT_FALSE(bars.Button(List)->Down());
+
+    int opened = 0;
+    QObject::connect(menus.Item(Open), &TMenuItem::OnClick, [&opened] { ++opened; });
+    bars.Button(Open)->Click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(bars.Control(Toolbar), nullptr) << "the Toolbar item has no button";
+}
