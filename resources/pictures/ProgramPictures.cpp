@@ -1,11 +1,11 @@
 #include "ProgramPictures.h"
 
+#include "EnumTable.h"
 #include "PixelArt.h"
 #include "Subjects.h"
 
 #include <QPoint>
 
-#include <array>
 #include <cstddef>
 
 namespace {
@@ -80,19 +80,8 @@ constexpr TPictureRow PictureRows[] = {
     {TPicture::OptionsGeneral, "options-general", Subjects::folderWithTools},
 };
 
-// Each table has one row per value of its enum, in the enum's order: a picture or a cell left
-// out, or listed twice, stops the build here.
-template <typename Row, std::size_t N>
-constexpr bool rowsFollowTheirEnum(const Row (&rows)[N], std::size_t count) {
-    if (N != count)
-        return false;
-    for (std::size_t i = 0; i < N; ++i)
-        if (static_cast<std::size_t>(rows[i].Id) != i)
-            return false;
-    return true;
-}
-static_assert(rowsFollowTheirEnum(PictureRows, static_cast<std::size_t>(TPicture::Count)));
-static_assert(rowsFollowTheirEnum(GlyphRows, static_cast<std::size_t>(TMenuGlyph::Count)));
+static_assert(RowsFollowTheirEnum(PictureRows, static_cast<std::size_t>(TPicture::Count)));
+static_assert(RowsFollowTheirEnum(GlyphRows, static_cast<std::size_t>(TMenuGlyph::Count)));
 
 const TPictureRow& rowOf(TPicture picture) {
     return PictureRows[static_cast<std::size_t>(picture)];

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-
 #include <cstdio>
 #include <exception>
 
@@ -22,7 +21,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make-pictures: cannot create %s\n", argv[1]);
         return 1;
     }
-    QByteArray collection = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
+    QByteArray collection =
+        "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
     try {
         for (int i = 0; i < static_cast<int>(TPicture::Count); ++i) {
             const auto picture = static_cast<TPicture>(i);

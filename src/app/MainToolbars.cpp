@@ -5,8 +5,8 @@
 #include "MainMenus.h"
 #include "MenuItems.h"
 #include "OfficeMenus.h"
-#include "PixelArtIcon.h"
 #include "Pictures.h"
+#include "PixelArtIcon.h"
 #include "ProgramPictures.h"
 #include "ToolbarButtons.h"
 #include "ToolbarSep.h"
@@ -163,7 +163,8 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.Toolbar->setDockPos(0);
     for (const std::optional<TCommandId>& id : MainToolbarOrder()) {
         if (id)
-            t.Controls[static_cast<std::size_t>(*id)] = createControl(t.Toolbar, CommandRow(*id), menus);
+            t.Controls[static_cast<std::size_t>(*id)] =
+                createControl(t.Toolbar, CommandRow(*id), menus);
         else
             separator(t.Toolbar);
     }

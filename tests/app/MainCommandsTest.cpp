@@ -1,10 +1,10 @@
 // The command table and the controls built from it: one row per command, every toolbar
 // control following its command's item.
 #include "MainCommands.h"
-#include "MainMenus.h"
-#include "MainToolbars.h"
 
 #include "Docks.h"
+#include "MainMenus.h"
+#include "MainToolbars.h"
 #include "MenuItems.h"
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-
 #include <set>
 
 TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsListed) {
@@ -29,8 +28,8 @@ TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsL
             entry.insert(row.Id);
     }
     using enum TCommandId;
-    EXPECT_EQ(entry, (std::set<TCommandId>{Remove, Replace, Insert, SaveScn, Version, VerQorT, VerQor,
-                                           VerMhn, ApplyVersion}));
+    EXPECT_EQ(entry, (std::set<TCommandId>{Remove, Replace, Insert, SaveScn, Version, VerQorT,
+                                           VerQor, VerMhn, ApplyVersion}));
     EXPECT_EQ(CommandRow(Add).Group, TCommandGroup::Add);
 }
 

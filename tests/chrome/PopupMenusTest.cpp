@@ -197,12 +197,10 @@ TEST(OfficeSubmenu, SetToVersionOpensItsThreeItems) {
     closeAllPopups();
 }
 
-TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
-    TOfficePopupMenu view;
-    TMenuItem* statusBar = view.AddItem("Status &Bar");
-    statusBar->setGroupIndex(2);
-    statusBar->setCheckable(true);
-    statusBar->setChecked(true);
+namespace {
+
+// The View menu's four radio items, in group 2.
+QList<TMenuItem*> addViewItems(TOfficePopupMenu& view) {
     QList<TMenuItem*> radios;
     for (const char* caption : {"Lar&ge Icons", "S&mall Icons", "&List", "&Detials"}) {
         TMenuItem* item = view.AddItem(caption);
@@ -210,6 +208,18 @@ TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
         item->setRadioItem(true);
         radios.append(item);
     }
+    return radios;
+}
+
+} // namespace
+
+TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
+    TOfficePopupMenu view;
+    TMenuItem* statusBar = view.AddItem("Status &Bar");
+    statusBar->setGroupIndex(2);
+    statusBar->setCheckable(true);
+    statusBar->setChecked(true);
+    const QList<TMenuItem*> radios = addViewItems(view);
     radios[3]->setChecked(true);
     radios[1]->setChecked(true);
     EXPECT_FALSE(radios[3]->isChecked());
@@ -221,13 +231,7 @@ TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
 
 TEST(MenuItemChecks, QtsOwnSetCheckedKeepsTheRadioGroupRight) {
     TOfficePopupMenu view;
-    QList<TMenuItem*> radios;
-    for (const char* caption : {"Lar&ge Icons", "S&mall Icons", "&List", "&Detials"}) {
-        TMenuItem* item = view.AddItem(caption);
-        item->setGroupIndex(2);
-        item->setRadioItem(true);
-        radios.append(item);
-    }
+    const QList<TMenuItem*> radios = addViewItems(view);
     radios[3]->setChecked(true);
     QAction* list = radios[2];
     list->setChecked(true);
