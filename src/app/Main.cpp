@@ -27,7 +27,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSplitter>
