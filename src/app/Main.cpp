@@ -152,10 +152,11 @@ void TForm1::createLayout() {
 }
 
 void TForm1::wireCommands() {
+    TCommandTarget& target = *this;
     for (const TCommandRow& row : MainCommands())
         if (row.Handler)
             connect(Menus.Item(row.Id), &TMenuItem::OnClick, this,
-                    [this, handler = row.Handler] { handler(*this); });
+                    [&target, handler = row.Handler] { handler(target); });
 }
 
 void TForm1::wireLists() {
@@ -254,12 +255,12 @@ void TForm1::RebuildExplorer() {
     ApplyCommandState();
 }
 
-std::optional<int> TForm1::focusedScenario() const {
+std::optional<int> TForm1::FocusedScenario() const {
     return ScenarioListView->FocusedRow();
 }
 
 void TForm1::SetVersion(TScenarioVersion version) {
-    m_scenarioCommands->SetVersion(focusedScenario(), version);
+    m_scenarioCommands->SetVersion(FocusedScenario(), version);
     ApplyCommandState();
 }
 
@@ -271,6 +272,14 @@ void TForm1::ChooseVersion(TScenarioVersion version) {
 // The chosen item is checked already, and its toolbar button follows it.
 void TForm1::ViewStyleClick(TViewStyle style) {
     SystemListView->SetViewStyle(style);
+}
+
+void TForm1::QORHItemClick() {
+    QORH->GoToUrl();
+}
+
+void TForm1::MHNHItemClick() {
+    MHNH->GoToUrl();
 }
 
 void TForm1::ToolbarItemClick() {

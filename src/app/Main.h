@@ -23,12 +23,11 @@ class THelpViewer;
 class TScenarioListView;
 class TSystemListView;
 class TSystemTreeView;
-enum class TViewStyle;
 
 // The main window: the explorer above the campaign's scenario list, under dockable toolbars
 // and a status bar. It owns the one open campaign and wires every command of the command
 // table (MainCommands) to its handler.
-class TForm1 : public QWidget, private TCampaignWindow {
+class TForm1 : public QWidget, private TCampaignWindow, private TCommandTarget {
     Q_OBJECT
 public:
     // Creates the window as FormCreate does: empty campaign, then the campaign named by the
@@ -58,8 +57,8 @@ public:
 
     TCampaign& Campaign() { return m_campaign; }
     const TCommandState& CommandState() const { return m_state; }
-    TCampaignCommands& CampaignCommands() { return *m_campaignCommands; }
-    TScenarioCommands& ScenarioCommands() { return *m_scenarioCommands; }
+    TCampaignCommands& CampaignCommands() override { return *m_campaignCommands; }
+    TScenarioCommands& ScenarioCommands() override { return *m_scenarioCommands; }
     const QString& HelpFile() const { return m_helpFile; }
     THelpViewer* HelpViewer() const;
 
@@ -70,9 +69,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The command table's handlers are the window's own.
-    friend std::span<const TCommandRow> MainCommands();
-
     // TCampaignWindow
     QWidget* Owner() override { return this; }
     void SetCaption(const QString& caption) override { setWindowTitle(caption); }
@@ -85,19 +81,24 @@ private:
     void followScreen(QScreen* screen);
     void showError(const QString& text);
 
-    std::optional<int> focusedScenario() const;
-    void SetVersion(TScenarioVersion version);
-    void ChooseVersion(TScenarioVersion version);
-    void ViewStyleClick(TViewStyle style);
-    void ToolbarItemClick();
-    void StatusBarItemClick();
-    void ContentsItemClick();
+    // TCommandTarget
+    std::optional<int> FocusedScenario() const override;
+    void ExitItemClick() override { close(); }
+    void AddItemClick() override;
+    void RemoveItemClick() override;
+    void SetVersion(TScenarioVersion version) override;
+    void ChooseVersion(TScenarioVersion version) override;
+    void ViewStyleClick(TViewStyle style) override;
+    void ToolbarItemClick() override;
+    void StatusBarItemClick() override;
+    void OptionsItemClick() override;
+    void ContentsItemClick() override;
+    void QORHItemClick() override;
+    void MHNHItemClick() override;
+    void AboutItemClick() override;
+
     THelpViewer* helpViewer();
     void adoptHelpViewer();
-    void OptionsItemClick();
-    void AboutItemClick();
-    void AddItemClick();
-    void RemoveItemClick();
     void ApplyCommandState();
 
     TTextCodec m_codec{EditorCodePage()};

@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
+#include <string>
 
 TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsListed) {
     std::multiset<TCommandId> onToolbar;
@@ -65,4 +67,58 @@ TEST(MainCommands, ToolbarControlsFollowTheirItems) {
     bars.Button(Open)->Click();
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(bars.Control(Toolbar), nullptr) << "the Toolbar item has no button";
+}
+
+namespace {
+
+// Records what the handlers ask of the window; the command objects are not reached here.
+class TRecordingTarget : public TCommandTarget {
+public:
+    std::string Calls;
+
+    TCampaignCommands& CampaignCommands() override { std::abort(); }
+    TScenarioCommands& ScenarioCommands() override { std::abort(); }
+    std::optional<int> FocusedScenario() const override { return 2; }
+    void ExitItemClick() override { Calls += "exit "; }
+    void AddItemClick() override { Calls += "add "; }
+    void RemoveItemClick() override { Calls += "remove "; }
+    void SetVersion(TScenarioVersion version) override {
+        Calls += "set " + VersionText(version) + " ";
+    }
+    void ChooseVersion(TScenarioVersion version) override {
+        Calls += "choose " + VersionText(version) + " ";
+    }
+    void ViewStyleClick(TViewStyle style) override {
+        Calls += "view " + std::to_string(static_cast<int>(style)) + " ";
+    }
+    void ToolbarItemClick() override { Calls += "toolbar "; }
+    void StatusBarItemClick() override { Calls += "status "; }
+    void OptionsItemClick() override { Calls += "options "; }
+    void ContentsItemClick() override { Calls += "contents "; }
+    void QORHItemClick() override { Calls += "quorvane "; }
+    void MHNHItemClick() override { Calls += "meltharn "; }
+    void AboutItemClick() override { Calls += "about "; }
+};
+
+} // namespace
+
+TEST(MainCommands, HandlersReachTheWindowsOperations) {
+    using enum TCommandId;
+    const std::map<TCommandId, std::string> expected{
+        {Exit, "exit "},           {Add, "add "},
+        {Remove, "remove "},       {VerQorT, "set 1.10 "},
+        {VerQor, "set 1.11 "},     {VerMhn, "set 1.18 "},
+        {QorTVer, "choose 1.10 "}, {QorVer, "choose 1.11 "},
+        {MhnVer, "choose 1.18 "},  {Toolbar, "toolbar "},
+        {StatusBar, "status "},    {LargeIcons, "view 0 "},
+        {SmallIcons, "view 1 "},   {List, "view 2 "},
+        {Details, "view 3 "},      {Options, "options "},
+        {Contents, "contents "},   {QORH, "quorvane "},
+        {MHNH, "meltharn "},       {About, "about "},
+    };
+    for (const auto& [id, calls] : expected) {
+        TRecordingTarget target;
+        CommandRow(id).Handler(target);
+        EXPECT_EQ(target.Calls, calls) << CommandRow(id).Caption;
+    }
 }
