@@ -5,7 +5,9 @@
 #include <QString>
 
 // The catalogue of the program's pictures: every picture the program ships, drawn by the build
-// into the resources as ":/pictures/<name>.png", and the cells of the menu glyph strip.
+// into the resources as ":/pictures/<name>.png", and the cells of the menu glyph strip. The
+// catalogue's rows sit beside the pixel art, in Subjects.cpp, so that a new picture is drawn
+// and catalogued in one place.
 
 enum class TPicture {
     MenuGlyphs,
@@ -64,6 +66,24 @@ constexpr int MenuGlyphTag(TMenuGlyph glyph) {
 }
 
 namespace ProgramPictures {
+
+// One picture: its file name without ".png", what it shows and, for a toolbar picture, the
+// size its subject is centred in and whether a greyed image for the disabled state follows.
+// A picture without a size is drawn as its subject is.
+struct TPictureRow {
+    TPicture Id;
+    const char* Name;
+    QImage (*Draw)();
+    QSize Size = {};
+    bool WithGreyed = false;
+};
+
+// The catalogue's row of a picture, and the subject drawn in a cell of the menu glyph strip.
+const TPictureRow& row(TPicture picture);
+QImage glyphSubject(TMenuGlyph glyph);
+
+// The strip: every glyph centred in its cell, side by side, 24-bit on the transparent magenta.
+QImage menuGlyphStrip();
 
 // The file name in the resources, "toolbar-add.png".
 QString fileName(TPicture picture);
