@@ -1,6 +1,9 @@
-#include "Subjects.h"
-
+// The pixel art of the program's pictures, each subject drawn once in a box of about 16 x 16
+// pixels (the larger ones for the window icon, the About box and the Options pages at their
+// size) on the transparent magenta, and the catalogue's rows that name and place them.
+#include "EnumTable.h"
 #include "PixelArt.h"
+#include "ProgramPictures.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -497,4 +500,65 @@ QImage folderWithTools() {
     return icon;
 }
 
+// The catalogue: the strip's cells in the order of TMenuGlyph, the pictures in the order of
+// TPicture. A value left out or listed twice stops the build.
+struct TGlyphRow {
+    TMenuGlyph Id;
+    QImage (*Draw)();
+};
+
+constexpr TGlyphRow GlyphRows[] = {
+    {TMenuGlyph::BlankPage, blankPage},
+    {TMenuGlyph::OpeningFolder, openingFolder},
+    {TMenuGlyph::FloppyDisk, floppyDisk},
+    {TMenuGlyph::AddScenario, addScenario},
+    {TMenuGlyph::RemoveScenario, removeScenario},
+    {TMenuGlyph::ReplaceScenario, replaceScenario},
+    {TMenuGlyph::InsertScenario, insertScenario},
+    {TMenuGlyph::SaveScenarioToDisk, saveScenarioToDisk},
+    {TMenuGlyph::FormWithPen, formWithPen},
+    {TMenuGlyph::LargeIcons, largeIcons},
+    {TMenuGlyph::SmallIcons, smallIcons},
+    {TMenuGlyph::ListView, listView},
+    {TMenuGlyph::DetailsView, detailsView},
+    {TMenuGlyph::ArrowWithQuestionMark, arrowWithQuestionMark},
+    {TMenuGlyph::HelpBook, helpBook},
+    {TMenuGlyph::QuestionMark, questionMark},
+    {TMenuGlyph::GlobeWithLink, globeWithLink},
+};
+
+constexpr ProgramPictures::TPictureRow PictureRows[] = {
+    {TPicture::MenuGlyphs, "menu-glyphs", ProgramPictures::menuGlyphStrip},
+    {TPicture::ToolbarNew, "toolbar-new", blankPage, {17, 17}, true},
+    {TPicture::ToolbarOpen, "toolbar-open", openingFolder, {17, 17}, true},
+    {TPicture::ToolbarSave, "toolbar-save", floppyDisk, {17, 17}, true},
+    {TPicture::ToolbarAdd, "toolbar-add", addScenario, {21, 20}, true},
+    {TPicture::ToolbarRemove, "toolbar-remove", removeScenario, {21, 21}, true},
+    {TPicture::ToolbarReplace, "toolbar-replace", replaceScenario, {17, 17}, true},
+    {TPicture::ToolbarInsert, "toolbar-insert", insertScenario, {21, 21}, true},
+    {TPicture::ToolbarSaveScn, "toolbar-savescn", saveScenarioToDisk, {21, 21}, true},
+    {TPicture::ToolbarOptions, "toolbar-options", formWithPen, {17, 17}, true},
+    {TPicture::ToolbarLargeIcons, "toolbar-largeicons", largeIcons, {16, 15}},
+    {TPicture::ToolbarSmallIcons, "toolbar-smallicons", smallIcons, {16, 15}},
+    {TPicture::ToolbarList, "toolbar-list", listView, {17, 15}},
+    {TPicture::ToolbarDetails, "toolbar-details", detailsView, {17, 15}},
+    {TPicture::ToolbarHelp, "toolbar-help", helpBook, {17, 17}, true},
+    {TPicture::WindowIcon, "window-icon", programIcon},
+    {TPicture::AboutEmblem, "about-emblem", crestedHelmet},
+    {TPicture::AboutEnvelope, "about-envelope", envelope},
+    {TPicture::OptionsCampaign, "options-campaign", pageWithGears},
+    {TPicture::OptionsGeneral, "options-general", folderWithTools},
+};
+
+static_assert(RowsFollowTheirEnum(GlyphRows, static_cast<std::size_t>(TMenuGlyph::Count)));
+static_assert(RowsFollowTheirEnum(PictureRows, static_cast<std::size_t>(TPicture::Count)));
+
 } // namespace Subjects
+
+const ProgramPictures::TPictureRow& ProgramPictures::row(TPicture picture) {
+    return Subjects::PictureRows[static_cast<std::size_t>(picture)];
+}
+
+QImage ProgramPictures::glyphSubject(TMenuGlyph glyph) {
+    return Subjects::GlyphRows[static_cast<std::size_t>(glyph)].Draw();
+}

@@ -2,7 +2,7 @@
 // <folder>/<size>x<size>/apps/brindlewick.png. The pixel art is enlarged by whole multiples
 // only, so that its pixels stay sharp; the smallest size is drawn down smoothly. The
 // background is transparent.
-#include "Subjects.h"
+#include "ProgramPictures.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     // The art's background colour (its bottom-left pixel) becomes real transparency, as desktop
     // icons carry it.
-    QImage icon = Subjects::programIcon().convertToFormat(QImage::Format_ARGB32);
+    QImage icon =
+        ProgramPictures::draw(TPicture::WindowIcon).convertToFormat(QImage::Format_ARGB32);
     const QRgb background = icon.pixel(0, icon.height() - 1);
     for (int y = 0; y < icon.height(); ++y)
         for (int x = 0; x < icon.width(); ++x)

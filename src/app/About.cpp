@@ -4,6 +4,7 @@
 #include "DialogFont.h"
 #include "MemoryStatus.h"
 #include "Pictures.h"
+#include "ProgramPictures.h"
 #include "ScreenPlacement.h"
 
 #include <QEvent>
@@ -42,7 +43,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setMouseTracking(true);
 
     Icon = new QLabel(this);
-    Icon->setPixmap(TransparentPicture(QStringLiteral(":/pictures/about-emblem.png")));
+    Icon->setPixmap(TransparentPicture(ProgramPictures::resourcePath(TPicture::AboutEmblem)));
     Icon->move(8, 8);
     Icon->adjustSize();
 
@@ -61,7 +62,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     lComment = label(QStringLiteral("Comments and suggestions to:"), this, {56, 128});
 
     imgEMail = new QLabel(this);
-    imgEMail->setPixmap(QPixmap(QStringLiteral(":/pictures/about-envelope.png")));
+    imgEMail->setPixmap(QPixmap(ProgramPictures::resourcePath(TPicture::AboutEnvelope)));
     imgEMail->setGeometry(56, 152, 23, 15);
     lEMail = label(AppTexts::ContactAddress, this, {84, 152});
     QFont underlined = lEMail->font();

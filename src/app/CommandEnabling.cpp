@@ -1,5 +1,17 @@
 #include "CommandEnabling.h"
 
+bool CommandEnabled(const TCommandState& state, TCommandGroup group) {
+    switch (group) {
+    case TCommandGroup::Add:
+        return state.AddEnabled;
+    case TCommandGroup::Entry:
+        return state.EntryEnabled;
+    case TCommandGroup::Always:
+        break;
+    }
+    return true;
+}
+
 void ExplorerListChanged(TCommandState& state, bool rowExistsAndSelected) {
     state.AddEnabled = rowExistsAndSelected;
 }

@@ -15,6 +15,11 @@ struct TCommandState {
     std::string VersionText = "1.11";
 };
 
+// The group whose state enables a command; the rest are always enabled.
+enum class TCommandGroup { Always, Add, Entry };
+
+bool CommandEnabled(const TCommandState& state, TCommandGroup group);
+
 void ExplorerListChanged(TCommandState& state, bool rowExistsAndSelected);
 void ExplorerListExited(TCommandState& state);
 void ScenarioListEntered(TCommandState& state, bool rowHasFocus);

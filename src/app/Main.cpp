@@ -13,6 +13,7 @@
 #include "MenuItems.h"
 #include "Options.h"
 #include "Pictures.h"
+#include "ProgramPictures.h"
 #include "ScenarioListView.h"
 #include "ScreenPlacement.h"
 #include "ScreenRule.h"
@@ -26,7 +27,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSplitter>
@@ -34,24 +34,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-void onClick(TMenuItem* item, QObject* context, const std::function<void()>& handler) {
-    QObject::connect(item, &TMenuItem::OnClick, context, [handler](TMenuItem*) { handler(); });
-}
-
-void onClick(TToolbarButton* button, QObject* context, const std::function<void()>& handler) {
-    QObject::connect(button, &TToolbarButton::OnClick, context,
-                     [handler](TToolbarButton*) { handler(); });
-}
-
-} // namespace
-
 TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs) {
     TCampaignWindow& window = *this;
     setFont(ProgramFont());
-    setWindowIcon(QIcon(TransparentPicture(QStringLiteral(":/pictures/window-icon.png"))));
+    setWindowIcon(QIcon(TransparentPicture(ProgramPictures::resourcePath(TPicture::WindowIcon))));
     resize(754, 530);
 
     Menus = CreateMainMenus(this);
@@ -62,8 +49,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
         std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window);
     m_scenarioCommands =
         std::make_unique<TScenarioCommands>(*m_listModel, m_codec, dialogs, m_state, this);
-    wireMenus();
-    wireToolbar();
+    wireCommands();
     wireLists();
     watchDisplay();
 
@@ -165,88 +151,12 @@ void TForm1::createLayout() {
     MHNH->EMail = AppTexts::ContactAddress;
 }
 
-void TForm1::wireMenus() {
-    TMainMenus& m = Menus;
-    onClick(m.NewItem, this, [this] { m_campaignCommands->NewItemClick(); });
-    onClick(m.OpenItem, this, [this] { m_campaignCommands->OpenItemClick(); });
-    onClick(m.SaveItem, this, [this] { m_campaignCommands->SaveItemClick(); });
-    onClick(m.SaveAsItem, this, [this] { m_campaignCommands->SaveAsItemClick(); });
-    onClick(m.ExitItem, this, [this] { close(); });
-
-    const auto focused = [this] { return ScenarioListView->FocusedRow(); };
-    onClick(m.AddItem, this, [this] { AddItemClick(); });
-    onClick(m.RemoveItem, this, [this] { RemoveItemClick(); });
-    onClick(m.ReplaceItem, this,
-            [this, focused] { m_scenarioCommands->ReplaceItemClick(focused()); });
-    onClick(m.InsertItem, this,
-            [this, focused] { m_scenarioCommands->InsertItemClick(focused()); });
-    onClick(m.SaveScnItem, this,
-            [this, focused] { m_scenarioCommands->SaveScnItemClick(focused()); });
-    const auto setVersion = [this, focused](TScenarioVersion version) {
-        return [this, focused, version] {
-            m_scenarioCommands->SetVersion(focused(), version);
-            ApplyCommandState();
-        };
-    };
-    onClick(m.VerQorTItem, this, setVersion(TScenarioVersion::Trial110));
-    onClick(m.VerQorItem, this, setVersion(TScenarioVersion::Game111));
-    onClick(m.VerMhnItem, this, setVersion(TScenarioVersion::Expansion118));
-    const auto chooseVersion = [this](TScenarioVersion version) {
-        return [this, version] {
-            m_scenarioCommands->ChooseVersion(version);
-            ApplyCommandState();
-        };
-    };
-    onClick(m.QorTVerItem, this, chooseVersion(TScenarioVersion::Trial110));
-    onClick(m.QorVerItem, this, chooseVersion(TScenarioVersion::Game111));
-    onClick(m.MhnVerItem, this, chooseVersion(TScenarioVersion::Expansion118));
-
-    onClick(m.ToolbarItem, this, [this] { ToolbarItemClick(); });
-    onClick(m.StatusBarItem, this, [this] { StatusBarItemClick(); });
-    onClick(m.LargeIconsItem, this, [this] {
-        ViewStyleItemClick(Menus.LargeIconsItem, Bars.LargeIconsBtn, TViewStyle::vsIcon);
-    });
-    onClick(m.SmallIconsItem, this, [this] {
-        ViewStyleItemClick(Menus.SmallIconsItem, Bars.SmallIconsBtn, TViewStyle::vsSmallIcon);
-    });
-    onClick(m.ListItem, this,
-            [this] { ViewStyleItemClick(Menus.ListItem, Bars.ListBtn, TViewStyle::vsList); });
-    onClick(m.DetailsItem, this, [this] {
-        ViewStyleItemClick(Menus.DetailsItem, Bars.DetailsBtn, TViewStyle::vsReport);
-    });
-    onClick(m.OptionsItem, this, [this] { OptionsItemClick(); });
-
-    onClick(m.ContentsItem, this, [this] { ContentsItemClick(); });
-    onClick(m.QORHItem, this, [this] { QORH->GoToUrl(); });
-    onClick(m.MHNHItem, this, [this] { MHNH->GoToUrl(); });
-    onClick(m.AboutItem, this, [this] { AboutItemClick(); });
-}
-
-void TForm1::wireToolbar() {
-    TMainToolbars& t = Bars;
-    const auto focused = [this] { return ScenarioListView->FocusedRow(); };
-    connect(t.NewBtn, &QPushButton::clicked, this, [this] { m_campaignCommands->NewItemClick(); });
-    onClick(t.OpenBtn, this, [this] { m_campaignCommands->OpenItemClick(); });
-    onClick(t.SaveBtn, this, [this] { m_campaignCommands->SaveItemClick(); });
-    onClick(t.AddBtn, this, [this] { AddItemClick(); });
-    onClick(t.RemoveBtn, this, [this] { RemoveItemClick(); });
-    onClick(t.ReplaceBtn, this,
-            [this, focused] { m_scenarioCommands->ReplaceItemClick(focused()); });
-    onClick(t.InsertBtn, this, [this, focused] { m_scenarioCommands->InsertItemClick(focused()); });
-    onClick(t.SaveScnBtn, this,
-            [this, focused] { m_scenarioCommands->SaveScnItemClick(focused()); });
-    onClick(t.VersionBtn, this,
-            [this, focused] { m_scenarioCommands->VersionBtnClick(focused()); });
-    onClick(t.OptionsBtn, this, [this] { OptionsItemClick(); });
-    onClick(t.LargeIconsBtn, this,
-            [this] { ViewStyleBtnClick(Menus.LargeIconsItem, TViewStyle::vsIcon); });
-    onClick(t.SmallIconsBtn, this,
-            [this] { ViewStyleBtnClick(Menus.SmallIconsItem, TViewStyle::vsSmallIcon); });
-    onClick(t.ListBtn, this, [this] { ViewStyleBtnClick(Menus.ListItem, TViewStyle::vsList); });
-    onClick(t.DetailsBtn, this,
-            [this] { ViewStyleBtnClick(Menus.DetailsItem, TViewStyle::vsReport); });
-    // The help book opens the manual, as its picture promises.
-    onClick(t.HelpBtn, this, [this] { ContentsItemClick(); });
+void TForm1::wireCommands() {
+    TCommandTarget& target = *this;
+    for (const TCommandRow& row : MainCommands())
+        if (row.Handler)
+            connect(Menus.Item(row.Id), &TMenuItem::OnClick, this,
+                    [&target, handler = row.Handler] { handler(target); });
 }
 
 void TForm1::wireLists() {
@@ -345,25 +255,39 @@ void TForm1::RebuildExplorer() {
     ApplyCommandState();
 }
 
-void TForm1::ViewStyleItemClick(TMenuItem* item, TToolbarButton* button, TViewStyle style) {
-    item->SetChecked(true);
-    button->setDown(true);
+std::optional<int> TForm1::FocusedScenario() const {
+    return ScenarioListView->FocusedRow();
+}
+
+void TForm1::SetVersion(TScenarioVersion version) {
+    m_scenarioCommands->SetVersion(FocusedScenario(), version);
+    ApplyCommandState();
+}
+
+void TForm1::ChooseVersion(TScenarioVersion version) {
+    m_scenarioCommands->ChooseVersion(version);
+    ApplyCommandState();
+}
+
+// The chosen item is checked already, and its toolbar button follows it.
+void TForm1::ViewStyleClick(TViewStyle style) {
     SystemListView->SetViewStyle(style);
 }
 
-void TForm1::ViewStyleBtnClick(TMenuItem* item, TViewStyle style) {
-    item->SetChecked(true);
-    SystemListView->SetViewStyle(style);
+void TForm1::QORHItemClick() {
+    QORH->GoToUrl();
+}
+
+void TForm1::MHNHItemClick() {
+    MHNH->GoToUrl();
 }
 
 void TForm1::ToolbarItemClick() {
-    Menus.ToolbarItem->SetChecked(!Menus.ToolbarItem->Checked());
-    Bars.Toolbar->setVisible(Menus.ToolbarItem->Checked());
+    Bars.Toolbar->setVisible(Menus.Item(TCommandId::Toolbar)->isChecked());
 }
 
 void TForm1::StatusBarItemClick() {
-    Menus.StatusBarItem->SetChecked(!Menus.StatusBarItem->Checked());
-    StatusBar->setVisible(Menus.StatusBarItem->Checked());
+    StatusBar->setVisible(Menus.Item(TCommandId::StatusBar)->isChecked());
 }
 
 THelpViewer* TForm1::HelpViewer() const {
@@ -442,11 +366,7 @@ void TForm1::RemoveItemClick() {
 }
 
 void TForm1::ApplyCommandState() {
-    Menus.AddItem->setEnabled(m_state.AddEnabled);
-    Bars.AddBtn->setEnabled(m_state.AddEnabled);
-    for (TMenuItem* item : Menus.EntryItems())
-        item->setEnabled(m_state.EntryEnabled);
-    for (TToolbarButton* button : Bars.EntryButtons())
-        button->setEnabled(m_state.EntryEnabled);
-    Bars.VersionBtn->setCaption(QString::fromStdString(m_state.VersionText));
+    for (const TCommandRow& row : MainCommands())
+        Menus.Item(row.Id)->setEnabled(CommandEnabled(m_state, row.Group));
+    Bars.Button(TCommandId::ApplyVersion)->setCaption(QString::fromStdString(m_state.VersionText));
 }

@@ -3,6 +3,7 @@
 #include "CampaignCommands.h"
 #include "CommandEnabling.h"
 #include "EditorCodePage.h"
+#include "MainCommands.h"
 #include "MainMenus.h"
 #include "MainToolbars.h"
 #include "ScenarioCommands.h"
@@ -22,11 +23,11 @@ class THelpViewer;
 class TScenarioListView;
 class TSystemListView;
 class TSystemTreeView;
-enum class TViewStyle;
 
 // The main window: the explorer above the campaign's scenario list, under dockable toolbars
-// and a status bar. It owns the one open campaign and wires every command to its handler.
-class TForm1 : public QWidget, private TCampaignWindow {
+// and a status bar. It owns the one open campaign and wires every command of the command
+// table (MainCommands) to its handler.
+class TForm1 : public QWidget, private TCampaignWindow, private TCommandTarget {
     Q_OBJECT
 public:
     // Creates the window as FormCreate does: empty campaign, then the campaign named by the
@@ -56,8 +57,8 @@ public:
 
     TCampaign& Campaign() { return m_campaign; }
     const TCommandState& CommandState() const { return m_state; }
-    TCampaignCommands& CampaignCommands() { return *m_campaignCommands; }
-    TScenarioCommands& ScenarioCommands() { return *m_scenarioCommands; }
+    TCampaignCommands& CampaignCommands() override { return *m_campaignCommands; }
+    TScenarioCommands& ScenarioCommands() override { return *m_scenarioCommands; }
     const QString& HelpFile() const { return m_helpFile; }
     THelpViewer* HelpViewer() const;
 
@@ -74,24 +75,30 @@ private:
     void RebuildExplorer() override;
 
     void createLayout();
-    void wireMenus();
-    void wireToolbar();
+    void wireCommands();
     void wireLists();
     void watchDisplay();
     void followScreen(QScreen* screen);
     void showError(const QString& text);
 
-    void ViewStyleItemClick(TMenuItem* item, TToolbarButton* button, TViewStyle style);
-    void ViewStyleBtnClick(TMenuItem* item, TViewStyle style);
-    void ToolbarItemClick();
-    void StatusBarItemClick();
-    void ContentsItemClick();
+    // TCommandTarget
+    std::optional<int> FocusedScenario() const override;
+    void ExitItemClick() override { close(); }
+    void AddItemClick() override;
+    void RemoveItemClick() override;
+    void SetVersion(TScenarioVersion version) override;
+    void ChooseVersion(TScenarioVersion version) override;
+    void ViewStyleClick(TViewStyle style) override;
+    void ToolbarItemClick() override;
+    void StatusBarItemClick() override;
+    void OptionsItemClick() override;
+    void ContentsItemClick() override;
+    void QORHItemClick() override;
+    void MHNHItemClick() override;
+    void AboutItemClick() override;
+
     THelpViewer* helpViewer();
     void adoptHelpViewer();
-    void OptionsItemClick();
-    void AboutItemClick();
-    void AddItemClick();
-    void RemoveItemClick();
     void ApplyCommandState();
 
     TTextCodec m_codec{EditorCodePage()};

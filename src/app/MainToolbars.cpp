@@ -3,21 +3,19 @@
 #include "Docks.h"
 #include "GlyphPushButton.h"
 #include "MainMenus.h"
+#include "MenuItems.h"
 #include "OfficeMenus.h"
-#include "PixelArtIcon.h"
 #include "Pictures.h"
+#include "PixelArtIcon.h"
+#include "ProgramPictures.h"
 #include "ToolbarButtons.h"
 #include "ToolbarSep.h"
 #include "Toolbars.h"
 
 #include <QImage>
+#include <QPushButton>
 
 namespace {
-
-QImage picture(const char* name) {
-    return QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(name) +
-                  QStringLiteral(".png"));
-}
 
 TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
                            TOfficePopupMenu* menu) {
@@ -30,15 +28,18 @@ TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
 }
 
 // A 25 x 25 glyph button; pictures with a greyed image beside the normal one hold two cells.
-TToolbarButton* glyphButton(TToolbar* bar, const QString& hint, const char* pictureName,
-                            int numGlyphs, bool enabled) {
+TToolbarButton* glyphButton(TToolbar* bar, const TCommandRow& row) {
     auto* button = new TToolbarButton(bar);
     button->resize(25, 25);
-    button->setHint(hint);
+    button->setHint(QString::fromLatin1(row.Hint));
     button->setShowHint(true);
-    button->setGlyph(picture(pictureName));
-    button->setNumGlyphs(numGlyphs);
-    button->setEnabled(enabled);
+    button->setGlyph(ProgramPictures::load(*row.Picture));
+    button->setNumGlyphs(ProgramPictures::imageCount(*row.Picture));
+    // The buttons of radio items form one group, exactly one of them down.
+    if (row.Check == TCheckStyle::Radio) {
+        button->setGroupIndex(1);
+        button->setAllowAllUp(false);
+    }
     return button;
 }
 
@@ -52,20 +53,79 @@ QPixmap transparentCell(const QImage& strip, int cell, int cellWidth) {
 }
 
 // New is the toolkit's own flat push button, with its greyed picture for the disabled state.
-QPushButton* newButton(TToolbar* bar) {
-    const QImage strip = picture("toolbar-new");
+QPushButton* pushButton(TToolbar* bar, const TCommandRow& row) {
+    const QImage strip = ProgramPictures::load(*row.Picture);
     const int cell = strip.width() / 2;
     auto* button = new TGlyphPushButton(bar);
     button->setFlat(true);
     button->setIcon(PixelArtIcon(transparentCell(strip, 0, cell), transparentCell(strip, 1, cell)));
     button->setIconSize(QSize(cell, strip.height()));
-    button->setToolTip(QStringLiteral("New"));
+    button->setToolTip(QString::fromLatin1(row.Hint));
     button->setFocusPolicy(Qt::NoFocus);
     button->resize(25, 25);
     return button;
 }
 
+// The version button: the version it shows, the version popup on its arrow part.
+TToolbarButton* versionCombo(TToolbar* bar, const TCommandRow& row, const TMainMenus& menus) {
+    auto* button = new TToolbarButton(bar);
+    button->BeginLoading();
+    button->setHint(QString::fromLatin1(row.Hint));
+    button->setShowHint(true);
+    button->setCaption(QString::fromStdString(TCommandState{}.VersionText));
+    button->setDropdownMenu(menus.VersionPopup);
+    button->setDropdownAlways(true);
+    button->setDropdownCombo(true);
+    button->resize(59, 25);
+    button->Loaded();
+    return button;
+}
+
+// The control follows the item as a tool button follows its default action.
+void follow(TToolbarButton* button, TMenuItem* item) {
+    const auto show = [button, item] {
+        button->setEnabled(item->isEnabled());
+        if (item->isCheckable())
+            button->setDown(item->isChecked());
+    };
+    show();
+    QObject::connect(item, &QAction::changed, button, show);
+    QObject::connect(button, &TToolbarButton::OnClick, item, &TMenuItem::Click);
+}
+
+void follow(QPushButton* button, TMenuItem* item) {
+    const auto show = [button, item] { button->setEnabled(item->isEnabled()); };
+    show();
+    QObject::connect(item, &QAction::changed, button, show);
+    QObject::connect(button, &QPushButton::clicked, item, &TMenuItem::Click);
+}
+
+QWidget* createControl(TToolbar* bar, const TCommandRow& row, const TMainMenus& menus) {
+    TMenuItem* item = menus.Item(row.Id);
+    switch (row.Control) {
+    case TToolbarControl::PushButton: {
+        QPushButton* button = pushButton(bar, row);
+        follow(button, item);
+        return button;
+    }
+    case TToolbarControl::VersionCombo: {
+        TToolbarButton* button = versionCombo(bar, row, menus);
+        follow(button, item);
+        return button;
+    }
+    case TToolbarControl::GlyphButton:
+        break;
+    }
+    TToolbarButton* button = glyphButton(bar, row);
+    follow(button, item);
+    return button;
+}
+
 } // namespace
+
+TToolbarButton* TMainToolbars::Button(TCommandId id) const {
+    return qobject_cast<TToolbarButton*>(Control(id));
+}
 
 TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     TMainToolbars t{};
@@ -92,51 +152,13 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.Toolbar->setDragHandleStyle(TDragHandleStyle::dhSingle);
     t.Toolbar->setDockRow(1);
     t.Toolbar->setDockPos(0);
-    TToolbar* bar = t.Toolbar;
-    t.NewBtn = newButton(bar);
-    t.OpenBtn = glyphButton(bar, QStringLiteral("Open"), "toolbar-open", 2, true);
-    t.SaveBtn = glyphButton(bar, QStringLiteral("Save"), "toolbar-save", 2, true);
-    separator(bar);
-    t.AddBtn = glyphButton(bar, QStringLiteral("Add Scenario"), "toolbar-add", 2, false);
-    t.RemoveBtn = glyphButton(bar, QStringLiteral("Remove Scenario"), "toolbar-remove", 2, false);
-    separator(bar);
-    t.ReplaceBtn =
-        glyphButton(bar, QStringLiteral("Replace Scenario"), "toolbar-replace", 2, false);
-    t.InsertBtn =
-        glyphButton(bar, QStringLiteral("Insert Scenario After..."), "toolbar-insert", 2, false);
-    separator(bar);
-    t.SaveScnBtn =
-        glyphButton(bar, QStringLiteral("Save Scenario To Disk"), "toolbar-savescn", 2, false);
-    separator(bar);
-
-    t.VersionBtn = new TToolbarButton(bar);
-    t.VersionBtn->BeginLoading();
-    t.VersionBtn->setHint(QStringLiteral("Set Scenario Version"));
-    t.VersionBtn->setShowHint(true);
-    t.VersionBtn->setCaption(QStringLiteral("1.11"));
-    t.VersionBtn->setDropdownMenu(menus.VersionPopup);
-    t.VersionBtn->setDropdownAlways(true);
-    t.VersionBtn->setDropdownCombo(true);
-    t.VersionBtn->resize(59, 25);
-    t.VersionBtn->setEnabled(false);
-    t.VersionBtn->Loaded();
-    separator(bar);
-
-    t.OptionsBtn = glyphButton(bar, QStringLiteral("Options"), "toolbar-options", 2, true);
-    separator(bar);
-    t.LargeIconsBtn =
-        glyphButton(bar, QStringLiteral("Large Icons"), "toolbar-largeicons", 1, true);
-    t.SmallIconsBtn =
-        glyphButton(bar, QStringLiteral("Small Icons"), "toolbar-smallicons", 1, true);
-    t.ListBtn = glyphButton(bar, QStringLiteral("List"), "toolbar-list", 1, true);
-    t.DetailsBtn = glyphButton(bar, QStringLiteral("Details"), "toolbar-details", 1, true);
-    for (TToolbarButton* view : {t.LargeIconsBtn, t.SmallIconsBtn, t.ListBtn, t.DetailsBtn}) {
-        view->setGroupIndex(1);
-        view->setAllowAllUp(false);
+    for (const std::optional<TCommandId>& id : MainToolbarOrder()) {
+        if (id)
+            t.Controls[static_cast<std::size_t>(*id)] =
+                createControl(t.Toolbar, CommandRow(*id), menus);
+        else
+            separator(t.Toolbar);
     }
-    t.DetailsBtn->setDown(true);
-    separator(bar);
-    t.HelpBtn = glyphButton(bar, QStringLiteral("Help"), "toolbar-help", 2, true);
 
     t.MenuBar->EndUpdate();
     t.Toolbar->EndUpdate();

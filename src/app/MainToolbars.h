@@ -1,16 +1,19 @@
 #pragma once
 
+#include "MainCommands.h"
+
 #include <array>
 
-class QPushButton;
+class QWidget;
 class TDock;
 class TToolbar;
 class TToolbarButton;
-class TToolbarSep;
 struct TMainMenus;
 
 // The menu bar and the standard toolbar of the main window, docked in the top dock's rows 0
-// and 1, with every button's hint, picture, initial state and group.
+// and 1. The toolbar's controls come from the command table, in MainToolbarOrder, and each
+// follows its command's item: enabled with it, down while it is checked, choosing it when
+// clicked.
 struct TMainToolbars {
     TToolbar* MenuBar;
     TToolbarButton* FileMenuBtn;
@@ -19,26 +22,12 @@ struct TMainToolbars {
     TToolbarButton* HelpMenuBtn;
 
     TToolbar* Toolbar;
-    QPushButton* NewBtn;
-    TToolbarButton* OpenBtn;
-    TToolbarButton* SaveBtn;
-    TToolbarButton* AddBtn;
-    TToolbarButton* RemoveBtn;
-    TToolbarButton* ReplaceBtn;
-    TToolbarButton* InsertBtn;
-    TToolbarButton* SaveScnBtn;
-    TToolbarButton* VersionBtn;
-    TToolbarButton* OptionsBtn;
-    TToolbarButton* LargeIconsBtn;
-    TToolbarButton* SmallIconsBtn;
-    TToolbarButton* ListBtn;
-    TToolbarButton* DetailsBtn;
-    TToolbarButton* HelpBtn;
+    // Each command's control on the toolbar; none for a command without one. New's is the
+    // toolkit's push button, the others are toolbar buttons.
+    std::array<QWidget*, CommandCount> Controls;
 
-    // The entry group's buttons, switched together by the enabling rules.
-    std::array<TToolbarButton*, 5> EntryButtons() const {
-        return {RemoveBtn, ReplaceBtn, InsertBtn, SaveScnBtn, VersionBtn};
-    }
+    QWidget* Control(TCommandId id) const { return Controls[static_cast<std::size_t>(id)]; }
+    TToolbarButton* Button(TCommandId id) const;
 };
 
 TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus);

@@ -4,6 +4,7 @@
 #include "DialogFont.h"
 #include "FileAssociations.h"
 #include "Pictures.h"
+#include "ProgramPictures.h"
 #include "ScreenPlacement.h"
 #include "TextCodec.h"
 
@@ -62,7 +63,7 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
 
     ProjectOptionsSheet = new QWidget;
     OptionsBook->addTab(ProjectOptionsSheet, QStringLiteral("Project Options"));
-    CpnOpsPanel = iconPanel(ProjectOptionsSheet, QStringLiteral(":/pictures/options-campaign.png"),
+    CpnOpsPanel = iconPanel(ProjectOptionsSheet, ProgramPictures::resourcePath(TPicture::OptionsCampaign),
                             imgCpnOps);
     lTitle = label(QStringLiteral("Campaign Title:"), ProjectOptionsSheet, {8, 56});
     txtTitle = new QLineEdit(ProjectOptionsSheet);
@@ -79,7 +80,7 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
     GeneralSheet = new QWidget;
     OptionsBook->addTab(GeneralSheet, QStringLiteral("General"));
     GeneralPanel =
-        iconPanel(GeneralSheet, QStringLiteral(":/pictures/options-general.png"), imgGeneral);
+        iconPanel(GeneralSheet, ProgramPictures::resourcePath(TPicture::OptionsGeneral), imgGeneral);
     GroupBox1 = new QGroupBox(QStringLiteral(" File Associations "), GeneralSheet);
     GroupBox1->setGeometry(8, 56, 393, 89);
     CPNBtn = button(QStringLiteral("Associate Campaign files (*.cpn) with Brindlewick."), GroupBox1,

@@ -3,6 +3,7 @@
 #include "PopupMenus.h"
 
 #include <QActionEvent>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
 
@@ -11,6 +12,18 @@ namespace {
 int nextCommand() {
     static int command = 0;
     return ++command;
+}
+
+// The radio group of a menu's items with that group index, made when first asked for.
+QActionGroup* radioGroup(QObject* menu, int groupIndex) {
+    const QString name = QStringLiteral("radio group %1").arg(groupIndex);
+    auto* group = menu->findChild<QActionGroup*>(name, Qt::FindDirectChildrenOnly);
+    if (!group) {
+        group = new QActionGroup(menu);
+        group->setObjectName(name);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    }
+    return group;
 }
 
 } // namespace
@@ -32,21 +45,13 @@ void TMenuItem::setTag(int tag) {
     changed();
 }
 
-void TMenuItem::SetChecked(bool checked) {
-    if (checked == m_checked)
-        return;
-    m_checked = checked;
-    if (checked && m_radioItem)
-        uncheckGroupSiblings();
-    changed();
-}
-
 void TMenuItem::setRadioItem(bool radio) {
     if (radio == m_radioItem)
         return;
     m_radioItem = radio;
-    if (m_checked && radio)
-        uncheckGroupSiblings();
+    if (radio)
+        setCheckable(true);
+    joinRadioGroup();
     changed();
 }
 
@@ -54,8 +59,7 @@ void TMenuItem::setGroupIndex(int groupIndex) {
     if (groupIndex == m_groupIndex)
         return;
     m_groupIndex = groupIndex;
-    if (m_checked && m_radioItem)
-        uncheckGroupSiblings();
+    joinRadioGroup();
 }
 
 void TMenuItem::setShortCut(const QKeySequence& shortCut) {
@@ -68,21 +72,20 @@ TOwnerDrawPopupMenu* TMenuItem::Submenu() const {
 }
 
 void TMenuItem::Click() {
+    trigger();
     emit OnClick(this);
 }
 
-void TMenuItem::uncheckGroupSiblings() {
-    const auto* owner = qobject_cast<QMenu*>(parent());
-    if (!owner)
+void TMenuItem::joinRadioGroup() {
+    QActionGroup* group = m_radioItem && parent() ? radioGroup(parent(), m_groupIndex) : nullptr;
+    if (group == actionGroup())
         return;
-    for (QAction* action : owner->actions()) {
-        auto* sibling = qobject_cast<TMenuItem*>(action);
-        if (sibling && sibling != this && sibling->m_radioItem && sibling->m_groupIndex == m_groupIndex
-            && sibling->m_checked) {
-            sibling->m_checked = false;
-            sibling->changed();
-        }
-    }
+    setActionGroup(group);
+    // A checked item that joins a group takes the check from the others, as checking it would.
+    if (group && isChecked())
+        for (QAction* sibling : group->actions())
+            if (sibling != this)
+                sibling->setChecked(false);
 }
 
 // Tells the menus showing the item to measure and paint it again, as Qt does for its own

@@ -7,8 +7,10 @@
 class TOwnerDrawPopupMenu;
 
 // One item of a popup menu. Its click handler (OnClick) runs through the menu's command
-// routing once the menu has closed, not while it is still on screen. `Checked` is the item's
-// own mark: choosing an item does not toggle it, the handler decides.
+// routing once the menu has closed, not while it is still on screen. The item's mark is
+// QAction's own checked state: a checkable item toggles when chosen, and a radio item joins
+// the other radio items of its group in the same menu, so that checking one of them, by any
+// call, unchecks the rest and choosing the checked one leaves it checked.
 class TMenuItem : public QAction {
     Q_OBJECT
 
@@ -24,11 +26,8 @@ public:
     int Tag() const { return m_tag; }
     void setTag(int tag);
 
-    bool Checked() const { return m_checked; }
-    // Checking a radio item unchecks the other radio items of its group in the same menu.
-    void SetChecked(bool checked);
-
     bool RadioItem() const { return m_radioItem; }
+    // A radio item is checkable.
     void setRadioItem(bool radio);
 
     int GroupIndex() const { return m_groupIndex; }
@@ -45,19 +44,19 @@ public:
 
     TOwnerDrawPopupMenu* Submenu() const;
 
-    // Runs the item's click handler.
+    // Chooses the item as the menu does: a checkable item toggles (a checked radio item stays
+    // checked), then the click handler runs.
     void Click();
 
 signals:
     void OnClick(TMenuItem* sender);
 
 private:
-    void uncheckGroupSiblings();
+    void joinRadioGroup();
     void changed();
 
     int m_command;
     int m_tag = 0;
-    bool m_checked = false;
     bool m_radioItem = false;
     int m_groupIndex = 0;
     QString m_hint;

@@ -87,7 +87,8 @@ bool dispatchCommand(int command) {
     }
     hook.pending = false;
     hook.current = nullptr;
-    item->Click();
+    // The menu has triggered the item already (a checkable one toggled): only its handler runs.
+    emit item->OnClick(item);
     return true;
 }
 

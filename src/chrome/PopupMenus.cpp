@@ -144,7 +144,7 @@ int TOwnerDrawPopupMenu::itemState(const TMenuItem* item) const {
         state |= OfficeMenuPainter::odsSelected;
     if (!item->isEnabled())
         state |= OfficeMenuPainter::odsDisabled;
-    if (item->Checked())
+    if (item->isChecked())
         state |= OfficeMenuPainter::odsChecked;
     return state;
 }

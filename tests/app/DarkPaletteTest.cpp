@@ -86,8 +86,8 @@ TEST_F(MainWindowDarkPalette, MenuBarCaptionsAndDisabledPicturesStayVisible) {
     EXPECT_EQ(file.pixelColor(1, 1), face);
     EXPECT_GT(LightPixels(file, file.rect()), 10) << "the caption is drawn in the light text colour";
 
-    ASSERT_FALSE(form->Bars.AddBtn->isEnabled());
-    const QImage add = grabOf(form->Bars.AddBtn);
+    ASSERT_FALSE(form->Bars.Button(TCommandId::Add)->isEnabled());
+    const QImage add = grabOf(form->Bars.Button(TCommandId::Add));
     EXPECT_GT(visiblePixels(add, add.rect().adjusted(3, 3, -3, -3), face), 20)
         << "the disabled picture shows on the dark face";
 }

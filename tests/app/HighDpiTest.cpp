@@ -4,6 +4,7 @@
 #include "Main.h"
 #include "MainToolbars.h"
 #include "PixelArtIcon.h"
+#include "ProgramPictures.h"
 #include "QtPaths.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -90,15 +91,15 @@ TEST(HighDpiWindow, ToolbarPicturesStaySharp) {
         return QRect((QPointF(logical.topLeft()) * scale).toPoint(),
                      (QSizeF(logical.size()) * scale).toSize());
     };
-    const QImage newStrip(QStringLiteral(":/pictures/toolbar-new.png"));
+    const QImage newStrip = ProgramPictures::load(TPicture::ToolbarNew);
     const QImage newPicture = newStrip.copy(0, 0, newStrip.width() / 2, newStrip.height());
-    const QImage newShown = form.Bars.NewBtn->grab().toImage();
-    EXPECT_EQ(blurredPixels(newShown, pictureArea(form.Bars.NewBtn, newPicture.size()), newPicture), 0)
+    const QImage newShown = form.Bars.Control(TCommandId::New)->grab().toImage();
+    EXPECT_EQ(blurredPixels(newShown, pictureArea(form.Bars.Control(TCommandId::New), newPicture.size()), newPicture), 0)
         << "New's picture at scale " << scale;
 
-    const QImage openStrip(QStringLiteral(":/pictures/toolbar-open.png"));
-    const QImage openShown = form.Bars.OpenBtn->grab().toImage();
-    EXPECT_EQ(blurredPixels(openShown, pictureArea(form.Bars.OpenBtn, QSize(17, 17)), openStrip), 0)
+    const QImage openStrip = ProgramPictures::load(TPicture::ToolbarOpen);
+    const QImage openShown = form.Bars.Button(TCommandId::Open)->grab().toImage();
+    EXPECT_EQ(blurredPixels(openShown, pictureArea(form.Bars.Button(TCommandId::Open), QSize(17, 17)), openStrip), 0)
         << "Open's picture at scale " << scale;
 }
 

@@ -27,23 +27,28 @@ TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
                            "&Detials", "-", "&Options"}));
     EXPECT_EQ(captions(menus.HelpMenu), (QStringList{"&Contents", "-", "&Quorvane Heaven",
                                                      "&Meltharn Heaven", "-", "&About..."}));
-    EXPECT_EQ(menus.OpenItem->Tag(), 2);
-    EXPECT_EQ(menus.OptionsItem->Tag(), 9);
-    EXPECT_EQ(menus.AboutItem->Tag(), 16);
-    EXPECT_EQ(menus.MHNHItem->Tag(), 17);
-    EXPECT_EQ(menus.SaveAsItem->Tag(), 0);
+    EXPECT_EQ(menus.Item(TCommandId::Open)->Tag(), 2);
+    EXPECT_EQ(menus.Item(TCommandId::Options)->Tag(), 9);
+    EXPECT_EQ(menus.Item(TCommandId::About)->Tag(), 16);
+    EXPECT_EQ(menus.Item(TCommandId::MHNH)->Tag(), 17);
+    EXPECT_EQ(menus.Item(TCommandId::SaveAs)->Tag(), 0);
 
-    EXPECT_FALSE(menus.AddItem->isEnabled());
-    for (TMenuItem* item : menus.EntryItems())
-        EXPECT_FALSE(item->isEnabled()) << item->Caption().toStdString();
-    EXPECT_TRUE(menus.QorTVerItem->isEnabled()) << "the version button's menu is never disabled";
-    EXPECT_TRUE(menus.ToolbarItem->Checked());
-    EXPECT_TRUE(menus.StatusBarItem->Checked());
-    EXPECT_TRUE(menus.DetailsItem->Checked());
+    EXPECT_FALSE(menus.Item(TCommandId::Add)->isEnabled());
+    int entryItems = 0;
+    for (const TCommandRow& row : MainCommands())
+        if (row.Group == TCommandGroup::Entry && row.Menu != TMenuPlace::None) {
+            ++entryItems;
+            EXPECT_FALSE(menus.Item(row.Id)->isEnabled()) << row.Caption;
+        }
+    EXPECT_EQ(entryItems, 8) << "Remove, Replace, Insert, Save to File and the four version items";
+    EXPECT_TRUE(menus.Item(TCommandId::QorTVer)->isEnabled()) << "the version button's menu is never disabled";
+    EXPECT_TRUE(menus.Item(TCommandId::Toolbar)->isChecked());
+    EXPECT_TRUE(menus.Item(TCommandId::StatusBar)->isChecked());
+    EXPECT_TRUE(menus.Item(TCommandId::Details)->isChecked());
 
     // Checking a view item unchecks the other three and nothing else.
-    menus.SmallIconsItem->SetChecked(true);
-    EXPECT_FALSE(menus.DetailsItem->Checked());
-    EXPECT_TRUE(menus.StatusBarItem->Checked());
-    EXPECT_EQ(menus.VersionItem->Submenu()->Items().size(), 3);
+    menus.Item(TCommandId::SmallIcons)->setChecked(true);
+    EXPECT_FALSE(menus.Item(TCommandId::Details)->isChecked());
+    EXPECT_TRUE(menus.Item(TCommandId::StatusBar)->isChecked());
+    EXPECT_EQ(menus.Item(TCommandId::Version)->Submenu()->Items().size(), 3);
 }

@@ -104,60 +104,60 @@ TEST_F(MainWindow, StartsUntitledWithTheFourEmptyColumnsAndTheTreeFocused) {
     EXPECT_EQ(window.SystemListView->FileMask(), "*.scn;*.scx");
     EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsReport);
     EXPECT_TRUE(window.SystemTreeView->hasFocus());
-    EXPECT_FALSE(window.Menus.AddItem->isEnabled());
-    EXPECT_FALSE(window.Bars.VersionBtn->isEnabled());
-    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.11");
-    EXPECT_EQ(window.Bars.VersionBtn->width(), 59);
-    EXPECT_TRUE(window.Bars.DetailsBtn->Down());
+    EXPECT_FALSE(window.Menus.Item(TCommandId::Add)->isEnabled());
+    EXPECT_FALSE(window.Bars.Button(TCommandId::ApplyVersion)->isEnabled());
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.11");
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->width(), 59);
+    EXPECT_TRUE(window.Bars.Button(TCommandId::Details)->Down());
     EXPECT_EQ(window.Bars.MenuBar->DockedTo(), window.TopDock);
     EXPECT_EQ(window.Bars.Toolbar->DockRow(), 1);
 }
 
 TEST_F(MainWindow, ViewStylesStayInStepBetweenMenuButtonsAndList) {
     TForm1& window = open();
-    window.Menus.DetailsItem->Click();
-    window.Menus.DetailsItem->Click();
-    EXPECT_TRUE(window.Menus.DetailsItem->Checked());
-    EXPECT_TRUE(window.Bars.DetailsBtn->Down());
+    window.Menus.Item(TCommandId::Details)->Click();
+    window.Menus.Item(TCommandId::Details)->Click();
+    EXPECT_TRUE(window.Menus.Item(TCommandId::Details)->isChecked());
+    EXPECT_TRUE(window.Bars.Button(TCommandId::Details)->Down());
     EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsReport);
 
-    QTest::mouseClick(window.Bars.SmallIconsBtn, Qt::LeftButton);
-    EXPECT_TRUE(window.Menus.SmallIconsItem->Checked());
-    EXPECT_FALSE(window.Menus.DetailsItem->Checked());
-    EXPECT_FALSE(window.Bars.DetailsBtn->Down());
+    QTest::mouseClick(window.Bars.Button(TCommandId::SmallIcons), Qt::LeftButton);
+    EXPECT_TRUE(window.Menus.Item(TCommandId::SmallIcons)->isChecked());
+    EXPECT_FALSE(window.Menus.Item(TCommandId::Details)->isChecked());
+    EXPECT_FALSE(window.Bars.Button(TCommandId::Details)->Down());
     EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsSmallIcon);
     EXPECT_EQ(window.ScenarioListView->header()->isHidden(), false)
         << "the scenario list keeps its report style";
 
-    window.Menus.ListItem->Click();
-    EXPECT_TRUE(window.Bars.ListBtn->Down());
-    EXPECT_FALSE(window.Bars.SmallIconsBtn->Down());
+    window.Menus.Item(TCommandId::List)->Click();
+    EXPECT_TRUE(window.Bars.Button(TCommandId::List)->Down());
+    EXPECT_FALSE(window.Bars.Button(TCommandId::SmallIcons)->Down());
     EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsList);
 }
 
 TEST_F(MainWindow, ToolbarAndStatusBarToggles) {
     TForm1& window = open();
-    window.Menus.ToolbarItem->Click();
-    EXPECT_FALSE(window.Menus.ToolbarItem->Checked());
+    window.Menus.Item(TCommandId::Toolbar)->Click();
+    EXPECT_FALSE(window.Menus.Item(TCommandId::Toolbar)->isChecked());
     EXPECT_FALSE(window.Bars.Toolbar->Visible());
     EXPECT_TRUE(window.Bars.MenuBar->Visible()) << "the menu bar is never hidden";
-    window.Menus.ToolbarItem->Click();
+    window.Menus.Item(TCommandId::Toolbar)->Click();
     EXPECT_TRUE(window.Bars.Toolbar->Visible());
 
     // Closed by its own close button, the toolbar leaves its item checked; the next choice
     // unchecks it and it stays hidden, the one after shows it.
     window.Bars.Toolbar->CloseByButton();
     EXPECT_FALSE(window.Bars.Toolbar->Visible());
-    EXPECT_TRUE(window.Menus.ToolbarItem->Checked());
-    window.Menus.ToolbarItem->Click();
-    EXPECT_FALSE(window.Menus.ToolbarItem->Checked());
+    EXPECT_TRUE(window.Menus.Item(TCommandId::Toolbar)->isChecked());
+    window.Menus.Item(TCommandId::Toolbar)->Click();
+    EXPECT_FALSE(window.Menus.Item(TCommandId::Toolbar)->isChecked());
     EXPECT_FALSE(window.Bars.Toolbar->Visible());
-    window.Menus.ToolbarItem->Click();
+    window.Menus.Item(TCommandId::Toolbar)->Click();
     EXPECT_TRUE(window.Bars.Toolbar->Visible());
 
-    window.Menus.StatusBarItem->Click();
+    window.Menus.Item(TCommandId::StatusBar)->Click();
     EXPECT_FALSE(window.StatusBar->isVisible());
-    window.Menus.StatusBarItem->Click();
+    window.Menus.Item(TCommandId::StatusBar)->Click();
     EXPECT_TRUE(window.StatusBar->isVisible());
 }
 
@@ -165,7 +165,7 @@ TEST_F(MainWindow, NewOnAFreshCampaignAsksAndYesLeadsToSaveAs) {
     TForm1& window = open();
     dialogs.MessageAnswers = {TMessageAnswer::Yes};
     dialogs.FileAnswers = {folder.path("Fresh.cpn")};
-    window.Menus.NewItem->Click();
+    window.Menus.Item(TCommandId::New)->Click();
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(dialogs.Messages[0].Text, AppTexts::SaveQuestion);
     EXPECT_EQ(dialogs.Messages[0].Owner, &window);
@@ -177,12 +177,12 @@ TEST_F(MainWindow, SaveAfterOpenWritesWithoutADialogAfterACommandLineOpenItAsks)
     EXPECT_EQ(window.windowTitle(), "Quorvane & Meltharn Brindlewick - Three.cpx");
     EXPECT_EQ(cell(1, 0), "Trial");
     dialogs.FileAnswers = {folder.path("Named.cpx")};
-    window.Menus.SaveItem->Click();
+    window.Menus.Item(TCommandId::Save)->Click();
     EXPECT_EQ(dialogs.FileDialogs.size(), 1u) << "a command-line open has no remembered name";
 
     dialogs.FileAnswers = {folder.path("Three.cpx")};
-    QTest::mouseClick(window.Bars.OpenBtn, Qt::LeftButton);
-    QTest::mouseClick(window.Bars.SaveBtn, Qt::LeftButton);
+    QTest::mouseClick(window.Bars.Button(TCommandId::Open), Qt::LeftButton);
+    QTest::mouseClick(window.Bars.Button(TCommandId::Save), Qt::LeftButton);
     EXPECT_EQ(dialogs.FileDialogs.size(), 2u) << "Save after Open writes without a dialog";
 }
 
@@ -202,7 +202,7 @@ TEST_F(MainWindow, ARejectedFileKeepsTheCampaignAndCaption) {
     TForm1& window = open({folder.path("Three.cpx")});
     WriteText(folder / "Notes.cpn", std::string(300, 'n'));
     dialogs.FileAnswers = {folder.path("Notes.cpn")};
-    window.Menus.OpenItem->Click();
+    window.Menus.Item(TCommandId::Open)->Click();
     ASSERT_EQ(dialogs.Messages.size(), 1u);
     EXPECT_EQ(dialogs.Messages[0].Caption, "");
     EXPECT_EQ(window.ScenarioListView->model()->rowCount(), 3);
@@ -212,7 +212,7 @@ TEST_F(MainWindow, ARejectedFileKeepsTheCampaignAndCaption) {
 TEST_F(MainWindow, AddTakesTheExplorerSelectionInListOrder) {
     TForm1& window = open();
     selectInExplorer({"C.scn", "A.scn", "B.scx"});
-    window.Menus.AddItem->Click();
+    window.Menus.Item(TCommandId::Add)->Click();
     ASSERT_EQ(window.ScenarioListView->model()->rowCount(), 3);
     EXPECT_EQ(cell(0, 0), "A");
     EXPECT_EQ(cell(1, 0), "B");
@@ -226,9 +226,9 @@ TEST_F(MainWindow, InsertAfterWithTheSecondRowFocused) {
     TForm1& window = open();
     addFiles({"A.scn", "B.scx"});
     focusScenarioRow(1);
-    EXPECT_TRUE(window.Menus.InsertItem->isEnabled());
+    EXPECT_TRUE(window.Menus.Item(TCommandId::Insert)->isEnabled());
     dialogs.FileAnswers = {folder.path("C.scn")};
-    QTest::mouseClick(window.Bars.InsertBtn, Qt::LeftButton);
+    QTest::mouseClick(window.Bars.Button(TCommandId::Insert), Qt::LeftButton);
     EXPECT_EQ(cell(0, 0), "A");
     EXPECT_EQ(cell(1, 0), "C");
     EXPECT_EQ(cell(2, 0), "B");
@@ -239,42 +239,42 @@ TEST_F(MainWindow, ADialogLeavesTheListItsFocusAndItsCommands) {
     window.activateWindow();
     addFiles({"A.scn", "B.scx", "C.scn"});
     focusScenarioRow(1);
-    window.Menus.QorTVerItem->Click();
+    window.Menus.Item(TCommandId::QorTVer)->Click();
     dialogs.FileAnswers = {folder.path("saved.cpn")};
-    window.Menus.SaveAsItem->Click();
+    window.Menus.Item(TCommandId::SaveAs)->Click();
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 5000);
-    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10") << "saving changes no row";
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10") << "saving changes no row";
 
     // A replacement of another size moves the offsets while the dialog's focus comes back.
     dialogs.FileAnswers = {folder.path("Odd.scn")};
-    window.Menus.ReplaceItem->Click();
+    window.Menus.Item(TCommandId::Replace)->Click();
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 5000);
     EXPECT_TRUE(window.ScenarioListView->hasFocus());
-    EXPECT_TRUE(window.Menus.RemoveItem->isEnabled());
+    EXPECT_TRUE(window.Menus.Item(TCommandId::Remove)->isEnabled());
     QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
     ASSERT_EQ(window.Campaign().Count(), 2u);
     EXPECT_EQ(cell(1, 0), "C");
-    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10") << "removing changes no version";
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10") << "removing changes no version";
 }
 
 TEST_F(MainWindow, VersionsShowOnTheButtonAndReachThePayload) {
     TForm1& window = open();
     addFiles({"A.scn", "C.scn", "Odd.scn"});
     focusScenarioRow(1);
-    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10") << "selecting a row shows its version";
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10") << "selecting a row shows its version";
     focusScenarioRow(2);
-    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.10")
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10")
         << "an unrecognised version keeps the caption";
 
     focusScenarioRow(0);
-    window.Menus.VerMhnItem->Click();
-    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.18");
+    window.Menus.Item(TCommandId::VerMhn)->Click();
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.18");
     EXPECT_EQ(ReadScenarioVersion(*window.Campaign().Entry(0).Scenario),
               TScenarioVersion::Expansion118);
 
     focusScenarioRow(1);
-    window.Menus.QorVerItem->Click();
-    EXPECT_EQ(window.Bars.VersionBtn->Caption(), "1.11");
+    window.Menus.Item(TCommandId::QorVer)->Click();
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.11");
     EXPECT_EQ(ReadScenarioVersion(*window.Campaign().Entry(1).Scenario), TScenarioVersion::Trial110)
         << "the drop-down only changes the caption";
     window.ScenarioCommands().VersionBtnClick(window.ScenarioListView->FocusedRow());
@@ -324,7 +324,7 @@ TEST_F(MainWindow, ADisplayTooSmallEndsTheProgramAfterTheSaveQuestion) {
 TEST_F(MainWindow, MovingTheExplorerSelectionKeepsAddOn) {
     TForm1& window = open();
     selectInExplorer({"A.scn"});
-    EXPECT_TRUE(window.Menus.AddItem->isEnabled());
+    EXPECT_TRUE(window.Menus.Item(TCommandId::Add)->isEnabled());
     TSystemListView* list = window.SystemListView;
     QAbstractItemView* view = list->CurrentView();
     // One click on another file: the old one loses the selection, the new one gets it.
@@ -333,12 +333,12 @@ TEST_F(MainWindow, MovingTheExplorerSelectionKeepsAddOn) {
             view->selectionModel()->select(view->model()->index(row, 0),
                                            QItemSelectionModel::ClearAndSelect |
                                                QItemSelectionModel::Rows);
-    EXPECT_TRUE(window.Menus.AddItem->isEnabled());
-    EXPECT_TRUE(window.Bars.AddBtn->isEnabled());
+    EXPECT_TRUE(window.Menus.Item(TCommandId::Add)->isEnabled());
+    EXPECT_TRUE(window.Bars.Button(TCommandId::Add)->isEnabled());
 
     dialogs.MessageAnswers = {TMessageAnswer::No};
-    window.Menus.NewItem->Click(); // the explorer is rebuilt and its list reloaded
-    EXPECT_FALSE(window.Menus.AddItem->isEnabled()) << "nothing is selected in the reloaded list";
+    window.Menus.Item(TCommandId::New)->Click(); // the explorer is rebuilt and its list reloaded
+    EXPECT_FALSE(window.Menus.Item(TCommandId::Add)->isEnabled()) << "nothing is selected in the reloaded list";
 }
 
 TEST_F(MainWindow, ChangesMadeWhileTheListIsLeftDoNotTurnItsCommandsBackOn) {
@@ -348,9 +348,9 @@ TEST_F(MainWindow, ChangesMadeWhileTheListIsLeftDoNotTurnItsCommandsBackOn) {
     window.SystemTreeView->setFocus();
     EXPECT_FALSE(window.CommandState().EntryEnabled);
     dialogs.FileAnswers = {folder.path("Saved.cpx")};
-    window.Menus.SaveItem->Click();
+    window.Menus.Item(TCommandId::Save)->Click();
     EXPECT_FALSE(window.CommandState().EntryEnabled);
-    EXPECT_FALSE(window.Menus.RemoveItem->isEnabled());
+    EXPECT_FALSE(window.Menus.Item(TCommandId::Remove)->isEnabled());
 }
 
 TEST_F(MainWindow, SaveToFileStaysInTheFolderLastUsed) {
@@ -359,10 +359,10 @@ TEST_F(MainWindow, SaveToFileStaysInTheFolderLastUsed) {
     focusScenarioRow(0);
     std::filesystem::create_directory(folder / "out");
     dialogs.FileAnswers = {folder.path("out/First.scn")};
-    window.Menus.SaveScnItem->Click();
+    window.Menus.Item(TCommandId::SaveScn)->Click();
     focusScenarioRow(1);
     dialogs.FileAnswers = {std::nullopt};
-    window.Menus.SaveScnItem->Click();
+    window.Menus.Item(TCommandId::SaveScn)->Click();
     EXPECT_EQ(dialogs.FileDialogs.back().FileName, folder.path("out/B.scx"));
     EXPECT_EQ(ReadBytes(folder / "out/First.scn"), scenario("1.11", 100));
 }

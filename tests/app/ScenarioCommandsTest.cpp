@@ -162,40 +162,6 @@ TEST_F(ScenarioCommands, VersionsAreShownChosenAndStamped) {
     EXPECT_EQ(campaign.Entry(1).Scenario->Size, 200);
 }
 
-TEST(CommandEnabling, GroupsFollowTheRowsTheirListsReport) {
-    TCommandState state;
-    EXPECT_FALSE(state.AddEnabled);
-    EXPECT_FALSE(state.EntryEnabled);
-    EXPECT_EQ(state.VersionText, "1.11");
-
-    ExplorerListChanged(state, true);
-    EXPECT_TRUE(state.AddEnabled);
-    ExplorerListChanged(state, false);
-    EXPECT_FALSE(state.AddEnabled)
-        << "an unselected row disables even while another stays selected";
-    ExplorerListChanged(state, true);
-    ExplorerListExited(state);
-    EXPECT_FALSE(state.AddEnabled);
-
-    ScenarioListEntered(state, false);
-    EXPECT_FALSE(state.EntryEnabled);
-    ScenarioListEntered(state, true);
-    EXPECT_TRUE(state.EntryEnabled);
-    EXPECT_EQ(state.VersionText, "1.11") << "entering does not touch the version";
-
-    ScenarioListChanged(state, true, TScenarioVersion::Trial110);
-    EXPECT_EQ(state.VersionText, "1.10");
-    ScenarioListChanged(state, true, std::nullopt);
-    EXPECT_EQ(state.VersionText, "1.10") << "an unrecognised version keeps the previous text";
-    EXPECT_TRUE(state.EntryEnabled);
-    ScenarioListChanged(state, false, TScenarioVersion::Expansion118);
-    EXPECT_FALSE(state.EntryEnabled);
-    EXPECT_EQ(state.VersionText, "1.10");
-    ScenarioListEntered(state, true);
-    ScenarioListExited(state);
-    EXPECT_FALSE(state.EntryEnabled);
-}
-
 TEST(ExplorerSelection, FocusedItemUnlessTwoOrMoreAreSelected) {
     EXPECT_EQ(ItemsToTake({std::nullopt, {}}), std::vector<int>{});
     EXPECT_EQ(ItemsToTake({3, {}}), std::vector<int>{3});

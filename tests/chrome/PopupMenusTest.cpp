@@ -67,6 +67,18 @@ TEST_F(OfficeMenu, ChosenItemRunsAfterPopupReturns) {
     EXPECT_FALSE(OwnerDrawMenuHook::commandPending());
 }
 
+TEST_F(OfficeMenu, ChosenCheckableItemTogglesOnceBeforeItsHandler) {
+    m_saveAs->setCheckable(true);
+    bool checkedInHandler = false;
+    QObject::connect(m_saveAs, &TMenuItem::OnClick, [&] { checkedInHandler = m_saveAs->isChecked(); });
+    whenPopupShown([](QMenu* menu) { QTest::keyClick(menu, Qt::Key_A); });
+    m_menu.Popup(100, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_clicked, m_saveAs);
+    EXPECT_TRUE(checkedInHandler);
+    EXPECT_TRUE(m_saveAs->isChecked());
+}
+
 TEST_F(OfficeMenu, ClosingWithoutChoiceRunsNothing) {
     whenPopupShown([](QMenu* menu) { QTest::keyClick(menu, Qt::Key_Escape); });
     m_menu.Popup(100, 100);
@@ -185,11 +197,10 @@ TEST(OfficeSubmenu, SetToVersionOpensItsThreeItems) {
     closeAllPopups();
 }
 
-TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
-    TOfficePopupMenu view;
-    TMenuItem* statusBar = view.AddItem("Status &Bar");
-    statusBar->setGroupIndex(2);
-    statusBar->SetChecked(true);
+namespace {
+
+// The View menu's four radio items, in group 2.
+QList<TMenuItem*> addViewItems(TOfficePopupMenu& view) {
     QList<TMenuItem*> radios;
     for (const char* caption : {"Lar&ge Icons", "S&mall Icons", "&List", "&Detials"}) {
         TMenuItem* item = view.AddItem(caption);
@@ -197,13 +208,47 @@ TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
         item->setRadioItem(true);
         radios.append(item);
     }
-    radios[3]->SetChecked(true);
-    radios[1]->SetChecked(true);
-    EXPECT_FALSE(radios[3]->Checked());
-    EXPECT_TRUE(radios[1]->Checked());
-    EXPECT_TRUE(statusBar->Checked()) << "only radio items are unchecked";
-    radios[1]->SetChecked(true);
-    EXPECT_TRUE(radios[1]->Checked());
+    return radios;
+}
+
+} // namespace
+
+TEST(MenuItemChecks, RadioItemsUncheckOnlyTheirGroup) {
+    TOfficePopupMenu view;
+    TMenuItem* statusBar = view.AddItem("Status &Bar");
+    statusBar->setGroupIndex(2);
+    statusBar->setCheckable(true);
+    statusBar->setChecked(true);
+    const QList<TMenuItem*> radios = addViewItems(view);
+    radios[3]->setChecked(true);
+    radios[1]->setChecked(true);
+    EXPECT_FALSE(radios[3]->isChecked());
+    EXPECT_TRUE(radios[1]->isChecked());
+    EXPECT_TRUE(statusBar->isChecked()) << "only radio items are unchecked";
+    radios[1]->setChecked(true);
+    EXPECT_TRUE(radios[1]->isChecked());
+}
+
+TEST(MenuItemChecks, QtsOwnSetCheckedKeepsTheRadioGroupRight) {
+    TOfficePopupMenu view;
+    const QList<TMenuItem*> radios = addViewItems(view);
+    radios[3]->setChecked(true);
+    QAction* list = radios[2];
+    list->setChecked(true);
+    EXPECT_TRUE(radios[2]->isChecked()) << "the item's mark is QAction's checked state";
+    EXPECT_FALSE(radios[3]->isChecked()) << "checking through QAction unchecks the siblings";
+
+    int clicks = 0;
+    QObject::connect(radios[2], &TMenuItem::OnClick, [&clicks] { ++clicks; });
+    radios[2]->Click();
+    EXPECT_TRUE(radios[2]->isChecked()) << "choosing the checked radio item leaves it checked";
+    EXPECT_EQ(clicks, 1);
+    TMenuItem* toolbar = view.AddItem("&Toolbar");
+    toolbar->setCheckable(true);
+    toolbar->Click();
+    EXPECT_TRUE(toolbar->isChecked()) << "choosing a checkable item toggles it";
+    toolbar->Click();
+    EXPECT_FALSE(toolbar->isChecked());
 }
 
 TEST(MenuHook, DestroyedMenusAreUncounted) {

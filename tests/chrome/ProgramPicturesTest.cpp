@@ -1,6 +1,7 @@
 #include "GlyphImages.h"
 #include "GlyphStrip.h"
 #include "PixelArt.h"
+#include "ProgramPictures.h"
 
 #include <QImage>
 
@@ -82,6 +83,25 @@ TEST(ProgramPictures, IconsAndDialogPictures) {
     EXPECT_EQ(picture("about-envelope.png").size(), QSize(23, 15));
     EXPECT_EQ(picture("options-campaign.png").size(), QSize(32, 32));
     EXPECT_EQ(picture("options-general.png").size(), QSize(32, 32));
+}
+
+TEST(ProgramPictures, EveryCataloguedPictureIsInTheResourcesAsDrawn) {
+    for (int i = 0; i < static_cast<int>(TPicture::Count); ++i) {
+        const auto id = static_cast<TPicture>(i);
+        const QImage image = ProgramPictures::load(id);
+        ASSERT_FALSE(image.isNull()) << ProgramPictures::fileName(id).toStdString();
+        const QSize one = ProgramPictures::imageSize(id);
+        EXPECT_EQ(image.size(), QSize(one.width() * ProgramPictures::imageCount(id), one.height()))
+            << ProgramPictures::fileName(id).toStdString();
+        EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
+                  ProgramPictures::draw(id).convertToFormat(QImage::Format_RGB32))
+            << ProgramPictures::fileName(id).toStdString();
+    }
+    EXPECT_EQ(ProgramPictures::load(TPicture::MenuGlyphs).width(), MenuGlyphCount * MenuGlyphCell)
+        << "one cell per menu glyph";
+    EXPECT_EQ(MenuGlyphTag(TMenuGlyph::BlankPage), 1);
+    EXPECT_EQ(MenuGlyphTag(TMenuGlyph::GlobeWithLink), 17);
+    EXPECT_EQ(MenuGlyphTag(TMenuGlyph::None), 0);
 }
 
 TEST(PixelArt, RowsMustBeEvenAndColoursKnown) {

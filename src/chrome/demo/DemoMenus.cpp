@@ -45,10 +45,12 @@ DemoMenus DemoMenus::create(QWidget* owner, TGlyphStrip* glyphs) {
     versions->AddItem("&Meltharn (1.18)")->setEnabled(false);
 
     menus.toolbarItem = add(menus.viewMenu, "&Toolbar");
-    menus.toolbarItem->SetChecked(true);
+    menus.toolbarItem->setCheckable(true);
+    menus.toolbarItem->setChecked(true);
     menus.statusBarItem = add(menus.viewMenu, "Status &Bar");
     menus.statusBarItem->setGroupIndex(2);
-    menus.statusBarItem->SetChecked(true);
+    menus.statusBarItem->setCheckable(true);
+    menus.statusBarItem->setChecked(true);
     add(menus.viewMenu, "-");
     const char* views[] = {"Lar&ge Icons", "S&mall Icons", "&List", "&Detials"};
     for (int i = 0; i < 4; ++i) {
@@ -57,7 +59,7 @@ DemoMenus DemoMenus::create(QWidget* owner, TGlyphStrip* glyphs) {
         item->setRadioItem(true);
         menus.viewItems[i] = item;
     }
-    menus.viewItems[3]->SetChecked(true);
+    menus.viewItems[3]->setChecked(true);
     add(menus.viewMenu, "-")->setGroupIndex(2);
     add(menus.viewMenu, "&Options", 9)->setGroupIndex(2);
 

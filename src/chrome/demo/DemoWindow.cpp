@@ -139,7 +139,7 @@ QWidget* DemoWindow::makeToolbar() {
     for (int i = 0; i < 4; ++i) {
         TToolbarButton* button = addPictureButton(m_toolbar, x, views[i], hints[i], true, false);
         button->setGroupIndex(1);
-        connect(button, &TToolbarButton::OnClick, this, [this, i] { m_menus.viewItems[i]->SetChecked(true); });
+        connect(button, &TToolbarButton::OnClick, this, [this, i] { m_menus.viewItems[i]->setChecked(true); });
         m_viewButtons[i] = button;
     }
     m_viewButtons[3]->setDown(true);
@@ -149,7 +149,7 @@ QWidget* DemoWindow::makeToolbar() {
 }
 
 void DemoWindow::setView(int view) {
-    m_menus.viewItems[view]->SetChecked(true);
+    m_menus.viewItems[view]->setChecked(true);
     m_viewButtons[view]->setDown(true);
 }
 
@@ -166,12 +166,10 @@ void DemoWindow::wireItems() {
     for (int i = 0; i < 4; ++i)
         connect(m_menus.viewItems[i], &TMenuItem::OnClick, this, [this, i] { setView(i); });
     connect(m_menus.toolbarItem, &TMenuItem::OnClick, this, [this] {
-        m_menus.toolbarItem->SetChecked(!m_menus.toolbarItem->Checked());
-        m_toolbar->setVisible(m_menus.toolbarItem->Checked());
+        m_toolbar->setVisible(m_menus.toolbarItem->isChecked());
     });
     connect(m_menus.statusBarItem, &TMenuItem::OnClick, this, [this] {
-        m_menus.statusBarItem->SetChecked(!m_menus.statusBarItem->Checked());
-        m_status->setVisible(m_menus.statusBarItem->Checked());
+        m_status->setVisible(m_menus.statusBarItem->isChecked());
     });
 }
 

@@ -1,0 +1,341 @@
+#pragma once
+
+#include "CampaignCommands.h"
+#include "CommandEnabling.h"
+#include "EnumTable.h"
+#include "ProgramPictures.h"
+#include "ScenarioCommands.h"
+#include "ScenarioPayload.h"
+#include "SystemListView.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+
+// Every command of the main window, by the name of its menu item (`AddItem` is Add) or, for
+// the version button's main part, of what it does.
+enum class TCommandId {
+    New,
+    Open,
+    Save,
+    SaveAs,
+    Exit,
+    Add,
+    Remove,
+    Replace,
+    Insert,
+    SaveScn,
+    Version,
+    VerQorT,
+    VerQor,
+    VerMhn,
+    Toolbar,
+    StatusBar,
+    LargeIcons,
+    SmallIcons,
+    List,
+    Details,
+    Options,
+    Contents,
+    QORH,
+    MHNH,
+    About,
+    QorTVer,
+    QorVer,
+    MhnVer,
+    ApplyVersion,
+    Count
+};
+
+inline constexpr std::size_t CommandCount = static_cast<std::size_t>(TCommandId::Count);
+
+// The popup menus an item can sit in; a command in no menu still has an item, which its
+// toolbar control follows.
+enum class TMenuPlace { None, File, Scenario, VersionSubmenu, View, Help, VersionPopup };
+
+// How an item shows a mark: a check item toggles when chosen; of the radio items of one menu
+// and group index exactly one is checked, and their toolbar buttons form one group.
+enum class TCheckStyle { None, Check, Radio };
+
+// The kind of a command's toolbar control.
+enum class TToolbarControl { GlyphButton, PushButton, VersionCombo };
+
+// What the commands' handlers call: the main window, its command objects and the row of the
+// scenario list that has the focus.
+class TCommandTarget {
+public:
+    virtual ~TCommandTarget() = default;
+    virtual TCampaignCommands& CampaignCommands() = 0;
+    virtual TScenarioCommands& ScenarioCommands() = 0;
+    virtual std::optional<int> FocusedScenario() const = 0;
+    virtual void ExitItemClick() = 0;
+    virtual void AddItemClick() = 0;
+    virtual void RemoveItemClick() = 0;
+    virtual void SetVersion(TScenarioVersion version) = 0;
+    virtual void ChooseVersion(TScenarioVersion version) = 0;
+    virtual void ViewStyleClick(TViewStyle style) = 0;
+    virtual void ToolbarItemClick() = 0;
+    virtual void StatusBarItemClick() = 0;
+    virtual void OptionsItemClick() = 0;
+    virtual void ContentsItemClick() = 0;
+    virtual void QORHItemClick() = 0;
+    virtual void MHNHItemClick() = 0;
+    virtual void AboutItemClick() = 0;
+};
+
+// One command: its menu item (menu, separator before it, caption, glyph, mark, group index),
+// its toolbar control (hint, picture, kind; its place is in MainToolbarOrder), the group that
+// enables it and its handler. Menu items follow the table's order.
+struct TCommandRow {
+    TCommandId Id;
+    TMenuPlace Menu = TMenuPlace::None;
+    bool SeparatorBefore = false;
+    const char* Caption = "";
+    TMenuGlyph Glyph = TMenuGlyph::None;
+    TCheckStyle Check = TCheckStyle::None;
+    bool Checked = false;
+    int GroupIndex = 0;
+    // The submenu the item opens; the rows placed in it follow.
+    TMenuPlace Submenu = TMenuPlace::None;
+    const char* Hint = "";
+    std::optional<TPicture> Picture = std::nullopt;
+    TToolbarControl Control = TToolbarControl::GlyphButton;
+    TCommandGroup Group = TCommandGroup::Always;
+    void (*Handler)(TCommandTarget& window) = nullptr;
+};
+
+// The command table: one row per command, in the order of TCommandId (the build stops if a
+// row is missing or out of place).
+inline std::span<const TCommandRow> MainCommands() {
+    using enum TCommandId;
+    using enum TMenuPlace;
+    using TCheckStyle::Check;
+    using TCheckStyle::Radio;
+    using TCommandGroup::Entry;
+    static constexpr TCommandRow Rows[] = {
+        {.Id = New,
+         .Menu = File,
+         .Caption = "&New",
+         .Glyph = TMenuGlyph::BlankPage,
+         .Hint = "New",
+         .Picture = TPicture::ToolbarNew,
+         .Control = TToolbarControl::PushButton,
+         .Handler = [](TCommandTarget& w) { w.CampaignCommands().NewItemClick(); }},
+        {.Id = Open,
+         .Menu = File,
+         .Caption = "&Open...",
+         .Glyph = TMenuGlyph::OpeningFolder,
+         .Hint = "Open",
+         .Picture = TPicture::ToolbarOpen,
+         .Handler = [](TCommandTarget& w) { w.CampaignCommands().OpenItemClick(); }},
+        {.Id = Save,
+         .Menu = File,
+         .Caption = "&Save",
+         .Glyph = TMenuGlyph::FloppyDisk,
+         .Hint = "Save",
+         .Picture = TPicture::ToolbarSave,
+         .Handler = [](TCommandTarget& w) { w.CampaignCommands().SaveItemClick(); }},
+        {.Id = SaveAs,
+         .Menu = File,
+         .Caption = "Save &As...",
+         .Handler = [](TCommandTarget& w) { w.CampaignCommands().SaveAsItemClick(); }},
+        {.Id = Exit,
+         .Menu = File,
+         .SeparatorBefore = true,
+         .Caption = "E&xit",
+         .Handler = [](TCommandTarget& w) { w.ExitItemClick(); }},
+
+        {.Id = Add,
+         .Menu = Scenario,
+         .Caption = "&Add",
+         .Glyph = TMenuGlyph::AddScenario,
+         .Hint = "Add Scenario",
+         .Picture = TPicture::ToolbarAdd,
+         .Group = TCommandGroup::Add,
+         .Handler = [](TCommandTarget& w) { w.AddItemClick(); }},
+        {.Id = Remove,
+         .Menu = Scenario,
+         .Caption = "&Remove",
+         .Glyph = TMenuGlyph::RemoveScenario,
+         .Hint = "Remove Scenario",
+         .Picture = TPicture::ToolbarRemove,
+         .Group = Entry,
+         .Handler = [](TCommandTarget& w) { w.RemoveItemClick(); }},
+        {.Id = Replace,
+         .Menu = Scenario,
+         .SeparatorBefore = true,
+         .Caption = "&Replace",
+         .Glyph = TMenuGlyph::ReplaceScenario,
+         .Hint = "Replace Scenario",
+         .Picture = TPicture::ToolbarReplace,
+         .Group = Entry,
+         .Handler =
+             [](TCommandTarget& w) { w.ScenarioCommands().ReplaceItemClick(w.FocusedScenario()); }},
+        {.Id = Insert,
+         .Menu = Scenario,
+         .Caption = "&Insert After...",
+         .Glyph = TMenuGlyph::InsertScenario,
+         .Hint = "Insert Scenario After...",
+         .Picture = TPicture::ToolbarInsert,
+         .Group = Entry,
+         .Handler =
+             [](TCommandTarget& w) { w.ScenarioCommands().InsertItemClick(w.FocusedScenario()); }},
+        {.Id = SaveScn,
+         .Menu = Scenario,
+         .SeparatorBefore = true,
+         .Caption = "&Save to File...",
+         .Glyph = TMenuGlyph::SaveScenarioToDisk,
+         .Hint = "Save Scenario To Disk",
+         .Picture = TPicture::ToolbarSaveScn,
+         .Group = Entry,
+         .Handler =
+             [](TCommandTarget& w) { w.ScenarioCommands().SaveScnItemClick(w.FocusedScenario()); }},
+        {.Id = Version,
+         .Menu = Scenario,
+         .SeparatorBefore = true,
+         .Caption = "&Set to Version...",
+         .Submenu = VersionSubmenu,
+         .Group = Entry},
+        {.Id = VerQorT,
+         .Menu = VersionSubmenu,
+         .Caption = "Quorvane - &Trial Version (1.10)",
+         .Group = Entry,
+         .Handler = [](TCommandTarget& w) { w.SetVersion(TScenarioVersion::Trial110); }},
+        {.Id = VerQor,
+         .Menu = VersionSubmenu,
+         .Caption = "&Quorvane (1.11)",
+         .Group = Entry,
+         .Handler = [](TCommandTarget& w) { w.SetVersion(TScenarioVersion::Game111); }},
+        {.Id = VerMhn,
+         .Menu = VersionSubmenu,
+         .Caption = "&Meltharn (1.18)",
+         .Group = Entry,
+         .Handler = [](TCommandTarget& w) { w.SetVersion(TScenarioVersion::Expansion118); }},
+
+        {.Id = Toolbar,
+         .Menu = View,
+         .Caption = "&Toolbar",
+         .Check = Check,
+         .Checked = true,
+         .Handler = [](TCommandTarget& w) { w.ToolbarItemClick(); }},
+        {.Id = StatusBar,
+         .Menu = View,
+         .Caption = "Status &Bar",
+         .Check = Check,
+         .Checked = true,
+         .GroupIndex = 2,
+         .Handler = [](TCommandTarget& w) { w.StatusBarItemClick(); }},
+        {.Id = LargeIcons,
+         .Menu = View,
+         .SeparatorBefore = true,
+         .Caption = "Lar&ge Icons",
+         .Glyph = TMenuGlyph::LargeIcons,
+         .Check = Radio,
+         .GroupIndex = 2,
+         .Hint = "Large Icons",
+         .Picture = TPicture::ToolbarLargeIcons,
+         .Handler = [](TCommandTarget& w) { w.ViewStyleClick(TViewStyle::vsIcon); }},
+        {.Id = SmallIcons,
+         .Menu = View,
+         .Caption = "S&mall Icons",
+         .Glyph = TMenuGlyph::SmallIcons,
+         .Check = Radio,
+         .GroupIndex = 2,
+         .Hint = "Small Icons",
+         .Picture = TPicture::ToolbarSmallIcons,
+         .Handler = [](TCommandTarget& w) { w.ViewStyleClick(TViewStyle::vsSmallIcon); }},
+        {.Id = List,
+         .Menu = View,
+         .Caption = "&List",
+         .Glyph = TMenuGlyph::ListView,
+         .Check = Radio,
+         .GroupIndex = 2,
+         .Hint = "List",
+         .Picture = TPicture::ToolbarList,
+         .Handler = [](TCommandTarget& w) { w.ViewStyleClick(TViewStyle::vsList); }},
+        {.Id = Details,
+         .Menu = View,
+         .Caption = "&Detials",
+         .Glyph = TMenuGlyph::DetailsView,
+         .Check = Radio,
+         .Checked = true,
+         .GroupIndex = 2,
+         .Hint = "Details",
+         .Picture = TPicture::ToolbarDetails,
+         .Handler = [](TCommandTarget& w) { w.ViewStyleClick(TViewStyle::vsReport); }},
+        {.Id = Options,
+         .Menu = View,
+         .SeparatorBefore = true,
+         .Caption = "&Options",
+         .Glyph = TMenuGlyph::FormWithPen,
+         .GroupIndex = 2,
+         .Hint = "Options",
+         .Picture = TPicture::ToolbarOptions,
+         .Handler = [](TCommandTarget& w) { w.OptionsItemClick(); }},
+
+        // The toolbar's help book opens the manual, as its picture promises.
+        {.Id = Contents,
+         .Menu = Help,
+         .Caption = "&Contents",
+         .Glyph = TMenuGlyph::HelpBook,
+         .Hint = "Help",
+         .Picture = TPicture::ToolbarHelp,
+         .Handler = [](TCommandTarget& w) { w.ContentsItemClick(); }},
+        {.Id = QORH,
+         .Menu = Help,
+         .SeparatorBefore = true,
+         .Caption = "&Quorvane Heaven",
+         .Glyph = TMenuGlyph::GlobeWithLink,
+         .Handler = [](TCommandTarget& w) { w.QORHItemClick(); }},
+        {.Id = MHNH,
+         .Menu = Help,
+         .Caption = "&Meltharn Heaven",
+         .Glyph = TMenuGlyph::GlobeWithLink,
+         .Handler = [](TCommandTarget& w) { w.MHNHItemClick(); }},
+        {.Id = About,
+         .Menu = Help,
+         .SeparatorBefore = true,
+         .Caption = "&About...",
+         .Glyph = TMenuGlyph::QuestionMark,
+         .Handler = [](TCommandTarget& w) { w.AboutItemClick(); }},
+
+        {.Id = QorTVer,
+         .Menu = VersionPopup,
+         .Caption = "Quorvane - &Trial Version (1.10)",
+         .Handler = [](TCommandTarget& w) { w.ChooseVersion(TScenarioVersion::Trial110); }},
+        {.Id = QorVer,
+         .Menu = VersionPopup,
+         .Caption = "&Quorvane (1.11)",
+         .Handler = [](TCommandTarget& w) { w.ChooseVersion(TScenarioVersion::Game111); }},
+        {.Id = MhnVer,
+         .Menu = VersionPopup,
+         .Caption = "&Meltharn (1.18)",
+         .Handler = [](TCommandTarget& w) { w.ChooseVersion(TScenarioVersion::Expansion118); }},
+
+        // The version button's main part stamps the version it shows.
+        {.Id = ApplyVersion,
+         .Hint = "Set Scenario Version",
+         .Control = TToolbarControl::VersionCombo,
+         .Group = Entry,
+         .Handler =
+             [](TCommandTarget& w) { w.ScenarioCommands().VersionBtnClick(w.FocusedScenario()); }},
+    };
+    static_assert(RowsFollowTheirEnum(Rows, CommandCount));
+    return Rows;
+}
+
+inline const TCommandRow& CommandRow(TCommandId id) {
+    return MainCommands()[static_cast<std::size_t>(id)];
+}
+
+// The standard toolbar's controls left to right; an empty entry is a separator.
+inline std::span<const std::optional<TCommandId>> MainToolbarOrder() {
+    using enum TCommandId;
+    constexpr std::nullopt_t Separator = std::nullopt;
+    static constexpr std::optional<TCommandId> ToolbarOrder[] = {
+        New,        Open,       Save,    Separator, Add,          Remove,    Separator, Replace,
+        Insert,     Separator,  SaveScn, Separator, ApplyVersion, Separator, Options,   Separator,
+        LargeIcons, SmallIcons, List,    Details,   Separator,    Contents,
+    };
+    return ToolbarOrder;
+}

@@ -1,0 +1,124 @@
+// The command table and the controls built from it: one row per command, every toolbar
+// control following its command's item.
+#include "MainCommands.h"
+
+#include "Docks.h"
+#include "MainMenus.h"
+#include "MainToolbars.h"
+#include "MenuItems.h"
+#include "ToolbarButtons.h"
+#include "Toolbars.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <string>
+
+TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsListed) {
+    std::multiset<TCommandId> onToolbar;
+    for (const std::optional<TCommandId>& id : MainToolbarOrder())
+        if (id)
+            onToolbar.insert(*id);
+    std::set<TCommandId> entry;
+    for (const TCommandRow& row : MainCommands()) {
+        const bool hasControl = row.Picture || row.Control == TToolbarControl::VersionCombo;
+        EXPECT_EQ(onToolbar.count(row.Id), hasControl ? 1u : 0u) << row.Caption;
+        EXPECT_TRUE(row.Handler || row.Submenu != TMenuPlace::None) << row.Caption;
+        if (row.Group == TCommandGroup::Entry)
+            entry.insert(row.Id);
+    }
+    using enum TCommandId;
+    EXPECT_EQ(entry, (std::set<TCommandId>{Remove, Replace, Insert, SaveScn, Version, VerQorT,
+                                           VerQor, VerMhn, ApplyVersion}));
+    EXPECT_EQ(CommandRow(Add).Group, TCommandGroup::Add);
+}
+
+TEST(MainCommands, ToolbarControlsFollowTheirItems) {
+    QWidget owner;
+    TDock dock(&owner, TDockPosition::dpTop);
+    const TMainMenus menus = CreateMainMenus(&owner);
+    const TMainToolbars bars = CreateMainToolbars(&dock, menus);
+    using enum TCommandId;
+
+    EXPECT_FALSE(bars.Button(Remove)->isEnabled());
+    EXPECT_FALSE(bars.Button(ApplyVersion)->isEnabled());
+    menus.Item(Remove)->setEnabled(true);
+    EXPECT_TRUE(bars.Button(Remove)->isEnabled()) << "enabled in one place: the item";
+    menus.Item(New)->setEnabled(false);
+    EXPECT_FALSE(bars.Control(New)->isEnabled()) << "New's push button follows its item too";
+
+    EXPECT_TRUE(bars.Button(Details)->Down());
+    menus.Item(List)->setChecked(true);
+    EXPECT_TRUE(bars.Button(List)->Down()) << "checking the item puts its button down";
+    EXPECT_FALSE(bars.Button(Details)->Down());
+    EXPECT_FALSE(menus.Item(Details)->isChecked());
+
+    int chosen = 0;
+    QObject::connect(menus.Item(SmallIcons), &TMenuItem::OnClick, [&chosen] { ++chosen; });
+    bars.Button(SmallIcons)->Click();
+    EXPECT_EQ(chosen, 1) << "a click on the button chooses the item";
+    EXPECT_TRUE(menus.Item(SmallIcons)->isChecked());
+    EXPECT_FALSE(bars.Button(List)->Down());
+
+    int opened = 0;
+    QObject::connect(menus.Item(Open), &TMenuItem::OnClick, [&opened] { ++opened; });
+    bars.Button(Open)->Click();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(bars.Control(Toolbar), nullptr) << "the Toolbar item has no button";
+}
+
+namespace {
+
+// Records what the handlers ask of the window; the command objects are not reached here.
+class TRecordingTarget : public TCommandTarget {
+public:
+    std::string Calls;
+
+    TCampaignCommands& CampaignCommands() override { std::abort(); }
+    TScenarioCommands& ScenarioCommands() override { std::abort(); }
+    std::optional<int> FocusedScenario() const override { return 2; }
+    void ExitItemClick() override { Calls += "exit "; }
+    void AddItemClick() override { Calls += "add "; }
+    void RemoveItemClick() override { Calls += "remove "; }
+    void SetVersion(TScenarioVersion version) override {
+        Calls += "set " + VersionText(version) + " ";
+    }
+    void ChooseVersion(TScenarioVersion version) override {
+        Calls += "choose " + VersionText(version) + " ";
+    }
+    void ViewStyleClick(TViewStyle style) override {
+        Calls += "view " + std::to_string(static_cast<int>(style)) + " ";
+    }
+    void ToolbarItemClick() override { Calls += "toolbar "; }
+    void StatusBarItemClick() override { Calls += "status "; }
+    void OptionsItemClick() override { Calls += "options "; }
+    void ContentsItemClick() override { Calls += "contents "; }
+    void QORHItemClick() override { Calls += "quorvane "; }
+    void MHNHItemClick() override { Calls += "meltharn "; }
+    void AboutItemClick() override { Calls += "about "; }
+};
+
+} // namespace
+
+TEST(MainCommands, HandlersReachTheWindowsOperations) {
+    using enum TCommandId;
+    const std::map<TCommandId, std::string> expected{
+        {Exit, "exit "},           {Add, "add "},
+        {Remove, "remove "},       {VerQorT, "set 1.10 "},
+        {VerQor, "set 1.11 "},     {VerMhn, "set 1.18 "},
+        {QorTVer, "choose 1.10 "}, {QorVer, "choose 1.11 "},
+        {MhnVer, "choose 1.18 "},  {Toolbar, "toolbar "},
+        {StatusBar, "status "},    {LargeIcons, "view 0 "},
+        {SmallIcons, "view 1 "},   {List, "view 2 "},
+        {Details, "view 3 "},      {Options, "options "},
+        {Contents, "contents "},   {QORH, "quorvane "},
+        {MHNH, "meltharn "},       {About, "about "},
+    };
+    for (const auto& [id, calls] : expected) {
+        TRecordingTarget target;
+        CommandRow(id).Handler(target);
+        EXPECT_EQ(target.Calls, calls) << CommandRow(id).Caption;
+    }
+}
