@@ -54,21 +54,21 @@ Places placesOf(TForm1& form) {
     add(QStringLiteral("Scenario"), bars.ScenarioMenuBtn);
     add(QStringLiteral("View"), bars.ViewMenuBtn);
     add(QStringLiteral("Help"), bars.HelpMenuBtn);
-    add(QStringLiteral("New"), bars.NewBtn);
-    add(QStringLiteral("Open"), bars.OpenBtn);
-    add(QStringLiteral("Save"), bars.SaveBtn);
-    add(QStringLiteral("Add"), bars.AddBtn);
-    add(QStringLiteral("Remove"), bars.RemoveBtn);
-    add(QStringLiteral("Replace"), bars.ReplaceBtn);
-    add(QStringLiteral("Insert"), bars.InsertBtn);
-    add(QStringLiteral("Save scenario"), bars.SaveScnBtn);
-    add(QStringLiteral("Version"), bars.VersionBtn);
-    add(QStringLiteral("Options"), bars.OptionsBtn);
-    add(QStringLiteral("Large icons"), bars.LargeIconsBtn);
-    add(QStringLiteral("Small icons"), bars.SmallIconsBtn);
-    add(QStringLiteral("List"), bars.ListBtn);
-    add(QStringLiteral("Details"), bars.DetailsBtn);
-    add(QStringLiteral("Help book"), bars.HelpBtn);
+    add(QStringLiteral("New"), bars.Control(TCommandId::New));
+    add(QStringLiteral("Open"), bars.Control(TCommandId::Open));
+    add(QStringLiteral("Save"), bars.Control(TCommandId::Save));
+    add(QStringLiteral("Add"), bars.Control(TCommandId::Add));
+    add(QStringLiteral("Remove"), bars.Control(TCommandId::Remove));
+    add(QStringLiteral("Replace"), bars.Control(TCommandId::Replace));
+    add(QStringLiteral("Insert"), bars.Control(TCommandId::Insert));
+    add(QStringLiteral("Save scenario"), bars.Control(TCommandId::SaveScn));
+    add(QStringLiteral("Version"), bars.Control(TCommandId::ApplyVersion));
+    add(QStringLiteral("Options"), bars.Control(TCommandId::Options));
+    add(QStringLiteral("Large icons"), bars.Control(TCommandId::LargeIcons));
+    add(QStringLiteral("Small icons"), bars.Control(TCommandId::SmallIcons));
+    add(QStringLiteral("List"), bars.Control(TCommandId::List));
+    add(QStringLiteral("Details"), bars.Control(TCommandId::Details));
+    add(QStringLiteral("Help book"), bars.Control(TCommandId::Contents));
     return places;
 }
 
@@ -308,10 +308,8 @@ TEST(HighDpiWindow, LinesStayCrisp) {
     QRect captionText = metrics.captionRect(size);
     captionText.setRight(metrics.closeButtonRect(size).left() - 1);
     QList<QRect> floatingText;
-    for (const QString& name : {QStringLiteral("Version"), QStringLiteral("New")}) {
-        QWidget* button = name == QStringLiteral("New")
-                              ? static_cast<QWidget*>(window.form().Bars.NewBtn)
-                              : window.form().Bars.VersionBtn;
+    for (const TCommandId id : {TCommandId::ApplyVersion, TCommandId::New}) {
+        const QWidget* button = window.form().Bars.Control(id);
         floatingText << QRect(button->mapTo(toolbar, QPoint(0, 0)), button->size());
     }
     floatingText << captionText;
