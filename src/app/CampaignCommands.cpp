@@ -18,7 +18,7 @@ void TCampaignCommands::NewCampaign() {
     m_list.Reset([&] { m_list.Campaign().NewCampaign(); });
     m_openDialog.FileName.clear();
     m_saveDialog.FileName.clear();
-    m_window.SetCaption(AppTexts::WindowTitleFor(AppTexts::UntitledFileName));
+    m_window.setCaption(AppTexts::WindowTitleFor(AppTexts::UntitledFileName));
     m_window.RebuildExplorer();
 }
 
@@ -62,14 +62,14 @@ bool TCampaignCommands::load(const QString& path) {
         return false;
     }
     m_list.Reset([&] { m_list.Campaign() = std::move(std::get<TCampaign>(result)); });
-    m_window.SetCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
+    m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
     m_window.RebuildExplorer();
     return true;
 }
 
 void TCampaignCommands::save(const QString& path) {
     m_list.Edit(0, [&] { SaveCampaign(m_list.Campaign(), ToFileSystemPath(path), m_codec); });
-    m_window.SetCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
+    m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
 }
 
 bool TCampaignCommands::SaveItemClick() {

@@ -13,7 +13,7 @@ class TCampaignWindow {
 public:
     virtual ~TCampaignWindow() = default;
     virtual QWidget* Owner() = 0;
-    virtual void SetCaption(const QString& caption) = 0;
+    virtual void setCaption(const QString& caption) = 0;
     // After the campaign was emptied or loaded: the folder tree is rebuilt, then the file
     // list reloaded.
     virtual void RebuildExplorer() = 0;

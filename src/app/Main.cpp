@@ -259,8 +259,8 @@ std::optional<int> TForm1::FocusedScenario() const {
     return ScenarioListView->FocusedRow();
 }
 
-void TForm1::SetVersion(TScenarioVersion version) {
-    m_scenarioCommands->SetVersion(FocusedScenario(), version);
+void TForm1::setVersion(TScenarioVersion version) {
+    m_scenarioCommands->setVersion(FocusedScenario(), version);
     ApplyCommandState();
 }
 

@@ -71,7 +71,7 @@ protected:
 private:
     // TCampaignWindow
     QWidget* Owner() override { return this; }
-    void SetCaption(const QString& caption) override { setWindowTitle(caption); }
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
     void RebuildExplorer() override;
 
     void createLayout();
@@ -86,7 +86,7 @@ private:
     void ExitItemClick() override { close(); }
     void AddItemClick() override;
     void RemoveItemClick() override;
-    void SetVersion(TScenarioVersion version) override;
+    void setVersion(TScenarioVersion version) override;
     void ChooseVersion(TScenarioVersion version) override;
     void ViewStyleClick(TViewStyle style) override;
     void ToolbarItemClick() override;

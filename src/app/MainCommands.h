@@ -71,7 +71,7 @@ public:
     virtual void ExitItemClick() = 0;
     virtual void AddItemClick() = 0;
     virtual void RemoveItemClick() = 0;
-    virtual void SetVersion(TScenarioVersion version) = 0;
+    virtual void setVersion(TScenarioVersion version) = 0;
     virtual void ChooseVersion(TScenarioVersion version) = 0;
     virtual void ViewStyleClick(TViewStyle style) = 0;
     virtual void ToolbarItemClick() = 0;
@@ -200,17 +200,17 @@ inline std::span<const TCommandRow> MainCommands() {
          .Menu = VersionSubmenu,
          .Caption = "Quorvane - &Trial Version (1.10)",
          .Group = Entry,
-         .Handler = [](TCommandTarget& w) { w.SetVersion(TScenarioVersion::Trial110); }},
+         .Handler = [](TCommandTarget& w) { w.setVersion(TScenarioVersion::Trial110); }},
         {.Id = VerQor,
          .Menu = VersionSubmenu,
          .Caption = "&Quorvane (1.11)",
          .Group = Entry,
-         .Handler = [](TCommandTarget& w) { w.SetVersion(TScenarioVersion::Game111); }},
+         .Handler = [](TCommandTarget& w) { w.setVersion(TScenarioVersion::Game111); }},
         {.Id = VerMhn,
          .Menu = VersionSubmenu,
          .Caption = "&Meltharn (1.18)",
          .Group = Entry,
-         .Handler = [](TCommandTarget& w) { w.SetVersion(TScenarioVersion::Expansion118); }},
+         .Handler = [](TCommandTarget& w) { w.setVersion(TScenarioVersion::Expansion118); }},
 
         {.Id = Toolbar,
          .Menu = View,

@@ -106,7 +106,7 @@ void TScenarioCommands::stamp(int row, TScenarioVersion version) {
     });
 }
 
-void TScenarioCommands::SetVersion(std::optional<int> focused, TScenarioVersion version) {
+void TScenarioCommands::setVersion(std::optional<int> focused, TScenarioVersion version) {
     if (!focused)
         return;
     // A refused stamp leaves the display as it was.

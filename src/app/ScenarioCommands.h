@@ -32,7 +32,7 @@ public:
     void SaveScnItemClick(std::optional<int> focused);
 
     // The three Set to Version items: show the version and stamp it.
-    void SetVersion(std::optional<int> focused, TScenarioVersion version);
+    void setVersion(std::optional<int> focused, TScenarioVersion version);
     // The version button's main part: stamp the version it shows.
     void VersionBtnClick(std::optional<int> focused);
     // The version button's drop-down: only the shown version changes.

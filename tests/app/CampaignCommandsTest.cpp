@@ -15,7 +15,7 @@ public:
     QString Caption;
     int Rebuilds = 0;
     QWidget* Owner() override { return nullptr; }
-    void SetCaption(const QString& caption) override { Caption = caption; }
+    void setCaption(const QString& caption) override { Caption = caption; }
     void RebuildExplorer() override { ++Rebuilds; }
 };
 

@@ -82,7 +82,7 @@ public:
     void ExitItemClick() override { Calls += "exit "; }
     void AddItemClick() override { Calls += "add "; }
     void RemoveItemClick() override { Calls += "remove "; }
-    void SetVersion(TScenarioVersion version) override {
+    void setVersion(TScenarioVersion version) override {
         Calls += "set " + VersionText(version) + " ";
     }
     void ChooseVersion(TScenarioVersion version) override {

@@ -149,7 +149,7 @@ TEST_F(ScenarioCommands, SaveToFileSuggestsTheStoredNameMadeSafe) {
 
 TEST_F(ScenarioCommands, VersionsAreShownChosenAndStamped) {
     commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
-    commands.SetVersion(0, TScenarioVersion::Expansion118);
+    commands.setVersion(0, TScenarioVersion::Expansion118);
     EXPECT_EQ(state.VersionText, "1.18");
     EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(0).Scenario), TScenarioVersion::Expansion118);
 
