@@ -115,6 +115,24 @@ bool HasAttribute(const TFolderItemData* data, std::uint32_t mask) {
     return data && (data->Attributes & mask) != 0;
 }
 
+int CompareInFolder(const TFolderItemData& a, const TFolderItemData* b, int column) {
+    const PCItemID other = b ? b->RelativeID.get() : nullptr;
+    return static_cast<std::int8_t>(a.ParentFolder->CompareIDs(column, a.RelativeID, other));
+}
+
+bool RenameFolderItem(TFolderItemData* data, const QString& newName, PCItemID parentAbsolute) {
+    // The flags value asks for the new name as a name inside the same folder.
+    constexpr std::uint32_t kRenameFlags = 0x20;
+    if (!data || !HasAttribute(data, SFGAO::CANRENAME))
+        return false;
+    ItemIDList renamed = data->ParentFolder->SetNameOf(data->RelativeID, newName, kRenameFlags);
+    if (!renamed)
+        return false;
+    data->RelativeID = std::move(renamed);
+    data->AbsoluteID = ConcatIDLists(parentAbsolute, data->RelativeID);
+    return true;
+}
+
 QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIndex) {
     if (kindIndex < 0 || kindIndex >= static_cast<int>(SHGDN::Kinds.size()) || !relative)
         return {};
@@ -266,4 +284,31 @@ void LinkSystemViews(QWidget* tree, QWidget* list) {
         return;
     treeSide->SetListView(list);
     listSide->SetTreeView(tree);
+}
+
+namespace {
+
+// The first sibling of view that is a Partner without a partner of its own.
+template <typename Partner>
+QWidget* unlinkedSibling(const QWidget* view, QWidget* (Partner::*partnerOf)() const) {
+    if (!view->parentWidget())
+        return nullptr;
+    for (QObject* sibling : view->parentWidget()->children()) {
+        auto* partner = dynamic_cast<Partner*>(sibling);
+        if (partner && !(partner->*partnerOf)())
+            return qobject_cast<QWidget*>(sibling);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void LinkTreeWithSiblingList(QWidget* tree) {
+    if (QWidget* list = unlinkedSibling(tree, &TCustomSystemListView::TreeView))
+        LinkSystemViews(tree, list);
+}
+
+void LinkListWithSiblingTree(QWidget* list) {
+    if (QWidget* tree = unlinkedSibling(list, &TCustomSystemTreeView::ListView))
+        LinkSystemViews(tree, list);
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -75,6 +76,31 @@ void CheckFolderDataLeaks();
 
 bool HasAttribute(const TFolderItemData* data, std::uint32_t mask);
 
+// The first rules of the tree's and the list's default orders: the same item 0, a missing
+// item before any other, an item without data equal to any. Nothing when a has data to
+// compare by.
+template <typename Item>
+std::optional<int> CompareByPresence(const Item* a, const Item* b) {
+    if (a == b)
+        return 0;
+    if (!a)
+        return -1;
+    if (!b)
+        return 1;
+    if (!a->Data)
+        return 0;
+    return std::nullopt;
+}
+
+// The namespace's order of two items of one folder by column: the signed low byte of a's
+// parent folder's CompareIDs.
+int CompareInFolder(const TFolderItemData& a, const TFolderItemData* b, int column);
+
+// The in-place rename of a tree node or list item: allowed when the item has CANRENAME; on
+// success the record takes the folder's new relative list and parentAbsolute followed by it.
+// False when the item has no record, may not be renamed or the folder refused the name.
+bool RenameFolderItem(TFolderItemData* data, const QString& newName, PCItemID parentAbsolute);
+
 // The display name of a relative item, read from the folder's answer by its type.
 QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIndex);
 
@@ -132,6 +158,10 @@ public:
 
 // Links a tree and a list both ways.
 void LinkSystemViews(QWidget* tree, QWidget* list);
+// A view that comes onto a form with no partner links itself with the first view of the
+// other kind among its siblings that has none either.
+void LinkTreeWithSiblingList(QWidget* tree);
+void LinkListWithSiblingTree(QWidget* list);
 
 // What the tree and the list know of each other when linked.
 class TCustomSystemListView {

@@ -1,6 +1,5 @@
 #include "SystemListView.h"
 
-#include "Autoscroll.h"
 #include "DragViews.h"
 #include "ItemDetails.h"
 #include "ItemPaths.h"
@@ -9,6 +8,7 @@
 #include "ListViewState.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
+#include "SharedViewInput.h"
 #include "ViewColors.h"
 
 #include <QEvent>
@@ -19,19 +19,8 @@
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QStackedLayout>
 #include <QTreeView>
-
-namespace {
-
-constexpr std::uint32_t kRenameFlags = 0x20;
-
-bool isFolderItem(const TListItem* item) {
-    return HasAttribute(item->Data.get(), SFGAO::FOLDER | SFGAO::HASSUBFOLDER);
-}
-
-} // namespace
 
 TSystemListView::TSystemListView(QWidget* parent)
     : QWidget(parent), m_model(new TSystemListModel(this)), m_stack(new QStackedLayout(this)),
@@ -80,7 +69,8 @@ TSystemListView::TSystemListView(QWidget* parent)
     applyDragMode();
     applyViewStyle();
     buildColumns();
-    linkWithSiblingTree();
+    if (!m_treeView)
+        LinkListWithSiblingTree(this);
     m_needsPopulate = true;
     Reload();
 }
@@ -90,18 +80,6 @@ TSystemListView::~TSystemListView() {
         tree->SetListView(nullptr);
     // The items go first, while the counters they report to still stand.
     m_model->Clear();
-}
-
-void TSystemListView::linkWithSiblingTree() {
-    if (!parentWidget() || m_treeView)
-        return;
-    for (QObject* sibling : parentWidget()->children()) {
-        auto* tree = dynamic_cast<TCustomSystemTreeView*>(sibling);
-        if (tree && !tree->ListView()) {
-            LinkSystemViews(static_cast<QWidget*>(sibling), this);
-            return;
-        }
-    }
 }
 
 TCustomSystemTreeView* TSystemListView::linkedTree() const {
@@ -658,7 +636,7 @@ void TSystemListView::OpenItem(TListItem* item) {
     }
     if (!item->Data->RelativeID)
         return;
-    if (isFolderItem(item)) {
+    if (IsFolderItem(item)) {
         const TShellFolderRef base = m_baseFolder;
         const ItemIDList target = CopyIDList(item->Data->AbsoluteID);
         PopulateFolder(base, target, false);
@@ -696,55 +674,23 @@ bool TSystemListView::ShowSelectionContextMenu(QPoint screenPoint) {
 }
 
 bool TSystemListView::renameItem(TListItem& item, const QString& newName) {
-    if (!item.Data || !HasAttribute(item.Data.get(), SFGAO::CANRENAME))
-        return false;
-    ItemIDList renamed =
-        item.Data->ParentFolder->SetNameOf(item.Data->RelativeID, newName, kRenameFlags);
-    if (!renamed)
-        return false;
-    item.Data->RelativeID = std::move(renamed);
-    item.Data->AbsoluteID = ConcatIDLists(m_currentID, item.Data->RelativeID);
-    return true;
+    return RenameFolderItem(item.Data.get(), newName, m_currentID);
 }
 
 // --- events -------------------------------------------------------------------------------
 
-void TSystemListView::handleRightButton(QPoint viewportPoint, QPoint globalPoint) {
-    bool handled = false;
-    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext ||
-        m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
-        if (TListItem* item = ItemAt(viewportPoint)) {
-            if (IsSelected(item)) {
-                handled = ShowSelectionContextMenu(globalPoint);
-            } else {
-                ClearSelection();
-                SetSelected(item, true);
-                SetItemFocused(item);
-                handled = ShowItemContextMenu(item, globalPoint);
-            }
-        }
-    }
-    const bool userMenu = m_popupMenuMethod == TPopupMenuMethod::pmmUser ||
-                          m_popupMenuMethod == TPopupMenuMethod::pmmContextUser;
-    if (!handled && userMenu && m_popupMenu)
-        m_popupMenu->popup(globalPoint);
-}
-
-void TSystemListView::handleAutoscroll(QPoint viewportPoint) {
-    QAbstractItemView* view = CurrentView();
-    const QPoint position = view->viewport()->mapTo(this, viewportPoint);
-    const bool verticalRange =
-        view->verticalScrollBar()->maximum() > view->verticalScrollBar()->minimum();
-    const bool horizontalRange =
-        view->horizontalScrollBar()->maximum() > view->horizontalScrollBar()->minimum();
-    const TAutoscrollStep step =
-        AutoscrollStep(position, size(), fontMetrics().height(), verticalRange, horizontalRange);
-    if (step.dy)
-        view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() +
-                                            step.dy * view->verticalScrollBar()->singleStep());
-    if (step.dx)
-        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->value() +
-                                              step.dx * view->horizontalScrollBar()->singleStep());
+// The shell menu of the item under the mouse: of the whole selection when the item is
+// selected, else of the item alone, which becomes the selection first.
+bool TSystemListView::showItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
+    TListItem* item = ItemAt(viewportPoint);
+    if (!item)
+        return false;
+    if (IsSelected(item))
+        return ShowSelectionContextMenu(screenPoint);
+    ClearSelection();
+    SetSelected(item, true);
+    SetItemFocused(item);
+    return ShowItemContextMenu(item, screenPoint);
 }
 
 // Without RowSelect only the name cell of a report row is the item: a press on one of its
@@ -762,7 +708,12 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
-                handleRightButton(mouse->position().toPoint(), mouse->globalPosition().toPoint());
+                const QPoint point = mouse->position().toPoint();
+                const QPoint screenPoint = mouse->globalPosition().toPoint();
+                ShowRightButtonMenus(m_popupMenuMethod, m_popupMenu, screenPoint,
+                                     [this, point, screenPoint] {
+                                         return showItemMenuAt(point, screenPoint);
+                                     });
                 return true;
             }
             if (std::exchange(m_pressOnEmptySpace, false))
@@ -781,7 +732,7 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
             if (m_hotTrack)
                 setHotRow(view->indexAt(point).row());
             if (m_autoscroll)
-                handleAutoscroll(point);
+                AutoscrollTowardsEdge(*view, *this, point);
             // Moving on from such a press neither selects nor drags.
             if (m_pressOnEmptySpace && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
                 return true;

@@ -159,15 +159,13 @@ protected:
 private:
     void buildColumns();
     void applyColumnWidths();
-    void linkWithSiblingTree();
     void applyViewStyle();
     void applyDragMode();
     void applyColor();
     bool fillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
     TListItem* addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
     void handleDoubleClick(const QModelIndex& index);
-    void handleRightButton(QPoint viewportPoint, QPoint globalPoint);
-    void handleAutoscroll(QPoint viewportPoint);
+    bool showItemMenuAt(QPoint viewportPoint, QPoint screenPoint);
     void setHotRow(int row);
     void updateRow(int row);
     bool pressOnSubItem(QObject* viewport, const QMouseEvent& event) const;

@@ -1,10 +1,11 @@
 #include "SystemTreeView.h"
 
-#include "Autoscroll.h"
+#include "FolderWatch.h"
 #include "ItemPaths.h"
 #include "NoticeHold.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
+#include "SharedViewInput.h"
 #include "TreeBranches.h"
 #include "TreeNodeFlags.h"
 #include "ViewColors.h"
@@ -13,12 +14,8 @@
 #include <QFile>
 #include <QHash>
 #include <QMouseEvent>
-#include <QScrollBar>
-#include <sys/stat.h>
 
 namespace {
-
-constexpr std::uint32_t kRenameFlags = 0x20;
 
 // Holds painting off while the nodes change; nests.
 class TUpdateBracket {
@@ -35,23 +32,6 @@ private:
     QWidget* m_widget;
     bool m_wasEnabled;
 };
-
-// The still-exists tests of the change handler (a trailing "/" stripped first).
-QByteArray existingEntryPath(QByteArray path) {
-    while (path.size() > 1 && path.endsWith('/'))
-        path.chop(1);
-    return path;
-}
-
-bool directoryExists(const QByteArray& path) {
-    struct stat info {};
-    return ::stat(existingEntryPath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool fileExists(const QByteArray& path) {
-    struct stat info {};
-    return ::stat(existingEntryPath(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
 
 QByteArray nodeNativePath(const TTreeNode* node) {
     return NativeItemPath(node ? node->Data.get() : nullptr);
@@ -74,17 +54,11 @@ QByteArray relativeKey(PCItemID relative) {
 } // namespace
 
 int DefaultTreeCompare(const TTreeNode* a, const TTreeNode* b) {
-    if (a == b)
+    if (const auto known = CompareByPresence(a, b))
+        return *known;
+    if (!a->Data->ParentFolder)
         return 0;
-    if (!a)
-        return -1;
-    if (!b)
-        return 1;
-    if (!a->Data || !a->Data->ParentFolder)
-        return 0;
-    const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
-    return static_cast<std::int8_t>(
-        a->Data->ParentFolder->CompareIDs(0, a->Data->RelativeID, other));
+    return CompareInFolder(*a->Data, b->Data.get(), 0);
 }
 
 bool TTreeNode::operator<(const QTreeWidgetItem& other) const {
@@ -114,7 +88,8 @@ TSystemTreeView::TSystemTreeView(QWidget* parent) : QTreeWidget(parent) {
     SetReadOnly(m_readOnly);
     SetDragMode(m_dragMode);
     applyColors();
-    linkWithSiblingList();
+    if (!m_listView)
+        LinkTreeWithSiblingList(this);
     Rebuild();
 }
 
@@ -128,18 +103,6 @@ TSystemTreeView::~TSystemTreeView() {
         list->SetTreeView(nullptr);
     clear();
     qDebug().noquote() << "destroy end";
-}
-
-void TSystemTreeView::linkWithSiblingList() {
-    if (!parentWidget() || m_listView)
-        return;
-    for (QObject* sibling : parentWidget()->children()) {
-        auto* list = dynamic_cast<TCustomSystemListView*>(sibling);
-        if (list && !list->TreeView()) {
-            LinkSystemViews(this, static_cast<QWidget*>(sibling));
-            return;
-        }
-    }
 }
 
 TCustomSystemListView* TSystemTreeView::linkedList() const {
@@ -244,51 +207,52 @@ void TSystemTreeView::changeEvent(QEvent* event) {
 
 // --- nodes --------------------------------------------------------------------------------
 
-TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDList absolute,
-                                          TTreeNode* parent, ItemIDList relative) {
+TTreeFilter TSystemTreeView::treeFilter() const {
+    return {m_showFiles, m_showHiddenDirs, m_rootFolder == TRootFolder::rfFileSystem,
+            m_fileMask.isEmpty() ? nullptr : &m_maskList};
+}
+
+// The node of an item that is not among the enumerated children: the root, or a folder
+// added on the way to a selection.
+TTreeNode* TSystemTreeView::addItemNode(const TShellFolderRef& folder, ItemIDList absolute,
+                                        TTreeNode* parent, ItemIDList relative) {
     QString name = GetDisplayName(*folder, relative, 0);
     if (!parent && m_rootFolder == TRootFolder::rfCustom && !m_customDirCaption.isEmpty())
         name = m_customDirCaption;
-    const std::uint32_t attributes =
-        folder->GetAttributesOf(relative, SFGAO::RequestMask).value_or(0);
-    if (m_rootFolder == TRootFolder::rfFileSystem &&
-        !(attributes & (SFGAO::FILESYSTEM | SFGAO::FILESYSANCESTOR)))
-        return nullptr;
-    if (!m_fileMask.isEmpty() && !(attributes & SFGAO::FOLDER) &&
-        !MatchesMaskList(name, &m_maskList))
-        return nullptr;
+    auto child = ReadTreeChild(*folder, std::move(relative), std::move(name), treeFilter());
+    return child ? addFolderNode(folder, std::move(absolute), parent, std::move(*child))
+                 : nullptr;
+}
 
+TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDList absolute,
+                                          TTreeNode* parent, TTreeChild child) {
     auto* node = new TTreeNode; // owned by the tree (or its parent node) once added below
     node->Data = std::make_unique<TFolderItemData>(TFolderDataOwner::Tree);
     TFolderItemData& data = *node->Data;
     data.ParentFolder = folder;
-    data.Attributes = attributes;
-    data.RelativeID = std::move(relative);
+    data.Attributes = child.Attributes;
+    data.RelativeID = std::move(child.Relative);
     data.AbsoluteID = std::move(absolute);
-    node->Caption = name;
-    node->setText(0, name);
+    node->Caption = child.Name;
+    node->setText(0, child.Name);
     if (m_checkboxes)
         node->setCheckState(0, Qt::Unchecked);
-    node->setFlags(TreeNodeFlags(attributes, m_readOnly, m_checkboxes));
+    node->setFlags(TreeNodeFlags(data.Attributes, m_readOnly, m_checkboxes));
 
     const TIconIndexes icons = WithOpenFallback(GetIconIndexes(data.AbsoluteID));
-    const bool folderItem = attributes & SFGAO::FOLDER;
+    const bool folderItem = data.Attributes & SFGAO::FOLDER;
     const int image = folderItem ? icons.normal : icons.open;
     const int selected = icons.open;
     int overlay = -1;
-    if (attributes & SFGAO::SHARE)
+    if (data.Attributes & SFGAO::SHARE)
         overlay = 0;
-    if (attributes & SFGAO::LINK)
+    if (data.Attributes & SFGAO::LINK)
         overlay = 1;
     if (image >= 0)
         node->setIcon(0, TSystemImageList::instance().composedIcon(
                              image, selected < 0 ? image : selected, overlay));
-
-    bool button = attributes & SFGAO::HASSUBFOLDER;
-    if (m_showFiles && !button)
-        button = nodeYieldsFiles(data);
-    node->setChildIndicatorPolicy(button ? QTreeWidgetItem::ShowIndicator
-                                         : QTreeWidgetItem::DontShowIndicator);
+    node->setChildIndicatorPolicy(child.HasButton ? QTreeWidgetItem::ShowIndicator
+                                                  : QTreeWidgetItem::DontShowIndicator);
 
     m_settingText = true;
     if (parent)
@@ -297,15 +261,6 @@ TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDL
         addTopLevelItem(node);
     m_settingText = false;
     return node;
-}
-
-bool TSystemTreeView::nodeYieldsFiles(const TFolderItemData& data) const {
-    const TShellFolderRef bound = data.ParentFolder->BindToObject(data.RelativeID);
-    if (!bound)
-        return false;
-    const auto items =
-        bound->EnumObjects(SHCONTF::NONFOLDERS | (m_showHiddenDirs ? SHCONTF::INCLUDEHIDDEN : 0));
-    return items && items->Next().has_value();
 }
 
 bool TSystemTreeView::populateNode(const TShellFolderRef& folder, TTreeNode* node) {
@@ -317,21 +272,14 @@ bool TSystemTreeView::populateNode(const TShellFolderRef& folder, TTreeNode* nod
     }
     TUpdateBracket bracket(this);
     TWaitCursor wait;
-    std::uint32_t flags = SHCONTF::FOLDERS;
-    if (m_showHiddenDirs)
-        flags |= SHCONTF::INCLUDEHIDDEN;
-    if (m_showFiles)
-        flags |= SHCONTF::NONFOLDERS;
-    const auto items = folder->EnumObjects(flags);
-    if (!items)
+    auto read = EnumerateTreeChildren(*folder, treeFilter(), [&existing](PCItemID relative) {
+        return existing.remove(relativeKey(relative)) > 0;
+    });
+    if (!read)
         return false;
-    bool any = false;
-    while (auto relative = items->Next()) {
-        any = true;
-        if (existing.remove(relativeKey(*relative)) > 0)
-            continue;
-        ItemIDList absolute = ConcatIDLists(node->Data->AbsoluteID, *relative);
-        addFolderNode(folder, std::move(absolute), node, std::move(*relative));
+    for (TTreeChild& child : read->Children) {
+        ItemIDList absolute = ConcatIDLists(node->Data->AbsoluteID, child.Relative);
+        addFolderNode(folder, std::move(absolute), node, std::move(child));
     }
     // What was not listed again is gone; the selection leaves it for the refreshed node.
     for (TTreeNode* gone : std::as_const(existing)) {
@@ -339,7 +287,7 @@ bool TSystemTreeView::populateNode(const TShellFolderRef& folder, TTreeNode* nod
             setCurrentItem(node);
         delete gone;
     }
-    return any;
+    return read->Any;
 }
 
 // The expand check: reads the node's children the first time; a node that turns out empty
@@ -437,7 +385,7 @@ void TSystemTreeView::Rebuild() {
         if (root) {
             ItemIDList absolute = CopyIDList(root);
             TTreeNode* node =
-                addFolderNode(m_desktopFolder, std::move(absolute), nullptr, std::move(root));
+                addItemNode(m_desktopFolder, std::move(absolute), nullptr, std::move(root));
             if (m_expandRoot && node)
                 ExpandNode(node);
         }
@@ -555,7 +503,7 @@ TTreeNode* TSystemTreeView::FindNodeByID(PCItemID list) {
                 // Not among the children (a hidden folder, say): add it on the way.
                 PCItemID base = node->Data ? node->Data->AbsoluteID.get() : nullptr;
                 ItemIDList absolute = ConcatIDLists(base, element);
-                if (!addFolderNode(folder, std::move(absolute), node, CopyIDList(element)))
+                if (!addItemNode(folder, std::move(absolute), node, CopyIDList(element)))
                     break;
             }
         } else {
@@ -650,18 +598,12 @@ void TSystemTreeView::WatchNode(TTreeNode* node) {
         m_watcher = nullptr;
         m_watchedIndex = QPersistentModelIndex();
     }
-    QByteArray path = nodeNativePath(node);
-    if (m_showFiles && fileExists(path))
-        path = path.left(std::max<qsizetype>(1, path.lastIndexOf('/')));
-    if (path.isEmpty())
+    const TWatchTarget target =
+        WatchTargetOf(nodeNativePath(node), m_showFiles, !m_listView.isNull(), EntryKindOf);
+    if (target.Folder.isEmpty())
         return;
     m_watchedIndex = QPersistentModelIndex(indexFromItem(node));
-    const ChangeKinds kinds = (m_listView || m_showFiles)
-                                  ? TChangeKind::FileName | TChangeKind::DirName |
-                                        TChangeKind::Attributes | TChangeKind::Size |
-                                        TChangeKind::LastWrite
-                                  : static_cast<ChangeKinds>(TChangeKind::DirName);
-    m_watcher = TFileChangeThread::Create(path, false, kinds);
+    m_watcher = TFileChangeThread::Create(target.Folder, false, target.Kinds);
     m_watcher->SetOnTerminate([this](TFileChangeThread*) { FolderChanged(); });
 }
 
@@ -677,31 +619,35 @@ void TSystemTreeView::refreshWatchedFolder() {
     TUpdateBracket bracket(this);
     TTreeNode* watched = WatchedNode();
     const QByteArray path = nodeNativePath(watched);
-    if (path.isEmpty())
+    switch (WatchedChangeOf(path, EntryKindOf(path))) {
+    case TWatchedChange::None:
         return;
-    if (directoryExists(path)) {
-        const bool wasExpanded = watched->isExpanded();
+    case TWatchedChange::RefreshNode:
         m_watchedIndex = QPersistentModelIndex();
-        RefreshNode(watched);
-        if (wasExpanded) {
-            ExpandNode(watched);
-            scrollToItem(watched);
-        }
+        refreshKeepingExpanded(watched);
         WatchNode(watched);
-    } else if (fileExists(path)) {
+        return;
+    case TWatchedChange::WatchParent:
         WatchNode(watched->Parent());
-    } else {
+        return;
+    case TWatchedChange::RefreshParent:
         TTreeNode* parent = watched->Parent();
         m_watchedIndex = QPersistentModelIndex();
         if (!parent)
             return;
-        const bool wasExpanded = parent->isExpanded();
-        RefreshNode(parent);
-        if (wasExpanded) {
-            ExpandNode(parent);
-            scrollToItem(parent);
-        }
+        refreshKeepingExpanded(parent);
         setCurrentItem(parent);
+        return;
+    }
+}
+
+// Reads the node again; an expanded node is expanded again and kept in view.
+void TSystemTreeView::refreshKeepingExpanded(TTreeNode* node) {
+    const bool wasExpanded = node->isExpanded();
+    RefreshNode(node);
+    if (wasExpanded) {
+        ExpandNode(node);
+        scrollToItem(node);
     }
 }
 
@@ -712,10 +658,9 @@ void TSystemTreeView::handleItemChanged(QTreeWidgetItem* item, int column) {
     if (m_settingText || column != 0 || node->text(0) == node->Caption)
         return;
     const QString newName = node->text(0);
-    ItemIDList renamed;
-    if (!m_readOnly && node->Data && HasAttribute(node->Data.get(), SFGAO::CANRENAME))
-        renamed =
-            node->Data->ParentFolder->SetNameOf(node->Data->RelativeID, newName, kRenameFlags);
+    const PCItemID parentID =
+        node->Parent() && node->Parent()->Data ? node->Parent()->Data->AbsoluteID.get() : nullptr;
+    const bool renamed = !m_readOnly && RenameFolderItem(node->Data.get(), newName, parentID);
     m_settingText = true;
     if (!renamed) {
         node->setText(0, node->Caption);
@@ -723,10 +668,6 @@ void TSystemTreeView::handleItemChanged(QTreeWidgetItem* item, int column) {
         return;
     }
     node->Caption = newName;
-    node->Data->RelativeID = std::move(renamed);
-    PCItemID parentID =
-        node->Parent() && node->Parent()->Data ? node->Parent()->Data->AbsoluteID.get() : nullptr;
-    node->Data->AbsoluteID = ConcatIDLists(parentID, node->Data->RelativeID);
     // The children were named below the old name: read them again when next expanded.
     node->setExpanded(false);
     qDeleteAll(node->takeChildren());
@@ -739,22 +680,7 @@ void TSystemTreeView::handleItemChanged(QTreeWidgetItem* item, int column) {
 // Qt's item views draw no connecting lines: the tree draws its own lines and buttons.
 void TSystemTreeView::drawBranches(QPainter* painter, const QRect& rect,
                                    const QModelIndex& index) const {
-    TTreeBranchRow row;
-    row.Area = rect;
-    row.Indent = indentation();
-    const QModelIndex parent = index.parent();
-    row.LinkedAbove = index.row() > 0 || parent.isValid();
-    row.SiblingBelow = index.row() < model()->rowCount(parent) - 1;
-    row.HasButton = model()->hasChildren(index);
-    row.Expanded = isExpanded(index);
-    const int columns = indentation() > 0 ? rect.width() / indentation() : 0;
-    row.PassThrough.assign(std::size_t(std::max(0, columns - 1)), false);
-    QModelIndex ancestor = parent;
-    for (int column = columns - 2; column >= 0 && ancestor.isValid(); --column) {
-        row.PassThrough[std::size_t(column)] =
-            ancestor.row() < model()->rowCount(ancestor.parent()) - 1;
-        ancestor = ancestor.parent();
-    }
+    const TTreeBranchRow row = TreeBranchRowOf(index, rect, indentation(), isExpanded(index));
     PaintTreeBranches(*painter, TreeBranchShapes(row, {m_showLines, m_showButtons}),
                       viewport()->palette());
 }
@@ -817,42 +743,30 @@ void TSystemTreeView::mouseReleaseEvent(QMouseEvent* event) {
         QTreeWidget::mouseReleaseEvent(event);
         return;
     }
-    bool handled = false;
-    const QPoint global = event->globalPosition().toPoint();
-    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext ||
-        m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
-        if (auto* node = static_cast<TTreeNode*>(itemAt(event->position().toPoint()))) {
-            setCurrentItem(node);
-            if (!node->Data) {
-                ReportMissingFolderData(this);
-            } else {
-                const std::vector<PCItemID> ids{node->Data->RelativeID.get()};
-                handled = ShowItemContextMenu(node->Data->ParentFolder, ids, node->Data->Attributes,
-                                              global, GetOwnerWindow(this));
-            }
-        }
-    }
-    const bool userMenu = m_popupMenuMethod == TPopupMenuMethod::pmmUser ||
-                          m_popupMenuMethod == TPopupMenuMethod::pmmContextUser;
-    if (!handled && userMenu && m_popupMenu)
-        m_popupMenu->popup(global);
+    const QPoint point = event->position().toPoint();
+    const QPoint screenPoint = event->globalPosition().toPoint();
+    ShowRightButtonMenus(m_popupMenuMethod, m_popupMenu, screenPoint,
+                         [this, point, screenPoint] { return showNodeMenu(point, screenPoint); });
     event->accept();
 }
 
-void TSystemTreeView::mouseMoveEvent(QMouseEvent* event) {
-    if (m_autoscroll) {
-        const QPoint position = viewport()->mapTo(this, event->position().toPoint());
-        const bool verticalRange = verticalScrollBar()->maximum() > verticalScrollBar()->minimum();
-        const bool horizontalRange =
-            horizontalScrollBar()->maximum() > horizontalScrollBar()->minimum();
-        const TAutoscrollStep step = AutoscrollStep(position, size(), fontMetrics().height(),
-                                                    verticalRange, horizontalRange);
-        if (step.dy)
-            verticalScrollBar()->setValue(verticalScrollBar()->value() +
-                                          step.dy * verticalScrollBar()->singleStep());
-        if (step.dx)
-            horizontalScrollBar()->setValue(horizontalScrollBar()->value() +
-                                            step.dx * horizontalScrollBar()->singleStep());
+// The shell menu of the node under the mouse, which becomes the selection first.
+bool TSystemTreeView::showNodeMenu(QPoint viewportPoint, QPoint screenPoint) {
+    auto* node = static_cast<TTreeNode*>(itemAt(viewportPoint));
+    if (!node)
+        return false;
+    setCurrentItem(node);
+    if (!node->Data) {
+        ReportMissingFolderData(this);
+        return false;
     }
+    const std::vector<PCItemID> ids{node->Data->RelativeID.get()};
+    return ShowItemContextMenu(node->Data->ParentFolder, ids, node->Data->Attributes,
+                               screenPoint, GetOwnerWindow(this));
+}
+
+void TSystemTreeView::mouseMoveEvent(QMouseEvent* event) {
+    if (m_autoscroll)
+        AutoscrollTowardsEdge(*this, *this, event->position().toPoint());
     QTreeWidget::mouseMoveEvent(event);
 }

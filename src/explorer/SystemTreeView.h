@@ -4,6 +4,7 @@
 #include "FileMask.h"
 #include "RefreshScheduler.h"
 #include "ShellControls.h"
+#include "TreePopulation.h"
 
 #include <QMenu>
 #include <QPersistentModelIndex>
@@ -162,11 +163,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    TTreeFilter treeFilter() const;
+    TTreeNode* addItemNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
+                           ItemIDList relative);
     TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
-                             ItemIDList relative);
+                             TTreeChild child);
     bool populateNode(const TShellFolderRef& folder, TTreeNode* node);
     bool prepareExpand(TTreeNode* node);
-    bool nodeYieldsFiles(const TFolderItemData& data) const;
     void handleExpanded(QTreeWidgetItem* item);
     void handleCurrentChanged(QTreeWidgetItem* current);
     void handleItemChanged(QTreeWidgetItem* item, int column);
@@ -174,11 +177,12 @@ private:
     void WatchNode(TTreeNode* node);
     void FolderChanged();
     void refreshWatchedFolder();
+    void refreshKeepingExpanded(TTreeNode* node);
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
     void applyColors();
     bool inHiddenButtonArea(QPoint viewportPoint) const;
-    void linkWithSiblingList();
+    bool showNodeMenu(QPoint viewportPoint, QPoint screenPoint);
     TCustomSystemListView* linkedList() const;
 
     TShellFolderRef m_desktopFolder;
