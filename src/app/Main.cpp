@@ -144,6 +144,7 @@ void TForm1::createLayout() {
     SystemListView->SetReadOnly(true);
     SystemListView->SetToolTips(true);
     SystemListView->SetViewStyle(TViewStyle::vsReport);
+    SystemTreeView->setErrorReporter(&m_errorBox);
 
     Bars = CreateMainToolbars(TopDock, Menus);
 
@@ -152,6 +153,7 @@ void TForm1::createLayout() {
     FileDropper->SetDropSite(ScenarioListView->viewport());
     FileDropper->SetAllowDir(false);
     FileDropper->SetSubFolders(false);
+    FileDropper->setErrorReporter(&m_errorBox);
     FileDropper->OnDrop = [this](TFileDropper*, const QByteArray& path) {
         m_scenarioCommands->FileDropperDrop(path);
     };
@@ -326,8 +328,7 @@ void TForm1::WMDisplayChange(int width, int height) {
 }
 
 void TForm1::showError(const QString& text) {
-    m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(text), TMessageIcon::Error,
-                           TMessageButtons::Ok, this});
+    m_errorBox.show(text, this);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

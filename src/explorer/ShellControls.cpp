@@ -26,13 +26,6 @@ std::atomic<int>& counterOf(TFolderDataOwner owner) {
     return owner == TFolderDataOwner::List ? g_listLive : g_treeLive;
 }
 
-TMessageReporter& reporter() {
-    static TMessageReporter current = [](QWidget* parent, const QString& text) {
-        QMessageBox::critical(parent, QString(), text, QMessageBox::Ok);
-    };
-    return current;
-}
-
 QFileIconProvider& iconProvider() {
     static QFileIconProvider provider;
     return provider;
@@ -241,40 +234,8 @@ QWidget* GetOwnerWindow(QWidget* control) {
 
 void ReportMissingFolderData(QWidget* parent) {
     const TNoticeHold hold;
-    reporter()(parent, LoadShellMessage(ShellMessages::CouldNotGetFolderData));
-}
-
-namespace {
-
-TErrorHandler& errorHandler() {
-    static TErrorHandler current = [](const std::exception& error) {
-        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                              ErrorBoxText(QString::fromUtf8(error.what())), QMessageBox::Ok);
-    };
-    return current;
-}
-
-} // namespace
-
-QString ErrorBoxText(const QString& message) {
-    if (!message.isEmpty() && message.back() > u'.')
-        return message + u'.';
-    return message;
-}
-
-// The error box runs its own event loop: folder refreshes wait until it is closed, so that
-// the nodes and items the caller holds are still there when it returns.
-void HandleTopLevelError(const std::exception& error) {
-    const TNoticeHold hold;
-    errorHandler()(error);
-}
-
-TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler) {
-    return std::exchange(errorHandler(), std::move(handler));
-}
-
-TMessageReporter SetMessageReporter(TMessageReporter replacement) {
-    return std::exchange(reporter(), std::move(replacement));
+    QMessageBox::critical(parent, QString(), LoadShellMessage(ShellMessages::CouldNotGetFolderData),
+                          QMessageBox::Ok);
 }
 
 void LinkSystemViews(QWidget* tree, QWidget* list) {

@@ -133,19 +133,8 @@ enum class TDragMode { dmManual, dmAutomatic };
 // Right-button behaviour of the two controls.
 enum class TPopupMenuMethod { pmmNone, pmmContext, pmmUser, pmmContextUser };
 
-// Shows the modal "Could not get folder data." message. Tests replace the reporter.
-using TMessageReporter = std::function<void(QWidget* parent, const QString& text)>;
+// Shows the modal "Could not get folder data." message.
 void ReportMissingFolderData(QWidget* parent);
-TMessageReporter SetMessageReporter(TMessageReporter reporter);
-
-// The program's top-level error handler: shows an error that ended a command. The
-// default shows the text in a modal error box captioned with the application's name;
-// the program installs its own.
-using TErrorHandler = std::function<void(const std::exception& error)>;
-void HandleTopLevelError(const std::exception& error);
-TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler);
-// The error box's text: a full stop is added when the last character sorts after ".".
-QString ErrorBoxText(const QString& message);
 
 // The hourglass cursor for the life of the object.
 class TWaitCursor {

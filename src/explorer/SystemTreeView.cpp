@@ -306,10 +306,10 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
         const TShellFolderRef folder =
             node->Data->ParentFolder->BindToObject(node->Data->RelativeID);
         if (!folder) {
-            // The folder went away since it was listed. The error goes to the top-level
-            // handler here rather than up through the item view's signal handling.
+            // The folder went away since it was listed. The error goes to the error reporter
+            // here rather than up through the item view's signal handling.
             node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-            HandleTopLevelError(EShellError(
+            ReportViewError(m_errorReporter, EShellError(
                 QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
             return false;
         }

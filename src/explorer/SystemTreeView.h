@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ErrorReporter.h"
 #include "FileChangeThread.h"
 #include "FileMask.h"
 #include "RefreshScheduler.h"
@@ -118,6 +119,8 @@ public:
     // The palette's background unless a colour of its own was set.
     QColor Color() const;
     void SetColor(const QColor& color);
+    // Where an error of expanding a folder is shown; the owner keeps it alive.
+    void setErrorReporter(TErrorReporter* reporter) { m_errorReporter = reporter; }
 
     // Events.
     TNodeNotify OnPopulated;
@@ -208,6 +211,7 @@ private:
     QPointer<QMenu> m_popupMenu;
     std::optional<QColor> m_ownColor;
     TImageListRef m_images;
+    TErrorReporter* m_errorReporter = nullptr;
 
     QString m_pendingSelection;
     bool m_immediateChange = true;

@@ -1,7 +1,7 @@
 #include "Dropper.h"
 
+#include "ExplorerViewsSupport.h"
 #include "QtPrinters.h"
-#include "ShellControls.h"
 #include "TempFolder.h"
 
 #include <QDropEvent>
@@ -108,15 +108,15 @@ TEST_F(DropperTest, HandlerErrorEndsTheDropAndReachesTheErrorHandler) {
     const QString b = temp.makeFile(QStringLiteral("b"));
     const QString c = temp.makeFile(QStringLiteral("c"));
     QStringList errors;
-    const TErrorHandler previous = SetTopLevelErrorHandler(
+    TestErrorReporter reporter(
         [&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
+    dropper.setErrorReporter(&reporter);
     dropper.OnDrop = [this, &b](TFileDropper*, const QByteArray& path) {
         delivered << QFile::decodeName(path);
         if (QFile::decodeName(path) == b)
             throw std::runtime_error("Cannot open file " + path.toStdString());
     };
     EXPECT_TRUE(drop({a, b, c}));
-    SetTopLevelErrorHandler(previous);
     EXPECT_EQ(delivered, (QStringList{a, b}));
     EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open file ") + b});
     // The next drop is delivered again in full.
@@ -134,15 +134,6 @@ TEST(Dropper, WithoutDropSiteNothingHappens) {
     EXPECT_EQ(dropper.DropSite(), nullptr);
     QWidget site;
     EXPECT_FALSE(site.acceptDrops());
-}
-
-TEST(ErrorBoxText, FullStopWhenTheLastCharacterSortsAfterIt) {
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Stream read error")),
-              QStringLiteral("Stream read error."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Done.")), QStringLiteral("Done."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Really?")), QStringLiteral("Really?."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("(x)")), QStringLiteral("(x)"));
-    EXPECT_EQ(ErrorBoxText(QString()), QString());
 }
 
 } // namespace

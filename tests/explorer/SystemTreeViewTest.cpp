@@ -337,10 +337,10 @@ TEST_F(SystemTreeViewTest, ExpandingAVanishedFolderReportsAndLeavesItClosed) {
     ASSERT_NE(gone, nullptr);
     ASSERT_TRUE(QDir(temp.path(QStringLiteral("gone"))).removeRecursively());
     QStringList errors;
-    const TErrorHandler previous = SetTopLevelErrorHandler(
+    TestErrorReporter reporter(
         [&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
+    tree->setErrorReporter(&reporter);
     gone->setExpanded(true);
-    SetTopLevelErrorHandler(previous);
     EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open folder ") +
                                   temp.path(QStringLiteral("gone"))});
     EXPECT_FALSE(gone->isExpanded());

@@ -42,16 +42,16 @@ TEST_F(TreeNodeLifetime, ANoticeDuringTheErrorBoxWaitsUntilTheBoxIsClosed) {
     ASSERT_NE(gone, nullptr);
 
     QStringList inTheBox;
-    const TErrorHandler previous = SetTopLevelErrorHandler([&](const std::exception&) {
+    TestErrorReporter box([&](const std::exception&) {
         // The box's own event loop: the watched root changes meanwhile.
         temp.makeFolder(QStringLiteral("added"));
         Settle(1500);
         inTheBox = childCaptions(tree->RootNode());
     });
+    tree->setErrorReporter(&box);
     // The folder vanishes; expanding its node fails and shows the box.
     ASSERT_TRUE(QDir(temp.path(QStringLiteral("gone"))).removeRecursively());
     gone->setExpanded(true);
-    SetTopLevelErrorHandler(previous);
 
     EXPECT_EQ(inTheBox, (QStringList{"gone", "other"})) << "no refresh inside the box";
     EXPECT_TRUE(WaitFor([&] {
