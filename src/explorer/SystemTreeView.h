@@ -1,14 +1,13 @@
 #pragma once
 
 #include "ErrorReporter.h"
-#include "FileChangeThread.h"
 #include "FileMask.h"
-#include "RefreshScheduler.h"
+#include "NodeWatch.h"
 #include "ShellControls.h"
+#include "TreeNodes.h"
 #include "TreePopulation.h"
 
 #include <QMenu>
-#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
@@ -40,23 +39,6 @@ enum class TRootFolder {
 
 // The special folder each root asks the namespace for (-1 for rfCustom).
 int RootFolderCSIDL(TRootFolder root);
-
-// A node made from a shell item.
-class TTreeNode : public QTreeWidgetItem {
-public:
-    TTreeNode() : QTreeWidgetItem(UserType) {}
-    std::unique_ptr<TFolderItemData> Data;
-    // The caption the node had before an in-place edit.
-    QString Caption;
-
-    TTreeNode* Parent() const { return static_cast<TTreeNode*>(parent()); }
-    TTreeNode* Child(int index) const { return static_cast<TTreeNode*>(child(index)); }
-
-    bool operator<(const QTreeWidgetItem& other) const override;
-};
-
-// Order of two nodes: their parent folder's CompareIDs of column 0 (no folders-first rule).
-int DefaultTreeCompare(const TTreeNode* a, const TTreeNode* b);
 
 // The folder tree of the explorer pane: the shell namespace below a root, each level read
 // when first expanded, kept current by a change watcher, driving the linked file list.
@@ -147,9 +129,9 @@ public:
     void SetSelected(TTreeNode* node);
     TTreeNode* RootNode() const { return static_cast<TTreeNode*>(topLevelItem(0)); }
     TTreeNode* WatchedNode() const;
-    bool Watching() const { return !m_watcher.isNull(); }
+    bool Watching() const { return m_watch.watching(); }
     // The watcher has set up its notice: changes from now on are seen.
-    bool WatcherReady() const { return m_watcher && m_watcher->HandleOpen(); }
+    bool WatcherReady() const { return m_watch.ready(); }
     bool ImmediateChange() const { return m_immediateChange; }
     bool ChangeTimerRunning() const { return m_changeTimer.isActive(); }
 
@@ -179,7 +161,6 @@ private:
     void handleChangeTimer();
     void WatchNode(TTreeNode* node);
     void FolderChanged();
-    void refreshWatchedFolder();
     void refreshKeepingExpanded(TTreeNode* node);
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
@@ -216,9 +197,7 @@ private:
     QString m_pendingSelection;
     bool m_immediateChange = true;
     QTimer m_changeTimer;
-    TRefreshScheduler m_refresh;
-    QPointer<TFileChangeThread> m_watcher;
-    QPersistentModelIndex m_watchedIndex;
+    TNodeWatch m_watch;
     bool m_destroyingWindow = false;
     bool m_destroying = false;
     bool m_settingText = false;
