@@ -19,6 +19,8 @@
 
 namespace {
 
+// The live records of every list and of every tree in the process. They outlive the views:
+// the check at the program's end reads them after every view is gone, so no view can own them.
 std::atomic<int> g_listLive{0};
 std::atomic<int> g_treeLive{0};
 
@@ -26,6 +28,7 @@ std::atomic<int>& counterOf(TFolderDataOwner owner) {
     return owner == TFolderDataOwner::List ? g_listLive : g_treeLive;
 }
 
+// Icons only ever grow into the one shared icon list, so one provider serves the process.
 QFileIconProvider& iconProvider() {
     static QFileIconProvider provider;
     return provider;
@@ -188,6 +191,8 @@ TIconIndexes FileIconIndexes(const QString& path, bool isDirectory) {
         return indexes;
     }
     // Files of one extension share their icon: the type database is asked once per extension.
+    // The answers are indexes into the process's one icon list and never change, so they are
+    // kept as long as the list.
     static QHash<QString, int> byExtension;
     const qsizetype dot = path.lastIndexOf(u'.');
     const QString extension =
