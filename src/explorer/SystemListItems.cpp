@@ -41,10 +41,6 @@ void TSystemListView::NotifyLinkedControls(bool force) {
         tree->LinkedControlChanged(this, force);
 }
 
-bool TSystemListView::isDesktopList(PCItemID list) const {
-    return list && ElementCount(list) == 0;
-}
-
 bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCItemID absolute,
                                      bool force) {
     if (!force && SameIDLists(absolute, m_currentID) && !m_needsPopulate)

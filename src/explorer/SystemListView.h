@@ -173,7 +173,6 @@ private:
     void handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void handleColumnClick(int column);
     bool renameItem(TListItem& item, const QString& newName);
-    bool isDesktopList(PCItemID list) const;
     TCustomSystemTreeView* linkedTree() const;
 
     TSystemListModel* m_model;
