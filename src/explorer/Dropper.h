@@ -23,11 +23,11 @@ public:
     explicit TFileDropper(QObject* owner = nullptr);
 
     QWidget* DropSite() const { return m_dropSite; }
-    void SetDropSite(QWidget* site) { m_dropSite = site; }
+    void setDropSite(QWidget* site) { m_dropSite = site; }
     bool AllowDir() const { return m_allowDir; }
-    void SetAllowDir(bool allow) { m_allowDir = allow; }
+    void setAllowDir(bool allow) { m_allowDir = allow; }
     bool SubFolders() const { return m_subFolders; }
-    void SetSubFolders(bool walk) { m_subFolders = walk; }
+    void setSubFolders(bool walk) { m_subFolders = walk; }
     TOnDrop OnDrop;
     // Where an error raised by OnDrop is shown; the owner keeps it alive.
     void setErrorReporter(TErrorReporter* reporter) { m_errorReporter = reporter; }

@@ -248,8 +248,8 @@ void LinkSystemViews(QWidget* tree, QWidget* list) {
     auto* listSide = dynamic_cast<TCustomSystemListView*>(list);
     if (!treeSide || !listSide)
         return;
-    treeSide->SetListView(list);
-    listSide->SetTreeView(tree);
+    treeSide->setListView(list);
+    listSide->setTreeView(tree);
 }
 
 namespace {

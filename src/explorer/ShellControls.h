@@ -54,7 +54,7 @@ struct TFolderItemData {
     ItemIDList AbsoluteID;
 
     std::int64_t FileSize() const { return (std::int64_t(FileSizeHigh) << 32) | FileSizeLow; }
-    void SetFileSize(std::int64_t size) {
+    void setFileSize(std::int64_t size) {
         FileSizeHigh = static_cast<std::uint32_t>(std::uint64_t(size) >> 32);
         FileSizeLow = static_cast<std::uint32_t>(size & 0xFFFFFFFF);
     }
@@ -158,7 +158,7 @@ public:
     virtual ~TCustomSystemListView() = default;
     virtual void LinkedControlChanged(QObject* sender, bool force) = 0;
     virtual QWidget* TreeView() const = 0;
-    virtual void SetTreeView(QWidget* tree) = 0;
+    virtual void setTreeView(QWidget* tree) = 0;
     virtual TShellFolderRef BaseFolder() const = 0;
     virtual PCItemID CurrentID() const = 0;
 };
@@ -168,7 +168,7 @@ public:
     virtual ~TCustomSystemTreeView() = default;
     virtual void LinkedControlChanged(QObject* sender, bool force) = 0;
     virtual QWidget* ListView() const = 0;
-    virtual void SetListView(QWidget* list) = 0;
+    virtual void setListView(QWidget* list) = 0;
     virtual TShellFolderRef DesktopFolder() const = 0;
     // The selected node's absolute list; nullptr without a selected node with data.
     virtual PCItemID SelectedAbsoluteID() const = 0;

@@ -77,7 +77,7 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
     m_model->Clear();
     if (isDesktop) {
         if (m_columnType != TColumnType::ctUser)
-            SetColumnType(TColumnType::ctFileSystem);
+            setColumnType(TColumnType::ctFileSystem);
         result = fillList(m_baseFolder, m_currentID);
     } else {
         if (m_columnType != TColumnType::ctUser) {
@@ -89,7 +89,7 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
             const ItemIDList last = CopyLastID(m_currentID);
             const auto attributes =
                 parent ? parent->GetAttributesOf(last, SFGAO::FILESYSTEM) : std::nullopt;
-            SetColumnType(attributes && (*attributes & SFGAO::FILESYSTEM)
+            setColumnType(attributes && (*attributes & SFGAO::FILESYSTEM)
                               ? TColumnType::ctFileSystem
                               : TColumnType::ctUnknown);
         }
@@ -259,7 +259,7 @@ bool TSystemListView::IsSelected(const TListItem* item) const {
     return row >= 0 && m_selection->isRowSelected(row, {});
 }
 
-void TSystemListView::SetSelected(TListItem* item, bool selected) {
+void TSystemListView::setSelected(TListItem* item, bool selected) {
     const int row = IndexOf(item);
     if (row < 0)
         return;
@@ -277,7 +277,7 @@ TListItem* TSystemListView::ItemFocused() const {
     return current.isValid() ? Item(current.row()) : nullptr;
 }
 
-void TSystemListView::SetItemFocused(TListItem* item) {
+void TSystemListView::setItemFocused(TListItem* item) {
     const int row = IndexOf(item);
     m_selection->setCurrentIndex(row >= 0 ? m_model->index(row, 0) : QModelIndex(),
                                  QItemSelectionModel::NoUpdate);

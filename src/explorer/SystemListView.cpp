@@ -25,8 +25,8 @@ TSystemListView::TSystemListView(QWidget* parent)
       m_columnWidths(ReadDirectoryColumnWidths(TXdgFolders::FromEnvironment())) {
     m_smallImages = SetupImageLists(TImageListSize::Small);
     m_largeImages = SetupImageLists(TImageListSize::Large);
-    m_model->SetPathOf([](const TListItem* item) { return NativeItemPath(item->Data.get()); });
-    m_model->SetRenamer(
+    m_model->setPathOf([](const TListItem* item) { return NativeItemPath(item->Data.get()); });
+    m_model->setRenamer(
         [this](TListItem& item, const QString& name) { return renameItem(item, name); });
 
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView),
@@ -57,9 +57,9 @@ TSystemListView::TSystemListView(QWidget* parent)
             &TSystemListView::handleSelectionChanged);
 
     applyColor();
-    SetMultiSelect(m_multiSelect);
-    SetReadOnly(m_readOnly);
-    SetColumnClick(m_columnClick);
+    setMultiSelect(m_multiSelect);
+    setReadOnly(m_readOnly);
+    setColumnClick(m_columnClick);
     applyPaintOptions();
     applyDragMode();
     applyViewStyle();
@@ -72,7 +72,7 @@ TSystemListView::TSystemListView(QWidget* parent)
 
 TSystemListView::~TSystemListView() {
     if (auto* tree = linkedTree(); tree && tree->ListView() == this)
-        tree->SetListView(nullptr);
+        tree->setListView(nullptr);
     // The items go first, while the counters they report to still stand.
     m_model->Clear();
 }
@@ -83,7 +83,7 @@ TCustomSystemTreeView* TSystemListView::linkedTree() const {
 
 // --- properties ---------------------------------------------------------------------------
 
-void TSystemListView::SetViewStyle(TViewStyle style) {
+void TSystemListView::setViewStyle(TViewStyle style) {
     if (style == m_viewStyle)
         return;
     m_viewStyle = style;
@@ -121,7 +121,7 @@ void TSystemListView::applyViewStyle() {
         CurrentView()->setFocus();
 }
 
-void TSystemListView::SetColor(const QColor& color) {
+void TSystemListView::setColor(const QColor& color) {
     m_ownColor = color;
     applyColor();
 }
@@ -135,7 +135,7 @@ void TSystemListView::applyColor() {
     ApplyViewColors(m_reportView->viewport(), m_ownColor);
 }
 
-void TSystemListView::SetIconOptions(const TIconOptions& options) {
+void TSystemListView::setIconOptions(const TIconOptions& options) {
     if (options == m_iconOptions)
         return;
     m_iconOptions = options;
@@ -143,29 +143,29 @@ void TSystemListView::SetIconOptions(const TIconOptions& options) {
     m_listView->doItemsLayout();
 }
 
-void TSystemListView::SetToolTips(bool on) {
+void TSystemListView::setToolTips(bool on) {
     m_toolTips = on;
-    m_model->SetToolTips(on);
+    m_model->setToolTips(on);
 }
 
-void TSystemListView::SetCheckboxes(bool on) {
+void TSystemListView::setCheckboxes(bool on) {
     m_checkboxes = on;
-    m_model->SetCheckboxes(on);
+    m_model->setCheckboxes(on);
 }
 
-void TSystemListView::SetGridLines(bool on) {
+void TSystemListView::setGridLines(bool on) {
     m_gridLines = on;
     applyPaintOptions();
 }
 
-void TSystemListView::SetHotTrack(bool on) {
+void TSystemListView::setHotTrack(bool on) {
     m_hotTrack = on;
     if (!on)
         setHotRow(-1);
     applyPaintOptions();
 }
 
-void TSystemListView::SetRowSelect(bool on) {
+void TSystemListView::setRowSelect(bool on) {
     m_rowSelect = on;
     applyPaintOptions();
 }
@@ -199,21 +199,21 @@ void TSystemListView::updateRow(int row) {
     view->viewport()->update(area);
 }
 
-void TSystemListView::SetColumnType(TColumnType type) {
+void TSystemListView::setColumnType(TColumnType type) {
     if (type == m_columnType)
         return;
     m_columnType = type;
     buildColumns();
 }
 
-void TSystemListView::SetShowFolders(bool show) {
+void TSystemListView::setShowFolders(bool show) {
     if (show == m_showFolders)
         return;
     m_showFolders = show;
     Reload();
 }
 
-void TSystemListView::SetFileMask(const QString& mask) {
+void TSystemListView::setFileMask(const QString& mask) {
     if (mask != m_fileMask) {
         m_fileMask = mask;
         ParseMask(mask, m_maskList);
@@ -222,7 +222,7 @@ void TSystemListView::SetFileMask(const QString& mask) {
     Reload();
 }
 
-void TSystemListView::SetMultiSelect(bool multi) {
+void TSystemListView::setMultiSelect(bool multi) {
     m_multiSelect = multi;
     const auto mode =
         multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection;
@@ -230,9 +230,9 @@ void TSystemListView::SetMultiSelect(bool multi) {
     m_reportView->setSelectionMode(mode);
 }
 
-void TSystemListView::SetReadOnly(bool readOnly) {
+void TSystemListView::setReadOnly(bool readOnly) {
     m_readOnly = readOnly;
-    m_model->SetReadOnly(readOnly);
+    m_model->setReadOnly(readOnly);
     const auto triggers =
         readOnly ? QAbstractItemView::NoEditTriggers
                  : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked;
@@ -240,7 +240,7 @@ void TSystemListView::SetReadOnly(bool readOnly) {
     m_reportView->setEditTriggers(triggers);
 }
 
-void TSystemListView::SetSortType(TSortType type) {
+void TSystemListView::setSortType(TSortType type) {
     if (type == m_sortType)
         return;
     m_sortType = type;
@@ -248,17 +248,17 @@ void TSystemListView::SetSortType(TSortType type) {
         SortDefault();
 }
 
-void TSystemListView::SetColumnClick(bool on) {
+void TSystemListView::setColumnClick(bool on) {
     m_columnClick = on;
     m_reportView->header()->setSectionsClickable(on);
 }
 
-void TSystemListView::SetShowColumnHeaders(bool show) {
+void TSystemListView::setShowColumnHeaders(bool show) {
     m_showColumnHeaders = show;
     m_reportView->setHeaderHidden(!show);
 }
 
-void TSystemListView::SetDragMode(TDragMode mode) {
+void TSystemListView::setDragMode(TDragMode mode) {
     m_dragMode = mode;
     applyDragMode();
 }
@@ -278,7 +278,7 @@ void TSystemListView::applyDragMode() {
 
 void TSystemListView::buildColumns() {
     if (m_columnType == TColumnType::ctUser) {
-        m_model->SetColumns({});
+        m_model->setColumns({});
         if (OnCreateColumns) {
             OnCreateColumns(this);
             applyColumnWidths();
@@ -286,14 +286,14 @@ void TSystemListView::buildColumns() {
         }
         m_columnType = TColumnType::ctUnknown;
     }
-    m_model->SetColumns(ColumnSet(m_columnType, m_columnWidths));
+    m_model->setColumns(ColumnSet(m_columnType, m_columnWidths));
     applyColumnWidths();
 }
 
 void TSystemListView::AddColumn(const QString& caption, int width, Qt::Alignment alignment) {
     std::vector<TListColumn> columns = m_model->Columns();
     columns.push_back({caption, width, alignment});
-    m_model->SetColumns(std::move(columns));
+    m_model->setColumns(std::move(columns));
     applyColumnWidths();
 }
 
@@ -379,8 +379,8 @@ bool TSystemListView::showItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
     if (IsSelected(item))
         return ShowSelectionContextMenu(screenPoint);
     ClearSelection();
-    SetSelected(item, true);
-    SetItemFocused(item);
+    setSelected(item, true);
+    setItemFocused(item);
     return ShowItemContextMenu(item, screenPoint);
 }
 

@@ -137,7 +137,7 @@ PCItemID TSystemTreeView::SelectedAbsoluteID() const {
     return node && node->Data ? node->Data->AbsoluteID.get() : nullptr;
 }
 
-void TSystemTreeView::SetSelected(TTreeNode* node) {
+void TSystemTreeView::setSelected(TTreeNode* node) {
     setCurrentItem(node);
 }
 
@@ -172,7 +172,7 @@ void TSystemTreeView::Rebuild() {
             sortItems(0, Qt::AscendingOrder);
         if (!m_pendingSelection.isEmpty()) {
             const QString pending = std::exchange(m_pendingSelection, QString());
-            SetSelection(pending);
+            setDirectory(pending);
         } else if (remembered) {
             const ItemIDList relative = rootRelative(remembered);
             if (relative)
@@ -220,7 +220,7 @@ TShellFolderRef TSystemTreeView::rootOwnFolder() const {
     return root->Data->ParentFolder->BindToObject(root->Data->RelativeID);
 }
 
-void TSystemTreeView::SetSelection(const QString& path) {
+void TSystemTreeView::setDirectory(const QString& path) {
     TTreeNode* root = RootNode();
     if (!root)
         return;

@@ -34,8 +34,8 @@ TSystemTreeView::TSystemTreeView(QWidget* parent) : QTreeWidget(parent) {
     connect(this, &QTreeWidget::currentItemChanged, this, &TSystemTreeView::handleCurrentChanged);
     connect(this, &QTreeWidget::itemChanged, this, &TSystemTreeView::handleItemChanged);
     m_watch.OnRefresh = [this] { FolderChanged(); };
-    SetReadOnly(m_readOnly);
-    SetDragMode(m_dragMode);
+    setReadOnly(m_readOnly);
+    setDragMode(m_dragMode);
     applyColors();
     if (!m_listView)
         LinkTreeWithSiblingList(this);
@@ -48,7 +48,7 @@ TSystemTreeView::~TSystemTreeView() {
     m_watch.stop();
     m_changeTimer.stop();
     if (auto* list = linkedList(); list && list->TreeView() == this)
-        list->SetTreeView(nullptr);
+        list->setTreeView(nullptr);
     clear();
     qDebug().noquote() << "destroy end";
 }
@@ -59,21 +59,21 @@ TCustomSystemListView* TSystemTreeView::linkedList() const {
 
 // --- properties ---------------------------------------------------------------------------
 
-void TSystemTreeView::SetRootFolder(TRootFolder root) {
+void TSystemTreeView::setRootFolder(TRootFolder root) {
     if (root == m_rootFolder)
         return;
     m_rootFolder = root;
     Rebuild();
 }
 
-void TSystemTreeView::SetCustomDir(const QString& directory) {
+void TSystemTreeView::setCustomDir(const QString& directory) {
     if (directory == m_customDir)
         return;
     m_customDir = directory;
     Rebuild();
 }
 
-void TSystemTreeView::SetCustomDirCaption(const QString& caption) {
+void TSystemTreeView::setCustomDirCaption(const QString& caption) {
     m_customDirCaption = caption;
     if (m_rootFolder == TRootFolder::rfCustom && RootNode() && !caption.isEmpty()) {
         m_settingText = true;
@@ -83,14 +83,14 @@ void TSystemTreeView::SetCustomDirCaption(const QString& caption) {
     }
 }
 
-void TSystemTreeView::SetShowFiles(bool show) {
+void TSystemTreeView::setShowFiles(bool show) {
     if (show == m_showFiles)
         return;
     m_showFiles = show;
     Rebuild();
 }
 
-void TSystemTreeView::SetFileMask(const QString& mask) {
+void TSystemTreeView::setFileMask(const QString& mask) {
     if (mask == m_fileMask)
         return;
     m_fileMask = mask;
@@ -98,14 +98,14 @@ void TSystemTreeView::SetFileMask(const QString& mask) {
     Rebuild();
 }
 
-void TSystemTreeView::SetCheckboxes(bool on) {
+void TSystemTreeView::setCheckboxes(bool on) {
     if (on == m_checkboxes)
         return;
     m_checkboxes = on;
     RecreateWnd();
 }
 
-void TSystemTreeView::SetReadOnly(bool readOnly) {
+void TSystemTreeView::setReadOnly(bool readOnly) {
     m_readOnly = readOnly;
     ApplyReadOnlyToNodes(invisibleRootItem(), readOnly);
     setEditTriggers(readOnly
@@ -113,17 +113,17 @@ void TSystemTreeView::SetReadOnly(bool readOnly) {
                         : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
 }
 
-void TSystemTreeView::SetShowButtons(bool show) {
+void TSystemTreeView::setShowButtons(bool show) {
     m_showButtons = show;
     viewport()->update();
 }
 
-void TSystemTreeView::SetShowLines(bool show) {
+void TSystemTreeView::setShowLines(bool show) {
     m_showLines = show;
     viewport()->update();
 }
 
-void TSystemTreeView::SetDragMode(TDragMode mode) {
+void TSystemTreeView::setDragMode(TDragMode mode) {
     m_dragMode = mode;
     const bool automatic = mode == TDragMode::dmAutomatic;
     setDragEnabled(automatic);
@@ -131,7 +131,7 @@ void TSystemTreeView::SetDragMode(TDragMode mode) {
     setDefaultDropAction(Qt::CopyAction);
 }
 
-void TSystemTreeView::SetColor(const QColor& color) {
+void TSystemTreeView::setColor(const QColor& color) {
     m_ownColor = color;
     applyColors();
 }

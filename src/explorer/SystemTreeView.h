@@ -53,54 +53,55 @@ public:
     // Properties.
     QString Version() const { return QStringLiteral("TSystemTreeView v1.0"); }
     QWidget* ListView() const override { return m_listView; }
-    void SetListView(QWidget* list) override { m_listView = list; }
+    void setListView(QWidget* list) override { m_listView = list; }
     quint16 ReadDelay() const { return m_readDelay; }
-    void SetReadDelay(quint16 milliseconds) { m_readDelay = milliseconds; }
+    void setReadDelay(quint16 milliseconds) { m_readDelay = milliseconds; }
     TPopupMenuMethod PopupMenuMethod() const { return m_popupMenuMethod; }
-    void SetPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    void setPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    // Selection and Directory are one property. Its setter is setDirectory: setSelection is
+    // the item view's own (selecting the items in a rectangle).
     QString Selection() const;
-    void SetSelection(const QString& path);
     QString Directory() const { return Selection(); }
-    void SetDirectory(const QString& path) { SetSelection(path); }
+    void setDirectory(const QString& path);
     TRootFolder RootFolder() const { return m_rootFolder; }
-    void SetRootFolder(TRootFolder root);
+    void setRootFolder(TRootFolder root);
     QString CustomDir() const { return m_customDir; }
-    void SetCustomDir(const QString& directory);
+    void setCustomDir(const QString& directory);
     QString CustomDirCaption() const { return m_customDirCaption; }
-    void SetCustomDirCaption(const QString& caption);
+    void setCustomDirCaption(const QString& caption);
     bool ShowFiles() const { return m_showFiles; }
-    void SetShowFiles(bool show);
+    void setShowFiles(bool show);
     bool ShowHiddenDirs() const { return m_showHiddenDirs; }
-    void SetShowHiddenDirs(bool show) { m_showHiddenDirs = show; }
+    void setShowHiddenDirs(bool show) { m_showHiddenDirs = show; }
     bool ExpandRoot() const { return m_expandRoot; }
-    void SetExpandRoot(bool expand) { m_expandRoot = expand; }
+    void setExpandRoot(bool expand) { m_expandRoot = expand; }
     bool Checkboxes() const { return m_checkboxes; }
-    void SetCheckboxes(bool on);
+    void setCheckboxes(bool on);
     bool Autoscroll() const { return m_autoscroll; }
-    void SetAutoscroll(bool on) { m_autoscroll = on; }
+    void setAutoscroll(bool on) { m_autoscroll = on; }
     QString FileMask() const { return m_fileMask; }
-    void SetFileMask(const QString& mask);
+    void setFileMask(const QString& mask);
     bool ReadOnly() const { return m_readOnly; }
-    void SetReadOnly(bool readOnly);
+    void setReadOnly(bool readOnly);
     TSortType SortType() const { return m_sortType; }
-    void SetSortType(TSortType type) { m_sortType = type; }
+    void setSortType(TSortType type) { m_sortType = type; }
     QMenu* PopupMenu() const { return m_popupMenu; }
-    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
     bool ShowRoot() const { return rootIsDecorated(); }
-    void SetShowRoot(bool show) { setRootIsDecorated(show); }
+    void setShowRoot(bool show) { setRootIsDecorated(show); }
     bool ShowButtons() const { return m_showButtons; }
-    void SetShowButtons(bool show);
+    void setShowButtons(bool show);
     bool ShowLines() const { return m_showLines; }
-    void SetShowLines(bool show);
+    void setShowLines(bool show);
     int Indent() const { return indentation(); }
-    void SetIndent(int indent) { setIndentation(indent); }
+    void setIndent(int indent) { setIndentation(indent); }
     TDragMode DragMode() const { return m_dragMode; }
-    void SetDragMode(TDragMode mode);
+    void setDragMode(TDragMode mode);
     bool RightClickSelect() const { return m_rightClickSelect; }
-    void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
+    void setRightClickSelect(bool select) { m_rightClickSelect = select; }
     // The palette's background unless a colour of its own was set.
     QColor Color() const;
-    void SetColor(const QColor& color);
+    void setColor(const QColor& color);
     // Where an error of expanding a folder is shown; the owner keeps it alive.
     void setErrorReporter(TErrorReporter* reporter) { m_errorReporter = reporter; }
 
@@ -126,7 +127,7 @@ public:
     PCItemID SelectedAbsoluteID() const override;
 
     TTreeNode* Selected() const { return static_cast<TTreeNode*>(currentItem()); }
-    void SetSelected(TTreeNode* node);
+    void setSelected(TTreeNode* node);
     TTreeNode* RootNode() const { return static_cast<TTreeNode*>(topLevelItem(0)); }
     TTreeNode* WatchedNode() const;
     bool Watching() const { return m_watch.watching(); }

@@ -23,7 +23,7 @@ protected:
     QStringList delivered;
 
     void SetUp() override {
-        dropper.SetDropSite(&site);
+        dropper.setDropSite(&site);
         dropper.OnDrop = [this](TFileDropper* sender, const QByteArray& path) {
             EXPECT_EQ(sender, &dropper);
             delivered << QFile::decodeName(path);
@@ -74,12 +74,12 @@ TEST_F(DropperTest, AllowDirOpensOneLevelSubFoldersWalkAllSkippingDotNames) {
     temp.makeFile(QStringLiteral("folder/sub/deeper/three.scn"));
     temp.makeFile(QStringLiteral("folder/.dotdir/four.scn"));
     const QString dotFile = temp.makeFile(QStringLiteral(".direct.scn"));
-    dropper.SetAllowDir(true);
+    dropper.setAllowDir(true);
     ASSERT_TRUE(drop({temp.path(QStringLiteral("folder")), dotFile}));
     EXPECT_EQ(delivered, (QStringList{temp.path(QStringLiteral("folder/one.scn")), dotFile}));
 
     delivered.clear();
-    dropper.SetSubFolders(true);
+    dropper.setSubFolders(true);
     ASSERT_TRUE(drop({temp.path(QStringLiteral("folder"))}));
     QStringList sorted = delivered;
     std::sort(sorted.begin(), sorted.end());
@@ -97,8 +97,8 @@ TEST_F(DropperTest, LinkLoopsEndTheWalk) {
     temp.makeFile(QStringLiteral("loop/file.scn"));
     ASSERT_TRUE(
         QFile::link(temp.path(QStringLiteral("loop")), temp.path(QStringLiteral("loop/again"))));
-    dropper.SetAllowDir(true);
-    dropper.SetSubFolders(true);
+    dropper.setAllowDir(true);
+    dropper.setSubFolders(true);
     ASSERT_TRUE(drop({temp.path(QStringLiteral("loop"))}));
     EXPECT_EQ(delivered, QStringList{temp.path(QStringLiteral("loop/file.scn"))});
 }
