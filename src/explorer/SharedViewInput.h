@@ -14,8 +14,7 @@ class QWidget;
 // Autoscroll: scrolls the area one line (or column) towards the control's edge that the
 // mouse is within one line of. The control gives the edges and the line height; the area,
 // the control itself or one of its views, is what scrolls.
-void AutoscrollTowardsEdge(QAbstractScrollArea& area, const QWidget& control,
-                           QPoint viewportPoint);
+void AutoscrollTowardsEdge(QAbstractScrollArea& area, const QWidget& control, QPoint viewportPoint);
 
 // The right-button release by the popup-menu method: the shell menu (showShellMenu shows it
 // and answers whether one was shown) with pmmContext and pmmContextUser, then the control's

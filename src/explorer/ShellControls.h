@@ -79,8 +79,7 @@ bool HasAttribute(const TFolderItemData* data, std::uint32_t mask);
 // The first rules of the tree's and the list's default orders: the same item 0, a missing
 // item before any other, an item without data equal to any. Nothing when a has data to
 // compare by.
-template <typename Item>
-std::optional<int> CompareByPresence(const Item* a, const Item* b) {
+template <typename Item> std::optional<int> CompareByPresence(const Item* a, const Item* b) {
     if (a == b)
         return 0;
     if (!a)

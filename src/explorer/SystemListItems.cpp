@@ -1,12 +1,11 @@
 // The file list's items: reading a folder into them, sorting them, finding and selecting
 // them.
-#include "SystemListView.h"
-
 #include "ItemDetails.h"
 #include "ItemPaths.h"
 #include "ListSorting.h"
 #include "ListViewState.h"
 #include "ShellNamespace.h"
+#include "SystemListView.h"
 
 #include <QAbstractItemView>
 #include <QFile>

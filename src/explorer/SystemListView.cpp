@@ -4,8 +4,8 @@
 #include "ItemPaths.h"
 #include "ListItemDelegate.h"
 #include "ListSorting.h"
-#include "ShellItemCommands.h"
 #include "SharedViewInput.h"
+#include "ShellItemCommands.h"
 #include "ViewColors.h"
 
 #include <QEvent>
@@ -401,10 +401,9 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
             if (mouse->button() == Qt::RightButton) {
                 const QPoint point = mouse->position().toPoint();
                 const QPoint screenPoint = mouse->globalPosition().toPoint();
-                ShowRightButtonMenus(m_popupMenuMethod, m_popupMenu, screenPoint,
-                                     [this, point, screenPoint] {
-                                         return showItemMenuAt(point, screenPoint);
-                                     });
+                ShowRightButtonMenus(
+                    m_popupMenuMethod, m_popupMenu, screenPoint,
+                    [this, point, screenPoint] { return showItemMenuAt(point, screenPoint); });
                 return true;
             }
             if (std::exchange(m_pressOnEmptySpace, false))

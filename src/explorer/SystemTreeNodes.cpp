@@ -1,9 +1,8 @@
 // The folder tree's nodes: reading a folder's children when a node first expands, finding
 // the node of a list or a path, and reading a watched folder again after a change.
-#include "SystemTreeView.h"
-
 #include "FolderWatch.h"
 #include "ShellNamespace.h"
+#include "SystemTreeView.h"
 #include "UpdateBracket.h"
 
 #include <QFile>
@@ -24,14 +23,13 @@ TTreeNode* TSystemTreeView::addItemNode(const TShellFolderRef& folder, ItemIDLis
     if (!parent && m_rootFolder == TRootFolder::rfCustom && !m_customDirCaption.isEmpty())
         name = m_customDirCaption;
     auto child = ReadTreeChild(*folder, std::move(relative), std::move(name), treeFilter());
-    return child ? addFolderNode(folder, std::move(absolute), parent, std::move(*child))
-                 : nullptr;
+    return child ? addFolderNode(folder, std::move(absolute), parent, std::move(*child)) : nullptr;
 }
 
 TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDList absolute,
                                           TTreeNode* parent, TTreeChild child) {
-    auto owned = MakeTreeNode(folder, std::move(absolute), std::move(child), m_readOnly,
-                              m_checkboxes);
+    auto owned =
+        MakeTreeNode(folder, std::move(absolute), std::move(child), m_readOnly, m_checkboxes);
     TTreeNode* node = owned.release(); // owned by the tree (or its parent node) once added
     m_settingText = true;
     if (parent)
@@ -88,8 +86,10 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
             // The folder went away since it was listed. The error goes to the error reporter
             // here rather than up through the item view's signal handling.
             node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-            ReportViewError(m_errorReporter, EShellError(
-                QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
+            ReportViewError(
+                m_errorReporter,
+                EShellError(
+                    QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
             return false;
         }
         node->Data->Populated = true;

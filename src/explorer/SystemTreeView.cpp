@@ -2,9 +2,9 @@
 
 #include "ItemPaths.h"
 #include "NoticeHold.h"
+#include "SharedViewInput.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
-#include "SharedViewInput.h"
 #include "TreeBranches.h"
 #include "TreeNodeFlags.h"
 #include "TreeNodes.h"
@@ -312,8 +312,8 @@ bool TSystemTreeView::showNodeMenu(QPoint viewportPoint, QPoint screenPoint) {
         return false;
     }
     const std::vector<PCItemID> ids{node->Data->RelativeID.get()};
-    return ShowItemContextMenu(node->Data->ParentFolder, ids, node->Data->Attributes,
-                               screenPoint, GetOwnerWindow(this));
+    return ShowItemContextMenu(node->Data->ParentFolder, ids, node->Data->Attributes, screenPoint,
+                               GetOwnerWindow(this));
 }
 
 void TSystemTreeView::mouseMoveEvent(QMouseEvent* event) {

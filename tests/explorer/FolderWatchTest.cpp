@@ -34,8 +34,7 @@ TEST(FolderWatch, WhatIsWatchedForANode) {
 }
 
 TEST(FolderWatch, AFileNodeHasItsFolderWatched) {
-    EXPECT_EQ(WatchTargetOf("/g/maps/a.scn", true, false, fileKind).Folder,
-              QByteArray("/g/maps"));
+    EXPECT_EQ(WatchTargetOf("/g/maps/a.scn", true, false, fileKind).Folder, QByteArray("/g/maps"));
     EXPECT_EQ(WatchTargetOf("/a.scn", true, false, fileKind).Folder, QByteArray("/"));
     // Without shown files a file node is watched as it is (the watcher then ends at once).
     EXPECT_EQ(WatchTargetOf("/g/a.scn", false, false, fileKind).Folder, QByteArray("/g/a.scn"));
