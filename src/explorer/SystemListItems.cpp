@@ -77,7 +77,7 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
     if (isDesktop) {
         if (m_columnType != TColumnType::ctUser)
             setColumnType(TColumnType::ctFileSystem);
-        result = fillList(m_baseFolder, m_currentID);
+        result = FillList(m_baseFolder, m_currentID);
     } else {
         if (m_columnType != TColumnType::ctUser) {
             const ItemIDList parentList = CopyParentIDList(m_currentID);
@@ -94,7 +94,7 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
         }
         if (const TShellFolderRef bound =
                 m_baseFolder ? m_baseFolder->BindToObject(m_currentID) : nullptr)
-            result = fillList(bound, m_currentID);
+            result = FillList(bound, m_currentID);
     }
     m_model->EndUpdate();
     applyColumnWidths();
@@ -109,7 +109,7 @@ bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCIt
     return result;
 }
 
-bool TSystemListView::fillList(const TShellFolderRef& folder, PCItemID parentAbsolute) {
+bool TSystemListView::FillList(const TShellFolderRef& folder, PCItemID parentAbsolute) {
     if (!folder)
         return false;
     std::uint32_t flags = SHCONTF::NONFOLDERS;
@@ -125,12 +125,12 @@ bool TSystemListView::fillList(const TShellFolderRef& folder, PCItemID parentAbs
     while (auto relative = items->Next()) {
         any = true;
         ItemIDList absolute = ConcatIDLists(parentAbsolute, *relative);
-        addFileItem(folder, std::move(absolute), std::move(*relative));
+        AddFileItem(folder, std::move(absolute), std::move(*relative));
     }
     return any;
 }
 
-TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDList absolute,
+TListItem* TSystemListView::AddFileItem(const TShellFolderRef& folder, ItemIDList absolute,
                                         ItemIDList relative) {
     QString name = GetDisplayName(*folder, relative, 0);
     // The mask applies to files only; without folders shown, a name that fails it is out

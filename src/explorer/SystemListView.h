@@ -162,8 +162,8 @@ private:
     void applyViewStyle();
     void applyDragMode();
     void applyColor();
-    bool fillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
-    TListItem* addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
+    bool FillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
+    TListItem* AddFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
     void handleDoubleClick(const QModelIndex& index);
     bool showItemMenuAt(QPoint viewportPoint, QPoint screenPoint);
     void setHotRow(int row);

@@ -17,16 +17,16 @@ TTreeFilter TSystemTreeView::treeFilter() const {
 
 // The node of an item that is not among the enumerated children: the root, or a folder
 // added on the way to a selection.
-TTreeNode* TSystemTreeView::addItemNode(const TShellFolderRef& folder, ItemIDList absolute,
+TTreeNode* TSystemTreeView::AddFolderNode(const TShellFolderRef& folder, ItemIDList absolute,
                                         TTreeNode* parent, ItemIDList relative) {
     QString name = GetDisplayName(*folder, relative, 0);
     if (!parent && m_rootFolder == TRootFolder::rfCustom && !m_customDirCaption.isEmpty())
         name = m_customDirCaption;
     auto child = ReadTreeChild(*folder, std::move(relative), std::move(name), treeFilter());
-    return child ? addFolderNode(folder, std::move(absolute), parent, std::move(*child)) : nullptr;
+    return child ? addChildNode(folder, std::move(absolute), parent, std::move(*child)) : nullptr;
 }
 
-TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDList absolute,
+TTreeNode* TSystemTreeView::addChildNode(const TShellFolderRef& folder, ItemIDList absolute,
                                           TTreeNode* parent, TTreeChild child) {
     auto owned =
         MakeTreeNode(folder, std::move(absolute), std::move(child), m_readOnly, m_checkboxes);
@@ -40,7 +40,7 @@ TTreeNode* TSystemTreeView::addFolderNode(const TShellFolderRef& folder, ItemIDL
     return node;
 }
 
-bool TSystemTreeView::populateNode(const TShellFolderRef& folder, TTreeNode* node) {
+bool TSystemTreeView::PopulateNode(const TShellFolderRef& folder, TTreeNode* node) {
     // Children already there (a refresh keeps them with their own children) stay as they are.
     QHash<QByteArray, TTreeNode*> existing;
     for (int i = 0; i < node->childCount(); ++i) {
@@ -56,7 +56,7 @@ bool TSystemTreeView::populateNode(const TShellFolderRef& folder, TTreeNode* nod
         return false;
     for (TTreeChild& child : read->Children) {
         ItemIDList absolute = ConcatIDLists(node->Data->AbsoluteID, child.Relative);
-        addFolderNode(folder, std::move(absolute), node, std::move(child));
+        addChildNode(folder, std::move(absolute), node, std::move(child));
     }
     // What was not listed again is gone; the selection leaves it for the refreshed node.
     for (TTreeNode* gone : std::as_const(existing)) {
@@ -93,9 +93,9 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
             return false;
         }
         node->Data->Populated = true;
-        answer = populateNode(folder, node);
+        answer = PopulateNode(folder, node);
     } else {
-        answer = populateNode(m_desktopFolder, node);
+        answer = PopulateNode(m_desktopFolder, node);
         node->Data->Populated = true;
     }
     if (answer) {
@@ -164,7 +164,7 @@ void TSystemTreeView::Rebuild() {
         if (root) {
             ItemIDList absolute = CopyIDList(root);
             TTreeNode* node =
-                addItemNode(m_desktopFolder, std::move(absolute), nullptr, std::move(root));
+                AddFolderNode(m_desktopFolder, std::move(absolute), nullptr, std::move(root));
             if (m_expandRoot && node)
                 ExpandNode(node);
         }
@@ -282,7 +282,7 @@ TTreeNode* TSystemTreeView::FindNodeByID(PCItemID list) {
                 // Not among the children (a hidden folder, say): add it on the way.
                 PCItemID base = node->Data ? node->Data->AbsoluteID.get() : nullptr;
                 ItemIDList absolute = ConcatIDLists(base, element);
-                if (!addItemNode(folder, std::move(absolute), node, CopyIDList(element)))
+                if (!AddFolderNode(folder, std::move(absolute), node, CopyIDList(element)))
                     break;
             }
         } else {

@@ -150,11 +150,11 @@ protected:
 
 private:
     TTreeFilter treeFilter() const;
-    TTreeNode* addItemNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
+    TTreeNode* AddFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
                            ItemIDList relative);
-    TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
+    TTreeNode* addChildNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
                              TTreeChild child);
-    bool populateNode(const TShellFolderRef& folder, TTreeNode* node);
+    bool PopulateNode(const TShellFolderRef& folder, TTreeNode* node);
     bool prepareExpand(TTreeNode* node);
     void handleExpanded(QTreeWidgetItem* item);
     void handleCurrentChanged(QTreeWidgetItem* current);
