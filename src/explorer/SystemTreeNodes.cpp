@@ -18,7 +18,7 @@ TTreeFilter TSystemTreeView::treeFilter() const {
 // The node of an item that is not among the enumerated children: the root, or a folder
 // added on the way to a selection.
 TTreeNode* TSystemTreeView::AddFolderNode(const TShellFolderRef& folder, ItemIDList absolute,
-                                        TTreeNode* parent, ItemIDList relative) {
+                                          TTreeNode* parent, ItemIDList relative) {
     QString name = GetDisplayName(*folder, relative, 0);
     if (!parent && m_rootFolder == TRootFolder::rfCustom && !m_customDirCaption.isEmpty())
         name = m_customDirCaption;
@@ -27,7 +27,7 @@ TTreeNode* TSystemTreeView::AddFolderNode(const TShellFolderRef& folder, ItemIDL
 }
 
 TTreeNode* TSystemTreeView::addChildNode(const TShellFolderRef& folder, ItemIDList absolute,
-                                          TTreeNode* parent, TTreeChild child) {
+                                         TTreeNode* parent, TTreeChild child) {
     auto owned =
         MakeTreeNode(folder, std::move(absolute), std::move(child), m_readOnly, m_checkboxes);
     TTreeNode* node = owned.release(); // owned by the tree (or its parent node) once added

@@ -151,9 +151,9 @@ protected:
 private:
     TTreeFilter treeFilter() const;
     TTreeNode* AddFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
-                           ItemIDList relative);
+                             ItemIDList relative);
     TTreeNode* addChildNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
-                             TTreeChild child);
+                            TTreeChild child);
     bool PopulateNode(const TShellFolderRef& folder, TTreeNode* node);
     bool prepareExpand(TTreeNode* node);
     void handleExpanded(QTreeWidgetItem* item);
