@@ -45,9 +45,9 @@ void makeFolder() {
 }
 
 void configure(TSystemListView& list) {
-    list.SetViewStyle(TViewStyle::vsReport);
-    list.SetShowFolders(false);
-    list.SetFileMask(QStringLiteral("*.scn;*.scx"));
+    list.setViewStyle(TViewStyle::vsReport);
+    list.setShowFolders(false);
+    list.setFileMask(QStringLiteral("*.scn;*.scx"));
     list.resize(800, 600);
 }
 
@@ -56,7 +56,7 @@ void populate(benchmark::State& state, bool sorted) {
     TSystemListView list;
     configure(list);
     if (sorted)
-        list.SetSortType(TSortType::stBoth);
+        list.setSortType(TSortType::stBoth);
     const ItemIDList folder = SHGetDesktopFolder()->ParseDisplayName(g_folder->path());
     for (auto _ : state) {
         list.PopulateFolder(SHGetDesktopFolder(), folder, true);
@@ -93,10 +93,10 @@ void BM_RefillAfterBurstOfNotices(benchmark::State& state) {
     auto* tree = new TSystemTreeView(&form);
     auto* list = new TSystemListView(&form);
     configure(*list);
-    tree->SetRootFolder(TRootFolder::rfCustom);
-    tree->SetCustomDir(g_folder->path());
-    tree->SetReadDelay(0);
-    tree->SetSelected(tree->RootNode());
+    tree->setRootFolder(TRootFolder::rfCustom);
+    tree->setCustomDir(g_folder->path());
+    tree->setReadDelay(0);
+    tree->setSelected(tree->RootNode());
     list->SortByColumn(nullptr, 2);
     int refills = 0;
     QElapsedTimer refill;

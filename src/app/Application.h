@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QApplication>
+#include "ErrorBox.h"
 
-class TDialogService;
+#include <QApplication>
 
 // The application object: its title, and the one place where errors that end a command are
 // caught and shown (the error's text in a box with the application title as caption, the
@@ -18,5 +18,5 @@ public:
     void ShowError(const QString& text);
 
 private:
-    TDialogService& m_dialogs;
+    TErrorBox m_errorBox;
 };

@@ -116,28 +116,30 @@ void TForm1::createLayout() {
     EditorSplitter->setStretchFactor(0, 0);
     EditorSplitter->setStretchFactor(1, 1);
 
-    SystemTreeView->SetListView(SystemListView);
-    SystemTreeView->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
-    SystemTreeView->SetShowHiddenDirs(false);
-    SystemTreeView->SetIndent(19);
-    SystemTreeView->SetReadOnly(true);
-    SystemListView->SetTreeView(SystemTreeView);
-    SystemListView->SetFileMask(QStringLiteral("*.scn;*.scx"));
-    SystemListView->SetShowFolders(false);
-    SystemListView->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
-    SystemListView->SetMultiSelect(true);
-    SystemListView->SetDragMode(TDragMode::dmAutomatic);
-    SystemListView->SetReadOnly(true);
-    SystemListView->SetToolTips(true);
-    SystemListView->SetViewStyle(TViewStyle::vsReport);
+    SystemTreeView->setListView(SystemListView);
+    SystemTreeView->setPopupMenuMethod(TPopupMenuMethod::pmmNone);
+    SystemTreeView->setShowHiddenDirs(false);
+    SystemTreeView->setIndent(19);
+    SystemTreeView->setReadOnly(true);
+    SystemListView->setTreeView(SystemTreeView);
+    SystemListView->setFileMask(QStringLiteral("*.scn;*.scx"));
+    SystemListView->setShowFolders(false);
+    SystemListView->setPopupMenuMethod(TPopupMenuMethod::pmmNone);
+    SystemListView->setMultiSelect(true);
+    SystemListView->setDragMode(TDragMode::dmAutomatic);
+    SystemListView->setReadOnly(true);
+    SystemListView->setToolTips(true);
+    SystemListView->setViewStyle(TViewStyle::vsReport);
+    SystemTreeView->setErrorReporter(&m_errorBox);
 
     Bars = CreateMainToolbars(TopDock, Menus);
 
     FileDropper = new TFileDropper(this);
     // Drags reach a list's viewport, not the list itself.
-    FileDropper->SetDropSite(ScenarioListView->viewport());
-    FileDropper->SetAllowDir(false);
-    FileDropper->SetSubFolders(false);
+    FileDropper->setDropSite(ScenarioListView->viewport());
+    FileDropper->setAllowDir(false);
+    FileDropper->setSubFolders(false);
+    FileDropper->setErrorReporter(&m_errorBox);
     FileDropper->OnDrop = [this](TFileDropper*, const QByteArray& path) {
         m_scenarioCommands->FileDropperDrop(path);
     };
@@ -236,8 +238,7 @@ void TForm1::WMDisplayChange(int width, int height) {
 }
 
 void TForm1::showError(const QString& text) {
-    m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(text), TMessageIcon::Error,
-                           TMessageButtons::Ok, this});
+    m_errorBox.show(text, this);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -271,7 +272,7 @@ void TForm1::ChooseVersion(TScenarioVersion version) {
 
 // The chosen item is checked already, and its toolbar button follows it.
 void TForm1::ViewStyleClick(TViewStyle style) {
-    SystemListView->SetViewStyle(style);
+    SystemListView->setViewStyle(style);
 }
 
 void TForm1::QORHItemClick() {

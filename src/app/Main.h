@@ -3,6 +3,7 @@
 #include "CampaignCommands.h"
 #include "CommandEnabling.h"
 #include "EditorCodePage.h"
+#include "ErrorBox.h"
 #include "MainCommands.h"
 #include "MainMenus.h"
 #include "MainToolbars.h"
@@ -104,6 +105,7 @@ private:
     TTextCodec m_codec{EditorCodePage()};
     TCampaign m_campaign;
     TDialogService& m_dialogs;
+    TErrorBox m_errorBox{m_dialogs};
     TCommandState m_state;
     TScenarioListModel* m_listModel;
     std::unique_ptr<TCampaignCommands> m_campaignCommands;

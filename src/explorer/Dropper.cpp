@@ -1,7 +1,6 @@
 #include "Dropper.h"
 
 #include "NativeUrl.h"
-#include "ShellControls.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -137,7 +136,7 @@ void TFileDropper::deliver(const QByteArray& path) {
     try {
         OnDrop(this, path);
     } catch (const std::exception& error) {
-        HandleTopLevelError(error);
+        ReportViewError(m_errorReporter, error);
         throw TDropAborted{};
     }
 }

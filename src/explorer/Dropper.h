@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ErrorReporter.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -21,19 +23,21 @@ public:
     explicit TFileDropper(QObject* owner = nullptr);
 
     QWidget* DropSite() const { return m_dropSite; }
-    void SetDropSite(QWidget* site) { m_dropSite = site; }
+    void setDropSite(QWidget* site) { m_dropSite = site; }
     bool AllowDir() const { return m_allowDir; }
-    void SetAllowDir(bool allow) { m_allowDir = allow; }
+    void setAllowDir(bool allow) { m_allowDir = allow; }
     bool SubFolders() const { return m_subFolders; }
-    void SetSubFolders(bool walk) { m_subFolders = walk; }
+    void setSubFolders(bool walk) { m_subFolders = walk; }
     TOnDrop OnDrop;
+    // Where an error raised by OnDrop is shown; the owner keeps it alive.
+    void setErrorReporter(TErrorReporter* reporter) { m_errorReporter = reporter; }
 
     // Installs the hook on the drop site; called once the properties are set. Without a
     // drop site it does nothing.
     void Loaded();
 
     // Delivers the dropped paths as a drop does. An error raised by OnDrop ends the
-    // delivery and goes to the program's top-level error handler.
+    // delivery and goes to the error reporter.
     void DeliverDrop(const QList<QByteArray>& paths);
     void DeliverDrop(const QStringList& paths);
 
@@ -49,4 +53,5 @@ private:
     bool m_allowDir = false;
     bool m_subFolders = false;
     bool m_hooked = false;
+    TErrorReporter* m_errorReporter = nullptr;
 };

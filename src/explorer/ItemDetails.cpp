@@ -55,7 +55,7 @@ TItemDetails GatherItemDetails(TFolderItemData& data, const QString& name) {
         (data.Attributes & SFGAO::REMOVABLE) && !path.isEmpty() && IsDriveRoot(path);
     if (!removableRoot && !(data.Attributes & (SFGAO::FOLDER | SFGAO::HASSUBFOLDER)) &&
         (data.Attributes & SFGAO::FILESYSTEM)) {
-        data.SetFileSize(facts ? facts->size : 0);
+        data.setFileSize(facts ? facts->size : 0);
         size = SizeText(data.FileSize());
     }
     QString type;

@@ -1,12 +1,8 @@
 #include "ListSorting.h"
 
-namespace {
-
-bool isFolderItem(const TListItem* item) {
+bool IsFolderItem(const TListItem* item) {
     return HasAttribute(item->Data.get(), SFGAO::FOLDER | SFGAO::HASSUBFOLDER);
 }
-
-} // namespace
 
 std::int32_t SortParameter(int column, bool descending) {
     const std::uint32_t low = static_cast<std::uint16_t>(column);
@@ -14,17 +10,11 @@ std::int32_t SortParameter(int column, bool descending) {
 }
 
 int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t parameter) {
-    if (a == b)
-        return 0;
-    if (!a)
-        return -1;
-    if (!b)
-        return 1;
-    if (!a->Data)
-        return 0;
+    if (const auto known = CompareByPresence(a, b))
+        return *known;
     int result;
-    const bool folderA = isFolderItem(a);
-    const bool folderB = isFolderItem(b);
+    const bool folderA = IsFolderItem(a);
+    const bool folderB = IsFolderItem(b);
     if (folderA != folderB) {
         result = folderA ? -1 : 1;
     } else {
@@ -33,9 +23,7 @@ int DefaultListCompare(const TListItem* a, const TListItem* b, std::int32_t para
             // The facts were gathered when the items were added: no file is read here.
             result = static_cast<std::int8_t>(CompareItemKeys(column, a->Keys, b->Keys));
         } else {
-            const PCItemID other = b->Data ? b->Data->RelativeID.get() : nullptr;
-            result = static_cast<std::int8_t>(
-                a->Data->ParentFolder->CompareIDs(column, a->Data->RelativeID, other));
+            result = CompareInFolder(*a->Data, b->Data.get(), column);
         }
     }
     if ((static_cast<std::uint32_t>(parameter) >> 16) != 0)

@@ -33,7 +33,7 @@ void RestoreListViewState(TSystemListView& list, const TListViewState& state, bo
     for (int row = 0; row < list.Count(); ++row)
         rows.insert(keyOf(list.Item(row)), row);
     const auto found = rows.constFind(state.Focused);
-    list.SetItemFocused(state.Focused.isEmpty() || found == rows.cend() ? nullptr
+    list.setItemFocused(state.Focused.isEmpty() || found == rows.cend() ? nullptr
                                                                         : list.Item(*found));
     if (!sameFolder)
         return;

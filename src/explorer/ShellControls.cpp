@@ -19,6 +19,8 @@
 
 namespace {
 
+// The live records of every list and of every tree in the process. They outlive the views:
+// the check at the program's end reads them after every view is gone, so no view can own them.
 std::atomic<int> g_listLive{0};
 std::atomic<int> g_treeLive{0};
 
@@ -26,13 +28,7 @@ std::atomic<int>& counterOf(TFolderDataOwner owner) {
     return owner == TFolderDataOwner::List ? g_listLive : g_treeLive;
 }
 
-TMessageReporter& reporter() {
-    static TMessageReporter current = [](QWidget* parent, const QString& text) {
-        QMessageBox::critical(parent, QString(), text, QMessageBox::Ok);
-    };
-    return current;
-}
-
+// Icons only ever grow into the one shared icon list, so one provider serves the process.
 QFileIconProvider& iconProvider() {
     static QFileIconProvider provider;
     return provider;
@@ -115,6 +111,24 @@ bool HasAttribute(const TFolderItemData* data, std::uint32_t mask) {
     return data && (data->Attributes & mask) != 0;
 }
 
+int CompareInFolder(const TFolderItemData& a, const TFolderItemData* b, int column) {
+    const PCItemID other = b ? b->RelativeID.get() : nullptr;
+    return static_cast<std::int8_t>(a.ParentFolder->CompareIDs(column, a.RelativeID, other));
+}
+
+bool RenameFolderItem(TFolderItemData* data, const QString& newName, PCItemID parentAbsolute) {
+    // The flags value asks for the new name as a name inside the same folder.
+    constexpr std::uint32_t kRenameFlags = 0x20;
+    if (!data || !HasAttribute(data, SFGAO::CANRENAME))
+        return false;
+    ItemIDList renamed = data->ParentFolder->SetNameOf(data->RelativeID, newName, kRenameFlags);
+    if (!renamed)
+        return false;
+    data->RelativeID = std::move(renamed);
+    data->AbsoluteID = ConcatIDLists(parentAbsolute, data->RelativeID);
+    return true;
+}
+
 QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIndex) {
     if (kindIndex < 0 || kindIndex >= static_cast<int>(SHGDN::Kinds.size()) || !relative)
         return {};
@@ -177,6 +191,8 @@ TIconIndexes FileIconIndexes(const QString& path, bool isDirectory) {
         return indexes;
     }
     // Files of one extension share their icon: the type database is asked once per extension.
+    // The answers are indexes into the process's one icon list and never change, so they are
+    // kept as long as the list.
     static QHash<QString, int> byExtension;
     const qsizetype dot = path.lastIndexOf(u'.');
     const QString extension =
@@ -223,40 +239,8 @@ QWidget* GetOwnerWindow(QWidget* control) {
 
 void ReportMissingFolderData(QWidget* parent) {
     const TNoticeHold hold;
-    reporter()(parent, LoadShellMessage(ShellMessages::CouldNotGetFolderData));
-}
-
-namespace {
-
-TErrorHandler& errorHandler() {
-    static TErrorHandler current = [](const std::exception& error) {
-        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(),
-                              ErrorBoxText(QString::fromUtf8(error.what())), QMessageBox::Ok);
-    };
-    return current;
-}
-
-} // namespace
-
-QString ErrorBoxText(const QString& message) {
-    if (!message.isEmpty() && message.back() > u'.')
-        return message + u'.';
-    return message;
-}
-
-// The error box runs its own event loop: folder refreshes wait until it is closed, so that
-// the nodes and items the caller holds are still there when it returns.
-void HandleTopLevelError(const std::exception& error) {
-    const TNoticeHold hold;
-    errorHandler()(error);
-}
-
-TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler) {
-    return std::exchange(errorHandler(), std::move(handler));
-}
-
-TMessageReporter SetMessageReporter(TMessageReporter replacement) {
-    return std::exchange(reporter(), std::move(replacement));
+    QMessageBox::critical(parent, QString(), LoadShellMessage(ShellMessages::CouldNotGetFolderData),
+                          QMessageBox::Ok);
 }
 
 void LinkSystemViews(QWidget* tree, QWidget* list) {
@@ -264,6 +248,33 @@ void LinkSystemViews(QWidget* tree, QWidget* list) {
     auto* listSide = dynamic_cast<TCustomSystemListView*>(list);
     if (!treeSide || !listSide)
         return;
-    treeSide->SetListView(list);
-    listSide->SetTreeView(tree);
+    treeSide->setListView(list);
+    listSide->setTreeView(tree);
+}
+
+namespace {
+
+// The first sibling of view that is a Partner without a partner of its own.
+template <typename Partner>
+QWidget* unlinkedSibling(const QWidget* view, QWidget* (Partner::*partnerOf)() const) {
+    if (!view->parentWidget())
+        return nullptr;
+    for (QObject* sibling : view->parentWidget()->children()) {
+        auto* partner = dynamic_cast<Partner*>(sibling);
+        if (partner && !(partner->*partnerOf)())
+            return qobject_cast<QWidget*>(sibling);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void LinkTreeWithSiblingList(QWidget* tree) {
+    if (QWidget* list = unlinkedSibling(tree, &TCustomSystemListView::TreeView))
+        LinkSystemViews(tree, list);
+}
+
+void LinkListWithSiblingTree(QWidget* list) {
+    if (QWidget* tree = unlinkedSibling(list, &TCustomSystemTreeView::ListView))
+        LinkSystemViews(tree, list);
 }

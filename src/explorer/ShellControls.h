@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -53,7 +54,7 @@ struct TFolderItemData {
     ItemIDList AbsoluteID;
 
     std::int64_t FileSize() const { return (std::int64_t(FileSizeHigh) << 32) | FileSizeLow; }
-    void SetFileSize(std::int64_t size) {
+    void setFileSize(std::int64_t size) {
         FileSizeHigh = static_cast<std::uint32_t>(std::uint64_t(size) >> 32);
         FileSizeLow = static_cast<std::uint32_t>(size & 0xFFFFFFFF);
     }
@@ -74,6 +75,30 @@ public:
 void CheckFolderDataLeaks();
 
 bool HasAttribute(const TFolderItemData* data, std::uint32_t mask);
+
+// The first rules of the tree's and the list's default orders: the same item 0, a missing
+// item before any other, an item without data equal to any. Nothing when a has data to
+// compare by.
+template <typename Item> std::optional<int> CompareByPresence(const Item* a, const Item* b) {
+    if (a == b)
+        return 0;
+    if (!a)
+        return -1;
+    if (!b)
+        return 1;
+    if (!a->Data)
+        return 0;
+    return std::nullopt;
+}
+
+// The namespace's order of two items of one folder by column: the signed low byte of a's
+// parent folder's CompareIDs.
+int CompareInFolder(const TFolderItemData& a, const TFolderItemData* b, int column);
+
+// The in-place rename of a tree node or list item: allowed when the item has CANRENAME; on
+// success the record takes the folder's new relative list and parentAbsolute followed by it.
+// False when the item has no record, may not be renamed or the folder refused the name.
+bool RenameFolderItem(TFolderItemData* data, const QString& newName, PCItemID parentAbsolute);
 
 // The display name of a relative item, read from the folder's answer by its type.
 QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIndex);
@@ -107,19 +132,8 @@ enum class TDragMode { dmManual, dmAutomatic };
 // Right-button behaviour of the two controls.
 enum class TPopupMenuMethod { pmmNone, pmmContext, pmmUser, pmmContextUser };
 
-// Shows the modal "Could not get folder data." message. Tests replace the reporter.
-using TMessageReporter = std::function<void(QWidget* parent, const QString& text)>;
+// Shows the modal "Could not get folder data." message.
 void ReportMissingFolderData(QWidget* parent);
-TMessageReporter SetMessageReporter(TMessageReporter reporter);
-
-// The program's top-level error handler: shows an error that ended a command. The
-// default shows the text in a modal error box captioned with the application's name;
-// the program installs its own.
-using TErrorHandler = std::function<void(const std::exception& error)>;
-void HandleTopLevelError(const std::exception& error);
-TErrorHandler SetTopLevelErrorHandler(TErrorHandler handler);
-// The error box's text: a full stop is added when the last character sorts after ".".
-QString ErrorBoxText(const QString& message);
 
 // The hourglass cursor for the life of the object.
 class TWaitCursor {
@@ -132,6 +146,10 @@ public:
 
 // Links a tree and a list both ways.
 void LinkSystemViews(QWidget* tree, QWidget* list);
+// A view that comes onto a form with no partner links itself with the first view of the
+// other kind among its siblings that has none either.
+void LinkTreeWithSiblingList(QWidget* tree);
+void LinkListWithSiblingTree(QWidget* list);
 
 // What the tree and the list know of each other when linked.
 class TCustomSystemListView {
@@ -139,7 +157,7 @@ public:
     virtual ~TCustomSystemListView() = default;
     virtual void LinkedControlChanged(QObject* sender, bool force) = 0;
     virtual QWidget* TreeView() const = 0;
-    virtual void SetTreeView(QWidget* tree) = 0;
+    virtual void setTreeView(QWidget* tree) = 0;
     virtual TShellFolderRef BaseFolder() const = 0;
     virtual PCItemID CurrentID() const = 0;
 };
@@ -149,7 +167,7 @@ public:
     virtual ~TCustomSystemTreeView() = default;
     virtual void LinkedControlChanged(QObject* sender, bool force) = 0;
     virtual QWidget* ListView() const = 0;
-    virtual void SetListView(QWidget* list) = 0;
+    virtual void setListView(QWidget* list) = 0;
     virtual TShellFolderRef DesktopFolder() const = 0;
     // The selected node's absolute list; nullptr without a selected node with data.
     virtual PCItemID SelectedAbsoluteID() const = 0;

@@ -116,7 +116,7 @@ Qt::DropActions TSystemListModel::supportedDragActions() const {
     return Qt::CopyAction | Qt::LinkAction;
 }
 
-void TSystemListModel::SetCheckboxes(bool on) {
+void TSystemListModel::setCheckboxes(bool on) {
     if (on == m_checkboxes)
         return;
     m_checkboxes = on;
@@ -177,7 +177,7 @@ int TSystemListModel::RowOf(const TListItem* item) const {
     return found == m_rows.end() ? -1 : found->second;
 }
 
-void TSystemListModel::SetColumns(std::vector<TListColumn> columns) {
+void TSystemListModel::setColumns(std::vector<TListColumn> columns) {
     const bool bracket = !m_updating;
     if (bracket)
         BeginUpdate();

@@ -55,20 +55,20 @@ public:
     TListItem* Item(int row) const;
     int RowOf(const TListItem* item) const;
 
-    void SetColumns(std::vector<TListColumn> columns);
+    void setColumns(std::vector<TListColumn> columns);
     const std::vector<TListColumn>& Columns() const { return m_columns; }
 
     // Orders the rows by a three-way compare; selection and focus follow their items.
     void Sort(const std::function<int(const TListItem*, const TListItem*)>& compare);
 
-    void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
-    void SetCheckboxes(bool on);
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    void setCheckboxes(bool on);
     // Whether hovering an item shows its text as a tooltip.
-    void SetToolTips(bool on) { m_toolTips = on; }
+    void setToolTips(bool on) { m_toolTips = on; }
     // Room for this many items ahead of a population.
     void Reserve(int count);
-    void SetRenamer(TRenamer renamer) { m_renamer = std::move(renamer); }
-    void SetPathOf(TPathOf pathOf) { m_pathOf = std::move(pathOf); }
+    void setRenamer(TRenamer renamer) { m_renamer = std::move(renamer); }
+    void setPathOf(TPathOf pathOf) { m_pathOf = std::move(pathOf); }
 
 private:
     void reindex();

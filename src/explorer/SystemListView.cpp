@@ -1,37 +1,21 @@
 #include "SystemListView.h"
 
-#include "Autoscroll.h"
 #include "DragViews.h"
-#include "ItemDetails.h"
 #include "ItemPaths.h"
 #include "ListItemDelegate.h"
 #include "ListSorting.h"
-#include "ListViewState.h"
+#include "SharedViewInput.h"
 #include "ShellItemCommands.h"
-#include "ShellNamespace.h"
 #include "ViewColors.h"
 
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QStackedLayout>
 #include <QTreeView>
-
-namespace {
-
-constexpr std::uint32_t kRenameFlags = 0x20;
-
-bool isFolderItem(const TListItem* item) {
-    return HasAttribute(item->Data.get(), SFGAO::FOLDER | SFGAO::HASSUBFOLDER);
-}
-
-} // namespace
 
 TSystemListView::TSystemListView(QWidget* parent)
     : QWidget(parent), m_model(new TSystemListModel(this)), m_stack(new QStackedLayout(this)),
@@ -41,8 +25,8 @@ TSystemListView::TSystemListView(QWidget* parent)
       m_columnWidths(ReadDirectoryColumnWidths(TXdgFolders::FromEnvironment())) {
     m_smallImages = SetupImageLists(TImageListSize::Small);
     m_largeImages = SetupImageLists(TImageListSize::Large);
-    m_model->SetPathOf([](const TListItem* item) { return NativeItemPath(item->Data.get()); });
-    m_model->SetRenamer(
+    m_model->setPathOf([](const TListItem* item) { return NativeItemPath(item->Data.get()); });
+    m_model->setRenamer(
         [this](TListItem& item, const QString& name) { return renameItem(item, name); });
 
     for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_listView),
@@ -73,35 +57,24 @@ TSystemListView::TSystemListView(QWidget* parent)
             &TSystemListView::handleSelectionChanged);
 
     applyColor();
-    SetMultiSelect(m_multiSelect);
-    SetReadOnly(m_readOnly);
-    SetColumnClick(m_columnClick);
+    setMultiSelect(m_multiSelect);
+    setReadOnly(m_readOnly);
+    setColumnClick(m_columnClick);
     applyPaintOptions();
     applyDragMode();
     applyViewStyle();
     buildColumns();
-    linkWithSiblingTree();
+    if (!m_treeView)
+        LinkListWithSiblingTree(this);
     m_needsPopulate = true;
     Reload();
 }
 
 TSystemListView::~TSystemListView() {
     if (auto* tree = linkedTree(); tree && tree->ListView() == this)
-        tree->SetListView(nullptr);
+        tree->setListView(nullptr);
     // The items go first, while the counters they report to still stand.
     m_model->Clear();
-}
-
-void TSystemListView::linkWithSiblingTree() {
-    if (!parentWidget() || m_treeView)
-        return;
-    for (QObject* sibling : parentWidget()->children()) {
-        auto* tree = dynamic_cast<TCustomSystemTreeView*>(sibling);
-        if (tree && !tree->ListView()) {
-            LinkSystemViews(static_cast<QWidget*>(sibling), this);
-            return;
-        }
-    }
 }
 
 TCustomSystemTreeView* TSystemListView::linkedTree() const {
@@ -110,7 +83,7 @@ TCustomSystemTreeView* TSystemListView::linkedTree() const {
 
 // --- properties ---------------------------------------------------------------------------
 
-void TSystemListView::SetViewStyle(TViewStyle style) {
+void TSystemListView::setViewStyle(TViewStyle style) {
     if (style == m_viewStyle)
         return;
     m_viewStyle = style;
@@ -148,7 +121,7 @@ void TSystemListView::applyViewStyle() {
         CurrentView()->setFocus();
 }
 
-void TSystemListView::SetColor(const QColor& color) {
+void TSystemListView::setColor(const QColor& color) {
     m_ownColor = color;
     applyColor();
 }
@@ -162,7 +135,7 @@ void TSystemListView::applyColor() {
     ApplyViewColors(m_reportView->viewport(), m_ownColor);
 }
 
-void TSystemListView::SetIconOptions(const TIconOptions& options) {
+void TSystemListView::setIconOptions(const TIconOptions& options) {
     if (options == m_iconOptions)
         return;
     m_iconOptions = options;
@@ -170,29 +143,29 @@ void TSystemListView::SetIconOptions(const TIconOptions& options) {
     m_listView->doItemsLayout();
 }
 
-void TSystemListView::SetToolTips(bool on) {
+void TSystemListView::setToolTips(bool on) {
     m_toolTips = on;
-    m_model->SetToolTips(on);
+    m_model->setToolTips(on);
 }
 
-void TSystemListView::SetCheckboxes(bool on) {
+void TSystemListView::setCheckboxes(bool on) {
     m_checkboxes = on;
-    m_model->SetCheckboxes(on);
+    m_model->setCheckboxes(on);
 }
 
-void TSystemListView::SetGridLines(bool on) {
+void TSystemListView::setGridLines(bool on) {
     m_gridLines = on;
     applyPaintOptions();
 }
 
-void TSystemListView::SetHotTrack(bool on) {
+void TSystemListView::setHotTrack(bool on) {
     m_hotTrack = on;
     if (!on)
         setHotRow(-1);
     applyPaintOptions();
 }
 
-void TSystemListView::SetRowSelect(bool on) {
+void TSystemListView::setRowSelect(bool on) {
     m_rowSelect = on;
     applyPaintOptions();
 }
@@ -226,21 +199,21 @@ void TSystemListView::updateRow(int row) {
     view->viewport()->update(area);
 }
 
-void TSystemListView::SetColumnType(TColumnType type) {
+void TSystemListView::setColumnType(TColumnType type) {
     if (type == m_columnType)
         return;
     m_columnType = type;
     buildColumns();
 }
 
-void TSystemListView::SetShowFolders(bool show) {
+void TSystemListView::setShowFolders(bool show) {
     if (show == m_showFolders)
         return;
     m_showFolders = show;
     Reload();
 }
 
-void TSystemListView::SetFileMask(const QString& mask) {
+void TSystemListView::setFileMask(const QString& mask) {
     if (mask != m_fileMask) {
         m_fileMask = mask;
         ParseMask(mask, m_maskList);
@@ -249,7 +222,7 @@ void TSystemListView::SetFileMask(const QString& mask) {
     Reload();
 }
 
-void TSystemListView::SetMultiSelect(bool multi) {
+void TSystemListView::setMultiSelect(bool multi) {
     m_multiSelect = multi;
     const auto mode =
         multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection;
@@ -257,9 +230,9 @@ void TSystemListView::SetMultiSelect(bool multi) {
     m_reportView->setSelectionMode(mode);
 }
 
-void TSystemListView::SetReadOnly(bool readOnly) {
+void TSystemListView::setReadOnly(bool readOnly) {
     m_readOnly = readOnly;
-    m_model->SetReadOnly(readOnly);
+    m_model->setReadOnly(readOnly);
     const auto triggers =
         readOnly ? QAbstractItemView::NoEditTriggers
                  : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked;
@@ -267,7 +240,7 @@ void TSystemListView::SetReadOnly(bool readOnly) {
     m_reportView->setEditTriggers(triggers);
 }
 
-void TSystemListView::SetSortType(TSortType type) {
+void TSystemListView::setSortType(TSortType type) {
     if (type == m_sortType)
         return;
     m_sortType = type;
@@ -275,17 +248,17 @@ void TSystemListView::SetSortType(TSortType type) {
         SortDefault();
 }
 
-void TSystemListView::SetColumnClick(bool on) {
+void TSystemListView::setColumnClick(bool on) {
     m_columnClick = on;
     m_reportView->header()->setSectionsClickable(on);
 }
 
-void TSystemListView::SetShowColumnHeaders(bool show) {
+void TSystemListView::setShowColumnHeaders(bool show) {
     m_showColumnHeaders = show;
     m_reportView->setHeaderHidden(!show);
 }
 
-void TSystemListView::SetDragMode(TDragMode mode) {
+void TSystemListView::setDragMode(TDragMode mode) {
     m_dragMode = mode;
     applyDragMode();
 }
@@ -305,7 +278,7 @@ void TSystemListView::applyDragMode() {
 
 void TSystemListView::buildColumns() {
     if (m_columnType == TColumnType::ctUser) {
-        m_model->SetColumns({});
+        m_model->setColumns({});
         if (OnCreateColumns) {
             OnCreateColumns(this);
             applyColumnWidths();
@@ -313,14 +286,14 @@ void TSystemListView::buildColumns() {
         }
         m_columnType = TColumnType::ctUnknown;
     }
-    m_model->SetColumns(ColumnSet(m_columnType, m_columnWidths));
+    m_model->setColumns(ColumnSet(m_columnType, m_columnWidths));
     applyColumnWidths();
 }
 
 void TSystemListView::AddColumn(const QString& caption, int width, Qt::Alignment alignment) {
     std::vector<TListColumn> columns = m_model->Columns();
     columns.push_back({caption, width, alignment});
-    m_model->SetColumns(std::move(columns));
+    m_model->setColumns(std::move(columns));
     applyColumnWidths();
 }
 
@@ -332,310 +305,6 @@ void TSystemListView::applyColumnWidths() {
 
 int TSystemListView::ColumnWidth(int column) const {
     return m_reportView->columnWidth(column);
-}
-
-// --- population ---------------------------------------------------------------------------
-
-void TSystemListView::Reload() {
-    if (auto* tree = linkedTree()) {
-        const ItemIDList selected = CopyIDList(tree->SelectedAbsoluteID());
-        PopulateFolder(tree->DesktopFolder(), selected, false);
-    } else {
-        const TShellFolderRef folder = m_baseFolder;
-        const ItemIDList current = CopyIDList(m_currentID);
-        PopulateFolder(folder, current, false);
-    }
-    NotifyLinkedControls(false);
-}
-
-void TSystemListView::LinkedControlChanged(QObject* sender, bool force) {
-    auto* tree = linkedTree();
-    if (!tree || sender != m_treeView.data())
-        return;
-    const ItemIDList selected = CopyIDList(tree->SelectedAbsoluteID());
-    PopulateFolder(tree->DesktopFolder(), selected, force);
-}
-
-void TSystemListView::NotifyLinkedControls(bool force) {
-    if (auto* tree = linkedTree())
-        tree->LinkedControlChanged(this, force);
-}
-
-bool TSystemListView::isDesktopList(PCItemID list) const {
-    return list && ElementCount(list) == 0;
-}
-
-bool TSystemListView::PopulateFolder(const TShellFolderRef& folderArgument, PCItemID absolute,
-                                     bool force) {
-    if (!force && SameIDLists(absolute, m_currentID) && !m_needsPopulate)
-        return true;
-    const ItemIDList desktopList = SHGetSpecialFolderLocation(CSIDL::DESKTOP);
-    if (!desktopList)
-        throw EShellError(LoadShellMessage(ShellMessages::CouldNotGetDesktop).toStdString());
-    // The arguments may be this list's own folder and list, which are replaced below.
-    const TShellFolderRef folder = folderArgument;
-    ItemIDList list = CopyIDList(absolute);
-
-    const bool sameFolder = SameIDLists(absolute, m_currentID) && !m_needsPopulate;
-    const TListViewState before = CaptureListViewState(*this);
-    bool isDesktop;
-    m_baseFolder.reset();
-    m_currentID.reset();
-    if (list) {
-        m_baseFolder = folder;
-        m_currentID = std::move(list);
-        isDesktop = SameIDLists(m_currentID, desktopList);
-    } else {
-        m_baseFolder = SHGetDesktopFolder();
-        if (!m_baseFolder)
-            throw EShellError(LoadShellMessage(ShellMessages::CouldNotGetDesktop).toStdString());
-        m_currentID = CopyIDList(desktopList);
-        isDesktop = true;
-    }
-
-    m_needsPopulate = false;
-    TWaitCursor wait;
-    bool result = false;
-    m_model->BeginUpdate();
-    m_selection->clear();
-    m_model->Clear();
-    if (isDesktop) {
-        if (m_columnType != TColumnType::ctUser)
-            SetColumnType(TColumnType::ctFileSystem);
-        result = fillList(m_baseFolder, m_currentID);
-    } else {
-        if (m_columnType != TColumnType::ctUser) {
-            const ItemIDList parentList = CopyParentIDList(m_currentID);
-            const TShellFolderRef parent =
-                IDListSize(parentList) == 2
-                    ? m_baseFolder
-                    : (m_baseFolder ? m_baseFolder->BindToObject(parentList) : nullptr);
-            const ItemIDList last = CopyLastID(m_currentID);
-            const auto attributes =
-                parent ? parent->GetAttributesOf(last, SFGAO::FILESYSTEM) : std::nullopt;
-            SetColumnType(attributes && (*attributes & SFGAO::FILESYSTEM)
-                              ? TColumnType::ctFileSystem
-                              : TColumnType::ctUnknown);
-        }
-        if (const TShellFolderRef bound =
-                m_baseFolder ? m_baseFolder->BindToObject(m_currentID) : nullptr)
-            result = fillList(bound, m_currentID);
-    }
-    m_model->EndUpdate();
-    applyColumnWidths();
-
-    if (m_lastSortColumn != -1)
-        SortByColumn(nullptr, -2);
-    else if (m_sortType != TSortType::stNone)
-        SortDefault();
-    RestoreListViewState(*this, before, sameFolder);
-    if (OnPopulated)
-        OnPopulated(this);
-    return result;
-}
-
-bool TSystemListView::fillList(const TShellFolderRef& folder, PCItemID parentAbsolute) {
-    if (!folder)
-        return false;
-    std::uint32_t flags = SHCONTF::NONFOLDERS;
-    if (m_showHiddenFiles)
-        flags |= SHCONTF::INCLUDEHIDDEN;
-    if (m_showFolders)
-        flags |= SHCONTF::FOLDERS;
-    auto items = folder->EnumObjects(flags);
-    if (!items)
-        return false;
-    m_model->Reserve(m_allocBy);
-    bool any = false;
-    while (auto relative = items->Next()) {
-        any = true;
-        ItemIDList absolute = ConcatIDLists(parentAbsolute, *relative);
-        addFileItem(folder, std::move(absolute), std::move(*relative));
-    }
-    return any;
-}
-
-TListItem* TSystemListView::addFileItem(const TShellFolderRef& folder, ItemIDList absolute,
-                                        ItemIDList relative) {
-    QString name = GetDisplayName(*folder, relative, 0);
-    // The mask applies to files only; without folders shown, a name that fails it is out
-    // whatever it is, and the file system need not be asked.
-    const QString maskPath = m_fileMask.isEmpty() ? QString() : folder->PathOf(relative);
-    const bool failsMask = !maskPath.isEmpty() && !MatchesMaskList(maskPath, &m_maskList);
-    if (failsMask && !m_showFolders)
-        return nullptr;
-    const auto attributes = folder->GetAttributesOf(relative, SFGAO::RequestMask);
-    // An item that vanished since the folder was read is not listed.
-    if (!attributes)
-        return nullptr;
-    if (!m_showFolders && (*attributes & SFGAO::HASSUBFOLDER))
-        return nullptr;
-    if (failsMask && !(*attributes & SFGAO::FOLDER))
-        return nullptr;
-
-    auto owned = std::make_unique<TListItem>();
-    owned->Data = std::make_unique<TFolderItemData>(TFolderDataOwner::List);
-    TFolderItemData& data = *owned->Data;
-    data.ParentFolder = folder;
-    data.RelativeID = std::move(relative);
-    data.AbsoluteID = std::move(absolute);
-    data.Attributes = *attributes;
-    TListItem* item = m_model->Add(std::move(owned));
-    TItemDetails details = GatherItemDetails(data, name);
-    item->ImageIndex = details.IconIndex;
-    if (data.Attributes & SFGAO::SHARE) {
-        item->OverlayIndex = 0;
-    } else if (data.Attributes & SFGAO::LINK) {
-        item->OverlayIndex = 1;
-        name = QFileInfo(GetItemPath(item)).fileName();
-    }
-    item->Caption = name;
-    details.Keys.Name = name;
-    item->Keys = std::move(details.Keys);
-    if (OnAddListItem) {
-        OnAddListItem(this, item);
-        return item;
-    }
-    item->SubItems = std::move(details.Texts);
-    return item;
-}
-
-// --- sorting ------------------------------------------------------------------------------
-
-void TSystemListView::SortByColumn(const TCompare& compare, int column) {
-    int sortColumn = column;
-    bool descending = false;
-    bool remember = true;
-    if (column == -1) {
-        sortColumn = 0;
-        remember = false;
-    } else if (column == -2) {
-        sortColumn = std::max(0, m_lastSortColumn);
-        descending = m_lastSortDescending;
-    } else {
-        descending = column == m_lastSortColumn && !m_lastSortDescending;
-    }
-    const std::int32_t parameter = SortParameter(sortColumn, descending);
-    const TCompare& used = compare ? compare : TCompare(DefaultListCompare);
-    m_model->Sort([&used, parameter](const TListItem* a, const TListItem* b) {
-        return used(a, b, parameter);
-    });
-    if (remember) {
-        m_lastSortColumn = sortColumn;
-        m_lastSortDescending = descending;
-    }
-}
-
-void TSystemListView::SortDefault() {
-    SortByColumn(nullptr, -1);
-    m_lastSortColumn = 0;
-    m_lastSortDescending = false;
-}
-
-void TSystemListView::handleColumnClick(int column) {
-    if (OnColumnClick)
-        OnColumnClick(this, column);
-    SortByColumn(nullptr, column);
-}
-
-// --- items and selection ------------------------------------------------------------------
-
-QString TSystemListView::GetItemPath(const TListItem* item) const {
-    if (!item || !item->Data || !item->Data->AbsoluteID)
-        return {};
-    QString path = QFile::decodeName(NativeItemPath(item->Data.get()));
-    if (!path.isEmpty() && HasAttribute(item->Data.get(), SFGAO::FOLDER) && !path.endsWith(u'/'))
-        path += u'/';
-    return path;
-}
-
-TListItem* TSystemListView::FindItemByID(PCItemID relative) const {
-    if (!relative || ElementCount(relative) == 0 || Count() == 0)
-        return nullptr;
-    for (int row = 0; row < Count(); ++row) {
-        TListItem* item = Item(row);
-        if (item->Data && item->Data->ParentFolder &&
-            item->Data->ParentFolder->CompareIDs(0, item->Data->RelativeID, relative) == 0)
-            return item;
-    }
-    return nullptr;
-}
-
-int TSystemListView::SelCount() const {
-    return static_cast<int>(m_selection->selectedRows().size());
-}
-
-TListItem* TSystemListView::Selected() const {
-    return GetNextSelected(nullptr);
-}
-
-TListItem* TSystemListView::GetNextSelected(const TListItem* after) const {
-    const int start = after ? IndexOf(after) + 1 : 0;
-    for (int row = start; row < Count(); ++row) {
-        if (m_selection->isRowSelected(row, {}))
-            return Item(row);
-    }
-    return nullptr;
-}
-
-bool TSystemListView::IsSelected(const TListItem* item) const {
-    const int row = IndexOf(item);
-    return row >= 0 && m_selection->isRowSelected(row, {});
-}
-
-void TSystemListView::SetSelected(TListItem* item, bool selected) {
-    const int row = IndexOf(item);
-    if (row < 0)
-        return;
-    m_selection->select(m_model->index(row, 0),
-                        (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) |
-                            QItemSelectionModel::Rows);
-}
-
-void TSystemListView::ClearSelection() {
-    m_selection->clearSelection();
-}
-
-TListItem* TSystemListView::ItemFocused() const {
-    const QModelIndex current = m_selection->currentIndex();
-    return current.isValid() ? Item(current.row()) : nullptr;
-}
-
-void TSystemListView::SetItemFocused(TListItem* item) {
-    const int row = IndexOf(item);
-    m_selection->setCurrentIndex(row >= 0 ? m_model->index(row, 0) : QModelIndex(),
-                                 QItemSelectionModel::NoUpdate);
-}
-
-TListItem* TSystemListView::ItemAt(QPoint viewportPoint) const {
-    const QModelIndex index = CurrentView()->indexAt(viewportPoint);
-    return index.isValid() ? Item(index.row()) : nullptr;
-}
-
-QAbstractItemView* TSystemListView::CurrentView() const {
-    return m_viewStyle == TViewStyle::vsReport ? static_cast<QAbstractItemView*>(m_reportView)
-                                               : static_cast<QAbstractItemView*>(m_listView);
-}
-
-void TSystemListView::handleSelectionChanged(const QItemSelection& selected,
-                                             const QItemSelection& deselected) {
-    if (!OnChange)
-        return;
-    // Rows that lost the selection first, so that the last report is of a row that has it.
-    for (const QItemSelection* changes : {&deselected, &selected}) {
-        for (const QItemSelectionRange& range : *changes) {
-            for (int row = range.top(); row <= range.bottom(); ++row)
-                OnChange(this, Item(row));
-        }
-    }
-}
-
-TSystemListView* TSystemListView::FromDragSource(QObject* source) {
-    for (QObject* object = source; object; object = object->parent()) {
-        if (auto* list = qobject_cast<TSystemListView*>(object))
-            return list;
-    }
-    return nullptr;
 }
 
 // --- commands -----------------------------------------------------------------------------
@@ -658,7 +327,7 @@ void TSystemListView::OpenItem(TListItem* item) {
     }
     if (!item->Data->RelativeID)
         return;
-    if (isFolderItem(item)) {
+    if (IsFolderItem(item)) {
         const TShellFolderRef base = m_baseFolder;
         const ItemIDList target = CopyIDList(item->Data->AbsoluteID);
         PopulateFolder(base, target, false);
@@ -696,55 +365,23 @@ bool TSystemListView::ShowSelectionContextMenu(QPoint screenPoint) {
 }
 
 bool TSystemListView::renameItem(TListItem& item, const QString& newName) {
-    if (!item.Data || !HasAttribute(item.Data.get(), SFGAO::CANRENAME))
-        return false;
-    ItemIDList renamed =
-        item.Data->ParentFolder->SetNameOf(item.Data->RelativeID, newName, kRenameFlags);
-    if (!renamed)
-        return false;
-    item.Data->RelativeID = std::move(renamed);
-    item.Data->AbsoluteID = ConcatIDLists(m_currentID, item.Data->RelativeID);
-    return true;
+    return RenameFolderItem(item.Data.get(), newName, m_currentID);
 }
 
 // --- events -------------------------------------------------------------------------------
 
-void TSystemListView::handleRightButton(QPoint viewportPoint, QPoint globalPoint) {
-    bool handled = false;
-    if (m_popupMenuMethod == TPopupMenuMethod::pmmContext ||
-        m_popupMenuMethod == TPopupMenuMethod::pmmContextUser) {
-        if (TListItem* item = ItemAt(viewportPoint)) {
-            if (IsSelected(item)) {
-                handled = ShowSelectionContextMenu(globalPoint);
-            } else {
-                ClearSelection();
-                SetSelected(item, true);
-                SetItemFocused(item);
-                handled = ShowItemContextMenu(item, globalPoint);
-            }
-        }
-    }
-    const bool userMenu = m_popupMenuMethod == TPopupMenuMethod::pmmUser ||
-                          m_popupMenuMethod == TPopupMenuMethod::pmmContextUser;
-    if (!handled && userMenu && m_popupMenu)
-        m_popupMenu->popup(globalPoint);
-}
-
-void TSystemListView::handleAutoscroll(QPoint viewportPoint) {
-    QAbstractItemView* view = CurrentView();
-    const QPoint position = view->viewport()->mapTo(this, viewportPoint);
-    const bool verticalRange =
-        view->verticalScrollBar()->maximum() > view->verticalScrollBar()->minimum();
-    const bool horizontalRange =
-        view->horizontalScrollBar()->maximum() > view->horizontalScrollBar()->minimum();
-    const TAutoscrollStep step =
-        AutoscrollStep(position, size(), fontMetrics().height(), verticalRange, horizontalRange);
-    if (step.dy)
-        view->verticalScrollBar()->setValue(view->verticalScrollBar()->value() +
-                                            step.dy * view->verticalScrollBar()->singleStep());
-    if (step.dx)
-        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->value() +
-                                              step.dx * view->horizontalScrollBar()->singleStep());
+// The shell menu of the item under the mouse: of the whole selection when the item is
+// selected, else of the item alone, which becomes the selection first.
+bool TSystemListView::showItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
+    TListItem* item = ItemAt(viewportPoint);
+    if (!item)
+        return false;
+    if (IsSelected(item))
+        return ShowSelectionContextMenu(screenPoint);
+    ClearSelection();
+    setSelected(item, true);
+    setItemFocused(item);
+    return ShowItemContextMenu(item, screenPoint);
 }
 
 // Without RowSelect only the name cell of a report row is the item: a press on one of its
@@ -762,7 +399,11 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::RightButton) {
-                handleRightButton(mouse->position().toPoint(), mouse->globalPosition().toPoint());
+                const QPoint point = mouse->position().toPoint();
+                const QPoint screenPoint = mouse->globalPosition().toPoint();
+                ShowRightButtonMenus(
+                    m_popupMenuMethod, m_popupMenu, screenPoint,
+                    [this, point, screenPoint] { return showItemMenuAt(point, screenPoint); });
                 return true;
             }
             if (std::exchange(m_pressOnEmptySpace, false))
@@ -781,7 +422,7 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
             if (m_hotTrack)
                 setHotRow(view->indexAt(point).row());
             if (m_autoscroll)
-                handleAutoscroll(point);
+                AutoscrollTowardsEdge(*view, *this, point);
             // Moving on from such a press neither selects nor drags.
             if (m_pressOnEmptySpace && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
                 return true;

@@ -52,55 +52,55 @@ public:
     // Properties.
     QString Version() const { return QStringLiteral("TSystemListView v1.0"); }
     TViewStyle ViewStyle() const { return m_viewStyle; }
-    void SetViewStyle(TViewStyle style);
+    void setViewStyle(TViewStyle style);
     TColumnType ColumnType() const { return m_columnType; }
-    void SetColumnType(TColumnType type);
+    void setColumnType(TColumnType type);
     TPopupMenuMethod PopupMenuMethod() const { return m_popupMenuMethod; }
-    void SetPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    void setPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
     bool ShowHiddenFiles() const { return m_showHiddenFiles; }
-    void SetShowHiddenFiles(bool show) { m_showHiddenFiles = show; }
+    void setShowHiddenFiles(bool show) { m_showHiddenFiles = show; }
     bool ShowFolders() const { return m_showFolders; }
-    void SetShowFolders(bool show);
+    void setShowFolders(bool show);
     bool Autoscroll() const { return m_autoscroll; }
-    void SetAutoscroll(bool on) { m_autoscroll = on; }
+    void setAutoscroll(bool on) { m_autoscroll = on; }
     QString FileMask() const { return m_fileMask; }
-    void SetFileMask(const QString& mask);
+    void setFileMask(const QString& mask);
     const TMaskList& MaskList() const { return m_maskList; }
     bool MultiSelect() const { return m_multiSelect; }
-    void SetMultiSelect(bool multi);
+    void setMultiSelect(bool multi);
     bool ReadOnly() const { return m_readOnly; }
-    void SetReadOnly(bool readOnly);
+    void setReadOnly(bool readOnly);
     TSortType SortType() const { return m_sortType; }
-    void SetSortType(TSortType type);
+    void setSortType(TSortType type);
     bool ColumnClick() const { return m_columnClick; }
-    void SetColumnClick(bool on);
+    void setColumnClick(bool on);
     bool ShowColumnHeaders() const { return m_showColumnHeaders; }
-    void SetShowColumnHeaders(bool show);
+    void setShowColumnHeaders(bool show);
     bool ToolTips() const { return m_toolTips; }
-    void SetToolTips(bool on);
+    void setToolTips(bool on);
     bool Checkboxes() const { return m_checkboxes; }
-    void SetCheckboxes(bool on);
+    void setCheckboxes(bool on);
     bool GridLines() const { return m_gridLines; }
-    void SetGridLines(bool on);
+    void setGridLines(bool on);
     bool HotTrack() const { return m_hotTrack; }
-    void SetHotTrack(bool on);
+    void setHotTrack(bool on);
     bool RowSelect() const { return m_rowSelect; }
-    void SetRowSelect(bool on);
+    void setRowSelect(bool on);
     const TIconOptions& IconOptions() const { return m_iconOptions; }
-    void SetIconOptions(const TIconOptions& options);
+    void setIconOptions(const TIconOptions& options);
     // How many items to make room for before each population (0: as they come).
     int AllocBy() const { return m_allocBy; }
-    void SetAllocBy(int count) { m_allocBy = std::max(0, count); }
+    void setAllocBy(int count) { m_allocBy = std::max(0, count); }
     TDragMode DragMode() const { return m_dragMode; }
-    void SetDragMode(TDragMode mode);
+    void setDragMode(TDragMode mode);
     QMenu* PopupMenu() const { return m_popupMenu; }
-    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
     QWidget* TreeView() const override { return m_treeView; }
-    void SetTreeView(QWidget* tree) override { m_treeView = tree; }
+    void setTreeView(QWidget* tree) override { m_treeView = tree; }
     const TDirectoryColumnWidths& ColumnWidths() const { return m_columnWidths; }
     // The palette's background unless a colour of its own was set.
     QColor Color() const;
-    void SetColor(const QColor& color);
+    void setColor(const QColor& color);
 
     // Events.
     TNotify OnCreateColumns;
@@ -137,10 +137,10 @@ public:
     int SelCount() const;
     TListItem* Selected() const;
     TListItem* ItemFocused() const;
-    void SetItemFocused(TListItem* item);
+    void setItemFocused(TListItem* item);
     TListItem* GetNextSelected(const TListItem* after) const;
     bool IsSelected(const TListItem* item) const;
-    void SetSelected(TListItem* item, bool selected);
+    void setSelected(TListItem* item, bool selected);
     void ClearSelection();
     TListItem* ItemAt(QPoint viewportPoint) const;
 
@@ -159,15 +159,13 @@ protected:
 private:
     void buildColumns();
     void applyColumnWidths();
-    void linkWithSiblingTree();
     void applyViewStyle();
     void applyDragMode();
     void applyColor();
-    bool fillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
-    TListItem* addFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
+    bool FillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
+    TListItem* AddFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
     void handleDoubleClick(const QModelIndex& index);
-    void handleRightButton(QPoint viewportPoint, QPoint globalPoint);
-    void handleAutoscroll(QPoint viewportPoint);
+    bool showItemMenuAt(QPoint viewportPoint, QPoint screenPoint);
     void setHotRow(int row);
     void updateRow(int row);
     bool pressOnSubItem(QObject* viewport, const QMouseEvent& event) const;
@@ -175,7 +173,6 @@ private:
     void handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void handleColumnClick(int column);
     bool renameItem(TListItem& item, const QString& newName);
-    bool isDesktopList(PCItemID list) const;
     TCustomSystemTreeView* linkedTree() const;
 
     TSystemListModel* m_model;

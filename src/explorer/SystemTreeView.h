@@ -1,12 +1,13 @@
 #pragma once
 
-#include "FileChangeThread.h"
+#include "ErrorReporter.h"
 #include "FileMask.h"
-#include "RefreshScheduler.h"
+#include "NodeWatch.h"
 #include "ShellControls.h"
+#include "TreeNodes.h"
+#include "TreePopulation.h"
 
 #include <QMenu>
-#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
@@ -39,23 +40,6 @@ enum class TRootFolder {
 // The special folder each root asks the namespace for (-1 for rfCustom).
 int RootFolderCSIDL(TRootFolder root);
 
-// A node made from a shell item.
-class TTreeNode : public QTreeWidgetItem {
-public:
-    TTreeNode() : QTreeWidgetItem(UserType) {}
-    std::unique_ptr<TFolderItemData> Data;
-    // The caption the node had before an in-place edit.
-    QString Caption;
-
-    TTreeNode* Parent() const { return static_cast<TTreeNode*>(parent()); }
-    TTreeNode* Child(int index) const { return static_cast<TTreeNode*>(child(index)); }
-
-    bool operator<(const QTreeWidgetItem& other) const override;
-};
-
-// Order of two nodes: their parent folder's CompareIDs of column 0 (no folders-first rule).
-int DefaultTreeCompare(const TTreeNode* a, const TTreeNode* b);
-
 // The folder tree of the explorer pane: the shell namespace below a root, each level read
 // when first expanded, kept current by a change watcher, driving the linked file list.
 class TSystemTreeView : public QTreeWidget, public TCustomSystemTreeView {
@@ -69,54 +53,57 @@ public:
     // Properties.
     QString Version() const { return QStringLiteral("TSystemTreeView v1.0"); }
     QWidget* ListView() const override { return m_listView; }
-    void SetListView(QWidget* list) override { m_listView = list; }
+    void setListView(QWidget* list) override { m_listView = list; }
     quint16 ReadDelay() const { return m_readDelay; }
-    void SetReadDelay(quint16 milliseconds) { m_readDelay = milliseconds; }
+    void setReadDelay(quint16 milliseconds) { m_readDelay = milliseconds; }
     TPopupMenuMethod PopupMenuMethod() const { return m_popupMenuMethod; }
-    void SetPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    void setPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    // Selection and Directory are one property. Its setter is setDirectory: setSelection is
+    // the item view's own (selecting the items in a rectangle).
     QString Selection() const;
-    void SetSelection(const QString& path);
     QString Directory() const { return Selection(); }
-    void SetDirectory(const QString& path) { SetSelection(path); }
+    void setDirectory(const QString& path);
     TRootFolder RootFolder() const { return m_rootFolder; }
-    void SetRootFolder(TRootFolder root);
+    void setRootFolder(TRootFolder root);
     QString CustomDir() const { return m_customDir; }
-    void SetCustomDir(const QString& directory);
+    void setCustomDir(const QString& directory);
     QString CustomDirCaption() const { return m_customDirCaption; }
-    void SetCustomDirCaption(const QString& caption);
+    void setCustomDirCaption(const QString& caption);
     bool ShowFiles() const { return m_showFiles; }
-    void SetShowFiles(bool show);
+    void setShowFiles(bool show);
     bool ShowHiddenDirs() const { return m_showHiddenDirs; }
-    void SetShowHiddenDirs(bool show) { m_showHiddenDirs = show; }
+    void setShowHiddenDirs(bool show) { m_showHiddenDirs = show; }
     bool ExpandRoot() const { return m_expandRoot; }
-    void SetExpandRoot(bool expand) { m_expandRoot = expand; }
+    void setExpandRoot(bool expand) { m_expandRoot = expand; }
     bool Checkboxes() const { return m_checkboxes; }
-    void SetCheckboxes(bool on);
+    void setCheckboxes(bool on);
     bool Autoscroll() const { return m_autoscroll; }
-    void SetAutoscroll(bool on) { m_autoscroll = on; }
+    void setAutoscroll(bool on) { m_autoscroll = on; }
     QString FileMask() const { return m_fileMask; }
-    void SetFileMask(const QString& mask);
+    void setFileMask(const QString& mask);
     bool ReadOnly() const { return m_readOnly; }
-    void SetReadOnly(bool readOnly);
+    void setReadOnly(bool readOnly);
     TSortType SortType() const { return m_sortType; }
-    void SetSortType(TSortType type) { m_sortType = type; }
+    void setSortType(TSortType type) { m_sortType = type; }
     QMenu* PopupMenu() const { return m_popupMenu; }
-    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
     bool ShowRoot() const { return rootIsDecorated(); }
-    void SetShowRoot(bool show) { setRootIsDecorated(show); }
+    void setShowRoot(bool show) { setRootIsDecorated(show); }
     bool ShowButtons() const { return m_showButtons; }
-    void SetShowButtons(bool show);
+    void setShowButtons(bool show);
     bool ShowLines() const { return m_showLines; }
-    void SetShowLines(bool show);
+    void setShowLines(bool show);
     int Indent() const { return indentation(); }
-    void SetIndent(int indent) { setIndentation(indent); }
+    void setIndent(int indent) { setIndentation(indent); }
     TDragMode DragMode() const { return m_dragMode; }
-    void SetDragMode(TDragMode mode);
+    void setDragMode(TDragMode mode);
     bool RightClickSelect() const { return m_rightClickSelect; }
-    void SetRightClickSelect(bool select) { m_rightClickSelect = select; }
+    void setRightClickSelect(bool select) { m_rightClickSelect = select; }
     // The palette's background unless a colour of its own was set.
     QColor Color() const;
-    void SetColor(const QColor& color);
+    void setColor(const QColor& color);
+    // Where an error of expanding a folder is shown; the owner keeps it alive.
+    void setErrorReporter(TErrorReporter* reporter) { m_errorReporter = reporter; }
 
     // Events.
     TNodeNotify OnPopulated;
@@ -140,12 +127,12 @@ public:
     PCItemID SelectedAbsoluteID() const override;
 
     TTreeNode* Selected() const { return static_cast<TTreeNode*>(currentItem()); }
-    void SetSelected(TTreeNode* node);
+    void setSelected(TTreeNode* node);
     TTreeNode* RootNode() const { return static_cast<TTreeNode*>(topLevelItem(0)); }
     TTreeNode* WatchedNode() const;
-    bool Watching() const { return !m_watcher.isNull(); }
+    bool Watching() const { return m_watch.watching(); }
     // The watcher has set up its notice: changes from now on are seen.
-    bool WatcherReady() const { return m_watcher && m_watcher->HandleOpen(); }
+    bool WatcherReady() const { return m_watch.ready(); }
     bool ImmediateChange() const { return m_immediateChange; }
     bool ChangeTimerRunning() const { return m_changeTimer.isActive(); }
 
@@ -162,23 +149,25 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    TTreeNode* addFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
+    TTreeFilter treeFilter() const;
+    TTreeNode* AddFolderNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
                              ItemIDList relative);
-    bool populateNode(const TShellFolderRef& folder, TTreeNode* node);
+    TTreeNode* addChildNode(const TShellFolderRef& folder, ItemIDList absolute, TTreeNode* parent,
+                            TTreeChild child);
+    bool PopulateNode(const TShellFolderRef& folder, TTreeNode* node);
     bool prepareExpand(TTreeNode* node);
-    bool nodeYieldsFiles(const TFolderItemData& data) const;
     void handleExpanded(QTreeWidgetItem* item);
     void handleCurrentChanged(QTreeWidgetItem* current);
     void handleItemChanged(QTreeWidgetItem* item, int column);
     void handleChangeTimer();
     void WatchNode(TTreeNode* node);
     void FolderChanged();
-    void refreshWatchedFolder();
+    void refreshKeepingExpanded(TTreeNode* node);
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
     void applyColors();
     bool inHiddenButtonArea(QPoint viewportPoint) const;
-    void linkWithSiblingList();
+    bool showNodeMenu(QPoint viewportPoint, QPoint screenPoint);
     TCustomSystemListView* linkedList() const;
 
     TShellFolderRef m_desktopFolder;
@@ -204,13 +193,12 @@ private:
     QPointer<QMenu> m_popupMenu;
     std::optional<QColor> m_ownColor;
     TImageListRef m_images;
+    TErrorReporter* m_errorReporter = nullptr;
 
     QString m_pendingSelection;
     bool m_immediateChange = true;
     QTimer m_changeTimer;
-    TRefreshScheduler m_refresh;
-    QPointer<TFileChangeThread> m_watcher;
-    QPersistentModelIndex m_watchedIndex;
+    TNodeWatch m_watch;
     bool m_destroyingWindow = false;
     bool m_destroying = false;
     bool m_settingText = false;

@@ -1,5 +1,6 @@
 #include "TreeBranches.h"
 
+#include <QAbstractItemModel>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygon>
@@ -24,6 +25,27 @@ void addDots(QPolygon& dots, const QLine& line) {
 }
 
 } // namespace
+
+TTreeBranchRow TreeBranchRowOf(const QModelIndex& index, QRect area, int indent, bool expanded) {
+    const QAbstractItemModel* model = index.model();
+    TTreeBranchRow row;
+    row.Area = area;
+    row.Indent = indent;
+    const QModelIndex parent = index.parent();
+    row.LinkedAbove = index.row() > 0 || parent.isValid();
+    row.SiblingBelow = index.row() < model->rowCount(parent) - 1;
+    row.HasButton = model->hasChildren(index);
+    row.Expanded = expanded;
+    const int columns = indent > 0 ? area.width() / indent : 0;
+    row.PassThrough.assign(std::size_t(std::max(0, columns - 1)), false);
+    QModelIndex ancestor = parent;
+    for (int column = columns - 2; column >= 0 && ancestor.isValid(); --column) {
+        row.PassThrough[std::size_t(column)] =
+            ancestor.row() < model->rowCount(ancestor.parent()) - 1;
+        ancestor = ancestor.parent();
+    }
+    return row;
+}
 
 TTreeBranchShapes TreeBranchShapes(const TTreeBranchRow& row, TTreeBranchOptions options) {
     TTreeBranchShapes shapes;

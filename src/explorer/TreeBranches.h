@@ -4,6 +4,7 @@
 #include <QRect>
 #include <vector>
 
+class QModelIndex;
 class QPainter;
 class QPalette;
 
@@ -22,6 +23,9 @@ struct TTreeBranchRow {
     bool HasButton = false;
     bool Expanded = false;
 };
+
+// The row of the item at index, drawn in area with the given indentation.
+TTreeBranchRow TreeBranchRowOf(const QModelIndex& index, QRect area, int indent, bool expanded);
 
 struct TTreeBranchOptions {
     bool ShowLines = true;

@@ -1,6 +1,6 @@
 #include "TreeNodeFlags.h"
 
-#include "SystemTreeView.h"
+#include "TreeNodes.h"
 
 Qt::ItemFlags TreeNodeFlags(std::uint32_t attributes, bool readOnly, bool checkboxes) {
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;

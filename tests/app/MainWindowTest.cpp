@@ -53,14 +53,14 @@ protected:
     // Shows the scenario files of the test folder in the explorer list and selects rows.
     void selectInExplorer(const std::vector<QString>& names) {
         TSystemListView* list = form->SystemListView;
-        form->SystemTreeView->SetSelection(folder.path());
+        form->SystemTreeView->setDirectory(folder.path());
         QTRY_VERIFY_WITH_TIMEOUT(list->Count() >= 4, 5000);
         list->ClearSelection();
         for (const QString& name : names)
             for (int row = 0; row < list->Count(); ++row)
                 if (list->GetItemPath(list->Item(row)).endsWith(u'/' + name)) {
-                    list->SetSelected(list->Item(row), true);
-                    list->SetItemFocused(list->Item(row));
+                    list->setSelected(list->Item(row), true);
+                    list->setItemFocused(list->Item(row));
                 }
     }
 

@@ -1,5 +1,5 @@
+#include "ErrorBox.h"
 #include "ScreenRule.h"
-#include "ShellControls.h"
 
 #include <gtest/gtest.h>
 

@@ -59,7 +59,7 @@ protected:
 
 TEST_F(ByteNameViews, TheListShowsTheNameAndHandsOnItsBytes) {
     TSystemListView list;
-    list.SetFileMask(QStringLiteral("*.scn"));
+    list.setFileMask(QStringLiteral("*.scn"));
     list.PopulateFolder(SHGetDesktopFolder(), SHGetDesktopFolder()->ParseNativePath(folder), true);
     ASSERT_EQ(list.Count(), 1);
     TListItem* item = list.Item(0);
@@ -76,7 +76,7 @@ TEST_F(ByteNameViews, TheListShowsTheNameAndHandsOnItsBytes) {
     EXPECT_EQ(NativePathFromUrl(mime->urls().front()), file);
 
     // Renaming to a proper name and back goes through the bytes of the old name.
-    list.SetReadOnly(false);
+    list.setReadOnly(false);
     ASSERT_TRUE(list.Model()->setData(list.Model()->index(0, 0), QStringLiteral("cafe.scn"),
                                       Qt::EditRole));
     EXPECT_TRUE(exists(folder + "/cafe.scn"));
@@ -87,12 +87,12 @@ TEST_F(ByteNameViews, TheFolderIsEnteredWatchedAndParsedBack) {
     QWidget form;
     auto* tree = new TSystemTreeView(&form);
     auto* list = new TSystemListView(&form);
-    list->SetFileMask(QStringLiteral("*.scn"));
-    tree->SetRootFolder(TRootFolder::rfCustom);
-    tree->SetCustomDir(temp.path());
-    tree->SetReadDelay(0);
+    list->setFileMask(QStringLiteral("*.scn"));
+    tree->setRootFolder(TRootFolder::rfCustom);
+    tree->setCustomDir(temp.path());
+    tree->setReadDelay(0);
     // Entering the folder from the list: the tree finds its node by the folder's bytes.
-    tree->SetSelected(tree->RootNode());
+    tree->setSelected(tree->RootNode());
     ASSERT_EQ(list->Count(), 1);
     list->OpenItem(list->Item(0));
     ASSERT_NE(tree->Selected(), nullptr);
@@ -111,10 +111,10 @@ TEST_F(ByteNameViews, TheFolderIsEnteredWatchedAndParsedBack) {
 TEST_F(ByteNameViews, ADesktopDropDeliversTheBytes) {
     QWidget site;
     TFileDropper dropper;
-    dropper.SetDropSite(&site);
+    dropper.setDropSite(&site);
     QList<QByteArray> delivered;
     dropper.OnDrop = [&delivered](TFileDropper*, const QByteArray& path) { delivered << path; };
-    dropper.SetAllowDir(true);
+    dropper.setAllowDir(true);
     dropper.Loaded();
     QMimeData mime;
     mime.setUrls({UrlFromNativePath(file), UrlFromNativePath(folder)});

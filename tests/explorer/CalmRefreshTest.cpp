@@ -32,11 +32,11 @@ protected:
     TSystemListView* list = new TSystemListView(&form);
 
     void SetUp() override {
-        list->SetFileMask(QStringLiteral("*.scn"));
-        list->SetShowFolders(false);
-        list->SetMultiSelect(true);
-        list->SetViewStyle(TViewStyle::vsReport);
-        tree->SetRootFolder(TRootFolder::rfCustom);
+        list->setFileMask(QStringLiteral("*.scn"));
+        list->setShowFolders(false);
+        list->setMultiSelect(true);
+        list->setViewStyle(TViewStyle::vsReport);
+        tree->setRootFolder(TRootFolder::rfCustom);
     }
     void TearDown() override {
         delete tree;
@@ -49,22 +49,22 @@ TEST_F(CalmRefresh, AWriterAppendingKeepsSelectionFocusScrollAndExpandedFolders)
     for (int i = 0; i < 40; ++i)
         temp.makeFile(QStringLiteral("s%1.scn").arg(i, 2, 10, QChar(u'0')));
     temp.makeFolder(QStringLiteral("sub/inner"));
-    tree->SetCustomDir(temp.path());
-    tree->SetReadDelay(0);
+    tree->setCustomDir(temp.path());
+    tree->setReadDelay(0);
     form.resize(500, 200);
     tree->setGeometry(0, 0, 200, 200);
     list->setGeometry(200, 0, 300, 200);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    tree->SetSelected(tree->RootNode());
+    tree->setSelected(tree->RootNode());
     ASSERT_EQ(list->Count(), 40);
     TTreeNode* sub = childNamed(tree->RootNode(), QStringLiteral("sub"));
     tree->ExpandNode(sub);
     TTreeNode* inner = childNamed(sub, QStringLiteral("inner"));
     ASSERT_NE(inner, nullptr);
-    list->SetSelected(list->Item(30), true);
-    list->SetSelected(list->Item(31), true);
-    list->SetItemFocused(list->Item(31));
+    list->setSelected(list->Item(30), true);
+    list->setSelected(list->Item(31), true);
+    list->setItemFocused(list->Item(31));
     // Scrolled away from the focused item, as with the wheel: a refill that only brings the
     // focused item back into view would move the list.
     QAbstractItemView* view = list->CurrentView();
@@ -107,8 +107,8 @@ TEST_F(CalmRefresh, AWriterAppendingKeepsSelectionFocusScrollAndExpandedFolders)
 
 TEST_F(CalmRefresh, AfterARebuildTheSelectedFolderIsStillWatched) {
     temp.makeFolder(QStringLiteral("shown"));
-    tree->SetCustomDir(temp.path());
-    tree->SetSelection(temp.path(QStringLiteral("shown")));
+    tree->setCustomDir(temp.path());
+    tree->setDirectory(temp.path(QStringLiteral("shown")));
     ASSERT_TRUE(WaitFor([&] { return tree->WatchedNode() && tree->WatchedNode() == tree->Selected(); }));
     // What New and Open do.
     tree->Rebuild();

@@ -22,9 +22,9 @@ protected:
         list = new TSystemListView(&form);
         tree->setGeometry(0, 0, 200, 200);
         list->setGeometry(200, 0, 300, 200);
-        tree->SetRootFolder(TRootFolder::rfCustom);
-        tree->SetCustomDir(temp.path());
-        list->SetViewStyle(TViewStyle::vsReport);
+        tree->setRootFolder(TRootFolder::rfCustom);
+        tree->setCustomDir(temp.path());
+        list->setViewStyle(TViewStyle::vsReport);
         list->PopulateFolder(SHGetDesktopFolder(),
                              SHGetDesktopFolder()->ParseDisplayName(temp.path()), false);
         form.resize(500, 200);
@@ -65,8 +65,8 @@ TEST_F(ExplorerDarkPalette, TheBackgroundFollowsAPaletteSwitchAndTheNamesStayRea
 
 TEST_F(ExplorerDarkPalette, AColourOfItsOwnStaysThroughAPaletteSwitch) {
     const QColor own(0x12, 0x34, 0x56);
-    tree->SetColor(own);
-    list->SetColor(own);
+    tree->setColor(own);
+    list->setColor(own);
     const TDarkPaletteScope dark;
     Settle(20);
     EXPECT_EQ(tree->Color(), own);

@@ -1,7 +1,7 @@
 #include "Dropper.h"
 
+#include "ExplorerViewsSupport.h"
 #include "QtPrinters.h"
-#include "ShellControls.h"
 #include "TempFolder.h"
 
 #include <QDropEvent>
@@ -23,7 +23,7 @@ protected:
     QStringList delivered;
 
     void SetUp() override {
-        dropper.SetDropSite(&site);
+        dropper.setDropSite(&site);
         dropper.OnDrop = [this](TFileDropper* sender, const QByteArray& path) {
             EXPECT_EQ(sender, &dropper);
             delivered << QFile::decodeName(path);
@@ -74,12 +74,12 @@ TEST_F(DropperTest, AllowDirOpensOneLevelSubFoldersWalkAllSkippingDotNames) {
     temp.makeFile(QStringLiteral("folder/sub/deeper/three.scn"));
     temp.makeFile(QStringLiteral("folder/.dotdir/four.scn"));
     const QString dotFile = temp.makeFile(QStringLiteral(".direct.scn"));
-    dropper.SetAllowDir(true);
+    dropper.setAllowDir(true);
     ASSERT_TRUE(drop({temp.path(QStringLiteral("folder")), dotFile}));
     EXPECT_EQ(delivered, (QStringList{temp.path(QStringLiteral("folder/one.scn")), dotFile}));
 
     delivered.clear();
-    dropper.SetSubFolders(true);
+    dropper.setSubFolders(true);
     ASSERT_TRUE(drop({temp.path(QStringLiteral("folder"))}));
     QStringList sorted = delivered;
     std::sort(sorted.begin(), sorted.end());
@@ -97,8 +97,8 @@ TEST_F(DropperTest, LinkLoopsEndTheWalk) {
     temp.makeFile(QStringLiteral("loop/file.scn"));
     ASSERT_TRUE(
         QFile::link(temp.path(QStringLiteral("loop")), temp.path(QStringLiteral("loop/again"))));
-    dropper.SetAllowDir(true);
-    dropper.SetSubFolders(true);
+    dropper.setAllowDir(true);
+    dropper.setSubFolders(true);
     ASSERT_TRUE(drop({temp.path(QStringLiteral("loop"))}));
     EXPECT_EQ(delivered, QStringList{temp.path(QStringLiteral("loop/file.scn"))});
 }
@@ -108,15 +108,15 @@ TEST_F(DropperTest, HandlerErrorEndsTheDropAndReachesTheErrorHandler) {
     const QString b = temp.makeFile(QStringLiteral("b"));
     const QString c = temp.makeFile(QStringLiteral("c"));
     QStringList errors;
-    const TErrorHandler previous = SetTopLevelErrorHandler(
+    TestErrorReporter reporter(
         [&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
+    dropper.setErrorReporter(&reporter);
     dropper.OnDrop = [this, &b](TFileDropper*, const QByteArray& path) {
         delivered << QFile::decodeName(path);
         if (QFile::decodeName(path) == b)
             throw std::runtime_error("Cannot open file " + path.toStdString());
     };
     EXPECT_TRUE(drop({a, b, c}));
-    SetTopLevelErrorHandler(previous);
     EXPECT_EQ(delivered, (QStringList{a, b}));
     EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open file ") + b});
     // The next drop is delivered again in full.
@@ -134,15 +134,6 @@ TEST(Dropper, WithoutDropSiteNothingHappens) {
     EXPECT_EQ(dropper.DropSite(), nullptr);
     QWidget site;
     EXPECT_FALSE(site.acceptDrops());
-}
-
-TEST(ErrorBoxText, FullStopWhenTheLastCharacterSortsAfterIt) {
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Stream read error")),
-              QStringLiteral("Stream read error."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Done.")), QStringLiteral("Done."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Really?")), QStringLiteral("Really?."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("(x)")), QStringLiteral("(x)"));
-    EXPECT_EQ(ErrorBoxText(QString()), QString());
 }
 
 } // namespace

@@ -1,12 +1,25 @@
 #pragma once
 // What the explorer tests read back from the views (the captions of a node's children or of a
 // list's items, a child by its caption), and the check that views let go of everything.
+#include "ErrorReporter.h"
 #include "EventLoop.h"
 #include "ShellControls.h"
 #include "SystemListView.h"
 #include "SystemTreeView.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+
+// Stands where the program's error box stands: the test says what happens while it is open.
+class TestErrorReporter : public TErrorReporter {
+public:
+    explicit TestErrorReporter(std::function<void(const std::exception&)> onError)
+        : m_onError(std::move(onError)) {}
+    void reportError(const std::exception& error) override { m_onError(error); }
+
+private:
+    std::function<void(const std::exception&)> m_onError;
+};
 
 inline QStringList childCaptions(const QTreeWidgetItem* node) {
     QStringList names;

@@ -33,7 +33,7 @@ TEST_F(ListOrder, AnUnsortedListIsInNaturalNameOrder) {
     for (const char* name : {"Hotel", "Echo", "alpha", "Golf", "Charlie", "Delta", "Foxtrot",
                              "bravo", "map10", "map9"})
         temp.makeFile(QString::fromLatin1(name) + QStringLiteral(".scn"));
-    list.SetFileMask(QStringLiteral("*.scn;*.scx"));
+    list.setFileMask(QStringLiteral("*.scn;*.scx"));
     show();
     EXPECT_EQ(list.SortType(), TSortType::stNone);
     EXPECT_EQ(captions(list),

@@ -43,16 +43,16 @@ protected:
     void SetUp() override {
         temp.makeFolder(QStringLiteral("alpha"));
         temp.makeFile(QStringLiteral("alpha/wide-scenario-name.scn"));
-        list->SetViewStyle(TViewStyle::vsReport);
-        tree->SetRootFolder(TRootFolder::rfCustom);
-        tree->SetCustomDir(temp.path());
-        tree->SetReadDelay(0);
+        list->setViewStyle(TViewStyle::vsReport);
+        tree->setRootFolder(TRootFolder::rfCustom);
+        tree->setCustomDir(temp.path());
+        tree->setReadDelay(0);
         form.resize(600, 200);
         tree->setGeometry(0, 0, 250, 200);
         list->setGeometry(250, 0, 350, 200);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        tree->SetSelection(temp.path(QStringLiteral("alpha")));
+        tree->setDirectory(temp.path(QStringLiteral("alpha")));
         ASSERT_EQ(list->Count(), 1);
     }
     void TearDown() override {
@@ -89,8 +89,8 @@ TEST_F(PaletteFollowing, ADarkPaletteReachesTreeAndList) {
 }
 
 TEST_F(PaletteFollowing, AnOwnColourStaysThroughAPaletteChange) {
-    tree->SetColor(QColor(Qt::yellow));
-    list->SetColor(QColor(Qt::yellow));
+    tree->setColor(QColor(Qt::yellow));
+    list->setColor(QColor(Qt::yellow));
     QApplication::setPalette(darkPalette());
     EXPECT_EQ(corner(picture(tree)).rgb(), QColor(Qt::yellow).rgb());
     EXPECT_EQ(corner(picture(list->CurrentView())).rgb(), QColor(Qt::yellow).rgb());

@@ -143,7 +143,7 @@ TEST(ShellControls, HasAttributeAndFileSizeHalves) {
     data.Attributes = SFGAO::FOLDER | SFGAO::CANRENAME;
     EXPECT_TRUE(HasAttribute(&data, SFGAO::FOLDER | SFGAO::LINK));
     EXPECT_FALSE(HasAttribute(&data, SFGAO::LINK));
-    data.SetFileSize(0x123456789LL);
+    data.setFileSize(0x123456789LL);
     EXPECT_EQ(data.FileSizeHigh, 1u);
     EXPECT_EQ(data.FileSizeLow, 0x23456789u);
     EXPECT_EQ(data.FileSize(), 0x123456789LL);

@@ -89,7 +89,7 @@ TEST_F(SystemListViewTest, DefaultsAndVersion) {
     EXPECT_EQ(list->IconOptions(), TIconOptions{});
     EXPECT_TRUE(list->IconOptions().WrapText);
     EXPECT_EQ(list->AllocBy(), 0);
-    list->SetAllocBy(-3);
+    list->setAllocBy(-3);
     EXPECT_EQ(list->AllocBy(), 0);
     EXPECT_EQ(list->DragMode(), TDragMode::dmManual);
     EXPECT_EQ(list->ColumnWidths(), (std::array<int, 5>{120, 60, 120, 120, 60}));
@@ -109,11 +109,11 @@ TEST_F(SystemListViewTest, ColumnWidthsComeFromTheUsersSetting) {
     TSystemListView configured;
     qputenv("XDG_CONFIG_HOME", savedConfig);
     EXPECT_EQ(configured.ColumnWidths(), (std::array<int, 5>{200, 80, 120, 120, 60}));
-    configured.SetViewStyle(TViewStyle::vsReport);
+    configured.setViewStyle(TViewStyle::vsReport);
     EXPECT_EQ(configured.ColumnWidth(0), 200);
     EXPECT_EQ(configured.ColumnWidth(1), 80);
     EXPECT_EQ(configured.ColumnWidth(4), 60);
-    configured.SetColumnType(TColumnType::ctMachine);
+    configured.setColumnType(TColumnType::ctMachine);
     EXPECT_EQ(configured.ColumnWidth(1), 80);
 }
 
@@ -122,8 +122,8 @@ TEST_F(SystemListViewTest, MaskShowsMatchingFilesOnly) {
     temp.makeFile(QStringLiteral("b.scx"));
     temp.makeFile(QStringLiteral("c.scn.bak"));
     temp.makeFolder(QStringLiteral("folder.scn"));
-    list->SetShowFolders(false);
-    list->SetFileMask(QStringLiteral("*.scn;*.scx"));
+    list->setShowFolders(false);
+    list->setFileMask(QStringLiteral("*.scn;*.scx"));
     show(temp.path());
     EXPECT_EQ(captionSet(*list), (std::set<QString>{"a.SCN", "b.scx"}));
 }
@@ -134,23 +134,23 @@ TEST_F(SystemListViewTest, EmptyMaskListsAllAndEmptyPieceListsOnlyFolders) {
     temp.makeFolder(QStringLiteral("sub"));
     show(temp.path());
     EXPECT_EQ(captionSet(*list), (std::set<QString>{"a.scn", "notes", "sub"}));
-    list->SetFileMask(QStringLiteral(";"));
+    list->setFileMask(QStringLiteral(";"));
     EXPECT_EQ(captionSet(*list), (std::set<QString>{"sub"}));
 }
 
 TEST_F(SystemListViewTest, SameMaskReloadsWithoutReparsing) {
     int populations = 0;
     list->OnPopulated = [&populations](TSystemListView*) { ++populations; };
-    list->SetFileMask(QStringLiteral("*.scn"));
+    list->setFileMask(QStringLiteral("*.scn"));
     show(temp.path());
     const int before = populations;
     const QStringList masks = list->MaskList().masks;
     temp.makeFile(QStringLiteral("late.scn"));
-    list->SetFileMask(QStringLiteral("*.scn"));
+    list->setFileMask(QStringLiteral("*.scn"));
     EXPECT_EQ(list->MaskList().masks, masks);
     // Reload without a tree keeps the folder; a same mask does not force a new read.
     EXPECT_EQ(populations, before);
-    list->SetFileMask(QStringLiteral("*.SCN"));
+    list->setFileMask(QStringLiteral("*.SCN"));
     EXPECT_EQ(populations, before + 1);
     EXPECT_EQ(captionSet(*list), (std::set<QString>{"late.scn"}));
 }
@@ -176,7 +176,7 @@ TEST_F(SystemListViewTest, AttributeLettersAndReadOnlyFiles) {
     QFile::setPermissions(locked, QFileDevice::ReadOwner);
     show(temp.path());
     EXPECT_EQ(itemNamed(*list, ".locked")->SubItems[3], QStringLiteral("RH"));
-    list->SetShowHiddenFiles(false);
+    list->setShowHiddenFiles(false);
     show(temp.path(), true);
     EXPECT_EQ(itemNamed(*list, ".locked"), nullptr);
 }
@@ -186,7 +186,7 @@ TEST_F(SystemListViewTest, ColumnClicksToggleWithFoldersFirstThenLast) {
     temp.makeFile(QStringLiteral("a.txt"));
     temp.makeFolder(QStringLiteral("zfolder"));
     temp.makeFolder(QStringLiteral("yfolder"));
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     list->resize(600, 300);
     list->show();
     show(temp.path());
@@ -225,7 +225,7 @@ TEST_F(SystemListViewTest, FocusedItemSurvivesARefresh) {
     temp.makeFile(QStringLiteral("two"));
     temp.makeFile(QStringLiteral("three"));
     show(temp.path());
-    list->SetItemFocused(itemNamed(*list, "two"));
+    list->setItemFocused(itemNamed(*list, "two"));
     temp.makeFile(QStringLiteral("four"));
     show(temp.path(), true);
     ASSERT_NE(list->ItemFocused(), nullptr);
@@ -263,7 +263,7 @@ TEST_F(SystemListViewTest, ItemPathsAndTrailingSlashForFolders) {
 }
 
 TEST_F(SystemListViewTest, ColumnSets) {
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     const auto& columns = list->Model()->Columns();
     ASSERT_EQ(columns.size(), 5u);
     EXPECT_EQ(columns[1].Caption, QStringLiteral("Size"));
@@ -271,17 +271,17 @@ TEST_F(SystemListViewTest, ColumnSets) {
     EXPECT_EQ(columns[4].Caption, QStringLiteral("Attributes"));
     EXPECT_EQ(list->ColumnWidth(0), 120);
     EXPECT_EQ(list->ColumnWidth(1), 60);
-    list->SetColumnType(TColumnType::ctPrinters);
+    list->setColumnType(TColumnType::ctPrinters);
     EXPECT_EQ(list->Model()->Columns()[1].Caption, QStringLiteral("Documents"));
     EXPECT_EQ(list->Model()->Columns()[1].Alignment, Qt::AlignHCenter);
-    list->SetColumnType(TColumnType::ctUser);
+    list->setColumnType(TColumnType::ctUser);
     EXPECT_EQ(list->ColumnType(), TColumnType::ctUnknown);
     ASSERT_EQ(list->Model()->Columns().size(), 1u);
     list->OnCreateColumns = [](TSystemListView* sender) {
         sender->AddColumn(QStringLiteral("Mine"), 77);
         sender->AddColumn(QStringLiteral("Yours"), 33, Qt::AlignRight);
     };
-    list->SetColumnType(TColumnType::ctUser);
+    list->setColumnType(TColumnType::ctUser);
     ASSERT_EQ(list->Model()->Columns().size(), 2u);
     EXPECT_EQ(list->ColumnWidth(0), 77);
     // A user set survives showing the desktop.
@@ -304,10 +304,10 @@ TEST_F(SystemListViewTest, FourViewStylesSwitchAtRunTime) {
     list->resize(400, 300);
     list->show();
     show(temp.path());
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     EXPECT_TRUE(qobject_cast<QTreeView*>(list->CurrentView()));
     for (TViewStyle style : {TViewStyle::vsIcon, TViewStyle::vsSmallIcon, TViewStyle::vsList}) {
-        list->SetViewStyle(style);
+        list->setViewStyle(style);
         auto* view = qobject_cast<QListView*>(list->CurrentView());
         ASSERT_TRUE(view);
         EXPECT_TRUE(view->isVisible());
@@ -333,20 +333,20 @@ TEST_F(SystemListViewTest, SelectionIsSharedAcrossStylesAndReported) {
     temp.makeFile(QStringLiteral("a"));
     temp.makeFile(QStringLiteral("b"));
     temp.makeFile(QStringLiteral("c"));
-    list->SetMultiSelect(true);
+    list->setMultiSelect(true);
     show(temp.path());
     list->SortDefault();
     std::vector<QString> changed;
     list->OnChange = [&changed](TSystemListView*, TListItem* item) {
         changed.push_back(item->Caption);
     };
-    list->SetSelected(list->Item(0), true);
-    list->SetSelected(list->Item(2), true);
+    list->setSelected(list->Item(0), true);
+    list->setSelected(list->Item(2), true);
     EXPECT_EQ(list->SelCount(), 2);
     EXPECT_EQ(list->Selected()->Caption, QStringLiteral("a"));
     EXPECT_EQ(list->GetNextSelected(list->Selected())->Caption, QStringLiteral("c"));
     EXPECT_EQ(list->GetNextSelected(list->Item(2)), nullptr);
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     EXPECT_EQ(list->SelCount(), 2);
     EXPECT_EQ(changed, (std::vector<QString>{"a", "c"}));
 }
@@ -355,8 +355,8 @@ TEST_F(SystemListViewTest, DragCarriesSelectedFilesAsLocalUrls) {
     temp.makeFile(QStringLiteral("a.scn"));
     temp.makeFile(QStringLiteral("b.scn"));
     temp.makeFile(QStringLiteral("c.scn"));
-    list->SetMultiSelect(true);
-    list->SetDragMode(TDragMode::dmAutomatic);
+    list->setMultiSelect(true);
+    list->setDragMode(TDragMode::dmAutomatic);
     show(temp.path());
     list->SortDefault();
     EXPECT_TRUE(list->CurrentView()->dragEnabled());
@@ -378,16 +378,16 @@ TEST_F(SystemListViewTest, MouseDragFromASelectedItemCarriesTheSelection) {
     temp.makeFile(QStringLiteral("a.scn"));
     temp.makeFile(QStringLiteral("b.scn"));
     temp.makeFile(QStringLiteral("c.scn"));
-    list->SetMultiSelect(true);
-    list->SetDragMode(TDragMode::dmAutomatic);
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setMultiSelect(true);
+    list->setDragMode(TDragMode::dmAutomatic);
+    list->setViewStyle(TViewStyle::vsReport);
     list->resize(500, 200);
     list->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list.get()));
     show(temp.path());
     list->SortDefault();
-    list->SetSelected(list->Item(0), true);
-    list->SetSelected(list->Item(2), true);
+    list->setSelected(list->Item(0), true);
+    list->setSelected(list->Item(2), true);
 
     QAbstractItemView* view = list->CurrentView();
     QWidget* viewport = view->viewport();
@@ -430,7 +430,7 @@ TEST_F(SystemListViewTest, MouseDragFromASelectedItemCarriesTheSelection) {
 // In manual drag mode the same gesture starts no drag.
 TEST_F(SystemListViewTest, ManualDragModeStartsNoDrag) {
     temp.makeFile(QStringLiteral("a.scn"));
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     list->resize(500, 200);
     list->show();
     show(temp.path());
@@ -467,7 +467,7 @@ TEST_F(SystemListViewTest, DoubleClickEntersFoldersAndOpensFiles) {
     temp.makeFile(QStringLiteral("doc.scn"));
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     list->resize(500, 300);
     list->show();
     show(temp.path());
@@ -493,14 +493,14 @@ TEST_F(SystemListViewTest, DoubleClickEntersFoldersAndOpensFiles) {
 TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
     temp.makeFile(QStringLiteral("a.scn"));
     temp.makeFile(QStringLiteral("b.scn"));
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     list->resize(500, 300);
     list->show();
     show(temp.path());
     list->SortDefault();
     QMenu userMenu;
     userMenu.addAction(QStringLiteral("User"));
-    list->SetPopupMenu(&userMenu);
+    list->setPopupMenu(&userMenu);
     QStringList shown;
     auto closeMenu = [&shown] {
         if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
@@ -527,7 +527,7 @@ TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
     EXPECT_EQ(shown, QStringList{QStringLiteral("User")});
 
     // pmmNone: nothing at all.
-    list->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
+    list->setPopupMenuMethod(TPopupMenuMethod::pmmNone);
     shown.clear();
     QTimer::singleShot(100, closeMenu);
     QTest::mouseClick(view->viewport(), Qt::RightButton, {},
@@ -539,13 +539,13 @@ TEST_F(SystemListViewTest, RightClickShowsTheShellMenuForTheItem) {
 TEST_F(SystemListViewTest, InPlaceRenameOnlyWhenNotReadOnly) {
     temp.makeFile(QStringLiteral("old.scn"));
     temp.makeFile(QStringLiteral("taken.scn"));
-    list->SetReadOnly(true);
+    list->setReadOnly(true);
     show(temp.path());
     list->SortDefault();
     const QModelIndex first = list->Model()->index(0, 0);
     EXPECT_FALSE(list->Model()->flags(first) & Qt::ItemIsEditable);
     EXPECT_FALSE(list->Model()->setData(first, QStringLiteral("new.scn"), Qt::EditRole));
-    list->SetReadOnly(false);
+    list->setReadOnly(false);
     EXPECT_TRUE(list->Model()->flags(first) & Qt::ItemIsEditable);
     EXPECT_FALSE(list->Model()->setData(first, QStringLiteral("taken.scn"), Qt::EditRole));
     EXPECT_EQ(list->Item(0)->Caption, QStringLiteral("old.scn"));
@@ -559,7 +559,7 @@ TEST_F(SystemListViewTest, InPlaceRenameOnlyWhenNotReadOnly) {
 
 TEST_F(SystemListViewTest, ReportViewPaintsIconsAndTextsInTheirColumns) {
     temp.makeFile(QStringLiteral("picture.scn"), 2048);
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     list->resize(600, 200);
     list->show();
     show(temp.path());
@@ -586,7 +586,7 @@ TEST_F(SystemListViewTest, ReportViewPaintsIconsAndTextsInTheirColumns) {
 TEST_F(SystemListViewTest, AutoscrollFollowsTheMouseNearTheBottom) {
     for (int i = 0; i < 60; ++i)
         temp.makeFile(QStringLiteral("file%1.scn").arg(i, 2, 10, QChar(u'0')));
-    list->SetViewStyle(TViewStyle::vsReport);
+    list->setViewStyle(TViewStyle::vsReport);
     list->resize(400, 150);
     list->show();
     show(temp.path());
@@ -597,14 +597,14 @@ TEST_F(SystemListViewTest, AutoscrollFollowsTheMouseNearTheBottom) {
     const QPoint nearBottom(100, view->viewport()->height() - 3);
     QTest::mouseMove(view->viewport(), nearBottom);
     EXPECT_EQ(bar->value(), 0);
-    list->SetAutoscroll(true);
+    list->setAutoscroll(true);
     QTest::mouseMove(view->viewport(), nearBottom - QPoint(0, 1));
     EXPECT_GT(bar->value(), 0);
 }
 
 TEST_F(SystemListViewTest, ColorPaintsTheBackgroundAndExitIsReported) {
-    list->SetViewStyle(TViewStyle::vsReport);
-    list->SetColor(QColor(0x12, 0x34, 0x56));
+    list->setViewStyle(TViewStyle::vsReport);
+    list->setColor(QColor(0x12, 0x34, 0x56));
     list->resize(200, 100);
     QWidget other;
     int exits = 0;
@@ -634,7 +634,7 @@ protected:
         temp.makeFile(QStringLiteral("a.scn"), 100);
         temp.makeFile(QStringLiteral("b.scn"), 100);
         temp.makeFile(QStringLiteral("c.scn"), 100);
-        list->SetViewStyle(TViewStyle::vsReport);
+        list->setViewStyle(TViewStyle::vsReport);
         list->resize(600, 200);
         list->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list.get()));
@@ -666,17 +666,17 @@ TEST_F(ReportListTest, GridLinesAreDrawnBetweenTheCells) {
     ASSERT_NE(colour(QPalette::Button), colour(QPalette::Base));
     const QPoint underSize(cell(0, 1).center().x(), cell(0, 1).bottom());
     EXPECT_NE(picture().pixelColor(underSize), colour(QPalette::Button));
-    list->SetGridLines(true);
+    list->setGridLines(true);
     QImage image = picture();
     EXPECT_EQ(image.pixelColor(underSize), colour(QPalette::Button));
     EXPECT_EQ(image.pixelColor(cell(1, 2).right(), cell(1, 2).center().y()),
               colour(QPalette::Button));
-    list->SetGridLines(false);
+    list->setGridLines(false);
     EXPECT_NE(picture().pixelColor(underSize), colour(QPalette::Button));
 }
 
 TEST_F(ReportListTest, WithoutRowSelectOnlyTheNameIsTheItem) {
-    list->SetSelected(list->Item(0), true);
+    list->setSelected(list->Item(0), true);
     // Left of the right-aligned size text there is no text: only the selection shows there.
     const QPoint inSize(cell(0, 1).left() + 3, cell(0, 1).center().y());
     const QPoint inName(cell(0, 0).right() - 3, cell(0, 0).center().y());
@@ -689,7 +689,7 @@ TEST_F(ReportListTest, WithoutRowSelectOnlyTheNameIsTheItem) {
     QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(1, 0).center());
     EXPECT_EQ(list->Selected(), list->Item(1));
 
-    list->SetRowSelect(true);
+    list->setRowSelect(true);
     QTest::mouseClick(viewport(), Qt::LeftButton, {}, cell(2, 2).center());
     EXPECT_EQ(list->Selected(), list->Item(2));
     EXPECT_EQ(list->SelCount(), 1);
@@ -702,7 +702,7 @@ TEST_F(ReportListTest, HotTrackMarksTheItemUnderTheMouse) {
     const QColor hot = colour(QPalette::Highlight);
     QTest::mouseMove(viewport(), cell(1, 0).center());
     EXPECT_EQ(pixelsOf(picture(), cell(1, 0), hot), 0);
-    list->SetHotTrack(true);
+    list->setHotTrack(true);
     QTest::mouseMove(viewport(), cell(1, 0).center() + QPoint(1, 0));
     QImage image = picture();
     EXPECT_GT(pixelsOf(image, cell(1, 0), hot), 5);
@@ -718,7 +718,7 @@ TEST_F(ReportListTest, HotTrackMarksTheItemUnderTheMouse) {
 
 TEST_F(ReportListTest, CheckboxesAreShownAndToggledByTheMouse) {
     EXPECT_FALSE(list->Model()->index(0, 0).data(Qt::CheckStateRole).isValid());
-    list->SetCheckboxes(true);
+    list->setCheckboxes(true);
     EXPECT_EQ(list->Model()->index(0, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
     EXPECT_FALSE(list->Model()->index(0, 1).data(Qt::CheckStateRole).isValid());
     QStyleOptionViewItem option;
@@ -732,26 +732,26 @@ TEST_F(ReportListTest, CheckboxesAreShownAndToggledByTheMouse) {
     EXPECT_FALSE(list->Item(0)->Checked);
     QTest::mouseClick(viewport(), Qt::LeftButton, {}, box.center());
     EXPECT_FALSE(list->Item(1)->Checked);
-    list->SetCheckboxes(false);
+    list->setCheckboxes(false);
     EXPECT_FALSE(list->Model()->index(1, 0).data(Qt::CheckStateRole).isValid());
 }
 
 TEST_F(ReportListTest, IconOptionsArrangeTheIconViews) {
-    list->SetViewStyle(TViewStyle::vsIcon);
+    list->setViewStyle(TViewStyle::vsIcon);
     auto* view = qobject_cast<QListView*>(list->CurrentView());
     ASSERT_TRUE(view);
     QApplication::processEvents();
     EXPECT_GT(cell(1, 0).left(), cell(0, 0).left());
     EXPECT_EQ(view->resizeMode(), QListView::Fixed);
     EXPECT_TRUE(view->wordWrap());
-    list->SetIconOptions({TIconArrangement::iaLeft, true, false});
+    list->setIconOptions({TIconArrangement::iaLeft, true, false});
     QApplication::processEvents();
     EXPECT_GT(cell(1, 0).top(), cell(0, 0).top());
     EXPECT_EQ(cell(1, 0).left(), cell(0, 0).left());
     EXPECT_EQ(view->resizeMode(), QListView::Adjust);
     EXPECT_FALSE(view->wordWrap());
     // The list style keeps its columns whatever the icon options say.
-    list->SetViewStyle(TViewStyle::vsList);
+    list->setViewStyle(TViewStyle::vsList);
     EXPECT_EQ(view->flow(), QListView::TopToBottom);
     EXPECT_EQ(view->resizeMode(), QListView::Adjust);
 }
@@ -788,6 +788,6 @@ TEST_F(SystemListViewTest, ToolTipsShowTheItemTextUnlessTurnedOff) {
     EXPECT_TRUE(list->ToolTips());
     const QModelIndex first = list->Model()->index(0, 0);
     EXPECT_EQ(list->Model()->data(first, Qt::ToolTipRole).toString(), "Dawn.scn");
-    list->SetToolTips(false);
+    list->setToolTips(false);
     EXPECT_FALSE(list->Model()->data(first, Qt::ToolTipRole).isValid());
 }

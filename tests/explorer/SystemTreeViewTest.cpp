@@ -37,11 +37,11 @@ protected:
         tree = new TSystemTreeView(&form);
         if (withList) {
             list = new TSystemListView(&form);
-            list->SetFileMask(QStringLiteral("*.scn"));
-            list->SetShowFolders(false);
+            list->setFileMask(QStringLiteral("*.scn"));
+            list->setShowFolders(false);
         }
-        tree->SetRootFolder(TRootFolder::rfCustom);
-        tree->SetCustomDir(temp.path());
+        tree->setRootFolder(TRootFolder::rfCustom);
+        tree->setCustomDir(temp.path());
     }
 
     void TearDown() override {
@@ -66,7 +66,7 @@ TEST_F(SystemTreeViewTest, DefaultsAndDesktopRoot) {
     EXPECT_TRUE(tree->ShowRoot());
     EXPECT_EQ(tree->DragMode(), TDragMode::dmManual);
     EXPECT_FALSE(tree->dragEnabled());
-    tree->SetIndent(19);
+    tree->setIndent(19);
     EXPECT_EQ(tree->Indent(), 19);
     ASSERT_NE(tree->RootNode(), nullptr);
     EXPECT_EQ(tree->RootNode()->text(0), QStringLiteral("Desktop"));
@@ -74,7 +74,7 @@ TEST_F(SystemTreeViewTest, DefaultsAndDesktopRoot) {
     EXPECT_TRUE(childCaptions(tree->RootNode()).contains(QStringLiteral("Home")));
     EXPECT_TRUE(childCaptions(tree->RootNode()).contains(QStringLiteral("File System")));
     EXPECT_EQ(tree->Selection(), QString());
-    tree->SetSelection(temp.path());
+    tree->setDirectory(temp.path());
     EXPECT_EQ(tree->Selection(), temp.path());
     EXPECT_EQ(tree->Directory(), temp.path());
 }
@@ -111,8 +111,8 @@ TEST_F(SystemTreeViewTest, ShowFilesAndMaskApplyToNonFolderNodes) {
     temp.makeFile(QStringLiteral("b.txt"));
     temp.makeFile(QStringLiteral("only/c.scn"));
     makeTree(false);
-    tree->SetFileMask(QStringLiteral("*.scn"));
-    tree->SetShowFiles(true);
+    tree->setFileMask(QStringLiteral("*.scn"));
+    tree->setShowFiles(true);
     EXPECT_EQ(childCaptions(tree->RootNode()), (QStringList{"a.scn", "only"}));
     temp.makeFolder(QStringLiteral("empty"));
     tree->Rebuild();
@@ -124,10 +124,10 @@ TEST_F(SystemTreeViewTest, HiddenFolderIsAddedOnTheWayToASelection) {
     temp.makeFolder(QStringLiteral(".secret/inside"));
     temp.makeFolder(QStringLiteral("visible"));
     makeTree(false);
-    tree->SetShowHiddenDirs(false);
+    tree->setShowHiddenDirs(false);
     tree->Rebuild();
     EXPECT_EQ(childCaptions(tree->RootNode()), QStringList{"visible"});
-    tree->SetSelection(temp.path(QStringLiteral(".secret/inside")));
+    tree->setDirectory(temp.path(QStringLiteral(".secret/inside")));
     ASSERT_NE(tree->Selected(), nullptr);
     EXPECT_EQ(tree->Selected()->text(0), QStringLiteral("inside"));
     EXPECT_EQ(tree->Selection(), temp.path(QStringLiteral(".secret/inside")));
@@ -135,7 +135,7 @@ TEST_F(SystemTreeViewTest, HiddenFolderIsAddedOnTheWayToASelection) {
     // Collapsed and opened again, the added folder is in its sorted place.
     temp.makeFolder(QStringLiteral("a-first"));
     tree->RefreshNode(tree->RootNode());
-    tree->SetSelection(temp.path(QStringLiteral(".secret")));
+    tree->setDirectory(temp.path(QStringLiteral(".secret")));
     EXPECT_EQ(childCaptions(tree->RootNode()), (QStringList{"a-first", "visible", ".secret"}));
     tree->RootNode()->setExpanded(false);
     tree->RootNode()->setExpanded(true);
@@ -144,27 +144,27 @@ TEST_F(SystemTreeViewTest, HiddenFolderIsAddedOnTheWayToASelection) {
 
 TEST_F(SystemTreeViewTest, UnparsableCustomDirGivesAnEmptyTree) {
     tree = new TSystemTreeView(&form);
-    tree->SetRootFolder(TRootFolder::rfCustom);
-    tree->SetCustomDir(temp.path(QStringLiteral("does-not-exist")));
+    tree->setRootFolder(TRootFolder::rfCustom);
+    tree->setCustomDir(temp.path(QStringLiteral("does-not-exist")));
     EXPECT_EQ(tree->topLevelItemCount(), 0);
     EXPECT_EQ(tree->Selection(), QString());
-    tree->SetSelection(temp.path());
+    tree->setDirectory(temp.path());
     EXPECT_EQ(tree->Selected(), nullptr);
 }
 
 TEST_F(SystemTreeViewTest, CustomCaptionAndEveryRootResolves) {
     makeTree(false);
-    tree->SetCustomDirCaption(QStringLiteral("Campaigns"));
+    tree->setCustomDirCaption(QStringLiteral("Campaigns"));
     EXPECT_EQ(tree->RootNode()->text(0), QStringLiteral("Campaigns"));
     temp.makeFolder(QStringLiteral("x"));
     tree->RefreshNode(tree->RootNode());
-    tree->SetSelection(QStringLiteral("Campaigns/x"));
+    tree->setDirectory(QStringLiteral("Campaigns/x"));
     ASSERT_NE(tree->Selected(), nullptr);
     EXPECT_EQ(tree->Selected()->text(0), QStringLiteral("x"));
-    tree->SetRootFolder(TRootFolder::rfFileSystem);
+    tree->setRootFolder(TRootFolder::rfFileSystem);
     ASSERT_NE(tree->RootNode(), nullptr);
     EXPECT_EQ(tree->GetNodePath(tree->RootNode()), QStringLiteral("/"));
-    tree->SetSelection(temp.path(QStringLiteral("x")));
+    tree->setDirectory(temp.path(QStringLiteral("x")));
     EXPECT_EQ(tree->Selection(), temp.path(QStringLiteral("x")));
     EXPECT_EQ(RootFolderCSIDL(TRootFolder::rfDrives), 17);
     EXPECT_EQ(RootFolderCSIDL(TRootFolder::rfTemplates), 21);
@@ -173,12 +173,12 @@ TEST_F(SystemTreeViewTest, CustomCaptionAndEveryRootResolves) {
 TEST_F(SystemTreeViewTest, RebuildAndRecreationKeepTheSelectedFolder) {
     temp.makeFolder(QStringLiteral("one/two"));
     makeTree(false);
-    tree->SetSelection(temp.path(QStringLiteral("one/two")));
+    tree->setDirectory(temp.path(QStringLiteral("one/two")));
     tree->Rebuild();
     EXPECT_EQ(tree->Selection(), temp.path(QStringLiteral("one/two")));
     g_debugLines.clear();
     const QtMessageHandler previous = qInstallMessageHandler(captureDebug);
-    tree->SetCheckboxes(true);
+    tree->setCheckboxes(true);
     qInstallMessageHandler(previous);
     EXPECT_EQ(g_debugLines, (QStringList{"destroyingwnd start", "destroyingwnd end"}));
     EXPECT_EQ(tree->Selection(), temp.path(QStringLiteral("one/two")));
@@ -201,7 +201,7 @@ TEST_F(SystemTreeViewTest, BurstOfSelectionChangesReachesTheListOnceAfterTheDela
     makeTree(true);
     form.show();
     TTreeNode* root = tree->RootNode();
-    tree->SetSelected(root);
+    tree->setSelected(root);
     ASSERT_TRUE(WaitFor([&] { return SHGetPathFromIDList(list->CurrentID()) == temp.path(); }));
 
     std::vector<QString> populations;
@@ -216,7 +216,7 @@ TEST_F(SystemTreeViewTest, BurstOfSelectionChangesReachesTheListOnceAfterTheDela
     for (int i = 1; i <= 5; ++i) {
         if (i > 1)
             QThread::msleep(100);
-        tree->SetSelected(childNamed(root, QStringLiteral("f%1").arg(i)));
+        tree->setSelected(childNamed(root, QStringLiteral("f%1").arg(i)));
         sinceLastMove.start();
     }
     EXPECT_TRUE(populations.empty());
@@ -236,8 +236,8 @@ TEST_F(SystemTreeViewTest, BurstOfSelectionChangesReachesTheListOnceAfterTheDela
 TEST_F(SystemTreeViewTest, NewFileInTheWatchedFolderRefreshesTreeAndList) {
     temp.makeFolder(QStringLiteral("watched/child"));
     makeTree(true);
-    tree->SetReadDelay(0);
-    tree->SetSelection(temp.path(QStringLiteral("watched")));
+    tree->setReadDelay(0);
+    tree->setDirectory(temp.path(QStringLiteral("watched")));
     TTreeNode* watched = tree->Selected();
     ASSERT_NE(watched, nullptr);
     tree->ExpandNode(watched);
@@ -261,8 +261,8 @@ TEST_F(SystemTreeViewTest, DeletingTheWatchedFolderSelectsItsParent) {
     temp.makeFolder(QStringLiteral("parent/doomed"));
     temp.makeFile(QStringLiteral("parent/keep.scn"));
     makeTree(true);
-    tree->SetReadDelay(0);
-    tree->SetSelection(temp.path(QStringLiteral("parent/doomed")));
+    tree->setReadDelay(0);
+    tree->setDirectory(temp.path(QStringLiteral("parent/doomed")));
     ASSERT_EQ(tree->Selection(), temp.path(QStringLiteral("parent/doomed")));
     ASSERT_TRUE(WaitFor([&] { return tree->WatcherReady(); }));
     ASSERT_TRUE(QDir(temp.path(QStringLiteral("parent/doomed"))).removeRecursively());
@@ -277,10 +277,10 @@ TEST_F(SystemTreeViewTest, ImmediateChangesStartNoWatcherDelayedOnesDo) {
     temp.makeFolder(QStringLiteral("a"));
     temp.makeFolder(QStringLiteral("b"));
     makeTree(true);
-    tree->SetSelected(childNamed(tree->RootNode(), "a"));
+    tree->setSelected(childNamed(tree->RootNode(), "a"));
     EXPECT_FALSE(tree->Watching());
     EXPECT_FALSE(tree->ImmediateChange());
-    tree->SetSelected(childNamed(tree->RootNode(), "b"));
+    tree->setSelected(childNamed(tree->RootNode(), "b"));
     EXPECT_TRUE(tree->ChangeTimerRunning());
     EXPECT_FALSE(tree->Watching());
     EXPECT_TRUE(WaitFor([&] { return tree->Watching(); }, 2000));
@@ -290,11 +290,11 @@ TEST_F(SystemTreeViewTest, ImmediateChangesStartNoWatcherDelayedOnesDo) {
 TEST_F(SystemTreeViewTest, ListFollowsTheTreeAndTheTreeFollowsTheList) {
     temp.makeFile(QStringLiteral("outer/inner/deep.scn"));
     makeTree(true);
-    list->SetShowFolders(true);
+    list->setShowFolders(true);
     EXPECT_EQ(list->TreeView(), tree);
     EXPECT_EQ(tree->ListView(), list);
-    tree->SetReadDelay(0);
-    tree->SetSelection(temp.path(QStringLiteral("outer")));
+    tree->setReadDelay(0);
+    tree->setDirectory(temp.path(QStringLiteral("outer")));
     EXPECT_EQ(SHGetPathFromIDList(list->CurrentID()), temp.path(QStringLiteral("outer")));
     ASSERT_EQ(list->Count(), 1);
     list->OpenItem(list->Item(0));
@@ -310,13 +310,13 @@ TEST_F(SystemTreeViewTest, InPlaceRenameGoesToTheFileSystem) {
     temp.makeFolder(QStringLiteral("old/sub"));
     temp.makeFolder(QStringLiteral("taken"));
     makeTree(false);
-    tree->SetReadOnly(true);
+    tree->setReadOnly(true);
     tree->Rebuild();
     TTreeNode* node = childNamed(tree->RootNode(), "old");
     EXPECT_FALSE(node->flags() & Qt::ItemIsEditable);
     node->setText(0, QStringLiteral("new"));
     EXPECT_EQ(node->text(0), QStringLiteral("old"));
-    tree->SetReadOnly(false);
+    tree->setReadOnly(false);
     tree->Rebuild();
     node = childNamed(tree->RootNode(), "old");
     EXPECT_TRUE(node->flags() & Qt::ItemIsEditable);
@@ -337,10 +337,10 @@ TEST_F(SystemTreeViewTest, ExpandingAVanishedFolderReportsAndLeavesItClosed) {
     ASSERT_NE(gone, nullptr);
     ASSERT_TRUE(QDir(temp.path(QStringLiteral("gone"))).removeRecursively());
     QStringList errors;
-    const TErrorHandler previous = SetTopLevelErrorHandler(
+    TestErrorReporter reporter(
         [&errors](const std::exception& error) { errors << QString::fromUtf8(error.what()); });
+    tree->setErrorReporter(&reporter);
     gone->setExpanded(true);
-    SetTopLevelErrorHandler(previous);
     EXPECT_EQ(errors, QStringList{QStringLiteral("Cannot open folder ") +
                                   temp.path(QStringLiteral("gone"))});
     EXPECT_FALSE(gone->isExpanded());
@@ -371,7 +371,7 @@ TEST_F(SystemTreeViewTest, RightButtonSelectsTheNodeAndShowsItsMenu) {
     EXPECT_EQ(tree->Selected(), second);
     EXPECT_TRUE(shown.contains(QStringLiteral("&Open")));
 
-    tree->SetPopupMenuMethod(TPopupMenuMethod::pmmNone);
+    tree->setPopupMenuMethod(TPopupMenuMethod::pmmNone);
     shown.clear();
     QTimer::singleShot(100, closeMenu);
     QTest::mouseClick(tree->viewport(), Qt::RightButton, {},
@@ -393,7 +393,7 @@ TEST_F(SystemTreeViewTest, LinesAndButtonsAreDrawnAndSwitchOff) {
     temp.makeFolder(QStringLiteral("first"));
     temp.makeFolder(QStringLiteral("second/inner"));
     makeTree(false);
-    tree->SetIndent(19);
+    tree->setIndent(19);
     form.resize(300, 300);
     tree->resize(300, 300);
     form.show();
@@ -430,19 +430,19 @@ TEST_F(SystemTreeViewTest, LinesAndButtonsAreDrawnAndSwitchOff) {
     EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(0, -2)),
               textColour); // the "+" upright
 
-    tree->SetShowLines(false);
+    tree->setShowLines(false);
     image = picture();
     EXPECT_EQ(pixelsOf(image, lineColour, lineX, firstRow.top(), firstRow.bottom()), 0);
     EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(-4, -4)), lineColour);
 
-    tree->SetShowButtons(false);
+    tree->setShowButtons(false);
     image = picture();
     EXPECT_EQ(pixelsOf(image, lineColour, lineX, secondRow.top(), secondRow.bottom()), 0);
     EXPECT_EQ(image.pixelColor(secondMiddle + QPoint(0, -2)), background);
     // Without a button the place where it stood does not open the folder.
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, secondMiddle);
     EXPECT_FALSE(second->isExpanded());
-    tree->SetShowButtons(true);
+    tree->setShowButtons(true);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, secondMiddle);
     EXPECT_TRUE(second->isExpanded());
     image = picture();
@@ -453,14 +453,14 @@ TEST_F(SystemTreeViewTest, LinesAndButtonsAreDrawnAndSwitchOff) {
 TEST_F(SystemTreeViewTest, AutomaticDragCarriesTheFolderAsALocalUrl) {
     temp.makeFolder(QStringLiteral("first"));
     makeTree(false);
-    tree->SetDragMode(TDragMode::dmAutomatic);
+    tree->setDragMode(TDragMode::dmAutomatic);
     EXPECT_TRUE(tree->dragEnabled());
     TTreeNode* first = childNamed(tree->RootNode(), "first");
     const std::unique_ptr<QMimeData> mime(
         tree->model()->mimeData({tree->model()->index(0, 0, tree->model()->index(0, 0))}));
     ASSERT_EQ(first, tree->RootNode()->Child(0));
     EXPECT_EQ(mime->urls(), QList<QUrl>{QUrl::fromLocalFile(temp.path(QStringLiteral("first")))});
-    tree->SetDragMode(TDragMode::dmManual);
+    tree->setDragMode(TDragMode::dmManual);
     EXPECT_FALSE(tree->dragEnabled());
 }
 
@@ -475,7 +475,7 @@ TEST(SystemViewLinking, ListFirstThenTreeLinkOnceAndOnlyOnce) {
     delete tree;
     EXPECT_EQ(list->TreeView(), nullptr);
     // Assigning only stores the link.
-    secondTree->SetListView(list);
+    secondTree->setListView(list);
     EXPECT_EQ(list->TreeView(), nullptr);
 }
 

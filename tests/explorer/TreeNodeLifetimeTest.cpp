@@ -22,8 +22,8 @@ protected:
     TSystemTreeView* tree = new TSystemTreeView(&form);
 
     void SetUp() override {
-        tree->SetRootFolder(TRootFolder::rfCustom);
-        tree->SetCustomDir(temp.path());
+        tree->setRootFolder(TRootFolder::rfCustom);
+        tree->setCustomDir(temp.path());
     }
     void TearDown() override {
         delete tree;
@@ -35,23 +35,23 @@ TEST_F(TreeNodeLifetime, ANoticeDuringTheErrorBoxWaitsUntilTheBoxIsClosed) {
     temp.makeFolder(QStringLiteral("gone/child"));
     temp.makeFolder(QStringLiteral("other"));
     tree->Rebuild();
-    tree->SetReadDelay(0);
-    tree->SetSelected(tree->RootNode());
+    tree->setReadDelay(0);
+    tree->setSelected(tree->RootNode());
     ASSERT_TRUE(WaitFor([&] { return tree->WatcherReady(); }));
     TTreeNode* gone = childNamed(tree->RootNode(), QStringLiteral("gone"));
     ASSERT_NE(gone, nullptr);
 
     QStringList inTheBox;
-    const TErrorHandler previous = SetTopLevelErrorHandler([&](const std::exception&) {
+    TestErrorReporter box([&](const std::exception&) {
         // The box's own event loop: the watched root changes meanwhile.
         temp.makeFolder(QStringLiteral("added"));
         Settle(1500);
         inTheBox = childCaptions(tree->RootNode());
     });
+    tree->setErrorReporter(&box);
     // The folder vanishes; expanding its node fails and shows the box.
     ASSERT_TRUE(QDir(temp.path(QStringLiteral("gone"))).removeRecursively());
     gone->setExpanded(true);
-    SetTopLevelErrorHandler(previous);
 
     EXPECT_EQ(inTheBox, (QStringList{"gone", "other"})) << "no refresh inside the box";
     EXPECT_TRUE(WaitFor([&] {
@@ -62,7 +62,7 @@ TEST_F(TreeNodeLifetime, ANoticeDuringTheErrorBoxWaitsUntilTheBoxIsClosed) {
 
 TEST_F(TreeNodeLifetime, ReadOnlyChangedAtRunTimeReachesExistingNodes) {
     temp.makeFolder(QStringLiteral("old"));
-    tree->SetReadOnly(true);
+    tree->setReadOnly(true);
     tree->Rebuild();
     form.resize(300, 300);
     tree->resize(300, 300);
@@ -71,10 +71,10 @@ TEST_F(TreeNodeLifetime, ReadOnlyChangedAtRunTimeReachesExistingNodes) {
     TTreeNode* node = childNamed(tree->RootNode(), QStringLiteral("old"));
     ASSERT_NE(node, nullptr);
 
-    tree->SetReadOnly(false);
+    tree->setReadOnly(false);
     EXPECT_TRUE(node->flags() & Qt::ItemIsEditable);
     tree->setFocus();
-    tree->SetSelected(node);
+    tree->setSelected(node);
     QTest::keyClick(tree, Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr) << "the editor opens";
@@ -85,7 +85,7 @@ TEST_F(TreeNodeLifetime, ReadOnlyChangedAtRunTimeReachesExistingNodes) {
     EXPECT_EQ(node->text(0), QStringLiteral("renamed"));
     EXPECT_TRUE(QDir(temp.path(QStringLiteral("renamed"))).exists());
 
-    tree->SetReadOnly(true);
+    tree->setReadOnly(true);
     EXPECT_FALSE(node->flags() & Qt::ItemIsEditable);
     tree->setFocus();
     QTest::keyClick(tree, Qt::Key_F2);

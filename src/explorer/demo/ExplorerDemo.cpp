@@ -36,16 +36,16 @@ public:
         auto* splitter = new QSplitter(this);
         m_tree = new TSystemTreeView(splitter);
         m_list = new TSystemListView(splitter);
-        m_tree->SetShowHiddenDirs(false);
-        m_tree->SetReadOnly(true);
+        m_tree->setShowHiddenDirs(false);
+        m_tree->setReadOnly(true);
         m_tree->setIndentation(19);
-        m_list->SetShowFolders(false);
-        m_list->SetMultiSelect(true);
-        m_list->SetReadOnly(true);
-        m_list->SetDragMode(TDragMode::dmAutomatic);
-        m_list->SetSortType(TSortType::stBoth);
-        m_list->SetViewStyle(style);
-        m_list->SetFileMask(mask);
+        m_list->setShowFolders(false);
+        m_list->setMultiSelect(true);
+        m_list->setReadOnly(true);
+        m_list->setDragMode(TDragMode::dmAutomatic);
+        m_list->setSortType(TSortType::stBoth);
+        m_list->setViewStyle(style);
+        m_list->setFileMask(mask);
         splitter->setSizes({209, 560});
 
         auto* views = new QComboBox;
@@ -53,13 +53,13 @@ public:
                          QStringLiteral("List"), QStringLiteral("Details")});
         views->setCurrentIndex(static_cast<int>(style));
         connect(views, &QComboBox::currentIndexChanged, this,
-                [this](int index) { m_list->SetViewStyle(static_cast<TViewStyle>(index)); });
+                [this](int index) { m_list->setViewStyle(static_cast<TViewStyle>(index)); });
 
         // Files dropped here from the list or from other programs are listed.
         m_dropped = new QListWidget;
         m_dropped->setMaximumHeight(90);
         m_dropper = new TFileDropper(this);
-        m_dropper->SetDropSite(m_dropped);
+        m_dropper->setDropSite(m_dropped);
         m_dropper->OnDrop = [this](TFileDropper*, const QByteArray& path) {
             m_dropped->addItem(QFile::decodeName(path));
         };
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
 
     TExplorerDemo demo(parser.value(mask), viewStyleNamed(parser.value(view)));
     if (parser.isSet(path))
-        demo.tree()->SetSelection(parser.value(path));
+        demo.tree()->setDirectory(parser.value(path));
     demo.show();
     if (parser.isSet(screenshot)) {
         const QString file = parser.value(screenshot);
