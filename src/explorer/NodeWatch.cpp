@@ -17,7 +17,7 @@ void TNodeWatch::watch(const QModelIndex& node, const TWatchTarget& target) {
         return;
     m_node = node;
     m_watcher = TFileChangeThread::Create(target.Folder, false, target.Kinds);
-    m_watcher->SetOnTerminate([this](TFileChangeThread*) { changed(); });
+    m_watcher->setOnTerminate([this](TFileChangeThread*) { changed(); });
 }
 
 void TNodeWatch::stop() {

@@ -60,7 +60,7 @@ public:
     // The system's error number when the notice could not be set up, else 0.
     int ExitCode() const { return m_exitCode.load(); }
 
-    void SetOnTerminate(THandler handler) { m_onTerminate = std::move(handler); }
+    void setOnTerminate(THandler handler) { m_onTerminate = std::move(handler); }
     void Terminate() { m_terminate.store(true); }
     bool Terminated() const { return m_terminate.load(); }
 

@@ -23,7 +23,7 @@ struct Calls {
 
 TFileChangeThread* watch(const QString& directory, ChangeKinds kinds, Calls& calls) {
     TFileChangeThread* watcher = TFileChangeThread::Create(directory, false, kinds);
-    watcher->SetOnTerminate([&calls](TFileChangeThread* sender) {
+    watcher->setOnTerminate([&calls](TFileChangeThread* sender) {
         ++calls.count;
         calls.onGuiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
         calls.aborted = sender->Aborted();
@@ -119,7 +119,7 @@ TEST_F(FileChangeThreadTest, SubtreeWatchSeesChangesBelow) {
     const QString deep = temp.makeFolder(QStringLiteral("a/b"));
     Calls calls;
     QPointer<TFileChangeThread> watcher = TFileChangeThread::Create(temp.path(), true, kAllKinds);
-    watcher->SetOnTerminate([&calls](TFileChangeThread*) { ++calls.count; });
+    watcher->setOnTerminate([&calls](TFileChangeThread*) { ++calls.count; });
     ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
     temp.makeFile(QStringLiteral("a/b/deep.scn"));
     EXPECT_TRUE(WaitFor([&] { return calls.count == 1; }));

@@ -3,6 +3,7 @@
 #include "ApplicationEvents.h"
 #include "GlyphStrip.h"
 #include "MenuItems.h"
+#include "ProgramPictures.h"
 #include "SystemColors.h"
 #include "ToolbarButtons.h"
 
@@ -11,10 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QImage picture(const QString& name) {
-    return QImage(QStringLiteral(":/pictures/") + name);
-}
 
 // A thin groove between groups of toolbar buttons.
 class Groove : public QWidget {
@@ -34,9 +31,9 @@ protected:
 
 DemoWindow::DemoWindow() : m_glyphs(new TGlyphStrip(this)) {
     setWindowTitle(QStringLiteral("Brindlewick chrome demo"));
-    setWindowIcon(QIcon(QPixmap::fromImage(picture("window-icon.png"))));
-    m_glyphs->setPicture(picture("menu-glyphs.png"));
-    m_glyphs->setCols(17);
+    setWindowIcon(QIcon(QPixmap::fromImage(ProgramPictures::load(TPicture::WindowIcon))));
+    m_glyphs->setPicture(ProgramPictures::load(TPicture::MenuGlyphs));
+    m_glyphs->setCols(MenuGlyphCount);
     m_menus = DemoMenus::create(this, m_glyphs);
 
     auto* layout = new QVBoxLayout(this);
@@ -83,13 +80,12 @@ QWidget* DemoWindow::makeMenuBar() {
     return bar;
 }
 
-TToolbarButton* DemoWindow::addPictureButton(QWidget* bar, int& x, const QString& name, const QString& hint,
-                                             bool enabled, bool greyed) {
+TToolbarButton* DemoWindow::addPictureButton(QWidget* bar, int& x, TPicture picture, const QString& hint,
+                                             bool enabled) {
     auto* button = new TToolbarButton(bar);
     button->setGeometry(x, 2, 25, 25);
-    button->setGlyph(picture(name));
-    if (greyed)
-        button->setNumGlyphs(2);
+    button->setGlyph(ProgramPictures::load(picture));
+    button->setNumGlyphs(ProgramPictures::imageCount(picture));
     button->setHint(hint);
     button->setEnabled(enabled);
     connect(button, &TToolbarButton::OnClick, this, [this, hint] { report(hint); });
@@ -107,17 +103,17 @@ QWidget* DemoWindow::makeToolbar() {
     m_toolbar = new QWidget(this);
     m_toolbar->setFixedHeight(29);
     int x = 4;
-    addPictureButton(m_toolbar, x, "toolbar-new.png", "New", true, true);
-    addPictureButton(m_toolbar, x, "toolbar-open.png", "Open", true, true);
-    addPictureButton(m_toolbar, x, "toolbar-save.png", "Save", true, true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarNew, "New", true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarOpen, "Open", true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarSave, "Save", true);
     addSeparator(x);
-    addPictureButton(m_toolbar, x, "toolbar-add.png", "Add Scenario", false, true);
-    addPictureButton(m_toolbar, x, "toolbar-remove.png", "Remove Scenario", false, true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarAdd, "Add Scenario", false);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarRemove, "Remove Scenario", false);
     addSeparator(x);
-    addPictureButton(m_toolbar, x, "toolbar-replace.png", "Replace Scenario", false, true);
-    addPictureButton(m_toolbar, x, "toolbar-insert.png", "Insert Scenario After...", false, true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarReplace, "Replace Scenario", false);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarInsert, "Insert Scenario After...", false);
     addSeparator(x);
-    addPictureButton(m_toolbar, x, "toolbar-savescn.png", "Save Scenario To Disk", false, true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarSaveScn, "Save Scenario To Disk", false);
     addSeparator(x);
 
     auto* version = new TToolbarButton(m_toolbar);
@@ -131,20 +127,20 @@ QWidget* DemoWindow::makeToolbar() {
     x += version->width();
     addSeparator(x);
 
-    addPictureButton(m_toolbar, x, "toolbar-options.png", "Options", true, true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarOptions, "Options", true);
     addSeparator(x);
-    const char* views[] = {"toolbar-largeicons.png", "toolbar-smallicons.png", "toolbar-list.png",
-                           "toolbar-details.png"};
+    const TPicture views[] = {TPicture::ToolbarLargeIcons, TPicture::ToolbarSmallIcons, TPicture::ToolbarList,
+                           TPicture::ToolbarDetails};
     const char* hints[] = {"Large Icons", "Small Icons", "List", "Details"};
     for (int i = 0; i < 4; ++i) {
-        TToolbarButton* button = addPictureButton(m_toolbar, x, views[i], hints[i], true, false);
+        TToolbarButton* button = addPictureButton(m_toolbar, x, views[i], hints[i], true);
         button->setGroupIndex(1);
         connect(button, &TToolbarButton::OnClick, this, [this, i] { m_menus.viewItems[i]->setChecked(true); });
         m_viewButtons[i] = button;
     }
     m_viewButtons[3]->setDown(true);
     addSeparator(x);
-    addPictureButton(m_toolbar, x, "toolbar-help.png", "Help", true, true);
+    addPictureButton(m_toolbar, x, TPicture::ToolbarHelp, "Help", true);
     return m_toolbar;
 }
 

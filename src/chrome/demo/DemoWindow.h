@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DemoMenus.h"
+#include "ProgramPictures.h"
 
 #include <QWidget>
 
@@ -23,8 +24,7 @@ public:
 private:
     QWidget* makeMenuBar();
     QWidget* makeToolbar();
-    TToolbarButton* addPictureButton(QWidget* bar, int& x, const QString& picture, const QString& hint, bool enabled,
-                                     bool greyed);
+    TToolbarButton* addPictureButton(QWidget* bar, int& x, TPicture picture, const QString& hint, bool enabled);
     void addSeparator(int& x);
     void wireItems();
     void setView(int view);
