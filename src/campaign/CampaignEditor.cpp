@@ -168,7 +168,7 @@ void TCampaignEditor::stamp(TPiece& piece, TScenarioVersion version) {
         piece.Stamp = version;
 }
 
-void TCampaignEditor::SetVersion(std::size_t index, TScenarioVersion version) {
+void TCampaignEditor::setVersion(std::size_t index, TScenarioVersion version) {
     RequireEntryIndex(index, Count());
     const std::size_t at = splitAt(index);
     splitAt(index + 1);
@@ -176,7 +176,7 @@ void TCampaignEditor::SetVersion(std::size_t index, TScenarioVersion version) {
     stamp(m_pieces[at], version);
 }
 
-void TCampaignEditor::SetVersionOfAll(TScenarioVersion version) {
+void TCampaignEditor::setVersionOfAll(TScenarioVersion version) {
     std::size_t position = 0;
     for (const TPiece& piece : m_pieces) {
         requireVersionText(piece, position);

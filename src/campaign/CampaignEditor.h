@@ -35,10 +35,10 @@ public:
     void Remove(std::size_t index);
     void Replace(std::size_t index, const std::filesystem::path& scenario);
     void Move(std::size_t from, std::size_t to);
-    void SetVersion(std::size_t index, TScenarioVersion version);
+    void setVersion(std::size_t index, TScenarioVersion version);
     // All or nothing: a scenario shorter than four bytes leaves every one as it was.
-    void SetVersionOfAll(TScenarioVersion version);
-    void SetTitle(std::string rawTitle) { m_title = std::move(rawTitle); }
+    void setVersionOfAll(TScenarioVersion version);
+    void setTitle(std::string rawTitle) { m_title = std::move(rawTitle); }
 
     void Save(bool replaceExisting = true) const;
 

@@ -191,7 +191,7 @@ void TDock::applyArrangement(const DockArrangement& arrangement) {
     m_shownBars = shown;
     const QPoint origin = contentsRect().topLeft();
     for (const DockBarPlacement& placement : arrangement.placements)
-        previous[placement.key]->SetBoundsFromDock(placement.bounds.translated(origin));
+        previous[placement.key]->setBoundsFromDock(placement.bounds.translated(origin));
     setThickness(arrangement.thickness, !arrangement.placements.empty());
 }
 

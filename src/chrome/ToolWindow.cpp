@@ -326,7 +326,7 @@ void TCustomToolWindow::Loaded() {
     setFloatingPosition(MoveOnScreen(bounds, WorkAreaAt(bounds.center())).topLeft());
 }
 
-void TCustomToolWindow::SetBoundsFromDock(const QRect& bounds) {
+void TCustomToolWindow::setBoundsFromDock(const QRect& bounds) {
     setGeometry(bounds);
     ArrangeControls(m_dockedTo);
 }

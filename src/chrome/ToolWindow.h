@@ -150,7 +150,7 @@ public:
     void CloseByButton();
 
     // Used by the dock while it places its bars.
-    void SetBoundsFromDock(const QRect& bounds);
+    void setBoundsFromDock(const QRect& bounds);
 
     // Loading from a stored layout: a floating position stored at design time is relative to
     // the form's client area; one stored at run time is already on screen.

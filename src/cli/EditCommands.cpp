@@ -42,7 +42,7 @@ int editCampaign(const TCommandContext& context,
 int RunCreate(const TCommandContext& context) {
     TCampaignEditor editor = TCampaignEditor::Empty(context.Campaign(), context.Codec);
     if (context.Args.Values.count("--title"))
-        editor.SetTitle(titleFromArgument(context, context.Args.Values.at("--title")));
+        editor.setTitle(titleFromArgument(context, context.Args.Values.at("--title")));
     for (const auto& scenario : afterCampaign(context, 0))
         editor.Insert(editor.Count(), scenario);
     std::error_code missing;
@@ -97,14 +97,14 @@ int RunSetVersion(const TCommandContext& context) {
         throw EUsageError("unknown version " + positional[2] + " (1.10, 1.11 or 1.18)");
     return editCampaign(context, [&](TCampaignEditor& editor) {
         if (positional[1] == "all")
-            editor.SetVersionOfAll(*version);
+            editor.setVersionOfAll(*version);
         else
-            editor.SetVersion(EntryPosition(positional[1], editor.Count()), *version);
+            editor.setVersion(EntryPosition(positional[1], editor.Count()), *version);
     });
 }
 
 int RunSetTitle(const TCommandContext& context) {
     return editCampaign(context, [&](TCampaignEditor& editor) {
-        editor.SetTitle(titleFromArgument(context, context.Args.Positional[1]));
+        editor.setTitle(titleFromArgument(context, context.Args.Positional[1]));
     });
 }

@@ -74,10 +74,10 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
             case 4: {
                 const std::size_t at = pick(count);
                 if (model.Entry(at).Scenario->Size < 4) {
-                    EXPECT_THROW(editor.SetVersion(at, TScenarioVersion::Game111), ECampaignError);
+                    EXPECT_THROW(editor.setVersion(at, TScenarioVersion::Game111), ECampaignError);
                     break;
                 }
-                editor.SetVersion(at, TScenarioVersion::Game111);
+                editor.setVersion(at, TScenarioVersion::Game111);
                 StampScenarioVersion(*model.Entry(at).Scenario, TScenarioVersion::Game111);
                 break;
             }
@@ -86,10 +86,10 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
                 for (const auto& entry : model.Entries())
                     allStampable = allStampable && entry.Scenario->Size >= 4;
                 if (!allStampable) {
-                    EXPECT_THROW(editor.SetVersionOfAll(TScenarioVersion::Trial110), ECampaignError);
+                    EXPECT_THROW(editor.setVersionOfAll(TScenarioVersion::Trial110), ECampaignError);
                     break;
                 }
-                editor.SetVersionOfAll(TScenarioVersion::Trial110);
+                editor.setVersionOfAll(TScenarioVersion::Trial110);
                 for (const auto& entry : model.Entries())
                     StampScenarioVersion(*entry.Scenario, TScenarioVersion::Trial110);
             }
@@ -131,7 +131,7 @@ TEST(CampaignEditor, RefusesAVersionForAShortScenarioNamingItsPosition) {
     TCampaignEditor editor = TCampaignEditor::Empty(folder / "Camp.cpn", codec);
     editor.Insert(0, shortScenario);
     editor.Insert(0, shortScenario);
-    EXPECT_EQ(errorOf([&] { editor.SetVersion(1, TScenarioVersion::Game111); }),
+    EXPECT_EQ(errorOf([&] { editor.setVersion(1, TScenarioVersion::Game111); }),
               "scenario 2 is shorter than four bytes and has no version text to set");
     TScenario inMemory;
     inMemory.Stream.Assign({'1', '.'});
