@@ -28,6 +28,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -243,17 +244,28 @@ TEST(HighDpiReference, PaintAndMeasureAtScaleOne) {
     writePlaces(chrome.places, folder + "/places.txt");
 }
 
-// Run by ctest with QT_SCALE_FACTOR 2 and 1.5.
-TEST(HighDpiWindow, LayoutKeepsItsProportions) {
+// Run by ctest with QT_SCALE_FACTOR 2 and 1.5: the window painted and measured at scale 1 by a
+// child run, beside the same window shown at the scale under test.
+class HighDpiScaledWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (scale == 1.0)
+            GTEST_SKIP() << "needs QT_SCALE_FACTOR";
+        one = scaleOneChrome(folder);
+        ASSERT_FALSE(one.places.empty()) << "the run at scale 1 failed";
+        shown.emplace();
+        ASSERT_TRUE(shown->exposed());
+    }
+    TForm1& form() { return shown->form(); }
+
     const qreal scale = qApp->devicePixelRatio();
-    if (scale == 1.0)
-        GTEST_SKIP() << "needs QT_SCALE_FACTOR";
     TempFolder folder;
-    const PaintedChrome one = scaleOneChrome(folder);
-    ASSERT_FALSE(one.places.empty()) << "the run at scale 1 failed";
-    ShownWindow window;
-    ASSERT_TRUE(window.exposed());
-    const Places places = placesOf(window.form());
+    PaintedChrome one;
+    std::optional<ShownWindow> shown;
+};
+
+TEST_F(HighDpiScaledWindow, LayoutKeepsItsProportions) {
+    const Places places = placesOf(form());
     for (const auto& [name, rect] : one.places) {
         ASSERT_TRUE(places.count(name)) << name.toStdString();
         const QRect now = places.at(name);
@@ -265,16 +277,8 @@ TEST(HighDpiWindow, LayoutKeepsItsProportions) {
     }
 }
 
-TEST(HighDpiWindow, LinesStayCrisp) {
-    const qreal scale = qApp->devicePixelRatio();
-    if (scale == 1.0)
-        GTEST_SKIP() << "needs QT_SCALE_FACTOR";
-    TempFolder folder;
-    const PaintedChrome one = scaleOneChrome(folder);
-    ASSERT_FALSE(one.places.empty()) << "the run at scale 1 failed";
-    ShownWindow window;
-    ASSERT_TRUE(window.exposed());
-    const PaintedChrome now = paintChrome(window.form());
+TEST_F(HighDpiScaledWindow, LinesStayCrisp) {
+    const PaintedChrome now = paintChrome(form());
 
     const QList<QRect> dockText =
         textOrStyleParts(one.places, one.places.at(QStringLiteral("top dock")).topLeft());
@@ -285,7 +289,7 @@ TEST(HighDpiWindow, LinesStayCrisp) {
 
     // The tree's branch lines and buttons; not the nodes' pictures and names.
     QList<QRect> nodes;
-    TSystemTreeView* tree = window.form().SystemTreeView;
+    TSystemTreeView* tree = form().SystemTreeView;
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         nodes << tree->visualItemRect(*it);
     ASSERT_FALSE(nodes.isEmpty());
@@ -302,14 +306,14 @@ TEST(HighDpiWindow, LinesStayCrisp) {
         << "File menu's frame at scale " << scale;
 
     // The floating frame, its caption bar and close button; not the caption's text.
-    TToolbar* toolbar = window.form().Bars.Toolbar;
+    TToolbar* toolbar = form().Bars.Toolbar;
     const FloatingFrameMetrics metrics = toolbar->FloatingMetrics();
     const QSize size = one.floatingToolbar.size();
     QRect captionText = metrics.captionRect(size);
     captionText.setRight(metrics.closeButtonRect(size).left() - 1);
     QList<QRect> floatingText;
     for (const TCommandId id : {TCommandId::ApplyVersion, TCommandId::New}) {
-        const QWidget* button = window.form().Bars.Control(id);
+        const QWidget* button = form().Bars.Control(id);
         floatingText << QRect(button->mapTo(toolbar, QPoint(0, 0)), button->size());
     }
     floatingText << captionText;
