@@ -56,7 +56,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     for (QLabel* title : {lQOR, lBrindlewick})
         title->setAttribute(Qt::WA_TranslucentBackground);
 
-    lVer = label(QStringLiteral("Version 2.0"), this, {56, 88});
+    lVer = label(QStringLiteral("Version " BRINDLEWICK_VERSION), this, {56, 88});
     lNotice = label(QStringLiteral("Free software for the players and mod makers of both games."),
                     this, {56, 104});
     lComment = label(QStringLiteral("Comments and suggestions to:"), this, {56, 128});

@@ -6,7 +6,7 @@ TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
     : QApplication(argc, argv), m_errorBox(dialogs) {
     // The title is not made the display name: Qt would append it to every window title.
     setApplicationName(QStringLiteral("brindlewick"));
-    setApplicationVersion(QStringLiteral("2.0"));
+    setApplicationVersion(QStringLiteral(BRINDLEWICK_VERSION));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

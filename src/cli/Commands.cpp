@@ -27,6 +27,8 @@ struct TCommand {
     int (*Run)(const TCommandContext&);
 };
 
+constexpr const char* VersionLine = "brindlewick-cli " BRINDLEWICK_VERSION "\n";
+
 const std::vector<TCommand>& commands() {
     static const std::vector<TCommand> table = {
         {"list", "list <campaign> [--json]", {{}, {"--json"}}, 1, 1, RunList},
@@ -127,7 +129,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         try {
             const TArguments global = ParseArguments(arguments, commonOptions());
             if (global.Has("--version")) {
-                out << "brindlewick-cli " BRINDLEWICK_VERSION "\n";
+                out << VersionLine;
                 return 0;
             }
             if (global.Has("--help")) {
@@ -151,7 +153,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return 0;
     }
     if (parsed.Has("--version")) {
-        out << "brindlewick-cli " BRINDLEWICK_VERSION "\n";
+        out << VersionLine;
         return 0;
     }
     if (parsed.Positional.size() < command->MinPositional)
