@@ -8,13 +8,18 @@ constexpr QRgb White = qRgb(255, 255, 255);
 constexpr QRgb LightGrey = qRgb(192, 192, 192);
 constexpr QRgb MidGrey = qRgb(128, 128, 128);
 
-bool isMasked(const QImage& mask, int x, int y) {
-    return !mask.isNull() && x < mask.width() && y < mask.height()
-           && (mask.pixel(x, y) & 0xFFFFFF) == (White & 0xFFFFFF);
-}
-
 QImage argb(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// Pixels are read a line at a time: the per-pixel accessors cost more than the work itself,
+// and every toolbar picture goes through here before the first frame.
+const QRgb* lineOf(const QImage& argbImage, int y) {
+    return reinterpret_cast<const QRgb*>(argbImage.constScanLine(y));
+}
+
+QRgb* lineOf(QImage& argbImage, int y) {
+    return reinterpret_cast<QRgb*>(argbImage.scanLine(y));
 }
 
 } // namespace
@@ -50,10 +55,17 @@ QImage withTransparency(const QImage& glyph, const QImage& mask) {
         return QImage();
     QImage result = argb(glyph);
     const QRgb key = transparentColor(glyph).rgb();
+    const QImage maskPixels = argb(mask);
     for (int y = 0; y < result.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        QRgb* line = lineOf(result, y);
+        const QRgb* maskLine =
+            y < maskPixels.height() ? lineOf(maskPixels, y) : nullptr;
+        const int maskWidth = maskLine ? maskPixels.width() : 0;
         for (int x = 0; x < result.width(); ++x) {
-            const bool transparent = mask.isNull() ? (line[x] | 0xFF000000) == key : isMasked(mask, x, y);
+            // Where a mask is given, white marks the transparent pixels; beyond its edge none are.
+            const bool transparent = mask.isNull()
+                                         ? (line[x] | 0xFF000000) == key
+                                         : x < maskWidth && (maskLine[x] | 0xFF000000) == White;
             if (transparent)
                 line[x] = 0;
         }
@@ -64,11 +76,15 @@ QImage withTransparency(const QImage& glyph, const QImage& mask) {
 QImage colourKeyMask(const QImage& image, const QColor& key) {
     if (image.isNull())
         return QImage();
+    const QImage pixels = argb(image);
     QImage mask(image.size(), QImage::Format_RGB32);
     const QRgb keyRgb = key.rgb() | 0xFF000000;
-    for (int y = 0; y < image.height(); ++y)
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* from = lineOf(pixels, y);
+        QRgb* to = lineOf(mask, y);
         for (int x = 0; x < image.width(); ++x)
-            mask.setPixel(x, y, (image.pixel(x, y) | 0xFF000000) == keyRgb ? White : qRgb(0, 0, 0));
+            to[x] = (from[x] | 0xFF000000) == keyRgb ? White : qRgb(0, 0, 0);
+    }
     return mask;
 }
 
@@ -80,8 +96,7 @@ QImage generatedDisabledImage(const QImage& glyph, EmbossColors colors, bool old
     QImage result(glyph.width() + 1, glyph.height() + 1, QImage::Format_ARGB32);
     result.fill(Qt::transparent);
 
-    auto inShape = [&](int x, int y) {
-        const QRgb pixel = source.pixel(x, y);
+    auto inShape = [&](QRgb pixel) {
         if (qAlpha(pixel) == 0)
             return false;
         const QRgb colour = pixel | 0xFF000000;
@@ -90,14 +105,22 @@ QImage generatedDisabledImage(const QImage& glyph, EmbossColors colors, bool old
         return colour != White && colour != LightGrey;
     };
     // Highlight first, one pixel down and right; the shadow then covers it where they meet.
-    for (int y = 0; y < source.height(); ++y)
+    const QRgb highlight = colors.highlight.rgb();
+    const QRgb shadow = colors.shadow.rgb();
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb* from = lineOf(source, y);
+        QRgb* below = lineOf(result, y + 1);
         for (int x = 0; x < source.width(); ++x)
-            if (inShape(x, y))
-                result.setPixel(x + 1, y + 1, colors.highlight.rgb());
-    for (int y = 0; y < source.height(); ++y)
+            if (inShape(from[x]))
+                below[x + 1] = highlight;
+    }
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb* from = lineOf(source, y);
+        QRgb* to = lineOf(result, y);
         for (int x = 0; x < source.width(); ++x)
-            if (inShape(x, y))
-                result.setPixel(x, y, colors.shadow.rgb());
+            if (inShape(from[x]))
+                to[x] = shadow;
+    }
     return result;
 }
 
@@ -107,18 +130,16 @@ QImage suppliedDisabledImage(const QImage& disabledCell, EmbossColors colors, co
     const QImage source = withTransparency(disabledCell, mask);
     QImage result(disabledCell.width() + 1, disabledCell.height() + 1, QImage::Format_ARGB32);
     result.fill(Qt::transparent);
+    const QRgb highlight = colors.highlight.rgb();
+    const QRgb shadow = colors.shadow.rgb();
     for (int y = 0; y < source.height(); ++y) {
+        const QRgb* from = lineOf(source, y);
+        QRgb* to = lineOf(result, y);
         for (int x = 0; x < source.width(); ++x) {
-            const QRgb pixel = source.pixel(x, y);
-            if (qAlpha(pixel) == 0)
+            if (qAlpha(from[x]) == 0)
                 continue;
-            const QRgb colour = pixel | 0xFF000000;
-            if (colour == White)
-                result.setPixel(x, y, colors.highlight.rgb());
-            else if (colour == MidGrey)
-                result.setPixel(x, y, colors.shadow.rgb());
-            else
-                result.setPixel(x, y, colour);
+            const QRgb colour = from[x] | 0xFF000000;
+            to[x] = colour == White ? highlight : colour == MidGrey ? shadow : colour;
         }
     }
     return result;
