@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Times two commands side by side: round after round, each command runs once, so that a
-change in the machine's load touches both alike. Prints, per command, the median wall-clock
-time and the median CPU time (user + system, which the load hardly changes) in milliseconds:
+"""Times commands side by side: round after round, each command runs once, so that a change
+in the machine's load touches all alike. Prints, per command, the median wall-clock time and
+the median CPU time (user + system, which the load hardly changes) in milliseconds:
 
-    time_rounds.py ROUNDS 'COMMAND A' 'COMMAND B'
-    -> wall_a cpu_a wall_b cpu_b
+    time_rounds.py ROUNDS 'COMMAND A' 'COMMAND B' ...
+    -> wall_a cpu_a wall_b cpu_b ...
 """
 import os
 import shlex
@@ -26,7 +26,7 @@ def run_once(argv):
 
 
 def main():
-    if len(sys.argv) != 4:
+    if len(sys.argv) < 4:
         sys.exit(__doc__)
     rounds = int(sys.argv[1])
     commands = [shlex.split(text) for text in sys.argv[2:]]
