@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
   time python3
-  shared-mime-info desktop-file-utils xdg-utils
+  shared-mime-info desktop-file-utils xdg-utils libxml2-utils
   xvfb xauth libx11-dev libxtst-dev
   dpkg-dev lintian appstream man-db groff-base bash-completion
 )

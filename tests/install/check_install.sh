@@ -18,12 +18,8 @@ done
 [ $missing -eq 0 ] || exit 1
 
 "$prefix/bin/brindlewick-cli" --version
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$prefix/share/applications/brindlewick.desktop"
-fi
+desktop-file-validate "$prefix/share/applications/brindlewick.desktop"
 appstreamcli validate --no-net --pedantic \
   "$prefix/share/metainfo/io.github.brindlewick.brindlewick.metainfo.xml"
-if command -v xmllint >/dev/null; then
-  xmllint --noout "$prefix/share/mime/packages/brindlewick.xml"
-fi
+xmllint --noout "$prefix/share/mime/packages/brindlewick.xml"
 echo "installed and valid"
