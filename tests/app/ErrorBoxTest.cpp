@@ -10,15 +10,6 @@
 
 namespace {
 
-TEST(ErrorBoxText, FullStopWhenTheLastCharacterSortsAfterIt) {
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Stream read error")),
-              QStringLiteral("Stream read error."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Done.")), QStringLiteral("Done."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("Really?")), QStringLiteral("Really?."));
-    EXPECT_EQ(ErrorBoxText(QStringLiteral("(x)")), QStringLiteral("(x)"));
-    EXPECT_EQ(ErrorBoxText(QString()), QString());
-}
-
 // An error the explorer meets by itself shows in the program's box, over the active
 // window, as an error that ended a command does.
 TEST(ErrorBox, TheExplorersErrorsShowInTheProgramsBox) {

@@ -20,5 +20,8 @@ TEST(ErrorBoxText, AFullStopFollowsTextsEndingAfterIt) {
     EXPECT_EQ(ErrorBoxText("unsupported version."), "unsupported version.");
     EXPECT_EQ(ErrorBoxText("size (2 GiB)"), "size (2 GiB)");
     EXPECT_EQ(ErrorBoxText("file 7"), "file 7.");
+    EXPECT_EQ(ErrorBoxText("Done."), "Done.");
+    EXPECT_EQ(ErrorBoxText("Really?"), "Really?.");
+    EXPECT_EQ(ErrorBoxText("(x)"), "(x)");
     EXPECT_EQ(ErrorBoxText(""), "");
 }
