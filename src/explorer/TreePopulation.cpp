@@ -22,7 +22,8 @@ std::optional<TTreeChild> ReadTreeChild(const TShellFolder& folder, ItemIDList r
         return std::nullopt;
     TTreeChild child;
     child.HasButton = attributes & SFGAO::HASSUBFOLDER;
-    if (filter.ShowFiles && !child.HasButton)
+    // Only a folder can hold files: a file is not opened to find that out.
+    if (filter.ShowFiles && !child.HasButton && (attributes & SFGAO::FOLDER))
         child.HasButton = FolderYieldsFiles(folder, relative, filter.ShowHiddenDirs);
     child.Relative = std::move(relative);
     child.Name = std::move(name);
