@@ -62,6 +62,11 @@ TEST_F(CalmRefresh, AWriterAppendingKeepsSelectionFocusScrollAndExpandedFolders)
     tree->ExpandNode(sub);
     TTreeNode* inner = childNamed(sub, QStringLiteral("inner"));
     ASSERT_NE(inner, nullptr);
+    // Marks that only the nodes made here carry: a node made anew may reuse a freed node's
+    // address, but not its data.
+    constexpr int keptMark = Qt::UserRole + 1;
+    sub->setData(0, keptMark, true);
+    inner->setData(0, keptMark, true);
     list->setSelected(list->Item(30), true);
     list->setSelected(list->Item(31), true);
     list->setItemFocused(list->Item(31));
@@ -100,8 +105,12 @@ TEST_F(CalmRefresh, AWriterAppendingKeepsSelectionFocusScrollAndExpandedFolders)
     TTreeNode* subNow = childNamed(tree->RootNode(), QStringLiteral("sub"));
     EXPECT_EQ(subNow, sub) << "the subfolder's node is kept";
     ASSERT_NE(subNow, nullptr);
+    EXPECT_TRUE(subNow->data(0, keptMark).toBool()) << "the subfolder's node is kept";
     EXPECT_TRUE(subNow->isExpanded());
-    EXPECT_EQ(childNamed(subNow, QStringLiteral("inner")), inner) << "its child's node is kept";
+    TTreeNode* innerNow = childNamed(subNow, QStringLiteral("inner"));
+    EXPECT_EQ(innerNow, inner) << "its child's node is kept";
+    ASSERT_NE(innerNow, nullptr);
+    EXPECT_TRUE(innerNow->data(0, keptMark).toBool()) << "its child's node is kept";
     EXPECT_EQ(tree->Selected(), tree->RootNode());
 }
 
