@@ -1,5 +1,6 @@
 #include "Dropper.h"
 
+#include "ErrorReporter.h"
 #include "NativeUrl.h"
 
 #include <QDragEnterEvent>

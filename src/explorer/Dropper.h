@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ErrorReporter.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -9,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+
+class TErrorReporter;
 
 // Makes one widget accept files dragged from other programs and hands each dropped path to
 // OnDrop, one call per file, in the order the drag lists them. Paths are the file system's

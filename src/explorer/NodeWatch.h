@@ -4,7 +4,6 @@
 #include "FolderWatch.h"
 #include "RefreshScheduler.h"
 
-#include <QObject>
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <functional>
@@ -12,16 +11,18 @@
 // The tree's folder watcher: one notice at a time on the folder of one node, the notices of
 // a burst gathered into one refresh (OnRefresh). The node is held by its model index, so that
 // a node deleted meanwhile is never reached.
-class TNodeWatch : public QObject {
-    Q_OBJECT
+class TNodeWatch {
 public:
     TNodeWatch();
-    ~TNodeWatch() override;
+    ~TNodeWatch();
+    TNodeWatch(const TNodeWatch&) = delete;
+    TNodeWatch& operator=(const TNodeWatch&) = delete;
 
     std::function<void()> OnRefresh;
 
-    // Stops the running watcher, if any, and forgets its node; then watches the target for
-    // the node at index (nothing for an empty target).
+    // Stops the running watcher, if any, with its node; then watches the target for the node
+    // at index. An empty target watches nothing and keeps a node whose notices are still
+    // being gathered, so that its refresh still comes.
     void watch(const QModelIndex& node, const TWatchTarget& target);
     void stop();
     // The node is no longer the watched one; a running watcher goes on.

@@ -1,5 +1,6 @@
 // The folder tree's nodes: reading a folder's children when a node first expands, finding
 // the node of a list or a path, and reading a watched folder again after a change.
+#include "ErrorReporter.h"
 #include "FolderWatch.h"
 #include "ShellNamespace.h"
 #include "SystemTreeView.h"
@@ -359,12 +360,10 @@ void TSystemTreeView::FolderChanged() {
     }
 }
 
-// Reads the node again; an expanded node is expanded again and kept in view.
+// Reads the node again; an expanded node stays expanded (RefreshNode sees to that) and in view.
 void TSystemTreeView::refreshKeepingExpanded(TTreeNode* node) {
     const bool wasExpanded = node->isExpanded();
     RefreshNode(node);
-    if (wasExpanded) {
-        ExpandNode(node);
+    if (wasExpanded)
         scrollToItem(node);
-    }
 }

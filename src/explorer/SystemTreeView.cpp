@@ -8,7 +8,6 @@
 #include "TreeBranches.h"
 #include "TreeNodeFlags.h"
 #include "TreeNodes.h"
-#include "UpdateBracket.h"
 #include "ViewColors.h"
 
 #include <QDebug>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ErrorReporter.h"
 #include "FileMask.h"
 #include "NodeWatch.h"
 #include "ShellControls.h"
@@ -14,6 +13,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+
+class TErrorReporter;
 
 enum class TRootFolder {
     rfDesktop,
