@@ -231,10 +231,6 @@ bool TDock::RowHasOtherShownBars(int row, const TCustomToolWindow* except) const
     });
 }
 
-RowHit TDock::RowAtPosition(int offset) {
-    return ::RowAtPosition(RowThicknesses(), offset);
-}
-
 // Read from the rows as they stand: running a new arrangement here would close one more empty
 // row and shift the indexes away from the bars' stored rows.
 std::vector<int> TDock::RowThicknesses() const {

@@ -57,7 +57,6 @@ public:
     void ArrangeBars(bool clipPositions = false);
     void BeginArrange() { m_deferral.begin(); }
     void EndArrange();
-    RowHit RowAtPosition(int offset);
     // The rows' content thicknesses in the current arrangement, indexed by DockRow.
     std::vector<int> RowThicknesses() const;
     // The content thickness of the row a docked bar sits in (its own thickness for an empty row).
