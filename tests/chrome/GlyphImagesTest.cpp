@@ -98,3 +98,34 @@ TEST(GlyphImages, SuppliedDisabledCellReplacesWhiteAndGrey) {
     EXPECT_EQ(qAlpha(disabled.pixel(0, 3)), 0);
     EXPECT_EQ(qAlpha(disabled.pixel(1, 1)), 0);
 }
+
+// The pixels are taken as QImage::pixel gives them, whatever the images' formats: 24-bit and
+// one-bit images, masks smaller than the glyph, premultiplied masks read as stored.
+TEST(GlyphImages, AnyFormatReadsAsItsPixels) {
+    QImage glyph = filled(3, 3, qRgb(0, 128, 0)).convertToFormat(QImage::Format_RGB888);
+    glyph.setPixel(0, 2, Magenta);
+    const QImage keyMask = colourKeyMask(glyph, transparentColor(glyph));
+    EXPECT_EQ(keyMask.pixel(0, 2), qRgb(255, 255, 255));
+    EXPECT_EQ(keyMask.pixel(1, 1), qRgb(0, 0, 0));
+
+    QImage oneBit(2, 2, QImage::Format_Mono);
+    oneBit.fill(0);
+    oneBit.setPixel(1, 1, 1);
+    const QImage masked = withTransparency(glyph, oneBit);
+    EXPECT_EQ(qAlpha(masked.pixel(1, 1)), 0) << "white in a one-bit mask";
+    EXPECT_EQ(qAlpha(masked.pixel(0, 2)), 255) << "beyond a smaller mask nothing is transparent";
+    EXPECT_EQ(qAlpha(masked.pixel(2, 1)), 255);
+
+    QImage halfSeen = filled(3, 3, qRgb(0, 128, 0)).convertToFormat(QImage::Format_ARGB32);
+    halfSeen.setPixel(0, 2, Magenta);
+    halfSeen.setPixel(1, 0, qRgba(0, 128, 0, 100));
+    EXPECT_EQ(qAlpha(withTransparency(halfSeen).pixel(1, 0)), 100) << "alpha is kept";
+
+    QImage premultiplied(3, 3, QImage::Format_ARGB32_Premultiplied);
+    premultiplied.fill(0);
+    premultiplied.setPixel(1, 1, qRgba(128, 128, 128, 128));
+    premultiplied.setPixel(2, 2, qRgb(255, 255, 255));
+    const QImage premasked = withTransparency(halfSeen, premultiplied);
+    EXPECT_EQ(qAlpha(premasked.pixel(1, 1)), 255) << "a half-white stored pixel is not white";
+    EXPECT_EQ(qAlpha(premasked.pixel(2, 2)), 0);
+}
