@@ -12,6 +12,22 @@ QImage argb(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+// The image with 32-bit lines holding the values QImage::pixel reads from it: stored values
+// of premultiplied images, not undone ones.
+QImage readable(const QImage& image) {
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return image;
+    default:
+        return image.convertToFormat(image.pixelFormat().premultiplied() ==
+                                             QPixelFormat::Premultiplied
+                                         ? QImage::Format_ARGB32_Premultiplied
+                                         : QImage::Format_ARGB32);
+    }
+}
+
 // Pixels are read a line at a time: the per-pixel accessors cost more than the work itself,
 // and every toolbar picture goes through here before the first frame.
 const QRgb* lineOf(const QImage& argbImage, int y) {
@@ -55,11 +71,10 @@ QImage withTransparency(const QImage& glyph, const QImage& mask) {
         return QImage();
     QImage result = argb(glyph);
     const QRgb key = transparentColor(glyph).rgb();
-    const QImage maskPixels = argb(mask);
+    const QImage maskPixels = readable(mask);
     for (int y = 0; y < result.height(); ++y) {
         QRgb* line = lineOf(result, y);
-        const QRgb* maskLine =
-            y < maskPixels.height() ? lineOf(maskPixels, y) : nullptr;
+        const QRgb* maskLine = y < maskPixels.height() ? lineOf(maskPixels, y) : nullptr;
         const int maskWidth = maskLine ? maskPixels.width() : 0;
         for (int x = 0; x < result.width(); ++x) {
             // Where a mask is given, white marks the transparent pixels; beyond its edge none are.
@@ -76,7 +91,7 @@ QImage withTransparency(const QImage& glyph, const QImage& mask) {
 QImage colourKeyMask(const QImage& image, const QColor& key) {
     if (image.isNull())
         return QImage();
-    const QImage pixels = argb(image);
+    const QImage pixels = readable(image);
     QImage mask(image.size(), QImage::Format_RGB32);
     const QRgb keyRgb = key.rgb() | 0xFF000000;
     for (int y = 0; y < image.height(); ++y) {
