@@ -248,19 +248,27 @@ TEST(HighDpiReference, PaintAndMeasureAtScaleOne) {
 // child run, beside the same window shown at the scale under test.
 class HighDpiScaledWindow : public ::testing::Test {
 protected:
+    // The run at scale 1 is the same for every test here: it is made once.
+    static void SetUpTestSuite() {
+        if (qApp->devicePixelRatio() == 1.0)
+            return;
+        const TempFolder folder;
+        s_one = scaleOneChrome(folder);
+    }
+    static void TearDownTestSuite() { s_one = PaintedChrome(); }
+
     void SetUp() override {
         if (scale == 1.0)
             GTEST_SKIP() << "needs QT_SCALE_FACTOR";
-        one = scaleOneChrome(folder);
         ASSERT_FALSE(one.places.empty()) << "the run at scale 1 failed";
         shown.emplace();
         ASSERT_TRUE(shown->exposed());
     }
     TForm1& form() { return shown->form(); }
 
+    static inline PaintedChrome s_one;
     const qreal scale = qApp->devicePixelRatio();
-    TempFolder folder;
-    PaintedChrome one;
+    const PaintedChrome& one = s_one;
     std::optional<ShownWindow> shown;
 };
 
