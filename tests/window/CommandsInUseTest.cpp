@@ -171,4 +171,23 @@ TEST_F(CommandsInUse, ToolbarButtonsComeUpAfterTheirCommandFailed) {
     EXPECT_EQ(Main().Title, AppTexts::WindowTitleFor(QStringLiteral("three.cpn")));
 }
 
+// New, Options and Help run their commands from their toolbar buttons as from their menus.
+TEST_F(CommandsInUse, TheToolbarsCommandButtonsRunTheirCommands) {
+    Start({threeVersions()});
+    ClickRow(0);
+    ChangeList([&] { ClickButton(Centre(RemoveBtn)); });
+    const QString title = Main().Title;
+    ClickButton(Centre(NewBtn));
+    AnswerMessage(QStringLiteral("Escape"));
+    EXPECT_EQ(Main().Title, title) << "New asked first, and Cancel kept the campaign";
+
+    ClickButton(Centre(OptionsBtn));
+    const TXWindow options = WaitForWindow(QStringLiteral("Options"));
+    Driver->Click(options.Geometry.topLeft() + QPoint(272 + 37, 440 + 12));
+    EXPECT_TRUE(WaitGone(QStringLiteral("Options"))) << "Cancel closed Options";
+
+    ClickButton(Centre(HelpBtn));
+    WaitForWindow(AppTexts::ApplicationTitle + QStringLiteral(" Help"));
+}
+
 } // namespace
