@@ -102,21 +102,14 @@ void follow(QPushButton* button, TMenuItem* item) {
 
 QWidget* createControl(TToolbar* bar, const TCommandRow& row, const TMainMenus& menus) {
     TMenuItem* item = menus.Item(row.Id);
-    switch (row.Control) {
-    case TToolbarControl::PushButton: {
+    if (row.Control == TToolbarControl::PushButton) {
         QPushButton* button = pushButton(bar, row);
         follow(button, item);
         return button;
     }
-    case TToolbarControl::VersionCombo: {
-        TToolbarButton* button = versionCombo(bar, row, menus);
-        follow(button, item);
-        return button;
-    }
-    case TToolbarControl::GlyphButton:
-        break;
-    }
-    TToolbarButton* button = glyphButton(bar, row);
+    TToolbarButton* button = row.Control == TToolbarControl::VersionCombo
+                                 ? versionCombo(bar, row, menus)
+                                 : glyphButton(bar, row);
     follow(button, item);
     return button;
 }
