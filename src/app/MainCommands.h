@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <array>
 #include <span>
 
 // Every command of the main window, by the name of its menu item (`AddItem` is Add) or, for
@@ -104,8 +105,29 @@ struct TCommandRow {
     void (*Handler)(TCommandTarget& window) = nullptr;
 };
 
+// A submenu opens from an item of a menu, before any row placed in it: the menus are built
+// row by row, so a row's menu always stands when the row comes.
+constexpr bool SubmenusOpenBeforeTheirRows(std::span<const TCommandRow> rows) {
+    constexpr std::size_t places = static_cast<std::size_t>(TMenuPlace::VersionPopup) + 1;
+    std::array<bool, places> isSubmenu{};
+    std::array<bool, places> opened{};
+    for (const TCommandRow& row : rows)
+        isSubmenu[static_cast<std::size_t>(row.Submenu)] = row.Submenu != TMenuPlace::None;
+    for (const TCommandRow& row : rows) {
+        const auto menu = static_cast<std::size_t>(row.Menu);
+        if (isSubmenu[menu] && !opened[menu])
+            return false;
+        if (row.Submenu != TMenuPlace::None) {
+            if (row.Menu == TMenuPlace::None)
+                return false;
+            opened[static_cast<std::size_t>(row.Submenu)] = true;
+        }
+    }
+    return true;
+}
+
 // The command table: one row per command, in the order of TCommandId (the build stops if a
-// row is missing or out of place).
+// row is missing or out of place, or a submenu's rows come before it).
 inline std::span<const TCommandRow> MainCommands() {
     using enum TCommandId;
     using enum TMenuPlace;
@@ -321,6 +343,7 @@ inline std::span<const TCommandRow> MainCommands() {
              [](TCommandTarget& w) { w.ScenarioCommands().VersionBtnClick(w.FocusedScenario()); }},
     };
     static_assert(RowsFollowTheirEnum(Rows, CommandCount));
+    static_assert(SubmenusOpenBeforeTheirRows(Rows));
     return Rows;
 }
 

@@ -122,3 +122,16 @@ TEST(MainCommands, HandlersReachTheWindowsOperations) {
         EXPECT_EQ(target.Calls, calls) << CommandRow(id).Caption;
     }
 }
+
+TEST(MainCommands, ASubmenusRowsComeAfterTheItemThatOpensIt) {
+    using enum TMenuPlace;
+    constexpr TCommandRow opener{.Menu = Scenario, .Submenu = VersionSubmenu};
+    constexpr TCommandRow inside{.Menu = VersionSubmenu};
+    constexpr TCommandRow unplacedOpener{.Submenu = VersionSubmenu};
+    constexpr TCommandRow inOrder[] = {opener, inside};
+    constexpr TCommandRow insideFirst[] = {inside, opener};
+    constexpr TCommandRow fromNoMenu[] = {unplacedOpener, inside};
+    EXPECT_TRUE(SubmenusOpenBeforeTheirRows(inOrder));
+    EXPECT_FALSE(SubmenusOpenBeforeTheirRows(insideFirst));
+    EXPECT_FALSE(SubmenusOpenBeforeTheirRows(fromNoMenu));
+}
