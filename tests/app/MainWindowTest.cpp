@@ -18,10 +18,13 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -243,7 +246,8 @@ TEST_F(MainWindow, ADialogLeavesTheListItsFocusAndItsCommands) {
     dialogs.FileAnswers = {folder.path("saved.cpn")};
     window.Menus.Item(TCommandId::SaveAs)->Click();
     QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), &window, 5000);
-    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10") << "saving changes no row";
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10")
+        << "saving changes no row";
 
     // A replacement of another size moves the offsets while the dialog's focus comes back.
     dialogs.FileAnswers = {folder.path("Odd.scn")};
@@ -254,14 +258,16 @@ TEST_F(MainWindow, ADialogLeavesTheListItsFocusAndItsCommands) {
     QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
     ASSERT_EQ(window.Campaign().Count(), 2u);
     EXPECT_EQ(cell(1, 0), "C");
-    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10") << "removing changes no version";
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10")
+        << "removing changes no version";
 }
 
 TEST_F(MainWindow, VersionsShowOnTheButtonAndReachThePayload) {
     TForm1& window = open();
     addFiles({"A.scn", "C.scn", "Odd.scn"});
     focusScenarioRow(1);
-    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10") << "selecting a row shows its version";
+    EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10")
+        << "selecting a row shows its version";
     focusScenarioRow(2);
     EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.10")
         << "an unrecognised version keeps the caption";
@@ -309,6 +315,28 @@ TEST_F(MainWindow, FilesDroppedFromOtherProgramsAreTakenByExtension) {
     EXPECT_EQ(cell(1, 1), "A.scn");
 }
 
+// A drop the window cannot take ends in the program's own error box, not in a plain one.
+TEST_F(MainWindow, AFailedDropShowsInTheProgramsErrorBox) {
+    TForm1& window = open();
+    const std::string pipe = (folder / "Pipe.scn").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    // A plain box would wait for a click: it is closed, so that the test ends and fails.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+    closer.start(500);
+    window.FileDropper->DeliverDrop({folder.path("Pipe.scn")});
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    const TMessageRequest& shown = dialogs.Messages.front();
+    EXPECT_EQ(shown.Caption, AppTexts::ApplicationTitle);
+    EXPECT_TRUE(shown.Text.startsWith(QStringLiteral("Cannot open file ")))
+        << shown.Text.toStdString();
+    EXPECT_EQ(shown.Icon, TMessageIcon::Error);
+    EXPECT_EQ(window.ScenarioListView->model()->rowCount(), 0);
+}
+
 TEST_F(MainWindow, ADisplayTooSmallEndsTheProgramAfterTheSaveQuestion) {
     TForm1& window = open();
     window.WMDisplayChange(800, 480);
@@ -338,7 +366,8 @@ TEST_F(MainWindow, MovingTheExplorerSelectionKeepsAddOn) {
 
     dialogs.MessageAnswers = {TMessageAnswer::No};
     window.Menus.Item(TCommandId::New)->Click(); // the explorer is rebuilt and its list reloaded
-    EXPECT_FALSE(window.Menus.Item(TCommandId::Add)->isEnabled()) << "nothing is selected in the reloaded list";
+    EXPECT_FALSE(window.Menus.Item(TCommandId::Add)->isEnabled())
+        << "nothing is selected in the reloaded list";
 }
 
 TEST_F(MainWindow, ChangesMadeWhileTheListIsLeftDoNotTurnItsCommandsBackOn) {
