@@ -2,6 +2,7 @@
 
 #include "ButtonGeometry.h"
 #include "ButtonLayout.h"
+#include "ChromeEdges.h"
 #include "ChromePatterns.h"
 #include "SystemColors.h"
 
@@ -18,10 +19,7 @@ struct EdgeColors {
 };
 
 void frameRect(QPainter& painter, const QRect& r, const EdgeColors& colors) {
-    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), colors.topLeft);
-    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), colors.topLeft);
-    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), colors.bottomRight);
-    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), colors.bottomRight);
+    DrawEdge(painter, r, colors.topLeft, colors.bottomRight);
 }
 
 void drawFrame(QPainter& painter, const QRect& r, bool flat, bool sunken) {
@@ -83,7 +81,8 @@ void triangle(QPainter& painter, int c, int y, const QColor& color) {
 
 } // namespace
 
-void drawArrow(QPainter& painter, int left, int top, int arrowWidth, bool disabled, const QColor& color) {
+void drawArrow(QPainter& painter, int left, int top, int arrowWidth, bool disabled,
+               const QColor& color) {
     const int c = left + arrowWidth / 2;
     if (disabled) {
         triangle(painter, c + 1, top + 1, SystemColors::btnHighlight());
@@ -97,12 +96,14 @@ void paint(QPainter& painter, const ButtonPaintOptions& o) {
     const bool pushed = o.state == TButtonState::bsDown || o.state == TButtonState::bsExclusive;
     const bool drawPressed = pushed && !(o.combo && o.menuPressed);
     const bool drawBorder =
-        !o.noBorder && (!o.flat || pushed || (o.mouseInControl && o.state != TButtonState::bsDisabled));
+        !o.noBorder &&
+        (!o.flat || pushed || (o.mouseInControl && o.state != TButtonState::bsDisabled));
 
     QRect mainPart(QPoint(0, 0), o.size);
     if (o.combo) {
         if (drawBorder)
-            drawFrame(painter, ButtonGeometry::arrowPartRect(o.size, o.arrowWidth), o.flat, pushed && o.menuPressed);
+            drawFrame(painter, ButtonGeometry::arrowPartRect(o.size, o.arrowWidth), o.flat,
+                      pushed && o.menuPressed);
         mainPart = ButtonGeometry::mainPartRect(o.size, o.arrowWidth, true);
     }
     if (drawBorder)
@@ -138,10 +139,11 @@ void paint(QPainter& painter, const ButtonPaintOptions& o) {
         drawCaption(painter, o, placed.captionRect);
     const bool disabled = o.state == TButtonState::bsDisabled;
     if (placed.hasArrow)
-        drawArrow(painter, placed.arrowPos.x(), placed.arrowPos.y(), o.arrowWidth, disabled, o.fontColor);
+        drawArrow(painter, placed.arrowPos.x(), placed.arrowPos.y(), o.arrowWidth, disabled,
+                  o.fontColor);
     if (o.combo)
-        drawArrow(painter, ButtonGeometry::arrowPartLeft(o.size.width(), o.arrowWidth), o.size.height() / 2,
-                  o.arrowWidth, disabled, o.fontColor);
+        drawArrow(painter, ButtonGeometry::arrowPartLeft(o.size.width(), o.arrowWidth),
+                  o.size.height() / 2, o.arrowWidth, disabled, o.fontColor);
 }
 
 } // namespace ButtonPainter

@@ -1,6 +1,7 @@
 #include "PopupMenus.h"
 
 #include "ApplicationEvents.h"
+#include "ChromeEdges.h"
 #include "MenuItems.h"
 #include "MouseInputHold.h"
 #include "OfficeMenuPainter.h"
@@ -111,7 +112,8 @@ TOwnerDrawPopupMenu* TOwnerDrawPopupMenu::drawingMenu() const {
     return owner->OwnerDrawn() ? owner : nullptr;
 }
 
-void TOwnerDrawPopupMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+void TOwnerDrawPopupMenu::initStyleOption(QStyleOptionMenuItem* option,
+                                          const QAction* action) const {
     QMenu::initStyleOption(option, action);
     m_measuring = action;
 }
@@ -130,11 +132,13 @@ QSize TOwnerDrawPopupMenu::measuredActionSize() const {
     return QSize(width, height);
 }
 
-void TOwnerDrawPopupMenu::MeasureItem(TMenuItem* item, int& width, const QFontMetrics& canvas, int& height) {
+void TOwnerDrawPopupMenu::MeasureItem(TMenuItem* item, int& width, const QFontMetrics& canvas,
+                                      int& height) {
     emit OnMeasureItem(item, canvas, width, height);
 }
 
-void TOwnerDrawPopupMenu::DrawItem(TMenuItem* item, QPainter& canvas, const QRect& rect, int state) {
+void TOwnerDrawPopupMenu::DrawItem(TMenuItem* item, QPainter& canvas, const QRect& rect,
+                                   int state) {
     emit OnDrawItem(item, canvas, rect, state);
 }
 
@@ -150,19 +154,10 @@ int TOwnerDrawPopupMenu::itemState(const TMenuItem* item) const {
 }
 
 void TOwnerDrawPopupMenu::paintFrame(QPainter& painter) const {
-    // Filled one-pixel rectangles, not pen lines: at any scale factor each line covers whole
-    // screen pixels, where a pen's line would straddle its pixel's edge.
     const QRect r = rect().adjusted(0, 0, -1, -1);
-    const QColor outerDark = SystemColors::palette().color(QPalette::Shadow);
-    painter.fillRect(r.left(), r.top(), r.width(), 1, SystemColors::btnFace());
-    painter.fillRect(r.left(), r.top(), 1, r.height(), SystemColors::btnFace());
-    painter.fillRect(r.left(), r.bottom(), r.width(), 1, outerDark);
-    painter.fillRect(r.right(), r.top(), 1, r.height(), outerDark);
-    const QRect inner = r.adjusted(1, 1, -1, -1);
-    painter.fillRect(inner.left(), inner.top(), inner.width(), 1, SystemColors::btnHighlight());
-    painter.fillRect(inner.left(), inner.top(), 1, inner.height(), SystemColors::btnHighlight());
-    painter.fillRect(inner.left(), inner.bottom(), inner.width(), 1, SystemColors::btnShadow());
-    painter.fillRect(inner.right(), inner.top(), 1, inner.height(), SystemColors::btnShadow());
+    DrawEdge(painter, r, SystemColors::btnFace(), SystemColors::palette().color(QPalette::Shadow));
+    DrawEdge(painter, r.adjusted(1, 1, -1, -1), SystemColors::btnHighlight(),
+             SystemColors::btnShadow());
 }
 
 void TOwnerDrawPopupMenu::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,6 @@
 #include "ToolWindowPainter.h"
 
+#include "ChromeEdges.h"
 #include "Docks.h"
 #include "SystemColors.h"
 #include "ToolWindow.h"
@@ -12,16 +13,9 @@
 
 namespace {
 
-void edge(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-    painter.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
-    painter.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
-    painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-    painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-}
-
 void gripBar(QPainter& painter, const QRect& bar, bool verticalDock) {
     painter.fillRect(bar, SystemColors::btnFace());
-    edge(painter, bar, SystemColors::btnHighlight(), SystemColors::btnShadow());
+    DrawEdge(painter, bar, SystemColors::btnHighlight(), SystemColors::btnShadow());
     // The far end's corner pixel stays light so the bar reads as one raised piece.
     const QPoint corner =
         verticalDock ? QPoint(bar.right(), bar.top()) : QPoint(bar.left(), bar.bottom());
@@ -54,9 +48,9 @@ namespace ToolWindowPainter {
 void paintCloseGlyph(QPainter& painter, const QRect& rect, bool pressed) {
     painter.fillRect(rect, SystemColors::btnFace());
     if (pressed)
-        edge(painter, rect, SystemColors::btnShadow(), SystemColors::btnHighlight());
+        DrawEdge(painter, rect, SystemColors::btnShadow(), SystemColors::btnHighlight());
     else
-        edge(painter, rect, SystemColors::btnHighlight(), SystemColors::btnShadow());
+        DrawEdge(painter, rect, SystemColors::btnHighlight(), SystemColors::btnShadow());
     const int inset = std::max(3, rect.width() / 4);
     const QRect cross =
         rect.adjusted(inset, inset, -inset, -inset).translated(pressed ? 1 : 0, pressed ? 1 : 0);
@@ -75,9 +69,9 @@ void paintDocked(QPainter& painter, const TCustomToolWindow& window, TDock& dock
         dock.PaintBackground(painter, all.adjusted(1, 1, -1, -1), originInDock);
     }
     if (window.BorderStyle() == TToolWindowBorderStyle::bsSingle)
-        edge(painter, all, SystemColors::btnHighlight(), SystemColors::btnShadow());
+        DrawEdge(painter, all, SystemColors::btnHighlight(), SystemColors::btnShadow());
     else
-        edge(painter, all, window.Color(), window.Color());
+        DrawEdge(painter, all, window.Color(), window.Color());
     const DockedFrameStyle style = window.DockedStyle(&dock);
     for (const QRect& bar : GripBarRects(style, window.size()))
         gripBar(painter, bar, style.verticalDock);
@@ -91,9 +85,10 @@ void paintFloating(QPainter& painter, const TCustomToolWindow& window) {
     const FloatingFrameMetrics metrics = window.FloatingMetrics();
     painter.fillRect(all, SystemColors::btnFace());
     painter.fillRect(all.marginsRemoved(metrics.margins()), window.Color());
-    edge(painter, all, SystemColors::btnFace(), SystemColors::palette().color(QPalette::Shadow));
-    edge(painter, all.adjusted(1, 1, -1, -1), SystemColors::btnHighlight(),
-         SystemColors::btnShadow());
+    DrawEdge(painter, all, SystemColors::btnFace(),
+             SystemColors::palette().color(QPalette::Shadow));
+    DrawEdge(painter, all.adjusted(1, 1, -1, -1), SystemColors::btnHighlight(),
+             SystemColors::btnShadow());
     if (!metrics.showCaption)
         return;
     const QRect caption = metrics.captionRect(window.size());
