@@ -5,8 +5,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +31,23 @@ constexpr TLanguageCodePage languageCodePages[] = {
     {"tg", 1251},  {"cv", 1251},  {"os", 1251},  {"ce", 1251},  {"cs", 1250},  {"sk", 1250},
     {"pl", 1250},  {"hu", 1250},  {"sl", 1250},  {"hr", 1250},  {"ro", 1250},  {"sq", 1250},
     {"bs", 1250},  {"hsb", 1250}, {"dsb", 1250},
+};
+
+struct TCodePageName {
+    int CodePage;
+    std::string_view Name;
+};
+
+// Windows code pages whose iconv name is not "CP" and the number.
+constexpr TCodePageName iconvNames[] = {
+    {20127, "ASCII"},       {20866, "KOI8-R"},      {21866, "KOI8-U"},     {28591, "ISO-8859-1"},
+    {28592, "ISO-8859-2"},  {28593, "ISO-8859-3"},  {28594, "ISO-8859-4"}, {28595, "ISO-8859-5"},
+    {28596, "ISO-8859-6"},  {28597, "ISO-8859-7"},  {28598, "ISO-8859-8"}, {28599, "ISO-8859-9"},
+    {28603, "ISO-8859-13"}, {28605, "ISO-8859-15"}, {20932, "EUC-JP"},     {51932, "EUC-JP"},
+    {51936, "EUC-CN"},      {51949, "EUC-KR"},      {54936, "GB18030"},    {50220, "ISO-2022-JP"},
+    {50221, "ISO-2022-JP"}, {50222, "ISO-2022-JP"}, {50225, "ISO-2022-KR"}, {10000, "MACINTOSH"},
+    {10029, "MAC-CENTRALEUROPE"}, {10079, "MAC-IS"}, {10017, "MACUKRAINIAN"}, {65000, "UTF-7"},
+    {65001, "UTF-8"},
 };
 
 std::string lowered(std::string_view text) {
@@ -82,6 +104,9 @@ int AnsiCodePageForLocale(std::string_view locale) {
 }
 
 std::string CodePageName(int codePage) {
+    for (const TCodePageName& entry : iconvNames)
+        if (entry.CodePage == codePage)
+            return std::string(entry.Name);
     if (codePage == 874 || (codePage >= 1250 && codePage <= 1258))
         return "WINDOWS-" + std::to_string(codePage);
     return "CP" + std::to_string(codePage);
@@ -128,10 +153,49 @@ std::string LocaleCodePage() {
         CharacterLocale(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG"))));
 }
 
-std::string UserCodePage() {
+namespace {
+
+// The settings file's text; nothing when there is no such file, or when it cannot be read,
+// which is passed to warn.
+std::optional<std::string> settingsText(const std::filesystem::path& path,
+                                        const std::function<void(const std::string&)>& warn) {
+    // Non-blocking, so that a FIFO put there by mistake cannot hang the program.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0 && errno == ENOENT)
+        return std::nullopt;
+    std::string reason = descriptor < 0 ? std::strerror(errno) : "";
+    struct stat status {};
+    if (reason.empty() && ::fstat(descriptor, &status) != 0)
+        reason = std::strerror(errno);
+    else if (reason.empty() && S_ISDIR(status.st_mode))
+        reason = std::strerror(EISDIR);
+    else if (reason.empty() && !S_ISREG(status.st_mode))
+        reason = "not a regular file";
+    std::string text;
+    char buffer[4096];
+    for (ssize_t count = 1; reason.empty() && count > 0;) {
+        count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0)
+            reason = std::strerror(errno);
+        else
+            text.append(buffer, static_cast<std::size_t>(count));
+    }
+    if (descriptor >= 0)
+        ::close(descriptor);
+    if (!reason.empty()) {
+        warn("cannot read " + path.string() + ": " + reason);
+        return std::nullopt;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string UserCodePage(const std::function<void(const std::string&)>& warn) {
     const std::filesystem::path path = SettingsFilePath();
-    std::ifstream settings(path);
-    const std::optional<std::string> chosen = settings ? CodePageSetting(settings) : std::nullopt;
+    const std::optional<std::string> text = settingsText(path, warn);
+    std::istringstream settings(text.value_or(std::string()));
+    const std::optional<std::string> chosen = CodePageSetting(settings);
     if (!chosen)
         return LocaleCodePage();
     try {

@@ -71,7 +71,9 @@ std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path) {
 
 TScenarioNames ScenarioNamesOf(const std::filesystem::path& path, const TTextCodec& codec) {
     std::string fileName = StoredFileName(path, codec);
-    std::string name = NameWithoutExt(fileName);
+    // The file name less its last four bytes, cut back further where that would leave the
+    // first bytes of a character of a multi-byte code page.
+    std::string name = codec.FitBytes(fileName, NameWithoutExt(fileName).size());
     return {std::move(name), std::move(fileName)};
 }
 

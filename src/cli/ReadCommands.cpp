@@ -3,6 +3,7 @@
 #include "CampaignError.h"
 #include "CampaignReader.h"
 #include "CommandContext.h"
+#include "DisplayWidth.h"
 #include "FileIO.h"
 #include "FileNames.h"
 #include "Json.h"
@@ -52,12 +53,6 @@ std::string printable(const std::string& utf8) {
     return shown;
 }
 
-std::size_t displayWidth(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
     std::array<std::size_t, 6> widths{};
     const auto fields = [](const TListRow& row) {
@@ -66,12 +61,12 @@ void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
     };
     for (const auto& row : rows)
         for (std::size_t i = 0; i < 6; ++i)
-            widths[i] = std::max(widths[i], displayWidth(*fields(row)[i]));
+            widths[i] = std::max(widths[i], DisplayWidth(*fields(row)[i]));
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t i = 0; i < 6; ++i) {
             const std::string& text = *fields(row)[i];
-            const std::string padding(widths[i] - displayWidth(text), ' ');
+            const std::string padding(widths[i] - DisplayWidth(text), ' ');
             // Numbers line up on the right, texts on the left.
             const bool numeric = i == 0 || i == 4;
             line += numeric ? padding + text : text + (i + 1 < 6 ? padding : "");
@@ -87,10 +82,12 @@ void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
 class TChosenScenarios {
 public:
     TChosenScenarios(const std::vector<std::string>& indexes, std::size_t count) : m_count(count) {
+        std::vector<bool> named(indexes.empty() ? 0 : count);
         for (const auto& index : indexes) {
             const std::size_t position = EntryPosition(index, count);
-            if (std::find(m_named.begin(), m_named.end(), position) == m_named.end())
+            if (!named[position])
                 m_named.push_back(position);
+            named[position] = true;
         }
         m_all = indexes.empty();
     }
@@ -114,7 +111,8 @@ void forEachTarget(const TInputFile& file, const TChosenScenarios& chosen,
     for (std::size_t i = 0; i < chosen.Size(); ++i) {
         const TTableEntry entry = ReadTableEntry(file, static_cast<std::int64_t>(chosen[i]));
         const std::string fallback = "scenario-" + std::to_string(chosen[i] + 1) + ".scn";
-        visit(entry, folder / names.Next(SafeFileName(codec.ToUnicode(entry.FileName), fallback)));
+        visit(entry,
+              folder / names.Next(SafeFileName(ExtractedFileName(entry.FileName, codec), fallback)));
     }
 }
 
