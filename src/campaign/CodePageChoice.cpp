@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sstream>
+#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -155,36 +156,39 @@ std::string LocaleCodePage() {
 
 namespace {
 
-// The settings file's text; nothing when there is no such file, or when it cannot be read,
-// which is passed to warn.
-std::optional<std::string> settingsText(const std::filesystem::path& path,
-                                        const std::function<void(const std::string&)>& warn) {
+// Closes a descriptor when it goes.
+struct TOpenDescriptor {
+    int Descriptor;
+    ~TOpenDescriptor() { ::close(Descriptor); }
+};
+
+std::runtime_error systemError() {
+    return std::runtime_error(std::strerror(errno));
+}
+
+// The settings file's text; nothing when there is no such file. Throws std::runtime_error
+// with the reason when the file is there but cannot be read.
+std::optional<std::string> settingsText(const std::filesystem::path& path) {
     // Non-blocking, so that a FIFO put there by mistake cannot hang the program.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (descriptor < 0 && errno == ENOENT)
         return std::nullopt;
-    std::string reason = descriptor < 0 ? std::strerror(errno) : "";
+    if (descriptor < 0)
+        throw systemError();
+    const TOpenDescriptor closing{descriptor};
     struct stat status {};
-    if (reason.empty() && ::fstat(descriptor, &status) != 0)
-        reason = std::strerror(errno);
-    else if (reason.empty() && S_ISDIR(status.st_mode))
-        reason = std::strerror(EISDIR);
-    else if (reason.empty() && !S_ISREG(status.st_mode))
-        reason = "not a regular file";
+    if (::fstat(descriptor, &status) != 0)
+        throw systemError();
+    if (S_ISDIR(status.st_mode))
+        throw std::runtime_error(std::strerror(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        throw std::runtime_error("not a regular file");
     std::string text;
     char buffer[4096];
-    for (ssize_t count = 1; reason.empty() && count > 0;) {
-        count = ::read(descriptor, buffer, sizeof buffer);
+    for (ssize_t count; (count = ::read(descriptor, buffer, sizeof buffer)) != 0;) {
         if (count < 0)
-            reason = std::strerror(errno);
-        else
-            text.append(buffer, static_cast<std::size_t>(count));
-    }
-    if (descriptor >= 0)
-        ::close(descriptor);
-    if (!reason.empty()) {
-        warn("cannot read " + path.string() + ": " + reason);
-        return std::nullopt;
+            throw systemError();
+        text.append(buffer, static_cast<std::size_t>(count));
     }
     return text;
 }
@@ -193,7 +197,12 @@ std::optional<std::string> settingsText(const std::filesystem::path& path,
 
 std::string UserCodePage(const std::function<void(const std::string&)>& warn) {
     const std::filesystem::path path = SettingsFilePath();
-    const std::optional<std::string> text = settingsText(path, warn);
+    std::optional<std::string> text;
+    try {
+        text = settingsText(path);
+    } catch (const std::runtime_error& error) {
+        warn("cannot read " + path.string() + ": " + error.what());
+    }
     std::istringstream settings(text.value_or(std::string()));
     const std::optional<std::string> chosen = CodePageSetting(settings);
     if (!chosen)

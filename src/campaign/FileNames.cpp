@@ -28,6 +28,11 @@ std::string StoredFileName(const std::filesystem::path& path, const TTextCodec& 
     return IsValidUtf8(name) ? codec.FromUnicode(name) : name;
 }
 
+std::string NameFromFileName(std::string_view storedFileName, const TTextCodec& codec) {
+    const std::size_t nameBytes = storedFileName.size() > 4 ? storedFileName.size() - 4 : 0;
+    return codec.FitBytes(storedFileName, nameBytes);
+}
+
 std::string ExtractedFileName(std::string_view stored, const TTextCodec& codec) {
     return codec.ToUnicodeIfDefined(stored).value_or(std::string(stored));
 }

@@ -15,6 +15,11 @@
 // another system's disk come (caf\xE9.scn stays caf\xE9.scn rather than becoming caf?.scn).
 std::string StoredFileName(const std::filesystem::path& path, const TTextCodec& codec);
 
+// The name a stored file name gives a scenario or a campaign: the file name less its last four
+// bytes (".scn"), cut back further where that would leave the first bytes of a character of
+// a multi-byte code page.
+std::string NameFromFileName(std::string_view storedFileName, const TTextCodec& codec);
+
 // The file name a stored file name is extracted under, the reverse of StoredFileName: the
 // name in UTF-8 when the code page defines every byte of it, else the bytes as they are, so
 // that stored names differing only in bytes the code page does not define (x\x81.scn and

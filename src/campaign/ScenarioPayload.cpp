@@ -4,7 +4,6 @@
 #include "FileFormat.h"
 #include "FileIO.h"
 #include "FileNames.h"
-#include "Utils.h"
 
 #include <array>
 #include <stdexcept>
@@ -71,9 +70,7 @@ std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path) {
 
 TScenarioNames ScenarioNamesOf(const std::filesystem::path& path, const TTextCodec& codec) {
     std::string fileName = StoredFileName(path, codec);
-    // The file name less its last four bytes, cut back further where that would leave the
-    // first bytes of a character of a multi-byte code page.
-    std::string name = codec.FitBytes(fileName, NameWithoutExt(fileName).size());
+    std::string name = NameFromFileName(fileName, codec);
     return {std::move(name), std::move(fileName)};
 }
 

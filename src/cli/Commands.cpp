@@ -78,7 +78,7 @@ std::string settingsFileShown() {
     const std::string path = SettingsFilePath().string();
     const char* home = std::getenv("HOME");
     const std::string homeFolder = home && *home ? std::string(home) + "/" : std::string();
-    if (!homeFolder.empty() && homeFolder != "/" && path.compare(0, homeFolder.size(), homeFolder) == 0)
+    if (!homeFolder.empty() && path.compare(0, homeFolder.size(), homeFolder) == 0)
         return "~/" + path.substr(homeFolder.size());
     return path;
 }

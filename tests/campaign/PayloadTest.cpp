@@ -61,6 +61,7 @@ TEST_F(ScenarioPayload, TheNameIsCutBetweenCharactersOfAMultiByteCodePage) {
     EXPECT_EQ(ScenarioNamesOf(folder / "中x.s", gbk).Name, "") << "not the first byte of 中";
     EXPECT_EQ(ScenarioNamesOf(folder / "中文x.s", gbk).Name, "\xD6\xD0");
     EXPECT_EQ(ScenarioNamesOf(folder / "中文.scn", gbk).Name, "\xD6\xD0\xCE\xC4");
+    EXPECT_EQ(TitleForSave("", folder / "中x.s", gbk), "") << "nor in the title made from it";
 }
 
 TEST_F(ScenarioPayload, AFileThatCannotBeOpenedChangesNothing) {
