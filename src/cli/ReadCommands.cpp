@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <sys/stat.h>
@@ -51,6 +52,25 @@ std::string printable(const std::string& utf8) {
         shown += (c < 0x20 || c == 0x7F || c1) ? '?' : utf8[i];
     }
     return shown;
+}
+
+// A written file's path as extract reports it: bytes that are no UTF-8, which names the code
+// page does not define keep, shown as \xHH, so that no terminal takes them for control codes.
+std::string reportedPath(const std::string& path) {
+    std::string shown;
+    for (std::size_t i = 0; i < path.size();) {
+        const std::size_t length = Utf8SequenceLength(std::string_view(path).substr(i));
+        if (length == 0) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(path[i]));
+            shown += escaped;
+            ++i;
+        } else {
+            shown.append(path, i, length);
+            i += length;
+        }
+    }
+    return printable(shown);
 }
 
 void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
@@ -188,7 +208,7 @@ int RunExtract(const TCommandContext& context) {
                       TAtomicFile output(target, TAtomicFile::TLinks::Replace);
                       output.CopyFrom(file, entry.Offset, entry.Size);
                       output.Commit(force);
-                      context.Out << target.string() << "\n";
+                      context.Out << reportedPath(target.string()) << "\n";
                   });
     return 0;
 }
