@@ -7,7 +7,7 @@
 
 std::string EditorCodePage() {
     try {
-        return UserCodePage();
+        return UserCodePage([](const std::string& warning) { qWarning("%s", warning.c_str()); });
     } catch (const ECampaignError& error) {
         qWarning("%s; using %s", error.what(), LocaleCodePage().c_str());
         return LocaleCodePage();

@@ -140,6 +140,38 @@ void TCampaignEditor::Remove(std::size_t index) {
     takeOut(index);
 }
 
+TCampaignEditor::TPiece TCampaignEditor::TPiece::Part(std::int64_t first, std::int64_t length) const {
+    if (Own)
+        return *this;
+    TPiece part = *this;
+    part.First += first;
+    part.Length = length;
+    return part;
+}
+
+void TCampaignEditor::RemoveAll(const std::set<std::size_t>& positions) {
+    if (positions.empty())
+        return;
+    RequireEntryIndex(*positions.rbegin(), Count());
+    std::vector<TPiece> kept;
+    auto removed = positions.begin();
+    std::int64_t start = 0;
+    for (const TPiece& piece : m_pieces) {
+        const std::int64_t end = start + piece.Count();
+        std::int64_t from = start; // the first position of the piece still to keep
+        for (; removed != positions.end() && static_cast<std::int64_t>(*removed) < end; ++removed) {
+            const auto at = static_cast<std::int64_t>(*removed);
+            if (at > from)
+                kept.push_back(piece.Part(from - start, at - from));
+            from = at + 1;
+        }
+        if (from < end)
+            kept.push_back(piece.Part(from - start, end - from));
+        start = end;
+    }
+    m_pieces = std::move(kept);
+}
+
 void TCampaignEditor::Replace(std::size_t index, const std::filesystem::path& scenario) {
     TPiece replacement{0, 0, {}, entryForFile(scenario)};
     takeOut(index);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ public:
     // Positions are 0-based here; the command line turns its 1-based indexes into them.
     void Insert(std::size_t position, const std::filesystem::path& scenario);
     void Remove(std::size_t index);
+    // Removes every entry at these positions (of the list before the removal) in one pass,
+    // however many there are.
+    void RemoveAll(const std::set<std::size_t>& positions);
     void Replace(std::size_t index, const std::filesystem::path& scenario);
     void Move(std::size_t from, std::size_t to);
     void setVersion(std::size_t index, TScenarioVersion version);
@@ -51,6 +55,8 @@ private:
         std::optional<TWriterEntry> Own;
 
         std::int64_t Count() const { return Own ? 1 : Length; }
+        // The `length` entries from the piece's `first` on.
+        TPiece Part(std::int64_t first, std::int64_t length) const;
     };
     class TPieceSource;
 

@@ -72,7 +72,7 @@ std::int64_t TWriterEntry::Size() const {
 std::string TitleForSave(std::string_view title, const std::filesystem::path& path,
                          const TTextCodec& codec) {
     const std::string raw =
-        title.empty() ? NameWithoutExt(StoredFileName(path, codec)) : std::string(title);
+        title.empty() ? NameFromFileName(StoredFileName(path, codec), codec) : std::string(title);
     return codec.FitBytes(raw, CampaignFormat::TitleWidth - 1);
 }
 

@@ -5,8 +5,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <fcntl.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +32,23 @@ constexpr TLanguageCodePage languageCodePages[] = {
     {"tg", 1251},  {"cv", 1251},  {"os", 1251},  {"ce", 1251},  {"cs", 1250},  {"sk", 1250},
     {"pl", 1250},  {"hu", 1250},  {"sl", 1250},  {"hr", 1250},  {"ro", 1250},  {"sq", 1250},
     {"bs", 1250},  {"hsb", 1250}, {"dsb", 1250},
+};
+
+struct TCodePageName {
+    int CodePage;
+    std::string_view Name;
+};
+
+// Windows code pages whose iconv name is not "CP" and the number.
+constexpr TCodePageName iconvNames[] = {
+    {20127, "ASCII"},       {20866, "KOI8-R"},      {21866, "KOI8-U"},     {28591, "ISO-8859-1"},
+    {28592, "ISO-8859-2"},  {28593, "ISO-8859-3"},  {28594, "ISO-8859-4"}, {28595, "ISO-8859-5"},
+    {28596, "ISO-8859-6"},  {28597, "ISO-8859-7"},  {28598, "ISO-8859-8"}, {28599, "ISO-8859-9"},
+    {28603, "ISO-8859-13"}, {28605, "ISO-8859-15"}, {20932, "EUC-JP"},     {51932, "EUC-JP"},
+    {51936, "EUC-CN"},      {51949, "EUC-KR"},      {54936, "GB18030"},    {50220, "ISO-2022-JP"},
+    {50221, "ISO-2022-JP"}, {50222, "ISO-2022-JP"}, {50225, "ISO-2022-KR"}, {10000, "MACINTOSH"},
+    {10029, "MAC-CENTRALEUROPE"}, {10079, "MAC-IS"}, {10017, "MACUKRAINIAN"}, {65000, "UTF-7"},
+    {65001, "UTF-8"},
 };
 
 std::string lowered(std::string_view text) {
@@ -82,6 +105,9 @@ int AnsiCodePageForLocale(std::string_view locale) {
 }
 
 std::string CodePageName(int codePage) {
+    for (const TCodePageName& entry : iconvNames)
+        if (entry.CodePage == codePage)
+            return std::string(entry.Name);
     if (codePage == 874 || (codePage >= 1250 && codePage <= 1258))
         return "WINDOWS-" + std::to_string(codePage);
     return "CP" + std::to_string(codePage);
@@ -128,10 +154,57 @@ std::string LocaleCodePage() {
         CharacterLocale(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG"))));
 }
 
-std::string UserCodePage() {
+namespace {
+
+// Closes a descriptor when it goes.
+struct TOpenDescriptor {
+    int Descriptor;
+    ~TOpenDescriptor() { ::close(Descriptor); }
+};
+
+std::runtime_error systemError() {
+    return std::runtime_error(std::strerror(errno));
+}
+
+// The settings file's text; nothing when there is no such file. Throws std::runtime_error
+// with the reason when the file is there but cannot be read.
+std::optional<std::string> settingsText(const std::filesystem::path& path) {
+    // Non-blocking, so that a FIFO put there by mistake cannot hang the program.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0 && errno == ENOENT)
+        return std::nullopt;
+    if (descriptor < 0)
+        throw systemError();
+    const TOpenDescriptor closing{descriptor};
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        throw systemError();
+    if (S_ISDIR(status.st_mode))
+        throw std::runtime_error(std::strerror(EISDIR));
+    if (!S_ISREG(status.st_mode))
+        throw std::runtime_error("not a regular file");
+    std::string text;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(descriptor, buffer, sizeof buffer)) != 0;) {
+        if (count < 0)
+            throw systemError();
+        text.append(buffer, static_cast<std::size_t>(count));
+    }
+    return text;
+}
+
+} // namespace
+
+std::string UserCodePage(const std::function<void(const std::string&)>& warn) {
     const std::filesystem::path path = SettingsFilePath();
-    std::ifstream settings(path);
-    const std::optional<std::string> chosen = settings ? CodePageSetting(settings) : std::nullopt;
+    std::optional<std::string> text;
+    try {
+        text = settingsText(path);
+    } catch (const std::runtime_error& error) {
+        warn("cannot read " + path.string() + ": " + error.what());
+    }
+    std::istringstream settings(text.value_or(std::string()));
+    const std::optional<std::string> chosen = CodePageSetting(settings);
     if (!chosen)
         return LocaleCodePage();
     try {

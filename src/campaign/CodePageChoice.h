@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <string>
@@ -16,7 +17,8 @@
 // 1257 Baltic, 1258 Vietnamese, 874 Thai, 1252 for everything else (also "C" and "POSIX").
 int AnsiCodePageForLocale(std::string_view locale);
 
-// The iconv name of a Windows code page number: 1251 gives "WINDOWS-1251", 936 "CP936".
+// The iconv name of a Windows code page number: 1251 gives "WINDOWS-1251", 936 "CP936",
+// 65001 "UTF-8", 20866 "KOI8-R", 28591 "ISO-8859-1".
 std::string CodePageName(int codePage);
 
 // The locale that rules character sets: the first set of LC_ALL, LC_CTYPE and LANG (each may
@@ -32,9 +34,10 @@ std::optional<std::string> CodePageSetting(std::istream& settings);
 std::filesystem::path SettingsFilePath();
 
 // The code page to use when none is given on the command line: the settings file's, else the
-// locale's. Throws ECampaignError naming the settings file when it names a code page that
-// iconv does not know.
-std::string UserCodePage();
+// locale's. A settings file that is there but cannot be read is passed to `warn` ("cannot
+// read <file>: <reason>") and the locale decides. Throws ECampaignError naming the settings
+// file when it names a code page that iconv does not know.
+std::string UserCodePage(const std::function<void(const std::string&)>& warn);
 
 // The code page the locale alone implies, as an iconv name.
 std::string LocaleCodePage();

@@ -10,19 +10,6 @@ bool isContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// The length of the UTF-8 sequence that starts with lead, 0 when lead cannot start one.
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
 // The longest prefix of text of at most maxBytes bytes that ends between characters.
 std::string_view wholeCharacters(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes)
@@ -36,30 +23,18 @@ std::string_view wholeCharacters(std::string_view text, std::size_t maxBytes) {
 
 } // namespace
 
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = sequenceLength(lead);
-        if (length == 0 || i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if (!isContinuation(static_cast<unsigned char>(text[i + k])))
-                return false;
-        if (length > 1) {
-            const auto second = static_cast<unsigned char>(text[i + 1]);
-            // Overlong forms, UTF-16 surrogates and code points past U+10FFFF.
-            if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-                (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-                return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
 std::string StoredFileName(const std::filesystem::path& path, const TTextCodec& codec) {
     const std::string name = path.filename().string();
     return IsValidUtf8(name) ? codec.FromUnicode(name) : name;
+}
+
+std::string NameFromFileName(std::string_view storedFileName, const TTextCodec& codec) {
+    const std::size_t nameBytes = storedFileName.size() > 4 ? storedFileName.size() - 4 : 0;
+    return codec.FitBytes(storedFileName, nameBytes);
+}
+
+std::string ExtractedFileName(std::string_view stored, const TTextCodec& codec) {
+    return codec.ToUnicodeIfDefined(stored).value_or(std::string(stored));
 }
 
 std::string FitFileName(std::string_view name, std::size_t maxBytes, std::string_view suffix) {

@@ -4,7 +4,6 @@
 #include "FileFormat.h"
 #include "FileIO.h"
 #include "FileNames.h"
-#include "Utils.h"
 
 #include <array>
 #include <stdexcept>
@@ -71,7 +70,7 @@ std::unique_ptr<TScenario> ReadScenarioFile(const std::filesystem::path& path) {
 
 TScenarioNames ScenarioNamesOf(const std::filesystem::path& path, const TTextCodec& codec) {
     std::string fileName = StoredFileName(path, codec);
-    std::string name = NameWithoutExt(fileName);
+    std::string name = NameFromFileName(fileName, codec);
     return {std::move(name), std::move(fileName)};
 }
 

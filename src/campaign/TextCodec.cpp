@@ -1,9 +1,19 @@
 #include "TextCodec.h"
 
 #include "CampaignError.h"
+#include "Utf8.h"
 
 #include <cerrno>
 #include <iconv.h>
+
+namespace {
+
+struct TConverted {
+    std::string Text;
+    bool Whole = true; // no sequence needed the replacement
+};
+
+} // namespace
 
 struct TTextCodec::Converter {
     iconv_t handle;
@@ -22,9 +32,10 @@ struct TTextCodec::Converter {
     // Converts all of input; on a sequence the target cannot take, appends `replacement`
     // and skips `skip(rest)` input bytes.
     template <typename Skip>
-    std::string convert(std::string_view input, std::string_view replacement, Skip skip) const {
+    TConverted convert(std::string_view input, std::string_view replacement, Skip skip) const {
         iconv(handle, nullptr, nullptr, nullptr, nullptr);
-        std::string output;
+        TConverted converted;
+        std::string& output = converted.Text;
         char buffer[1024];
         char* in = const_cast<char*>(input.data());
         std::size_t inLeft = input.size();
@@ -35,6 +46,7 @@ struct TTextCodec::Converter {
             output.append(buffer, static_cast<std::size_t>(out - buffer));
             if (result == static_cast<std::size_t>(-1) && (errno == EILSEQ || errno == EINVAL)) {
                 output.append(replacement);
+                converted.Whole = false;
                 const std::size_t count = std::min(inLeft, skip(std::string_view(in, inLeft)));
                 in += count;
                 inLeft -= count;
@@ -45,7 +57,7 @@ struct TTextCodec::Converter {
         std::size_t outLeft = sizeof buffer;
         iconv(handle, nullptr, nullptr, &out, &outLeft);
         output.append(buffer, static_cast<std::size_t>(out - buffer));
-        return output;
+        return converted;
     }
 
     // Whether input ends with the first bytes of a character that it cuts off.
@@ -95,19 +107,34 @@ TTextCodec::TTextCodec(std::string codePage)
     : m_codePage(std::move(codePage)),
       m_toUnicode(std::make_unique<Converter>("UTF-8", m_codePage)),
       m_fromUnicode(std::make_unique<Converter>(m_codePage, "UTF-8")) {
-    if (!m_toUnicode->valid() || !m_fromUnicode->valid())
+    if (m_codePage.empty() || !m_toUnicode->valid() || !m_fromUnicode->valid())
         throw ECampaignError("Unknown text encoding " + m_codePage);
 }
 
 TTextCodec::~TTextCodec() = default;
 
+namespace {
+
+constexpr std::size_t skipOneByte(std::string_view) {
+    return 1;
+}
+
+} // namespace
+
 std::string TTextCodec::ToUnicode(std::string_view raw) const {
-    return m_toUnicode->convert(raw, "\xEF\xBF\xBD",
-                                [](std::string_view) { return std::size_t{1}; });
+    // iconv's UTF-8 decoder lets forms through that are no UTF-8 (F4 90 80 80, five-byte forms).
+    return ValidUtf8(m_toUnicode->convert(raw, "\xEF\xBF\xBD", skipOneByte).Text);
+}
+
+std::optional<std::string> TTextCodec::ToUnicodeIfDefined(std::string_view raw) const {
+    TConverted converted = m_toUnicode->convert(raw, {}, skipOneByte);
+    if (!converted.Whole || !IsValidUtf8(converted.Text))
+        return std::nullopt;
+    return std::move(converted.Text);
 }
 
 std::string TTextCodec::FromUnicode(std::string_view utf8) const {
-    return m_fromUnicode->convert(utf8, "?", utf8SequenceLength);
+    return m_fromUnicode->convert(utf8, "?", utf8SequenceLength).Text;
 }
 
 std::string TTextCodec::FitBytes(std::string_view raw, std::size_t maxBytes) const {

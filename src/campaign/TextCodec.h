@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,7 @@ class TTextCodec {
 public:
     static constexpr const char* DefaultCodePage = "WINDOWS-1252";
 
-    // Throws ECampaignError when the code page is unknown.
+    // Throws ECampaignError when the code page is unknown (an empty name names none).
     explicit TTextCodec(std::string codePage = DefaultCodePage);
     ~TTextCodec();
     TTextCodec(const TTextCodec&) = delete;
@@ -19,8 +20,10 @@ public:
 
     const std::string& CodePage() const { return m_codePage; }
 
-    // Bytes the code page does not define become U+FFFD.
+    // Bytes the code page does not define become U+FFFD; the result is always valid UTF-8.
     std::string ToUnicode(std::string_view raw) const;
+    // The UTF-8 text of raw when the code page defines every byte of it; nothing otherwise.
+    std::optional<std::string> ToUnicodeIfDefined(std::string_view raw) const;
     // Characters the code page cannot hold become "?".
     std::string FromUnicode(std::string_view utf8) const;
     // The longest start of raw, at most maxBytes long, that does not end inside a character.

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <memory>
 #include <ostream>
+#include <set>
 
 namespace {
 
@@ -71,6 +73,16 @@ TOptionSet withCommonOptions(TOptionSet options) {
     return options;
 }
 
+// The settings file as --help names it: under ~ when it lies in the home folder.
+std::string settingsFileShown() {
+    const std::string path = SettingsFilePath().string();
+    const char* home = std::getenv("HOME");
+    const std::string homeFolder = home && *home ? std::string(home) + "/" : std::string();
+    if (!homeFolder.empty() && path.compare(0, homeFolder.size(), homeFolder) == 0)
+        return "~/" + path.substr(homeFolder.size());
+    return path;
+}
+
 void printHelp(std::ostream& out) {
     out << "Usage: brindlewick-cli <command> [options] <arguments>\n"
            "Edits Quorvane and Meltharn campaign files (*.cpn, *.cpx). Indexes count from 1.\n\n"
@@ -79,7 +91,9 @@ void printHelp(std::ostream& out) {
         out << "  brindlewick-cli " << command.Usage << "\n";
     out << "\nCommon options:\n"
            "  --encoding NAME  code page of titles and names (default: CodePage in\n"
-           "                   ~/.config/brindlewick/brindlewick.conf, else the locale's\n"
+           "                   "
+        << settingsFileShown()
+        << ", else the locale's\n"
            "                   Windows code page, such as windows-1252)\n"
            "  --help           show this help\n"
            "  --version        show the program's version\n\n"
@@ -93,6 +107,22 @@ int usageError(std::ostream& err, const std::string& message, const char* usage)
     else
         err << "Try 'brindlewick-cli --help'.\n";
     return 2;
+}
+
+// Where the command stands: the first word that is no option, options before it being allowed
+// too; arguments.size() when there is none.
+std::size_t commandPosition(const std::vector<std::string>& arguments) {
+    std::set<std::string> withValue = commonOptions().WithValue;
+    for (const auto& command : commands())
+        withValue.insert(command.Options.WithValue.begin(), command.Options.WithValue.end());
+    std::size_t i = 0;
+    while (i < arguments.size() && arguments[i].size() >= 2 &&
+           arguments[i].compare(0, 2, "--") == 0) {
+        if (arguments[i] == "--")
+            return i + 1;
+        i += withValue.count(arguments[i]) && i + 1 < arguments.size() ? 2 : 1;
+    }
+    return i;
 }
 
 const TCommand* findCommand(const std::string& name) {
@@ -121,13 +151,13 @@ std::size_t InsertPosition(const std::string& index, std::size_t count) {
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    if (arguments.empty())
-        return usageError(err, "no command given", nullptr);
-
-    const TCommand* command = findCommand(arguments.front());
+    const std::size_t at = commandPosition(arguments);
+    const TCommand* command = at < arguments.size() ? findCommand(arguments[at]) : nullptr;
     if (!command) {
         try {
-            const TArguments global = ParseArguments(arguments, commonOptions());
+            const TArguments global =
+                ParseArguments({arguments.begin(), arguments.begin() + static_cast<std::ptrdiff_t>(at)},
+                               commonOptions());
             if (global.Has("--version")) {
                 out << VersionLine;
                 return 0;
@@ -138,13 +168,16 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             }
         } catch (const EUsageError&) {
         }
-        return usageError(err, "unknown command " + arguments.front(), nullptr);
+        if (at == arguments.size())
+            return usageError(err, "no command given", nullptr);
+        return usageError(err, "unknown command " + arguments[at], nullptr);
     }
 
+    std::vector<std::string> rest = arguments;
+    rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
     TArguments parsed;
     try {
-        parsed = ParseArguments({arguments.begin() + 1, arguments.end()},
-                                withCommonOptions(command->Options));
+        parsed = ParseArguments(rest, withCommonOptions(command->Options));
     } catch (const EUsageError& error) {
         return usageError(err, error.what(), command->Usage);
     }
@@ -163,6 +196,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
     std::unique_ptr<TTextCodec> codec;
     if (const auto encoding = parsed.Values.find("--encoding"); encoding != parsed.Values.end()) {
+        if (encoding->second.empty())
+            return usageError(err, "option --encoding needs a value", command->Usage);
         try {
             codec = std::make_unique<TTextCodec>(encoding->second);
         } catch (const ECampaignError&) {
@@ -175,7 +210,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         // The settings file is read only when the command line names no code page; its
         // message names the settings file, not the campaign.
         try {
-            codec = std::make_unique<TTextCodec>(UserCodePage());
+            codec = std::make_unique<TTextCodec>(UserCodePage([&](const std::string& warning) {
+                err << "brindlewick-cli: " << warning << "; the code page follows the locale\n";
+            }));
         } catch (const ECampaignError& error) {
             err << "brindlewick-cli: " << error.what() << "\n";
             return 1;

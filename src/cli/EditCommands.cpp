@@ -6,6 +6,7 @@
 #include "CampaignError.h"
 #include "CommandContext.h"
 #include "FileFormat.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <functional>
@@ -14,8 +15,9 @@
 
 namespace {
 
+// A title that is not UTF-8 is taken as the bytes it is, as file names are.
 std::string titleFromArgument(const TCommandContext& context, const std::string& title) {
-    const std::string encoded = context.Codec.FromUnicode(title);
+    const std::string encoded = IsValidUtf8(title) ? context.Codec.FromUnicode(title) : title;
     std::string raw = context.Codec.FitBytes(encoded, CampaignFormat::TitleWidth - 1);
     if (raw.size() < encoded.size())
         context.Err << "brindlewick-cli: the title is cut to " << raw.size()
@@ -67,11 +69,11 @@ int RunAdd(const TCommandContext& context) {
 
 int RunRemove(const TCommandContext& context) {
     return editCampaign(context, [&](TCampaignEditor& editor) {
-        std::set<std::size_t, std::greater<>> positions;
+        const std::size_t count = editor.Count();
+        std::set<std::size_t> positions;
         for (const auto& index : afterCampaign(context, 0))
-            positions.insert(EntryPosition(index, editor.Count()));
-        for (const std::size_t position : positions)
-            editor.Remove(position);
+            positions.insert(EntryPosition(index, count));
+        editor.RemoveAll(positions);
     });
 }
 

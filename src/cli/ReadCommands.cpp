@@ -3,6 +3,7 @@
 #include "CampaignError.h"
 #include "CampaignReader.h"
 #include "CommandContext.h"
+#include "DisplayWidth.h"
 #include "FileIO.h"
 #include "FileNames.h"
 #include "Json.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <sys/stat.h>
@@ -52,10 +54,23 @@ std::string printable(const std::string& utf8) {
     return shown;
 }
 
-std::size_t displayWidth(const std::string& utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+// A written file's path as extract reports it: bytes that are no UTF-8, which names the code
+// page does not define keep, shown as \xHH, so that no terminal takes them for control codes.
+std::string reportedPath(const std::string& path) {
+    std::string shown;
+    for (std::size_t i = 0; i < path.size();) {
+        const std::size_t length = Utf8SequenceLength(std::string_view(path).substr(i));
+        if (length == 0) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned char>(path[i]));
+            shown += escaped;
+            ++i;
+        } else {
+            shown.append(path, i, length);
+            i += length;
+        }
+    }
+    return printable(shown);
 }
 
 void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
@@ -66,12 +81,12 @@ void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
     };
     for (const auto& row : rows)
         for (std::size_t i = 0; i < 6; ++i)
-            widths[i] = std::max(widths[i], displayWidth(*fields(row)[i]));
+            widths[i] = std::max(widths[i], DisplayWidth(*fields(row)[i]));
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t i = 0; i < 6; ++i) {
             const std::string& text = *fields(row)[i];
-            const std::string padding(widths[i] - displayWidth(text), ' ');
+            const std::string padding(widths[i] - DisplayWidth(text), ' ');
             // Numbers line up on the right, texts on the left.
             const bool numeric = i == 0 || i == 4;
             line += numeric ? padding + text : text + (i + 1 < 6 ? padding : "");
@@ -87,10 +102,12 @@ void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
 class TChosenScenarios {
 public:
     TChosenScenarios(const std::vector<std::string>& indexes, std::size_t count) : m_count(count) {
+        std::vector<bool> named(indexes.empty() ? 0 : count);
         for (const auto& index : indexes) {
             const std::size_t position = EntryPosition(index, count);
-            if (std::find(m_named.begin(), m_named.end(), position) == m_named.end())
+            if (!named[position])
                 m_named.push_back(position);
+            named[position] = true;
         }
         m_all = indexes.empty();
     }
@@ -114,7 +131,8 @@ void forEachTarget(const TInputFile& file, const TChosenScenarios& chosen,
     for (std::size_t i = 0; i < chosen.Size(); ++i) {
         const TTableEntry entry = ReadTableEntry(file, static_cast<std::int64_t>(chosen[i]));
         const std::string fallback = "scenario-" + std::to_string(chosen[i] + 1) + ".scn";
-        visit(entry, folder / names.Next(SafeFileName(codec.ToUnicode(entry.FileName), fallback)));
+        visit(entry,
+              folder / names.Next(SafeFileName(ExtractedFileName(entry.FileName, codec), fallback)));
     }
 }
 
@@ -190,7 +208,7 @@ int RunExtract(const TCommandContext& context) {
                       TAtomicFile output(target, TAtomicFile::TLinks::Replace);
                       output.CopyFrom(file, entry.Offset, entry.Size);
                       output.Commit(force);
-                      context.Out << target.string() << "\n";
+                      context.Out << reportedPath(target.string()) << "\n";
                   });
     return 0;
 }

@@ -36,7 +36,12 @@ std::string TUniqueNames::Next(const std::string& name) {
         throw std::length_error("more names than announced");
     --m_left;
     std::string candidate = FitFileName(name, m_maxBytes);
-    for (int number = 2; !insert(hashOf(candidate)); ++number)
-        candidate = FitFileName(name, m_maxBytes, " (" + std::to_string(number) + ")");
+    const std::uint64_t nameHash = hashOf(candidate);
+    if (insert(nameHash))
+        return candidate;
+    std::uint64_t& number = m_nextNumber.try_emplace(nameHash, 2).first->second;
+    do
+        candidate = FitFileName(name, m_maxBytes, " (" + std::to_string(number++) + ")");
+    while (!insert(hashOf(candidate)));
     return candidate;
 }

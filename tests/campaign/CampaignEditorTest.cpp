@@ -10,6 +10,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
             };
             const auto& scenario = scenarios[pick(scenarios.size())];
             const std::size_t count = model.Count();
-            switch (pick(count == 0 ? 1 : 6)) {
+            switch (pick(count == 0 ? 1 : 7)) {
             case 0: {
                 const std::size_t at = pick(count + 1);
                 editor.Insert(at, scenario);
@@ -79,6 +80,15 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
                 }
                 editor.setVersion(at, TScenarioVersion::Game111);
                 StampScenarioVersion(*model.Entry(at).Scenario, TScenarioVersion::Game111);
+                break;
+            }
+            case 5: {
+                std::set<std::size_t> positions;
+                for (std::size_t n = pick(count) + 1; n > 0; --n)
+                    positions.insert(pick(count));
+                editor.RemoveAll(positions);
+                for (auto at = positions.rbegin(); at != positions.rend(); ++at)
+                    model.RemoveEntry(*at);
                 break;
             }
             default:

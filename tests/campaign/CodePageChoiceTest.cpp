@@ -37,6 +37,21 @@ TEST(CodePageChoice, EveryChosenCodePageIsOneIconvKnows) {
     EXPECT_EQ(CodePageName(936), "CP936");
 }
 
+TEST(CodePageChoice, WindowsNumbersOfOtherCodePagesGiveTheirIconvNames) {
+    const struct {
+        int CodePage;
+        const char* Name;
+    } cases[] = {
+        {65001, "UTF-8"},       {20866, "KOI8-R"},      {21866, "KOI8-U"},  {28591, "ISO-8859-1"},
+        {28595, "ISO-8859-5"},  {28605, "ISO-8859-15"}, {20127, "ASCII"},   {54936, "GB18030"},
+        {51949, "EUC-KR"},      {20932, "EUC-JP"},      {10000, "MACINTOSH"}, {437, "CP437"},
+    };
+    for (const auto& entry : cases) {
+        EXPECT_EQ(CodePageName(entry.CodePage), entry.Name);
+        EXPECT_NO_THROW(TTextCodec{CodePageName(entry.CodePage)}) << entry.Name;
+    }
+}
+
 TEST(CodePageChoice, LcAllThenLcCtypeThenLangRule) {
     EXPECT_EQ(CharacterLocale("ja_JP", "ru_RU", "el_GR"), "ja_JP");
     EXPECT_EQ(CharacterLocale("", "ru_RU", "el_GR"), "ru_RU");
@@ -57,6 +72,10 @@ TEST(CodePageChoice, TheSettingsLineNamesANumberOrAName) {
     EXPECT_EQ(setting("CodePage=99999999999999999999\n"), "99999999999999999999")
         << "no number overflow; the name is refused later";
     EXPECT_EQ(setting(""), std::nullopt);
+}
+
+void unexpectedWarning(const std::string& warning) {
+    ADD_FAILURE() << warning;
 }
 
 class UserCodePageTest : public ::testing::Test {
@@ -85,11 +104,11 @@ protected:
 
 TEST_F(UserCodePageTest, TheSettingsFileOverridesTheLocale) {
     ::setenv("LC_ALL", "ru_RU.UTF-8", 1);
-    EXPECT_EQ(UserCodePage(), "WINDOWS-1251");
+    EXPECT_EQ(UserCodePage(unexpectedWarning), "WINDOWS-1251");
     EXPECT_EQ(SettingsFilePath(), m_folder.Path() / "brindlewick" / "brindlewick.conf");
 
     writeSettings("CodePage=1253\n");
-    EXPECT_EQ(UserCodePage(), "WINDOWS-1253");
+    EXPECT_EQ(UserCodePage(unexpectedWarning), "WINDOWS-1253");
     EXPECT_EQ(LocaleCodePage(), "WINDOWS-1251");
 }
 
@@ -97,7 +116,7 @@ TEST_F(UserCodePageTest, AnUnknownCodePageInTheSettingsIsReportedWithTheFile) {
     ::setenv("LC_ALL", "ja_JP.UTF-8", 1);
     writeSettings("CodePage=Klingon\n");
     try {
-        UserCodePage();
+        UserCodePage(unexpectedWarning);
         FAIL() << "an unknown code page was accepted";
     } catch (const ECampaignError& error) {
         EXPECT_NE(std::string(error.what()).find("brindlewick.conf: unknown code page \"Klingon\""),
@@ -105,4 +124,17 @@ TEST_F(UserCodePageTest, AnUnknownCodePageInTheSettingsIsReportedWithTheFile) {
             << error.what();
     }
     EXPECT_EQ(LocaleCodePage(), "CP932");
+}
+
+TEST_F(UserCodePageTest, ASettingsFileThatCannotBeReadIsReported) {
+    ::setenv("LC_ALL", "ru_RU.UTF-8", 1);
+    std::vector<std::string> warnings;
+    const auto warn = [&](const std::string& warning) { warnings.push_back(warning); };
+    EXPECT_EQ(UserCodePage(warn), "WINDOWS-1251");
+    EXPECT_TRUE(warnings.empty()) << "no settings file is no fault";
+
+    std::filesystem::create_directories(SettingsFilePath());
+    EXPECT_EQ(UserCodePage(warn), "WINDOWS-1251");
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "cannot read " + SettingsFilePath().string() + ": Is a directory");
 }

@@ -233,6 +233,23 @@ TEST(StoredFileName, KeepsTheRawBytesOfANameThatIsNotUtf8) {
     }
 }
 
+TEST(ExtractedFileName, KeepsStoredNamesDistinctAndReversible) {
+    const TTextCodec codec;
+    const struct {
+        const char* Stored;
+        const char* Extracted;
+    } cases[] = {
+        {"x\x81.scn", "x\x81.scn"},
+        {"x\x8D.scn", "x\x8D.scn"},
+        {"caf\xE9\x81.scn", "caf\xE9\x81.scn"},
+        {"caf\xE9.scn", "caf\xC3\xA9.scn"},
+    };
+    for (const auto& entry : cases) {
+        EXPECT_EQ(ExtractedFileName(entry.Stored, codec), entry.Extracted) << entry.Stored;
+        EXPECT_EQ(StoredFileName(std::filesystem::path("/tmp") / entry.Extracted, codec), entry.Stored);
+    }
+}
+
 TEST(ReadOnlyFiles, AreNotReplaced) {
     TempFolder folder;
     const auto target = folder / "Camp.cpn";

@@ -56,6 +56,14 @@ TEST_F(ScenarioPayload, FileNamesAreStoredInTheCampaignCodePage) {
     EXPECT_EQ(campaign.Entry(0).Name, "Caf\xE9");
 }
 
+TEST_F(ScenarioPayload, TheNameIsCutBetweenCharactersOfAMultiByteCodePage) {
+    const TTextCodec gbk("GBK");
+    EXPECT_EQ(ScenarioNamesOf(folder / "中x.s", gbk).Name, "") << "not the first byte of 中";
+    EXPECT_EQ(ScenarioNamesOf(folder / "中文x.s", gbk).Name, "\xD6\xD0");
+    EXPECT_EQ(ScenarioNamesOf(folder / "中文.scn", gbk).Name, "\xD6\xD0\xCE\xC4");
+    EXPECT_EQ(TitleForSave("", folder / "中x.s", gbk), "") << "nor in the title made from it";
+}
+
 TEST_F(ScenarioPayload, AFileThatCannotBeOpenedChangesNothing) {
     WriteBytes(folder / "A.scn", scenarioBytes(10, "1.11"));
     AddScenarioFile(campaign, folder / "A.scn");

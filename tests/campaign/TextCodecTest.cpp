@@ -1,6 +1,7 @@
 #include "TextCodec.h"
 
 #include "CampaignError.h"
+#include "FileNames.h"
 
 #include <gtest/gtest.h>
 
@@ -44,4 +45,11 @@ TEST(TextCodec, TextsAreCutBetweenCharacters) {
     const std::string undefinedBytes(300, '\x81');
     EXPECT_EQ(windows1252.FitBytes(undefinedBytes, 255).size(), 255u)
         << "bytes the code page does not define are single characters";
+}
+
+TEST(TextCodec, UnicodeTextIsValidUtf8WhateverTheBytes) {
+    const TTextCodec utf8("UTF-8");
+    for (const std::string raw : {"b\xF4\x90\x80\x80", "c\xF8\x88\x80\x80\x80", "\xED\xA0\x80", "\xC0\x80"})
+        EXPECT_TRUE(IsValidUtf8(utf8.ToUnicode(raw))) << raw;
+    EXPECT_THROW(TTextCodec(""), ECampaignError) << "no name names no code page";
 }

@@ -54,6 +54,7 @@ expect "brindlewick-cli add Kings.cpn --at 2 S" "Second.scx"
 expect "brindlewick-cli replace Kings.cpn 2 " "First.scn Old Kings Second.scx maps"
 expect "brindlewick-cli replace Kings.cpn " ""
 expect "brindlewick-cli extract Kings.cpn --output m" "maps"
+expect "brindlewick-cli extract Kings.cpn --output O" "Old Kings"
 # Fixed words of set-version.
 expect "brindlewick-cli set-version Kings.cpn " "all"
 expect "brindlewick-cli set-version Kings.cpn all 1.1" "1.10 1.11 1.18"

@@ -13,3 +13,11 @@ cli list --help
 cli list good/Camp.cpn --encoding NOPE
 cli list missing.cpn
 cli --help
+# Options may stand before the command too.
+cli --encoding windows-1251 list good/Camp.cpn
+cli --json list good/Camp.cpn --encoding=GBK
+cli --output out --force extract good/Camp.cpn && ls out
+cli --output out list good/Camp.cpn
+cli --encoding GBK
+cli --help list
+cli -- list good/Camp.cpn
