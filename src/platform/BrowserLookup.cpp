@@ -80,8 +80,8 @@ std::vector<TTypeSource> typeSources(const TXdgFolders& folders) {
     dataFolders << folders.DataDirs;
     for (const QString& folder : dataFolders) {
         sources.push_back({folder + QStringLiteral("/applications/defaults.list"), defaults});
-        sources.push_back(
-            {folder + QStringLiteral("/applications/mimeinfo.cache"), QStringLiteral("MIME Cache")});
+        sources.push_back({folder + QStringLiteral("/applications/mimeinfo.cache"),
+                           QStringLiteral("MIME Cache")});
     }
     return sources;
 }

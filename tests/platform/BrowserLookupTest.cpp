@@ -33,8 +33,7 @@ TEST_F(BrowserLookup, EachTypeTakesTheDefaultsThenTheCache) {
         {"x-scheme-handler/http=links.desktop;\ntext/html=web.desktop;\n"
          "x-scheme-handler/https=secure.desktop;\n",
          "", "/usr/bin/secure %u"},
-        {"text/html=web.desktop;\nx-scheme-handler/http=links.desktop;\n", "",
-         "/usr/bin/links %u"},
+        {"text/html=web.desktop;\nx-scheme-handler/http=links.desktop;\n", "", "/usr/bin/links %u"},
         {"", "x-scheme-handler/https=gone.desktop;secure.desktop;\ntext/html=web.desktop;\n",
          "/usr/bin/secure %u"},
         {"text/html=web.desktop;\n", "x-scheme-handler/https=secure.desktop;\n",
@@ -48,8 +47,7 @@ TEST_F(BrowserLookup, EachTypeTakesTheDefaultsThenTheCache) {
     for (const auto& [mimeapps, cache, expected] : cases) {
         WriteText(folder / "config/mimeapps.list", "[Default Applications]\n" + mimeapps);
         WriteText(folder / "system/applications/mimeinfo.cache", "[MIME Cache]\n" + cache);
-        EXPECT_EQ(FindBrowserCommand(xdg), QString::fromStdString(expected))
-            << mimeapps << cache;
+        EXPECT_EQ(FindBrowserCommand(xdg), QString::fromStdString(expected)) << mimeapps << cache;
     }
 }
 
