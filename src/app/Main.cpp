@@ -22,6 +22,7 @@
 #include "SystemTreeView.h"
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
+#include "WebLinks.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -276,11 +277,11 @@ void TForm1::ViewStyleClick(TViewStyle style) {
 }
 
 void TForm1::QORHItemClick() {
-    QORH->GoToUrl();
+    OpenWebLink(*QORH);
 }
 
 void TForm1::MHNHItemClick() {
-    MHNH->GoToUrl();
+    OpenWebLink(*MHNH);
 }
 
 void TForm1::ToolbarItemClick() {

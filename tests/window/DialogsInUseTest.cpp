@@ -30,7 +30,8 @@ protected:
                       " %u\n");
         writeFile(QDir(Home).filePath(QStringLiteral(".config/mimeapps.list")),
                   "[Default Applications]\ntext/html=noting.desktop\n"
-                  "x-scheme-handler/http=noting.desktop\n");
+                  "x-scheme-handler/http=noting.desktop\n"
+                  "x-scheme-handler/https=noting.desktop\n");
         return notes;
     }
     static void writeFile(const QString& path, const QByteArray& bytes) {
@@ -123,6 +124,15 @@ TEST_F(DialogsInUse, ATooSmallScreenIsRefused) {
     EXPECT_FALSE(box.Title.contains(AppTexts::ApplicationTitle));
     Driver->Key(QStringLiteral("Return"));
     EXPECT_EQ(Program->WaitForExit(WindowTimeout), std::optional<int>(0));
+}
+
+TEST_F(DialogsInUse, AWebLinkWithoutABrowserSaysSo) {
+    const QString nowhere = Folder.makeFolder(QStringLiteral("nowhere"));
+    Start({}, {QStringLiteral("XDG_DATA_DIRS=") + nowhere,
+               QStringLiteral("XDG_CONFIG_DIRS=") + nowhere});
+    ChooseMenu(QStringLiteral("h"), QStringLiteral("q"));
+    EXPECT_EQ(WaitForFocusedWindow().Title, AppTexts::ApplicationTitle) << "the error box";
+    AnswerMessage(QStringLiteral("Return"));
 }
 
 } // namespace
