@@ -54,7 +54,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     wireLists();
     watchDisplay();
 
-    m_helpFile = HelpFileFor(QCoreApplication::applicationFilePath());
+    m_helpFile = ProgramManual;
     m_campaignCommands->NewCampaign();
     try {
         m_campaignCommands->CommandLineOpen(arguments);
