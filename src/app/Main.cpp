@@ -195,9 +195,10 @@ void TForm1::wireLists() {
         if (TSystemListView::FromDragSource(source) == SystemListView)
             AddItemClick();
     };
-    ScenarioListView->OnKeyUp = [this](TScenarioListView* sender, int key, Qt::KeyboardModifiers) {
-        if (key == Qt::Key_Delete && m_state.EntryEnabled && sender == ScenarioListView)
-            RemoveItemClick();
+    ScenarioListView->OnKeyUp = [this](TScenarioListView*, int key, Qt::KeyboardModifiers) {
+        if (const std::optional<TCommandId> command = ShortcutCommand(key))
+            if (CommandEnabled(m_state, CommandRow(*command).Group))
+                Menus.Item(*command)->Click();
     };
 }
 
