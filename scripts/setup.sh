@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   time python3
   shared-mime-info desktop-file-utils xdg-utils libxml2-utils
-  xvfb xauth libx11-dev libxtst-dev
+  xvfb xauth libx11-dev libxtst-dev libxcb1-dev
   dpkg-dev lintian appstream man-db groff-base bash-completion
 )
 

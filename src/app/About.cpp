@@ -6,6 +6,7 @@
 #include "Pictures.h"
 #include "ProgramPictures.h"
 #include "ScreenPlacement.h"
+#include "WebLinks.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -147,7 +148,7 @@ void TAboutForm::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TAboutForm::lEMailClick() {
-    Webber->GoToMail();
+    OpenMailLink(*Webber);
 }
 
 void TAboutForm::lEMailMouseMove() {

@@ -31,5 +31,8 @@ inline const QString QuorvaneSite =
     QStringLiteral("https://github.com/brindlewick/brindlewick/wiki/Quorvane");
 inline const QString MeltharnSite =
     QStringLiteral("https://github.com/brindlewick/brindlewick/wiki/Meltharn");
+// When a web or mail link finds no browser to open it, or the browser does not start.
+inline const QString NoWebBrowser = QStringLiteral("No web browser is set up to open %1");
+inline const QString WebBrowserNotStarted = QStringLiteral("Cannot start the web browser %1");
 
 } // namespace AppTexts

@@ -2,7 +2,6 @@
 
 #include "AppTexts.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -21,7 +20,9 @@ THelpViewer::THelpViewer(QWidget* parent) : QDialog(parent), m_browser(new QText
 void THelpViewer::ShowContents(const QString& helpFile, const QString& topic) {
     const QFileInfo file(helpFile);
     if (file.isFile() && file.isReadable()) {
-        QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+        QUrl url = helpFile.startsWith(QStringLiteral(":/"))
+                       ? QUrl(QStringLiteral("qrc") + helpFile)
+                       : QUrl::fromLocalFile(file.absoluteFilePath());
         url.setFragment(topic.isEmpty() ? QStringLiteral("contents") : topic);
         m_browser->setSource(url);
     } else {
@@ -37,15 +38,4 @@ void THelpViewer::ShowContents(const QString& helpFile, const QString& topic) {
 
 QString THelpViewer::ShownText() const {
     return m_browser->toPlainText();
-}
-
-QString HelpFileFor(const QString& programPath) {
-    const QFileInfo program(programPath);
-    const QString name = program.completeBaseName() + QStringLiteral(".html");
-    const QString beside = program.dir().filePath(name);
-    const QString installed =
-        program.dir().filePath(QStringLiteral("../share/brindlewick/help/") + name);
-    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
-    return beside;
 }

@@ -12,7 +12,8 @@ class THelpViewer : public QDialog {
 public:
     explicit THelpViewer(QWidget* parent = nullptr);
 
-    // Shows the manual's contents page (or a topic within it) and brings the window up.
+    // Shows the manual's contents page (or a topic within it) and brings the window up. The
+    // manual is a file or, by a path starting with ":/", one of the program's resources.
     void ShowContents(const QString& helpFile, const QString& topic = {});
 
     QString ShownText() const;
@@ -21,7 +22,6 @@ private:
     QTextBrowser* m_browser;
 };
 
-// Where the manual of the program at programPath is: beside the program, named after it with
-// the extension ".html", or where an installation puts it (share/brindlewick/help). The first
-// one that exists; the one beside the program when neither does.
-QString HelpFileFor(const QString& programPath);
+// The program's manual with its pictures, compiled into the program: the same pages reach the
+// viewer from a build folder and from an installation.
+inline const QString ProgramManual = QStringLiteral(":/help/brindlewick.html");

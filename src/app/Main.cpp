@@ -22,6 +22,7 @@
 #include "SystemTreeView.h"
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
+#include "WebLinks.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,7 +54,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     wireLists();
     watchDisplay();
 
-    m_helpFile = HelpFileFor(QCoreApplication::applicationFilePath());
+    m_helpFile = ProgramManual;
     m_campaignCommands->NewCampaign();
     try {
         m_campaignCommands->CommandLineOpen(arguments);
@@ -194,9 +195,10 @@ void TForm1::wireLists() {
         if (TSystemListView::FromDragSource(source) == SystemListView)
             AddItemClick();
     };
-    ScenarioListView->OnKeyUp = [this](TScenarioListView* sender, int key, Qt::KeyboardModifiers) {
-        if (key == Qt::Key_Delete && m_state.EntryEnabled && sender == ScenarioListView)
-            RemoveItemClick();
+    ScenarioListView->OnKeyUp = [this](TScenarioListView*, int key, Qt::KeyboardModifiers) {
+        if (const std::optional<TCommandId> command = ShortcutCommand(key))
+            if (CommandEnabled(m_state, CommandRow(*command).Group))
+                Menus.Item(*command)->Click();
     };
 }
 
@@ -276,11 +278,11 @@ void TForm1::ViewStyleClick(TViewStyle style) {
 }
 
 void TForm1::QORHItemClick() {
-    QORH->GoToUrl();
+    OpenWebLink(*QORH);
 }
 
 void TForm1::MHNHItemClick() {
-    MHNH->GoToUrl();
+    OpenWebLink(*MHNH);
 }
 
 void TForm1::ToolbarItemClick() {

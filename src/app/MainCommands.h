@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <optional>
 #include <array>
+#include <qnamespace.h>
 #include <span>
 
 // Every command of the main window, by the name of its menu item (`AddItem` is Add) or, for
@@ -103,6 +104,10 @@ struct TCommandRow {
     TToolbarControl Control = TToolbarControl::GlyphButton;
     TCommandGroup Group = TCommandGroup::Always;
     void (*Handler)(TCommandTarget& window) = nullptr;
+    // A key (Qt::Key) that chooses the item when it is released in the scenario list, whatever
+    // modifiers are held, while the command is enabled; 0 for none. The menus show no
+    // shortcuts: the key belongs to the list.
+    int Shortcut = 0;
 };
 
 // A submenu opens from an item of a menu, before any row placed in it: the menus are built
@@ -182,7 +187,8 @@ inline std::span<const TCommandRow> MainCommands() {
          .Hint = "Remove Scenario",
          .Picture = TPicture::ToolbarRemove,
          .Group = Entry,
-         .Handler = [](TCommandTarget& w) { w.RemoveItemClick(); }},
+         .Handler = [](TCommandTarget& w) { w.RemoveItemClick(); },
+         .Shortcut = Qt::Key_Delete},
         {.Id = Replace,
          .Menu = Scenario,
          .SeparatorBefore = true,
@@ -349,6 +355,16 @@ inline std::span<const TCommandRow> MainCommands() {
 
 inline const TCommandRow& CommandRow(TCommandId id) {
     return MainCommands()[static_cast<std::size_t>(id)];
+}
+
+// The command whose shortcut the key is.
+inline std::optional<TCommandId> ShortcutCommand(int key) {
+    if (key == 0)
+        return std::nullopt;
+    for (const TCommandRow& row : MainCommands())
+        if (row.Shortcut == key)
+            return row.Id;
+    return std::nullopt;
 }
 
 // The standard toolbar's controls left to right; an empty entry is a separator.

@@ -9,6 +9,7 @@
 #include "TextCodec.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -33,6 +34,23 @@ QLabel* label(const QString& text, QWidget* parent, QPoint position) {
     textLabel->move(position);
     textLabel->adjustSize();
     return textLabel;
+}
+
+// A label of one line inside a group box, ending as far from the box's right edge as it
+// starts from its left. The fonts standing in for the dialog's design font run a little wider
+// than it did: a line that would come closer to the frame gets its letters drawn just closer
+// together.
+QLabel* lineInBox(const QString& text, QGroupBox* box, QPoint position) {
+    QLabel* line = label(text, box, position);
+    const qreal room = box->width() - 2 * position.x();
+    const qreal natural = QFontMetricsF(line->font()).horizontalAdvance(text);
+    if (natural + 1 > room) {
+        QFont font = line->font();
+        font.setLetterSpacing(QFont::AbsoluteSpacing, (room - 1 - natural) / text.size());
+        line->setFont(font);
+        line->adjustSize();
+    }
+    return line;
 }
 
 // A 41 x 41 panel with a single border and the page's 32 x 32 icon in its middle.
@@ -70,12 +88,13 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
     txtTitle->setGeometry(8, 72, 393, 21);
     gbDesc = new QGroupBox(QStringLiteral(" Description "), ProjectOptionsSheet);
     gbDesc->setGeometry(8, 104, 393, 65);
-    lDesc1 = label(
+    lDesc1 = lineInBox(
         QStringLiteral(
             "Specify here a title if different from the actual Campaign filename, to revert from"),
         gbDesc, {8, 24});
-    lDesc2 = label(QStringLiteral("using the title above, clear the whole box and leave empty."),
-                   gbDesc, {8, 40});
+    lDesc2 =
+        lineInBox(QStringLiteral("using the title above, clear the whole box and leave empty."),
+                  gbDesc, {8, 40});
 
     GeneralSheet = new QWidget;
     OptionsBook->addTab(GeneralSheet, QStringLiteral("General"));
@@ -93,6 +112,8 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
     HelpBtn = button(QStringLiteral("&Help"), this, {352, 440, 75, 25});
 
     OptionsBook->setCurrentWidget(ProjectOptionsSheet);
+    // The dialog opens where the user came to type: the title, with its caret showing.
+    txtTitle->setFocus();
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(HelpBtn, &QPushButton::clicked, this, &TOptionsForm::HelpRequested);

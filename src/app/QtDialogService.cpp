@@ -1,10 +1,25 @@
 #include "QtDialogService.h"
 
+#include "WindowCaption.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
 namespace {
+
+// A message box whose empty caption stays empty on the screen.
+class TMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (windowTitle().isEmpty())
+            ShowEmptyCaption(*this);
+    }
+};
 
 bool execute(TFileDialog& dialog, QWidget* owner, QFileDialog::AcceptMode mode) {
     QFileDialog fileDialog(owner);
@@ -41,7 +56,7 @@ QStringList NameFilters(const QString& filter) {
 
 TMessageAnswer TQtDialogService::ShowMessage(const TMessageRequest& request) {
     const bool question = request.Buttons == TMessageButtons::YesNoCancel;
-    QMessageBox box(
+    TMessageBox box(
         request.Icon == TMessageIcon::Question ? QMessageBox::Question : QMessageBox::Critical,
         request.Caption, request.Text,
         question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <vector>
 
 namespace {
 
@@ -61,22 +62,55 @@ QString execOf(const QString& desktopFile) {
     return exec.isNull() ? QString() : exec;
 }
 
+// A key file that names programs for types, and the group it names them in.
+struct TTypeSource {
+    QString File;
+    QString Group;
+};
+
+// Where xdg-mime looks, in its order: the defaults of every mimeapps.list, then each data
+// folder's older defaults.list and the cache in which update-desktop-database gathered the
+// types the installed programs claim.
+std::vector<TTypeSource> typeSources(const TXdgFolders& folders) {
+    const QString defaults = QStringLiteral("Default Applications");
+    std::vector<TTypeSource> sources;
+    for (const QString& list : mimeAppsLists(folders))
+        sources.push_back({list, defaults});
+    QStringList dataFolders{folders.DataHome};
+    dataFolders << folders.DataDirs;
+    for (const QString& folder : dataFolders) {
+        sources.push_back({folder + QStringLiteral("/applications/defaults.list"), defaults});
+        sources.push_back({folder + QStringLiteral("/applications/mimeinfo.cache"),
+                           QStringLiteral("MIME Cache")});
+    }
+    return sources;
+}
+
+// The Exec line of the first installed program that the source names for the type.
+QString firstInstalled(const TXdgFolders& folders, const TTypeSource& source, const QString& type) {
+    const QString ids = DesktopEntry::Value(readFile(source.File), source.Group, type);
+    for (const QString& id : ids.split(u';', Qt::SkipEmptyParts)) {
+        const QString desktopFile = findDesktopFile(folders, id.trimmed());
+        const QString exec = desktopFile.isEmpty() ? QString() : execOf(desktopFile);
+        if (!exec.isEmpty())
+            return exec;
+    }
+    return {};
+}
+
 } // namespace
 
 QString FindBrowserCommand(const TXdgFolders& folders) {
-    const QStringList lists = mimeAppsLists(folders);
+    const std::vector<TTypeSource> sources = typeSources(folders);
+    // The program's addresses are https links; an older desktop may name only a handler of
+    // http links or of HTML files.
     for (const QString& type :
-         {QStringLiteral("text/html"), QStringLiteral("x-scheme-handler/http")}) {
-        for (const QString& list : lists) {
-            const QString ids =
-                DesktopEntry::Value(readFile(list), QStringLiteral("Default Applications"), type);
-            for (const QString& id : ids.split(u';', Qt::SkipEmptyParts)) {
-                const QString file = findDesktopFile(folders, id.trimmed());
-                const QString exec = file.isEmpty() ? QString() : execOf(file);
-                if (!exec.isEmpty())
-                    return exec;
-            }
+         {QStringLiteral("x-scheme-handler/https"), QStringLiteral("x-scheme-handler/http"),
+          QStringLiteral("text/html")})
+        for (const TTypeSource& source : sources) {
+            const QString exec = firstInstalled(folders, source, type);
+            if (!exec.isEmpty())
+                return exec;
         }
-    }
     return {};
 }

@@ -33,6 +33,8 @@ TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsL
     EXPECT_EQ(entry, (std::set<TCommandId>{Remove, Replace, Insert, SaveScn, Version, VerQorT,
                                            VerQor, VerMhn, ApplyVersion}));
     EXPECT_EQ(CommandRow(Add).Group, TCommandGroup::Add);
+    EXPECT_EQ(ShortcutCommand(Qt::Key_Delete), std::optional(Remove));
+    EXPECT_EQ(ShortcutCommand(0), std::nullopt);
 }
 
 TEST(MainCommands, ToolbarControlsFollowTheirItems) {

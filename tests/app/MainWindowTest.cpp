@@ -291,7 +291,12 @@ TEST_F(MainWindow, DeleteRemovesTheSelectedRowAndNothingAfterDeselection) {
     TForm1& window = open();
     addFiles({"A.scn", "B.scx", "C.scn"});
     focusScenarioRow(0);
-    QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
+    // The key is the Remove command's, and runs it as choosing its item does.
+    int chosen = 0;
+    QObject::connect(window.Menus.Item(TCommandId::Remove), &TMenuItem::OnClick,
+                     [&chosen] { ++chosen; });
+    QTest::keyClick(window.ScenarioListView, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(chosen, 1);
     ASSERT_EQ(window.ScenarioListView->model()->rowCount(), 2);
     EXPECT_EQ(cell(0, 0), "B");
     EXPECT_FALSE(window.CommandState().EntryEnabled) << "nothing is selected after the removal";

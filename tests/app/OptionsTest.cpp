@@ -7,9 +7,12 @@
 #include "TempFolder.h"
 #include "TextCodec.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -59,6 +62,39 @@ TEST(OptionsForm, IsLaidOutAsItHasAlwaysBeen) {
         << "transparent background";
     for (QPushButton* button : form.findChildren<QPushButton*>())
         EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
+}
+
+// The description's lines are drawn whole and end clear of their box's frame, at any screen
+// scale (tests/app runs this at scale 2 too); the title box has the keyboard focus at once.
+TEST(OptionsForm, TheDescriptionFitsItsBoxAndTheTitleHasTheFocus) {
+    TOptionsForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.txtTitle);
+
+    const qreal scale = form.devicePixelRatioF();
+    // Inside the frame's two lines, with a pixel to spare.
+    const int frameInside = form.gbDesc->width() - 3;
+    for (const QLabel* line : {form.lDesc1, form.lDesc2}) {
+        // The text drawn without a clip, as the label's paint draws it.
+        QImage ink(QSize(line->width() * 2, line->height()) * scale, QImage::Format_RGB32);
+        ink.setDevicePixelRatio(scale);
+        ink.fill(Qt::white);
+        QPainter painter(&ink);
+        painter.setFont(line->font());
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(0, 0, line->width() * 2, line->height()),
+                         static_cast<int>(line->alignment()), line->text());
+        painter.end();
+        int inkEnd = 0;
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = inkEnd; x < ink.width(); ++x)
+                if (ink.pixelColor(x, y) != Qt::white)
+                    inkEnd = x + 1;
+        const qreal inkWidth = inkEnd / scale;
+        EXPECT_LE(inkWidth, line->width()) << "cut: " << line->text().toStdString();
+        EXPECT_LE(line->geometry().right(), frameInside) << line->text().toStdString();
+    }
 }
 
 TEST(OptionsForm, TheTitleIsTakenBackOnlyOnOk) {

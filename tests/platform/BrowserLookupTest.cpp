@@ -22,13 +22,33 @@ protected:
         QtPath(folder / "data"), QtPath(folder / "config"), {QtPath(folder / "system")}, {}};
 };
 
-TEST_F(BrowserLookup, TheDefaultForHtmlFilesComesFirst) {
-    desktopFile(folder / "data/applications/web.desktop", "/usr/bin/web %u");
-    desktopFile(folder / "data/applications/links.desktop", "/usr/bin/links %u");
-    WriteText(
-        folder / "config/mimeapps.list",
-        "[Default Applications]\nx-scheme-handler/http=links.desktop;\ntext/html=web.desktop;\n");
-    EXPECT_EQ(FindBrowserCommand(xdg), "/usr/bin/web %u");
+// The program's addresses are https links: their handler comes first, then http's, then the
+// HTML files'. Each type is looked up as xdg-mime does: the defaults of every mimeapps.list,
+// then the programs that claim the type in the desktop entries' cache.
+TEST_F(BrowserLookup, EachTypeTakesTheDefaultsThenTheCache) {
+    struct Case {
+        std::string mimeapps, cache, expected;
+    };
+    const std::vector<Case> cases = {
+        {"x-scheme-handler/http=links.desktop;\ntext/html=web.desktop;\n"
+         "x-scheme-handler/https=secure.desktop;\n",
+         "", "/usr/bin/secure %u"},
+        {"text/html=web.desktop;\nx-scheme-handler/http=links.desktop;\n", "", "/usr/bin/links %u"},
+        {"", "x-scheme-handler/https=gone.desktop;secure.desktop;\ntext/html=web.desktop;\n",
+         "/usr/bin/secure %u"},
+        {"text/html=web.desktop;\n", "x-scheme-handler/https=secure.desktop;\n",
+         "/usr/bin/secure %u"},
+        {"x-scheme-handler/https=links.desktop;\n", "x-scheme-handler/https=secure.desktop;\n",
+         "/usr/bin/links %u"},
+    };
+    for (const char* name : {"web", "links", "secure"})
+        desktopFile(folder / "system/applications" / (std::string(name) + ".desktop"),
+                    "/usr/bin/" + std::string(name) + " %u");
+    for (const auto& [mimeapps, cache, expected] : cases) {
+        WriteText(folder / "config/mimeapps.list", "[Default Applications]\n" + mimeapps);
+        WriteText(folder / "system/applications/mimeinfo.cache", "[MIME Cache]\n" + cache);
+        EXPECT_EQ(FindBrowserCommand(xdg), QString::fromStdString(expected)) << mimeapps << cache;
+    }
 }
 
 TEST_F(BrowserLookup, MissingEntriesAreSkippedAndSystemFoldersSearched) {

@@ -30,7 +30,8 @@ protected:
                       " %u\n");
         writeFile(QDir(Home).filePath(QStringLiteral(".config/mimeapps.list")),
                   "[Default Applications]\ntext/html=noting.desktop\n"
-                  "x-scheme-handler/http=noting.desktop\n");
+                  "x-scheme-handler/http=noting.desktop\n"
+                  "x-scheme-handler/https=noting.desktop\n");
         return notes;
     }
     static void writeFile(const QString& path, const QByteArray& bytes) {
@@ -120,9 +121,31 @@ TEST_F(DialogsInUse, AScaledScreenIsMeasuredInItsRealPixels) {
 TEST_F(DialogsInUse, ATooSmallScreenIsRefused) {
     Launch({}, {}, QSize(640, 480));
     const TXWindow box = WaitForFocusedWindow();
-    EXPECT_FALSE(box.Title.contains(AppTexts::ApplicationTitle));
+    EXPECT_EQ(box.Title, QString()) << "the program's own message has an empty caption";
     Driver->Key(QStringLiteral("Return"));
     EXPECT_EQ(Program->WaitForExit(WindowTimeout), std::optional<int>(0));
+}
+
+// The program's own boxes have an empty caption (the screen-size message above too); the
+// errors that end a command carry the application title.
+TEST_F(DialogsInUse, TheProgramsOwnMessagesHaveAnEmptyCaption) {
+    Start();
+    ChooseMenu(QStringLiteral("f"), QStringLiteral("o"));
+    AnswerFileDialog(QStringLiteral("Open"), Sample(QStringLiteral("broken/wrong-version.cpn")));
+    EXPECT_EQ(WaitForFocusedWindow().Title, QString()) << "the refusal of a file";
+    AnswerMessage(QStringLiteral("Return"));
+    ChooseMenu(QStringLiteral("f"), QStringLiteral("n"));
+    EXPECT_EQ(WaitForFocusedWindow().Title, QString()) << "the save question";
+    AnswerMessage(QStringLiteral("Escape"));
+}
+
+TEST_F(DialogsInUse, AWebLinkWithoutABrowserSaysSo) {
+    const QString nowhere = Folder.makeFolder(QStringLiteral("nowhere"));
+    Start({}, {QStringLiteral("XDG_DATA_DIRS=") + nowhere,
+               QStringLiteral("XDG_CONFIG_DIRS=") + nowhere});
+    ChooseMenu(QStringLiteral("h"), QStringLiteral("q"));
+    EXPECT_EQ(WaitForFocusedWindow().Title, AppTexts::ApplicationTitle) << "the error box";
+    AnswerMessage(QStringLiteral("Return"));
 }
 
 } // namespace
