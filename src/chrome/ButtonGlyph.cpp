@@ -175,5 +175,6 @@ QImage TButtonGlyph::makeStateImage(TButtonState state) const {
                                                        m_oldDisabledStyle, GlyphImages::cell(stripMask, cells, 0));
         return GlyphImages::suppliedDisabledImage(GlyphImages::cell(m_glyph, cells, index), embossColors(), mask);
     }
-    return readableOnFace(GlyphImages::withTransparency(GlyphImages::cell(m_glyph, cells, index), mask));
+    return readableOnFace(
+        GlyphImages::withTransparency(GlyphImages::cell(m_glyph, cells, index), mask));
 }

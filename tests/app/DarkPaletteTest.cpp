@@ -154,28 +154,47 @@ TEST_F(MainWindowDarkPalette, LinksLinesAndPicturesStandOutFromTheirGround) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
     EXPECT_EQ(about.lEMail->palette().color(QPalette::WindowText), palette.color(QPalette::Link))
         << "a readable link colour of the palette is taken as it is";
+    const auto whole = [](QWidget* widget, QRect area) {
+        return [widget, area] { return std::pair(grabOf(widget), area); };
+    };
     TToolbarButton* open = form->Bars.Button(TCommandId::Open);
+    // The picture of the File menu's first item, New, in its box at the item's left.
+    const auto menuPicture = [this] {
+        std::pair<QImage, QRect> drawn;
+        whenPopupShown([&](QMenu* menu) {
+            const QRect item = menu->actionGeometry(menu->actions().at(0));
+            drawn = {menu->grab().toImage(),
+                     QRect(item.left() + 2, item.top() + 2, item.height() - 4, item.height() - 4)};
+            menu->close();
+        });
+        form->Menus.FileMenu->Popup(100, 100);
+        return drawn;
+    };
     struct Case {
         const char* what;
-        std::function<void()> prepare;
-        QWidget* widget;
-        QRect area;
+        std::function<std::pair<QImage, QRect>()> drawn;
         QColor ground;
         TInk ink;
         double minimum;
     };
     const Case cases[] = {
-        {"the About box's mail link", [] {}, about.lEMail, about.lEMail->rect(),
+        {"the About box's mail link", whole(about.lEMail, about.lEMail->rect()),
          palette.color(QPalette::Window), TInk::Strongest, 4.5},
-        {"the mail link under the mouse", [&] { hover(about.lEMail); }, about.lEMail,
-         about.lEMail->rect(), palette.color(QPalette::Window), TInk::Strongest, 4.5},
-        {"a toolbar picture", [] {}, open, open->rect().adjusted(2, 2, -2, -2),
+        {"the mail link under the mouse",
+         [&] {
+             hover(about.lEMail);
+             return whole(about.lEMail, about.lEMail->rect())();
+         },
+         palette.color(QPalette::Window), TInk::Strongest, 4.5},
+        {"a toolbar picture", whole(open, open->rect().adjusted(2, 2, -2, -2)),
          palette.color(QPalette::Button), TInk::EveryPixel, 3},
-        {"the folder tree's lines and boxes", [] {}, form->SystemTreeView->viewport(),
-         treeBranches(form->SystemTreeView), palette.color(QPalette::Base), TInk::EveryPixel, 3},
+        {"a menu picture", menuPicture, palette.color(QPalette::Button), TInk::EveryPixel, 3},
+        {"the folder tree's lines and boxes",
+         whole(form->SystemTreeView->viewport(), treeBranches(form->SystemTreeView)),
+         palette.color(QPalette::Base), TInk::EveryPixel, 3},
     };
     for (const Case& c : cases) {
-        c.prepare();
-        EXPECT_GE(InkContrast(grabOf(c.widget), c.area, c.ground, c.ink), c.minimum) << c.what;
+        const auto [image, area] = c.drawn();
+        EXPECT_GE(InkContrast(image, area, c.ground, c.ink), c.minimum) << c.what;
     }
 }

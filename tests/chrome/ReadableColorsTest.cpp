@@ -24,7 +24,8 @@ TEST(ReadableColors, ContrastAndLighteningOnlyAsFarAsNeeded) {
         EXPECT_GE(contrastRatio(readable, c.ground), c.minimum) << c.colour.name().toStdString();
         EXPECT_LT(contrastRatio(readable, c.ground), c.minimum + 0.5) << "no further than needed";
     }
-    EXPECT_EQ(readableOn(Qt::white, darkGrey, TextContrast), QColor(Qt::white)) << "already readable";
+    EXPECT_EQ(readableOn(Qt::white, darkGrey, TextContrast), QColor(Qt::white))
+        << "already readable";
 
     QPalette dark;
     dark.setColor(QPalette::Window, darkGrey);

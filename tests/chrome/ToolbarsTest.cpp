@@ -69,7 +69,8 @@ TEST(TToolbar, DropdownMenusOpenAwayFromTheEdgeTheToolbarIsDockedAt) {
             QPoint(c.corner.x() * button->width(), c.corner.y() * button->height()));
         EXPECT_EQ(c.opensLeft ? placed.topRight() + QPoint(1, 0) : placed.topLeft(), corner)
             << "docked at the " << c.edge;
-        EXPECT_EQ(menu.Alignment(), TPopupAlignment::paLeft) << "the menu's own alignment is restored";
+        EXPECT_EQ(menu.Alignment(), TPopupAlignment::paLeft)
+            << "the menu's own alignment is restored";
     }
 }
 

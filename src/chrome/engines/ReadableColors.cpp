@@ -34,9 +34,12 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+bool lightOnDark(const QColor& text, const QColor& ground) {
+    return luminance(ground) < luminance(text);
+}
+
 bool isDarkPalette(const QPalette& palette) {
-    return luminance(palette.color(QPalette::Window)) <
-           luminance(palette.color(QPalette::WindowText));
+    return lightOnDark(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
 }
 
 QColor readableOn(const QColor& colour, const QColor& ground, double minimum) {
@@ -44,7 +47,8 @@ QColor readableOn(const QColor& colour, const QColor& ground, double minimum) {
         return colour;
     const QColor white(255, 255, 255);
     const QColor black(0, 0, 0);
-    const QColor extreme = contrastRatio(white, ground) >= contrastRatio(black, ground) ? white : black;
+    const QColor extreme =
+        contrastRatio(white, ground) >= contrastRatio(black, ground) ? white : black;
     // Mixing in steps small enough that the colour keeps as much of itself as it can.
     constexpr int Steps = 64;
     for (int step = 1; step < Steps; ++step) {

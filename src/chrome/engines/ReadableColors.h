@@ -19,7 +19,9 @@ constexpr double TextContrast = 4.5;
 // From 1 (the same luminance) to 21 (black on white).
 double contrastRatio(const QColor& a, const QColor& b);
 
-// Light text on dark faces.
+// Light text on a dark ground.
+bool lightOnDark(const QColor& text, const QColor& ground);
+// Light window text on dark faces.
 bool isDarkPalette(const QPalette& palette);
 
 // The colour as it is when it stands out from `ground` by `minimum`; else mixed with white (on
