@@ -5,6 +5,7 @@
 #include "MemoryStatus.h"
 #include "Pictures.h"
 #include "ProgramPictures.h"
+#include "ReadableColors.h"
 #include "ScreenPlacement.h"
 #include "WebLinks.h"
 
@@ -75,7 +76,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
         link->setMouseTracking(true);
         link->installEventFilter(this);
     }
-    setLinkColor(LinkColor);
+    showLinkColor();
 
     Divider = new QFrame(this);
     Divider->setGeometry(56, 176, 305, 2);
@@ -152,15 +153,31 @@ void TAboutForm::lEMailClick() {
 }
 
 void TAboutForm::lEMailMouseMove() {
-    setLinkColor(HoverColor);
+    m_linkHovered = true;
+    showLinkColor();
 }
 
 void TAboutForm::FormMouseMove() {
-    setLinkColor(LinkColor);
+    m_linkHovered = false;
+    showLinkColor();
 }
 
-void TAboutForm::setLinkColor(const QColor& color) {
-    QPalette palette = lEMail->palette();
-    palette.setColor(QPalette::WindowText, color);
-    lEMail->setPalette(palette);
+void TAboutForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // A desktop switching to a dark theme or back while the box is open.
+    if (event->type() == QEvent::PaletteChange && lEMail)
+        showLinkColor();
+}
+
+void TAboutForm::showLinkColor() {
+    const QPalette& dialog = palette();
+    QColor color = m_linkHovered ? HoverColor : LinkColor;
+    // Pure blue and purple cannot be read on a dark face.
+    if (ReadableColors::isDarkPalette(dialog))
+        color = ReadableColors::readableOn(
+            dialog.color(m_linkHovered ? QPalette::LinkVisited : QPalette::Link),
+            dialog.color(QPalette::Window), ReadableColors::TextContrast);
+    QPalette link = lEMail->palette();
+    link.setColor(QPalette::WindowText, color);
+    lEMail->setPalette(link);
 }

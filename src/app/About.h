@@ -27,18 +27,21 @@ public:
     QLabel* lNotice;
     QLabel* lComment;
     QLabel* imgEMail;
-    QLabel* lEMail;
+    QLabel* lEMail = nullptr;
     QFrame* Divider;
     QLabel* lFreeMem;
     QLabel* lMem;
     QPushButton* OKBtn;
     TGoToWeb* Webber;
 
+    // The link's colours on a light palette; a dark one gives its own link colours, made
+    // readable on the dialog.
     static const QColor HoverColor;
     static const QColor LinkColor;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
@@ -46,8 +49,9 @@ private:
     void lEMailClick();
     void lEMailMouseMove();
     void FormMouseMove();
-    void setLinkColor(const QColor& color);
+    void showLinkColor();
     bool onLink(const QPointF& globalPosition) const;
 
     bool m_linkPressed = false;
+    bool m_linkHovered = false;
 };

@@ -2,6 +2,7 @@
 
 #include "GlyphImages.h"
 #include "ImageList.h"
+#include "ReadableColors.h"
 #include "SystemColors.h"
 
 #include <QHash>
@@ -29,6 +30,16 @@ void dropUnusedImages() {
 
 GlyphImages::EmbossColors embossColors() {
     return {SystemColors::btnHighlight(), SystemColors::btnShadow()};
+}
+
+// The pictures are drawn for light faces, with black outlines: on a dark palette their dark
+// pixels are lightened until they show on the face. The disabled look keeps its embossing in
+// the palette's own colours.
+QImage readableOnFace(const QImage& image) {
+    if (image.isNull() || !ReadableColors::isDarkPalette(SystemColors::palette()))
+        return image;
+    return ReadableColors::readableImageOn(image, SystemColors::btnFace(),
+                                           ReadableColors::GraphicsContrast);
 }
 
 } // namespace
@@ -112,13 +123,15 @@ std::size_t TButtonGlyph::sharedImageCount() {
 QString TButtonGlyph::cacheKey(TButtonState state) const {
     const QString source = m_images ? QStringLiteral("list%1:%2").arg(quintptr(m_images.data())).arg(m_imageIndex)
                                     : QStringLiteral("glyph%1:%2").arg(m_glyph.cacheKey()).arg(m_mask.cacheKey());
-    return QStringLiteral("%1/%2/%3/%4/%5/%6")
+    return QStringLiteral("%1/%2/%3/%4/%5/%6/%7/%8")
         .arg(source)
         .arg(NumGlyphs())
         .arg(m_oldDisabledStyle)
         .arg(int(state))
         .arg(SystemColors::btnHighlight().rgb())
-        .arg(SystemColors::btnShadow().rgb());
+        .arg(SystemColors::btnShadow().rgb())
+        .arg(SystemColors::btnFace().rgb())
+        .arg(ReadableColors::isDarkPalette(SystemColors::palette()));
 }
 
 QImage TButtonGlyph::stateImage(TButtonState state) const {
@@ -145,7 +158,9 @@ QImage TButtonGlyph::makeStateImage(TButtonState state) const {
     const int index = int(state);
     if (m_images) {
         const QImage image = m_images->Image(m_imageIndex);
-        if (image.isNull() || state != TButtonState::bsDisabled)
+        if (state != TButtonState::bsDisabled)
+            return readableOnFace(image);
+        if (image.isNull())
             return image;
         return GlyphImages::generatedDisabledImage(image, embossColors(), m_oldDisabledStyle);
     }
@@ -160,5 +175,6 @@ QImage TButtonGlyph::makeStateImage(TButtonState state) const {
                                                        m_oldDisabledStyle, GlyphImages::cell(stripMask, cells, 0));
         return GlyphImages::suppliedDisabledImage(GlyphImages::cell(m_glyph, cells, index), embossColors(), mask);
     }
-    return GlyphImages::withTransparency(GlyphImages::cell(m_glyph, cells, index), mask);
+    return readableOnFace(
+        GlyphImages::withTransparency(GlyphImages::cell(m_glyph, cells, index), mask));
 }

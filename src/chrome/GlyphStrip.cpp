@@ -78,13 +78,19 @@ QImage TGlyphStrip::GetGlyph(int index) {
     return m_work;
 }
 
-void TGlyphStrip::Draw(QPainter& painter, int x, int y, int index) {
+QImage TGlyphStrip::DrawnImage(int index) {
     if (m_picture.isNull())
-        return;
+        return QImage();
     const QImage image = index < 0 ? m_picture : GetGlyph(index);
-    if (image.isNull())
-        return;
-    painter.drawImage(x, y, drawsTransparently() ? GlyphImages::withTransparency(image) : image);
+    if (image.isNull() || !drawsTransparently())
+        return image;
+    return GlyphImages::withTransparency(image);
+}
+
+void TGlyphStrip::Draw(QPainter& painter, int x, int y, int index) {
+    const QImage image = DrawnImage(index);
+    if (!image.isNull())
+        painter.drawImage(x, y, image);
 }
 
 void TGlyphStrip::DrawCentered(QPainter& painter, const QRect& rect, int index) {

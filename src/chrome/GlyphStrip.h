@@ -41,6 +41,9 @@ public:
     // The cell (a copy kept as the strip's work image); a null image for a cell outside the strip.
     QImage GetGlyph(int index);
 
+    // What Draw draws: the cell (the whole picture for an index below 0), made transparent
+    // when the strip is masked; a null image when there is nothing to draw.
+    QImage DrawnImage(int index);
     // Draws a cell with its top-left at (x, y); an index below 0 draws the whole picture.
     void Draw(QPainter& painter, int x, int y, int index);
     void DrawCentered(QPainter& painter, const QRect& rect, int index);

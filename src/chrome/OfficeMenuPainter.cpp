@@ -2,6 +2,7 @@
 
 #include "ChromePatterns.h"
 #include "GlyphStrip.h"
+#include "ReadableColors.h"
 #include "SystemColors.h"
 
 #include <QFontMetrics>
@@ -61,10 +62,19 @@ void drawCheckMark(QPainter& painter, int l, int t) {
     }
 }
 
-void drawGlyphCentred(QPainter& painter, TGlyphStrip& glyphs, int tag, int l, int t) {
+// The pictures are drawn for light menus, with black outlines: on a dark menu their dark pixels
+// are lightened until they show on the face.
+void drawGlyphCentred(QPainter& painter, TGlyphStrip& glyphs, int tag, int l, int t,
+                      const MenuColors& colors) {
     const int x = (2 * l + G + 1 - glyphs.Width()) / 2;
     const int y = (2 * t + G + 1 - glyphs.Height()) / 2;
-    glyphs.Draw(painter, x, y, tag - 1);
+    QImage image = glyphs.DrawnImage(tag - 1);
+    if (image.isNull())
+        return;
+    if (ReadableColors::lightOnDark(colors.menuText, colors.menu))
+        image = ReadableColors::readableImageOn(image, colors.btnFace,
+                                                ReadableColors::GraphicsContrast);
+    painter.drawImage(x, y, image);
 }
 
 // A disabled picture: only the cell's black pixels, each as a highlight dot with a shadow dot
@@ -187,10 +197,10 @@ void drawItem(QPainter& painter, const ItemView& item, const QRect& rect, int st
         if (disabled)
             drawEmbossedGlyph(painter, *glyphs, item.tag, e.left, e.top, colors);
         else
-            drawGlyphCentred(painter, *glyphs, item.tag, e.left, e.top);
+            drawGlyphCentred(painter, *glyphs, item.tag, e.left, e.top, colors);
     }
     if (item.radio && hasGlyph && !disabled && checked)
-        drawGlyphCentred(painter, *glyphs, item.tag, e.left, e.top);
+        drawGlyphCentred(painter, *glyphs, item.tag, e.left, e.top, colors);
 
     const QColor fontColor = selected ? colors.highlightText : colors.menuText;
     const int textHeight = painter.fontMetrics().height();

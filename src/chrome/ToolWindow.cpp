@@ -87,6 +87,11 @@ void TCustomToolWindow::setDefaultDock(TDock* dock) {
 TDock* TCustomToolWindow::DockedTo() const {
     return m_dockedTo;
 }
+std::optional<TDockPosition> TCustomToolWindow::DockedEdge() const {
+    if (!m_dockedTo)
+        return std::nullopt;
+    return m_dockedTo->Position();
+}
 TDock* TCustomToolWindow::LastDock() const {
     return m_lastDock;
 }

@@ -2,6 +2,7 @@
 
 #include "DockGuest.h"
 #include "DockPosition.h"
+#include "DockedEdge.h"
 #include "DragEvents.h"
 #include "FloatingSizeSteps.h"
 #include "ToolWindowMetrics.h"
@@ -39,7 +40,7 @@ private:
 
 // A window that lives docked in a TDock or floating in its own small caption window, moved
 // between the two by dragging. Children are laid out by the subclasses (toolbars).
-class TCustomToolWindow : public QWidget, public TDockGuest {
+class TCustomToolWindow : public QWidget, public TDockGuest, public TDockedEdgeSource {
     Q_OBJECT
 
 public:
@@ -93,6 +94,8 @@ public:
     void setVisible(bool visible) override;
 
     bool Docked() const { return DockedTo() != nullptr; }
+    // The buttons on the window open their menus away from this edge.
+    std::optional<TDockPosition> DockedEdge() const override;
     QPoint FloatingPosition() const { return m_floatingPosition; }
     void setFloatingPosition(QPoint position);
     QWidget* ParentForm() const { return m_parentForm; }

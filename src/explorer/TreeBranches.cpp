@@ -1,5 +1,7 @@
 #include "TreeBranches.h"
 
+#include "ReadableColors.h"
+
 #include <QAbstractItemModel>
 #include <QPainter>
 #include <QPalette>
@@ -22,6 +24,15 @@ void addDots(QPolygon& dots, const QLine& line) {
             break;
         point += QPoint(dx, dy);
     }
+}
+
+// The button-shadow colour, lightened on a dark palette until it shows on the tree's ground.
+QColor lineColor(const QPalette& colors) {
+    const QColor shadow = colors.color(QPalette::Dark);
+    if (!ReadableColors::isDarkPalette(colors))
+        return shadow;
+    return ReadableColors::readableOn(shadow, colors.color(QPalette::Base),
+                                      ReadableColors::GraphicsContrast);
 }
 
 } // namespace
@@ -86,7 +97,7 @@ void PaintTreeBranches(QPainter& painter, const TTreeBranchShapes& shapes, const
     QPolygon dots;
     for (const QLine& line : shapes.Lines)
         addDots(dots, line);
-    const QColor dark = colors.color(QPalette::Dark);
+    const QColor dark = lineColor(colors);
     for (const QPoint& dot : dots)
         painter.fillRect(QRect(dot, QSize(1, 1)), dark);
     if (!shapes.Button.isEmpty()) {

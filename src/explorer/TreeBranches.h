@@ -44,5 +44,6 @@ struct TTreeBranchShapes {
 TTreeBranchShapes TreeBranchShapes(const TTreeBranchRow& row, TTreeBranchOptions options);
 
 // Paints the shapes: lines as every other pixel in the button-shadow colour, the button as a
-// box in that colour filled with the base colour and holding a "+" or "-" in text colour.
+// box in that colour filled with the base colour and holding a "+" or "-" in text colour. On a
+// dark palette the shadow colour is lightened until the lines show on the base colour.
 void PaintTreeBranches(QPainter& painter, const TTreeBranchShapes& shapes, const QPalette& colors);

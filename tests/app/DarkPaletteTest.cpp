@@ -1,6 +1,7 @@
 // The whole window under a dark desktop palette, switched while it is on screen: every part
 // takes the palette's colours and stays readable, disabled pictures included.
 #include "../chrome/PopupTestSupport.h"
+#include "About.h"
 #include "DarkPalette.h"
 #include "Main.h"
 #include "OfficeMenus.h"
@@ -15,8 +16,10 @@
 #include "ToolbarButtons.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +37,24 @@ int visiblePixels(const QImage& image, const QRect& area, const QColor& face, in
 
 QImage grabOf(QWidget* widget) {
     return widget->grab().toImage();
+}
+
+void hover(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+// The strip left of the names of the tree's rows below the root: dotted lines and +/- boxes.
+QRect treeBranches(QTreeWidget* tree) {
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    QRect area;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (!root->child(i)->isSelected()) {
+            const QRect row = tree->visualItemRect(root->child(i));
+            area |= QRect(0, row.top(), row.left() - 2, row.height());
+        }
+    return area;
 }
 
 } // namespace
@@ -125,4 +146,55 @@ TEST_F(MainWindowDarkPalette, TheOptionsDialogIsDarkWithLightLabels) {
     EXPECT_EQ(image.pixelColor(3, image.height() - 3), palette.color(QPalette::Window));
     const QImage label = grabOf(options.lTitle);
     EXPECT_GT(LightPixels(label, label.rect()), 10) << "Campaign Title: is light on dark";
+}
+
+TEST_F(MainWindowDarkPalette, LinksLinesAndPicturesStandOutFromTheirGround) {
+    TAboutForm about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    EXPECT_EQ(about.lEMail->palette().color(QPalette::WindowText), palette.color(QPalette::Link))
+        << "a readable link colour of the palette is taken as it is";
+    const auto whole = [](QWidget* widget, QRect area) {
+        return [widget, area] { return std::pair(grabOf(widget), area); };
+    };
+    TToolbarButton* open = form->Bars.Button(TCommandId::Open);
+    // The picture of the File menu's first item, New, in its box at the item's left.
+    const auto menuPicture = [this] {
+        std::pair<QImage, QRect> drawn;
+        whenPopupShown([&](QMenu* menu) {
+            const QRect item = menu->actionGeometry(menu->actions().at(0));
+            drawn = {menu->grab().toImage(),
+                     QRect(item.left() + 2, item.top() + 2, item.height() - 4, item.height() - 4)};
+            menu->close();
+        });
+        form->Menus.FileMenu->Popup(100, 100);
+        return drawn;
+    };
+    struct Case {
+        const char* what;
+        std::function<std::pair<QImage, QRect>()> drawn;
+        QColor ground;
+        TInk ink;
+        double minimum;
+    };
+    const Case cases[] = {
+        {"the About box's mail link", whole(about.lEMail, about.lEMail->rect()),
+         palette.color(QPalette::Window), TInk::Strongest, 4.5},
+        {"the mail link under the mouse",
+         [&] {
+             hover(about.lEMail);
+             return whole(about.lEMail, about.lEMail->rect())();
+         },
+         palette.color(QPalette::Window), TInk::Strongest, 4.5},
+        {"a toolbar picture", whole(open, open->rect().adjusted(2, 2, -2, -2)),
+         palette.color(QPalette::Button), TInk::EveryPixel, 3},
+        {"a menu picture", menuPicture, palette.color(QPalette::Button), TInk::EveryPixel, 3},
+        {"the folder tree's lines and boxes",
+         whole(form->SystemTreeView->viewport(), treeBranches(form->SystemTreeView)),
+         palette.color(QPalette::Base), TInk::EveryPixel, 3},
+    };
+    for (const Case& c : cases) {
+        const auto [image, area] = c.drawn();
+        EXPECT_GE(InkContrast(image, area, c.ground, c.ink), c.minimum) << c.what;
+    }
 }

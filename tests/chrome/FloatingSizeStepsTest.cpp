@@ -76,3 +76,23 @@ TEST(FloatingResizeChooser, DeadBandShrinksToCloseNeighbours) {
     EXPECT_EQ(again.update(91), QSize(95, 40));
     EXPECT_EQ(again.update(90), QSize(60, 60));
 }
+
+TEST(FloatingResizeChooser, ASteadyDragChangesTheSizeOneWayOnly) {
+    // The right edge of the eight-button toolbar dragged in pixel by pixel to nearly nothing,
+    // then out again: the outline may only shrink on the way in and only grow on the way out.
+    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Right,
+                                  QSize(216, 51));
+    int previous = 216;
+    for (int distance = 215; distance >= 30; --distance) {
+        const int width = chooser.update(distance).width();
+        ASSERT_LE(width, previous) << "moving in to " << distance;
+        previous = width;
+    }
+    EXPECT_EQ(previous, 41);
+    for (int distance = 31; distance <= 240; ++distance) {
+        const int width = chooser.update(distance).width();
+        ASSERT_GE(width, previous) << "moving out to " << distance;
+        previous = width;
+    }
+    EXPECT_EQ(previous, 216);
+}

@@ -1,5 +1,8 @@
+#include "OfficeMenus.h"
+#include "PopupTestSupport.h"
 #include "QtTestEnvironment.h"
 #include "SystemColors.h"
+#include "ToolbarButtons.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -36,6 +39,39 @@ TEST(TToolbar, DockedFrameAndSingleHandlePixels) {
         << "far-end corner pixel";
     EXPECT_EQ(pixelAt(image, 6, 10), SystemColors::btnFace().rgb());
     EXPECT_EQ(pixelAt(image, 4, 1), SystemColors::btnFace().rgb());
+}
+
+TEST(TToolbar, DropdownMenusOpenAwayFromTheEdgeTheToolbarIsDockedAt) {
+    // The button corner the menu opens at, as fractions of the button's size, and whether the
+    // menu opens leftwards from there.
+    struct Case {
+        const char* edge;
+        TDock* DockedForm::*dock;
+        QPoint corner;
+        bool opensLeft;
+    };
+    for (const Case& c : {Case{"top", &DockedForm::top, {0, 1}, false},
+                          Case{"left", &DockedForm::left, {1, 0}, false},
+                          Case{"right", &DockedForm::right, {0, 0}, true}}) {
+        DockedForm f;
+        TToolbar* toolbar = makeButtonBar(f.*c.dock, 2);
+        auto* button = qobject_cast<TToolbarButton*>(toolbar->OrderedControls().back());
+        TOfficePopupMenu menu;
+        menu.AddItem(QStringLiteral("&Contents"));
+        button->setDropdownMenu(&menu);
+        QRect placed;
+        whenPopupShown([&](QMenu* popup) {
+            placed = popup->geometry();
+            popup->close();
+        });
+        QTest::mouseClick(button, Qt::LeftButton, {}, {5, 5});
+        const QPoint corner = button->mapToGlobal(
+            QPoint(c.corner.x() * button->width(), c.corner.y() * button->height()));
+        EXPECT_EQ(c.opensLeft ? placed.topRight() + QPoint(1, 0) : placed.topLeft(), corner)
+            << "docked at the " << c.edge;
+        EXPECT_EQ(menu.Alignment(), TPopupAlignment::paLeft)
+            << "the menu's own alignment is restored";
+    }
 }
 
 TEST(TToolbar, DoubleHandleWithCloseButtonWhenDocked) {

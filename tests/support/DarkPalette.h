@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPalette>
 #include <QRect>
+#include <algorithm>
+#include <cmath>
 
 // A dark desktop palette, as dark themes set it: light text on dark faces.
 inline QPalette DarkPalette() {
@@ -23,6 +25,9 @@ inline QPalette DarkPalette() {
     p.setColor(QPalette::Shadow, QColor(0, 0, 0));
     p.setColor(QPalette::Highlight, QColor(42, 130, 218));
     p.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    // A link colour readable on the dark faces, and a visited one that is not.
+    p.setColor(QPalette::Link, QColor(61, 174, 233));
+    p.setColor(QPalette::LinkVisited, QColor(155, 89, 182));
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
     return p;
@@ -51,4 +56,42 @@ inline int LightPixels(const QImage& image, const QRect& area, int lightness = 1
             if (image.pixelColor(x, y).lightness() >= lightness)
                 ++count;
     return count;
+}
+
+// Contrast between two colours as the web's accessibility guidelines measure it: from 1 (the
+// same luminance) to 21 (black on white). Lines and pictures want 3, text 4.5.
+inline double ContrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How the drawn pixels of an area are judged against its ground: lines and pictures by their
+// weakest pixel, since every one of them must show; antialiased text by its strongest, the
+// ink its edges fade from.
+enum class TInk { EveryPixel, Strongest };
+
+// The contrast of the area's drawn pixels (those not of the ground's colour) against the
+// ground; 0 when nothing is drawn there.
+inline double InkContrast(const QImage& image, const QRect& area, const QColor& ground, TInk ink) {
+    double weakest = 0;
+    double strongest = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.rgb() == ground.rgb())
+                continue;
+            const double contrast = ContrastRatio(pixel, ground);
+            weakest = weakest == 0 ? contrast : std::min(weakest, contrast);
+            strongest = std::max(strongest, contrast);
+        }
+    return ink == TInk::EveryPixel ? weakest : strongest;
 }

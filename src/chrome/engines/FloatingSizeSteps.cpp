@@ -41,7 +41,7 @@ std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& item
 
 FloatingResizeChooser::FloatingResizeChooser(const std::vector<FloatingSize>& steps, QSize chrome,
                                              ResizeSide side, QSize current)
-    : m_side(side) {
+    : m_side(side), m_appliedAt(dimension(current)) {
     for (const FloatingSize& step : steps)
         m_sizes.push_back({step.client + chrome, step.wrapWidth});
     if (m_sizes.empty())
@@ -77,7 +77,7 @@ int FloatingResizeChooser::deadBand() const {
 
 QSize FloatingResizeChooser::update(int distance) {
     const int current = dimension(m_sizes[m_current].window);
-    const int direction = distance > current ? 1 : (distance < current ? -1 : 0);
+    const int direction = distance > m_appliedAt ? 1 : (distance < m_appliedAt ? -1 : 0);
     if (direction == 0 ||
         (direction != m_lastDirection && std::abs(distance - current) <= deadBand())) {
         m_lastDirection = 0;
@@ -101,6 +101,8 @@ QSize FloatingResizeChooser::update(int distance) {
             }
     }
     m_lastDirection = chosen != m_current ? direction : 0;
+    if (chosen != m_current)
+        m_appliedAt = distance;
     m_current = chosen;
     return currentSize();
 }

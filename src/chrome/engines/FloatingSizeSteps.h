@@ -21,7 +21,10 @@ std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& item
 enum class ResizeSide { Left, Right, Top, Bottom };
 
 // The state of one floating resize: the allowed window sizes, the dead band and the choice
-// between growing and shrinking.
+// between growing and shrinking. Whether the outline grows or shrinks follows the way the edge
+// moved since the size last changed, not the cursor's side of the size shown: a snapped size
+// lies well inside or outside the cursor, and comparing the two flipped the outline between
+// two sizes on every move of a steady drag.
 class FloatingResizeChooser {
 public:
     // `steps` are client sizes; `chrome` is what the frame and caption add to them.
@@ -50,4 +53,6 @@ private:
     ResizeSide m_side;
     std::size_t m_current = 0;
     int m_lastDirection = 0;
+    // The distance at which the size shown was taken (at first the starting size).
+    int m_appliedAt = 0;
 };
