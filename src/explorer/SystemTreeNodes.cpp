@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QScopedValueRollback>
 
 // --- reading nodes ------------------------------------------------------------------------
 
@@ -87,7 +88,8 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
             // The folder went away since it was listed. The error goes to the error reporter
             // here rather than up through the item view's signal handling.
             node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-            ReportViewError(
+            if (!m_followingChange)
+                ReportViewError(
                 m_errorReporter,
                 EShellError(
                     QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
@@ -336,6 +338,7 @@ void TSystemTreeView::FolderChanged() {
     if (m_watch.watching())
         return;
     TUpdateBracket bracket(this);
+    const QScopedValueRollback following(m_followingChange, true);
     TTreeNode* watched = WatchedNode();
     const QByteArray path = NodeNativePath(watched);
     switch (WatchedChangeOf(path, EntryKindOf(path))) {
@@ -344,19 +347,37 @@ void TSystemTreeView::FolderChanged() {
     case TWatchedChange::RefreshNode:
         m_watch.forgetNode();
         refreshKeepingExpanded(watched);
-        WatchNode(watched);
+        if (watched->Data && watched->Data->Populated) {
+            WatchNode(watched);
+            return;
+        }
+        // It went away while it was read.
+        selectNearestFolderLeft(watched);
         return;
     case TWatchedChange::WatchParent:
         WatchNode(watched->Parent());
         return;
     case TWatchedChange::RefreshParent:
-        TTreeNode* parent = watched->Parent();
         m_watch.forgetNode();
-        if (!parent)
-            return;
-        refreshKeepingExpanded(parent);
-        setCurrentItem(parent);
+        selectNearestFolderLeft(watched);
         return;
+    }
+}
+
+// The watched folder is gone, and its ancestors may have gone with it (a parent removed with
+// all it held): the nearest folder still there is read again, which drops the nodes of what
+// went, and becomes the selection.
+void TSystemTreeView::selectNearestFolderLeft(TTreeNode* gone) {
+    for (TTreeNode* level = gone->Parent(); level; level = level->Parent()) {
+        const QByteArray path = NodeNativePath(level);
+        if (!path.isEmpty() && EntryKindOf(path) != TEntryKind::Directory)
+            continue;
+        refreshKeepingExpanded(level);
+        // A folder that went away while it was read is passed over too.
+        if (level->Data && level->Data->Populated) {
+            setCurrentItem(level);
+            return;
+        }
     }
 }
 

@@ -147,7 +147,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    int sizeHintForColumn(int column) const override;
 
 private:
     TTreeFilter treeFilter() const;
@@ -164,6 +167,8 @@ private:
     void WatchNode(TTreeNode* node);
     void FolderChanged();
     void refreshKeepingExpanded(TTreeNode* node);
+    void selectNearestFolderLeft(TTreeNode* gone);
+    void showSideways(const QModelIndex& index);
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
     void applyColors();
@@ -203,4 +208,7 @@ private:
     bool m_destroyingWindow = false;
     bool m_destroying = false;
     bool m_settingText = false;
+    // While the tree follows a change in the file system, a folder that cannot be opened has
+    // vanished: no error of the user's, and nothing to report.
+    bool m_followingChange = false;
 };

@@ -14,17 +14,21 @@ bool isHighlight(QColor colour) {
     return colour.blue() - colour.red() > 60;
 }
 bool isLight(QColor colour) {
-    return colour.red() > 220 && colour.green() > 220 && colour.blue() > 220;
+    return colour.red() > 160 && colour.green() > 160 && colour.blue() > 160;
 }
 
 class ExplorerInUse : public RealWindow {
 protected:
     QImage tree() { return WindowShot(TreeViewport); }
-    // The row that shows the selection (the highlight reaches the viewport's left edge).
+    // The row that shows the selection: the highlight runs across most of the view.
     static int selectedRow(const QImage& tree) {
-        for (int row = 0; (row + 1) * TreeRowHeight <= tree.height(); ++row)
-            if (isHighlight(tree.pixelColor(1, row * TreeRowHeight + TreeRowHeight / 2)))
+        for (int row = 0; (row + 1) * TreeRowHeight <= tree.height(); ++row) {
+            int highlighted = 0;
+            for (int x = 0; x < tree.width(); ++x)
+                highlighted += isHighlight(tree.pixelColor(x, row * TreeRowHeight + 2));
+            if (highlighted > tree.width() / 2)
                 return row;
+        }
         return -1;
     }
     // How many pixel columns of the row show light caption pixels on the highlight.
