@@ -10,8 +10,8 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>

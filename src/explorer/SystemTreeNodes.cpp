@@ -88,11 +88,11 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
             // The folder went away since it was listed. The error goes to the error reporter
             // here rather than up through the item view's signal handling.
             node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-            if (!m_followingChange)
-                ReportViewError(
-                m_errorReporter,
-                EShellError(
-                    QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
+            if (!m_followingChange) {
+                const QString message =
+                    QStringLiteral("Cannot open folder %1").arg(GetNodePath(node));
+                ReportViewError(m_errorReporter, EShellError(message.toStdString()));
+            }
             return false;
         }
         node->Data->Populated = true;
@@ -248,8 +248,10 @@ void TSystemTreeView::setDirectory(const QString& path) {
     TUpdateBracket bracket(this);
     TTreeNode* node = FindNodeByID(parsed);
     setCurrentItem(node);
-    if (node)
+    if (node) {
         scrollToItem(node);
+        showSideways(indexFromItem(node));
+    }
 }
 
 // A list from the desktop made relative to the root's own folder (the desktop root takes it

@@ -181,8 +181,10 @@ void TSystemTreeView::SelectFolderByID(const TShellFolderRef&, PCItemID absolute
     if (!relative)
         return;
     TTreeNode* node = FindNodeByID(relative);
-    if (node && node != Selected())
+    if (node && node != Selected()) {
         setCurrentItem(node);
+        showSideways(currentIndex());
+    }
 }
 
 // --- selection changes and the watcher ----------------------------------------------------

@@ -137,6 +137,10 @@ public:
     bool ImmediateChange() const { return m_immediateChange; }
     bool ChangeTimerRunning() const { return m_changeTimer.isActive(); }
 
+    // The item view's own, changed for sideways scrolling (SystemTreeView.cpp says how).
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    int sizeHintForColumn(int column) const override;
+
 protected:
     void drawBranches(QPainter* painter, const QRect& rect,
                       const QModelIndex& index) const override;
@@ -149,8 +153,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
-    int sizeHintForColumn(int column) const override;
 
 private:
     TTreeFilter treeFilter() const;

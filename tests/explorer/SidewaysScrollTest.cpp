@@ -11,10 +11,10 @@ struct SidewaysCase {
 // A 200-pixel view.
 TEST(SidewaysScroll, MovesAsLittleAsNeededAndPrefersTheStart) {
     const SidewaysCase cases[] = {
-        {0, 20, 150, 0},     // in view: stays
-        {0, 150, 260, 60},   // past the right edge: its end comes to the edge
-        {100, 40, 120, 40},  // left of the view: its start comes to the edge
-        {0, 150, 400, 150},  // wider than the view: its start
+        {0, 20, 150, 0},    // in view: stays
+        {0, 150, 260, 60},  // past the right edge: its end comes to the edge
+        {100, 40, 120, 40}, // left of the view: its start comes to the edge
+        {0, 150, 400, 150}, // wider than the view: its start
         {300, 150, 400, 150},
     };
     for (const SidewaysCase& c : cases)
