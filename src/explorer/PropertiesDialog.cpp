@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -31,6 +32,16 @@ QString attributeDescription(const QByteArray& path, const std::optional<TFileFa
     if (facts->isLink)
         parts << QStringLiteral("Link");
     return parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
+}
+
+// A name as long as the file system allows would make the dialog wider than the screen: it
+// is elided in the middle to half the screen's width and shown whole in its tooltip.
+void fitToScreen(QLabel& label, const QString& text, const QScreen& screen) {
+    const int widest = screen.availableGeometry().width() / 2;
+    const QString shown = label.fontMetrics().elidedText(text, Qt::ElideMiddle, widest);
+    label.setText(shown);
+    if (shown != text)
+        label.setToolTip(text);
 }
 
 } // namespace
@@ -57,7 +68,8 @@ TPropertiesDialog::TPropertiesDialog(const QByteArray& native, QWidget* parent)
                              QStringLiteral("Size:"), QStringLiteral("Modified:"),
                              QStringLiteral("Attributes:")};
     for (qsizetype i = 0; i < labels.size(); ++i) {
-        auto* value = new QLabel(m_values[i]);
+        auto* value = new QLabel;
+        fitToScreen(*value, m_values[i], *screen());
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(labels[i], value);
     }

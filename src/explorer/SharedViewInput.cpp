@@ -3,6 +3,7 @@
 #include "Autoscroll.h"
 
 #include <QAbstractScrollArea>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 
@@ -18,6 +19,19 @@ void stepBy(QScrollBar* bar, int steps) {
 }
 
 } // namespace
+
+TFolderKey FolderKeyOf(const QKeyEvent& event) {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return TFolderKey::None;
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return TFolderKey::Parent;
+    case Qt::Key_F5:
+        return TFolderKey::Refresh;
+    default:
+        return TFolderKey::None;
+    }
+}
 
 void AutoscrollTowardsEdge(QAbstractScrollArea& area, const QWidget& control,
                            QPoint viewportPoint) {

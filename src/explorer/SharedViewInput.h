@@ -6,10 +6,16 @@
 #include <functional>
 
 class QAbstractScrollArea;
+class QKeyEvent;
 class QMenu;
 class QWidget;
 
-// Mouse handling the folder tree and the file list share.
+// Mouse and key handling the folder tree and the file list share.
+
+// The keys both views take for their folder, as the desktop's file managers do: Backspace
+// goes to the parent folder, F5 reads the shown folder again. Only the plain keys count.
+enum class TFolderKey { None, Parent, Refresh };
+TFolderKey FolderKeyOf(const QKeyEvent& event);
 
 // Autoscroll: scrolls the area one line (or column) towards the control's edge that the
 // mouse is within one line of. The control gives the edges and the line height; the area,

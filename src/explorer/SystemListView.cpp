@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
@@ -339,6 +340,28 @@ void TSystemListView::OpenItem(TListItem* item) {
                          GetOwnerWindow(this));
 }
 
+bool TSystemListView::takeFolderKey(const QKeyEvent& event) {
+    switch (FolderKeyOf(event)) {
+    case TFolderKey::None:
+        return false;
+    case TFolderKey::Parent:
+        if (m_currentID && ElementCount(m_currentID) > 0) {
+            const TShellFolderRef base = m_baseFolder;
+            const ItemIDList parent = CopyParentIDList(m_currentID);
+            PopulateFolder(base, parent, false);
+            NotifyLinkedControls(false);
+        }
+        return true;
+    case TFolderKey::Refresh: {
+        const TShellFolderRef base = m_baseFolder;
+        const ItemIDList current = CopyIDList(m_currentID);
+        PopulateFolder(base, current, true);
+        return true;
+    }
+    }
+    return false;
+}
+
 bool TSystemListView::ShowItemContextMenu(TListItem* item, QPoint screenPoint) {
     if (!item)
         return false;
@@ -429,6 +452,9 @@ bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::Leave) {
             setHotRow(-1);
         }
+    } else if (watched == view && event->type() == QEvent::KeyPress &&
+               takeFolderKey(*static_cast<QKeyEvent*>(event))) {
+        return true;
     } else if (watched == view && event->type() == QEvent::FocusOut && OnExit) {
         // A menu or a dialog opening over the list does not take the focus from it for good:
         // the commands they hold still act on the list's items.

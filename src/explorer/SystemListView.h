@@ -21,6 +21,7 @@ class QStackedLayout;
 class QTreeView;
 class QItemSelectionModel;
 class QDropEvent;
+class QKeyEvent;
 class TListItemDelegate;
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
@@ -165,6 +166,8 @@ private:
     bool FillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
     TListItem* AddFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
     void handleDoubleClick(const QModelIndex& index);
+    // Backspace and F5 (FolderKeyOf); false for every other key.
+    bool takeFolderKey(const QKeyEvent& event);
     bool showItemMenuAt(QPoint viewportPoint, QPoint screenPoint);
     void setHotRow(int row);
     void updateRow(int row);

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QScopedValueRollback>
 
 // --- reading nodes ------------------------------------------------------------------------
 
@@ -87,10 +88,11 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
             // The folder went away since it was listed. The error goes to the error reporter
             // here rather than up through the item view's signal handling.
             node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
-            ReportViewError(
-                m_errorReporter,
-                EShellError(
-                    QStringLiteral("Cannot open folder %1").arg(GetNodePath(node)).toStdString()));
+            if (!m_followingChange) {
+                const QString message =
+                    QStringLiteral("Cannot open folder %1").arg(GetNodePath(node));
+                ReportViewError(m_errorReporter, EShellError(message.toStdString()));
+            }
             return false;
         }
         node->Data->Populated = true;
@@ -246,8 +248,10 @@ void TSystemTreeView::setDirectory(const QString& path) {
     TUpdateBracket bracket(this);
     TTreeNode* node = FindNodeByID(parsed);
     setCurrentItem(node);
-    if (node)
+    if (node) {
         scrollToItem(node);
+        showSideways(indexFromItem(node));
+    }
 }
 
 // A list from the desktop made relative to the root's own folder (the desktop root takes it
@@ -336,6 +340,7 @@ void TSystemTreeView::FolderChanged() {
     if (m_watch.watching())
         return;
     TUpdateBracket bracket(this);
+    const QScopedValueRollback following(m_followingChange, true);
     TTreeNode* watched = WatchedNode();
     const QByteArray path = NodeNativePath(watched);
     switch (WatchedChangeOf(path, EntryKindOf(path))) {
@@ -344,19 +349,37 @@ void TSystemTreeView::FolderChanged() {
     case TWatchedChange::RefreshNode:
         m_watch.forgetNode();
         refreshKeepingExpanded(watched);
-        WatchNode(watched);
+        if (watched->Data && watched->Data->Populated) {
+            WatchNode(watched);
+            return;
+        }
+        // It went away while it was read.
+        selectNearestFolderLeft(watched);
         return;
     case TWatchedChange::WatchParent:
         WatchNode(watched->Parent());
         return;
     case TWatchedChange::RefreshParent:
-        TTreeNode* parent = watched->Parent();
         m_watch.forgetNode();
-        if (!parent)
-            return;
-        refreshKeepingExpanded(parent);
-        setCurrentItem(parent);
+        selectNearestFolderLeft(watched);
         return;
+    }
+}
+
+// The watched folder is gone, and its ancestors may have gone with it (a parent removed with
+// all it held): the nearest folder still there is read again, which drops the nodes of what
+// went, and becomes the selection.
+void TSystemTreeView::selectNearestFolderLeft(TTreeNode* gone) {
+    for (TTreeNode* level = gone->Parent(); level; level = level->Parent()) {
+        const QByteArray path = NodeNativePath(level);
+        if (!path.isEmpty() && EntryKindOf(path) != TEntryKind::Directory)
+            continue;
+        refreshKeepingExpanded(level);
+        // A folder that went away while it was read is passed over too.
+        if (level->Data && level->Data->Populated) {
+            setCurrentItem(level);
+            return;
+        }
     }
 }
 

@@ -5,13 +5,17 @@
 #include "SharedViewInput.h"
 #include "ShellItemCommands.h"
 #include "ShellNamespace.h"
+#include "SidewaysScroll.h"
 #include "TreeBranches.h"
 #include "TreeNodeFlags.h"
 #include "TreeNodes.h"
 #include "ViewColors.h"
 
 #include <QDebug>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 TSystemTreeView::TSystemTreeView(QWidget* parent) : QTreeWidget(parent) {
     m_desktopFolder = SHGetDesktopFolder();
@@ -19,6 +23,10 @@ TSystemTreeView::TSystemTreeView(QWidget* parent) : QTreeWidget(parent) {
         throw EShellError(LoadShellMessage(ShellMessages::CouldNotGetDesktop).toStdString());
     setHeaderHidden(true);
     setColumnCount(1);
+    // The one column is as wide as its widest node (and at least the view): deep folders
+    // are reached with the horizontal scroll bar instead of being drawn past the edge.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setRootIsDecorated(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
@@ -173,8 +181,10 @@ void TSystemTreeView::SelectFolderByID(const TShellFolderRef&, PCItemID absolute
     if (!relative)
         return;
     TTreeNode* node = FindNodeByID(relative);
-    if (node && node != Selected())
+    if (node && node != Selected()) {
         setCurrentItem(node);
+        showSideways(currentIndex());
+    }
 }
 
 // --- selection changes and the watcher ----------------------------------------------------
@@ -250,6 +260,55 @@ QMimeData* TSystemTreeView::mimeData(const QList<QTreeWidgetItem*>& items) const
 void TSystemTreeView::startDrag(Qt::DropActions supportedActions) {
     const TNoticeHold hold;
     QTreeWidget::startDrag(supportedActions);
+}
+
+// --- scrolling and keys -------------------------------------------------------------------
+
+int TSystemTreeView::sizeHintForColumn(int column) const {
+    return std::max(QTreeWidget::sizeHintForColumn(column), viewport()->width());
+}
+
+// Qt's tree scrolls sideways to the column's start whenever the column is wider than the
+// view, throwing away where the user scrolled to: here only the rows follow, and the keys
+// move sideways to the node they chose (showSideways).
+void TSystemTreeView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    const int sideways = horizontalScrollBar()->value();
+    QTreeWidget::scrollTo(index, hint);
+    horizontalScrollBar()->setValue(sideways);
+}
+
+// Scrolls sideways as little as needed to show the node with its button, icon and caption.
+void TSystemTreeView::showSideways(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    resizeColumnToContents(0);
+    updateGeometries();
+    const int offset = horizontalOffset();
+    const int itemLeft = visualRect(index).left() + offset;
+    QScrollBar* bar = horizontalScrollBar();
+    bar->setValue(SidewaysScrollToShow(bar->value(), viewport()->width(),
+                                       std::max(0, itemLeft - indentation()),
+                                       itemLeft + sizeHintForIndex(index).width()));
+}
+
+void TSystemTreeView::keyPressEvent(QKeyEvent* event) {
+    switch (FolderKeyOf(*event)) {
+    case TFolderKey::Parent:
+        if (TTreeNode* node = Selected(); node && node->Parent()) {
+            setCurrentItem(node->Parent());
+            showSideways(currentIndex());
+        }
+        event->accept();
+        return;
+    case TFolderKey::Refresh:
+        RefreshNode(Selected());
+        event->accept();
+        return;
+    case TFolderKey::None:
+        break;
+    }
+    QTreeWidget::keyPressEvent(event);
+    showSideways(currentIndex());
 }
 
 // --- mouse --------------------------------------------------------------------------------

@@ -137,6 +137,10 @@ public:
     bool ImmediateChange() const { return m_immediateChange; }
     bool ChangeTimerRunning() const { return m_changeTimer.isActive(); }
 
+    // The item view's own, changed for sideways scrolling (SystemTreeView.cpp says how).
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    int sizeHintForColumn(int column) const override;
+
 protected:
     void drawBranches(QPainter* painter, const QRect& rect,
                       const QModelIndex& index) const override;
@@ -147,6 +151,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -164,6 +169,8 @@ private:
     void WatchNode(TTreeNode* node);
     void FolderChanged();
     void refreshKeepingExpanded(TTreeNode* node);
+    void selectNearestFolderLeft(TTreeNode* gone);
+    void showSideways(const QModelIndex& index);
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
     void applyColors();
@@ -203,4 +210,7 @@ private:
     bool m_destroyingWindow = false;
     bool m_destroying = false;
     bool m_settingText = false;
+    // While the tree follows a change in the file system, a folder that cannot be opened has
+    // vanished: no error of the user's, and nothing to report.
+    bool m_followingChange = false;
 };

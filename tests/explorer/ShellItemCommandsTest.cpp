@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QMenu>
 #include <QUrl>
 #include <QFile>
@@ -90,6 +93,18 @@ TEST_F(ShellItemCommandsTest, PropertiesShowNameTypeSizeModifiedAndAttributes) {
     const TPropertiesDialog folderDialog(QFile::encodeName(temp.path()), nullptr);
     EXPECT_EQ(folderDialog.Values()[2], QString());
     EXPECT_EQ(folderDialog.Values()[4], QStringLiteral("Folder"));
+}
+
+TEST_F(ShellItemCommandsTest, PropertiesOfTheLongestNameFitOnTheScreen) {
+    const QString name = QString(251, u'n') + QStringLiteral(".scn");
+    temp.makeFile(name);
+    TPropertiesDialog dialog(QFile::encodeName(temp.path(name)), nullptr);
+    dialog.show();
+    const QRect screen = dialog.screen()->availableGeometry();
+    EXPECT_LE(dialog.frameGeometry().width(), screen.width());
+    const auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_TRUE(screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size())));
+    EXPECT_EQ(dialog.Values()[0], name);
 }
 
 } // namespace

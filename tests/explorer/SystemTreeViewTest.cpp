@@ -273,6 +273,26 @@ TEST_F(SystemTreeViewTest, DeletingTheWatchedFolderSelectsItsParent) {
     EXPECT_TRUE(WaitFor([&] { return tree->Watching(); }));
 }
 
+TEST_F(SystemTreeViewTest, BackspaceGoesUpAndF5ReadsAgainInTreeAndList) {
+    temp.makeFolder(QStringLiteral("outer/inner"));
+    makeTree(true);
+    tree->setReadDelay(0);
+    tree->setDirectory(temp.path(QStringLiteral("outer/inner")));
+    temp.makeFile(QStringLiteral("outer/inner/new.scn"));
+    QTest::keyClick(tree, Qt::Key_F5);
+    EXPECT_EQ(captions(*list), QStringList{QStringLiteral("new.scn")});
+    QTest::keyClick(tree, Qt::Key_Backspace);
+    EXPECT_EQ(tree->Selection(), temp.path(QStringLiteral("outer")));
+
+    QAbstractItemView* view = list->CurrentView();
+    QTest::keyClick(view, Qt::Key_Backspace);
+    EXPECT_EQ(SHGetPathFromIDList(list->CurrentID()), temp.path());
+    EXPECT_EQ(tree->Selection(), temp.path());
+    temp.makeFile(QStringLiteral("late.scn"));
+    QTest::keyClick(view, Qt::Key_F5);
+    EXPECT_EQ(captions(*list), QStringList{QStringLiteral("late.scn")});
+}
+
 TEST_F(SystemTreeViewTest, ImmediateChangesStartNoWatcherDelayedOnesDo) {
     temp.makeFolder(QStringLiteral("a"));
     temp.makeFolder(QStringLiteral("b"));

@@ -35,6 +35,10 @@ inline constexpr QRect TopDockArea{0, 0, 754, 52};
 
 // The explorer: the folder tree's first level and the file list's rows.
 inline constexpr QPoint TreeHome{78, 83};
+// The folder tree's viewport: rows of 18 pixels from the root, each level 19 pixels further
+// right, a node's icon 22 pixels in from its level's left edge.
+inline constexpr QRect TreeViewport{1, 56, 207, 258};
+inline constexpr int TreeRowHeight = 18, TreeIndent = 19, TreeIconLeft = 23;
 inline constexpr int FileListLeft = 240, FileListFirstRow = 81;
 // The scenario list: its rows below the column headers.
 inline constexpr int ScenarioRowHeight = 13;
