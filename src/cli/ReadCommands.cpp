@@ -7,6 +7,7 @@
 #include "FileNames.h"
 #include "Json.h"
 #include "ScenarioPayload.h"
+#include "TerminalText.h"
 #include "UniqueNames.h"
 #include "Utils.h"
 
@@ -33,23 +34,6 @@ std::optional<std::string> versionAt(const TInputFile& file, const TTableEntry& 
     if (!ParseVersionText(text))
         return std::nullopt;
     return text;
-}
-
-// Control characters in stored texts would steer the terminal: C0 and DEL, and C1 (U+0080 to
-// U+009F, which some terminals obey as ESC sequences), so the table shows each as "?".
-std::string printable(const std::string& utf8) {
-    std::string shown;
-    shown.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
-                        static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
-        if (c1)
-            ++i;
-        shown += (c < 0x20 || c == 0x7F || c1) ? '?' : utf8[i];
-    }
-    return shown;
 }
 
 std::size_t displayWidth(const std::string& utf8) {
@@ -145,12 +129,12 @@ int RunList(const TCommandContext& context) {
         return 0;
     }
 
-    out << "Title: " << printable(title) << "\n";
+    out << "Title: " << Printable(title) << "\n";
     // Rows are aligned a block at a time: a block's widths come from its own rows.
     std::vector<TListRow> rows{{"#", "Name", "File name", "Offset", "Size", "Version"}};
     ForEachTableEntry(file, head.Count, [&](TTableEntry&& entry) {
-        rows.push_back({std::to_string(++index), printable(context.Codec.ToUnicode(entry.Name)),
-                        printable(context.Codec.ToUnicode(entry.FileName)),
+        rows.push_back({std::to_string(++index), Printable(context.Codec.ToUnicode(entry.Name)),
+                        Printable(context.Codec.ToUnicode(entry.FileName)),
                         OffsetText(entry.Offset), std::to_string(entry.Size),
                         versionAt(file, entry).value_or("?")});
         if (rows.size() == ListBlockRows) {
@@ -190,13 +174,13 @@ int RunExtract(const TCommandContext& context) {
                       TAtomicFile output(target, TAtomicFile::TLinks::Replace);
                       output.CopyFrom(file, entry.Offset, entry.Size);
                       output.Commit(force);
-                      context.Out << target.string() << "\n";
+                      context.Out << Printable(target.string()) << "\n";
                   });
     return 0;
 }
 
 int RunCheck(const TCommandContext& context) {
-    const std::string name = context.Campaign().string();
+    const std::string name = Printable(context.Campaign().string());
     std::int64_t findings = 0;
     const std::int64_t count = CheckCampaign(context.Campaign(), [&](const std::string& finding) {
         context.Out << name << ": " << finding << "\n";

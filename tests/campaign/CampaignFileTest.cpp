@@ -186,7 +186,8 @@ TEST_F(CampaignFile, AnEmptyPayloadMayPointPastTheEnd) {
     EXPECT_EQ(back.Entry(0).Scenario->Offset, 5000);
     EXPECT_EQ(back.Entry(0).Scenario->Stream.Size(), 0u);
     // The command line's editor reads it alike, and writes it back as an empty payload.
-    TCampaignEditor editor = TCampaignEditor::Open(folder / "Nil.cpn", TTextCodec());
+    const TTextCodec codec;
+    TCampaignEditor editor = TCampaignEditor::Open(folder / "Nil.cpn", codec);
     editor.Save();
     EXPECT_EQ(loaded(folder / "Nil.cpn").Entry(0).Scenario->Offset, 784);
 }
