@@ -90,8 +90,13 @@ bool linkUnnamed(int fd, const std::filesystem::path& path) {
 TInputFile::TInputFile(const std::filesystem::path& path) : m_path(path) {
     m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat status {};
-    if (m_fd < 0 || ::fstat(m_fd, &status) != 0)
+    if (m_fd < 0)
         throw CampaignErrors::CannotOpen(path.string(), CampaignErrors::Reason(errno));
+    if (::fstat(m_fd, &status) != 0) {
+        const int error = errno;
+        ::close(m_fd);
+        throw CampaignErrors::CannotOpen(path.string(), CampaignErrors::Reason(error));
+    }
     if (!S_ISREG(status.st_mode)) {
         ::close(m_fd);
         throw CampaignErrors::CannotOpen(path.string(), S_ISDIR(status.st_mode)

@@ -184,7 +184,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         try {
             codec = std::make_unique<TTextCodec>(UserCodePage());
         } catch (const ECampaignError& error) {
-            printError(err, error.Detail());
+            err << "brindlewick-cli: " << error.what() << "\n";
             return 1;
         }
     }
