@@ -186,8 +186,9 @@ TEST(TemporaryNames, FilesOfKilledWritersAreRemovedByTheNextWriterAndNoOtherFile
     const std::string young = HiddenTemporaries::NewName();
     // What extract may make of a stored name is never taken for a temporary file.
     const std::string extracted = SafeFileName(HiddenTemporaries::NewName(), "x.scn");
-    for (const std::string& name : {abandoned, held, extracted, std::string(".brindlewick-abcdefgh"),
-                                    std::string(".other-hidden")})
+    for (const std::string& name :
+         {abandoned, held, extracted, std::string(".brindlewick-abcdefgh"),
+          std::string(".other-hidden")})
         makeOld(name);
     WriteText(folder / young, "just created");
     const ChildProcess writer([&] {
@@ -199,8 +200,8 @@ TEST(TemporaryNames, FilesOfKilledWritersAreRemovedByTheNextWriterAndNoOtherFile
     // Also where the file system has unnamed files: a writer killed between naming its
     // finished file and renaming it leaves a whole copy.
     TAtomicFile next(folder / "Camp.cpn");
-    auto expected = std::vector<std::string>{held, young, extracted, ".brindlewick-abcdefgh",
-                                             ".other-hidden"};
+    auto expected =
+        std::vector<std::string>{held, young, extracted, ".brindlewick-abcdefgh", ".other-hidden"};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(folder.Names(), expected);
 }
