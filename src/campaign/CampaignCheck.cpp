@@ -163,7 +163,8 @@ std::int64_t CheckCampaign(const std::filesystem::path& path, const TFindingSink
             found("the file name of " + scenario(index) + " fills its field without a zero byte");
         if (record.Offset < 0 || record.Size < 0)
             found(scenario(index) + " has a negative offset or size");
-        else if (std::int64_t{record.Offset} + record.Size > file.Length())
+        // An empty payload is read from nowhere, wherever its offset points.
+        else if (record.Size > 0 && std::int64_t{record.Offset} + record.Size > file.Length())
             found("the payload of " + scenario(index) + " reaches past the end of the file");
         if (const auto range = payloadRange(index, record, file.Length())) {
             first.Offer(*range);

@@ -31,7 +31,12 @@ TCampaignLock::TCampaignLock(const std::filesystem::path& campaign,
                              std::chrono::milliseconds wait) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        // Without blocking, so that a FIFO at the path cannot stop us here.
+        // Only a regular file is locked: opening a device can have effects of its own, and
+        // nothing but a regular file is ever replaced.
+        struct stat status {};
+        if (::stat(campaign.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+            return;
+        // Without blocking, so that a FIFO put at the path meanwhile cannot stop us here.
         m_fd = ::open(campaign.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (m_fd < 0)
             return;

@@ -7,7 +7,7 @@
 // command line's edits, the editor's save), from the read to the rename that replaces it, so
 // that two writers never both succeed with one update lost. The lock is taken on the file
 // that is at the path when it is granted: a writer that waited while another replaced the
-// file locks the new one. A path where no file is yet is not locked.
+// file locks the new one. A path where no regular file is (yet) is not locked.
 class TCampaignLock {
 public:
     static constexpr std::chrono::milliseconds DefaultWait{5000};

@@ -9,9 +9,10 @@ namespace {
 
 constexpr std::int64_t RecordsPerRead = 1024;
 
+// An empty payload is read from nowhere, so its offset may lie past the end of the file.
 bool payloadInside(const TTableEntry& entry, std::int64_t fileLength) {
     return entry.Offset >= 0 && entry.Size >= 0 &&
-           static_cast<std::int64_t>(entry.Offset) + entry.Size <= fileLength;
+           (entry.Size == 0 || static_cast<std::int64_t>(entry.Offset) + entry.Size <= fileLength);
 }
 
 TTableEntry checkedEntry(std::span<const std::uint8_t, CampaignFormat::RecordSize> bytes,

@@ -79,12 +79,11 @@ std::string TitleForSave(std::string_view title, const std::filesystem::path& pa
 void WriteCampaign(const std::filesystem::path& path, std::string_view title,
                    const TWriterSource& entries, bool replaceExisting) {
     const std::int64_t count = entries.Count();
+    // Summed to the end, so that the message tells the whole length. Each size is below
+    // 2 GiB and the count below 2^31, so 64 bits hold the sum.
     std::int64_t position = CampaignFormat::PayloadStart(count);
+    entries.ForEach([&](const TWriterEntry& entry) { position += entry.Size(); });
     checkLayoutFits(position);
-    entries.ForEach([&](const TWriterEntry& entry) {
-        position += entry.Size();
-        checkLayoutFits(position);
-    });
 
     TAtomicFile file(path);
 

@@ -23,13 +23,14 @@ mode_t currentUmask() {
     return mask;
 }
 
-void writeAll(int fd, const std::uint8_t* data, std::size_t size) {
+void writeAll(int fd, const std::uint8_t* data, std::size_t size,
+              const std::filesystem::path& target) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, size);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            throw CampaignErrors::StreamWrite();
+            throw CampaignErrors::StreamWrite(target.string(), written < 0 ? errno : EIO);
         data += written;
         size -= static_cast<std::size_t>(written);
     }
@@ -56,6 +57,20 @@ bool mayWrite(const std::filesystem::path& path, const struct stat& status) {
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
+// Where a save may put its file: the file a symbolic link names, found whole now, so that a
+// dangling link is refused (as cp refuses to write through one) rather than replaced.
+std::filesystem::path followedTarget(const std::filesystem::path& target) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(target, error))
+        return target;
+    const auto followed = std::filesystem::canonical(target, error);
+    if (error == std::errc::no_such_file_or_directory)
+        throw CampaignErrors::CannotCreate(target.string(), "a symbolic link to a missing file");
+    if (error)
+        throw CampaignErrors::CannotCreate(target.string(), error.message());
+    return followed;
+}
+
 // Gives the unnamed file open as fd the name path; fails when path exists.
 bool linkUnnamed(int fd, const std::filesystem::path& path) {
     if (::linkat(fd, "", AT_FDCWD, path.c_str(), AT_EMPTY_PATH) == 0)
@@ -75,10 +90,18 @@ bool linkUnnamed(int fd, const std::filesystem::path& path) {
 TInputFile::TInputFile(const std::filesystem::path& path) : m_path(path) {
     m_fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat status {};
-    if (m_fd < 0 || ::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        throw CampaignErrors::CannotOpen(path.string());
+    if (m_fd < 0)
+        throw CampaignErrors::CannotOpen(path.string(), CampaignErrors::Reason(errno));
+    if (::fstat(m_fd, &status) != 0) {
+        const int error = errno;
+        ::close(m_fd);
+        throw CampaignErrors::CannotOpen(path.string(), CampaignErrors::Reason(error));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(m_fd);
+        throw CampaignErrors::CannotOpen(path.string(), S_ISDIR(status.st_mode)
+                                                            ? CampaignErrors::Reason(EISDIR)
+                                                            : "not a regular file");
     }
     m_length = status.st_size;
 }
@@ -94,34 +117,29 @@ void TInputFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) con
                                       static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
         if (count < 0 && errno == EINTR)
             continue;
-        if (count <= 0)
+        if (count < 0)
+            throw CampaignErrors::StreamRead(m_path.string(), errno);
+        if (count == 0)
             throw CampaignErrors::StreamRead();
         done += static_cast<std::size_t>(count);
     }
 }
 
-TAtomicFile::TAtomicFile(const std::filesystem::path& target, TLinks links) : m_target(target) {
-    std::error_code ignored;
-    if (links == TLinks::Follow && std::filesystem::is_symlink(target, ignored))
-        m_target = std::filesystem::canonical(target, ignored);
-    if (m_target.empty())
-        throw CampaignErrors::CannotCreate(target.string());
-    struct stat existing {};
-    const int found = links == TLinks::Follow ? ::stat(m_target.c_str(), &existing)
-                                              : ::lstat(m_target.c_str(), &existing);
-    if (found == 0 && S_ISREG(existing.st_mode) && !mayWrite(m_target, existing))
-        throw CampaignErrors::CannotCreate(target.string());
+TAtomicFile::TAtomicFile(const std::filesystem::path& target, TLinks links)
+    : m_target(links == TLinks::Follow ? followedTarget(target) : target), m_shownTarget(target) {
+    requireReplaceable();
 
+    // A writer killed while its file had a hidden name left it behind, whichever kind.
+    const auto folder = folderOf(m_target);
+    HiddenTemporaries::RemoveAbandoned(folder);
     // An unnamed file needs no name that could be too long, and vanishes with the process
     // however it ends; file systems without them get a short hidden name.
-    const auto folder = folderOf(m_target);
     m_fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (m_fd >= 0)
         return;
-    HiddenTemporaries::RemoveAbandoned(folder);
     m_fd = HiddenTemporaries::Create(folder, m_temporary);
     if (m_fd < 0)
-        throw CampaignErrors::CannotCreate(target.string());
+        throw CampaignErrors::CannotCreate(target.string(), CampaignErrors::Reason(errno));
     m_cleanupSlot = TemporaryFiles::Register(m_temporary.c_str());
 }
 
@@ -133,12 +151,24 @@ TAtomicFile::~TAtomicFile() {
     TemporaryFiles::Unregister(m_cleanupSlot);
 }
 
+// Only a regular file, or nothing, may be replaced: never a device, FIFO, socket or folder.
+// A symbolic link is replaced itself only where the caller asked for that.
+void TAtomicFile::requireReplaceable() const {
+    struct stat existing {};
+    if (::lstat(m_target.c_str(), &existing) != 0 || S_ISLNK(existing.st_mode))
+        return;
+    if (!S_ISREG(existing.st_mode))
+        throw CampaignErrors::CannotCreate(m_shownTarget.string(), "not a regular file");
+    if (!mayWrite(m_target, existing))
+        throw CampaignErrors::CannotCreate(m_shownTarget.string(), CampaignErrors::Reason(EACCES));
+}
+
 void TAtomicFile::Write(std::span<const std::uint8_t> bytes) {
-    writeAll(m_fd, bytes.data(), bytes.size());
+    writeAll(m_fd, bytes.data(), bytes.size(), m_target);
 }
 
 void TAtomicFile::CopyFrom(const TInputFile& source, std::int64_t offset, std::int64_t length) {
-    if (offset < 0 || length < 0 || offset > source.Length() - length)
+    if (offset < 0 || length < 0 || (length > 0 && offset > source.Length() - length))
         throw CampaignErrors::StreamRead();
     off_t in = static_cast<off_t>(offset);
     std::int64_t left = length;
@@ -159,7 +189,7 @@ void TAtomicFile::CopyFrom(const TInputFile& source, std::int64_t offset, std::i
             buffer.resize(CopyChunk);
         const auto count = static_cast<std::size_t>(std::min<std::int64_t>(left, CopyChunk));
         source.ReadAt(in, std::span(buffer.data(), count));
-        writeAll(m_fd, buffer.data(), count);
+        writeAll(m_fd, buffer.data(), count, m_target);
         in += static_cast<off_t>(count);
         left -= static_cast<std::int64_t>(count);
     }
@@ -205,27 +235,29 @@ void TAtomicFile::keepOwnerAndMode() const {
     const bool replacing = ::lstat(m_target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
     if (!replacing) {
         if (::fchmod(m_fd, 0666 & ~currentUmask()) != 0)
-            throw CampaignErrors::StreamWrite();
+            throw CampaignErrors::StreamWrite(m_target.string(), errno);
         return;
     }
     // Only root may give a file to someone else; anyone else keeps what they can (their
     // file stays theirs, the group where they belong to it).
     if (::fchown(m_fd, existing.st_uid, existing.st_gid) != 0 && errno != EPERM)
-        throw CampaignErrors::StreamWrite();
+        throw CampaignErrors::StreamWrite(m_target.string(), errno);
     // After the owner, because changing the owner clears the set-id bits.
     if (::fchmod(m_fd, existing.st_mode & 07777) != 0)
-        throw CampaignErrors::StreamWrite();
+        throw CampaignErrors::StreamWrite(m_target.string(), errno);
 }
 
 void TAtomicFile::Commit(bool replaceExisting) {
     struct stat existing {};
     if (!replaceExisting && ::lstat(m_target.c_str(), &existing) == 0)
-        throw CampaignErrors::CannotCreate(m_target.string());
+        throw CampaignErrors::CannotCreate(m_target.string(), CampaignErrors::Reason(EEXIST));
+    // Looked at again: the target may have changed while the content was written.
+    requireReplaceable();
     keepOwnerAndMode();
     if (::fsync(m_fd) != 0)
-        throw CampaignErrors::StreamWrite();
+        throw CampaignErrors::StreamWrite(m_target.string(), errno);
     if (!(replaceExisting ? replace() : createNew()))
-        throw CampaignErrors::CannotCreate(m_target.string());
+        throw CampaignErrors::CannotCreate(m_target.string(), CampaignErrors::Reason(errno));
     m_committed = true;
     // The content reached the disk with fsync and is in place: closing cannot lose it.
     ::close(std::exchange(m_fd, -1));

@@ -40,7 +40,8 @@ public:
     enum class TLinks { Follow, Replace };
 
     // Throws "Cannot create file <target>", also when the target is a file the user may
-    // not write.
+    // not write, anything but a regular file (a device, FIFO, socket or folder), or a
+    // symbolic link that names no file.
     explicit TAtomicFile(const std::filesystem::path& target, TLinks links = TLinks::Follow);
     ~TAtomicFile();
     TAtomicFile(const TAtomicFile&) = delete;
@@ -56,11 +57,13 @@ public:
     void Commit(bool replaceExisting = true);
 
 private:
+    void requireReplaceable() const;
     bool replace();
     bool createNew() const;
     void keepOwnerAndMode() const;
 
     std::filesystem::path m_target;
+    std::filesystem::path m_shownTarget; // as the caller named it, for messages
     std::filesystem::path m_temporary;
     int m_fd = -1;
     int m_cleanupSlot = -1;

@@ -1,5 +1,7 @@
 #include "HiddenTemporaries.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <dirent.h>
@@ -15,13 +17,15 @@
 
 namespace {
 
-constexpr std::string_view Prefix = ".brindlewick-";
+constexpr std::string_view Prefix = ".brindlewick\x7F";
 constexpr std::size_t RandomLetters = 8;
 constexpr int Attempts = 100;
 constexpr std::chrono::seconds MinimumAge{60};
 
 bool isHiddenTemporary(std::string_view name) {
-    return name.size() == Prefix.size() + RandomLetters && name.starts_with(Prefix);
+    return name.size() == Prefix.size() + RandomLetters && name.starts_with(Prefix) &&
+           std::all_of(name.begin() + Prefix.size(), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
 }
 
 bool oldEnough(const struct stat& status) {

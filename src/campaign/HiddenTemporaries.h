@@ -3,10 +3,13 @@
 #include <filesystem>
 #include <string>
 
-// Temporary files under short hidden names, for file systems without unnamed files. A name
-// is always ".brindlewick-" and eight letters, so it fits wherever the file it stands in for
-// fits. A writer holds a lock on its file for as long as it is open; a file that nobody
-// holds was left by a writer that was killed, and the next writer in that folder removes it.
+// Temporary files under short hidden names: for file systems without unnamed files, and for
+// the moment between naming a finished unnamed file and renaming it over its target. A name
+// is always ".brindlewick", a DEL character and eight letters, so it fits wherever the file
+// it stands in for fits, and no other file of the program's can have it: the DEL is a
+// control character, which a stored name loses when it is extracted. A writer holds a lock
+// on its file for as long as it is open; such a file that nobody holds was left by a writer
+// that was killed, and the next writer in that folder removes it.
 namespace HiddenTemporaries {
 
 std::string NewName();

@@ -3,6 +3,7 @@
 #include "CampaignError.h"
 #include "CodePageChoice.h"
 #include "CommandContext.h"
+#include "TerminalText.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -100,8 +101,14 @@ void printHelp(std::ostream& out) {
            "Exit codes: 0 success, 1 failure, 2 wrong usage.\n";
 }
 
+// Every message names what it is about as given on the command line, which may hold
+// control characters: they are shown as the listing shows them.
+void printError(std::ostream& err, const std::string& message) {
+    err << "brindlewick-cli: " << Printable(message) << "\n";
+}
+
 int usageError(std::ostream& err, const std::string& message, const char* usage) {
-    err << "brindlewick-cli: " << message << "\n";
+    printError(err, message);
     if (usage)
         err << "usage: brindlewick-cli " << usage << "\n";
     else
@@ -222,14 +229,18 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return command->Run(TCommandContext{parsed, *codec, out, err});
     } catch (const EUsageError& error) {
         return usageError(err, error.what(), command->Usage);
+    } catch (const ECampaignError& error) {
+        // Told with the file that failed and the system's reason, which the editor's texts
+        // leave out.
+        printError(err, parsed.Positional.front() + ": " + error.Detail());
+        return 1;
     } catch (const std::filesystem::filesystem_error& error) {
         // The library's own wording ("filesystem error: symlink_status: ...") is not for the
         // user; the system's message for the error is.
-        err << "brindlewick-cli: " << parsed.Positional.front() << ": " << error.code().message()
-            << "\n";
+        printError(err, parsed.Positional.front() + ": " + error.code().message());
         return 1;
     } catch (const std::exception& error) {
-        err << "brindlewick-cli: " << parsed.Positional.front() << ": " << error.what() << "\n";
+        printError(err, parsed.Positional.front() + ": " + error.what());
         return 1;
     }
 }

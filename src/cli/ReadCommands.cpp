@@ -8,6 +8,7 @@
 #include "FileNames.h"
 #include "Json.h"
 #include "ScenarioPayload.h"
+#include "TerminalText.h"
 #include "UniqueNames.h"
 #include "Utils.h"
 
@@ -37,23 +38,6 @@ std::optional<std::string> versionAt(const TInputFile& file, const TTableEntry& 
     return text;
 }
 
-// Control characters in stored texts would steer the terminal: C0 and DEL, and C1 (U+0080 to
-// U+009F, which some terminals obey as ESC sequences), so the table shows each as "?".
-std::string printable(const std::string& utf8) {
-    std::string shown;
-    shown.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const bool c1 = c == 0xC2 && i + 1 < utf8.size() &&
-                        static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-                        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
-        if (c1)
-            ++i;
-        shown += (c < 0x20 || c == 0x7F || c1) ? '?' : utf8[i];
-    }
-    return shown;
-}
-
 // A written file's path as extract reports it: bytes that are no UTF-8, which names the code
 // page does not define keep, shown as \xHH, so that no terminal takes them for control codes.
 std::string reportedPath(const std::string& path) {
@@ -70,7 +54,7 @@ std::string reportedPath(const std::string& path) {
             i += length;
         }
     }
-    return printable(shown);
+    return Printable(shown);
 }
 
 void printTable(std::ostream& out, const std::vector<TListRow>& rows) {
@@ -163,12 +147,12 @@ int RunList(const TCommandContext& context) {
         return 0;
     }
 
-    out << "Title: " << printable(title) << "\n";
+    out << "Title: " << Printable(title) << "\n";
     // Rows are aligned a block at a time: a block's widths come from its own rows.
     std::vector<TListRow> rows{{"#", "Name", "File name", "Offset", "Size", "Version"}};
     ForEachTableEntry(file, head.Count, [&](TTableEntry&& entry) {
-        rows.push_back({std::to_string(++index), printable(context.Codec.ToUnicode(entry.Name)),
-                        printable(context.Codec.ToUnicode(entry.FileName)),
+        rows.push_back({std::to_string(++index), Printable(context.Codec.ToUnicode(entry.Name)),
+                        Printable(context.Codec.ToUnicode(entry.FileName)),
                         OffsetText(entry.Offset), std::to_string(entry.Size),
                         versionAt(file, entry).value_or("?")});
         if (rows.size() == ListBlockRows) {
@@ -214,7 +198,7 @@ int RunExtract(const TCommandContext& context) {
 }
 
 int RunCheck(const TCommandContext& context) {
-    const std::string name = context.Campaign().string();
+    const std::string name = Printable(context.Campaign().string());
     std::int64_t findings = 0;
     const std::int64_t count = CheckCampaign(context.Campaign(), [&](const std::string& finding) {
         context.Out << name << ": " << finding << "\n";

@@ -9,6 +9,7 @@
 #include "HiddenTemporaries.h"
 #include "ScenarioPayload.h"
 #include "TempFolder.h"
+#include "Utils.h"
 
 #include <chrono>
 #include <csignal>
@@ -173,27 +174,36 @@ TEST(TemporaryNames, AKilledWriterLeavesNothing) {
     EXPECT_EQ(std::string(content.begin(), content.end()), "old content");
 }
 
-TEST(TemporaryNames, FilesOfKilledWritersAreRemovedByTheNextWriter) {
+TEST(TemporaryNames, FilesOfKilledWritersAreRemovedByTheNextWriterAndNoOtherFiles) {
     TempFolder folder;
     const auto makeOld = [&](const std::string& name) {
         WriteText(folder / name, "partial");
         const timespec anHourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
         ::utimensat(AT_FDCWD, (folder / name).c_str(), anHourAgo, 0);
     };
-    makeOld(".brindlewick-abandone");
-    makeOld(".brindlewick-heldheld");
-    makeOld(".brindlewick-x");
-    makeOld(".other-hidden");
-    WriteText(folder / ".brindlewick-youngone", "just created");
+    const std::string abandoned = HiddenTemporaries::NewName();
+    const std::string held = HiddenTemporaries::NewName();
+    const std::string young = HiddenTemporaries::NewName();
+    // What extract may make of a stored name is never taken for a temporary file.
+    const std::string extracted = SafeFileName(HiddenTemporaries::NewName(), "x.scn");
+    for (const std::string& name :
+         {abandoned, held, extracted, std::string(".brindlewick-abcdefgh"),
+          std::string(".other-hidden")})
+        makeOld(name);
+    WriteText(folder / young, "just created");
     const ChildProcess writer([&] {
-        const int fd = ::open((folder / ".brindlewick-heldheld").c_str(), O_RDONLY);
+        const int fd = ::open((folder / held).c_str(), O_RDONLY);
         ::flock(fd, LOCK_EX);
         ChildProcess::SayReady();
         ::pause();
     });
-    HiddenTemporaries::RemoveAbandoned(folder.Path());
-    EXPECT_EQ(folder.Names(), (std::vector<std::string>{".brindlewick-heldheld", ".brindlewick-x",
-                                                        ".brindlewick-youngone", ".other-hidden"}));
+    // Also where the file system has unnamed files: a writer killed between naming its
+    // finished file and renaming it leaves a whole copy.
+    TAtomicFile next(folder / "Camp.cpn");
+    auto expected =
+        std::vector<std::string>{held, young, extracted, ".brindlewick-abcdefgh", ".other-hidden"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.Names(), expected);
 }
 
 TEST(FitFileName, ShortensToTheLimitKeepingTheExtensionAndWholeCharacters) {
@@ -248,6 +258,25 @@ TEST(ExtractedFileName, KeepsStoredNamesDistinctAndReversible) {
         EXPECT_EQ(ExtractedFileName(entry.Stored, codec), entry.Extracted) << entry.Stored;
         EXPECT_EQ(StoredFileName(std::filesystem::path("/tmp") / entry.Extracted, codec), entry.Stored);
     }
+}
+
+TEST(SpecialFiles, AreNeverReplacedNorWrittenThroughADanglingLink) {
+    const HangGuard guard;
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("fifo", folder / "to-fifo");
+    std::filesystem::create_symlink("missing/none.cpn", folder / "dangling");
+    for (const char* name : {"fifo", "to-fifo", "dangling"})
+        EXPECT_EQ(errorOf([&] { WriteCampaign(folder / name, "T", {}); }),
+                  "Cannot create file " + (folder / name).string());
+    EXPECT_EQ(errorOf([&] {
+                  TAtomicFile file(folder / "fifo", TAtomicFile::TLinks::Replace);
+                  file.Commit();
+              }),
+              "Cannot create file " + (folder / "fifo").string());
+    EXPECT_TRUE(std::filesystem::is_fifo(folder / "fifo"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "to-fifo"));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"dangling", "fifo", "to-fifo"}));
 }
 
 TEST(ReadOnlyFiles, AreNotReplaced) {
