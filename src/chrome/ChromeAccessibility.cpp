@@ -1,0 +1,3 @@
+#include "ChromeAccessibility.h"
+
+void InstallChromeAccessibility() {}
