@@ -1,3 +1,30 @@
 #include "ChromeAccessibility.h"
 
-void InstallChromeAccessibility() {}
+#include "ToolbarButtonAccessible.h"
+#include "ToolbarButtons.h"
+#include "ToolbarSep.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// Qt's accessibility cache owns the interfaces it is handed and deletes them with their
+// controls.
+QAccessibleInterface* chromeInterface(const QString& /*className*/, QObject* object) {
+    if (auto* button = qobject_cast<TToolbarButton*>(object))
+        return new TToolbarButtonAccessible(button);
+    if (auto* separator = qobject_cast<TToolbarSep*>(object))
+        return new QAccessibleWidget(separator, QAccessible::Separator);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallChromeAccessibility() {
+    // The framework keeps a list of factories: a second install would only ask twice.
+    static const bool installed = [] {
+        QAccessible::installFactory(chromeInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
