@@ -129,6 +129,30 @@ TEST_F(ChromeAccessibility, SeparatorsAreSeparators) {
     EXPECT_EQ(accessible(separator)->role(), QAccessible::Separator);
 }
 
+TEST_F(ChromeAccessibility, ToolbarsAreNamedToolBarsOrMenuBarsByWhatTheyHold) {
+    const struct {
+        std::function<void(ChromeAccessibility&)> fill;
+        QAccessible::Role role;
+    } cases[] = {
+        {[](auto& t) { t.glyphButton(QStringLiteral("Open")); }, QAccessible::ToolBar},
+        {[](auto& t) { t.menuBarButton(QStringLiteral("&File")); }, QAccessible::MenuBar},
+        {[](auto& t) {
+             t.menuBarButton(QStringLiteral("&File"));
+             t.glyphButton(QStringLiteral("Open"));
+         },
+         QAccessible::ToolBar},
+    };
+    for (const auto& c : cases) {
+        m_bar = new TToolbar(m_form.top);
+        m_bar->setCaption(QStringLiteral("Standard Toolbar"));
+        c.fill(*this);
+        QAccessibleInterface* face = accessible(m_bar);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), c.role);
+        EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Standard Toolbar"));
+    }
+}
+
 TEST_F(ChromeAccessibility, MenuBarCaptionsOpenTheirMenuOnPressAndShowMenu) {
     for (const QString& action :
          {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::showMenuAction()}) {
