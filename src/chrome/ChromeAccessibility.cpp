@@ -1,8 +1,10 @@
 #include "ChromeAccessibility.h"
 
+#include "ToolbarAccessible.h"
 #include "ToolbarButtonAccessible.h"
 #include "ToolbarButtons.h"
 #include "ToolbarSep.h"
+#include "Toolbars.h"
 
 #include <QAccessibleWidget>
 
@@ -15,6 +17,8 @@ QAccessibleInterface* chromeInterface(const QString& /*className*/, QObject* obj
         return new TToolbarButtonAccessible(button);
     if (auto* separator = qobject_cast<TToolbarSep*>(object))
         return new QAccessibleWidget(separator, QAccessible::Separator);
+    if (auto* toolbar = qobject_cast<TCustomToolbar*>(object))
+        return new TToolbarAccessible(toolbar);
     return nullptr;
 }
 
