@@ -127,6 +127,59 @@ TEST_F(ChromeAccessibility, SeparatorsAreSeparators) {
     auto* separator = new TToolbarSep(m_bar);
     ASSERT_NE(accessible(separator), nullptr);
     EXPECT_EQ(accessible(separator)->role(), QAccessible::Separator);
+    m_menu.AddItem(QStringLiteral("-"));
+    EXPECT_EQ(accessible(&m_menu)->child(1)->role(), QAccessible::Separator);
+}
+
+TEST_F(ChromeAccessibility, MenuItemsPressAsTheKeyboardChoosesThem) {
+    TMenuItem* toolbar = m_menu.AddItem(QStringLiteral("&Toolbar"));
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    TMenuItem* add = m_menu.AddItem(QStringLiteral("&Add"));
+    add->setEnabled(false);
+    const struct {
+        TMenuItem* item;
+        const char* name;
+        bool inOpenMenu;
+        bool checkable;
+        bool checkedAfterPress;
+        int clicksOnPress;
+    } cases[] = {
+        {m_item, "New", true, false, false, 1},
+        {toolbar, "Toolbar", true, true, false, 1},
+        {toolbar, "Toolbar", false, true, true, 1},
+        {add, "Add", true, false, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int clicks = 0;
+        const auto counted = QObject::connect(c.item, &TMenuItem::OnClick, [&clicks] { ++clicks; });
+        QAccessibleInterface* menu = accessible(&m_menu);
+        ASSERT_NE(menu, nullptr);
+        QAccessibleInterface* face = menu->child(int(m_menu.actions().indexOf(c.item)));
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->object(), c.item);
+        EXPECT_EQ(face->parent(), menu);
+        EXPECT_EQ(face->role(), QAccessible::MenuItem);
+        EXPECT_EQ(face->text(QAccessible::Name), QString::fromLatin1(c.name));
+        EXPECT_EQ(bool(face->state().checkable), c.checkable);
+        EXPECT_EQ(bool(face->state().disabled), !c.item->isEnabled());
+        const QString press = QAccessibleActionInterface::pressAction();
+        if (c.inOpenMenu) {
+            whenPopupShown([face, press](QMenu* open) {
+                face->actionInterface()->doAction(press);
+                if (open->isVisible())
+                    open->close();
+            });
+            m_menu.Popup(100, 100);
+        } else {
+            face->actionInterface()->doAction(press);
+        }
+        settle();
+        EXPECT_EQ(clicks, c.clicksOnPress);
+        EXPECT_EQ(c.item->isChecked(), c.checkedAfterPress);
+        QObject::disconnect(counted);
+    }
 }
 
 TEST_F(ChromeAccessibility, ToolbarsAreNamedToolBarsOrMenuBarsByWhatTheyHold) {
