@@ -1,5 +1,7 @@
 #include "ChromeAccessibility.h"
 
+#include "MenuItemAccessible.h"
+#include "MenuItems.h"
 #include "ToolbarAccessible.h"
 #include "ToolbarButtonAccessible.h"
 #include "ToolbarButtons.h"
@@ -19,6 +21,8 @@ QAccessibleInterface* chromeInterface(const QString& /*className*/, QObject* obj
         return new QAccessibleWidget(separator, QAccessible::Separator);
     if (auto* toolbar = qobject_cast<TCustomToolbar*>(object))
         return new TToolbarAccessible(toolbar);
+    if (auto* item = qobject_cast<TMenuItem*>(object))
+        return new TMenuItemAccessible(item);
     return nullptr;
 }
 
