@@ -5,6 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "SystemListView.h"
 #include "ToolbarButtons.h"
+#include "Toolbars.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -48,7 +49,29 @@ TEST_F(AccessibleWindow, EveryToolbarControlIsNamedAfterItsHintAndFollowsItsItem
               "1.11");
 }
 
+TEST_F(AccessibleWindow, EveryMenuItemIsNamedAfterItsCaptionAndShowsItsMark) {
+    for (const TCommandRow& row : MainCommands()) {
+        if (row.Menu == TMenuPlace::None)
+            continue;
+        SCOPED_TRACE(row.Caption);
+        TMenuItem* item = form.Menus.Item(row.Id);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(item);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::MenuItem);
+        EXPECT_EQ(face->text(QAccessible::Name), QString::fromLatin1(row.Caption).remove(u'&'));
+        EXPECT_EQ(face->parent(),
+                  QAccessible::queryAccessibleInterface(item->associatedObjects().value(0)));
+        EXPECT_EQ(bool(face->state().checkable), row.Check != TCheckStyle::None);
+        EXPECT_EQ(bool(face->state().checked), item->isChecked());
+        EXPECT_EQ(bool(face->state().disabled), !item->isEnabled());
+    }
+}
+
 TEST_F(AccessibleWindow, MenuBarCaptionsAreMenuItemsNamedWithoutTheirMarks) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Bars.MenuBar)->role(),
+              QAccessible::MenuBar);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Bars.Toolbar)->text(QAccessible::Name),
+              "Standard Toolbar");
     const std::pair<TToolbarButton*, const char*> captions[] = {
         {form.Bars.FileMenuBtn, "File"},
         {form.Bars.ScenarioMenuBtn, "Scenario"},
@@ -62,6 +85,16 @@ TEST_F(AccessibleWindow, MenuBarCaptionsAreMenuItemsNamedWithoutTheirMarks) {
         EXPECT_TRUE(face->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::showMenuAction()));
     }
+}
+
+TEST_F(AccessibleWindow, PressingAViewItemChangesTheViewAndItsButton) {
+    QAccessibleInterface* face =
+        QAccessible::queryAccessibleInterface(form.Menus.Item(TCommandId::SmallIcons));
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return form.SystemListView->ViewStyle() == TViewStyle::vsSmallIcon; }, 2000));
+    EXPECT_TRUE(face->state().checked);
+    EXPECT_TRUE(form.Bars.Button(TCommandId::SmallIcons)->Down());
 }
 
 TEST_F(AccessibleWindow, PressingAViewButtonChangesTheView) {
