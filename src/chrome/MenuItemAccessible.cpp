@@ -114,7 +114,9 @@ QStringList TMenuItemAccessible::actionNames() const {
 
 void TMenuItemAccessible::doAction(const QString& actionName) {
     QMenu* owner = menu();
-    if (!owner || !m_item->isEnabled() || !actionNames().contains(actionName))
+    // A hidden item cannot become the menu's active one, and Enter would choose another.
+    if (!owner || !m_item->isEnabled() || !m_item->isVisible() ||
+        !actionNames().contains(actionName))
         return;
     if (owner->isVisible()) {
         // The open menu chooses it, as Enter on it would: the menu closes, the mark changes

@@ -91,7 +91,8 @@ TEST_F(AccessibleWindow, PressingAViewItemOrButtonChangesTheView) {
             QAccessibleActionInterface::pressAction());
         const TViewStyle style =
             id == TCommandId::SmallIcons ? TViewStyle::vsSmallIcon : TViewStyle::vsIcon;
-        EXPECT_TRUE(QTest::qWaitFor([&] { return form.SystemListView->ViewStyle() == style; }, 2000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return form.SystemListView->ViewStyle() == style; }, 2000));
         EXPECT_TRUE(form.Menus.Item(id)->isChecked());
         EXPECT_TRUE(form.Bars.Button(id)->Down());
     }

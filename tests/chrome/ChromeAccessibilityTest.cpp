@@ -1,4 +1,5 @@
 #include "ChromeAccessibility.h"
+
 #include "MenuItems.h"
 #include "OfficeMenus.h"
 #include "PopupTestSupport.h"
@@ -8,10 +9,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -83,16 +82,16 @@ struct ButtonCase {
 TEST_F(ChromeAccessibility, ToolbarButtonsTellWhatTheyAreAndPressAsAClickDoes) {
     using R = QAccessible::Role;
     const ButtonCase cases[] = {
-        {"push", [](auto& t) { return t.glyphButton(QStringLiteral("Open")); }, true,
-         R::PushButton, "Open", "", false, false, false, 1, false},
+        {"push", [](auto& t) { return t.glyphButton(QStringLiteral("Open")); }, true, R::PushButton,
+         "Open", "", false, false, false, 1, false},
         {"disabled", [](auto& t) { return t.glyphButton(QStringLiteral("Add")); }, false,
          R::PushButton, "Add", "", false, false, false, 0, false},
         {"view up", [](auto& t) { return t.viewButton(QStringLiteral("List"), false); }, true,
          R::CheckBox, "List", "", true, false, false, 1, true},
         {"view down", [](auto& t) { return t.viewButton(QStringLiteral("Details"), true); }, true,
          R::CheckBox, "Details", "", true, true, false, 1, true},
-        {"version", [](auto& t) { return t.versionButton(); }, true, R::ButtonMenu,
-         "Apply Version", "1.11", false, false, true, 1, false},
+        {"version", [](auto& t) { return t.versionButton(); }, true, R::ButtonMenu, "Apply Version",
+         "1.11", false, false, true, 1, false},
     };
     for (const ButtonCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -207,8 +206,8 @@ TEST_F(ChromeAccessibility, ToolbarsAreNamedToolBarsOrMenuBarsByWhatTheyHold) {
 }
 
 TEST_F(ChromeAccessibility, MenuBarCaptionsOpenTheirMenuOnPressAndShowMenu) {
-    for (const QString& action :
-         {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::showMenuAction()}) {
+    for (const QString& action : {QAccessibleActionInterface::pressAction(),
+                                  QAccessibleActionInterface::showMenuAction()}) {
         SCOPED_TRACE(action.toStdString());
         TToolbarButton* button = menuBarButton(QStringLiteral("&File"));
         button->show();
