@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "ChromeAccessibility.h"
+
 #include <exception>
 
 TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
@@ -7,6 +9,7 @@ TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
     // The title is not made the display name: Qt would append it to every window title.
     setApplicationName(QStringLiteral("brindlewick"));
     setApplicationVersion(QStringLiteral(BRINDLEWICK_VERSION));
+    InstallChromeAccessibility();
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -61,6 +61,8 @@ QPushButton* pushButton(TToolbar* bar, const TCommandRow& row) {
     button->setIcon(PixelArtIcon(transparentCell(strip, 0, cell), transparentCell(strip, 1, cell)));
     button->setIconSize(QSize(cell, strip.height()));
     button->setToolTip(QString::fromLatin1(row.Hint));
+    // The button shows no text, so a screen reader would find it nameless.
+    button->setAccessibleName(QString::fromLatin1(row.Hint));
     button->setFocusPolicy(Qt::NoFocus);
     button->resize(25, 25);
     return button;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class TToolbarButton;
+
+// What a toolbar button is to assistive technology, read from how it is set up: a plain push
+// button, a latching one (grouped, or held down), one whose arrow part opens a menu beside a
+// main part that runs a command, one whose whole face opens a menu behind an arrow, or a
+// menu bar's caption (the whole face opens the menu and no arrow shows).
+enum class TButtonAccessibleKind { Push, Toggle, Split, MenuButton, MenuBarEntry };
+
+TButtonAccessibleKind AccessibleKindOf(const TToolbarButton& button);
+
+// A toolbar button as Qt's own tool buttons and menu-bar entries present themselves: the role
+// of its kind, the hint (or the caption) as name, the caption beside a hint as value (the
+// version the version button would stamp), its latched, disabled and menu states, and the
+// actions a screen reader offers, each doing what a click on the button does.
+class TToolbarButtonAccessible : public QAccessibleWidget {
+public:
+    explicit TToolbarButtonAccessible(TToolbarButton* button);
+
+    QAccessible::Role role() const override;
+    QAccessible::State state() const override;
+    QString text(QAccessible::Text t) const override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
+
+private:
+    TToolbarButton* button() const;
+    bool opensMenuWhole() const;
+};

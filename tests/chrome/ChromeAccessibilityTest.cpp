@@ -1,0 +1,242 @@
+#include "ChromeAccessibility.h"
+
+#include "MenuItems.h"
+#include "OfficeMenus.h"
+#include "PopupTestSupport.h"
+#include "QtTestEnvironment.h"
+#include "ToolbarButtons.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+QAccessibleInterface* accessible(QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control);
+}
+
+// Runs the events that a press through the accessibility framework leaves behind.
+void settle() {
+    QTest::qWait(20);
+}
+
+// A toolbar on a form, its buttons made as the program's window makes them.
+class ChromeAccessibility : public ::testing::Test {
+public:
+    static void SetUpTestSuite() { InstallChromeAccessibility(); }
+    void TearDown() override { closeAllPopups(); }
+
+    TToolbarButton* glyphButton(const QString& hint) {
+        auto* button = new TToolbarButton(m_bar);
+        button->resize(25, 25);
+        button->setHint(hint);
+        return button;
+    }
+    TToolbarButton* viewButton(const QString& hint, bool down) {
+        TToolbarButton* button = glyphButton(hint);
+        button->setGroupIndex(1);
+        button->setAllowAllUp(false);
+        button->setDown(down);
+        return button;
+    }
+    TToolbarButton* versionButton() {
+        TToolbarButton* button = glyphButton(QStringLiteral("Apply Version"));
+        button->setCaption(QStringLiteral("1.11"));
+        button->setDropdownMenu(&m_menu);
+        button->setDropdownAlways(true);
+        button->setDropdownCombo(true);
+        return button;
+    }
+    TToolbarButton* menuBarButton(const QString& caption) {
+        auto* button = new TToolbarButton(m_bar);
+        button->resize(33, 19);
+        button->setCaption(caption);
+        button->setDropdownArrow(false);
+        button->setDropdownMenu(&m_menu);
+        return button;
+    }
+
+    DockedForm m_form;
+    TToolbar* m_bar = new TToolbar(m_form.top);
+    TOfficePopupMenu m_menu;
+    TMenuItem* m_item = m_menu.AddItem(QStringLiteral("&New"), 0);
+};
+
+struct ButtonCase {
+    const char* what;
+    std::function<TToolbarButton*(ChromeAccessibility&)> make;
+    bool enabled;
+    QAccessible::Role role;
+    QString name;
+    QString value;
+    bool checkable;
+    bool checked;
+    bool hasPopup;
+    int clicksOnPress;
+    bool checkedAfterPress;
+};
+
+TEST_F(ChromeAccessibility, ToolbarButtonsTellWhatTheyAreAndPressAsAClickDoes) {
+    using R = QAccessible::Role;
+    const ButtonCase cases[] = {
+        {"push", [](auto& t) { return t.glyphButton(QStringLiteral("Open")); }, true, R::PushButton,
+         "Open", "", false, false, false, 1, false},
+        {"disabled", [](auto& t) { return t.glyphButton(QStringLiteral("Add")); }, false,
+         R::PushButton, "Add", "", false, false, false, 0, false},
+        {"view up", [](auto& t) { return t.viewButton(QStringLiteral("List"), false); }, true,
+         R::CheckBox, "List", "", true, false, false, 1, true},
+        {"view down", [](auto& t) { return t.viewButton(QStringLiteral("Details"), true); }, true,
+         R::CheckBox, "Details", "", true, true, false, 1, true},
+        {"version", [](auto& t) { return t.versionButton(); }, true, R::ButtonMenu, "Apply Version",
+         "1.11", false, false, true, 1, false},
+    };
+    for (const ButtonCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TToolbarButton* button = c.make(*this);
+        button->setEnabled(c.enabled);
+        button->show();
+        int clicks = 0;
+        QObject::connect(button, &TToolbarButton::OnClick, [&clicks] { ++clicks; });
+
+        QAccessibleInterface* face = accessible(button);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), c.role);
+        EXPECT_EQ(face->text(QAccessible::Name), c.name);
+        EXPECT_EQ(face->text(QAccessible::Value), c.value);
+        EXPECT_EQ(bool(face->state().checkable), c.checkable);
+        EXPECT_EQ(bool(face->state().checked), c.checked);
+        EXPECT_EQ(bool(face->state().hasPopup), c.hasPopup);
+        EXPECT_EQ(bool(face->state().disabled), !c.enabled);
+
+        QAccessibleActionInterface* actions = face->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        settle();
+        EXPECT_EQ(clicks, c.clicksOnPress);
+        EXPECT_EQ(button->Down(), c.checkedAfterPress);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "press opened a menu";
+    }
+}
+
+TEST_F(ChromeAccessibility, SeparatorsAreSeparators) {
+    auto* separator = new TToolbarSep(m_bar);
+    ASSERT_NE(accessible(separator), nullptr);
+    EXPECT_EQ(accessible(separator)->role(), QAccessible::Separator);
+    m_menu.AddItem(QStringLiteral("-"));
+    EXPECT_EQ(accessible(&m_menu)->child(1)->role(), QAccessible::Separator);
+}
+
+TEST_F(ChromeAccessibility, MenuItemsPressAsTheKeyboardChoosesThem) {
+    TMenuItem* toolbar = m_menu.AddItem(QStringLiteral("&Toolbar"));
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    TMenuItem* add = m_menu.AddItem(QStringLiteral("&Add"));
+    add->setEnabled(false);
+    const struct {
+        TMenuItem* item;
+        const char* name;
+        bool inOpenMenu;
+        bool checkable;
+        bool checkedAfterPress;
+        int clicksOnPress;
+    } cases[] = {
+        {m_item, "New", true, false, false, 1},
+        {toolbar, "Toolbar", true, true, false, 1},
+        {toolbar, "Toolbar", false, true, true, 1},
+        {add, "Add", true, false, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int clicks = 0;
+        const auto counted = QObject::connect(c.item, &TMenuItem::OnClick, [&clicks] { ++clicks; });
+        QAccessibleInterface* menu = accessible(&m_menu);
+        ASSERT_NE(menu, nullptr);
+        QAccessibleInterface* face = menu->child(int(m_menu.actions().indexOf(c.item)));
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->object(), c.item);
+        EXPECT_EQ(face->parent(), menu);
+        EXPECT_EQ(face->role(), QAccessible::MenuItem);
+        EXPECT_EQ(face->text(QAccessible::Name), QString::fromLatin1(c.name));
+        EXPECT_EQ(bool(face->state().checkable), c.checkable);
+        EXPECT_EQ(bool(face->state().disabled), !c.item->isEnabled());
+        const QString press = QAccessibleActionInterface::pressAction();
+        if (c.inOpenMenu) {
+            whenPopupShown([face, press](QMenu* open) {
+                face->actionInterface()->doAction(press);
+                if (open->isVisible())
+                    open->close();
+            });
+            m_menu.Popup(100, 100);
+        } else {
+            face->actionInterface()->doAction(press);
+        }
+        settle();
+        EXPECT_EQ(clicks, c.clicksOnPress);
+        EXPECT_EQ(c.item->isChecked(), c.checkedAfterPress);
+        QObject::disconnect(counted);
+    }
+}
+
+TEST_F(ChromeAccessibility, ToolbarsAreNamedToolBarsOrMenuBarsByWhatTheyHold) {
+    const struct {
+        std::function<void(ChromeAccessibility&)> fill;
+        QAccessible::Role role;
+    } cases[] = {
+        {[](auto& t) { t.glyphButton(QStringLiteral("Open")); }, QAccessible::ToolBar},
+        {[](auto& t) { t.menuBarButton(QStringLiteral("&File")); }, QAccessible::MenuBar},
+        {[](auto& t) {
+             t.menuBarButton(QStringLiteral("&File"));
+             t.glyphButton(QStringLiteral("Open"));
+         },
+         QAccessible::ToolBar},
+    };
+    for (const auto& c : cases) {
+        m_bar = new TToolbar(m_form.top);
+        m_bar->setCaption(QStringLiteral("Standard Toolbar"));
+        c.fill(*this);
+        QAccessibleInterface* face = accessible(m_bar);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), c.role);
+        EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Standard Toolbar"));
+    }
+}
+
+TEST_F(ChromeAccessibility, MenuBarCaptionsOpenTheirMenuOnPressAndShowMenu) {
+    for (const QString& action : {QAccessibleActionInterface::pressAction(),
+                                  QAccessibleActionInterface::showMenuAction()}) {
+        SCOPED_TRACE(action.toStdString());
+        TToolbarButton* button = menuBarButton(QStringLiteral("&File"));
+        button->show();
+        int dropdowns = 0;
+        QObject::connect(button, &TToolbarButton::OnDropdown, [&dropdowns] { ++dropdowns; });
+
+        QAccessibleInterface* face = accessible(button);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::MenuItem);
+        EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("File"));
+        EXPECT_TRUE(face->state().hasPopup);
+        EXPECT_TRUE(face->state().expandable);
+        EXPECT_FALSE(face->state().expanded);
+
+        bool expandedWhileOpen = false;
+        bool opened = false;
+        whenPopupShown([&](QMenu* menu) {
+            opened = menu == &m_menu;
+            expandedWhileOpen = face->state().expanded;
+            menu->close();
+        });
+        face->actionInterface()->doAction(action);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return opened; }, 2000));
+        settle();
+        EXPECT_TRUE(expandedWhileOpen);
+        EXPECT_FALSE(face->state().expanded);
+        EXPECT_EQ(dropdowns, 1);
+        delete button;
+    }
+}
+
+} // namespace
