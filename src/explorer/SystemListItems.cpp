@@ -1,5 +1,6 @@
 // The file list's items: reading a folder into them, sorting them, finding and selecting
 // them.
+#include "DisplayNames.h"
 #include "ItemDetails.h"
 #include "ItemPaths.h"
 #include "ListSorting.h"
@@ -9,7 +10,6 @@
 
 #include <QAbstractItemView>
 #include <QFile>
-#include <QFileInfo>
 #include <QListView>
 #include <QTreeView>
 
@@ -162,7 +162,8 @@ TListItem* TSystemListView::AddFileItem(const TShellFolderRef& folder, ItemIDLis
         item->OverlayIndex = 0;
     } else if (data.Attributes & SFGAO::LINK) {
         item->OverlayIndex = 1;
-        name = QFileInfo(GetItemPath(item)).fileName();
+        const QByteArray path = NativeItemPath(item->Data.get());
+        name = DisplayNameOfBytes(path.mid(path.lastIndexOf('/') + 1));
     }
     item->Caption = name;
     details.Keys.Name = name;
