@@ -251,6 +251,11 @@ TEST_F(SystemListViewTest, LinksShowTheirFileNameWithOverlay) {
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->OverlayIndex, 1);
     EXPECT_EQ(itemNamed(*list, "target.scn")->OverlayIndex, -1);
+    // A linked folder too, although its path ends in a slash.
+    ASSERT_TRUE(QFile::link(temp.makeFolder(QStringLiteral("target")),
+                            temp.path(QStringLiteral("folder link"))));
+    show(temp.path(), true);
+    ASSERT_NE(itemNamed(*list, "folder link"), nullptr);
 }
 
 TEST_F(SystemListViewTest, ItemPathsAndTrailingSlashForFolders) {
@@ -326,6 +331,36 @@ TEST_F(SystemListViewTest, FourViewStylesSwitchAtRunTime) {
             EXPECT_GT(second.top(), first.top());
         else
             EXPECT_GT(second.left(), first.left());
+    }
+}
+
+TEST_F(SystemListViewTest, NamesAreWholeInTheListAndIconStylesWhenThereIsRoom) {
+    // The last name is the shortest; one needs two rows under a large icon.
+    for (const QString& name : {QStringLiteral("file100.scn"), QStringLiteral("file10000000.scn"),
+                                QStringLiteral("file100000000000000000000000000.scn"),
+                                QStringLiteral("z.scn")})
+        temp.makeFile(name);
+    list->resize(600, 400);
+    list->show();
+    show(temp.path());
+    for (TViewStyle style : {TViewStyle::vsList, TViewStyle::vsSmallIcon, TViewStyle::vsIcon}) {
+        list->setViewStyle(style);
+        auto* view = qobject_cast<QListView*>(list->CurrentView());
+        ASSERT_TRUE(view);
+        QApplication::processEvents();
+        for (int row = 0; row < list->Count(); ++row) {
+            const QString caption = list->Item(row)->Caption;
+            const QRect item = view->visualRect(list->Model()->index(row, 0));
+            const int text = view->fontMetrics().horizontalAdvance(caption);
+            if (style != TViewStyle::vsIcon) {
+                EXPECT_GE(item.width(), view->iconSize().width() + text) << caption.toStdString();
+            } else if (text < item.width() * 2 - 20) {
+                const int rows = text < item.width() ? 1 : 2;
+                EXPECT_GE(item.height(),
+                          view->iconSize().height() + rows * view->fontMetrics().height())
+                    << caption.toStdString();
+            }
+        }
     }
 }
 
