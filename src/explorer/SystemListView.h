@@ -130,6 +130,10 @@ public:
     int LastSortColumn() const { return m_lastSortColumn; }
     bool LastSortDescending() const { return m_lastSortDescending; }
 
+    // A folder of at least this many items is read again on a worker thread when it changes,
+    // and only its changes are applied, so that the window keeps answering.
+    static constexpr int BackgroundReadFrom = 1000;
+
     // The list control's items and selection.
     int Count() const { return m_model->Count(); }
     TListItem* Item(int index) const { return m_model->Item(index); }

@@ -364,6 +364,29 @@ TEST_F(SystemListViewTest, NamesAreWholeInTheListAndIconStylesWhenThereIsRoom) {
     }
 }
 
+TEST_F(SystemListViewTest, ABigFolderIsReadAgainOffTheGuiThreadAndOnlyItsChangesApplied) {
+    const int files = TSystemListView::BackgroundReadFrom + 10;
+    for (int i = 0; i < files; ++i)
+        temp.makeFile(QStringLiteral("file%1.scn").arg(i));
+    show(temp.path());
+    ASSERT_EQ(list->Count(), files);
+    // A mark on an item that does not change: it is still there after the refresh.
+    itemNamed(*list, "file7.scn")->OverlayIndex = 42;
+    temp.makeFile(QStringLiteral("file5x.scn"));
+    ASSERT_TRUE(QFile::remove(temp.path(QStringLiteral("file9.scn"))));
+    temp.makeFile(QStringLiteral("file8.scn"), 100);
+    show(temp.path(), true);
+    EXPECT_NE(itemNamed(*list, "file9.scn"), nullptr) << "the call returns before the folder is read";
+    ASSERT_TRUE(WaitFor([&] { return itemNamed(*list, "file9.scn") == nullptr; }));
+    EXPECT_EQ(itemNamed(*list, "file7.scn")->OverlayIndex, 42);
+    EXPECT_EQ(itemNamed(*list, "file8.scn")->Keys.Size, 100);
+    const QStringList refreshed = captions(*list);
+    TSystemListView fresh;
+    fresh.PopulateFolder(SHGetDesktopFolder(), SHGetDesktopFolder()->ParseDisplayName(temp.path()),
+                         true);
+    EXPECT_EQ(refreshed, captions(fresh));
+}
+
 TEST_F(SystemListViewTest, SelectionIsSharedAcrossStylesAndReported) {
     temp.makeFile(QStringLiteral("a"));
     temp.makeFile(QStringLiteral("b"));
