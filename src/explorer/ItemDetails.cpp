@@ -76,6 +76,7 @@ TItemDetails GatherItemDetails(TFolderItemData& data, const QString& name) {
     keys.Type = type;
     keys.Attributes = letters;
     details.Texts = {size, type, modified, letters};
+    details.Facts = facts;
     return details;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "FileFacts.h"
 #include "ShellControls.h"
 
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 // What the column sorts compare, gathered once when an item is added (a sort then reads
 // no file and asks no type database). Known is false for items that are no file-system
@@ -24,6 +26,8 @@ struct TItemDetails {
     // The normal small-icon index (GetIconIndexes), -1 when the item cannot be read.
     int IconIndex = -1;
     TItemSortKeys Keys;
+    // What the look at the file found, nothing when it could not be read.
+    std::optional<TFileFacts> Facts;
 };
 
 // The detail texts and sort keys of a list item from one look at the file; sets the

@@ -1,6 +1,9 @@
 #include "ListItemDelegate.h"
 
+#include "CaptionWidths.h"
+
 #include <QAbstractItemView>
+#include <QListView>
 #include <QPainter>
 
 void TListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -29,4 +32,20 @@ void TListItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         painter->drawLine(r.bottomLeft(), r.bottomRight());
         painter->restore();
     }
+}
+
+QSize TListItemDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
+    QSize hint = QStyledItemDelegate::sizeHint(option, index);
+    const auto* view = qobject_cast<const QListView*>(option.widget);
+    if (!view || !view->uniformItemSizes() || !index.model())
+        return hint;
+    if (view->viewMode() == QListView::IconMode && view->gridSize().isValid())
+        return view->gridSize() - QSize(2, 2);
+    const int ownText = option.fontMetrics.horizontalAdvance(index.data().toString());
+    const int widest = WidestCaptionWidth(option.fontMetrics, *index.model());
+    const int ownWidth = hint.width();
+    hint.rwidth() += std::max(0, widest - ownText);
+    hint.setWidth(std::max(ownWidth, std::min(hint.width(), view->viewport()->width())));
+    return hint;
 }

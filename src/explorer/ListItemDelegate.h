@@ -23,6 +23,11 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // The list views lay out every item at one size, which a uniform view takes from one
+    // item: here it is the size that holds the widest caption (list and small icons, up to
+    // the view's width), or the whole grid cell (large icons), so no name is cut while
+    // there is room for it.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     TListPaintOptions m_options;

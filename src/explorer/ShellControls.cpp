@@ -1,5 +1,6 @@
 #include "ShellControls.h"
 
+#include "DisplayNames.h"
 #include "FileFacts.h"
 #include "IDElements.h"
 #include "NoticeHold.h"
@@ -145,11 +146,11 @@ QString GetDisplayName(const TShellFolder& folder, PCItemID relative, int kindIn
             return {};
         const char* text = reinterpret_cast<const char*>(relative + answer->offset);
         const std::size_t length = strnlen(text, size - answer->offset);
-        return QFile::decodeName(QByteArray(text, static_cast<qsizetype>(length)));
+        return DisplayNameOfBytes(QByteArray(text, static_cast<qsizetype>(length)));
     }
     case TStrRet::CStr: {
         const std::size_t length = strnlen(answer->cStr.data(), answer->cStr.size());
-        return QFile::decodeName(QByteArray(answer->cStr.data(), static_cast<qsizetype>(length)));
+        return DisplayNameOfBytes(QByteArray(answer->cStr.data(), static_cast<qsizetype>(length)));
     }
     default:
         return {};

@@ -160,10 +160,36 @@ TListItem* TSystemListModel::Add(std::unique_ptr<TListItem> item) {
     if (!m_updating)
         beginInsertRows({}, row, row);
     m_items.push_back(std::move(item));
-    m_rows[added] = row;
+    if (!m_rowsStale)
+        m_rows[added] = row;
     if (!m_updating)
         endInsertRows();
     return added;
+}
+
+TListItem* TSystemListModel::Insert(int row, std::unique_ptr<TListItem> item) {
+    row = std::clamp(row, 0, Count());
+    TListItem* added = item.get();
+    if (!m_updating)
+        beginInsertRows({}, row, row);
+    m_items.insert(m_items.begin() + row, std::move(item));
+    m_rowsStale = true;
+    if (!m_updating)
+        endInsertRows();
+    return added;
+}
+
+void TSystemListModel::Remove(int row) {
+    if (row < 0 || row >= Count())
+        return;
+    if (!m_updating)
+        beginRemoveRows({}, row, row);
+    // The row leaves the model before the item is freed, so nothing reaches a freed item.
+    std::unique_ptr<TListItem> removed = std::move(m_items[static_cast<std::size_t>(row)]);
+    m_items.erase(m_items.begin() + row);
+    m_rowsStale = true;
+    if (!m_updating)
+        endRemoveRows();
 }
 
 TListItem* TSystemListModel::Item(int row) const {
@@ -173,6 +199,8 @@ TListItem* TSystemListModel::Item(int row) const {
 }
 
 int TSystemListModel::RowOf(const TListItem* item) const {
+    if (m_rowsStale)
+        reindex();
     const auto found = m_rows.find(item);
     return found == m_rows.end() ? -1 : found->second;
 }
@@ -186,7 +214,8 @@ void TSystemListModel::setColumns(std::vector<TListColumn> columns) {
         EndUpdate();
 }
 
-void TSystemListModel::reindex() {
+void TSystemListModel::reindex() const {
+    m_rowsStale = false;
     m_rows.clear();
     for (std::size_t row = 0; row < m_items.size(); ++row)
         m_rows[m_items[row].get()] = static_cast<int>(row);

@@ -21,6 +21,9 @@ struct TListItem {
     bool Checked = false;
     std::unique_ptr<TFolderItemData> Data;
     TItemSortKeys Keys;
+    // The file's facts when the item was made: a later read of the folder that finds the
+    // same facts leaves the item as it is.
+    std::optional<TFileFacts> Facts;
 };
 
 // The file list's rows and columns for Qt's item views. Everything shown is computed when
@@ -50,6 +53,8 @@ public:
     void EndUpdate();
     void Clear();
     TListItem* Add(std::unique_ptr<TListItem> item);
+    TListItem* Insert(int row, std::unique_ptr<TListItem> item);
+    void Remove(int row);
 
     int Count() const { return static_cast<int>(m_items.size()); }
     TListItem* Item(int row) const;
@@ -71,10 +76,12 @@ public:
     void setPathOf(TPathOf pathOf) { m_pathOf = std::move(pathOf); }
 
 private:
-    void reindex();
+    void reindex() const;
 
     std::vector<std::unique_ptr<TListItem>> m_items;
-    std::unordered_map<const TListItem*, int> m_rows;
+    // Rebuilt when next asked after rows were inserted or removed.
+    mutable std::unordered_map<const TListItem*, int> m_rows;
+    mutable bool m_rowsStale = false;
     std::vector<TListColumn> m_columns;
     bool m_readOnly = false;
     bool m_checkboxes = false;

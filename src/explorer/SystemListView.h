@@ -2,6 +2,7 @@
 
 #include "DirectoryColumns.h"
 #include "FileMask.h"
+#include "FolderListing.h"
 #include "ShellControls.h"
 #include "SystemListModel.h"
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAbstractItemView;
@@ -131,6 +133,10 @@ public:
     int LastSortColumn() const { return m_lastSortColumn; }
     bool LastSortDescending() const { return m_lastSortDescending; }
 
+    // A folder of at least this many items is read again on a worker thread when it changes,
+    // and only its changes are applied, so that the window keeps answering.
+    static constexpr int BackgroundReadFrom = 1000;
+
     // The list control's items and selection.
     int Count() const { return m_model->Count(); }
     TListItem* Item(int index) const { return m_model->Item(index); }
@@ -165,6 +171,13 @@ private:
     void applyColor();
     bool FillList(const TShellFolderRef& folder, PCItemID parentAbsolute);
     TListItem* AddFileItem(const TShellFolderRef& folder, ItemIDList absolute, ItemIDList relative);
+    std::unique_ptr<TListItem> makeFileItem(const TShellFolderRef& folder, ItemIDList absolute,
+                                            ItemIDList relative) const;
+    TListItem* finishFileItem(TListItem* item);
+    std::uint32_t enumerationFlags() const;
+    bool readAgainInBackground();
+    void applyListing(int generation, const TFolderListing& listing);
+    int sortedPlaceOf(const TListItem& item, std::int32_t parameter) const;
     void handleDoubleClick(const QModelIndex& index);
     // Backspace and F5 (FolderKeyOf); false for every other key.
     bool takeFolderKey(const QKeyEvent& event);
@@ -222,4 +235,8 @@ private:
     TDirectoryColumnWidths m_columnWidths;
     int m_lastSortColumn = -1;
     bool m_lastSortDescending = false;
+    // Every full read counts up, so that a background read started before it is dropped.
+    int m_populateGeneration = 0;
+    bool m_readAgain = false;
+    std::unique_ptr<TFolderReader> m_reader;
 };

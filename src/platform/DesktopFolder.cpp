@@ -1,6 +1,7 @@
 #include "DesktopFolder.h"
 
 #include "DesktopPlaces.h"
+#include "DisplayNames.h"
 #include "FileFacts.h"
 #include "FileSystemFolder.h"
 #include "IDElements.h"
@@ -57,7 +58,7 @@ QString placeDisplayName(PCItemID element) {
         break;
     }
     const QByteArray path = IDElements::placePathOf(element);
-    return QFile::decodeName(path.mid(path.lastIndexOf('/') + 1));
+    return DisplayNameOfBytes(path.mid(path.lastIndexOf('/') + 1));
 }
 
 bool hasMore(PCItemID list) {
@@ -157,7 +158,7 @@ std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative,
         if (answer && answer->uType == TStrRet::Offset) {
             // The offset points into the last element; answer with the text itself.
             answer->uType = TStrRet::WStr;
-            answer->wide = QFile::decodeName(IDElements::nameOf(last));
+            answer->wide = DisplayNameOfBytes(IDElements::nameOf(last));
         }
         return answer;
     }

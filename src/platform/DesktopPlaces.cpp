@@ -1,5 +1,6 @@
 #include "DesktopPlaces.h"
 
+#include "DisplayNames.h"
 #include "FileFacts.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ std::vector<TDesktopPlace> VolumePlaces(const QByteArray& mountTable) {
             mountPoint.startsWith("/media/") || mountPoint.startsWith("/run/media/");
         if (!removable && !mountPoint.startsWith("/mnt/"))
             continue;
-        const QString name = QFile::decodeName(mountPoint.mid(mountPoint.lastIndexOf('/') + 1));
+        const QString name = DisplayNameOfBytes(mountPoint.mid(mountPoint.lastIndexOf('/') + 1));
         volumes.push_back(
             {removable ? TPlaceKind::RemovableVolume : TPlaceKind::Volume, mountPoint, name});
     }

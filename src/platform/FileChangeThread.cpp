@@ -4,13 +4,13 @@
 #include <cerrno>
 #include <filesystem>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/inotify.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace {
 
-constexpr int kPollMilliseconds = 10;
 // Events that end the wait whatever was asked: the folder itself went away, or so many
 // changes came that the kernel dropped some.
 constexpr std::uint32_t kSelfEvents =
@@ -50,10 +50,26 @@ TFileChangeThread* TFileChangeThread::Create(const QByteArray& directory, bool w
 
 TFileChangeThread::TFileChangeThread(const QByteArray& directory, bool watchSubtree,
                                      ChangeKinds kinds)
-    : m_directory(directory), m_watchSubtree(watchSubtree), m_kinds(kinds) {}
+    : m_directory(directory), m_watchSubtree(watchSubtree), m_kinds(kinds),
+      m_wakeUp(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
+    if (m_wakeUp < 0)
+        m_exitCode.store(errno);
+}
 
 TFileChangeThread::~TFileChangeThread() {
     wait();
+    if (m_wakeUp >= 0)
+        ::close(m_wakeUp);
+}
+
+void TFileChangeThread::Terminate() {
+    m_terminate.store(true);
+    if (m_wakeUp >= 0) {
+        const std::uint64_t one = 1;
+        // The counter cannot overflow from a handful of requests, so the write never fails
+        // in a way that matters: the worker only needs the descriptor to become readable.
+        [[maybe_unused]] const ssize_t written = ::write(m_wakeUp, &one, sizeof one);
+    }
 }
 
 int TFileChangeThread::RunningCount() {
@@ -109,22 +125,23 @@ bool TFileChangeThread::noticeMatches() {
 }
 
 void TFileChangeThread::run() {
-    const int fd = setUpNotice();
+    const int fd = m_wakeUp < 0 ? -1 : setUpNotice();
     if (fd < 0) {
-        m_exitCode.store(errno);
+        if (m_wakeUp >= 0)
+            m_exitCode.store(errno);
         m_aborted.store(true);
         --g_running;
         return;
     }
     m_handle.store(fd);
-    pollfd watch{fd, POLLIN, 0};
+    pollfd watch[2] = {{fd, POLLIN, 0}, {m_wakeUp, POLLIN, 0}};
     for (;;) {
-        const int ready = ::poll(&watch, 1, kPollMilliseconds);
+        const int ready = ::poll(watch, 2, -1);
         if (m_terminate.load()) {
             m_aborted.store(true);
             break;
         }
-        if (ready == 0 || (ready < 0 && errno == EINTR))
+        if (ready < 0 && errno == EINTR)
             continue;
         if (ready < 0 || noticeMatches())
             break;

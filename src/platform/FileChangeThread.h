@@ -31,9 +31,10 @@ constexpr ChangeKinds operator|(ChangeKinds a, TChangeKind b) {
 // folder itself always ends the wait.
 std::uint32_t InotifyMaskFor(ChangeKinds kinds);
 
-// Watches one directory for one change notice. Created running; checks a terminate request
-// every 10 ms; after a notice it runs OnTerminate on the GUI thread while it waits for the
-// handler to return; then it deletes itself. A watcher that is asked to stop, or that cannot
+// Watches one directory for one change notice. Created running; sleeps until a notice comes
+// or a terminate request wakes it, so an idle watcher costs the processor nothing; after a
+// notice it runs OnTerminate on the GUI thread while it waits for the handler to return;
+// then it deletes itself. A watcher that is asked to stop, or that cannot
 // set up its notice, ends with Aborted set and never calls OnTerminate.
 //
 // The creator keeps a plain pointer only until it calls Terminate(); it never deletes the
@@ -61,7 +62,7 @@ public:
     int ExitCode() const { return m_exitCode.load(); }
 
     void setOnTerminate(THandler handler) { m_onTerminate = std::move(handler); }
-    void Terminate() { m_terminate.store(true); }
+    void Terminate();
     bool Terminated() const { return m_terminate.load(); }
 
     // Process-wide count of watcher threads that have not yet finished (for tests and the
@@ -86,5 +87,7 @@ private:
     std::atomic<bool> m_aborted{false};
     std::atomic<bool> m_terminate{false};
     std::atomic<int> m_exitCode{0};
+    // Written by Terminate() to wake the worker out of its wait.
+    int m_wakeUp;
     THandler m_onTerminate;
 };

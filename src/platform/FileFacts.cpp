@@ -23,6 +23,8 @@ std::optional<TFileFacts> ReadFileFacts(const QByteArray& path) {
     facts.size = facts.isRegular ? static_cast<std::int64_t>(info.st_size) : 0;
     facts.modifiedSeconds = info.st_mtim.tv_sec;
     facts.modifiedNanoseconds = info.st_mtim.tv_nsec;
+    facts.changedSeconds = info.st_ctim.tv_sec;
+    facts.changedNanoseconds = info.st_ctim.tv_nsec;
     return facts;
 }
 

@@ -14,6 +14,10 @@ struct TFileFacts {
     std::int64_t size = 0;
     std::int64_t modifiedSeconds = 0;
     std::int64_t modifiedNanoseconds = 0;
+    // When the item itself last changed (its mode or owner too).
+    std::int64_t changedSeconds = 0;
+    std::int64_t changedNanoseconds = 0;
+    bool operator==(const TFileFacts&) const = default;
 };
 
 std::optional<TFileFacts> ReadFileFacts(const QByteArray& path);

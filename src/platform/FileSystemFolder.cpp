@@ -20,6 +20,12 @@ class TDirectoryEnum : public TEnumIDList {
 public:
     TDirectoryEnum(const QByteArray& directory, DIR* handle, std::uint32_t flags) {
         while (const dirent* entry = ::readdir(handle)) {
+            // An entry of a known kind that is not asked for is passed over before anything
+            // is made of it: the tree reads only the folders of a folder of many files.
+            const bool mayBeFolder =
+                entry->d_type == DT_DIR || entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN;
+            if (!(flags & SHCONTF::NONFOLDERS) && !mayBeFolder)
+                continue;
             const QByteArray name(entry->d_name);
             if (name == "." || name == "..")
                 continue;

@@ -1,5 +1,5 @@
 // A file and a folder whose names are Latin-1 bytes (not valid UTF-8) in the explorer:
-// listed with a visible replacement mark, and usable for every operation through their bytes.
+// listed with those bytes in an escape form, and usable for every operation through them.
 #include "Dropper.h"
 #include "EventLoop.h"
 #include "ItemPaths.h"
@@ -18,6 +18,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,7 +65,7 @@ TEST_F(ByteNameViews, TheListShowsTheNameAndHandsOnItsBytes) {
     list.PopulateFolder(SHGetDesktopFolder(), SHGetDesktopFolder()->ParseNativePath(folder), true);
     ASSERT_EQ(list.Count(), 1);
     TListItem* item = list.Item(0);
-    EXPECT_EQ(item->Caption, QStringLiteral("caf\uFFFD.scn"));
+    EXPECT_EQ(item->Caption, QStringLiteral("caf\\xE9.scn"));
     EXPECT_GE(item->ImageIndex, 0) << "it has an icon";
     EXPECT_EQ(item->SubItems[1], QStringLiteral("Quorvane scenario"));
     EXPECT_FALSE(item->SubItems[2].isEmpty()) << "it has a date";
@@ -83,6 +85,28 @@ TEST_F(ByteNameViews, TheListShowsTheNameAndHandsOnItsBytes) {
     EXPECT_FALSE(exists(file));
 }
 
+TEST_F(ByteNameViews, NamesApartInBytesOrHoldingControlsShowApartAndWhole) {
+    const std::vector<std::pair<QByteArray, QString>> cases = {
+        {"a\tb.scn", QStringLiteral("a\\tb.scn")},
+        {"a\nb.scn", QStringLiteral("a\\nb.scn")},
+        {"x\x81.scn", QStringLiteral("x\\x81.scn")},
+        {"x\x8D.scn", QStringLiteral("x\\x8D.scn")},
+    };
+    for (const auto& [name, shown] : cases)
+        makeNativeFile(folder + '/' + name, "1.11");
+    TSystemListView list;
+    list.setFileMask(QStringLiteral("*.scn"));
+    list.PopulateFolder(SHGetDesktopFolder(), SHGetDesktopFolder()->ParseNativePath(folder), true);
+    QStringList captions;
+    for (int row = 0; row < list.Count(); ++row) {
+        captions << list.Item(row)->Caption;
+        const QByteArray path = NativeItemPath(list.Item(row)->Data.get());
+        EXPECT_TRUE(exists(path)) << path.toStdString();
+    }
+    for (const auto& [name, shown] : cases)
+        EXPECT_TRUE(captions.contains(shown)) << shown.toStdString();
+}
+
 TEST_F(ByteNameViews, TheFolderIsEnteredWatchedAndParsedBack) {
     QWidget form;
     auto* tree = new TSystemTreeView(&form);
@@ -96,7 +120,7 @@ TEST_F(ByteNameViews, TheFolderIsEnteredWatchedAndParsedBack) {
     ASSERT_EQ(list->Count(), 1);
     list->OpenItem(list->Item(0));
     ASSERT_NE(tree->Selected(), nullptr);
-    EXPECT_EQ(tree->Selected()->text(0), QStringLiteral("d\uFFFDp\uFFFDt"));
+    EXPECT_EQ(tree->Selected()->text(0), QStringLiteral("d\\xE9p\\xF4t"));
     EXPECT_EQ(NativeItemPath(tree->Selected()->Data.get()), folder);
     ASSERT_EQ(list->Count(), 1);
     EXPECT_EQ(NativeItemPath(list->Item(0)->Data.get()), file);

@@ -251,6 +251,11 @@ TEST_F(SystemListViewTest, LinksShowTheirFileNameWithOverlay) {
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->OverlayIndex, 1);
     EXPECT_EQ(itemNamed(*list, "target.scn")->OverlayIndex, -1);
+    // A linked folder too, although its path ends in a slash.
+    ASSERT_TRUE(QFile::link(temp.makeFolder(QStringLiteral("target")),
+                            temp.path(QStringLiteral("folder link"))));
+    show(temp.path(), true);
+    ASSERT_NE(itemNamed(*list, "folder link"), nullptr);
 }
 
 TEST_F(SystemListViewTest, ItemPathsAndTrailingSlashForFolders) {
@@ -327,6 +332,59 @@ TEST_F(SystemListViewTest, FourViewStylesSwitchAtRunTime) {
         else
             EXPECT_GT(second.left(), first.left());
     }
+}
+
+TEST_F(SystemListViewTest, NamesAreWholeInTheListAndIconStylesWhenThereIsRoom) {
+    // The last name is the shortest; one needs two rows under a large icon.
+    for (const QString& name : {QStringLiteral("file100.scn"), QStringLiteral("file10000000.scn"),
+                                QStringLiteral("file100000000000000000000000000.scn"),
+                                QStringLiteral("z.scn")})
+        temp.makeFile(name);
+    list->resize(600, 400);
+    list->show();
+    show(temp.path());
+    for (TViewStyle style : {TViewStyle::vsList, TViewStyle::vsSmallIcon, TViewStyle::vsIcon}) {
+        list->setViewStyle(style);
+        auto* view = qobject_cast<QListView*>(list->CurrentView());
+        ASSERT_TRUE(view);
+        QApplication::processEvents();
+        for (int row = 0; row < list->Count(); ++row) {
+            const QString caption = list->Item(row)->Caption;
+            const QRect item = view->visualRect(list->Model()->index(row, 0));
+            const int text = view->fontMetrics().horizontalAdvance(caption);
+            if (style != TViewStyle::vsIcon) {
+                EXPECT_GE(item.width(), view->iconSize().width() + text) << caption.toStdString();
+            } else if (text < item.width() * 2 - 20) {
+                const int rows = text < item.width() ? 1 : 2;
+                EXPECT_GE(item.height(),
+                          view->iconSize().height() + rows * view->fontMetrics().height())
+                    << caption.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(SystemListViewTest, ABigFolderIsReadAgainOffTheGuiThreadAndOnlyItsChangesApplied) {
+    const int files = TSystemListView::BackgroundReadFrom + 10;
+    for (int i = 0; i < files; ++i)
+        temp.makeFile(QStringLiteral("file%1.scn").arg(i));
+    show(temp.path());
+    ASSERT_EQ(list->Count(), files);
+    // A mark on an item that does not change: it is still there after the refresh.
+    itemNamed(*list, "file7.scn")->OverlayIndex = 42;
+    temp.makeFile(QStringLiteral("file5x.scn"));
+    ASSERT_TRUE(QFile::remove(temp.path(QStringLiteral("file9.scn"))));
+    temp.makeFile(QStringLiteral("file8.scn"), 100);
+    show(temp.path(), true);
+    EXPECT_NE(itemNamed(*list, "file9.scn"), nullptr) << "the call returns before the folder is read";
+    ASSERT_TRUE(WaitFor([&] { return itemNamed(*list, "file9.scn") == nullptr; }));
+    EXPECT_EQ(itemNamed(*list, "file7.scn")->OverlayIndex, 42);
+    EXPECT_EQ(itemNamed(*list, "file8.scn")->Keys.Size, 100);
+    const QStringList refreshed = captions(*list);
+    TSystemListView fresh;
+    fresh.PopulateFolder(SHGetDesktopFolder(), SHGetDesktopFolder()->ParseDisplayName(temp.path()),
+                         true);
+    EXPECT_EQ(refreshed, captions(fresh));
 }
 
 TEST_F(SystemListViewTest, SelectionIsSharedAcrossStylesAndReported) {

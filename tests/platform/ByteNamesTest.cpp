@@ -1,6 +1,7 @@
 // Names that are not valid UTF-8 (Latin-1 bytes from old Windows disks), the natural name
 // order of enumeration and the program's own file types.
 #include "DesktopFolder.h"
+#include "DisplayNames.h"
 #include "FileSystemFolder.h"
 #include "FileFacts.h"
 #include "ItemFacts.h"
@@ -15,6 +16,8 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -87,6 +90,22 @@ TEST(ByteNames, FileUrlsCarryTheExactBytes) {
     EXPECT_EQ(NativePathFromUrl(QUrl::fromEncoded(url.toEncoded())), path);
     EXPECT_EQ(NativePathFromUrl(QUrl(QStringLiteral("https://example.org/x"))), QByteArray());
     EXPECT_EQ(CleanNativePath("/a/./b//../" + kLatin1Name), "/a/" + kLatin1Name);
+}
+
+TEST(DisplayNames, BytesThatWouldNotShowOrWouldShowAlikeAreEscaped) {
+    const std::vector<std::pair<QByteArray, QString>> cases = {
+        {"plain name.scn", QStringLiteral("plain name.scn")},
+        {"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8E\xB2", QStringLiteral("caf\u00E9 \u20AC \U0001F3B2")},
+        {"caf\xE9", QStringLiteral("caf\\xE9")},
+        {"a\tb\nc\rd\x01\x7F", QStringLiteral("a\\tb\\nc\\rd\\x01\\x7F")},
+        {"back\\slash", QStringLiteral("back\\\\slash")},
+        {"c1\xC2\x85", QStringLiteral("c1\\xC2\\x85")},
+        // Overlong, surrogate, beyond U+10FFFF, cut short: every byte escaped on its own.
+        {"\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82",
+         QStringLiteral("\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80\\xE2\\x82")},
+    };
+    for (const auto& [bytes, shown] : cases)
+        EXPECT_EQ(DisplayNameOfBytes(bytes), shown) << bytes.toStdString();
 }
 
 TEST(EnumerationOrder, NamesComeInNaturalOrderWhateverTheDiskOrder) {

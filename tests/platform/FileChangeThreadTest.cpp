@@ -4,8 +4,11 @@
 #include "QtPrinters.h"
 #include "TempFolder.h"
 
+#include <QDir>
 #include <QPointer>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/inotify.h>
 
 namespace {
@@ -32,6 +35,25 @@ TFileChangeThread* watch(const QString& directory, ChangeKinds kinds, Calls& cal
     return watcher;
 }
 
+// Context switches of the process's watcher threads (named after their class, cut to the
+// fifteen characters the kernel keeps).
+long watcherSwitches() {
+    long total = 0;
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
+        const std::string folder = "/proc/self/task/" + task.toStdString();
+        std::string name;
+        std::getline(std::ifstream(folder + "/comm"), name);
+        if (name != "TFileChangeThre")
+            continue;
+        std::ifstream status(folder + "/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.find("ctxt_switches:") != std::string::npos)
+                total += std::stol(line.substr(line.find(':') + 1));
+        }
+    }
+    return total;
+}
+
 class FileChangeThreadTest : public ::testing::Test {
 protected:
     TempFolder temp;
@@ -54,6 +76,19 @@ TEST_F(FileChangeThreadTest, OneNoticeRunsTheHandlerOnTheGuiThreadThenFreesItsel
     temp.makeFile(QStringLiteral("second.scn"));
     Settle(100);
     EXPECT_EQ(calls.count, 1);
+}
+
+TEST_F(FileChangeThreadTest, IdleWatcherSleepsUntilAChangeOrATerminateRequest) {
+    Calls calls;
+    QPointer<TFileChangeThread> watcher = watch(temp.path(), kAllKinds, calls);
+    ASSERT_TRUE(WaitFor([&] { return watcher && watcher->HandleOpen(); }));
+    QThread::msleep(50);
+    const long before = watcherSwitches();
+    QThread::msleep(300);
+    EXPECT_LE(watcherSwitches() - before, 1);
+    watcher->Terminate();
+    EXPECT_TRUE(WaitFor([&] { return watcher.isNull(); }, 1000));
+    EXPECT_EQ(calls.count, 0);
 }
 
 TEST_F(FileChangeThreadTest, MissingFolderEndsAtOnceWithoutCallback) {
