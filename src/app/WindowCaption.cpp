@@ -15,7 +15,7 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
         xcb_intern_atom(connection, false, static_cast<std::uint16_t>(std::strlen(name)), name);
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 } // namespace

@@ -127,9 +127,9 @@ TEST(MainCommands, HandlersReachTheWindowsOperations) {
 
 TEST(MainCommands, ASubmenusRowsComeAfterTheItemThatOpensIt) {
     using enum TMenuPlace;
-    constexpr TCommandRow opener{.Menu = Scenario, .Submenu = VersionSubmenu};
-    constexpr TCommandRow inside{.Menu = VersionSubmenu};
-    constexpr TCommandRow unplacedOpener{.Submenu = VersionSubmenu};
+    constexpr TCommandRow opener{.Id = TCommandId::New, .Menu = Scenario, .Submenu = VersionSubmenu};
+    constexpr TCommandRow inside{.Id = TCommandId::New, .Menu = VersionSubmenu};
+    constexpr TCommandRow unplacedOpener{.Id = TCommandId::New, .Submenu = VersionSubmenu};
     constexpr TCommandRow inOrder[] = {opener, inside};
     constexpr TCommandRow insideFirst[] = {inside, opener};
     constexpr TCommandRow fromNoMenu[] = {unplacedOpener, inside};
