@@ -10,7 +10,6 @@
 #include "TextCommands.h"
 
 #include <QUndoStack>
-
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -65,21 +64,25 @@ int run(bool keepHistory, const std::filesystem::path& campaignPath,
         const std::size_t index = random() % campaign.Count();
         std::unique_ptr<QUndoCommand> command;
         switch (random() % 10) {
-        case 0: case 1: case 2:
+        case 0:
+        case 1:
+        case 2:
             takenAway += campaign.Entry(index).Scenario->Size;
             command = std::make_unique<TRemoveEntryCommand>(campaign, index);
             break;
-        case 3: case 4:
+        case 3:
+        case 4:
             takenAway += campaign.Entry(index).Scenario->Size;
             command = std::make_unique<TReplaceEntryCommand>(campaign, index, scenarioPath, codec);
             break;
-        case 5: case 6:
+        case 5:
+        case 6:
             command = std::make_unique<TSetVersionCommand>(campaign, index,
                                                            TScenarioVersion::Expansion118);
             break;
         case 7:
-            command = std::make_unique<TMoveEntryCommand>(campaign, index,
-                                                          random() % campaign.Count());
+            command =
+                std::make_unique<TMoveEntryCommand>(campaign, index, random() % campaign.Count());
             break;
         case 8:
             command = std::make_unique<TRenameEntryCommand>(campaign, index,

@@ -39,8 +39,8 @@ void RequireInsertPosition(std::size_t position, std::size_t count) {
 
 TCampaign::TCampaign() : m_options(std::make_unique<TCampaignOptions>()) {}
 
-std::unique_ptr<TCampaignOptions> TCampaign::ReplaceCampaignOptions(
-    std::unique_ptr<TCampaignOptions> options) {
+std::unique_ptr<TCampaignOptions>
+TCampaign::ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options) {
     std::swap(m_options, options);
     return options;
 }

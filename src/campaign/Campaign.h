@@ -42,8 +42,8 @@ public:
     const TCampaignOptions& CampaignOptions() const { return *m_options; }
     // The options are never edited in place: a new instance replaces the old one, which is
     // handed back.
-    std::unique_ptr<TCampaignOptions> ReplaceCampaignOptions(
-        std::unique_ptr<TCampaignOptions> options);
+    std::unique_ptr<TCampaignOptions>
+    ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options);
 
     std::size_t Count() const { return m_entries.size(); }
     const std::vector<TCampaignEntry>& Entries() const { return m_entries; }

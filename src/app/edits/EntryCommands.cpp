@@ -1,5 +1,6 @@
 #include "EntryCommands.h"
 
+#include "EditTexts.h"
 #include "ScenarioPayload.h"
 
 TInsertEntriesCommand::TInsertEntriesCommand(TCampaign& campaign, std::size_t position,
@@ -10,25 +11,25 @@ TInsertEntriesCommand::TInsertEntriesCommand(TCampaign& campaign, std::size_t po
     RequireInsertPosition(position, campaign.Count());
 }
 
-std::unique_ptr<TInsertEntriesCommand> TInsertEntriesCommand::Add(
-    TCampaign& campaign, const std::vector<std::filesystem::path>& paths,
-    const TTextCodec& codec) {
+std::unique_ptr<TInsertEntriesCommand>
+TInsertEntriesCommand::Add(TCampaign& campaign, const std::vector<std::filesystem::path>& paths,
+                           const TTextCodec& codec) {
     std::vector<TCampaignEntry> entries;
     entries.reserve(paths.size());
     for (const auto& path : paths)
         entries.push_back(ReadScenarioEntry(path, codec));
-    return std::unique_ptr<TInsertEntriesCommand>(new TInsertEntriesCommand(
-        campaign, campaign.Count(), std::move(entries), QStringLiteral("Add")));
+    return std::unique_ptr<TInsertEntriesCommand>(
+        new TInsertEntriesCommand(campaign, campaign.Count(), std::move(entries), EditTexts::Add));
 }
 
-std::unique_ptr<TInsertEntriesCommand> TInsertEntriesCommand::Insert(
-    TCampaign& campaign, std::size_t position, const std::filesystem::path& path,
-    const TTextCodec& codec) {
+std::unique_ptr<TInsertEntriesCommand>
+TInsertEntriesCommand::Insert(TCampaign& campaign, std::size_t position,
+                              const std::filesystem::path& path, const TTextCodec& codec) {
     RequireInsertPosition(position, campaign.Count());
     std::vector<TCampaignEntry> entries;
     entries.push_back(ReadScenarioEntry(path, codec));
-    return std::unique_ptr<TInsertEntriesCommand>(new TInsertEntriesCommand(
-        campaign, position, std::move(entries), QStringLiteral("Insert After")));
+    return std::unique_ptr<TInsertEntriesCommand>(
+        new TInsertEntriesCommand(campaign, position, std::move(entries), EditTexts::InsertAfter));
 }
 
 void TInsertEntriesCommand::apply() {
@@ -44,7 +45,7 @@ void TInsertEntriesCommand::revert() {
 }
 
 TRemoveEntryCommand::TRemoveEntryCommand(TCampaign& campaign, std::size_t index)
-    : TCampaignEdit(campaign, QStringLiteral("Remove")), m_index(index) {
+    : TCampaignEdit(campaign, EditTexts::Remove), m_index(index) {
     RequireEntryIndex(index, campaign.Count());
 }
 
@@ -58,8 +59,8 @@ void TRemoveEntryCommand::revert() {
 }
 
 TMoveEntryCommand::TMoveEntryCommand(TCampaign& campaign, std::size_t from, std::size_t to)
-    : TCampaignEdit(campaign, to < from ? QStringLiteral("Move Up") : QStringLiteral("Move Down")),
-      m_from(from), m_to(to) {
+    : TCampaignEdit(campaign, to < from ? EditTexts::MoveUp : EditTexts::MoveDown), m_from(from),
+      m_to(to) {
     RequireEntryIndex(from, campaign.Count());
     RequireEntryIndex(to, campaign.Count());
 }

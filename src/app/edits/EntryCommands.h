@@ -16,12 +16,11 @@
 class TInsertEntriesCommand : public TCampaignEdit {
 public:
     // Add: the files become the last entries, in order.
-    static std::unique_ptr<TInsertEntriesCommand> Add(
-        TCampaign& campaign, const std::vector<std::filesystem::path>& paths,
+    static std::unique_ptr<TInsertEntriesCommand>
+    Add(TCampaign& campaign, const std::vector<std::filesystem::path>& paths,
         const TTextCodec& codec);
     // Insert After: the file takes position, as InsertScenarioFile places it.
-    static std::unique_ptr<TInsertEntriesCommand> Insert(TCampaign& campaign,
-                                                         std::size_t position,
+    static std::unique_ptr<TInsertEntriesCommand> Insert(TCampaign& campaign, std::size_t position,
                                                          const std::filesystem::path& path,
                                                          const TTextCodec& codec);
 
