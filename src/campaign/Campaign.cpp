@@ -4,6 +4,7 @@
 #include "Utils.h"
 
 #include <stdexcept>
+#include <utility>
 
 TCampaignEntry MakeEntry(std::string name, std::string fileName,
                          std::unique_ptr<TScenario> scenario) {
@@ -14,6 +15,16 @@ TCampaignEntry MakeEntry(std::string name, std::string fileName,
     entry.SizeText = FormatSize(scenario->Size);
     entry.Scenario = std::move(scenario);
     return entry;
+}
+
+void SwapEntryContent(TCampaignEntry& entry, TCampaignEntry& other) {
+    std::swap(entry.Name, other.Name);
+    std::swap(entry.FileName, other.FileName);
+    std::swap(entry.SizeText, other.SizeText);
+    std::swap(entry.Scenario->Size, other.Scenario->Size);
+    std::swap(entry.Scenario->Stream, other.Scenario->Stream);
+    entry.OffsetText = "?";
+    other.OffsetText = "?";
 }
 
 void RequireEntryIndex(std::size_t index, std::size_t count) {
@@ -28,8 +39,10 @@ void RequireInsertPosition(std::size_t position, std::size_t count) {
 
 TCampaign::TCampaign() : m_options(std::make_unique<TCampaignOptions>()) {}
 
-void TCampaign::ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options) {
-    m_options = std::move(options);
+std::unique_ptr<TCampaignOptions>
+TCampaign::ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options) {
+    std::swap(m_options, options);
+    return options;
 }
 
 void TCampaign::AppendEntry(TCampaignEntry entry) {
@@ -42,8 +55,14 @@ void TCampaign::InsertEntry(std::size_t index, TCampaignEntry entry) {
 }
 
 void TCampaign::RemoveEntry(std::size_t index) {
+    TakeEntry(index);
+}
+
+TCampaignEntry TCampaign::TakeEntry(std::size_t index) {
     RequireEntryIndex(index, m_entries.size());
+    TCampaignEntry taken = std::move(m_entries[index]);
     m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+    return taken;
 }
 
 void TCampaign::MoveEntry(std::size_t from, std::size_t to) {

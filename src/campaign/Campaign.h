@@ -18,6 +18,11 @@ struct TCampaignEntry {
     std::unique_ptr<TScenario> Scenario;
 };
 
+// Exchanges what two entries list: names, the scenario's bytes and size and the size text. Each
+// keeps its own scenario object, so that a replaced entry is still the same row; the offsets
+// are stale until UpdateOffsets.
+void SwapEntryContent(TCampaignEntry& entry, TCampaignEntry& other);
+
 // An entry for a scenario that has no place in the campaign file yet (offset text "?").
 TCampaignEntry MakeEntry(std::string name, std::string fileName,
                          std::unique_ptr<TScenario> scenario);
@@ -35,8 +40,10 @@ public:
     TCampaign();
 
     const TCampaignOptions& CampaignOptions() const { return *m_options; }
-    // The options are never edited in place: a new instance replaces the old one.
-    void ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options);
+    // The options are never edited in place: a new instance replaces the old one, which is
+    // handed back.
+    std::unique_ptr<TCampaignOptions>
+    ReplaceCampaignOptions(std::unique_ptr<TCampaignOptions> options);
 
     std::size_t Count() const { return m_entries.size(); }
     const std::vector<TCampaignEntry>& Entries() const { return m_entries; }
@@ -47,6 +54,8 @@ public:
     void AppendEntry(TCampaignEntry entry);
     void InsertEntry(std::size_t index, TCampaignEntry entry);
     void RemoveEntry(std::size_t index);
+    // Removes the entry and hands it over whole, scenario and all, without copying it.
+    TCampaignEntry TakeEntry(std::size_t index);
     void MoveEntry(std::size_t from, std::size_t to);
 
     // Empties the campaign: new options, no entries.

@@ -54,6 +54,10 @@ public:
                                    {TPayloadPiece::FromFile(m_editor.m_source, row.Offset, row.Size)}};
                 if (piece.Stamp)
                     stampPayload(entry.Payload, *piece.Stamp);
+                if (piece.Name)
+                    entry.Name = *piece.Name;
+                if (piece.FileName)
+                    entry.FileName = *piece.FileName;
                 visit(entry);
             });
         }
@@ -79,7 +83,7 @@ TCampaignEditor TCampaignEditor::Open(const std::filesystem::path& campaign,
     TCampaignHead head = ReadCheckedCampaignHead(*editor.m_source);
     editor.m_title = std::move(head.Title);
     if (head.Count > 0)
-        editor.m_pieces.push_back(TPiece{0, head.Count, {}, {}});
+        editor.m_pieces.push_back(TPiece{0, head.Count, {}, {}, {}, {}});
     return editor;
 }
 
@@ -133,7 +137,7 @@ void TCampaignEditor::putIn(std::size_t position, TPiece piece) {
 
 void TCampaignEditor::Insert(std::size_t position, const std::filesystem::path& scenario) {
     RequireInsertPosition(position, Count());
-    putIn(position, TPiece{0, 0, {}, entryForFile(scenario)});
+    putIn(position, TPiece{0, 0, {}, {}, {}, entryForFile(scenario)});
 }
 
 void TCampaignEditor::Remove(std::size_t index) {
@@ -173,7 +177,7 @@ void TCampaignEditor::RemoveAll(const std::set<std::size_t>& positions) {
 }
 
 void TCampaignEditor::Replace(std::size_t index, const std::filesystem::path& scenario) {
-    TPiece replacement{0, 0, {}, entryForFile(scenario)};
+    TPiece replacement{0, 0, {}, {}, {}, entryForFile(scenario)};
     takeOut(index);
     putIn(index, std::move(replacement));
 }
@@ -216,6 +220,23 @@ void TCampaignEditor::setVersionOfAll(TScenarioVersion version) {
     }
     for (TPiece& piece : m_pieces)
         stamp(piece, version);
+}
+
+void TCampaignEditor::Rename(std::size_t index, std::string rawName,
+                             std::optional<std::string> rawFileName) {
+    RequireEntryIndex(index, Count());
+    const std::size_t at = splitAt(index);
+    splitAt(index + 1);
+    TPiece& piece = m_pieces[at];
+    if (piece.Own) {
+        piece.Own->Name = std::move(rawName);
+        if (rawFileName)
+            piece.Own->FileName = std::move(*rawFileName);
+        return;
+    }
+    piece.Name = std::move(rawName);
+    if (rawFileName)
+        piece.FileName = std::move(rawFileName);
 }
 
 void TCampaignEditor::Save(bool replaceExisting) const {

@@ -43,6 +43,10 @@ public:
     // All or nothing: a scenario shorter than four bytes leaves every one as it was.
     void setVersionOfAll(TScenarioVersion version);
     void setTitle(std::string rawTitle) { m_title = std::move(rawTitle); }
+    // The stored texts only (raw bytes, already fitted to their fields); the payload stays.
+    // No file name given keeps the entry's own.
+    void Rename(std::size_t index, std::string rawName,
+                std::optional<std::string> rawFileName = std::nullopt);
 
     void Save(bool replaceExisting = true) const;
 
@@ -52,6 +56,9 @@ private:
         std::int64_t First = 0;
         std::int64_t Length = 0;
         std::optional<TScenarioVersion> Stamp;
+        // Texts that stand in for the record's own (a renamed record is a piece of one).
+        std::optional<std::string> Name;
+        std::optional<std::string> FileName;
         std::optional<TWriterEntry> Own;
 
         std::int64_t Count() const { return Own ? 1 : Length; }

@@ -5,6 +5,7 @@
 #include "FileIO.h"
 #include "FileNames.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -17,12 +18,6 @@ constexpr std::array<std::pair<TScenarioVersion, const char*>, 3> KnownVersions 
 }};
 
 constexpr std::int64_t VersionTextLength = 4;
-
-TCampaignEntry entryFor(const std::filesystem::path& path, std::unique_ptr<TScenario> scenario,
-                        const TTextCodec& codec) {
-    TScenarioNames names = ScenarioNamesOf(path, codec);
-    return MakeEntry(std::move(names.Name), std::move(names.FileName), std::move(scenario));
-}
 
 // Scenario lengths are signed 32-bit in a campaign file.
 std::int32_t scenarioLength(const TInputFile& file) {
@@ -74,30 +69,30 @@ TScenarioNames ScenarioNamesOf(const std::filesystem::path& path, const TTextCod
     return {std::move(name), std::move(fileName)};
 }
 
+TCampaignEntry ReadScenarioEntry(const std::filesystem::path& path, const TTextCodec& codec) {
+    std::unique_ptr<TScenario> scenario = ReadScenarioFile(path);
+    TScenarioNames names = ScenarioNamesOf(path, codec);
+    return MakeEntry(std::move(names.Name), std::move(names.FileName), std::move(scenario));
+}
+
 void AddScenarioFile(TCampaign& campaign, const std::filesystem::path& path,
                      const TTextCodec& codec) {
-    campaign.AppendEntry(entryFor(path, ReadScenarioFile(path), codec));
+    campaign.AppendEntry(ReadScenarioEntry(path, codec));
     campaign.UpdateOffsets();
 }
 
 void ReplaceScenarioFile(TCampaign& campaign, std::size_t index, const std::filesystem::path& path,
                          const TTextCodec& codec) {
     TCampaignEntry& entry = campaign.Entry(index);
-    TCampaignEntry replacement = entryFor(path, ReadScenarioFile(path), codec);
-    // The entry keeps its scenario object; only its content, size and texts change.
-    entry.Scenario->Size = replacement.Scenario->Size;
-    entry.Scenario->Stream = std::move(replacement.Scenario->Stream);
-    entry.Name = std::move(replacement.Name);
-    entry.FileName = std::move(replacement.FileName);
-    entry.OffsetText = "?";
-    entry.SizeText = std::move(replacement.SizeText);
+    TCampaignEntry replacement = ReadScenarioEntry(path, codec);
+    SwapEntryContent(entry, replacement);
     campaign.UpdateOffsets();
 }
 
 void InsertScenarioFile(TCampaign& campaign, std::size_t index, const std::filesystem::path& path,
                         const TTextCodec& codec) {
     RequireInsertPosition(index, campaign.Count());
-    campaign.InsertEntry(index, entryFor(path, ReadScenarioFile(path), codec));
+    campaign.InsertEntry(index, ReadScenarioEntry(path, codec));
     campaign.UpdateOffsets();
 }
 
@@ -127,8 +122,20 @@ void RequireVersionText(std::int64_t payloadSize, std::optional<std::size_t> pos
 }
 
 void StampScenarioVersion(TScenario& scenario, TScenarioVersion version) {
+    WriteVersionText(scenario, VersionBytes(version));
+}
+
+void WriteVersionText(TScenario& scenario, std::span<const std::uint8_t, 4> text) {
     RequireVersionText(static_cast<std::int64_t>(scenario.Stream.Size()));
     scenario.Stream.Seek(0);
-    scenario.Stream.Write(VersionBytes(version));
+    scenario.Stream.Write(text);
     scenario.Stream.Seek(0);
+}
+
+std::array<std::uint8_t, 4> VersionTextOf(const TScenario& scenario) {
+    RequireVersionText(static_cast<std::int64_t>(scenario.Stream.Size()));
+    std::array<std::uint8_t, 4> text{};
+    const auto bytes = scenario.Stream.Bytes();
+    std::copy_n(bytes.begin(), text.size(), text.begin());
+    return text;
 }

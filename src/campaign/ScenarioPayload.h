@@ -3,6 +3,7 @@
 #include "Campaign.h"
 #include "TextCodec.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -34,6 +35,10 @@ struct TScenarioNames {
 };
 TScenarioNames ScenarioNamesOf(const std::filesystem::path& path, const TTextCodec& codec);
 
+// A new entry for the scenario file at path, listed under ScenarioNamesOf's names; nothing
+// is added anywhere. Throws when the file cannot be read.
+TCampaignEntry ReadScenarioEntry(const std::filesystem::path& path, const TTextCodec& codec);
+
 // Each reads the file first: when that fails, the campaign is left exactly as it was.
 // Names come from the path's file name: a path is the file system's bytes (on Linux a
 // std::filesystem::path built from a std::string holds them unchanged); a valid UTF-8 name is
@@ -62,3 +67,6 @@ void RequireVersionText(std::int64_t payloadSize,
 // Overwrites the first four bytes with the version text; nothing else changes. A payload
 // without a version text is refused (RequireVersionText).
 void StampScenarioVersion(TScenario& scenario, TScenarioVersion version);
+// The same with any four bytes (an earlier stamp put back), and the four bytes there now.
+void WriteVersionText(TScenario& scenario, std::span<const std::uint8_t, 4> text);
+std::array<std::uint8_t, 4> VersionTextOf(const TScenario& scenario);

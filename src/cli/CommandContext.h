@@ -32,3 +32,4 @@ int RunReplace(const TCommandContext& context);
 int RunMove(const TCommandContext& context);
 int RunSetVersion(const TCommandContext& context);
 int RunSetTitle(const TCommandContext& context);
+int RunRename(const TCommandContext& context);

@@ -58,6 +58,12 @@ const std::vector<TCommand>& commands() {
          3,
          RunSetVersion},
         {"set-title", "set-title <campaign> <TEXT>", {}, 2, 2, RunSetTitle},
+        {"rename",
+         "rename <campaign> <INDEX> <NAME> [--file-name NAME]",
+         {{"--file-name"}, {}},
+         3,
+         3,
+         RunRename},
         {"check", "check <campaign>", {}, 1, 1, RunCheck},
     };
     return table;

@@ -1,5 +1,5 @@
 // The commands that write a campaign: create, add, remove, replace, move, set-version,
-// set-title. Each reads the campaign's table, edits the list and writes the new file in one
+// set-title, rename. Each reads the campaign's table, edits the list and writes the new file in one
 // atomic step, so a failure at any point leaves the old file as it was. Each holds the
 // campaign's lock from the read to the write, so that two edits at once never lose one.
 #include "CampaignEditor.h"
@@ -10,19 +10,27 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <set>
 
 namespace {
 
-// A title that is not UTF-8 is taken as the bytes it is, as file names are.
-std::string titleFromArgument(const TCommandContext& context, const std::string& title) {
-    const std::string encoded = IsValidUtf8(title) ? context.Codec.FromUnicode(title) : title;
-    std::string raw = context.Codec.FitBytes(encoded, CampaignFormat::TitleWidth - 1);
+// A stored text (title, name, file name) from an argument: in the code page, cut between
+// characters to what its field of `width` bytes reads back whole. A text that is not UTF-8 is
+// taken as the bytes it is, as file names are.
+std::string storedTextFromArgument(const TCommandContext& context, const std::string& text,
+                                   std::size_t width, const char* what) {
+    const std::string encoded = IsValidUtf8(text) ? context.Codec.FromUnicode(text) : text;
+    std::string raw = context.Codec.FitBytes(encoded, width - 1);
     if (raw.size() < encoded.size())
-        context.Err << "brindlewick-cli: the title is cut to " << raw.size()
+        context.Err << "brindlewick-cli: the " << what << " is cut to " << raw.size()
                     << " bytes, as much as its field holds\n";
     return raw;
+}
+
+std::string titleFromArgument(const TCommandContext& context, const std::string& title) {
+    return storedTextFromArgument(context, title, CampaignFormat::TitleWidth, "title");
 }
 
 std::vector<std::string> afterCampaign(const TCommandContext& context, std::size_t skip) {
@@ -108,5 +116,19 @@ int RunSetVersion(const TCommandContext& context) {
 int RunSetTitle(const TCommandContext& context) {
     return editCampaign(context, [&](TCampaignEditor& editor) {
         editor.setTitle(titleFromArgument(context, context.Args.Positional[1]));
+    });
+}
+
+int RunRename(const TCommandContext& context) {
+    const auto& positional = context.Args.Positional;
+    std::string name =
+        storedTextFromArgument(context, positional[2], CampaignFormat::NameWidth, "name");
+    std::optional<std::string> fileName;
+    if (context.Args.Values.count("--file-name"))
+        fileName = storedTextFromArgument(context, context.Args.Values.at("--file-name"),
+                                          CampaignFormat::FileNameWidth, "file name");
+    return editCampaign(context, [&](TCampaignEditor& editor) {
+        editor.Rename(EntryPosition(positional[1], editor.Count()), std::move(name),
+                      std::move(fileName));
     });
 }

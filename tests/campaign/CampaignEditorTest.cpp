@@ -47,7 +47,7 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
             };
             const auto& scenario = scenarios[pick(scenarios.size())];
             const std::size_t count = model.Count();
-            switch (pick(count == 0 ? 1 : 7)) {
+            switch (pick(count == 0 ? 1 : 8)) {
             case 0: {
                 const std::size_t at = pick(count + 1);
                 editor.Insert(at, scenario);
@@ -89,6 +89,16 @@ TEST(CampaignEditor, AnySequenceOfEditsSavesWhatTheModelSaves) {
                 editor.RemoveAll(positions);
                 for (auto at = positions.rbegin(); at != positions.rend(); ++at)
                     model.RemoveEntry(*at);
+                break;
+            }
+            case 6: {
+                const std::size_t at = pick(count);
+                const std::string name = "N" + std::to_string(step);
+                const bool withFileName = pick(2) == 0;
+                editor.Rename(at, name, withFileName ? std::optional(name + ".scx") : std::nullopt);
+                model.Entry(at).Name = name;
+                if (withFileName)
+                    model.Entry(at).FileName = name + ".scx";
                 break;
             }
             default:

@@ -91,6 +91,7 @@ run_case() {
     check) args=(check "$campaign") ;;
     extract) args=(extract "$campaign" --output out) ;;
     set-title) args=(set-title "$campaign" "New title") ;;
+    rename) args=(rename "$campaign" 1 "New name" --file-name new.scn) ;;
     add) args=(add "$campaign" "${scenario:-good.scn}") ;;
     remove) args=(remove "$campaign" 1) ;;
     version) args=(set-version "$campaign" all 1.11) ;;
@@ -132,7 +133,7 @@ table() {
 }
 
 cd "$root" || exit 2
-table campaign list json check extract set-title add remove version
+table campaign list json check extract set-title rename add remove version
 echo
 table scenario create add replace
 echo

@@ -31,7 +31,7 @@ expect() {
 }
 
 # Commands and the program's own options.
-expect "brindlewick-cli " "--help --version add check create extract list move remove replace set-title set-version"
+expect "brindlewick-cli " "--help --version add check create extract list move remove rename replace set-title set-version"
 expect "brindlewick-cli s" "set-title set-version"
 expect "brindlewick-cli --" "--help --version"
 # Options of each command, with the common ones.
@@ -40,6 +40,7 @@ expect "brindlewick-cli extract Kings.cpn --f" "--force"
 expect "brindlewick-cli create --t" "--title"
 expect "brindlewick-cli add Kings.cpn --a" "--at"
 expect "brindlewick-cli remove Kings.cpn --" "--encoding --help --version"
+expect "brindlewick-cli rename Kings.cpn 2 Siege --f" "--file-name"
 # Code page names for --encoding, in both spellings.
 expect "brindlewick-cli list --encoding windows-125" "windows-1250 windows-1251 windows-1252 windows-1253 windows-1254 windows-1255 windows-1256 windows-1257 windows-1258"
 expect "brindlewick-cli list --encoding CP9" "CP932 CP936 CP949 CP950"
@@ -60,6 +61,7 @@ expect "brindlewick-cli set-version Kings.cpn " "all"
 expect "brindlewick-cli set-version Kings.cpn all 1.1" "1.10 1.11 1.18"
 # Free text gets no suggestions.
 expect "brindlewick-cli set-title Kings.cpn " ""
+expect "brindlewick-cli rename Kings.cpn 2 Siege --file-name " ""
 expect "brindlewick-cli create New.cpn --title " ""
 
 # Installed where bash-completion looks for it, the name is registered.

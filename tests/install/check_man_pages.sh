@@ -12,7 +12,7 @@ for page in "$@"; do
   # Every command of the companion has its own entry and an example.
   if [[ $page == *brindlewick-cli.1 ]]; then
     text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
-    for command in list extract create add remove replace move set-version set-title check; do
+    for command in list extract create add remove replace move set-version set-title rename check; do
       examples=$(grep -c "^ *brindlewick-cli $command " <<<"$text")
       [ "$examples" -ge 1 ] || { echo "$page: no example of $command" >&2; failed=1; }
     done

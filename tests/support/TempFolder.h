@@ -22,11 +22,9 @@
 // everything in it when the test ends.
 class TempFolder {
 public:
-    TempFolder() {
-        const char* home = std::getenv("HOME");
-        const std::filesystem::path base =
-            home && std::filesystem::is_directory(home) ? std::filesystem::path(home)
-                                                        : std::filesystem::temp_directory_path();
+    TempFolder() : TempFolder(defaultBase()) {}
+    // Below base instead, such as a memory file system for a test that saves thousands of times.
+    explicit TempFolder(const std::filesystem::path& base) {
         std::string pattern = (base / "tmp-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("mkdtemp failed");
@@ -76,6 +74,12 @@ public:
 #endif
 
 private:
+    static std::filesystem::path defaultBase() {
+        const char* home = std::getenv("HOME");
+        return home && std::filesystem::is_directory(home) ? std::filesystem::path(home)
+                                                           : std::filesystem::temp_directory_path();
+    }
+
     std::filesystem::path m_path;
 };
 
