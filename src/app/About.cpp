@@ -7,7 +7,6 @@
 #include "ProgramPictures.h"
 #include "ReadableColors.h"
 #include "ScreenPlacement.h"
-#include "WebLinks.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -66,12 +65,13 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     imgEMail = new QLabel(this);
     imgEMail->setPixmap(QPixmap(ProgramPictures::resourcePath(TPicture::AboutEnvelope)));
     imgEMail->setGeometry(56, 152, 23, 15);
-    lEMail = label(AppTexts::ContactAddress, this, {84, 152});
+    lEMail = new TLinkLabel(AppTexts::ContactAddress, this);
+    lEMail->move(84, 152);
     QFont underlined = lEMail->font();
     underlined.setUnderline(true);
     lEMail->setFont(underlined);
     lEMail->adjustSize();
-    for (QLabel* link : {imgEMail, lEMail}) {
+    for (QLabel* link : {imgEMail, static_cast<QLabel*>(lEMail)}) {
         link->setCursor(Qt::PointingHandCursor);
         link->setMouseTracking(true);
         link->installEventFilter(this);
@@ -88,6 +88,9 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setGeometry(288, 224, 75, 25);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    // The box opens on its button as before; Tab then reaches the link.
+    OKBtn->setFocus();
+    connect(lEMail, &TLinkLabel::chosenByKey, this, &TAboutForm::lEMailClick);
 
     Webber = new TGoToWeb(this);
     Webber->Url = AppTexts::MeltharnSite;
@@ -149,7 +152,7 @@ void TAboutForm::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TAboutForm::lEMailClick() {
-    OpenMailLink(*Webber);
+    OpenMail(*Webber);
 }
 
 void TAboutForm::lEMailMouseMove() {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "GoToWeb.h"
+#include "LinkLabel.h"
+#include "WebLinks.h"
 
 #include <QDialog>
 #include <QLocale>
 #include <cstdint>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -27,12 +30,14 @@ public:
     QLabel* lNotice;
     QLabel* lComment;
     QLabel* imgEMail;
-    QLabel* lEMail = nullptr;
+    TLinkLabel* lEMail = nullptr;
     QFrame* Divider;
     QLabel* lFreeMem;
     QLabel* lMem;
     QPushButton* OKBtn;
     TGoToWeb* Webber;
+    // What choosing the mail link does: starts the mail program through Webber.
+    std::function<void(const TGoToWeb&)> OpenMail = OpenMailLink;
 
     // The link's colours on a light palette; a dark one gives its own link colours, made
     // readable on the dialog.

@@ -24,6 +24,7 @@
 #include "Toolbars.h"
 #include "WebLinks.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -113,6 +114,14 @@ void TForm1::createLayout() {
     ExplorerSplitter->setStretchFactor(1, 1);
 
     ScenarioListView = new TScenarioListView(EditorSplitter);
+    // A screen reader names the list it enters; the file list names both its views, as
+    // either one takes the keyboard.
+    SystemTreeView->setAccessibleName(QStringLiteral("Folders"));
+    SystemListView->setAccessibleName(QStringLiteral("Files"));
+    for (QAbstractItemView* view :
+         SystemListView->findChildren<QAbstractItemView*>(Qt::FindDirectChildrenOnly))
+        view->setAccessibleName(SystemListView->accessibleName());
+    ScenarioListView->setAccessibleName(QStringLiteral("Scenarios"));
     EditorSplitter->setSizes({261, 183});
     EditorSplitter->setStretchFactor(0, 0);
     EditorSplitter->setStretchFactor(1, 1);

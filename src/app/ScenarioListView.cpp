@@ -1,5 +1,6 @@
 #include "ScenarioListView.h"
 
+#include "FocusFrame.h"
 #include "ScenarioListModel.h"
 
 #include <QDragEnterEvent>
@@ -120,4 +121,9 @@ void TScenarioListView::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     if (OnDragDrop)
         OnDragDrop(this, event->source());
+}
+
+void TScenarioListView::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    PaintFocusFrameWithoutCurrentItem(*this);
 }

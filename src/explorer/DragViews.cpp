@@ -1,5 +1,6 @@
 #include "DragViews.h"
 
+#include "FocusFrame.h"
 #include "NoticeHold.h"
 
 void TDragListView::startDrag(Qt::DropActions supportedActions) {
@@ -7,7 +8,17 @@ void TDragListView::startDrag(Qt::DropActions supportedActions) {
     QListView::startDrag(supportedActions);
 }
 
+void TDragListView::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    PaintFocusFrameWithoutCurrentItem(*this);
+}
+
 void TDragReportView::startDrag(Qt::DropActions supportedActions) {
     const TNoticeHold hold;
     QTreeView::startDrag(supportedActions);
+}
+
+void TDragReportView::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    PaintFocusFrameWithoutCurrentItem(*this);
 }

@@ -12,6 +12,7 @@ public:
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class TDragReportView : public QTreeView {
@@ -21,4 +22,5 @@ public:
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
+    void paintEvent(QPaintEvent* event) override;
 };

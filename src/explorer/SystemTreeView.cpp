@@ -1,5 +1,6 @@
 #include "SystemTreeView.h"
 
+#include "FocusFrame.h"
 #include "ItemPaths.h"
 #include "NoticeHold.h"
 #include "SharedViewInput.h"
@@ -158,6 +159,11 @@ void TSystemTreeView::changeEvent(QEvent* event) {
         setIconSize(QSize(m_images.iconSize, m_images.iconSize));
         applyColors();
     }
+}
+
+void TSystemTreeView::paintEvent(QPaintEvent* event) {
+    QTreeWidget::paintEvent(event);
+    PaintFocusFrameWithoutCurrentItem(*this);
 }
 
 // --- linking ------------------------------------------------------------------------------

@@ -84,3 +84,27 @@ TEST(DesktopIcon, HasATransparentBackgroundInEverySize) {
         EXPECT_GT(icon.pixelColor(size / 2, size / 2).alpha(), 0) << size;
     }
 }
+
+TEST(AboutForm, TheMailLinkIsReachedByTabAndOpensWithEnterOrSpaceAsAClickDoes) {
+    TAboutForm form;
+    int opened = 0;
+    form.OpenMail = [&](const TGoToWeb& launcher) {
+        EXPECT_EQ(&launcher, form.Webber);
+        ++opened;
+    };
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.OKBtn) << "the box still opens on its button";
+    const QImage unfocused = form.lEMail->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), form.lEMail);
+    EXPECT_NE(form.lEMail->grab().toImage(), unfocused) << "a focus frame shows where it is";
+    QTest::keyClick(form.lEMail, Qt::Key_Return);
+    EXPECT_EQ(opened, 1);
+    QTest::keyClick(form.lEMail, Qt::Key_Space);
+    EXPECT_EQ(opened, 2);
+    QTest::mouseClick(form.lEMail, Qt::LeftButton);
+    EXPECT_EQ(opened, 3) << "a click takes the same way";
+    EXPECT_TRUE(form.isVisible()) << "Enter on the link is not the box's OK";
+}

@@ -2,8 +2,10 @@
 #include "ChromeAccessibility.h"
 #include "Main.h"
 #include "MenuItems.h"
+#include "ScenarioListView.h"
 #include "ScriptedDialogs.h"
 #include "SystemListView.h"
+#include "SystemTreeView.h"
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
 
@@ -96,4 +98,26 @@ TEST_F(AccessibleWindow, PressingAViewItemOrButtonChangesTheView) {
         EXPECT_TRUE(form.Menus.Item(id)->isChecked());
         EXPECT_TRUE(form.Bars.Button(id)->Down());
     }
+}
+
+// The three lists are named, and an empty one that has the keyboard shows a focus frame, since
+// Qt draws its focus rectangle around the current item only.
+TEST_F(AccessibleWindow, TheListsAreNamedAndAnEmptyFocusedListShowsItsFocus) {
+    const std::pair<QWidget*, const char*> names[] = {
+        {form.SystemTreeView, "Folders"},
+        {form.SystemListView, "Files"},
+        {form.SystemListView->CurrentView(), "Files"},
+        {form.ScenarioListView, "Scenarios"},
+    };
+    for (const auto& [list, name] : names)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name), name);
+
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_EQ(form.ScenarioListView->model()->rowCount(), 0);
+    const QImage unfocused = form.ScenarioListView->viewport()->grab().toImage();
+    form.ScenarioListView->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(form.ScenarioListView->hasFocus());
+    EXPECT_NE(form.ScenarioListView->viewport()->grab().toImage(), unfocused);
 }

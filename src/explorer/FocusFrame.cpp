@@ -1,0 +1,21 @@
+#include "FocusFrame.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+void PaintFocusFrameWithoutCurrentItem(QAbstractItemView& view) {
+    if (!view.hasFocus() || view.currentIndex().isValid())
+        return;
+    QWidget* viewport = view.viewport();
+    QStyleOptionFocusRect option;
+    option.initFrom(&view);
+    // Styles that show focus only after keyboard moves would leave a clicked empty list
+    // without any sign of it: there is no selected item to tell.
+    option.state |= QStyle::State_KeyboardFocusChange;
+    option.rect = viewport->rect();
+    option.backgroundColor = view.palette().color(viewport->backgroundRole());
+    QPainter painter(viewport);
+    view.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, &view);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QAbstractItemView;
+
+// Qt draws a view's focus rectangle around its current item only, so an empty list with the
+// keyboard would show no sign of it. Called at the end of a view's paint: with the focus and
+// no current item, the style's focus frame goes around the whole viewport.
+void PaintFocusFrameWithoutCurrentItem(QAbstractItemView& view);
