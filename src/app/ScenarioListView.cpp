@@ -125,5 +125,5 @@ void TScenarioListView::dropEvent(QDropEvent* event) {
 
 void TScenarioListView::paintEvent(QPaintEvent* event) {
     QTreeView::paintEvent(event);
-    PaintFocusFrameWithoutCurrentItem(*this);
+    PaintFocusFrameWhenEmpty(*this);
 }

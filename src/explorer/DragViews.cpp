@@ -10,7 +10,7 @@ void TDragListView::startDrag(Qt::DropActions supportedActions) {
 
 void TDragListView::paintEvent(QPaintEvent* event) {
     QListView::paintEvent(event);
-    PaintFocusFrameWithoutCurrentItem(*this);
+    PaintFocusFrameWhenEmpty(*this);
 }
 
 void TDragReportView::startDrag(Qt::DropActions supportedActions) {
@@ -20,5 +20,5 @@ void TDragReportView::startDrag(Qt::DropActions supportedActions) {
 
 void TDragReportView::paintEvent(QPaintEvent* event) {
     QTreeView::paintEvent(event);
-    PaintFocusFrameWithoutCurrentItem(*this);
+    PaintFocusFrameWhenEmpty(*this);
 }

@@ -1,12 +1,15 @@
 #include "FocusFrame.h"
 
+#include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-void PaintFocusFrameWithoutCurrentItem(QAbstractItemView& view) {
-    if (!view.hasFocus() || view.currentIndex().isValid())
+void PaintFocusFrameWhenEmpty(QAbstractItemView& view) {
+    // A list with items shows the focus on its current one, or needs no frame over its items.
+    const bool empty = !view.model() || view.model()->rowCount(view.rootIndex()) == 0;
+    if (!view.hasFocus() || !empty)
         return;
     QWidget* viewport = view.viewport();
     QStyleOptionFocusRect option;

@@ -163,7 +163,7 @@ void TSystemTreeView::changeEvent(QEvent* event) {
 
 void TSystemTreeView::paintEvent(QPaintEvent* event) {
     QTreeWidget::paintEvent(event);
-    PaintFocusFrameWithoutCurrentItem(*this);
+    PaintFocusFrameWhenEmpty(*this);
 }
 
 // --- linking ------------------------------------------------------------------------------
