@@ -2,6 +2,7 @@
 
 #include "AppTexts.h"
 #include "DialogFont.h"
+#include "ErrorReporter.h"
 #include "MemoryStatus.h"
 #include "Pictures.h"
 #include "ProgramPictures.h"
@@ -151,8 +152,14 @@ void TAboutForm::mouseMoveEvent(QMouseEvent* event) {
     QDialog::mouseMoveEvent(event);
 }
 
+// A click or a key in the dialog is no command of the program: its error is reported here,
+// so that nothing is thrown through the event loop.
 void TAboutForm::lEMailClick() {
-    OpenMail(*Webber);
+    try {
+        OpenMail(*Webber);
+    } catch (const std::exception& error) {
+        ReportViewError(m_errorReporter, error);
+    }
 }
 
 void TAboutForm::lEMailMouseMove() {

@@ -18,6 +18,8 @@ class QPushButton;
 QString MemoryFigureText(std::uint64_t bytes, const QLocale& locale = QLocale());
 
 // The About dialog: name, version, the contact link and the machine's memory.
+class TErrorReporter;
+
 class TAboutForm : public QDialog {
     Q_OBJECT
 public:
@@ -38,6 +40,8 @@ public:
     TGoToWeb* Webber;
     // What choosing the mail link does: starts the mail program through Webber.
     std::function<void(const TGoToWeb&)> OpenMail = OpenMailLink;
+    // Where a mail link that cannot open is reported: the program's error box.
+    void setErrorReporter(TErrorReporter* reporter) { m_errorReporter = reporter; }
 
     // The link's colours on a light palette; a dark one gives its own link colours, made
     // readable on the dialog.
@@ -58,5 +62,6 @@ private:
     bool onLink(const QPointF& globalPosition) const;
 
     bool m_linkPressed = false;
+    TErrorReporter* m_errorReporter = nullptr;
     bool m_linkHovered = false;
 };

@@ -345,6 +345,7 @@ void TForm1::OptionsItemClick() {
 
 void TForm1::AboutItemClick() {
     TAboutForm form(this);
+    form.setErrorReporter(&m_errorBox);
     form.exec();
 }
 

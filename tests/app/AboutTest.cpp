@@ -1,5 +1,6 @@
 #include "About.h"
 
+#include "ErrorReporter.h"
 #include "QtPrinters.h"
 
 #include <QApplication>
@@ -9,6 +10,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 TEST(MemoryFigureText, WholeKilobytesWithThousandsSeparators) {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
@@ -107,4 +112,18 @@ TEST(AboutForm, TheMailLinkIsReachedByTabAndOpensWithEnterOrSpaceAsAClickDoes) {
     QTest::mouseClick(form.lEMail, Qt::LeftButton);
     EXPECT_EQ(opened, 3) << "a click takes the same way";
     EXPECT_TRUE(form.isVisible()) << "Enter on the link is not the box's OK";
+}
+
+TEST(AboutForm, AMailLinkThatCannotOpenIsReportedNotThrownThroughTheEventLoop) {
+    struct TRecordingReporter : TErrorReporter {
+        std::vector<std::string> Errors;
+        void reportError(const std::exception& error) override { Errors.push_back(error.what()); }
+    } reporter;
+    TAboutForm form;
+    form.setErrorReporter(&reporter);
+    form.OpenMail = [](const TGoToWeb&) { throw std::runtime_error("No web browser"); };
+    form.show();
+    QTest::keyClick(form.lEMail, Qt::Key_Return);
+    QTest::mouseClick(form.lEMail, Qt::LeftButton);
+    EXPECT_EQ(reporter.Errors, (std::vector<std::string>{"No web browser", "No web browser"}));
 }
