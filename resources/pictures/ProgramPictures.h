@@ -30,6 +30,8 @@ enum class TPicture {
     AboutEnvelope,
     OptionsCampaign,
     OptionsGeneral,
+    ToolbarUndo,
+    ToolbarRedo,
     Count
 };
 
@@ -53,6 +55,8 @@ enum class TMenuGlyph {
     HelpBook,
     QuestionMark,
     GlobeWithLink,
+    UndoArrow,
+    RedoArrow,
     Count
 };
 

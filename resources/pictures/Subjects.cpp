@@ -500,6 +500,32 @@ QImage folderWithTools() {
     return icon;
 }
 
+// A blue arrow that turns back on itself, its head to the left: Undo; mirrored, Redo.
+QImage undoArrow() {
+    return fromRows({
+        "................",
+        "................",
+        "....#...........",
+        "...##...........",
+        "..#b#########...",
+        ".#bbbbbbbbbbb#..",
+        "#bbbbbbbbbbbbb#.",
+        ".#bbbbbbbbbbbb#.",
+        "..#b######bbbb#.",
+        "...##....#bbbb#.",
+        "....#....#bbbb#.",
+        "......####bbb#..",
+        "......#bbbbb#...",
+        "......######....",
+        "................",
+        "................",
+    });
+}
+
+QImage redoArrow() {
+    return undoArrow().mirrored(true, false);
+}
+
 // The catalogue: the strip's cells in the order of TMenuGlyph, the pictures in the order of
 // TPicture. A value left out or listed twice stops the build.
 struct TGlyphRow {
@@ -525,6 +551,8 @@ constexpr TGlyphRow GlyphRows[] = {
     {TMenuGlyph::HelpBook, helpBook},
     {TMenuGlyph::QuestionMark, questionMark},
     {TMenuGlyph::GlobeWithLink, globeWithLink},
+    {TMenuGlyph::UndoArrow, undoArrow},
+    {TMenuGlyph::RedoArrow, redoArrow},
 };
 
 constexpr ProgramPictures::TPictureRow PictureRows[] = {
@@ -548,6 +576,8 @@ constexpr ProgramPictures::TPictureRow PictureRows[] = {
     {TPicture::AboutEnvelope, "about-envelope", envelope},
     {TPicture::OptionsCampaign, "options-campaign", pageWithGears},
     {TPicture::OptionsGeneral, "options-general", folderWithTools},
+    {TPicture::ToolbarUndo, "toolbar-undo", undoArrow, {17, 17}, true},
+    {TPicture::ToolbarRedo, "toolbar-redo", redoArrow, {17, 17}, true},
 };
 
 static_assert(RowsFollowTheirEnum(GlyphRows, static_cast<std::size_t>(TMenuGlyph::Count)));

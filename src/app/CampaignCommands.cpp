@@ -7,15 +7,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QUndoStack>
 
 TCampaignCommands::TCampaignCommands(TScenarioListModel& list, const TTextCodec& codec,
-                                     TDialogService& dialogs, TCampaignWindow& window)
-    : m_list(list), m_codec(codec), m_dialogs(dialogs),
-      m_window(window), m_openDialog{{}, AppTexts::CampaignFilter, {}, {}},
+                                     TDialogService& dialogs, TCampaignWindow& window,
+                                     QUndoStack& history)
+    : m_list(list), m_codec(codec), m_dialogs(dialogs), m_window(window), m_history(history),
+      m_openDialog{{}, AppTexts::CampaignFilter, {}, {}},
       m_saveDialog{{}, AppTexts::CampaignFilter, QStringLiteral("cpn"), {}} {}
 
 void TCampaignCommands::NewCampaign() {
     m_list.Reset([&] { m_list.Campaign().NewCampaign(); });
+    m_history.clear();
     m_openDialog.FileName.clear();
     m_saveDialog.FileName.clear();
     m_window.setCaption(AppTexts::WindowTitleFor(AppTexts::UntitledFileName));
@@ -62,13 +66,15 @@ bool TCampaignCommands::load(const QString& path) {
         return false;
     }
     m_list.Reset([&] { m_list.Campaign() = std::move(std::get<TCampaign>(result)); });
+    m_history.clear();
     m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
     m_window.RebuildExplorer();
     return true;
 }
 
 void TCampaignCommands::save(const QString& path) {
-    m_list.Edit(0, [&] { SaveCampaign(m_list.Campaign(), ToFileSystemPath(path), m_codec); });
+    const auto shown = qScopeGuard([this] { m_list.Sync(); });
+    SaveCampaign(m_list.Campaign(), ToFileSystemPath(path), m_codec);
     m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
 }
 

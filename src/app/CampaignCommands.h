@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QUndoStack;
 class QWidget;
 
 // What the campaign commands need of the main window besides the scenario list.
@@ -20,11 +21,12 @@ public:
 };
 
 // New, Open, Save, Save As, the close question and the command-line open. The remembered file
-// name is the Open dialog's file name, as the window has always kept it.
+// name is the Open dialog's file name, as the window has always kept it. A new or opened
+// campaign starts a new history; saving keeps it, so that Undo still works after a save.
 class TCampaignCommands {
 public:
     TCampaignCommands(TScenarioListModel& list, const TTextCodec& codec, TDialogService& dialogs,
-                      TCampaignWindow& window);
+                      TCampaignWindow& window, QUndoStack& history);
 
     void NewCampaign();
     void NewItemClick();
@@ -49,6 +51,7 @@ private:
     const TTextCodec& m_codec;
     TDialogService& m_dialogs;
     TCampaignWindow& m_window;
+    QUndoStack& m_history;
     TFileDialog m_openDialog;
     TFileDialog m_saveDialog;
 };

@@ -6,6 +6,14 @@ bool CommandEnabled(const TCommandState& state, TCommandGroup group) {
         return state.AddEnabled;
     case TCommandGroup::Entry:
         return state.EntryEnabled;
+    case TCommandGroup::MoveUp:
+        return state.EntryEnabled && !state.FocusedRowFirst;
+    case TCommandGroup::MoveDown:
+        return state.EntryEnabled && !state.FocusedRowLast;
+    case TCommandGroup::Undo:
+        return state.CanUndo;
+    case TCommandGroup::Redo:
+        return state.CanRedo;
     case TCommandGroup::Always:
         break;
     }
@@ -38,4 +46,9 @@ void ScenarioListChanged(TCommandState& state, bool rowExistsAndSelected,
 
 void ScenarioListExited(TCommandState& state) {
     state.EntryEnabled = false;
+}
+
+void ScenarioRowPlace(TCommandState& state, std::optional<int> focusedRow, int rowCount) {
+    state.FocusedRowFirst = !focusedRow || *focusedRow <= 0;
+    state.FocusedRowLast = !focusedRow || *focusedRow >= rowCount - 1;
 }

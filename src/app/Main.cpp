@@ -12,6 +12,7 @@
 #include "ItemPaths.h"
 #include "MenuItems.h"
 #include "Options.h"
+#include "TextCommands.h"
 #include "Pictures.h"
 #include "ProgramPictures.h"
 #include "ScenarioListView.h"
@@ -31,13 +32,15 @@
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
 TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs) {
+    : QWidget(parent), m_dialogs(dialogs),
+      m_dispatcher(m_history, [this](const QString& text) { showError(text); }) {
     TCampaignWindow& window = *this;
     setFont(ProgramFont());
     setWindowIcon(QIcon(TransparentPicture(ProgramPictures::resourcePath(TPicture::WindowIcon))));
@@ -48,10 +51,12 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
     m_listModel = new TScenarioListModel(m_campaign, m_codec, this);
     ScenarioListView->setModel(m_listModel);
     m_campaignCommands =
-        std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window);
-    m_scenarioCommands =
-        std::make_unique<TScenarioCommands>(*m_listModel, m_codec, dialogs, m_state, this);
+        std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window, m_history);
+    m_scenarioCommands = std::make_unique<TScenarioCommands>(m_campaign, m_codec, dialogs, m_state,
+                                                             this, m_dispatcher);
     wireCommands();
+    wireKeys();
+    wireHistory();
     wireLists();
     watchDisplay();
 
@@ -68,6 +73,8 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
 }
 
 TForm1::~TForm1() {
+    // Emptying the history as it goes would still report to the list and the items.
+    m_history.disconnect();
     // The scenario list shows the campaign the window holds: it goes first, so that nothing
     // asks for rows of a campaign that is gone.
     delete ScenarioListView;
@@ -151,7 +158,7 @@ void TForm1::createLayout() {
     FileDropper->setSubFolders(false);
     FileDropper->setErrorReporter(&m_errorBox);
     FileDropper->OnDrop = [this](TFileDropper*, const QByteArray& path) {
-        m_scenarioCommands->FileDropperDrop(path);
+        m_dispatcher.Run(TCommandId::Add, [&] { m_scenarioCommands->FileDropperDrop(path); });
     };
     FileDropper->Loaded();
 
@@ -168,7 +175,41 @@ void TForm1::wireCommands() {
     for (const TCommandRow& row : MainCommands())
         if (row.Handler)
             connect(Menus.Item(row.Id), &TMenuItem::OnClick, this,
-                    [&target, handler = row.Handler] { handler(target); });
+                    [this, &target, id = row.Id, handler = row.Handler] {
+                        m_dispatcher.Run(id, [&] { handler(target); });
+                    });
+}
+
+void TForm1::wireKeys() {
+    for (const TCommandRow& row : MainCommands())
+        for (const QKeySequence& keys :
+             QKeySequence::listFromString(QString::fromLatin1(row.Keys))) {
+            auto* shortcut = new QShortcut(keys, this);
+            connect(shortcut, &QShortcut::activated, this, [item = Menus.Item(row.Id)] {
+                if (item->isEnabled())
+                    item->Click();
+            });
+        }
+}
+
+void TForm1::wireHistory() {
+    connect(&m_history, &QUndoStack::indexChanged, this,
+            [this] { m_changedRow = m_listModel->Sync(); });
+    // The items name the step they would undo or redo ("&Undo Remove"), as the history's own
+    // actions are named; those actions are only read, the items run the commands.
+    const auto follow = [this](QAction* action, TCommandId id, bool TCommandState::*can) {
+        const auto show = [this, action, id, can] {
+            Menus.Item(id)->setCaption(action->text());
+            m_state.*can = action->isEnabled();
+            ApplyCommandState();
+        };
+        show();
+        connect(action, &QAction::changed, this, show);
+    };
+    follow(m_history.createUndoAction(this, QString::fromLatin1(CommandRow(TCommandId::Undo).Caption)),
+           TCommandId::Undo, &TCommandState::CanUndo);
+    follow(m_history.createRedoAction(this, QString::fromLatin1(CommandRow(TCommandId::Redo).Caption)),
+           TCommandId::Redo, &TCommandState::CanRedo);
 }
 
 void TForm1::wireLists() {
@@ -202,7 +243,7 @@ void TForm1::wireLists() {
     };
     ScenarioListView->OnDragDrop = [this](TScenarioListView*, QObject* source) {
         if (TSystemListView::FromDragSource(source) == SystemListView)
-            AddItemClick();
+            m_dispatcher.Run(TCommandId::Add, [this] { AddItemClick(); });
     };
     ScenarioListView->OnKeyUp = [this](TScenarioListView*, int key, Qt::KeyboardModifiers) {
         if (const std::optional<TCommandId> command = ShortcutCommand(key))
@@ -239,13 +280,11 @@ void TForm1::WMDisplayChange(int width, int height) {
     m_dialogs.ShowMessage(
         {QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error, TMessageButtons::Ok, nullptr});
     // The program ends, but not before the user could save the campaign (Cancel keeps it
-    // running). The notice does not come through a command: a failed save is shown here.
-    try {
+    // running), as Exit would end it.
+    m_dispatcher.Run(TCommandId::Exit, [this] {
         if (m_campaignCommands->FormCloseQuery())
             QCoreApplication::exit(0);
-    } catch (const std::exception& error) {
-        showError(QString::fromStdString(error.what()));
-    }
+    });
 }
 
 void TForm1::showError(const QString& text) {
@@ -255,8 +294,10 @@ void TForm1::showError(const QString& text) {
 void TForm1::closeEvent(QCloseEvent* event) {
     // A failed save ends the question with an error and leaves the window open.
     event->ignore();
-    if (m_campaignCommands->FormCloseQuery())
-        event->accept();
+    m_dispatcher.Run(TCommandId::Exit, [&] {
+        if (m_campaignCommands->FormCloseQuery())
+            event->accept();
+    });
 }
 
 void TForm1::RebuildExplorer() {
@@ -340,7 +381,10 @@ void TForm1::OptionsItemClick() {
     TOptionsForm form(this);
     connect(&form, &TOptionsForm::HelpRequested, this,
             [this] { helpViewer()->ShowContents(m_helpFile, QStringLiteral("options")); });
-    RunOptionsDialog(form, m_campaign, m_codec);
+    std::unique_ptr<TCampaignOptions> options = RunOptionsDialog(form, m_campaign, m_codec);
+    // Accepting the title as it was is no edit to undo.
+    if (options && options->Title != m_campaign.CampaignOptions().Title)
+        m_dispatcher.Push(std::make_unique<TSetOptionsCommand>(m_campaign, std::move(options)));
 }
 
 void TForm1::AboutItemClick() {
@@ -378,7 +422,40 @@ void TForm1::RemoveItemClick() {
     ApplyCommandState();
 }
 
+void TForm1::UndoItemClick() {
+    showHistoryStep([this] { m_history.undo(); });
+}
+
+void TForm1::RedoItemClick() {
+    showHistoryStep([this] { m_history.redo(); });
+}
+
+void TForm1::showHistoryStep(const std::function<void()>& step) {
+    const std::string shownVersion = m_state.VersionText;
+    m_changedRow.reset();
+    step();
+    if (!m_changedRow) {
+        ScenarioListView->selectionModel()->clear();
+        m_state.VersionText = shownVersion;
+    } else {
+        const QModelIndex changed = m_listModel->index(*m_changedRow, 0);
+        ScenarioListView->scrollTo(changed);
+        if (focusWidget() == ScenarioListView)
+            ScenarioListView->setCurrentIndex(changed);
+    }
+    ApplyCommandState();
+}
+
+void TForm1::MoveItemClick(int step) {
+    // The moved row keeps the focus and the selection: the list follows it to its new place.
+    m_scenarioCommands->MoveItemClick(FocusedScenario(), step);
+    if (const auto focused = FocusedScenario())
+        ScenarioListView->scrollTo(m_listModel->index(*focused, 0));
+    ApplyCommandState();
+}
+
 void TForm1::ApplyCommandState() {
+    ScenarioRowPlace(m_state, FocusedScenario(), m_listModel->rowCount());
     for (const TCommandRow& row : MainCommands())
         Menus.Item(row.Id)->setEnabled(CommandEnabled(m_state, row.Group));
     Bars.Button(TCommandId::ApplyVersion)->setCaption(QString::fromStdString(m_state.VersionText));

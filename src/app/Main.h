@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CampaignCommands.h"
+#include "CommandDispatcher.h"
 #include "CommandEnabling.h"
 #include "EditorCodePage.h"
 #include "ErrorBox.h"
@@ -11,6 +12,7 @@
 #include "ScenarioListModel.h"
 
 #include <QPointer>
+#include <QUndoStack>
 #include <QWidget>
 #include <memory>
 
@@ -26,8 +28,8 @@ class TSystemListView;
 class TSystemTreeView;
 
 // The main window: the explorer above the campaign's scenario list, under dockable toolbars
-// and a status bar. It owns the one open campaign and wires every command of the command
-// table (MainCommands) to its handler.
+// and a status bar. It owns the one open campaign and its history of edits, and runs every
+// command of the command table (MainCommands) through one dispatcher.
 class TForm1 : public QWidget, private TCampaignWindow, private TCommandTarget {
     Q_OBJECT
 public:
@@ -61,6 +63,8 @@ public:
     TCampaignCommands& CampaignCommands() override { return *m_campaignCommands; }
     TScenarioCommands& ScenarioCommands() override { return *m_scenarioCommands; }
     const QString& HelpFile() const { return m_helpFile; }
+    const QUndoStack& History() const { return m_history; }
+    TCommandDispatcher& Dispatcher() { return m_dispatcher; }
     THelpViewer* HelpViewer() const;
 
     // The display changed to width x height (the screen-size rule).
@@ -77,6 +81,8 @@ private:
 
     void createLayout();
     void wireCommands();
+    void wireKeys();
+    void wireHistory();
     void wireLists();
     void watchDisplay();
     void followScreen(QScreen* screen);
@@ -85,6 +91,9 @@ private:
     // TCommandTarget
     std::optional<int> FocusedScenario() const override;
     void ExitItemClick() override { close(); }
+    void UndoItemClick() override;
+    void RedoItemClick() override;
+    void MoveItemClick(int step) override;
     void AddItemClick() override;
     void RemoveItemClick() override;
     void setVersion(TScenarioVersion version) override;
@@ -101,11 +110,19 @@ private:
     THelpViewer* helpViewer();
     void adoptHelpViewer();
     void ApplyCommandState();
+    // After a step through the history: the row it changed is shown, and focused when the
+    // list has the focus; a step that removed rows leaves none selected, as Remove does.
+    void showHistoryStep(const std::function<void()>& step);
 
     TTextCodec m_codec{EditorCodePage()};
     TCampaign m_campaign;
     TDialogService& m_dialogs;
     TErrorBox m_errorBox{m_dialogs};
+    // The edits of the campaign, for Undo and Redo; after m_campaign, so that it goes first.
+    QUndoStack m_history;
+    TCommandDispatcher m_dispatcher;
+    // The row the last change of the campaign's list showed, if any (TScenarioListModel::Sync).
+    std::optional<int> m_changedRow;
     TCommandState m_state;
     TScenarioListModel* m_listModel;
     std::unique_ptr<TCampaignCommands> m_campaignCommands;

@@ -22,6 +22,8 @@ enum class TCommandId {
     Save,
     SaveAs,
     Exit,
+    Undo,
+    Redo,
     Add,
     Remove,
     Replace,
@@ -31,6 +33,8 @@ enum class TCommandId {
     VerQorT,
     VerQor,
     VerMhn,
+    MoveUp,
+    MoveDown,
     Toolbar,
     StatusBar,
     LargeIcons,
@@ -53,7 +57,7 @@ inline constexpr std::size_t CommandCount = static_cast<std::size_t>(TCommandId:
 
 // The popup menus an item can sit in; a command in no menu still has an item, which its
 // toolbar control follows.
-enum class TMenuPlace { None, File, Scenario, VersionSubmenu, View, Help, VersionPopup };
+enum class TMenuPlace { None, File, Edit, Scenario, VersionSubmenu, View, Help, VersionPopup };
 
 // How an item shows a mark: a check item toggles when chosen; of the radio items of one menu
 // and group index exactly one is checked, and their toolbar buttons form one group.
@@ -71,6 +75,10 @@ public:
     virtual TScenarioCommands& ScenarioCommands() = 0;
     virtual std::optional<int> FocusedScenario() const = 0;
     virtual void ExitItemClick() = 0;
+    virtual void UndoItemClick() = 0;
+    virtual void RedoItemClick() = 0;
+    // Move Up (-1) and Move Down (+1): the focused row changes places with its neighbour.
+    virtual void MoveItemClick(int step) = 0;
     virtual void AddItemClick() = 0;
     virtual void RemoveItemClick() = 0;
     virtual void setVersion(TScenarioVersion version) = 0;
@@ -108,6 +116,9 @@ struct TCommandRow {
     // modifiers are held, while the command is enabled; 0 for none. The menus show no
     // shortcuts: the key belongs to the list.
     int Shortcut = 0;
+    // Keys that choose the item anywhere in the window while the command is enabled, as
+    // QKeySequence reads them ("Ctrl+Y; Ctrl+Shift+Z"); the menu shows the first.
+    const char* Keys = "";
 };
 
 // A submenu opens from an item of a menu, before any row placed in it: the menus are built
@@ -171,6 +182,26 @@ inline std::span<const TCommandRow> MainCommands() {
          .SeparatorBefore = true,
          .Caption = "E&xit",
          .Handler = [](TCommandTarget& w) { w.ExitItemClick(); }},
+
+        // The captions name the step they undo or redo, as the campaign's history tells.
+        {.Id = Undo,
+         .Menu = Edit,
+         .Caption = "&Undo",
+         .Glyph = TMenuGlyph::UndoArrow,
+         .Hint = "Undo",
+         .Picture = TPicture::ToolbarUndo,
+         .Group = TCommandGroup::Undo,
+         .Handler = [](TCommandTarget& w) { w.UndoItemClick(); },
+         .Keys = "Ctrl+Z"},
+        {.Id = Redo,
+         .Menu = Edit,
+         .Caption = "&Redo",
+         .Glyph = TMenuGlyph::RedoArrow,
+         .Hint = "Redo",
+         .Picture = TPicture::ToolbarRedo,
+         .Group = TCommandGroup::Redo,
+         .Handler = [](TCommandTarget& w) { w.RedoItemClick(); },
+         .Keys = "Ctrl+Y; Ctrl+Shift+Z"},
 
         {.Id = Add,
          .Menu = Scenario,
@@ -239,6 +270,19 @@ inline std::span<const TCommandRow> MainCommands() {
          .Caption = "&Meltharn (1.18)",
          .Group = Entry,
          .Handler = [](TCommandTarget& w) { w.setVersion(TScenarioVersion::Expansion118); }},
+        {.Id = MoveUp,
+         .Menu = Scenario,
+         .SeparatorBefore = true,
+         .Caption = "Move &Up",
+         .Group = TCommandGroup::MoveUp,
+         .Handler = [](TCommandTarget& w) { w.MoveItemClick(-1); },
+         .Keys = "Ctrl+Shift+Up"},
+        {.Id = MoveDown,
+         .Menu = Scenario,
+         .Caption = "Move &Down",
+         .Group = TCommandGroup::MoveDown,
+         .Handler = [](TCommandTarget& w) { w.MoveItemClick(1); },
+         .Keys = "Ctrl+Shift+Down"},
 
         {.Id = Toolbar,
          .Menu = View,
@@ -367,14 +411,16 @@ inline std::optional<TCommandId> ShortcutCommand(int key) {
     return std::nullopt;
 }
 
-// The standard toolbar's controls left to right; an empty entry is a separator.
+// The standard toolbar's controls left to right; an empty entry is a separator. Undo and Redo
+// come last, so that every other control keeps its place.
 inline std::span<const std::optional<TCommandId>> MainToolbarOrder() {
     using enum TCommandId;
     constexpr std::nullopt_t Separator = std::nullopt;
     static constexpr std::optional<TCommandId> ToolbarOrder[] = {
         New,        Open,       Save,    Separator, Add,          Remove,    Separator, Replace,
         Insert,     Separator,  SaveScn, Separator, ApplyVersion, Separator, Options,   Separator,
-        LargeIcons, SmallIcons, List,    Details,   Separator,    Contents,
+        LargeIcons, SmallIcons, List,    Details,   Separator,    Contents,  Separator, Undo,
+        Redo,
     };
     return ToolbarOrder;
 }

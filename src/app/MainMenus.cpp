@@ -4,6 +4,7 @@
 #include "MenuItems.h"
 #include "OfficeMenus.h"
 
+#include <QKeySequence>
 #include <map>
 
 namespace {
@@ -22,6 +23,9 @@ void setUp(TMenuItem* item, const TCommandRow& row) {
     item->setRadioItem(row.Check == TCheckStyle::Radio);
     item->setChecked(row.Checked);
     item->setEnabled(CommandEnabled(TCommandState{}, row.Group));
+    const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromLatin1(row.Keys));
+    if (!keys.isEmpty())
+        item->setShortCut(keys.front());
 }
 
 } // namespace
@@ -34,14 +38,16 @@ TMainMenus CreateMainMenus(QWidget* owner) {
     m.MenuGlyphs->setRows(1);
 
     m.FileMenu = new TOfficePopupMenu(owner);
+    m.EditMenu = new TOfficePopupMenu(owner);
     m.ScenarioMenu = new TOfficePopupMenu(owner);
     m.ViewMenu = new TOfficePopupMenu(owner);
     m.HelpMenu = new TOfficePopupMenu(owner);
     m.VersionPopup = new TOfficePopupMenu(owner);
-    for (TOfficePopupMenu* menu : {m.FileMenu, m.ScenarioMenu, m.ViewMenu, m.HelpMenu})
+    for (TOfficePopupMenu* menu : {m.FileMenu, m.EditMenu, m.ScenarioMenu, m.ViewMenu, m.HelpMenu})
         menu->setGlyphs(m.MenuGlyphs);
 
     std::map<TMenuPlace, TOwnerDrawPopupMenu*> menus{{TMenuPlace::File, m.FileMenu},
+                                                     {TMenuPlace::Edit, m.EditMenu},
                                                      {TMenuPlace::Scenario, m.ScenarioMenu},
                                                      {TMenuPlace::View, m.ViewMenu},
                                                      {TMenuPlace::Help, m.HelpMenu},

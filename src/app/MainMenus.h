@@ -9,12 +9,13 @@ class TGlyphStrip;
 class TMenuItem;
 class TOfficePopupMenu;
 
-// The main window's five popup menus, built from the command table: every command has one
+// The main window's six popup menus, built from the command table: every command has one
 // item, the action its toolbar control follows (the version button's command has an item that
 // no menu shows). The window wires the items to the handlers.
 struct TMainMenus {
     TGlyphStrip* MenuGlyphs;
     TOfficePopupMenu* FileMenu;
+    TOfficePopupMenu* EditMenu;
     TOfficePopupMenu* ScenarioMenu;
     TOfficePopupMenu* ViewMenu;
     TOfficePopupMenu* HelpMenu;

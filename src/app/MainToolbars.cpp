@@ -136,6 +136,7 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.MenuBar->setDockRow(0);
     t.MenuBar->setDockPos(0);
     t.FileMenuBtn = menuButton(t.MenuBar, QStringLiteral("&File"), 33, menus.FileMenu);
+    t.EditMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Edit"), 33, menus.EditMenu);
     t.ScenarioMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Scenario"), 55, menus.ScenarioMenu);
     t.ViewMenuBtn = menuButton(t.MenuBar, QStringLiteral("&View"), 33, menus.ViewMenu);
     t.HelpMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Help"), 33, menus.HelpMenu);

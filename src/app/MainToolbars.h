@@ -17,6 +17,7 @@ struct TMainMenus;
 struct TMainToolbars {
     TToolbar* MenuBar;
     TToolbarButton* FileMenuBtn;
+    TToolbarButton* EditMenuBtn;
     TToolbarButton* ScenarioMenuBtn;
     TToolbarButton* ViewMenuBtn;
     TToolbarButton* HelpMenuBtn;

@@ -149,14 +149,15 @@ void TOptionsForm::CPXBtnClick() {
     RegisterFileAssociation(TCampaignFileKind::Expansion, QCoreApplication::applicationFilePath());
 }
 
-void RunOptionsDialog(TOptionsForm& form, TCampaign& campaign, const TTextCodec& codec) {
+std::unique_ptr<TCampaignOptions> RunOptionsDialog(TOptionsForm& form, const TCampaign& campaign,
+                                                   const TTextCodec& codec) {
     const std::string raw = campaign.CampaignOptions().Title;
     const QString shown = QString::fromStdString(codec.ToUnicode(raw));
     form.Open(shown);
     if (form.exec() != QDialog::Accepted)
-        return;
+        return nullptr;
     auto options = std::make_unique<TCampaignOptions>();
     // A title left as it was keeps its bytes, even those the code page cannot show.
     options->Title = form.Title() == shown ? raw : codec.FromUnicode(form.Title().toStdString());
-    campaign.ReplaceCampaignOptions(std::move(options));
+    return options;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 class QGroupBox;
 class QFrame;
@@ -55,8 +56,10 @@ private:
 
 class TCampaign;
 class TTextCodec;
+struct TCampaignOptions;
 
-// Runs the dialog on the campaign's title. On OK the campaign gets new options holding the
-// typed title as it stands (an empty one is derived from the file name when saving); any
-// other ending leaves the campaign as it was.
-void RunOptionsDialog(TOptionsForm& form, TCampaign& campaign, const TTextCodec& codec);
+// Runs the dialog on the campaign's title. On OK: the new options the campaign gets, holding
+// the typed title as it stands (an empty one is derived from the file name when saving); the
+// caller makes them the campaign's as an edit. Any other ending: none.
+std::unique_ptr<TCampaignOptions> RunOptionsDialog(TOptionsForm& form, const TCampaign& campaign,
+                                                   const TTextCodec& codec);

@@ -1,7 +1,11 @@
 #include "ScenarioCommands.h"
 
 #include "AppTexts.h"
+#include "CommandDispatcher.h"
+#include "ContentCommands.h"
+#include "EntryCommands.h"
 #include "Paths.h"
+#include "TextCommands.h"
 #include "Utils.h"
 
 #include <QDir>
@@ -16,19 +20,21 @@ std::size_t rowIndex(int row) {
 
 } // namespace
 
-TScenarioCommands::TScenarioCommands(TScenarioListModel& list, const TTextCodec& codec,
-                                     TDialogService& dialogs, TCommandState& state, QWidget* owner)
-    : m_list(list), m_codec(codec), m_dialogs(dialogs), m_state(state),
-      m_owner(owner), m_openScenarioDialog{{}, AppTexts::ScenarioFilter, {}, {}},
+TScenarioCommands::TScenarioCommands(TCampaign& campaign, const TTextCodec& codec,
+                                     TDialogService& dialogs, TCommandState& state, QWidget* owner,
+                                     TCommandDispatcher& dispatcher)
+    : m_campaign(campaign), m_codec(codec), m_dialogs(dialogs), m_state(state), m_owner(owner),
+      m_dispatcher(dispatcher), m_openScenarioDialog{{}, AppTexts::ScenarioFilter, {}, {}},
       m_extractDialog{
           AppTexts::ExtractScenarioTitle, AppTexts::ScenarioFilter, QStringLiteral("scn"), {}} {}
 
 void TScenarioCommands::AddFiles(const QList<QByteArray>& paths) {
-    TCampaign& campaign = m_list.Campaign();
-    m_list.Edit(static_cast<int>(campaign.Count()), [&] {
-        for (const QByteArray& path : paths)
-            AddScenarioFile(campaign, ToFileSystemPath(path), m_codec);
-    });
+    if (paths.isEmpty())
+        return;
+    std::vector<std::filesystem::path> files;
+    for (const QByteArray& path : paths)
+        files.push_back(ToFileSystemPath(path));
+    m_dispatcher.Push(TInsertEntriesCommand::Add(m_campaign, files, m_codec));
 }
 
 void TScenarioCommands::AddFiles(const QStringList& paths) {
@@ -51,13 +57,8 @@ void TScenarioCommands::FileDropperDrop(const QString& path) {
 }
 
 void TScenarioCommands::RemoveItemClick(std::optional<int> focused) {
-    if (!focused)
-        return;
-    TCampaign& campaign = m_list.Campaign();
-    m_list.Edit(*focused, [&] {
-        campaign.RemoveEntry(rowIndex(*focused));
-        campaign.UpdateOffsets();
-    });
+    if (focused)
+        m_dispatcher.Push(std::make_unique<TRemoveEntryCommand>(m_campaign, rowIndex(*focused)));
 }
 
 void TScenarioCommands::ReplaceItemClick(std::optional<int> focused) {
@@ -66,10 +67,9 @@ void TScenarioCommands::ReplaceItemClick(std::optional<int> focused) {
     m_openScenarioDialog.Title = AppTexts::ReplaceScenarioTitle;
     if (!m_dialogs.ExecuteOpen(m_openScenarioDialog, m_owner))
         return;
-    m_list.Edit(*focused, [&] {
-        ReplaceScenarioFile(m_list.Campaign(), rowIndex(*focused),
-                            ToFileSystemPath(m_openScenarioDialog.FileName), m_codec);
-    });
+    m_dispatcher.Push(std::make_unique<TReplaceEntryCommand>(
+        m_campaign, rowIndex(*focused), ToFileSystemPath(m_openScenarioDialog.FileName),
+        m_codec));
 }
 
 void TScenarioCommands::InsertItemClick(std::optional<int> focused) {
@@ -78,16 +78,14 @@ void TScenarioCommands::InsertItemClick(std::optional<int> focused) {
     m_openScenarioDialog.Title = AppTexts::InsertScenarioTitle;
     if (!m_dialogs.ExecuteOpen(m_openScenarioDialog, m_owner))
         return;
-    m_list.Edit(*focused, [&] {
-        InsertScenarioFile(m_list.Campaign(), rowIndex(*focused),
-                           ToFileSystemPath(m_openScenarioDialog.FileName), m_codec);
-    });
+    m_dispatcher.Push(TInsertEntriesCommand::Insert(
+        m_campaign, rowIndex(*focused), ToFileSystemPath(m_openScenarioDialog.FileName), m_codec));
 }
 
 void TScenarioCommands::SaveScnItemClick(std::optional<int> focused) {
     if (!focused)
         return;
-    const TCampaignEntry& entry = m_list.Campaign().Entry(rowIndex(*focused));
+    const TCampaignEntry& entry = m_campaign.Entry(rowIndex(*focused));
     // The stored name is only a suggestion: it may not steer the file into another folder.
     const QString suggested =
         QString::fromStdString(SafeFileName(m_codec.ToUnicode(entry.FileName), "Scenario.scn"));
@@ -100,10 +98,35 @@ void TScenarioCommands::SaveScnItemClick(std::optional<int> focused) {
     ExportScenario(*entry.Scenario, ToFileSystemPath(m_extractDialog.FileName));
 }
 
+void TScenarioCommands::MoveItemClick(std::optional<int> focused, int step) {
+    if (!focused)
+        return;
+    const int to = *focused + step;
+    // At either end there is no neighbour to change places with.
+    if (to >= 0 && to < static_cast<int>(m_campaign.Count()))
+        MoveEntry(*focused, to);
+}
+
+void TScenarioCommands::MoveEntry(int from, int to) {
+    if (from != to)
+        m_dispatcher.Push(
+            std::make_unique<TMoveEntryCommand>(m_campaign, rowIndex(from), rowIndex(to)));
+}
+
+void TScenarioCommands::Rename(int row, std::string rawName,
+                               std::optional<std::string> rawFileName) {
+    RequireEntryIndex(rowIndex(row), m_campaign.Count());
+    const TCampaignEntry& entry = m_campaign.Entry(rowIndex(row));
+    if (rawFileName == entry.FileName)
+        rawFileName.reset();
+    if (rawName == entry.Name && !rawFileName)
+        return;
+    m_dispatcher.Push(std::make_unique<TRenameEntryCommand>(
+        m_campaign, rowIndex(row), std::move(rawName), std::move(rawFileName)));
+}
+
 void TScenarioCommands::stamp(int row, TScenarioVersion version) {
-    m_list.Edit(row, [&] {
-        StampScenarioVersion(*m_list.Campaign().Entry(rowIndex(row)).Scenario, version);
-    });
+    m_dispatcher.Push(std::make_unique<TSetVersionCommand>(m_campaign, rowIndex(row), version));
 }
 
 void TScenarioCommands::setVersion(std::optional<int> focused, TScenarioVersion version) {

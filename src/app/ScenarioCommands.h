@@ -1,24 +1,28 @@
 #pragma once
 
+#include "Campaign.h"
 #include "CommandEnabling.h"
 #include "DialogService.h"
-#include "ScenarioListModel.h"
+#include "TextCodec.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 class QWidget;
+class TCommandDispatcher;
 
 // The commands that edit the campaign's list of scenarios. The window tells them which row
-// has the focus; each command changes the campaign once and reports it to the list once.
+// has the focus; each command makes one edit and pushes it through the dispatcher, which does
+// it and keeps it for Undo. Whatever fails (a file that cannot be read, a stamp refused) fails
+// before the edit is pushed: the campaign and the history stay as they were.
 class TScenarioCommands {
 public:
-    TScenarioCommands(TScenarioListModel& list, const TTextCodec& codec, TDialogService& dialogs,
-                      TCommandState& state, QWidget* owner);
+    TScenarioCommands(TCampaign& campaign, const TTextCodec& codec, TDialogService& dialogs,
+                      TCommandState& state, QWidget* owner, TCommandDispatcher& dispatcher);
 
     // Add and the drag from the explorer list: the given paths become the last entries, in
-    // order. A file that cannot be read ends the command; the ones before it stay added.
+    // order, as one edit. A file that cannot be read ends the command with nothing added.
     // The paths are the file system's exact bytes (names need not be valid UTF-8).
     void AddFiles(const QList<QByteArray>& paths);
     void AddFiles(const QStringList& paths);
@@ -30,6 +34,11 @@ public:
     void ReplaceItemClick(std::optional<int> focused);
     void InsertItemClick(std::optional<int> focused);
     void SaveScnItemClick(std::optional<int> focused);
+    // Move Up and Move Down (step -1 or +1) and a dragged row: the entry ends at index `to`.
+    void MoveItemClick(std::optional<int> focused, int step);
+    void MoveEntry(int from, int to);
+    // The texts typed into the list, as raw bytes of the code page that fit their fields.
+    void Rename(int row, std::string rawName, std::optional<std::string> rawFileName);
 
     // The three Set to Version items: show the version and stamp it.
     void setVersion(std::optional<int> focused, TScenarioVersion version);
@@ -41,11 +50,12 @@ public:
 private:
     void stamp(int row, TScenarioVersion version);
 
-    TScenarioListModel& m_list;
+    TCampaign& m_campaign;
     const TTextCodec& m_codec;
     TDialogService& m_dialogs;
     TCommandState& m_state;
     QWidget* m_owner;
+    TCommandDispatcher& m_dispatcher;
     TFileDialog m_openScenarioDialog;
     TFileDialog m_extractDialog;
 };

@@ -1,9 +1,11 @@
 #include "ScenarioListModel.h"
 
+#include <algorithm>
+
 TScenarioListModel::TScenarioListModel(TCampaign& campaign, const TTextCodec& codec,
                                        QObject* parent)
-    : QAbstractTableModel(parent), m_campaign(campaign), m_codec(codec),
-      m_rows(static_cast<int>(campaign.Count())) {}
+    : QAbstractTableModel(parent), m_campaign(campaign), m_codec(codec), m_shown(shownRows()),
+      m_rows(static_cast<int>(m_shown.size())) {}
 
 int TScenarioListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
@@ -51,43 +53,88 @@ QVariant TScenarioListModel::headerData(int section, Qt::Orientation orientation
     }
 }
 
-TScenarioListModel::RowTexts TScenarioListModel::rowTexts() const {
-    RowTexts texts(static_cast<std::size_t>(m_rows));
-    for (int row = 0; row < m_rows; ++row)
-        for (int column = 0; column < ColumnCount; ++column)
-            texts[static_cast<std::size_t>(row)]
-                << data(index(row, column), Qt::DisplayRole).toString();
-    return texts;
+std::vector<TScenarioListModel::ShownRow> TScenarioListModel::shownRows() const {
+    std::vector<ShownRow> rows;
+    rows.reserve(m_campaign.Count());
+    for (std::size_t index = 0; index < m_campaign.Count(); ++index) {
+        const TCampaignEntry& entry = m_campaign.Entry(index);
+        rows.push_back({entry.Scenario.get(), entry.Name, entry.FileName, entry.OffsetText,
+                        entry.SizeText});
+    }
+    return rows;
 }
 
-void TScenarioListModel::reportChange(int position, const RowTexts& before) {
-    const int rowsBefore = static_cast<int>(before.size());
-    const int rowsAfter = static_cast<int>(m_campaign.Count());
-    if (rowsAfter > rowsBefore) {
-        beginInsertRows({}, position, position + rowsAfter - rowsBefore - 1);
-        m_rows = rowsAfter;
-        endInsertRows();
-    } else if (rowsAfter < rowsBefore) {
-        beginRemoveRows({}, position, position + rowsBefore - rowsAfter - 1);
-        m_rows = rowsAfter;
-        endRemoveRows();
+std::optional<int> TScenarioListModel::Sync() {
+    const std::vector<ShownRow> now = shownRows();
+    const auto sameEntry = [&](int shown, int current) {
+        return m_shown[static_cast<std::size_t>(shown)].Entry ==
+               now[static_cast<std::size_t>(current)].Entry;
+    };
+    const int before = static_cast<int>(m_shown.size());
+    const int after = static_cast<int>(now.size());
+    int first = 0;
+    while (first < before && first < after && sameEntry(first, first))
+        ++first;
+    int tail = 0;
+    while (tail < before - first && tail < after - first &&
+           sameEntry(before - 1 - tail, after - 1 - tail))
+        ++tail;
+    std::optional<int> looked;
+    if (first < before - tail || first < after - tail)
+        looked = reportMiddle(first, before - tail, after - tail, now);
+
+    // The rows that stayed, now in their new places, against their texts of now.
+    int firstChanged = -1;
+    int lastChanged = -1;
+    for (int row = 0; row < after; ++row)
+        if (m_shown[static_cast<std::size_t>(row)] != now[static_cast<std::size_t>(row)]) {
+            firstChanged = firstChanged < 0 ? row : firstChanged;
+            lastChanged = row;
+        }
+    m_shown = now;
+    if (firstChanged >= 0) {
+        emit dataChanged(index(firstChanged, 0), index(lastChanged, ColumnCount - 1));
+        if (!looked && before == after)
+            looked = firstChanged;
     }
-    // Each row's texts against those of the row it was before the change; rows just added
-    // were reported as such.
-    const int shift = rowsAfter - rowsBefore;
-    const RowTexts after = rowTexts();
-    int first = -1;
-    int last = -1;
-    for (int row = 0; row < m_rows; ++row) {
-        const bool added = shift > 0 && row >= position && row < position + shift;
-        const int was = row < position ? row : row - shift;
-        if (added || was < 0 || was >= rowsBefore)
-            continue;
-        if (after[static_cast<std::size_t>(row)] != before[static_cast<std::size_t>(was)]) {
-            first = first < 0 ? row : first;
-            last = row;
+    return looked;
+}
+
+std::optional<int> TScenarioListModel::reportMiddle(int first, int oldEnd, int newEnd,
+                                                    const std::vector<ShownRow>& now) {
+    const auto shown = [&](int row) { return m_shown[static_cast<std::size_t>(row)].Entry; };
+    const auto current = [&](int row) { return now[static_cast<std::size_t>(row)].Entry; };
+    const auto at = [](auto& rows, int row) { return rows.begin() + row; };
+    if (oldEnd - first == newEnd - first && oldEnd - first > 1) {
+        // One row taken out and put back further down, or further up.
+        bool down = shown(first) == current(newEnd - 1);
+        bool up = shown(oldEnd - 1) == current(first);
+        for (int row = first + 1; row < oldEnd; ++row) {
+            down = down && shown(row) == current(row - 1);
+            up = up && shown(row - 1) == current(row);
+        }
+        if (down || up) {
+            const int from = down ? first : oldEnd - 1;
+            beginMoveRows({}, from, from, {}, down ? newEnd : first);
+            if (down)
+                std::rotate(at(m_shown, first), at(m_shown, first + 1), at(m_shown, oldEnd));
+            else
+                std::rotate(at(m_shown, first), at(m_shown, oldEnd - 1), at(m_shown, oldEnd));
+            endMoveRows();
+            return down ? newEnd - 1 : first;
         }
     }
-    if (first >= 0)
-        emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
+    if (oldEnd > first) {
+        beginRemoveRows({}, first, oldEnd - 1);
+        m_shown.erase(at(m_shown, first), at(m_shown, oldEnd));
+        m_rows = static_cast<int>(m_shown.size());
+        endRemoveRows();
+    }
+    if (newEnd == first)
+        return std::nullopt;
+    beginInsertRows({}, first, newEnd - 1);
+    m_shown.insert(at(m_shown, first), now.begin() + first, now.begin() + newEnd);
+    m_rows = static_cast<int>(m_shown.size());
+    endInsertRows();
+    return first;
 }

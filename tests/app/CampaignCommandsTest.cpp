@@ -6,6 +6,7 @@
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,7 +41,8 @@ protected:
     TScenarioListModel list{campaign, codec};
     ScriptedDialogs dialogs;
     RecordingWindow window;
-    TCampaignCommands commands{list, codec, dialogs, window};
+    QUndoStack history;
+    TCampaignCommands commands{list, codec, dialogs, window, history};
 };
 
 TEST_F(CampaignCommands, StartsUntitledAndEmpty) {
@@ -70,7 +72,8 @@ TEST_F(CampaignCommands, NewOnAFreshCampaignAsksAndYesLeadsToSaveAs) {
 }
 
 TEST_F(CampaignCommands, YesWithACancelledSaveAsKeepsTheCampaign) {
-    list.Edit(0, [&] { AddScenarioFile(campaign, folder / "Demo.scn"); });
+    AddScenarioFile(campaign, folder / "Demo.scn");
+    list.Sync();
 
     dialogs.MessageAnswers = {TMessageAnswer::Yes};
     dialogs.FileAnswers = {std::nullopt};
@@ -104,10 +107,20 @@ TEST_F(CampaignCommands, SaveAfterOpenWritesWithoutADialog) {
 
     campaign.RemoveEntry(2);
     campaign.UpdateOffsets();
+    history.push(new QUndoCommand(QStringLiteral("Remove")));
     EXPECT_TRUE(commands.SaveItemClick());
     EXPECT_EQ(dialogs.FileDialogs.size(), 1u);
     EXPECT_LT(std::filesystem::file_size(folder / "Three.cpx"),
               ReadBytes(SampleFile("good/Three.cpx")).size());
+    EXPECT_EQ(history.count(), 1) << "saving keeps the history";
+
+    dialogs.FileAnswers = {path(folder / "Camp.cpn")};
+    commands.OpenItemClick();
+    EXPECT_EQ(history.count(), 0) << "another campaign starts a new history";
+    history.push(new QUndoCommand(QStringLiteral("Remove")));
+    dialogs.MessageAnswers = {TMessageAnswer::No};
+    commands.NewItemClick();
+    EXPECT_EQ(history.count(), 0) << "and so does a new one";
 }
 
 TEST_F(CampaignCommands, SaveAfterACommandLineOpenAsksForAName) {

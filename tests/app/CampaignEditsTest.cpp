@@ -207,12 +207,10 @@ TEST_F(CampaignEdits, StepsHoldWhatTheyTookAwayNotCopies) {
     stack.push(new TRemoveEntryCommand(campaign, 1));
     stack.push(new TReplaceEntryCommand(campaign, 0, m_scenarios[0], m_codec));
     stack.push(new TSetVersionCommand(campaign, 0, TScenarioVersion::Trial110));
-    EXPECT_EQ(stack.undoText(), "Set to Version");
     stack.setIndex(0);
     // The removed entry comes back as the same object, its bytes still those shared with
     // the loaded file: nothing was copied to keep it.
     EXPECT_EQ(campaign.Entry(1).Scenario.get(), second);
     EXPECT_TRUE(campaign.Entry(1).Scenario->Stream.IsShared());
     EXPECT_TRUE(campaign.Entry(0).Scenario->Stream.IsShared());
-    EXPECT_EQ(stack.redoText(), "Remove");
 }

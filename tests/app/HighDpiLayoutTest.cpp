@@ -52,6 +52,7 @@ Places placesOf(TForm1& form) {
     add(QStringLiteral("file list"), form.SystemListView);
     add(QStringLiteral("scenario list"), form.ScenarioListView);
     add(QStringLiteral("File"), bars.FileMenuBtn);
+    add(QStringLiteral("Edit"), bars.EditMenuBtn);
     add(QStringLiteral("Scenario"), bars.ScenarioMenuBtn);
     add(QStringLiteral("View"), bars.ViewMenuBtn);
     add(QStringLiteral("Help"), bars.HelpMenuBtn);
@@ -203,7 +204,7 @@ bool insideAny(const QList<QRect>& rects, QPoint logical) {
 QList<QRect> textOrStyleParts(const Places& places, QPoint origin) {
     QList<QRect> rects;
     for (const QString& name :
-         {QStringLiteral("File"), QStringLiteral("Scenario"), QStringLiteral("View"),
+         {QStringLiteral("File"), QStringLiteral("Edit"), QStringLiteral("Scenario"), QStringLiteral("View"),
           QStringLiteral("Help"), QStringLiteral("Version"), QStringLiteral("New")})
         rects << places.at(name).translated(-origin);
     return rects;

@@ -1,5 +1,6 @@
 // The command table and the controls built from it: one row per command, every toolbar
 // control following its command's item.
+#include "CommandDispatcher.h"
 #include "MainCommands.h"
 
 #include "Docks.h"
@@ -82,6 +83,9 @@ public:
     TScenarioCommands& ScenarioCommands() override { std::abort(); }
     std::optional<int> FocusedScenario() const override { return 2; }
     void ExitItemClick() override { Calls += "exit "; }
+    void UndoItemClick() override { Calls += "undo "; }
+    void RedoItemClick() override { Calls += "redo "; }
+    void MoveItemClick(int step) override { Calls += "move " + std::to_string(step) + " "; }
     void AddItemClick() override { Calls += "add "; }
     void RemoveItemClick() override { Calls += "remove "; }
     void setVersion(TScenarioVersion version) override {
@@ -117,12 +121,24 @@ TEST(MainCommands, HandlersReachTheWindowsOperations) {
         {Details, "view 3 "},      {Options, "options "},
         {Contents, "contents "},   {QORH, "quorvane "},
         {MHNH, "meltharn "},       {About, "about "},
+        {Undo, "undo "},           {Redo, "redo "},
+        {MoveUp, "move -1 "},      {MoveDown, "move 1 "},
     };
     for (const auto& [id, calls] : expected) {
         TRecordingTarget target;
         CommandRow(id).Handler(target);
         EXPECT_EQ(target.Calls, calls) << CommandRow(id).Caption;
     }
+}
+
+TEST(MainCommands, EditsAreNamedAfterTheirCommandsCaptionOrHint) {
+    using enum TCommandId;
+    const std::map<TCommandId, QString> expected{
+        {Add, "Add"},         {Insert, "Insert After"}, {VerMhn, "Set to Version"},
+        {MoveUp, "Move Up"},  {Options, "Options"},     {ApplyVersion, "Set Scenario Version"},
+    };
+    for (const auto& [id, name] : expected)
+        EXPECT_EQ(EditName(id), name);
 }
 
 TEST(MainCommands, ASubmenusRowsComeAfterTheItemThatOpensIt) {

@@ -11,7 +11,7 @@
 TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
     QWidget owner;
     const TMainMenus menus = CreateMainMenus(&owner);
-    EXPECT_EQ(menus.MenuGlyphs->Cols(), 17);
+    EXPECT_EQ(menus.MenuGlyphs->Cols(), MenuGlyphCount);
     EXPECT_EQ(menus.MenuGlyphs->Width(), 21) << "the 357 x 21 strip from the resources";
 
     const auto captions = [](TOfficePopupMenu* menu) {

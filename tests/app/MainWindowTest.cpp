@@ -71,7 +71,7 @@ protected:
         QStringList paths;
         for (const QString& name : names)
             paths << folder.path(name);
-        form->ScenarioCommands().AddFiles(paths);
+        form->Dispatcher().Run(TCommandId::Add, [&] { form->ScenarioCommands().AddFiles(paths); });
     }
 
     void focusScenarioRow(int row) {
@@ -283,7 +283,7 @@ TEST_F(MainWindow, VersionsShowOnTheButtonAndReachThePayload) {
     EXPECT_EQ(window.Bars.Button(TCommandId::ApplyVersion)->Caption(), "1.11");
     EXPECT_EQ(ReadScenarioVersion(*window.Campaign().Entry(1).Scenario), TScenarioVersion::Trial110)
         << "the drop-down only changes the caption";
-    window.ScenarioCommands().VersionBtnClick(window.ScenarioListView->FocusedRow());
+    window.Bars.Button(TCommandId::ApplyVersion)->Click();
     EXPECT_EQ(ReadScenarioVersion(*window.Campaign().Entry(1).Scenario), TScenarioVersion::Game111);
 }
 

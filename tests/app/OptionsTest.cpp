@@ -27,7 +27,8 @@ void runWith(TCampaign& campaign, const std::function<void(TOptionsForm&)>& user
     TTextCodec codec;
     TOptionsForm form;
     QTimer::singleShot(0, &form, [&] { user(form); });
-    RunOptionsDialog(form, campaign, codec);
+    if (auto options = RunOptionsDialog(form, campaign, codec))
+        campaign.ReplaceCampaignOptions(std::move(options));
 }
 
 void setTitle(TCampaign& campaign, const std::string& title) {

@@ -1,12 +1,16 @@
 #include "ScenarioCommands.h"
 
 #include "CampaignError.h"
+#include "CommandDispatcher.h"
+#include "MainCommands.h"
+#include "ScenarioListModel.h"
 #include "ExplorerSelection.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 #include "Utils.h"
 
 #include <QSignalSpy>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,6 +33,15 @@ protected:
         WriteBytes(folder / "A.scn", scenario("1.11", 100));
         WriteBytes(folder / "B.scx", scenario("1.18", 200));
         WriteBytes(folder / "C.scn", scenario("1.10", 300));
+        QObject::connect(&history, &QUndoStack::indexChanged, &list, [this] { list.Sync(); });
+    }
+
+    // Runs a command as the window does: an error ends it and is shown, not thrown.
+    bool run(const std::function<void()>& command) {
+        return dispatcher.Run(TCommandId::Add, command);
+    }
+    void done(const std::function<void()>& command) {
+        EXPECT_TRUE(run(command)) << errors.join(' ').toStdString();
     }
 
     QString name(int row) const {
@@ -44,12 +57,15 @@ protected:
     TScenarioListModel list{campaign, codec};
     ScriptedDialogs dialogs;
     TCommandState state;
-    TScenarioCommands commands{list, codec, dialogs, state, nullptr};
+    QUndoStack history;
+    QStringList errors;
+    TCommandDispatcher dispatcher{history, [this](const QString& text) { errors << text; }};
+    TScenarioCommands commands{campaign, codec, dialogs, state, nullptr, dispatcher};
 };
 
 TEST_F(ScenarioCommands, AddingFilesAppendsThemInOrderWithOneUpdate) {
     QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
-    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx"), path(folder / "C.scn")});
+    done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx"), path(folder / "C.scn")}); });
     EXPECT_EQ(inserted.count(), 1);
     ASSERT_EQ(list.rowCount(), 3);
     EXPECT_EQ(name(0), "A");
@@ -59,12 +75,14 @@ TEST_F(ScenarioCommands, AddingFilesAppendsThemInOrderWithOneUpdate) {
     EXPECT_EQ(offset(2), "084C");
 }
 
-TEST_F(ScenarioCommands, AnUnreadableFileEndsTheAddKeepingTheOnesBefore) {
-    EXPECT_THROW(commands.AddFiles(
-                     {path(folder / "A.scn"), path(folder / "gone.scn"), path(folder / "B.scx")}),
-                 ECampaignError);
-    EXPECT_EQ(list.rowCount(), 1);
-    EXPECT_EQ(campaign.Count(), 1u);
+TEST_F(ScenarioCommands, AnUnreadableFileEndsTheAddWithNothingAddedAndNoStep) {
+    EXPECT_FALSE(run([&] {
+        commands.AddFiles({path(folder / "A.scn"), path(folder / "gone.scn"), path(folder / "B.scx")});
+    }));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("gone.scn")) << errors[0].toStdString();
+    EXPECT_EQ(list.rowCount(), 0);
+    EXPECT_EQ(history.count(), 0);
 }
 
 // Names copied from old Windows disks are Latin-1 bytes, not UTF-8: the explorer and the
@@ -74,8 +92,8 @@ TEST_F(ScenarioCommands, FilesNamedInBytesThatAreNotUtf8AreAdded) {
     WriteBytes(folder / (latin1 + ".scn"), scenario("1.11", 30));
     WriteBytes(folder / (latin1 + ".SCX"), scenario("1.18", 40));
     const QByteArray base = QByteArray::fromStdString(folder.Path().string()) + '/';
-    commands.AddFiles(QList<QByteArray>{base + QByteArray::fromStdString(latin1) + ".scn"});
-    commands.FileDropperDrop(base + QByteArray::fromStdString(latin1) + ".SCX");
+    done([&] { commands.AddFiles(QList<QByteArray>{base + QByteArray::fromStdString(latin1) + ".scn"}); });
+    done([&] { commands.FileDropperDrop(base + QByteArray::fromStdString(latin1) + ".SCX"); });
     ASSERT_EQ(campaign.Count(), 2u);
     EXPECT_EQ(campaign.Entry(0).Scenario->Size, 30);
     EXPECT_EQ(campaign.Entry(1).Scenario->Size, 40);
@@ -88,30 +106,30 @@ TEST_F(ScenarioCommands, DroppedFilesAreTakenByTheirExtensionOnly) {
     WriteText(folder / "README", "readme");
     WriteText(folder / "archive.scn.bak", "old");
     for (const char* name : {"Demo.SCX", "notes.txt", "demo.scn", "README", "archive.scn.bak"})
-        commands.FileDropperDrop(path(folder / name));
+        done([&] { commands.FileDropperDrop(path(folder / name)); });
     ASSERT_EQ(campaign.Count(), 2u);
     EXPECT_EQ(name(0), "Demo");
     EXPECT_EQ(name(1), "demo");
 }
 
 TEST_F(ScenarioCommands, RemoveTakesTheFocusedRowAndNothingWithoutOne) {
-    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
-    commands.RemoveItemClick(std::nullopt);
+    done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")}); });
+    done([&] { commands.RemoveItemClick(std::nullopt); });
     EXPECT_EQ(list.rowCount(), 2);
     QSignalSpy removed(&list, &QAbstractItemModel::rowsRemoved);
-    commands.RemoveItemClick(0);
+    done([&] { commands.RemoveItemClick(0); });
     ASSERT_EQ(removed.count(), 1);
     EXPECT_EQ(removed[0][1].toInt(), 0);
     EXPECT_EQ(name(0), "B");
     EXPECT_EQ(offset(0), "0310");
-    commands.RemoveItemClick(0);
+    done([&] { commands.RemoveItemClick(0); });
     EXPECT_EQ(list.rowCount(), 0);
 }
 
 TEST_F(ScenarioCommands, InsertAfterPutsTheNewEntryBeforeTheFocusedOne) {
-    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
+    done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")}); });
     dialogs.FileAnswers = {path(folder / "C.scn")};
-    commands.InsertItemClick(1);
+    done([&] { commands.InsertItemClick(1); });
     EXPECT_EQ(dialogs.FileDialogs.back().Title, "Insert Scenario...");
     EXPECT_EQ(dialogs.FileDialogs.back().Filter, "Scenarios|*.scn|Expansion Scenarios|*.scx");
     ASSERT_EQ(list.rowCount(), 3);
@@ -120,27 +138,28 @@ TEST_F(ScenarioCommands, InsertAfterPutsTheNewEntryBeforeTheFocusedOne) {
     EXPECT_EQ(offset(0), "0720");
 
     dialogs.FileAnswers = {std::nullopt};
-    commands.InsertItemClick(0);
+    done([&] { commands.InsertItemClick(0); });
     EXPECT_EQ(list.rowCount(), 3) << "a cancelled dialog changes nothing";
 }
 
 TEST_F(ScenarioCommands, ReplaceReadsIntoTheFocusedEntry) {
-    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
+    done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")}); });
     dialogs.FileAnswers = {path(folder / "C.scn")};
-    commands.ReplaceItemClick(0);
+    done([&] { commands.ReplaceItemClick(0); });
     EXPECT_EQ(dialogs.FileDialogs.back().Title, "Replace Scenario With...");
     EXPECT_EQ(name(0), "C");
     EXPECT_EQ(offset(1), OffsetText(264 + 2 * 520 + 300).c_str());
     dialogs.FileAnswers = {path(folder / "missing.scn")};
-    EXPECT_THROW(commands.ReplaceItemClick(1), ECampaignError);
+    EXPECT_FALSE(run([&] { commands.ReplaceItemClick(1); }));
     EXPECT_EQ(name(1), "B");
+    EXPECT_EQ(history.count(), 2) << "the failed Replace left no step";
 }
 
 TEST_F(ScenarioCommands, SaveToFileSuggestsTheStoredNameMadeSafe) {
-    commands.AddFiles({path(folder / "A.scn")});
+    done([&] { commands.AddFiles({path(folder / "A.scn")}); });
     campaign.Entry(0).FileName = "../../etc/Evil.scn";
     dialogs.FileAnswers = {path(folder / "Out.scn")};
-    commands.SaveScnItemClick(0);
+    done([&] { commands.SaveScnItemClick(0); });
     EXPECT_EQ(dialogs.FileDialogs.back().FileName, "Evil.scn");
     EXPECT_EQ(dialogs.FileDialogs.back().Title, "Save Scenario As...");
     EXPECT_EQ(dialogs.FileDialogs.back().DefaultExtension, "scn");
@@ -148,16 +167,16 @@ TEST_F(ScenarioCommands, SaveToFileSuggestsTheStoredNameMadeSafe) {
 }
 
 TEST_F(ScenarioCommands, VersionsAreShownChosenAndStamped) {
-    commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")});
-    commands.setVersion(0, TScenarioVersion::Expansion118);
+    done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")}); });
+    done([&] { commands.setVersion(0, TScenarioVersion::Expansion118); });
     EXPECT_EQ(state.VersionText, "1.18");
     EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(0).Scenario), TScenarioVersion::Expansion118);
 
-    commands.ChooseVersion(TScenarioVersion::Trial110);
+    done([&] { commands.ChooseVersion(TScenarioVersion::Trial110); });
     EXPECT_EQ(state.VersionText, "1.10");
     EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(1).Scenario), TScenarioVersion::Expansion118)
         << "choosing only changes the caption";
-    commands.VersionBtnClick(1);
+    done([&] { commands.VersionBtnClick(1); });
     EXPECT_EQ(ReadScenarioVersion(*campaign.Entry(1).Scenario), TScenarioVersion::Trial110);
     EXPECT_EQ(campaign.Entry(1).Scenario->Size, 200);
 }

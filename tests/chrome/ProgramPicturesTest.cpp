@@ -17,15 +17,15 @@ QImage picture(const char* name) {
 
 } // namespace
 
-TEST(ProgramPictures, MenuGlyphStripHasSeventeenFramedCells) {
+TEST(ProgramPictures, MenuGlyphStripHasNineteenFramedCells) {
     const QImage strip = picture("menu-glyphs.png");
-    ASSERT_EQ(strip.size(), QSize(357, 21));
+    ASSERT_EQ(strip.size(), QSize(19 * 21, 21));
     EXPECT_FALSE(strip.hasAlphaChannel()) << "24-bit colour, transparency by the magenta key";
     TGlyphStrip glyphs;
     glyphs.setPicture(strip);
-    glyphs.setCols(17);
+    glyphs.setCols(19);
     EXPECT_EQ(glyphs.MaskColor(), QColor(Magenta));
-    for (int i = 0; i < 17; ++i) {
+    for (int i = 0; i < 19; ++i) {
         const QImage cell = glyphs.GetGlyph(i);
         ASSERT_EQ(cell.size(), QSize(21, 21)) << i;
         EXPECT_EQ(cell.pixel(0, 20), Magenta) << "cell " << i << " is transparent at its bottom-left";

@@ -1,7 +1,6 @@
 #include "CampaignEdit.h"
 
-TCampaignEdit::TCampaignEdit(TCampaign& campaign, const QString& text)
-    : QUndoCommand(text), m_campaign(campaign) {}
+TCampaignEdit::TCampaignEdit(TCampaign& campaign) : m_campaign(campaign) {}
 
 void TCampaignEdit::redo() {
     apply();

@@ -8,14 +8,14 @@
 // happens when the command is made, so that a failing edit throws before anything is pushed;
 // doing and undoing then only move what the command holds into the model and back. Between
 // them the command holds only what the edit took away. The offsets are brought up to date
-// after either.
+// after either. The window names each edit after the command that made it.
 class TCampaignEdit : public QUndoCommand {
 public:
     void redo() final;
     void undo() final;
 
 protected:
-    TCampaignEdit(TCampaign& campaign, const QString& text);
+    explicit TCampaignEdit(TCampaign& campaign);
     TCampaign& campaign() { return m_campaign; }
 
 private:

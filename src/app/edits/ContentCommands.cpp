@@ -1,13 +1,11 @@
 #include "ContentCommands.h"
 
-#include "EditTexts.h"
-
 #include <algorithm>
 
 TReplaceEntryCommand::TReplaceEntryCommand(TCampaign& campaign, std::size_t index,
                                            const std::filesystem::path& path,
                                            const TTextCodec& codec)
-    : TCampaignEdit(campaign, EditTexts::Replace), m_index(index) {
+    : TCampaignEdit(campaign), m_index(index) {
     RequireEntryIndex(index, campaign.Count());
     m_other = ReadScenarioEntry(path, codec);
 }
@@ -18,7 +16,7 @@ void TReplaceEntryCommand::exchange() {
 
 TSetVersionCommand::TSetVersionCommand(TCampaign& campaign, std::size_t index,
                                        TScenarioVersion version)
-    : TCampaignEdit(campaign, EditTexts::SetToVersion), m_index(index) {
+    : TCampaignEdit(campaign), m_index(index) {
     RequireEntryIndex(index, campaign.Count());
     RequireVersionText(campaign.Entry(index).Scenario->Size, index);
     const auto text = VersionBytes(version);

@@ -1,12 +1,10 @@
 #include "EntryCommands.h"
 
-#include "EditTexts.h"
 #include "ScenarioPayload.h"
 
 TInsertEntriesCommand::TInsertEntriesCommand(TCampaign& campaign, std::size_t position,
-                                             std::vector<TCampaignEntry> entries,
-                                             const QString& text)
-    : TCampaignEdit(campaign, text), m_position(position), m_count(entries.size()),
+                                             std::vector<TCampaignEntry> entries)
+    : TCampaignEdit(campaign), m_position(position), m_count(entries.size()),
       m_entries(std::move(entries)) {
     RequireInsertPosition(position, campaign.Count());
 }
@@ -19,7 +17,7 @@ TInsertEntriesCommand::Add(TCampaign& campaign, const std::vector<std::filesyste
     for (const auto& path : paths)
         entries.push_back(ReadScenarioEntry(path, codec));
     return std::unique_ptr<TInsertEntriesCommand>(
-        new TInsertEntriesCommand(campaign, campaign.Count(), std::move(entries), EditTexts::Add));
+        new TInsertEntriesCommand(campaign, campaign.Count(), std::move(entries)));
 }
 
 std::unique_ptr<TInsertEntriesCommand>
@@ -29,7 +27,7 @@ TInsertEntriesCommand::Insert(TCampaign& campaign, std::size_t position,
     std::vector<TCampaignEntry> entries;
     entries.push_back(ReadScenarioEntry(path, codec));
     return std::unique_ptr<TInsertEntriesCommand>(
-        new TInsertEntriesCommand(campaign, position, std::move(entries), EditTexts::InsertAfter));
+        new TInsertEntriesCommand(campaign, position, std::move(entries)));
 }
 
 void TInsertEntriesCommand::apply() {
@@ -45,7 +43,7 @@ void TInsertEntriesCommand::revert() {
 }
 
 TRemoveEntryCommand::TRemoveEntryCommand(TCampaign& campaign, std::size_t index)
-    : TCampaignEdit(campaign, EditTexts::Remove), m_index(index) {
+    : TCampaignEdit(campaign), m_index(index) {
     RequireEntryIndex(index, campaign.Count());
 }
 
@@ -59,7 +57,7 @@ void TRemoveEntryCommand::revert() {
 }
 
 TMoveEntryCommand::TMoveEntryCommand(TCampaign& campaign, std::size_t from, std::size_t to)
-    : TCampaignEdit(campaign, to < from ? EditTexts::MoveUp : EditTexts::MoveDown), m_from(from),
+    : TCampaignEdit(campaign), m_from(from),
       m_to(to) {
     RequireEntryIndex(from, campaign.Count());
     RequireEntryIndex(to, campaign.Count());

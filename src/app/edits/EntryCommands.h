@@ -26,7 +26,7 @@ public:
 
 private:
     TInsertEntriesCommand(TCampaign& campaign, std::size_t position,
-                          std::vector<TCampaignEntry> entries, const QString& text);
+                          std::vector<TCampaignEntry> entries);
     void apply() override;
     void revert() override;
 

@@ -1,12 +1,10 @@
 #include "TextCommands.h"
 
-#include "EditTexts.h"
-
 #include <utility>
 
 TSetOptionsCommand::TSetOptionsCommand(TCampaign& campaign,
                                        std::unique_ptr<TCampaignOptions> options)
-    : TCampaignEdit(campaign, EditTexts::Options), m_other(std::move(options)) {}
+    : TCampaignEdit(campaign), m_other(std::move(options)) {}
 
 void TSetOptionsCommand::exchange() {
     m_other = campaign().ReplaceCampaignOptions(std::move(m_other));
@@ -14,7 +12,7 @@ void TSetOptionsCommand::exchange() {
 
 TRenameEntryCommand::TRenameEntryCommand(TCampaign& campaign, std::size_t index, std::string name,
                                          std::optional<std::string> fileName)
-    : TCampaignEdit(campaign, EditTexts::Rename), m_index(index), m_name(std::move(name)),
+    : TCampaignEdit(campaign), m_index(index), m_name(std::move(name)),
       m_fileName(std::move(fileName)) {
     RequireEntryIndex(index, campaign.Count());
 }
