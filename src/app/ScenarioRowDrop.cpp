@@ -22,3 +22,13 @@ std::optional<int> MovedRowTarget(int from, int gap, int rowCount) {
 int DropLineTop(int boundaryY, int viewportHeight) {
     return std::clamp(boundaryY - 1, 0, std::max(0, viewportHeight - 2));
 }
+
+int AutoscrollRows(int y, int viewportHeight, int margin) {
+    // In a viewport lower than both margins together, each half scrolls its own way.
+    const int zone = std::min(margin, viewportHeight / 2);
+    if (y < zone)
+        return -1;
+    if (y >= viewportHeight - zone)
+        return 1;
+    return 0;
+}

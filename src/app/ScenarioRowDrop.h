@@ -25,3 +25,8 @@ std::optional<int> MovedRowTarget(int from, int gap, int rowCount);
 // The top of the two-pixel drop line drawn on the boundary between rows at height
 // `boundaryY`, kept whole inside a viewport of the given height.
 int DropLineTop(int boundaryY, int viewportHeight);
+
+// Rows to scroll by (-1, 0, 1) while a row is dragged at height y: within `margin` pixels of
+// the viewport's top or bottom edge the list scrolls that way (in a viewport lower than both
+// margins, each half towards its own edge).
+int AutoscrollRows(int y, int viewportHeight, int margin);

@@ -64,3 +64,14 @@ TEST(ScenarioRowDrop, TheDropLineStaysWholeInsideTheViewport) {
     EXPECT_EQ(DropLineTop(500, 200), 198);
     EXPECT_EQ(DropLineTop(0, 1), 0) << "a viewport too low for the line keeps its top";
 }
+
+TEST(ScenarioRowDrop, ThePointerNearAnEdgeScrollsTheListThatWay) {
+    const struct {
+        int Y;
+        int Rows;
+    } cases[] = {{0, -1}, {15, -1}, {16, 0}, {183, 0}, {184, 1}, {199, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(AutoscrollRows(c.Y, 200, 16), c.Rows) << "y " << c.Y;
+    EXPECT_EQ(AutoscrollRows(9, 20, 16), -1) << "a low viewport scrolls up from its upper half";
+    EXPECT_EQ(AutoscrollRows(10, 20, 16), 1) << "and down from its lower half";
+}
