@@ -2,6 +2,7 @@
 
 #include "FocusFrame.h"
 #include "ScenarioListModel.h"
+#include "ScenarioRowDrag.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -34,6 +35,11 @@ TScenarioListView::TScenarioListView(QWidget* parent) : QTreeView(parent) {
     setDragDropMode(QAbstractItemView::DropOnly);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
+    m_rowDrag = new TScenarioRowDrag(*this);
+    m_rowDrag->OnMove = [this](int from, int to) {
+        if (OnMoveRow)
+            OnMoveRow(this, from, to);
+    };
 }
 
 void TScenarioListView::setModel(QAbstractItemModel* model) {
@@ -125,5 +131,6 @@ void TScenarioListView::dropEvent(QDropEvent* event) {
 
 void TScenarioListView::paintEvent(QPaintEvent* event) {
     QTreeView::paintEvent(event);
+    m_rowDrag->PaintDropLine();
     PaintFocusFrameWhenEmpty(*this);
 }

@@ -4,9 +4,12 @@
 #include <functional>
 #include <optional>
 
+class TScenarioRowDrag;
+
 // The campaign's scenario list: report style, one selected row at most, read-only. It reports
 // what the command enabling rules look at: row changes, entering and leaving the list, drags
-// over it and drops on it, released keys.
+// over it and drops on it, released keys. A row dragged to another place in the list asks
+// for its move; such a drag never reaches the drop handling of files.
 class TScenarioListView : public QTreeView {
     Q_OBJECT
 public:
@@ -25,6 +28,9 @@ public:
     std::function<void(TScenarioListView* sender, QObject* source, bool& accept)> OnDragOver;
     std::function<void(TScenarioListView* sender, QObject* source)> OnDragDrop;
     std::function<void(TScenarioListView* sender, int key, Qt::KeyboardModifiers shift)> OnKeyUp;
+    // A row was dropped elsewhere in the list: the entry at row `from` is to end at index `to`
+    // (never the same).
+    std::function<void(TScenarioListView* sender, int from, int to)> OnMoveRow;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -42,4 +48,6 @@ private:
     // without the focus, the change counts as one of an unselected row).
     void reportFocusedRow();
     void acceptDrag(QDragMoveEvent* event);
+
+    TScenarioRowDrag* m_rowDrag;
 };
