@@ -2,6 +2,8 @@
 
 #include "FileFormat.h"
 
+#include <algorithm>
+
 namespace {
 
 // A stored text's field ends with a terminating zero.
@@ -18,6 +20,19 @@ QString tooLongNote(TStoredTextField field) {
         .arg(maxBytes(field));
 }
 
+QString controlNote(TStoredTextField field) {
+    return field == TStoredTextField::Name
+               ? QStringLiteral("A scenario name cannot hold control characters.")
+               : QStringLiteral("A scenario file name cannot hold control characters.");
+}
+
+// A zero would end the stored text early; line breaks and the like have no place in a name.
+bool holdsControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar character) {
+        return character.unicode() < 0x20 || character == u'\x7F';
+    });
+}
+
 // A character is held when it comes back from its bytes as itself: the code page turns one it
 // cannot hold into "?".
 bool codePageHolds(const TTextCodec& codec, const std::string& utf8) {
@@ -31,6 +46,10 @@ TStoredTextValidator::TStoredTextValidator(const TTextCodec& codec, TStoredTextF
     : QValidator(parent), m_codec(codec), m_field(field), m_startText(std::move(startText)) {}
 
 QValidator::State TStoredTextValidator::validate(QString& input, int&) const {
+    if (holdsControlCharacter(input)) {
+        m_lastRefusal = controlNote(m_field);
+        return Invalid;
+    }
     const std::string utf8 = input.toStdString();
     if (!codePageHolds(m_codec, utf8)) {
         for (const char32_t character : input.toUcs4()) {

@@ -8,10 +8,10 @@
 enum class TStoredTextField { Name, FileName };
 
 // Keeps an editor's text storable in the campaign's code page: a text is refused when it holds
-// a character the code page cannot hold, or when its bytes overrun the field (its last byte is
-// the terminating zero). A character the start text already held is never refused: a stored
-// name's bytes that the code page does not define show as U+FFFD and stay as they are until
-// edited.
+// a control character or a character the code page cannot hold, or when its bytes overrun the
+// field (its last byte is the terminating zero). A character the start text already held is never
+// refused: a stored name's bytes that the code page does not define show as U+FFFD and stay as they
+// are until edited.
 class TStoredTextValidator : public QValidator {
     Q_OBJECT
 public:
