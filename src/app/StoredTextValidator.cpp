@@ -2,8 +2,6 @@
 
 #include "FileFormat.h"
 
-#include <algorithm>
-
 namespace {
 
 // A stored text's field ends with a terminating zero.
@@ -27,10 +25,8 @@ QString controlNote(TStoredTextField field) {
 }
 
 // A zero would end the stored text early; line breaks and the like have no place in a name.
-bool holdsControlCharacter(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar character) {
-        return character.unicode() < 0x20 || character == u'\x7F';
-    });
+bool isControl(char32_t character) {
+    return character < 0x20 || character == 0x7F;
 }
 
 // A character is held when it comes back from its bytes as itself: the code page turns one it
@@ -46,19 +42,20 @@ TStoredTextValidator::TStoredTextValidator(const TTextCodec& codec, TStoredTextF
     : QValidator(parent), m_codec(codec), m_field(field), m_startText(std::move(startText)) {}
 
 QValidator::State TStoredTextValidator::validate(QString& input, int&) const {
-    if (holdsControlCharacter(input)) {
-        m_lastRefusal = controlNote(m_field);
-        return Invalid;
-    }
     const std::string utf8 = input.toStdString();
-    if (!codePageHolds(m_codec, utf8)) {
-        for (const char32_t character : input.toUcs4()) {
-            const QString text = QString::fromUcs4(&character, 1);
-            if (!m_startText.contains(text) && !codePageHolds(m_codec, text.toStdString())) {
-                m_lastRefusal = QStringLiteral("The code page %1 cannot hold “%2”.")
-                                    .arg(QString::fromStdString(m_codec.CodePage()), text);
-                return Invalid;
-            }
+    const bool codePageHoldsAll = codePageHolds(m_codec, utf8);
+    for (const char32_t character : input.toUcs4()) {
+        const QString text = QString::fromUcs4(&character, 1);
+        if (m_startText.contains(text))
+            continue;
+        if (isControl(character)) {
+            m_lastRefusal = controlNote(m_field);
+            return Invalid;
+        }
+        if (!codePageHoldsAll && !codePageHolds(m_codec, text.toStdString())) {
+            m_lastRefusal = QStringLiteral("The code page %1 cannot hold “%2”.")
+                                .arg(QString::fromStdString(m_codec.CodePage()), text);
+            return Invalid;
         }
     }
     if (m_codec.FromUnicode(utf8).size() > maxBytes(m_field)) {

@@ -45,7 +45,9 @@ const TValidatorCase validatorCases[] = {
      {},
      QStringLiteral("中한"),
      QStringLiteral("The code page GBK cannot hold “한”.")},
-    // Undefined stored bytes show as U+FFFD: kept while editing around them, never typed anew.
+    // What the stored text held is kept while editing around it, never typed anew: undefined
+    // bytes shown as U+FFFD, a tab read from a file.
+    {"WINDOWS-1252", TStoredTextField::Name, QStringLiteral("a\tb"), QStringLiteral("a\tbc"), {}},
     {"WINDOWS-1252",
      TStoredTextField::Name,
      QStringLiteral("A\uFFFD"),
