@@ -4,17 +4,15 @@
 
 #include <QApplication>
 
-// The application object: its title, and the one place where errors that end a command are
-// caught and shown (the error's text in a box with the application title as caption, the
-// error icon and OK).
+// The application object: its title, and the error box for what goes wrong outside any
+// window (the error's text in a box with the application title as caption, the error icon
+// and OK). The commands' errors are caught where the window runs them.
 class TApplication : public QApplication {
     Q_OBJECT
 public:
     TApplication(int& argc, char** argv, TDialogService& dialogs);
 
-    bool notify(QObject* receiver, QEvent* event) override;
-
-    // Shows what went wrong with the running command.
+    // Shows what went wrong.
     void ShowError(const QString& text);
 
 private:

@@ -38,6 +38,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace {
+
+// How long the status line tells why a typed character was refused, in milliseconds.
+constexpr int RefusalNoteTime = 5000;
+
+} // namespace
+
 TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs),
       m_dispatcher(m_history, [this](const QString& text) { showError(text); }) {
@@ -245,6 +252,23 @@ void TForm1::wireLists() {
         if (TSystemListView::FromDragSource(source) == SystemListView)
             m_dispatcher.Run(TCommandId::Add, [this] { AddItemClick(); });
     };
+    ScenarioListView->setTextCodec(&m_codec);
+    ScenarioListView->OnRename = [this](TScenarioListView*, int row, std::string name,
+                                        std::optional<std::string> fileName) {
+        m_dispatcher.Run(TCommandId::Rename, [&] {
+            m_scenarioCommands->Rename(row, std::move(name), std::move(fileName));
+        });
+    };
+    ScenarioListView->OnInputRefused = [this](TScenarioListView*, const QString& note) {
+        StatusBar->showMessage(note, RefusalNoteTime);
+    };
+    ScenarioListView->OnMoveRow = [this](TScenarioListView*, int from, int to) {
+        // The dragged row ends focused and selected in its new place, as after Move Up.
+        if (m_dispatcher.Run(to < from ? TCommandId::MoveUp : TCommandId::MoveDown,
+                             [&] { m_scenarioCommands->MoveEntry(from, to); }))
+            ScenarioListView->setCurrentIndex(m_listModel->index(to, 0));
+        ApplyCommandState();
+    };
     ScenarioListView->OnKeyUp = [this](TScenarioListView*, int key, Qt::KeyboardModifiers) {
         if (const std::optional<TCommandId> command = ShortcutCommand(key))
             if (CommandEnabled(m_state, CommandRow(*command).Group))
@@ -379,6 +403,7 @@ void TForm1::adoptHelpViewer() {
 
 void TForm1::OptionsItemClick() {
     TOptionsForm form(this);
+    form.setErrorReporter(&m_errorBox);
     connect(&form, &TOptionsForm::HelpRequested, this,
             [this] { helpViewer()->ShowContents(m_helpFile, QStringLiteral("options")); });
     std::unique_ptr<TCampaignOptions> options = RunOptionsDialog(form, m_campaign, m_codec);
@@ -452,6 +477,10 @@ void TForm1::MoveItemClick(int step) {
     if (const auto focused = FocusedScenario())
         ScenarioListView->scrollTo(m_listModel->index(*focused, 0));
     ApplyCommandState();
+}
+
+void TForm1::RenameItemClick() {
+    ScenarioListView->StartRename();
 }
 
 void TForm1::ApplyCommandState() {

@@ -94,6 +94,7 @@ private:
     void UndoItemClick() override;
     void RedoItemClick() override;
     void MoveItemClick(int step) override;
+    void RenameItemClick() override;
     void AddItemClick() override;
     void RemoveItemClick() override;
     void setVersion(TScenarioVersion version) override;

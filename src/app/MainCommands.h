@@ -35,6 +35,7 @@ enum class TCommandId {
     VerMhn,
     MoveUp,
     MoveDown,
+    Rename,
     Toolbar,
     StatusBar,
     LargeIcons,
@@ -79,6 +80,8 @@ public:
     virtual void RedoItemClick() = 0;
     // Move Up (-1) and Move Down (+1): the focused row changes places with its neighbour.
     virtual void MoveItemClick(int step) = 0;
+    // Opens the focused row's name for editing in place.
+    virtual void RenameItemClick() = 0;
     virtual void AddItemClick() = 0;
     virtual void RemoveItemClick() = 0;
     virtual void setVersion(TScenarioVersion version) = 0;
@@ -283,6 +286,12 @@ inline std::span<const TCommandRow> MainCommands() {
          .Group = TCommandGroup::MoveDown,
          .Handler = [](TCommandTarget& w) { w.MoveItemClick(1); },
          .Keys = "Ctrl+Shift+Down"},
+        {.Id = Rename,
+         .Menu = Scenario,
+         .Caption = "Re&name",
+         .Group = Entry,
+         .Handler = [](TCommandTarget& w) { w.RenameItemClick(); },
+         .Keys = "F2"},
 
         {.Id = Toolbar,
          .Menu = View,

@@ -2,6 +2,7 @@
 
 #include "Campaign.h"
 #include "DialogFont.h"
+#include "ErrorReporter.h"
 #include "FileAssociations.h"
 #include "Pictures.h"
 #include "ProgramPictures.h"
@@ -142,11 +143,19 @@ void TOptionsForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TOptionsForm::CPNBtnClick() {
-    RegisterFileAssociation(TCampaignFileKind::Campaign, QCoreApplication::applicationFilePath());
+    registerOpener(TCampaignFileKind::Campaign);
 }
 
 void TOptionsForm::CPXBtnClick() {
-    RegisterFileAssociation(TCampaignFileKind::Expansion, QCoreApplication::applicationFilePath());
+    registerOpener(TCampaignFileKind::Expansion);
+}
+
+void TOptionsForm::registerOpener(TCampaignFileKind kind) {
+    try {
+        RegisterFileAssociation(kind, QCoreApplication::applicationFilePath());
+    } catch (const std::exception& error) {
+        ReportViewError(m_errorReporter, error);
+    }
 }
 
 std::unique_ptr<TCampaignOptions> RunOptionsDialog(TOptionsForm& form, const TCampaign& campaign,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileAssociations.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -10,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
+class TErrorReporter;
 
 // The Options dialog: the campaign's own title, and the two buttons that make this program the
 // opener of campaign files. Laid out at fixed positions, as the dialog has always looked.
@@ -20,6 +23,9 @@ public:
 
     // Puts the title into the box.
     void Open(const QString& title);
+    // Where a file-type button that could not register the program shows its error: the
+    // dialog stays open, and no error leaves it through the event loop.
+    void setErrorReporter(TErrorReporter* reporter) { m_errorReporter = reporter; }
     QString Title() const;
 
     QTabWidget* OptionsBook;
@@ -52,6 +58,9 @@ protected:
 private:
     void CPNBtnClick();
     void CPXBtnClick();
+    void registerOpener(TCampaignFileKind kind);
+
+    TErrorReporter* m_errorReporter = nullptr;
 };
 
 class TCampaign;

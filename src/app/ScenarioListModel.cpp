@@ -36,6 +36,13 @@ QVariant TScenarioListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+Qt::ItemFlags TScenarioListModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.column() == NameColumn || index.column() == FileNameColumn)
+        return flags | Qt::ItemIsEditable;
+    return flags;
+}
+
 QVariant TScenarioListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
         return {};

@@ -24,6 +24,9 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Name and File name are edited in place; the list stores a rename through its own
+    // command, never through setData.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // After any change of the campaign's list (an edit, its undo or redo, a save): tells the

@@ -2,6 +2,7 @@
 
 #include "FocusFrame.h"
 #include "ScenarioListModel.h"
+#include "ScenarioRenameDelegate.h"
 #include "ScenarioRowDrag.h"
 
 #include <QDragEnterEvent>
@@ -21,14 +22,20 @@ bool leavesForGood(const QFocusEvent* event) {
 
 } // namespace
 
-TScenarioListView::TScenarioListView(QWidget* parent) : QTreeView(parent) {
+TScenarioListView::TScenarioListView(QWidget* parent)
+    : QTreeView(parent), m_rename(new TScenarioRenameDelegate(this)) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setItemDelegate(m_rename);
+    m_rename->OnInputRefused = [this](const QString& note) {
+        if (OnInputRefused)
+            OnInputRefused(this, note);
+    };
     setSortingEnabled(false);
     setAcceptDrops(true);
     setDropIndicatorShown(false);
@@ -51,6 +58,30 @@ void TScenarioListView::setModel(QAbstractItemModel* model) {
     connect(model, &QAbstractItemModel::rowsInserted, this, &TScenarioListView::reportFocusedRow);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &TScenarioListView::reportFocusedRow);
     connect(model, &QAbstractItemModel::modelReset, this, &TScenarioListView::reportFocusedRow);
+}
+
+void TScenarioListView::setTextCodec(const TTextCodec* codec) {
+    m_rename->setTextCodec(codec);
+}
+
+void TScenarioListView::StartRename() {
+    if (const auto row = FocusedRow())
+        edit(model()->index(*row, TScenarioListModel::NameColumn));
+}
+
+bool TScenarioListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    return QTreeView::edit(RenamedField(index, trigger), trigger, event);
+}
+
+void TScenarioListView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // The rename moves between the row's two texts itself and never goes through the model.
+    QTreeView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    TRenameEnd end = m_rename->EndEdit(hint);
+    if (end.NextField.isValid())
+        edit(end.NextField);
+    else if (end.Rename && OnRename)
+        OnRename(this, end.Rename->Row, std::move(end.Rename->RawName),
+                 std::move(end.Rename->RawFileName));
 }
 
 std::optional<int> TScenarioListView::FocusedRow() const {

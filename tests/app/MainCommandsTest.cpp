@@ -32,7 +32,7 @@ TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsL
     }
     using enum TCommandId;
     EXPECT_EQ(entry, (std::set<TCommandId>{Remove, Replace, Insert, SaveScn, Version, VerQorT,
-                                           VerQor, VerMhn, ApplyVersion}));
+                                           VerQor, VerMhn, ApplyVersion, Rename}));
     EXPECT_EQ(CommandRow(Add).Group, TCommandGroup::Add);
     EXPECT_EQ(ShortcutCommand(Qt::Key_Delete), std::optional(Remove));
     EXPECT_EQ(ShortcutCommand(0), std::nullopt);
@@ -86,6 +86,7 @@ public:
     void UndoItemClick() override { Calls += "undo "; }
     void RedoItemClick() override { Calls += "redo "; }
     void MoveItemClick(int step) override { Calls += "move " + std::to_string(step) + " "; }
+    void RenameItemClick() override { Calls += "rename "; }
     void AddItemClick() override { Calls += "add "; }
     void RemoveItemClick() override { Calls += "remove "; }
     void setVersion(TScenarioVersion version) override {
@@ -123,6 +124,7 @@ TEST(MainCommands, HandlersReachTheWindowsOperations) {
         {MHNH, "meltharn "},       {About, "about "},
         {Undo, "undo "},           {Redo, "redo "},
         {MoveUp, "move -1 "},      {MoveDown, "move 1 "},
+        {Rename, "rename "},
     };
     for (const auto& [id, calls] : expected) {
         TRecordingTarget target;

@@ -40,7 +40,7 @@ TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
             ++entryItems;
             EXPECT_FALSE(menus.Item(row.Id)->isEnabled()) << row.Caption;
         }
-    EXPECT_EQ(entryItems, 8) << "Remove, Replace, Insert, Save to File and the four version items";
+    EXPECT_EQ(entryItems, 9) << "Remove, Replace, Insert, Save to File, the four version items and Rename";
     EXPECT_TRUE(menus.Item(TCommandId::QorTVer)->isEnabled()) << "the version button's menu is never disabled";
     EXPECT_TRUE(menus.Item(TCommandId::Toolbar)->isChecked());
     EXPECT_TRUE(menus.Item(TCommandId::StatusBar)->isChecked());
