@@ -90,12 +90,24 @@ convert "$work/before.png" -crop "$window_crop" +repage "$pictures/window.png"
 echo "$pictures/window.png"
 
 # Each menu of the menu bar, opened by its button; Escape closes it again.
-for menu in file:24 scenario:68 view:112 help:145; do
+for menu in file:24 scenario:101 view:145 help:178; do
   click "${menu##*:}" 11
   changed "menu-${menu%%:*}.png"
   xdotool key Escape
   sleep 1
 done
+
+# The Edit menu names the step it would undo: the first scenario is removed first, and the
+# menu's Undo puts it back.
+click 40 343
+xdotool key Delete
+sleep 1
+screen "$work/before.png"
+click 57 11
+changed menu-edit.png
+xdotool key u
+sleep 1
+screen "$work/before.png"
 
 # The Options dialog, from its toolbar button; its Cancel button closes it.
 click 309 37

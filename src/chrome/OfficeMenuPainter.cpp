@@ -155,8 +155,9 @@ QString displayedCaption(const QString& caption) {
 
 int itemWidth(const QFontMetrics& metrics, const ItemView& item) {
     int width = metrics.horizontalAdvance(displayedCaption(item.caption)) + 2 * G + 2;
+    // The caption and the right-aligned shortcut of the widest item would otherwise touch.
     if (!item.shortcutText.isEmpty())
-        width += metrics.horizontalAdvance(item.shortcutText);
+        width += metrics.horizontalAdvance(item.shortcutText) + ShortcutGap;
     return width;
 }
 

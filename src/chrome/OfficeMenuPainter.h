@@ -18,6 +18,8 @@ inline constexpr int GlyphBox = 20;
 inline constexpr int ItemHeight = GlyphBox + 1;
 // The caption starts this far right of the item's left edge.
 inline constexpr int CaptionIndent = GlyphBox + 3;
+// The least space between an item's caption and its shortcut.
+inline constexpr int ShortcutGap = GlyphBox;
 
 // Item state flags, as the platform's draw requests carry them.
 enum ItemStateFlag { odsSelected = 1, odsDisabled = 2, odsChecked = 8 };
@@ -47,7 +49,8 @@ bool isSeparatorCaption(const QString& caption);
 // The caption as shown: the accelerator marks removed, "&&" kept as one "&".
 QString displayedCaption(const QString& caption);
 
-// The width an item asks for: caption width + 2 x G + 2, plus the shortcut's width.
+// The width an item asks for: caption width + 2 x G + 2, plus ShortcutGap and the shortcut's
+// width when it has one.
 int itemWidth(const QFontMetrics& metrics, const ItemView& item);
 
 // Draws the item in `rect` with the painter's font; `state` is a combination of ItemStateFlag.

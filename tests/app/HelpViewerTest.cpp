@@ -40,7 +40,7 @@ TEST(HelpViewer, TheManualShowsItsPictures) {
     for (auto match = image.globalMatch(html); match.hasNext();)
         pictures << match.next().captured(1);
     EXPECT_EQ(pictures,
-              (QStringList{"window.png", "menu-file.png", "menu-scenario.png", "menu-view.png",
+              (QStringList{"window.png", "menu-file.png", "menu-edit.png", "menu-scenario.png", "menu-view.png",
                            "menu-help.png", "options.png", "floating-toolbar.png"}));
 
     ScriptedDialogs dialogs;

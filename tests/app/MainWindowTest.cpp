@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -307,6 +308,20 @@ TEST_F(MainWindow, DeleteRemovesTheSelectedRowAndNothingAfterDeselection) {
     window.ScenarioListView->selectionModel()->clearSelection();
     QTest::keyClick(window.ScenarioListView, Qt::Key_Delete);
     EXPECT_EQ(window.ScenarioListView->model()->rowCount(), 2);
+}
+
+TEST_F(MainWindow, ARenameRefusingACharacterSaysWhyInTheStatusLine) {
+    TForm1& window = open();
+    addFiles({"A.scn"});
+    focusScenarioRow(0);
+    window.Menus.Item(TCommandId::Rename)->Click();
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr) << "Rename opened no editor";
+    QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QStringLiteral("\u0436"),
+                        Qt::NoModifier);
+    EXPECT_EQ(editor->text(), "A");
+    EXPECT_TRUE(window.StatusBar->currentMessage().contains(QStringLiteral("\u0436")))
+        << window.StatusBar->currentMessage().toStdString();
 }
 
 TEST_F(MainWindow, FilesDroppedFromOtherProgramsAreTakenByExtension) {

@@ -183,11 +183,11 @@ TEST_F(OfficeMenuItems, SeparatorIsTwoLinesInTheMiddle) {
         EXPECT_EQ(image.pixel(50, y), Untouched) << y;
 }
 
-TEST_F(OfficeMenuItems, WidthIsCaptionPlusFortyTwoPlusShortcut) {
+TEST_F(OfficeMenuItems, WidthIsCaptionPlusFortyTwoPlusAGapAndTheShortcut) {
     const QFontMetrics metrics(QApplication::font());
     EXPECT_EQ(itemWidth(metrics, {"&Open...", {}, 2, false, false}), metrics.horizontalAdvance("Open...") + 42);
     EXPECT_EQ(itemWidth(metrics, {"&Open...", "Ctrl+O", 2, false, false}),
-              metrics.horizontalAdvance("Open...") + 42 + metrics.horizontalAdvance("Ctrl+O"));
+              metrics.horizontalAdvance("Open...") + 42 + 20 + metrics.horizontalAdvance("Ctrl+O"));
     EXPECT_EQ(displayedCaption("Save &As..."), "Save As...");
     EXPECT_EQ(displayedCaption("Fish && Chips&"), "Fish & Chips");
 }
