@@ -200,8 +200,8 @@ int RunExtract(const TCommandContext& context) {
 int RunCheck(const TCommandContext& context) {
     const std::string name = Printable(context.Campaign().string());
     std::int64_t findings = 0;
-    const std::int64_t count = CheckCampaign(context.Campaign(), [&](const std::string& finding) {
-        context.Out << name << ": " << finding << "\n";
+    const std::int64_t count = CheckCampaign(context.Campaign(), [&](const TCampaignFinding& finding) {
+        context.Out << name << ": " << finding.Text << "\n";
         ++findings;
     });
     if (findings > 0)

@@ -1,5 +1,7 @@
 #include "CampaignCheck.h"
 
+#include "CampaignReader.h"
+#include "CampaignWriter.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +9,7 @@
 namespace {
 
 std::vector<std::string> findingsOf(const std::string& sample) {
-    return CheckCampaign(SampleFile(sample)).Findings;
+    return CheckCampaign(SampleFile(sample)).Texts();
 }
 
 bool mentions(const std::vector<std::string>& findings, const std::string& text) {
@@ -19,9 +21,37 @@ bool mentions(const std::vector<std::string>& findings, const std::string& text)
 } // namespace
 
 TEST(CampaignCheck, WellFormedCampaignsHaveNoFindings) {
-    for (const char* sample : {"good/Camp.cpn", "good/Three.cpx", "good/Empty.cpn"})
+    for (const char* sample : {"good/Camp.cpn", "good/Empty.cpn"})
         EXPECT_TRUE(findingsOf(sample).empty()) << sample;
     EXPECT_EQ(CheckCampaign(SampleFile("good/Three.cpx")).Count, 3);
+}
+
+// Three.cpx holds a 1.18 scenario, a 1.10 one and one of two bytes.
+TEST(CampaignCheck, ScenariosOfNeitherOrOfBothGamesAreNamedByTheirRow) {
+    const auto findings = CheckCampaign(SampleFile("good/Three.cpx")).Findings;
+    ASSERT_EQ(findings.size(), 2u);
+    EXPECT_EQ(findings[0], (TCampaignFinding{"scenario 2 (1.10) and scenario 1 (1.18) are for "
+                                             "different games: no game plays both",
+                                             1}));
+    EXPECT_EQ(findings[1].Scenario, 2);
+    EXPECT_NE(findings[1].Text.find("scenario 3 has no version text"), std::string::npos);
+}
+
+// The check on the model tells what the check of the file it saves would find.
+TEST(CampaignCheck, TheModelsCheckAgreesWithTheCheckOfTheFileItSaves) {
+    TempFolder folder;
+    for (const auto& sample : std::filesystem::directory_iterator(SampleFile("good"))) {
+        TLoadResult loaded = LoadCampaign(sample.path());
+        auto* campaign = std::get_if<TCampaign>(&loaded);
+        if (!campaign)
+            continue;
+        const auto saved = folder / sample.path().filename();
+        SaveCampaign(*campaign, saved);
+        const TCampaignReport model = CheckCampaign(*campaign);
+        const TCampaignReport file = CheckCampaign(saved);
+        EXPECT_EQ(model.Findings, file.Findings) << sample.path();
+        EXPECT_EQ(model.Count, file.Count) << sample.path();
+    }
 }
 
 TEST(CampaignCheck, EachDefectIsNamed) {
@@ -49,7 +79,7 @@ TEST(CampaignCheck, OverlapsGapsAndTrailingBytes) {
     bytes[264 + 520 + 5] = bytes[264 + 5];
     bytes.push_back(0);
     WriteBytes(folder / "Bad.cpx", bytes);
-    const auto findings = CheckCampaign(folder / "Bad.cpx").Findings;
+    const auto findings = CheckCampaign(folder / "Bad.cpx").Texts();
     EXPECT_TRUE(mentions(findings, "scenario 1 and scenario 2 overlap"));
     EXPECT_TRUE(mentions(findings, "unused bytes"));
     EXPECT_TRUE(mentions(findings, "1 bytes after the last payload"));
@@ -66,7 +96,7 @@ TEST(CampaignCheck, ATextWhoseZeroIsTheFieldsLastByteIsNoFinding) {
 
     bytes[4 + 255] = 'T';
     WriteBytes(folder / "Over.cpn", bytes);
-    const auto findings = CheckCampaign(folder / "Over.cpn").Findings;
+    const auto findings = CheckCampaign(folder / "Over.cpn").Texts();
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_TRUE(mentions(findings, "title fills its field"));
 }
@@ -84,8 +114,8 @@ TEST(CampaignCheck, TablesLargerThanItsMemoryGiveTheSameFindings) {
     for (const char* name : {"Bad.cpx", "Unordered.cpn", "Three.cpx"}) {
         const auto all = CheckCampaign(folder / name).Findings;
         for (const std::size_t inMemory : {1, 2}) {
-            std::vector<std::string> batched;
-            CheckCampaign(folder / name, [&](const std::string& f) { batched.push_back(f); },
+            std::vector<TCampaignFinding> batched;
+            CheckCampaign(folder / name, [&](const TCampaignFinding& f) { batched.push_back(f); },
                           inMemory);
             EXPECT_EQ(batched, all) << name << " sorting " << inMemory << " at a time";
         }

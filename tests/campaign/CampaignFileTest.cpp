@@ -185,7 +185,7 @@ TEST_F(CampaignFile, AnEmptyPayloadMayPointPastTheEnd) {
     ASSERT_EQ(back.Count(), 1u);
     EXPECT_EQ(back.Entry(0).Scenario->Offset, 5000);
     EXPECT_EQ(back.Entry(0).Scenario->Stream.Size(), 0u);
-    EXPECT_EQ(CheckCampaign(folder / "Nil.cpn").Findings, std::vector<std::string>{});
+    EXPECT_EQ(CheckCampaign(folder / "Nil.cpn").Texts(), std::vector<std::string>{});
     // The command line's editor reads it alike, and writes it back as an empty payload.
     const TTextCodec codec;
     TCampaignEditor editor = TCampaignEditor::Open(folder / "Nil.cpn", codec);
