@@ -1,6 +1,7 @@
 #include "CampaignCommands.h"
 
 #include "AppTexts.h"
+#include "CampaignError.h"
 #include "CampaignReader.h"
 #include "CampaignWriter.h"
 #include "Paths.h"
@@ -24,6 +25,7 @@ void TCampaignCommands::NewCampaign() {
     m_saveDialog.FileName.clear();
     m_window.setCaption(AppTexts::WindowTitleFor(AppTexts::UntitledFileName));
     m_window.RebuildExplorer();
+    m_window.CampaignChecked({});
 }
 
 bool TCampaignCommands::savedOrDiscarded() {
@@ -69,13 +71,26 @@ bool TCampaignCommands::load(const QString& path) {
     m_history.clear();
     m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
     m_window.RebuildExplorer();
+    m_window.CampaignChecked(checkedFile(path));
     return true;
+}
+
+TCampaignReport TCampaignCommands::checkedFile(const QString& path) const {
+    // The file was just read whole; one that cannot be read again now is checked as the
+    // model holds it.
+    try {
+        return CheckCampaign(ToFileSystemPath(path));
+    } catch (const ECampaignError&) {
+        return CheckCampaign(m_list.Campaign());
+    }
 }
 
 void TCampaignCommands::save(const QString& path) {
     const auto shown = qScopeGuard([this] { m_list.Sync(); });
     SaveCampaign(m_list.Campaign(), ToFileSystemPath(path), m_codec);
     m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
+    // The saved file holds the model laid out afresh: its check is the model's.
+    m_window.CampaignChecked(CheckCampaign(m_list.Campaign()));
 }
 
 bool TCampaignCommands::SaveItemClick() {

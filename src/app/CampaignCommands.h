@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CampaignCheck.h"
 #include "DialogService.h"
 #include "ScenarioListModel.h"
 
@@ -18,6 +19,8 @@ public:
     // After the campaign was emptied or loaded: the folder tree is rebuilt, then the file
     // list reloaded.
     virtual void RebuildExplorer() = 0;
+    // What the check found in the campaign file just opened or saved (nothing for a new one).
+    virtual void CampaignChecked(const TCampaignReport& report) = 0;
 };
 
 // New, Open, Save, Save As, the close question and the command-line open. The remembered file
@@ -44,6 +47,8 @@ private:
     // Loads path; the open campaign, caption and remembered name change only on success.
     bool load(const QString& path);
     void save(const QString& path);
+    // The check of the file just loaded from path.
+    TCampaignReport checkedFile(const QString& path) const;
     // Asks the save question; true when the caller may go on discarding the campaign.
     bool savedOrDiscarded();
 

@@ -2,6 +2,7 @@
 
 #include "About.h"
 #include "AppTexts.h"
+#include "CheckCampaignDialog.h"
 #include "DialogFont.h"
 #include "DockedFormLayout.h"
 #include "Docks.h"
@@ -30,6 +31,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QShortcut>
@@ -101,6 +103,8 @@ void TForm1::createLayout() {
     LayoutDockedForm(body, TopDock, BottomDock, LeftDock, RightDock, ClientPanel);
     StatusBar = new QStatusBar(this);
     StatusBar->setFixedHeight(19);
+    m_checkNote = new QLabel(StatusBar);
+    StatusBar->addWidget(m_checkNote);
     column->addWidget(body, 1);
     column->addWidget(StatusBar);
 
@@ -200,8 +204,10 @@ void TForm1::wireKeys() {
 }
 
 void TForm1::wireHistory() {
-    connect(&m_history, &QUndoStack::indexChanged, this,
-            [this] { m_changedRow = m_listModel->Sync(); });
+    connect(&m_history, &QUndoStack::indexChanged, this, [this] {
+        m_changedRow = m_listModel->Sync();
+        showCheckNote();
+    });
     // The items name the step they would undo or redo ("&Undo Remove"), as the history's own
     // actions are named; those actions are only read, the items run the commands.
     const auto follow = [this](QAction* action, TCommandId id, bool TCommandState::*can) {
@@ -476,6 +482,30 @@ void TForm1::MoveItemClick(int step) {
     m_scenarioCommands->MoveItemClick(FocusedScenario(), step);
     if (const auto focused = FocusedScenario())
         ScenarioListView->scrollTo(m_listModel->index(*focused, 0));
+    ApplyCommandState();
+}
+
+void TForm1::CampaignChecked(const TCampaignReport& report) {
+    m_check = report;
+    m_checkedAt = m_history.index();
+    showCheckNote();
+}
+
+TCampaignReport TForm1::currentCheck() const {
+    return m_history.index() == m_checkedAt ? m_check : CheckCampaign(m_campaign);
+}
+
+void TForm1::showCheckNote() {
+    // Nothing pops up: the note waits in the status line until the campaign is checked again.
+    m_checkNote->setText(CheckNote(currentCheck().Findings.size()));
+}
+
+void TForm1::CheckItemClick() {
+    TCheckCampaignForm form(currentCheck(), m_campaign, m_codec, this);
+    if (form.exec() != QDialog::Accepted || !form.ChosenRow())
+        return;
+    ScenarioListView->setFocus(Qt::OtherFocusReason);
+    ScenarioListView->setCurrentIndex(m_listModel->index(*form.ChosenRow(), 0));
     ApplyCommandState();
 }
 

@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <memory>
 
+class QLabel;
 class QScreen;
 class QSplitter;
 class QStatusBar;
@@ -78,6 +79,7 @@ private:
     QWidget* Owner() override { return this; }
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
     void RebuildExplorer() override;
+    void CampaignChecked(const TCampaignReport& report) override;
 
     void createLayout();
     void wireCommands();
@@ -95,6 +97,7 @@ private:
     void RedoItemClick() override;
     void MoveItemClick(int step) override;
     void RenameItemClick() override;
+    void CheckItemClick() override;
     void AddItemClick() override;
     void RemoveItemClick() override;
     void setVersion(TScenarioVersion version) override;
@@ -114,6 +117,10 @@ private:
     // After a step through the history: the row it changed is shown, and focused when the
     // list has the focus; a step that removed rows leaves none selected, as Remove does.
     void showHistoryStep(const std::function<void()>& step);
+    // The check of the campaign as it is now: the one made when it was opened or saved while
+    // the history stands where it stood then, else the check on the model.
+    TCampaignReport currentCheck() const;
+    void showCheckNote();
 
     TTextCodec m_codec{EditorCodePage()};
     TCampaign m_campaign;
@@ -124,6 +131,9 @@ private:
     TCommandDispatcher m_dispatcher;
     // The row the last change of the campaign's list showed, if any (TScenarioListModel::Sync).
     std::optional<int> m_changedRow;
+    TCampaignReport m_check;
+    int m_checkedAt = 0;
+    QLabel* m_checkNote = nullptr;
     TCommandState m_state;
     TScenarioListModel* m_listModel;
     std::unique_ptr<TCampaignCommands> m_campaignCommands;

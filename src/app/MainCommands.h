@@ -36,6 +36,7 @@ enum class TCommandId {
     MoveUp,
     MoveDown,
     Rename,
+    CheckCampaign,
     Toolbar,
     StatusBar,
     LargeIcons,
@@ -82,6 +83,8 @@ public:
     virtual void MoveItemClick(int step) = 0;
     // Opens the focused row's name for editing in place.
     virtual void RenameItemClick() = 0;
+    // Shows what the check finds in the campaign as it is now.
+    virtual void CheckItemClick() = 0;
     virtual void AddItemClick() = 0;
     virtual void RemoveItemClick() = 0;
     virtual void setVersion(TScenarioVersion version) = 0;
@@ -292,6 +295,11 @@ inline std::span<const TCommandRow> MainCommands() {
          .Group = Entry,
          .Handler = [](TCommandTarget& w) { w.RenameItemClick(); },
          .Keys = "F2"},
+        {.Id = CheckCampaign,
+         .Menu = Scenario,
+         .SeparatorBefore = true,
+         .Caption = "Check &Campaign...",
+         .Handler = [](TCommandTarget& w) { w.CheckItemClick(); }},
 
         {.Id = Toolbar,
          .Menu = View,

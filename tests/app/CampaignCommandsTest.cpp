@@ -18,6 +18,8 @@ public:
     QWidget* Owner() override { return nullptr; }
     void setCaption(const QString& caption) override { Caption = caption; }
     void RebuildExplorer() override { ++Rebuilds; }
+    TCampaignReport Checked;
+    void CampaignChecked(const TCampaignReport& report) override { Checked = report; }
 };
 
 QString path(const std::filesystem::path& p) {
@@ -100,6 +102,7 @@ TEST_F(CampaignCommands, SaveAfterOpenWritesWithoutADialog) {
     dialogs.FileAnswers = {path(folder / "Three.cpx")};
     commands.OpenItemClick();
     EXPECT_EQ(window.Caption, "Quorvane & Meltharn Brindlewick - Three.cpx");
+    EXPECT_EQ(window.Checked.Findings.size(), 2u) << "the opened file is checked";
     EXPECT_EQ(list.rowCount(), 3);
     EXPECT_EQ(list.data(list.index(1, 0), Qt::DisplayRole).toString(), "Trial");
     EXPECT_EQ(list.data(list.index(1, 2), Qt::DisplayRole).toString(), "084C");
@@ -113,6 +116,7 @@ TEST_F(CampaignCommands, SaveAfterOpenWritesWithoutADialog) {
     EXPECT_LT(std::filesystem::file_size(folder / "Three.cpx"),
               ReadBytes(SampleFile("good/Three.cpx")).size());
     EXPECT_EQ(history.count(), 1) << "saving keeps the history";
+    EXPECT_EQ(window.Checked.Count, 2) << "the saved campaign is checked";
 
     dialogs.FileAnswers = {path(folder / "Camp.cpn")};
     commands.OpenItemClick();

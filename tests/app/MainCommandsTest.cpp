@@ -87,6 +87,7 @@ public:
     void RedoItemClick() override { Calls += "redo "; }
     void MoveItemClick(int step) override { Calls += "move " + std::to_string(step) + " "; }
     void RenameItemClick() override { Calls += "rename "; }
+    void CheckItemClick() override { Calls += "check "; }
     void AddItemClick() override { Calls += "add "; }
     void RemoveItemClick() override { Calls += "remove "; }
     void setVersion(TScenarioVersion version) override {
@@ -124,7 +125,7 @@ TEST(MainCommands, HandlersReachTheWindowsOperations) {
         {MHNH, "meltharn "},       {About, "about "},
         {Undo, "undo "},           {Redo, "redo "},
         {MoveUp, "move -1 "},      {MoveDown, "move 1 "},
-        {Rename, "rename "},
+        {Rename, "rename "},       {CheckCampaign, "check "},
     };
     for (const auto& [id, calls] : expected) {
         TRecordingTarget target;

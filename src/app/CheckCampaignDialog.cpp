@@ -1,0 +1,68 @@
+#include "CheckCampaignDialog.h"
+
+#include "Campaign.h"
+#include "TextCodec.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Where a line keeps the 0-based row of the scenario it is about.
+constexpr int RowRole = Qt::UserRole;
+
+} // namespace
+
+QString CheckNote(std::size_t findings) {
+    if (findings == 0)
+        return {};
+    const QString count = findings == 1 ? QStringLiteral("1 problem")
+                                        : QStringLiteral("%1 problems").arg(findings);
+    return count + QStringLiteral(" found (Scenario \u25B8 Check Campaign...)");
+}
+
+QStringList CheckLines(const TCampaignReport& report, const TCampaign& campaign,
+                       const TTextCodec& codec) {
+    QStringList lines;
+    for (const TCampaignFinding& finding : report.Findings) {
+        QString line = QString::fromStdString(finding.Text);
+        if (finding.Scenario && static_cast<std::size_t>(*finding.Scenario) < campaign.Count())
+            line = QString::fromStdString(codec.ToUnicode(
+                       campaign.Entry(static_cast<std::size_t>(*finding.Scenario)).Name)) +
+                   QStringLiteral(": ") + line;
+        lines << line;
+    }
+    if (lines.isEmpty())
+        lines << QStringLiteral("No problems found (%1 scenarios).").arg(campaign.Count());
+    return lines;
+}
+
+TCheckCampaignForm::TCheckCampaignForm(const TCampaignReport& report, const TCampaign& campaign,
+                                       const TTextCodec& codec, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Check Campaign"));
+    resize(520, 240);
+    auto* column = new QVBoxLayout(this);
+    Findings = new QListWidget(this);
+    Findings->setAccessibleName(QStringLiteral("Findings"));
+    const QStringList lines = CheckLines(report, campaign, codec);
+    for (int i = 0; i < lines.size(); ++i) {
+        auto* item = new QListWidgetItem(lines[i], Findings);
+        if (i < static_cast<int>(report.Findings.size()) && report.Findings[i].Scenario)
+            item->setData(RowRole, static_cast<int>(*report.Findings[i].Scenario));
+    }
+    Findings->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    column->addWidget(Findings, 1);
+    column->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(Findings, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const QVariant row = item->data(RowRole);
+        if (!row.isValid())
+            return;
+        m_chosenRow = row.toInt();
+        accept();
+    });
+}
