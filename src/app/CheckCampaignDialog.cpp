@@ -55,6 +55,8 @@ TCheckCampaignForm::TCheckCampaignForm(const TCampaignReport& report, const TCam
     }
     Findings->setCurrentRow(0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Enter belongs to the list, which goes to the line's row; Esc closes the dialog.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     column->addWidget(Findings, 1);
     column->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -175,4 +175,32 @@ TEST_F(HistoryInUse, AFailedReplaceLeavesNoStepAndAWorkingWindow) {
               (std::vector<std::string>{"s0.scn", "s1.scn", "s2.scn"}));
 }
 
+// A campaign of two Quorvane scenarios and a Meltharn one: no game plays it.
+TEST_F(HistoryInUse, TheCheckCountsProblemsAndGoesToTheRowItNames) {
+    const QString campaign = MakeCampaign(
+        QDir(Work).filePath(QStringLiteral("mixed.cpn")),
+        {scenario(Work, QStringLiteral("s0.scn"), "1.11"),
+         scenario(Work, QStringLiteral("s1.scn"), "1.11"),
+         scenario(Work, QStringLiteral("s2.scx"), "1.18")});
+    Start();
+    const QRect statusLine(0, 512, 500, 17);
+    const QImage quiet = WindowShot(statusLine);
+    OpenCampaign(campaign);
+    EXPECT_TRUE(Driver->WaitUntil([&] { return WindowShot(statusLine) != quiet; }, 20000))
+        << "the status line tells nothing of the problem";
+
+    ChooseMenu(QStringLiteral("s"), QStringLiteral("c"));
+    WaitForWindow(QStringLiteral("Check Campaign"));
+    Driver->Key(QStringLiteral("Return"));
+    Require(WaitGone(QStringLiteral("Check Campaign")), "Enter on the line did not go to its row");
+    // The line named the Meltharn scenario: it is the one selected now.
+    ChangeList([&] { Driver->Key(QStringLiteral("Delete")); });
+    EXPECT_TRUE(Driver->WaitUntil([&] { return WindowShot(statusLine) == quiet; }, 20000))
+        << "the note stayed after the problem went";
+    ChooseMenu(QStringLiteral("f"), QStringLiteral("s"));
+    WaitForSaved(campaign, [](const auto& entries) {
+        return fileNames(entries) == std::vector<std::string>{"s0.scn", "s1.scn"};
+    });
+}
+
 } // namespace
