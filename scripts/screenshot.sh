@@ -109,6 +109,15 @@ xdotool key u
 sleep 1
 screen "$work/before.png"
 
+# The Check Campaign dialog: the sample mixes the two games and holds a scenario of neither.
+sleep 1
+screen "$work/before.png"
+xdotool key alt+s c
+sleep 1
+changed check.png
+xdotool key Escape
+sleep 1
+
 # The Options dialog, from its toolbar button; its Cancel button closes it.
 click 309 37
 changed options.png

@@ -43,7 +43,7 @@ TCheckCampaignForm::TCheckCampaignForm(const TCampaignReport& report, const TCam
                                        const TTextCodec& codec, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Check Campaign"));
-    resize(520, 240);
+    resize(660, 220);
     auto* column = new QVBoxLayout(this);
     Findings = new QListWidget(this);
     Findings->setAccessibleName(QStringLiteral("Findings"));
