@@ -24,6 +24,13 @@ QString MakeCampaign(const QString& path, const QStringList& scenarios) {
     return path;
 }
 
+std::vector<std::string> FileNames(const std::vector<TSavedEntry>& entries) {
+    std::vector<std::string> names;
+    for (const TSavedEntry& entry : entries)
+        names.push_back(entry.FileName);
+    return names;
+}
+
 std::optional<std::vector<TSavedEntry>> ReadCampaignFile(const QString& path) {
     try {
         TLoadResult result = LoadCampaign(QFile::encodeName(path).toStdString());

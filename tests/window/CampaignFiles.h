@@ -19,6 +19,8 @@ struct TSavedEntry {
 QString MakeScenario(const QString& path, const QByteArray& head, int size = 64);
 // A campaign holding these scenario files, written by the command-line companion.
 QString MakeCampaign(const QString& path, const QStringList& scenarios);
+// The stored file names of the entries, in order.
+std::vector<std::string> FileNames(const std::vector<TSavedEntry>& entries);
 // The entries of a campaign file, or nothing when it does not load.
 std::optional<std::vector<TSavedEntry>> ReadCampaignFile(const QString& path);
 QByteArray FileBytes(const QString& path);

@@ -10,13 +10,6 @@ namespace {
 
 using namespace WindowMap;
 
-std::vector<std::string> fileNames(const std::vector<TSavedEntry>& entries) {
-    std::vector<std::string> names;
-    for (const TSavedEntry& entry : entries)
-        names.push_back(entry.FileName);
-    return names;
-}
-
 class HistoryInUse : public RealWindow {
 protected:
     QString scenario(const QString& folder, const QString& name, const QByteArray& head,
@@ -51,8 +44,8 @@ protected:
     std::vector<std::string> savedFileNames(const QString& campaign,
                                             const std::vector<std::string>& expected) {
         ChooseMenu(QStringLiteral("f"), QStringLiteral("s"));
-        return fileNames(WaitForSaved(campaign, [&](const auto& entries) {
-            return fileNames(entries) == expected;
+        return FileNames(WaitForSaved(campaign, [&](const auto& entries) {
+            return FileNames(entries) == expected;
         }));
     }
 };
@@ -104,7 +97,7 @@ TEST_F(HistoryInUse, EveryKindOfEditIsUndoneAndRedoneAcrossSave) {
     });
     const auto entries = ReadCampaignFile(campaign);
     ASSERT_TRUE(entries);
-    EXPECT_EQ(fileNames(*entries),
+    EXPECT_EQ(FileNames(*entries),
               (std::vector<std::string>{"s1.scn", "e.scn", "n.scn", "d.scn"}));
     EXPECT_EQ((*entries)[3].Name, "Renamed");
     EXPECT_EQ((*entries)[3].Version(), "1.10");
@@ -199,7 +192,7 @@ TEST_F(HistoryInUse, TheCheckCountsProblemsAndGoesToTheRowItNames) {
         << "the note stayed after the problem went";
     ChooseMenu(QStringLiteral("f"), QStringLiteral("s"));
     WaitForSaved(campaign, [](const auto& entries) {
-        return fileNames(entries) == std::vector<std::string>{"s0.scn", "s1.scn"};
+        return FileNames(entries) == std::vector<std::string>{"s0.scn", "s1.scn"};
     });
 }
 

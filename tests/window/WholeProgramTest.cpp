@@ -12,13 +12,6 @@ namespace {
 
 using namespace WindowMap;
 
-std::vector<std::string> fileNames(const std::vector<TSavedEntry>& entries) {
-    std::vector<std::string> names;
-    for (const TSavedEntry& entry : entries)
-        names.push_back(entry.FileName);
-    return names;
-}
-
 class WholeProgram : public RealWindow {
 protected:
     QString scenario(const QString& folder, const char* name, const QByteArray& head,
@@ -125,7 +118,7 @@ TEST_F(WholeProgram, AddTakesSeveralExplorerFilesAndADragTakesOne) {
     const auto entries =
         WaitForSaved(saved, [](const auto& entries) { return entries.size() == 4; });
     // Add kept the explorer's order, whatever it is; the drag took its second file.
-    auto names = fileNames(entries);
+    auto names = FileNames(entries);
     ASSERT_EQ(names.size(), 4u);
     EXPECT_EQ(names[3], names[1]);
     names.pop_back();
