@@ -168,8 +168,16 @@ void TForm1::createLayout() {
     FileDropper->setAllowDir(false);
     FileDropper->setSubFolders(false);
     FileDropper->setErrorReporter(&m_errorBox);
+    // The dropper hands over one file at a time; the files of one drop are added together,
+    // as one step of the history, once the drop is over.
     FileDropper->OnDrop = [this](TFileDropper*, const QByteArray& path) {
-        m_dispatcher.Run(TCommandId::Add, [&] { m_scenarioCommands->FileDropperDrop(path); });
+        if (m_droppedFiles.isEmpty())
+            QTimer::singleShot(0, this, [this] {
+                const QList<QByteArray> paths = std::exchange(m_droppedFiles, {});
+                m_dispatcher.Run(TCommandId::Add,
+                                 [&] { m_scenarioCommands->FileDropperDrop(paths); });
+            });
+        m_droppedFiles << path;
     };
     FileDropper->Loaded();
 

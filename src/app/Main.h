@@ -131,6 +131,8 @@ private:
     TCommandDispatcher m_dispatcher;
     // The row the last change of the campaign's list showed, if any (TScenarioListModel::Sync).
     std::optional<int> m_changedRow;
+    // The files of the drop being delivered, added together once it is over.
+    QList<QByteArray> m_droppedFiles;
     TCampaignReport m_check;
     int m_checkedAt = 0;
     QLabel* m_checkNote = nullptr;

@@ -44,16 +44,16 @@ void TScenarioCommands::AddFiles(const QStringList& paths) {
     AddFiles(native);
 }
 
-void TScenarioCommands::FileDropperDrop(const QByteArray& path) {
-    const QByteArray fileName = path.mid(path.lastIndexOf('/') + 1);
-    const qsizetype dot = fileName.lastIndexOf('.');
-    const QByteArray extension = dot < 0 ? QByteArray() : fileName.mid(dot).toUpper();
-    if (extension == ".SCN" || extension == ".SCX")
-        AddFiles(QList<QByteArray>{path});
-}
-
-void TScenarioCommands::FileDropperDrop(const QString& path) {
-    FileDropperDrop(QFile::encodeName(path));
+void TScenarioCommands::FileDropperDrop(const QList<QByteArray>& paths) {
+    QList<QByteArray> scenarios;
+    for (const QByteArray& path : paths) {
+        const QByteArray fileName = path.mid(path.lastIndexOf('/') + 1);
+        const qsizetype dot = fileName.lastIndexOf('.');
+        const QByteArray extension = dot < 0 ? QByteArray() : fileName.mid(dot).toUpper();
+        if (extension == ".SCN" || extension == ".SCX")
+            scenarios << path;
+    }
+    AddFiles(scenarios);
 }
 
 void TScenarioCommands::RemoveItemClick(std::optional<int> focused) {

@@ -26,9 +26,9 @@ public:
     // The paths are the file system's exact bytes (names need not be valid UTF-8).
     void AddFiles(const QList<QByteArray>& paths);
     void AddFiles(const QStringList& paths);
-    // A file dropped from another program: scenario files only, by extension.
-    void FileDropperDrop(const QByteArray& path);
-    void FileDropperDrop(const QString& path);
+    // Files dropped from another program, all of one drop: the scenario files among them, by
+    // extension, are added as one edit.
+    void FileDropperDrop(const QList<QByteArray>& paths);
 
     void RemoveItemClick(std::optional<int> focused);
     void ReplaceItemClick(std::optional<int> focused);

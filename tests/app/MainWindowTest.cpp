@@ -330,7 +330,8 @@ TEST_F(MainWindow, FilesDroppedFromOtherProgramsAreTakenByExtension) {
     WriteText(folder / "notes.txt", "notes");
     window.FileDropper->DeliverDrop(
         {folder.path("Demo.SCX"), folder.path("notes.txt"), folder.path("A.scn")});
-    ASSERT_EQ(window.ScenarioListView->model()->rowCount(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(window.ScenarioListView->model()->rowCount(), 2, 5000);
+    EXPECT_EQ(window.History().count(), 1) << "one drop is one step";
     EXPECT_EQ(cell(0, 1), "Demo.SCX");
     EXPECT_EQ(cell(1, 1), "A.scn");
 }
@@ -348,7 +349,7 @@ TEST_F(MainWindow, AFailedDropShowsInTheProgramsErrorBox) {
     });
     closer.start(500);
     window.FileDropper->DeliverDrop({folder.path("Pipe.scn")});
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.Messages.size(), 1u, 5000);
     const TMessageRequest& shown = dialogs.Messages.front();
     EXPECT_EQ(shown.Caption, AppTexts::ApplicationTitle);
     EXPECT_TRUE(shown.Text.startsWith(QStringLiteral("Cannot open file ")))

@@ -9,6 +9,7 @@
 #include "TempFolder.h"
 #include "Utils.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -93,21 +94,24 @@ TEST_F(ScenarioCommands, FilesNamedInBytesThatAreNotUtf8AreAdded) {
     WriteBytes(folder / (latin1 + ".SCX"), scenario("1.18", 40));
     const QByteArray base = QByteArray::fromStdString(folder.Path().string()) + '/';
     done([&] { commands.AddFiles(QList<QByteArray>{base + QByteArray::fromStdString(latin1) + ".scn"}); });
-    done([&] { commands.FileDropperDrop(base + QByteArray::fromStdString(latin1) + ".SCX"); });
+    done([&] { commands.FileDropperDrop({base + QByteArray::fromStdString(latin1) + ".SCX"}); });
     ASSERT_EQ(campaign.Count(), 2u);
     EXPECT_EQ(campaign.Entry(0).Scenario->Size, 30);
     EXPECT_EQ(campaign.Entry(1).Scenario->Size, 40);
 }
 
-TEST_F(ScenarioCommands, DroppedFilesAreTakenByTheirExtensionOnly) {
+TEST_F(ScenarioCommands, DroppedFilesAreTakenByTheirExtensionOnlyAsOneStep) {
     WriteBytes(folder / "Demo.SCX", scenario("1.18", 10));
     WriteBytes(folder / "demo.scn", scenario("1.11", 10));
     WriteText(folder / "notes.txt", "notes");
     WriteText(folder / "README", "readme");
     WriteText(folder / "archive.scn.bak", "old");
+    QList<QByteArray> dropped;
     for (const char* name : {"Demo.SCX", "notes.txt", "demo.scn", "README", "archive.scn.bak"})
-        done([&] { commands.FileDropperDrop(path(folder / name)); });
+        dropped << QFile::encodeName(path(folder / name));
+    done([&] { commands.FileDropperDrop(dropped); });
     ASSERT_EQ(campaign.Count(), 2u);
+    EXPECT_EQ(history.count(), 1);
     EXPECT_EQ(name(0), "Demo");
     EXPECT_EQ(name(1), "demo");
 }
