@@ -26,5 +26,6 @@ TXdgFolders TXdgFolders::FromEnvironment() {
             folderOrDefault("XDG_CONFIG_HOME", home + QStringLiteral("/.config")),
             foldersOrDefault("XDG_DATA_DIRS",
                              {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}),
-            foldersOrDefault("XDG_CONFIG_DIRS", {QStringLiteral("/etc/xdg")})};
+            foldersOrDefault("XDG_CONFIG_DIRS", {QStringLiteral("/etc/xdg")}),
+            folderOrDefault("XDG_STATE_HOME", home + QStringLiteral("/.local/state"))};
 }
