@@ -26,6 +26,9 @@ TXdgFolders TXdgFolders::FromEnvironment() {
             folderOrDefault("XDG_CONFIG_HOME", home + QStringLiteral("/.config")),
             foldersOrDefault("XDG_DATA_DIRS",
                              {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}),
-            foldersOrDefault("XDG_CONFIG_DIRS", {QStringLiteral("/etc/xdg")}),
-            folderOrDefault("XDG_STATE_HOME", home + QStringLiteral("/.local/state"))};
+            foldersOrDefault("XDG_CONFIG_DIRS", {QStringLiteral("/etc/xdg")})};
+}
+
+QString TXdgFolders::StateHomeFromEnvironment() {
+    return folderOrDefault("XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"));
 }
