@@ -54,11 +54,18 @@ void TCampaignCommands::OpenItemClick() {
     // A file that does not load leaves the remembered name as it was, so that Save never
     // writes the open campaign over a file the user only tried to open.
     m_openDialog.FileName = remembered;
-    if (load(chosen))
+    if (load(QFile::encodeName(QFileInfo(chosen).absoluteFilePath())))
         m_openDialog.FileName = chosen;
 }
 
-bool TCampaignCommands::load(const QString& path) {
+bool TCampaignCommands::OpenRecentCampaign(const QByteArray& path) {
+    if (!load(path))
+        return false;
+    m_openDialog.FileName = QFile::decodeName(path);
+    return true;
+}
+
+bool TCampaignCommands::load(const QByteArray& path) {
     TLoadResult result = LoadCampaign(ToFileSystemPath(path));
     if (auto* rejection = std::get_if<TCampaignRejection>(&result)) {
         m_dialogs.ShowMessage({QString(), QString::fromStdString(rejection->Message),
@@ -67,8 +74,9 @@ bool TCampaignCommands::load(const QString& path) {
     }
     m_list.Reset([&] { m_list.Campaign() = std::move(std::get<TCampaign>(result)); });
     m_history.clear();
-    m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
+    m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(QFile::decodeName(path)).fileName()));
     m_window.RebuildExplorer();
+    m_window.CampaignUsed(path);
     return true;
 }
 
@@ -76,6 +84,7 @@ void TCampaignCommands::save(const QString& path) {
     const auto shown = qScopeGuard([this] { m_list.Sync(); });
     SaveCampaign(m_list.Campaign(), ToFileSystemPath(path), m_codec);
     m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
+    m_window.CampaignUsed(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
 }
 
 bool TCampaignCommands::SaveItemClick() {
@@ -104,5 +113,5 @@ void TCampaignCommands::CommandLineOpen(const QStringList& arguments) {
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return;
     file.close();
-    load(arguments.front());
+    load(QFile::encodeName(QFileInfo(file).absoluteFilePath()));
 }

@@ -18,6 +18,8 @@ public:
     // After the campaign was emptied or loaded: the folder tree is rebuilt, then the file
     // list reloaded.
     virtual void RebuildExplorer() = 0;
+    // A campaign file was opened or saved: its absolute path, as the file system's bytes.
+    virtual void CampaignUsed(const QByteArray& path) = 0;
 };
 
 // New, Open, Save, Save As, the close question and the command-line open. The remembered file
@@ -31,6 +33,9 @@ public:
     void NewCampaign();
     void NewItemClick();
     void OpenItemClick();
+    // Opens a campaign of the recent list as Open does once its dialog was answered; false
+    // when the file was rejected (an unreadable one throws).
+    bool OpenRecentCampaign(const QByteArray& path);
     // Both return whether the campaign was written.
     bool SaveItemClick();
     bool SaveAsItemClick();
@@ -42,7 +47,7 @@ public:
 
 private:
     // Loads path; the open campaign, caption and remembered name change only on success.
-    bool load(const QString& path);
+    bool load(const QByteArray& path);
     void save(const QString& path);
     // Asks the save question; true when the caller may go on discarding the campaign.
     bool savedOrDiscarded();

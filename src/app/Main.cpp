@@ -11,10 +11,14 @@
 #include "HelpViewer.h"
 #include "ItemPaths.h"
 #include "MenuItems.h"
+#include "OfficeMenus.h"
 #include "Options.h"
 #include "TextCommands.h"
 #include "Pictures.h"
+#include "ProgramMimeTypes.h"
 #include "ProgramPictures.h"
+#include "RecentCampaignsMenu.h"
+#include "RecentlyUsedFiles.h"
 #include "ScenarioListView.h"
 #include "ScreenPlacement.h"
 #include "ScreenRule.h"
@@ -24,11 +28,13 @@
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
 #include "WebLinks.h"
+#include "XdgFolders.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QScreen>
@@ -61,6 +67,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
         std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window, m_history);
     m_scenarioCommands = std::make_unique<TScenarioCommands>(m_campaign, m_codec, dialogs, m_state,
                                                              this, m_dispatcher);
+    createRecentCampaigns();
     wireCommands();
     wireKeys();
     wireHistory();
@@ -322,6 +329,34 @@ void TForm1::closeEvent(QCloseEvent* event) {
         if (m_campaignCommands->FormCloseQuery())
             event->accept();
     });
+}
+
+void TForm1::createRecentCampaigns() {
+    const QList<QAction*> fileItems = Menus.FileMenu->actions();
+    // The list stands above Exit's separator.
+    const qsizetype exit = fileItems.indexOf(Menus.Item(TCommandId::Exit));
+    m_recentCampaigns = new TRecentCampaignsMenu(
+        Menus.FileMenu, fileItems.at(exit - 1), StatusBar,
+        RecentCampaignsFile(TXdgFolders::StateHomeFromEnvironment()));
+    m_recentCampaigns->OnOpen = [this](const QByteArray& path) { openRecentCampaign(path); };
+}
+
+void TForm1::openRecentCampaign(const QByteArray& path) {
+    bool opened = false;
+    m_dispatcher.Run(TCommandId::Open,
+                     [&] { opened = m_campaignCommands->OpenRecentCampaign(path); });
+    if (!opened)
+        m_recentCampaigns->Forget(path);
+}
+
+void TForm1::CampaignUsed(const QByteArray& path) {
+    m_recentCampaigns->Remember(path);
+    const QString fileName = QFile::decodeName(path);
+    const std::optional<TProgramMimeType> type = ProgramMimeTypeOf(fileName);
+    // A campaign saved under another extension is a campaign all the same.
+    AddRecentlyUsedFile(RecentlyUsedFilesPath(TXdgFolders::FromEnvironment().DataHome),
+                        {path, type ? type->name : QStringLiteral("application/x-qor-campaign"),
+                         QDateTime::currentDateTimeUtc()});
 }
 
 void TForm1::RebuildExplorer() {
