@@ -64,6 +64,23 @@ TEST_F(RecentInUse, TheMenusNumbersOpenTheCampaignsOpenedBefore) {
                                                  {three, "application/x-qor-expansion"}}));
 }
 
+TEST_F(RecentInUse, TheStatusLineShowsAHighlightedCampaignsPath) {
+    openTwo();
+    const QRect statusLine{0, 511, 300, 19};
+    const QImage blank = WindowShot(statusLine);
+    Driver->Key(QStringLiteral("alt+f"));
+    ASSERT_TRUE(Driver->WaitUntil([this] { return Driver->TopPopup().has_value(); }));
+    Driver->SettledShot(Driver->TopPopup()->Geometry, 150);
+    // Up reaches Exit whether or not the first item was highlighted, then the campaign above.
+    Driver->Key(QStringLiteral("Up"));
+    Driver->Key(QStringLiteral("Up"));
+    EXPECT_TRUE(Driver->WaitUntil([&] { return WindowShot(statusLine) != blank; }, 20000))
+        << "no path in the status line";
+    Driver->Key(QStringLiteral("Escape"));
+    EXPECT_TRUE(Driver->WaitUntil([&] { return WindowShot(statusLine) == blank; }, 20000))
+        << "the path stayed after the menu closed";
+}
+
 TEST_F(RecentInUse, AVanishedCampaignIsReportedAndLeavesTheList) {
     openTwo();
     QFile::remove(camp);
