@@ -333,11 +333,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::createRecentCampaigns() {
     const QList<QAction*> fileItems = Menus.FileMenu->actions();
-    // The list stands above Exit's separator.
-    const qsizetype exit = fileItems.indexOf(Menus.Item(TCommandId::Exit));
-    m_recentCampaigns = new TRecentCampaignsMenu(
-        Menus.FileMenu, fileItems.at(exit - 1), StatusBar,
-        RecentCampaignsFile(TXdgFolders::StateHomeFromEnvironment()));
+    // The list stands above Exit, and above the separator Exit has.
+    QAction* exit = Menus.Item(TCommandId::Exit);
+    const qsizetype place = fileItems.indexOf(exit);
+    QAction* before = place > 0 && fileItems.at(place - 1)->isSeparator() ? fileItems.at(place - 1)
+                                                                           : exit;
+    m_recentCampaigns =
+        new TRecentCampaignsMenu(Menus.FileMenu, before, StatusBar,
+                                 RecentCampaignsFile(TXdgFolders::StateHomeFromEnvironment()));
     m_recentCampaigns->OnOpen = [this](const QByteArray& path) { openRecentCampaign(path); };
 }
 
