@@ -61,7 +61,10 @@ void TCampaignCommands::OpenItemClick() {
 bool TCampaignCommands::OpenRecentCampaign(const QByteArray& path) {
     if (!load(path))
         return false;
-    m_openDialog.FileName = QFile::decodeName(path);
+    // A name that is not valid UTF-8 does not survive as text: Save then asks for a name
+    // instead of writing the campaign beside it under a garbled one.
+    const QString name = QFile::decodeName(path);
+    m_openDialog.FileName = QFile::encodeName(name) == path ? name : QString();
     return true;
 }
 

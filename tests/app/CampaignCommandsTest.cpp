@@ -211,4 +211,10 @@ TEST_F(CampaignCommands, EveryOpenAndSaveTellsTheCampaignsAbsolutePath) {
     dialogs.MessageAnswers = {TMessageAnswer::Ok};
     EXPECT_FALSE(commands.OpenRecentCampaign(QFile::encodeName(path(folder / "Demo.cpn"))));
     EXPECT_EQ(window.Used.size(), 5u) << "what did not open is not used";
+
+    const QByteArray latin1 = QFile::encodeName(path(folder.Path())) + "/Caf\xe9.cpn";
+    std::filesystem::copy_file(folder / "Camp.cpn", latin1.toStdString());
+    EXPECT_TRUE(commands.OpenRecentCampaign(latin1));
+    EXPECT_EQ(window.Used.back(), latin1);
+    EXPECT_EQ(commands.RememberedFileName(), "") << "Save asks rather than write a garbled name";
 }
