@@ -5,8 +5,8 @@
 #include "PopupMenus.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace {
 
@@ -78,9 +78,9 @@ void TRecentCampaignsMenu::showItems() {
 void TRecentCampaignsMenu::showPath(QAction* highlighted) {
     const auto* item = qobject_cast<const TMenuItem*>(highlighted);
     // The first of the items is their separator.
-    const bool recent = item && !m_items.empty() &&
-                        std::find(std::next(m_items.begin()), m_items.end(), highlighted) !=
-                            m_items.end();
+    const bool recent =
+        item && !m_items.empty() &&
+        std::find(std::next(m_items.begin()), m_items.end(), highlighted) != m_items.end();
     if (recent) {
         m_statusLine->showMessage(item->Hint());
         m_showingPath = true;

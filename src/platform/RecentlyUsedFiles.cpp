@@ -12,7 +12,8 @@
 
 namespace {
 
-const QString BookmarkSpace = QStringLiteral("http://www.freedesktop.org/standards/desktop-bookmarks");
+const QString BookmarkSpace =
+    QStringLiteral("http://www.freedesktop.org/standards/desktop-bookmarks");
 const QString MimeSpace = QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info");
 
 // Desktops keep a few hundred entries; a file far bigger than that is not read whole.
@@ -20,8 +21,12 @@ constexpr qint64 LargestList = 64 << 20;
 
 const QByteArray EmptyList = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                              "<xbel version=\"1.0\"\n"
-                             "      xmlns:bookmark=\"" + BookmarkSpace.toLatin1() + "\"\n"
-                             "      xmlns:mime=\"" + MimeSpace.toLatin1() + "\"\n"
+                             "      xmlns:bookmark=\"" +
+                             BookmarkSpace.toLatin1() +
+                             "\"\n"
+                             "      xmlns:mime=\"" +
+                             MimeSpace.toLatin1() +
+                             "\"\n"
                              ">\n"
                              "</xbel>\n";
 
@@ -116,8 +121,8 @@ void copyStartElement(const QXmlStreamReader& reader, QXmlStreamWriter& writer) 
     writer.writeAttributes(reader.attributes());
 }
 
-void declareMissing(const QXmlStreamReader& reader, QXmlStreamWriter& writer,
-                    const QString& space, const QString& prefix) {
+void declareMissing(const QXmlStreamReader& reader, QXmlStreamWriter& writer, const QString& space,
+                    const QString& prefix) {
     for (const QXmlStreamNamespaceDeclaration& declaration : reader.namespaceDeclarations())
         if (declaration.namespaceUri() == space)
             return;

@@ -21,13 +21,16 @@ QByteArray header() {
 } // namespace
 
 TEST(RecentCampaigns, NewestFirstWithoutDuplicatesAndEightAtMost) {
-    EXPECT_EQ(opened({"/a.cpn", "/b.cpn", "/c.cpx"}), (TRecentCampaigns{"/c.cpx", "/b.cpn", "/a.cpn"}));
+    EXPECT_EQ(opened({"/a.cpn", "/b.cpn", "/c.cpx"}),
+              (TRecentCampaigns{"/c.cpx", "/b.cpn", "/a.cpn"}));
     EXPECT_EQ(opened({"/a.cpn", "/b.cpn", "/a.cpn"}), (TRecentCampaigns{"/a.cpn", "/b.cpn"}));
     EXPECT_EQ(opened({"/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8", "/9", "/10"}),
               (TRecentCampaigns{"/10", "/9", "/8", "/7", "/6", "/5", "/4", "/3"}));
     // What one line of the file cannot hold is not kept.
-    EXPECT_EQ(opened({"/a.cpn", "relative.cpn", "", "/line\nbreak.cpn"}), TRecentCampaigns{"/a.cpn"});
-    EXPECT_EQ(WithoutRecentCampaign(opened({"/a", "/b", "/c"}), "/b"), (TRecentCampaigns{"/c", "/a"}));
+    EXPECT_EQ(opened({"/a.cpn", "relative.cpn", "", "/line\nbreak.cpn"}),
+              TRecentCampaigns{"/a.cpn"});
+    EXPECT_EQ(WithoutRecentCampaign(opened({"/a", "/b", "/c"}), "/b"),
+              (TRecentCampaigns{"/c", "/a"}));
 }
 
 TEST(RecentCampaigns, TheFileKeepsExactBytes) {
@@ -48,10 +51,11 @@ TEST(RecentCampaigns, ADamagedFileIsNoList) {
     const QByteArray tooMany = header() + QByteArray("/x\n").repeated(9);
     const QByteArray tooLong = header() + '/' + QByteArray(5000, 'a') + '\n';
     for (const QByteArray& text :
-         {QByteArray("recent\n/a.cpn\n"), QByteArray(), header() + QByteArray("/a\0b\n", 5), tooMany, tooLong,
-          header() + "relative.cpn\n"})
+         {QByteArray("recent\n/a.cpn\n"), QByteArray(), header() + QByteArray("/a\0b\n", 5),
+          tooMany, tooLong, header() + "relative.cpn\n"})
         EXPECT_FALSE(ParseRecentCampaigns(text).has_value()) << text.left(60).toStdString();
-    EXPECT_EQ(ParseRecentCampaigns(header() + "/a.cpn\n/b.cpx"), (TRecentCampaigns{"/a.cpn", "/b.cpx"}));
+    EXPECT_EQ(ParseRecentCampaigns(header() + "/a.cpn\n/b.cpx"),
+              (TRecentCampaigns{"/a.cpn", "/b.cpx"}));
 
     TempFolder folder;
     const QString file = RecentCampaignsFile(folder.path());

@@ -10,7 +10,8 @@
 
 namespace {
 
-const QString BookmarkSpace = QStringLiteral("http://www.freedesktop.org/standards/desktop-bookmarks");
+const QString BookmarkSpace =
+    QStringLiteral("http://www.freedesktop.org/standards/desktop-bookmarks");
 const QString MimeSpace = QStringLiteral("http://www.freedesktop.org/standards/shared-mime-info");
 
 struct TApplication {
@@ -43,8 +44,8 @@ std::map<QString, TBookmark> bookmarks(const QByteArray& xbel) {
             current->MimeType = a.value(QLatin1String("type")).toString();
         } else if (current && reader.name() == u"application" &&
                    reader.namespaceUri() == BookmarkSpace) {
-            current->Applications[a.value(QLatin1String("name")).toString()] = {a.value(QLatin1String("exec")).toString(),
-                                                                  a.value(QLatin1String("count")).toInt()};
+            current->Applications[a.value(QLatin1String("name")).toString()] = {
+                a.value(QLatin1String("exec")).toString(), a.value(QLatin1String("count")).toInt()};
         }
     }
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
@@ -114,7 +115,8 @@ TEST(RecentlyUsedFiles, OtherBookmarksStayAndTheCampaignsIsUpdated) {
     EXPECT_EQ(photo.MimeType, "image/png");
     EXPECT_EQ(photo.Applications.at("Viewer").Exec, "'viewer %u'");
     EXPECT_EQ(photo.Applications.at("Viewer").Count, 4);
-    EXPECT_TRUE(updated.contains(R"(<bookmark href="file:///home/u/photo.png" added="2025-01-01T10:00:00Z")"));
+    EXPECT_TRUE(updated.contains(
+        R"(<bookmark href="file:///home/u/photo.png" added="2025-01-01T10:00:00Z")"));
 
     const TBookmark& campaign = found.at("file:///home/u/Camp.cpn");
     EXPECT_EQ(campaign.Added, "2025-02-02T10:00:00Z");

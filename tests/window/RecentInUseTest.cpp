@@ -25,7 +25,9 @@ protected:
         QFile file(QDir(Home).filePath(relative));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QByteArray recentList() { return contentOf(QStringLiteral(".local/state/brindlewick/recent-campaigns")); }
+    QByteArray recentList() {
+        return contentOf(QStringLiteral(".local/state/brindlewick/recent-campaigns"));
+    }
 
     QString camp;
     QString three;
@@ -42,7 +44,8 @@ std::map<QString, QString> recentlyUsedTypes(const QByteArray& xbel) {
         if (reader.name() == u"bookmark")
             href = reader.attributes().value(QLatin1String("href")).toString();
         else if (reader.name() == u"mime-type")
-            types[QUrl(href).toLocalFile()] = reader.attributes().value(QLatin1String("type")).toString();
+            types[QUrl(href).toLocalFile()] =
+                reader.attributes().value(QLatin1String("type")).toString();
     }
     EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
     return types;
@@ -59,7 +62,8 @@ TEST_F(RecentInUse, TheMenusNumbersOpenTheCampaignsOpenedBefore) {
     EXPECT_EQ(recentList(), "brindlewick recent campaigns 1\n" + QFile::encodeName(three) + '\n' +
                                 QFile::encodeName(camp) + '\n');
 
-    const auto types = recentlyUsedTypes(contentOf(QStringLiteral(".local/share/recently-used.xbel")));
+    const auto types =
+        recentlyUsedTypes(contentOf(QStringLiteral(".local/share/recently-used.xbel")));
     EXPECT_EQ(types, (std::map<QString, QString>{{camp, "application/x-qor-campaign"},
                                                  {three, "application/x-qor-expansion"}}));
 }
@@ -87,7 +91,10 @@ TEST_F(RecentInUse, AVanishedCampaignIsReportedAndLeavesTheList) {
     ChooseMenu(QStringLiteral("f"), QStringLiteral("2"));
     AnswerMessage(QStringLiteral("Return"));
     EXPECT_TRUE(Driver->WaitUntil(
-        [&] { return recentList() == "brindlewick recent campaigns 1\n" + QFile::encodeName(three) + '\n'; },
+        [&] {
+            return recentList() ==
+                   "brindlewick recent campaigns 1\n" + QFile::encodeName(three) + '\n';
+        },
         WindowTimeout))
         << recentList().toStdString();
     EXPECT_EQ(Main().Title, AppTexts::WindowTitleFor(QStringLiteral("Three.cpx")));
