@@ -15,8 +15,20 @@ set(BRINDLEWICK_TEST_ENVIRONMENT
   XDG_CONFIG_HOME=${BRINDLEWICK_TEST_HOME}/.config
   XDG_DATA_HOME=${BRINDLEWICK_TEST_HOME}/.local/share
   XDG_CACHE_HOME=${BRINDLEWICK_TEST_HOME}/.cache
+  XDG_STATE_HOME=${BRINDLEWICK_TEST_HOME}/.local/state
   LC_ALL=C.UTF-8
 )
+
+# gtest_discover_tests hands its PROPERTIES on as one flat list, which would split the list of
+# variables: each case would get the first alone and run in the real home. The cases of a
+# discovered suite get the whole environment from a file ctest reads after their list.
+function(brindlewick_discovered_test_environment target)
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
+  file(WRITE ${file} "if(DEFINED ${target}_TESTS)\n"
+                     "  set_tests_properties(\${${target}_TESTS} PROPERTIES ENVIRONMENT \"${BRINDLEWICK_TEST_ENVIRONMENT}\")\n"
+                     "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
+endfunction()
 
 # brindlewick_add_test_suite(<name> SOURCES <files...> LIBRARIES <targets...> [FILTER <gtest filter>])
 # One GoogleTest executable whose cases ctest lists one by one; FILTER leaves out cases that
@@ -32,6 +44,6 @@ function(brindlewick_add_test_suite name)
     BRINDLEWICK_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name}
     TEST_FILTER ${SUITE_FILTER}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${BRINDLEWICK_TEST_ENVIRONMENT}")
+    DISCOVERY_TIMEOUT 60)
+  brindlewick_discovered_test_environment(${name})
 endfunction()

@@ -56,11 +56,21 @@ void TCampaignCommands::OpenItemClick() {
     // A file that does not load leaves the remembered name as it was, so that Save never
     // writes the open campaign over a file the user only tried to open.
     m_openDialog.FileName = remembered;
-    if (load(chosen))
+    if (load(QFile::encodeName(QFileInfo(chosen).absoluteFilePath())))
         m_openDialog.FileName = chosen;
 }
 
-bool TCampaignCommands::load(const QString& path) {
+bool TCampaignCommands::OpenRecentCampaign(const QByteArray& path) {
+    if (!load(path))
+        return false;
+    // A name that is not valid UTF-8 does not survive as text: Save then asks for a name
+    // instead of writing the campaign beside it under a garbled one.
+    const QString name = QFile::decodeName(path);
+    m_openDialog.FileName = QFile::encodeName(name) == path ? name : QString();
+    return true;
+}
+
+bool TCampaignCommands::load(const QByteArray& path) {
     TLoadResult result = LoadCampaign(ToFileSystemPath(path));
     if (auto* rejection = std::get_if<TCampaignRejection>(&result)) {
         m_dialogs.ShowMessage({QString(), QString::fromStdString(rejection->Message),
@@ -69,13 +79,14 @@ bool TCampaignCommands::load(const QString& path) {
     }
     m_list.Reset([&] { m_list.Campaign() = std::move(std::get<TCampaign>(result)); });
     m_history.clear();
-    m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
+    m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(QFile::decodeName(path)).fileName()));
     m_window.RebuildExplorer();
     m_window.CampaignChecked(checkedFile(path));
+    m_window.CampaignUsed(path);
     return true;
 }
 
-TCampaignReport TCampaignCommands::checkedFile(const QString& path) const {
+TCampaignReport TCampaignCommands::checkedFile(const QByteArray& path) const {
     // The file was just read whole; one that cannot be read again now is checked as the
     // model holds it.
     try {
@@ -91,6 +102,7 @@ void TCampaignCommands::save(const QString& path) {
     m_window.setCaption(AppTexts::WindowTitleFor(QFileInfo(path).fileName()));
     // The saved file holds the model laid out afresh: its check is the model's.
     m_window.CampaignChecked(CheckCampaign(m_list.Campaign()));
+    m_window.CampaignUsed(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
 }
 
 bool TCampaignCommands::SaveItemClick() {
@@ -119,5 +131,5 @@ void TCampaignCommands::CommandLineOpen(const QStringList& arguments) {
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return;
     file.close();
-    load(arguments.front());
+    load(QFile::encodeName(QFileInfo(file).absoluteFilePath()));
 }

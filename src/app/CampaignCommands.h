@@ -21,6 +21,8 @@ public:
     virtual void RebuildExplorer() = 0;
     // What the check found in the campaign file just opened or saved (nothing for a new one).
     virtual void CampaignChecked(const TCampaignReport& report) = 0;
+    // A campaign file was opened or saved: its absolute path, as the file system's bytes.
+    virtual void CampaignUsed(const QByteArray& path) = 0;
 };
 
 // New, Open, Save, Save As, the close question and the command-line open. The remembered file
@@ -34,6 +36,9 @@ public:
     void NewCampaign();
     void NewItemClick();
     void OpenItemClick();
+    // Opens a campaign of the recent list as Open does once its dialog was answered; false
+    // when the file was rejected (an unreadable one throws).
+    bool OpenRecentCampaign(const QByteArray& path);
     // Both return whether the campaign was written.
     bool SaveItemClick();
     bool SaveAsItemClick();
@@ -45,10 +50,10 @@ public:
 
 private:
     // Loads path; the open campaign, caption and remembered name change only on success.
-    bool load(const QString& path);
+    bool load(const QByteArray& path);
     void save(const QString& path);
     // The check of the file just loaded from path.
-    TCampaignReport checkedFile(const QString& path) const;
+    TCampaignReport checkedFile(const QByteArray& path) const;
     // Asks the save question; true when the caller may go on discarding the campaign.
     bool savedOrDiscarded();
 

@@ -12,10 +12,14 @@
 #include "HelpViewer.h"
 #include "ItemPaths.h"
 #include "MenuItems.h"
+#include "OfficeMenus.h"
 #include "Options.h"
 #include "TextCommands.h"
 #include "Pictures.h"
+#include "ProgramMimeTypes.h"
 #include "ProgramPictures.h"
+#include "RecentCampaignsMenu.h"
+#include "RecentlyUsedFiles.h"
 #include "ScenarioListView.h"
 #include "ScreenPlacement.h"
 #include "ScreenRule.h"
@@ -25,11 +29,13 @@
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
 #include "WebLinks.h"
+#include "XdgFolders.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScopeGuard>
@@ -63,6 +69,7 @@ TForm1::TForm1(TDialogService& dialogs, const QStringList& arguments, QWidget* p
         std::make_unique<TCampaignCommands>(*m_listModel, m_codec, dialogs, window, m_history);
     m_scenarioCommands = std::make_unique<TScenarioCommands>(m_campaign, m_codec, dialogs, m_state,
                                                              this, m_dispatcher);
+    createRecentCampaigns();
     wireCommands();
     wireKeys();
     wireHistory();
@@ -336,6 +343,37 @@ void TForm1::closeEvent(QCloseEvent* event) {
         if (m_campaignCommands->FormCloseQuery())
             event->accept();
     });
+}
+
+void TForm1::createRecentCampaigns() {
+    const QList<QAction*> fileItems = Menus.FileMenu->actions();
+    // The list stands above Exit, and above the separator Exit has.
+    QAction* exit = Menus.Item(TCommandId::Exit);
+    const qsizetype place = fileItems.indexOf(exit);
+    QAction* before = place > 0 && fileItems.at(place - 1)->isSeparator() ? fileItems.at(place - 1)
+                                                                           : exit;
+    m_recentCampaigns =
+        new TRecentCampaignsMenu(Menus.FileMenu, before, StatusBar,
+                                 RecentCampaignsFile(TXdgFolders::StateHomeFromEnvironment()));
+    m_recentCampaigns->OnOpen = [this](const QByteArray& path) { openRecentCampaign(path); };
+}
+
+void TForm1::openRecentCampaign(const QByteArray& path) {
+    bool opened = false;
+    m_dispatcher.Run(TCommandId::Open,
+                     [&] { opened = m_campaignCommands->OpenRecentCampaign(path); });
+    if (!opened)
+        m_recentCampaigns->Forget(path);
+}
+
+void TForm1::CampaignUsed(const QByteArray& path) {
+    m_recentCampaigns->Remember(path);
+    const QString fileName = QFile::decodeName(path);
+    const std::optional<TProgramMimeType> type = ProgramMimeTypeOf(fileName);
+    // A campaign saved under another extension is a campaign all the same.
+    AddRecentlyUsedFile(RecentlyUsedFilesPath(TXdgFolders::FromEnvironment().DataHome),
+                        {path, type ? type->name : QStringLiteral("application/x-qor-campaign"),
+                         QDateTime::currentDateTimeUtc()});
 }
 
 void TForm1::RebuildExplorer() {

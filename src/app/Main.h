@@ -23,6 +23,7 @@ class QStatusBar;
 class TDock;
 class TFileDropper;
 class TGoToWeb;
+class TRecentCampaignsMenu;
 class THelpViewer;
 class TScenarioListView;
 class TSystemListView;
@@ -80,6 +81,7 @@ private:
     void setCaption(const QString& caption) override { setWindowTitle(caption); }
     void RebuildExplorer() override;
     void CampaignChecked(const TCampaignReport& report) override;
+    void CampaignUsed(const QByteArray& path) override;
 
     void createLayout();
     void wireCommands();
@@ -89,6 +91,9 @@ private:
     void watchDisplay();
     void followScreen(QScreen* screen);
     void showError(const QString& text);
+    void createRecentCampaigns();
+    // Opens a campaign of the File menu's recent list; one that does not open leaves the list.
+    void openRecentCampaign(const QByteArray& path);
 
     // TCommandTarget
     std::optional<int> FocusedScenario() const override;
@@ -140,6 +145,7 @@ private:
     TScenarioListModel* m_listModel;
     std::unique_ptr<TCampaignCommands> m_campaignCommands;
     std::unique_ptr<TScenarioCommands> m_scenarioCommands;
+    TRecentCampaignsMenu* m_recentCampaigns = nullptr;
     QPointer<THelpViewer> m_helpViewer;
     QString m_helpFile;
     bool m_displayRuleRunning = false;

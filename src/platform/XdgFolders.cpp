@@ -28,3 +28,7 @@ TXdgFolders TXdgFolders::FromEnvironment() {
                              {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}),
             foldersOrDefault("XDG_CONFIG_DIRS", {QStringLiteral("/etc/xdg")})};
 }
+
+QString TXdgFolders::StateHomeFromEnvironment() {
+    return folderOrDefault("XDG_STATE_HOME", QDir::homePath() + QStringLiteral("/.local/state"));
+}

@@ -6,6 +6,9 @@
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -15,11 +18,13 @@ class RecordingWindow : public TCampaignWindow {
 public:
     QString Caption;
     int Rebuilds = 0;
+    std::vector<QByteArray> Used;
     QWidget* Owner() override { return nullptr; }
     void setCaption(const QString& caption) override { Caption = caption; }
     void RebuildExplorer() override { ++Rebuilds; }
     TCampaignReport Checked;
     void CampaignChecked(const TCampaignReport& report) override { Checked = report; }
+    void CampaignUsed(const QByteArray& path) override { Used.push_back(path); }
 };
 
 QString path(const std::filesystem::path& p) {
@@ -187,4 +192,33 @@ TEST_F(CampaignCommands, TheCloseQuestionsThreeAnswers) {
     dialogs.MessageAnswers = {TMessageAnswer::Yes};
     EXPECT_TRUE(commands.FormCloseQuery());
     EXPECT_EQ(std::filesystem::file_size(folder / "Camp.cpn"), 264u + 2 * 520 + 200);
+}
+
+TEST_F(CampaignCommands, EveryOpenAndSaveTellsTheCampaignsAbsolutePath) {
+    const QByteArray camp = QFile::encodeName(path(folder / "Camp.cpn"));
+    const QByteArray three = QFile::encodeName(path(folder / "Three.cpx"));
+    const QByteArray saved = QFile::encodeName(path(folder / "Saved.cpn"));
+    const auto back = qScopeGuard([before = QDir::currentPath()] { QDir::setCurrent(before); });
+    QDir::setCurrent(path(folder.Path()));
+    commands.CommandLineOpen({"Camp.cpn"});
+    dialogs.FileAnswers = {path(folder / "Three.cpx"), path(folder / "Saved.cpn")};
+    commands.OpenItemClick();
+    commands.SaveItemClick();
+    commands.SaveAsItemClick();
+    EXPECT_TRUE(commands.OpenRecentCampaign(camp));
+    EXPECT_EQ(commands.RememberedFileName(), path(folder / "Camp.cpn"));
+    EXPECT_EQ(window.Used, (std::vector<QByteArray>{camp, three, three, saved, camp}));
+
+    EXPECT_THROW(commands.OpenRecentCampaign(QFile::encodeName(path(folder / "gone.cpn"))),
+                 ECampaignError);
+    std::filesystem::copy_file(folder / "Demo.scn", folder / "Demo.cpn");
+    dialogs.MessageAnswers = {TMessageAnswer::Ok};
+    EXPECT_FALSE(commands.OpenRecentCampaign(QFile::encodeName(path(folder / "Demo.cpn"))));
+    EXPECT_EQ(window.Used.size(), 5u) << "what did not open is not used";
+
+    const QByteArray latin1 = QFile::encodeName(path(folder.Path())) + "/Caf\xe9.cpn";
+    std::filesystem::copy_file(folder / "Camp.cpn", latin1.toStdString());
+    EXPECT_TRUE(commands.OpenRecentCampaign(latin1));
+    EXPECT_EQ(window.Used.back(), latin1);
+    EXPECT_EQ(commands.RememberedFileName(), "") << "Save asks rather than write a garbled name";
 }
