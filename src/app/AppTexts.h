@@ -24,6 +24,7 @@ inline const QString ReplaceScenarioTitle = QStringLiteral("Replace Scenario Wit
 inline const QString InsertScenarioTitle = QStringLiteral("Insert Scenario...");
 inline const QString ExtractScenarioTitle = QStringLiteral("Save Scenario As...");
 inline const QString SaveAllTitle = QStringLiteral("Save All to Folder");
+inline const QString SaveAllProgressTitle = QStringLiteral("Saving Scenarios");
 inline const QString SaveAllProgress = QStringLiteral("Saving the scenarios...");
 // How many of the files Save All would write are in the folder already, of how many, where.
 inline const QString SaveAllOneExists =

@@ -141,7 +141,7 @@ void TScenarioCommands::SaveAllItemClick() {
     }
     QProgressDialog progress(AppTexts::SaveAllProgress, QObject::tr("Cancel"), 0, ProgressSteps,
                              m_owner);
-    progress.setWindowTitle(AppTexts::SaveAllTitle);
+    progress.setWindowTitle(AppTexts::SaveAllProgressTitle);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressDelayMs);
     progress.setAutoReset(false);
