@@ -253,7 +253,8 @@ void TForm1::wireLists() {
             m_dispatcher.Run(TCommandId::Add, [this] { AddItemClick(); });
     };
     // Save All follows whether the list has rows, however they came or went.
-    for (const auto rowsChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+    for (const auto rowsChanged :
+         {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(m_listModel, rowsChanged, this, [this] { ApplyCommandState(); });
     connect(m_listModel, &QAbstractItemModel::modelReset, this, [this] { ApplyCommandState(); });
     ScenarioListView->setTextCodec(&m_codec);

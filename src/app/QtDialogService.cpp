@@ -58,9 +58,9 @@ QStringList NameFilters(const QString& filter) {
 
 TMessageAnswer TQtDialogService::ShowMessage(const TMessageRequest& request) {
     const bool question = request.Buttons != TMessageButtons::Ok;
-    TMessageBox box(
-        request.Icon == TMessageIcon::Question ? QMessageBox::Question : QMessageBox::Critical,
-        request.Caption, request.Text, QMessageBox::NoButton, request.Owner);
+    TMessageBox box(request.Icon == TMessageIcon::Question ? QMessageBox::Question
+                                                           : QMessageBox::Critical,
+                    request.Caption, request.Text, QMessageBox::NoButton, request.Owner);
     std::map<QAbstractButton*, TMessageAnswer> answers;
     const auto add = [&](QMessageBox::StandardButton button, TMessageAnswer answer) {
         answers[box.addButton(button)] = answer;

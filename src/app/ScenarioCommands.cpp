@@ -146,11 +146,13 @@ void TScenarioCommands::SaveAllItemClick() {
     progress.setMinimumDuration(ProgressDelayMs);
     progress.setAutoReset(false);
     progress.setValue(0);
-    ExportToFolder(m_campaign, targets, existing, [&progress](std::int64_t written, std::int64_t total) {
+    // Once the dialog shows, each step lets the window repaint and Cancel be pressed.
+    const TExportProgress showProgress = [&progress](std::int64_t written, std::int64_t total) {
         progress.setValue(total == 0 ? ProgressSteps
                                      : static_cast<int>(written * ProgressSteps / total));
         return !progress.wasCanceled();
-    });
+    };
+    ExportToFolder(m_campaign, targets, existing, showProgress);
 }
 
 void TScenarioCommands::MoveItemClick(std::optional<int> focused, int step) {

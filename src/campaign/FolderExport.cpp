@@ -47,7 +47,8 @@ TExportResult ExportToFolder(const TCampaign& campaign, const std::vector<TExpor
     std::int64_t total = 0;
     for (const TExportTarget& target : targets)
         if (isWanted(target, existing))
-            total += static_cast<std::int64_t>(campaign.Entry(target.Index).Scenario->Stream.Size());
+            total +=
+                static_cast<std::int64_t>(campaign.Entry(target.Index).Scenario->Stream.Size());
 
     TExportResult result;
     std::int64_t written = 0;

@@ -127,9 +127,10 @@ TEST_F(CommandsInUse, ARefusedStampKeepsTheVersionCaption) {
     Driver->Key(QStringLiteral("alt+s"));
     ASSERT_TRUE(Driver->WaitUntil([this] { return Driver->TopPopup().has_value(); }));
     const TXWindow menu = *Driver->TopPopup();
-    // Set to Version has four rows of 21 pixels under it: a separator, Move Up, Move Down and
-    // Rename.
-    Driver->Click(menu.Geometry.bottomLeft() + QPoint(60, -12 - 4 * 21));
+    // Set to Version has eight rows of 21 pixels above it: Add, Remove, a separator, Replace,
+    // Insert After, a separator, Save to File and a separator. (Counted from the top: new
+    // items come at the menu's end.)
+    Driver->Click(menu.Geometry.topLeft() + QPoint(60, 12 + 8 * 21));
     ASSERT_TRUE(Driver->WaitUntil([&] { return Driver->TopPopup()->Id != menu.Id; }));
     Driver->Click(Driver->TopPopup()->Geometry.topLeft() + QPoint(60, 12));
     AnswerMessage(QStringLiteral("Return"));

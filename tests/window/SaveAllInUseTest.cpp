@@ -60,8 +60,9 @@ protected:
         Driver->SettledShot(Driver->TopPopup()->Geometry, 150);
         for (const QString& key : keys)
             Driver->Key(key);
-        Require(Driver->WaitUntil([this] { return !Driver->TopPopup().has_value(); }, WindowTimeout),
-                "the menu did not close");
+        Require(
+            Driver->WaitUntil([this] { return !Driver->TopPopup().has_value(); }, WindowTimeout),
+            "the menu did not close");
     }
     bool waitForFiles(const QString& folder, const std::map<QString, QByteArray>& expected) {
         return Driver->WaitUntil([&] { return folderFiles(folder) == expected; }, WindowTimeout);
@@ -86,8 +87,9 @@ TEST_F(SaveAllInUse, WithFilesInTheWayEachAnswerDoesWhatItSays) {
     const auto expected = extracted(campaign);
     const QByteArray old("old");
     // The answer's key, and whether a.scn and c.scn, which are in the way, get replaced.
-    const std::vector<std::pair<QString, bool>> answers{
-        {QStringLiteral("r"), true}, {QStringLiteral("s"), false}, {QStringLiteral("Escape"), false}};
+    const std::vector<std::pair<QString, bool>> answers{{QStringLiteral("r"), true},
+                                                        {QStringLiteral("s"), false},
+                                                        {QStringLiteral("Escape"), false}};
     for (const auto& [key, replaced] : answers) {
         const QString out = Folder.makeFolder(QStringLiteral("out-") + key);
         for (const char* name : {"a.scn", "c.scn"}) {
@@ -117,7 +119,10 @@ TEST_F(SaveAllInUse, CancelDuringALongSaveLeavesOnlyCompleteFiles) {
     saveAllTo(out);
     std::optional<TXWindow> progress;
     Require(Driver->WaitUntil(
-                [&] { return (progress = Driver->WindowTitled(AppTexts::SaveAllProgressTitle)).has_value(); },
+                [&] {
+                    return (progress = Driver->WindowTitled(AppTexts::SaveAllProgressTitle))
+                        .has_value();
+                },
                 WindowTimeout),
             "no progress dialog came");
     // A click on its text gives it the keyboard, and Esc is its Cancel.
