@@ -16,6 +16,7 @@ public:
     TMessageAnswer ShowMessage(const TMessageRequest&) override { return TMessageAnswer::No; }
     bool ExecuteOpen(TFileDialog&, QWidget*) override { return false; }
     bool ExecuteSave(TFileDialog&, QWidget*) override { return false; }
+    bool ExecuteFolder(TFolderDialog&, QWidget*) override { return false; }
 };
 
 void BM_AddThousandFiles(benchmark::State& state) {

@@ -23,6 +23,16 @@ inline const QString ScenarioFilter = QStringLiteral("Scenarios|*.scn|Expansion 
 inline const QString ReplaceScenarioTitle = QStringLiteral("Replace Scenario With...");
 inline const QString InsertScenarioTitle = QStringLiteral("Insert Scenario...");
 inline const QString ExtractScenarioTitle = QStringLiteral("Save Scenario As...");
+inline const QString SaveAllTitle = QStringLiteral("Save All to Folder");
+inline const QString SaveAllProgressTitle = QStringLiteral("Saving Scenarios");
+inline const QString SaveAllProgress = QStringLiteral("Saving the scenarios...");
+// How many of the files Save All would write are in the folder already, of how many, where.
+inline const QString SaveAllOneExists =
+    QStringLiteral("%1 of the %2 scenario files already exists in %3.\n\n"
+                   "Replace it, or skip it and save the others?");
+inline const QString SaveAllSomeExist =
+    QStringLiteral("%1 of the %2 scenario files already exist in %3.\n\n"
+                   "Replace them, or skip them and save the others?");
 
 // Where players reach the program's makers.
 inline const QString ContactAddress = QStringLiteral("brindlewick@users.noreply.github.com");

@@ -14,6 +14,8 @@ bool CommandEnabled(const TCommandState& state, TCommandGroup group) {
         return state.CanUndo;
     case TCommandGroup::Redo:
         return state.CanRedo;
+    case TCommandGroup::Scenarios:
+        return state.HasScenarios;
     case TCommandGroup::Always:
         break;
     }
@@ -51,4 +53,8 @@ void ScenarioListExited(TCommandState& state) {
 void ScenarioRowPlace(TCommandState& state, std::optional<int> focusedRow, int rowCount) {
     state.FocusedRowFirst = !focusedRow || *focusedRow <= 0;
     state.FocusedRowLast = !focusedRow || *focusedRow >= rowCount - 1;
+}
+
+void ScenarioListFilled(TCommandState& state, int rowCount) {
+    state.HasScenarios = rowCount > 0;
 }

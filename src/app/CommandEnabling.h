@@ -9,7 +9,7 @@
 // group follows the explorer's file list; the Entry group (remove, replace, insert, save to
 // file, the version commands) follows the scenario list. Each event looks only at the row it
 // reports. Moving a row takes the Entry group and a neighbour to change places with; Undo and
-// Redo follow the campaign's history.
+// Redo follow the campaign's history; Save All takes a campaign with scenarios.
 struct TCommandState {
     bool AddEnabled = false;
     bool EntryEnabled = false;
@@ -18,10 +18,11 @@ struct TCommandState {
     bool FocusedRowLast = true;
     bool CanUndo = false;
     bool CanRedo = false;
+    bool HasScenarios = false;
 };
 
 // The group whose state enables a command; the rest are always enabled.
-enum class TCommandGroup { Always, Add, Entry, MoveUp, MoveDown, Undo, Redo };
+enum class TCommandGroup { Always, Add, Entry, MoveUp, MoveDown, Undo, Redo, Scenarios };
 
 bool CommandEnabled(const TCommandState& state, TCommandGroup group);
 
@@ -33,3 +34,5 @@ void ScenarioListChanged(TCommandState& state, bool rowExistsAndSelected,
 void ScenarioListExited(TCommandState& state);
 // Where the scenario list's focused row stands among its rows (none: it cannot move).
 void ScenarioRowPlace(TCommandState& state, std::optional<int> focusedRow, int rowCount);
+// How many rows the scenario list holds.
+void ScenarioListFilled(TCommandState& state, int rowCount);

@@ -8,8 +8,8 @@ class QWidget;
 // commands can be driven by tests with scripted answers.
 
 enum class TMessageIcon { Error, Question };
-enum class TMessageButtons { Ok, YesNoCancel };
-enum class TMessageAnswer { Ok, Yes, No, Cancel };
+enum class TMessageButtons { Ok, YesNoCancel, ReplaceSkipCancel };
+enum class TMessageAnswer { Ok, Yes, No, Cancel, Replace, Skip };
 
 struct TMessageRequest {
     QString Caption;
@@ -28,6 +28,12 @@ struct TFileDialog {
     QString FileName;
 };
 
+// A folder dialog that lives as long as the window: it starts in the folder chosen last.
+struct TFolderDialog {
+    QString Title;
+    QString Folder;
+};
+
 class TDialogService {
 public:
     virtual ~TDialogService() = default;
@@ -37,4 +43,6 @@ public:
     // On OK the dialog's FileName becomes the chosen full path and true is returned.
     virtual bool ExecuteOpen(TFileDialog& dialog, QWidget* owner) = 0;
     virtual bool ExecuteSave(TFileDialog& dialog, QWidget* owner) = 0;
+    // On OK the dialog's Folder becomes the chosen folder and true is returned.
+    virtual bool ExecuteFolder(TFolderDialog& dialog, QWidget* owner) = 0;
 };

@@ -273,6 +273,11 @@ void TForm1::wireLists() {
         if (TSystemListView::FromDragSource(source) == SystemListView)
             m_dispatcher.Run(TCommandId::Add, [this] { AddItemClick(); });
     };
+    // Save All follows whether the list has rows, however they came or went.
+    for (const auto rowsChanged :
+         {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_listModel, rowsChanged, this, [this] { ApplyCommandState(); });
+    connect(m_listModel, &QAbstractItemModel::modelReset, this, [this] { ApplyCommandState(); });
     ScenarioListView->setTextCodec(&m_codec);
     ScenarioListView->OnRename = [this](TScenarioListView*, int row, std::string name,
                                         std::optional<std::string> fileName) {
@@ -561,6 +566,7 @@ void TForm1::RenameItemClick() {
 
 void TForm1::ApplyCommandState() {
     ScenarioRowPlace(m_state, FocusedScenario(), m_listModel->rowCount());
+    ScenarioListFilled(m_state, m_listModel->rowCount());
     for (const TCommandRow& row : MainCommands())
         Menus.Item(row.Id)->setEnabled(CommandEnabled(m_state, row.Group));
     Bars.Button(TCommandId::ApplyVersion)->setCaption(QString::fromStdString(m_state.VersionText));

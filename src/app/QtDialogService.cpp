@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <map>
 
 namespace {
 
@@ -55,24 +57,36 @@ QStringList NameFilters(const QString& filter) {
 }
 
 TMessageAnswer TQtDialogService::ShowMessage(const TMessageRequest& request) {
-    const bool question = request.Buttons == TMessageButtons::YesNoCancel;
-    TMessageBox box(
-        request.Icon == TMessageIcon::Question ? QMessageBox::Question : QMessageBox::Critical,
-        request.Caption, request.Text,
-        question ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Ok,
-        request.Owner);
-    // Closing the box from its title bar counts as Cancel.
-    box.setEscapeButton(question ? QMessageBox::Cancel : QMessageBox::Ok);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return TMessageAnswer::Yes;
-    case QMessageBox::No:
-        return TMessageAnswer::No;
-    case QMessageBox::Ok:
-        return TMessageAnswer::Ok;
-    default:
-        return TMessageAnswer::Cancel;
+    const bool question = request.Buttons != TMessageButtons::Ok;
+    TMessageBox box(request.Icon == TMessageIcon::Question ? QMessageBox::Question
+                                                           : QMessageBox::Critical,
+                    request.Caption, request.Text, QMessageBox::NoButton, request.Owner);
+    std::map<QAbstractButton*, TMessageAnswer> answers;
+    const auto add = [&](QMessageBox::StandardButton button, TMessageAnswer answer) {
+        answers[box.addButton(button)] = answer;
+    };
+    switch (request.Buttons) {
+    case TMessageButtons::Ok:
+        add(QMessageBox::Ok, TMessageAnswer::Ok);
+        break;
+    case TMessageButtons::YesNoCancel:
+        add(QMessageBox::Yes, TMessageAnswer::Yes);
+        add(QMessageBox::No, TMessageAnswer::No);
+        break;
+    case TMessageButtons::ReplaceSkipCancel:
+        answers[box.addButton(QObject::tr("&Replace"), QMessageBox::AcceptRole)] =
+            TMessageAnswer::Replace;
+        answers[box.addButton(QObject::tr("&Skip Existing"), QMessageBox::AcceptRole)] =
+            TMessageAnswer::Skip;
+        break;
     }
+    if (question)
+        add(QMessageBox::Cancel, TMessageAnswer::Cancel);
+    // Closing the box from its title bar counts as Cancel.
+    box.setEscapeButton(question ? box.button(QMessageBox::Cancel) : box.button(QMessageBox::Ok));
+    box.exec();
+    const auto chosen = answers.find(box.clickedButton());
+    return chosen == answers.end() ? TMessageAnswer::Cancel : chosen->second;
 }
 
 bool TQtDialogService::ExecuteOpen(TFileDialog& dialog, QWidget* owner) {
@@ -81,4 +95,16 @@ bool TQtDialogService::ExecuteOpen(TFileDialog& dialog, QWidget* owner) {
 
 bool TQtDialogService::ExecuteSave(TFileDialog& dialog, QWidget* owner) {
     return execute(dialog, owner, QFileDialog::AcceptSave);
+}
+
+bool TQtDialogService::ExecuteFolder(TFolderDialog& dialog, QWidget* owner) {
+    QFileDialog folderDialog(owner, dialog.Title);
+    folderDialog.setFileMode(QFileDialog::Directory);
+    folderDialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!dialog.Folder.isEmpty() && QFileInfo(dialog.Folder).isDir())
+        folderDialog.setDirectory(dialog.Folder);
+    if (folderDialog.exec() != QDialog::Accepted || folderDialog.selectedFiles().isEmpty())
+        return false;
+    dialog.Folder = folderDialog.selectedFiles().front();
+    return true;
 }

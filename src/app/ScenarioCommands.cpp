@@ -4,6 +4,7 @@
 #include "CommandDispatcher.h"
 #include "ContentCommands.h"
 #include "EntryCommands.h"
+#include "FolderExport.h"
 #include "Paths.h"
 #include "TextCommands.h"
 #include "Utils.h"
@@ -11,11 +12,32 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressDialog>
 
 namespace {
 
 std::size_t rowIndex(int row) {
     return static_cast<std::size_t>(row);
+}
+
+// How much of Save All's work shows before its progress dialog comes.
+constexpr int ProgressDelayMs = 500;
+constexpr int ProgressSteps = 1000;
+
+QString existingFilesQuestion(std::size_t existing, std::size_t total, const QString& folder) {
+    const QString text = existing == 1 ? AppTexts::SaveAllOneExists : AppTexts::SaveAllSomeExist;
+    return text.arg(existing).arg(total).arg(QDir::toNativeSeparators(folder));
+}
+
+std::optional<TExistingFiles> existingFilesAnswer(TMessageAnswer answer) {
+    switch (answer) {
+    case TMessageAnswer::Replace:
+        return TExistingFiles::Replace;
+    case TMessageAnswer::Skip:
+        return TExistingFiles::Skip;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -26,7 +48,8 @@ TScenarioCommands::TScenarioCommands(TCampaign& campaign, const TTextCodec& code
     : m_campaign(campaign), m_codec(codec), m_dialogs(dialogs), m_state(state), m_owner(owner),
       m_dispatcher(dispatcher), m_openScenarioDialog{{}, AppTexts::ScenarioFilter, {}, {}},
       m_extractDialog{
-          AppTexts::ExtractScenarioTitle, AppTexts::ScenarioFilter, QStringLiteral("scn"), {}} {}
+          AppTexts::ExtractScenarioTitle, AppTexts::ScenarioFilter, QStringLiteral("scn"), {}},
+      m_saveAllDialog{AppTexts::SaveAllTitle, {}} {}
 
 void TScenarioCommands::AddFiles(const QList<QByteArray>& paths) {
     if (paths.isEmpty())
@@ -96,6 +119,40 @@ void TScenarioCommands::SaveScnItemClick(std::optional<int> focused) {
     if (!m_dialogs.ExecuteSave(m_extractDialog, m_owner))
         return;
     ExportScenario(*entry.Scenario, ToFileSystemPath(m_extractDialog.FileName));
+}
+
+void TScenarioCommands::SaveAllItemClick() {
+    if (m_campaign.Count() == 0 || !m_dialogs.ExecuteFolder(m_saveAllDialog, m_owner))
+        return;
+    const std::vector<TExportTarget> targets =
+        PlanFolderExport(m_campaign, ToFileSystemPath(m_saveAllDialog.Folder), m_codec);
+    // Without files in the way none is replaced, not even one that comes while saving.
+    TExistingFiles existing = TExistingFiles::Skip;
+    if (const std::size_t count = CountExisting(targets)) {
+        const auto answer = existingFilesAnswer(m_dialogs.ShowMessage(
+            {{},
+             existingFilesQuestion(count, targets.size(), m_saveAllDialog.Folder),
+             TMessageIcon::Question,
+             TMessageButtons::ReplaceSkipCancel,
+             m_owner}));
+        if (!answer)
+            return;
+        existing = *answer;
+    }
+    QProgressDialog progress(AppTexts::SaveAllProgress, QObject::tr("Cancel"), 0, ProgressSteps,
+                             m_owner);
+    progress.setWindowTitle(AppTexts::SaveAllProgressTitle);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(ProgressDelayMs);
+    progress.setAutoReset(false);
+    progress.setValue(0);
+    // Once the dialog shows, each step lets the window repaint and Cancel be pressed.
+    const TExportProgress showProgress = [&progress](std::int64_t written, std::int64_t total) {
+        progress.setValue(total == 0 ? ProgressSteps
+                                     : static_cast<int>(written * ProgressSteps / total));
+        return !progress.wasCanceled();
+    };
+    ExportToFolder(m_campaign, targets, existing, showProgress);
 }
 
 void TScenarioCommands::MoveItemClick(std::optional<int> focused, int step) {

@@ -34,6 +34,9 @@ public:
     void ReplaceItemClick(std::optional<int> focused);
     void InsertItemClick(std::optional<int> focused);
     void SaveScnItemClick(std::optional<int> focused);
+    // Every scenario into a folder the user chooses, named as the command line's extract
+    // names them; one question when files of those names are there already. No edit.
+    void SaveAllItemClick();
     // Move Up and Move Down (step -1 or +1) and a dragged row: the entry ends at index `to`.
     void MoveItemClick(std::optional<int> focused, int step);
     void MoveEntry(int from, int to);
@@ -58,4 +61,5 @@ private:
     TCommandDispatcher& m_dispatcher;
     TFileDialog m_openScenarioDialog;
     TFileDialog m_extractDialog;
+    TFolderDialog m_saveAllDialog;
 };

@@ -4,12 +4,12 @@
 #include "CampaignReader.h"
 #include "CommandContext.h"
 #include "DisplayWidth.h"
+#include "ExtractNames.h"
 #include "FileIO.h"
 #include "FileNames.h"
 #include "Json.h"
 #include "ScenarioPayload.h"
 #include "TerminalText.h"
-#include "UniqueNames.h"
 #include "Utils.h"
 
 #include <algorithm>
@@ -105,18 +105,15 @@ private:
     std::vector<std::size_t> m_named;
 };
 
-// Visits each chosen scenario with its record and the file it goes to: its stored file name
-// made safe and short enough for the folder's file system, numbered when an earlier one
-// took the name. The same every time it is called.
+// Visits each chosen scenario with its record and the file it goes to, named as the editor's
+// Save All names it. The same every time it is called.
 template <typename Visit>
 void forEachTarget(const TInputFile& file, const TChosenScenarios& chosen,
                    const std::filesystem::path& folder, const TTextCodec& codec, Visit visit) {
-    TUniqueNames names(chosen.Size(), FileNameLimit(folder));
+    TExtractNames names(folder, chosen.Size(), codec);
     for (std::size_t i = 0; i < chosen.Size(); ++i) {
         const TTableEntry entry = ReadTableEntry(file, static_cast<std::int64_t>(chosen[i]));
-        const std::string fallback = "scenario-" + std::to_string(chosen[i] + 1) + ".scn";
-        visit(entry,
-              folder / names.Next(SafeFileName(ExtractedFileName(entry.FileName, codec), fallback)));
+        visit(entry, names.Next(entry.FileName, chosen[i]));
     }
 }
 

@@ -52,3 +52,14 @@ TEST(CommandEnabling, EachCommandFollowsItsGroup) {
     ScenarioListExited(state);
     EXPECT_TRUE(CommandEnabled(state, TCommandGroup::Always));
 }
+
+// Save All needs scenarios, whatever the lists' focus and selection.
+TEST(CommandEnabling, SaveAllFollowsWhetherTheCampaignHasScenarios) {
+    TCommandState state;
+    EXPECT_FALSE(CommandEnabled(state, TCommandGroup::Scenarios)) << "a new campaign is empty";
+    for (const auto& [rows, enabled] : {std::pair{1, true}, {0, false}, {3, true}}) {
+        ScenarioListFilled(state, rows);
+        ScenarioListExited(state);
+        EXPECT_EQ(CommandEnabled(state, TCommandGroup::Scenarios), enabled) << rows;
+    }
+}

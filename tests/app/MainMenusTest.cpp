@@ -27,6 +27,12 @@ TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
                            "&Detials", "-", "&Options"}));
     EXPECT_EQ(captions(menus.HelpMenu), (QStringList{"&Contents", "-", "&Quorvane Heaven",
                                                      "&Meltharn Heaven", "-", "&About..."}));
+    // Items beyond the original come last, after a separator, so that the others keep their places.
+    const QStringList scenarioItems = captions(menus.ScenarioMenu);
+    EXPECT_EQ(scenarioItems.mid(0, 3), (QStringList{"&Add", "&Remove", "-"}));
+    EXPECT_EQ(scenarioItems.mid(scenarioItems.indexOf("Re&name")),
+              (QStringList{"Re&name", "-", "Save &All to Folder...", "Check &Campaign..."}));
+    EXPECT_FALSE(menus.Item(TCommandId::SaveAll)->isEnabled()) << "a new campaign is empty";
     EXPECT_EQ(menus.Item(TCommandId::Open)->Tag(), 2);
     EXPECT_EQ(menus.Item(TCommandId::Options)->Tag(), 9);
     EXPECT_EQ(menus.Item(TCommandId::About)->Tag(), 16);

@@ -170,6 +170,45 @@ TEST_F(ScenarioCommands, SaveToFileSuggestsTheStoredNameMadeSafe) {
     EXPECT_EQ(ReadBytes(folder / "Out.scn"), scenario("1.11", 100));
 }
 
+// Every scenario under its stored name, numbered as extract numbers it; nothing changes in
+// the campaign and no question comes while nothing is in the way.
+TEST_F(ScenarioCommands, SaveAllWritesEveryScenarioIntoTheChosenFolder) {
+    done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx"), path(folder / "A.scn")}); });
+    const TempFolder out;
+    dialogs.FileAnswers = {std::nullopt, path(out.Path())};
+    done([&] { commands.SaveAllItemClick(); });
+    EXPECT_TRUE(out.Names().empty()) << "a cancelled folder dialog writes nothing";
+    done([&] { commands.SaveAllItemClick(); });
+    EXPECT_EQ(dialogs.FolderDialogs.back().Title, "Save All to Folder");
+    EXPECT_EQ(out.Names(), (std::vector<std::string>{"A (2).scn", "A.scn", "B.scx"}));
+    EXPECT_EQ(ReadBytes(out / "A (2).scn"), scenario("1.11", 100));
+    EXPECT_EQ(ReadBytes(out / "B.scx"), scenario("1.18", 200));
+    EXPECT_TRUE(dialogs.Messages.empty());
+    EXPECT_EQ(history.count(), 1) << "saving is no edit";
+}
+
+TEST_F(ScenarioCommands, SaveAllAsksOnceAboutExistingFilesAndFollowsTheAnswer) {
+    done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx"), path(folder / "C.scn")}); });
+    const std::vector<std::uint8_t> old{'o', 'l', 'd'};
+    for (const TMessageAnswer answer :
+         {TMessageAnswer::Replace, TMessageAnswer::Skip, TMessageAnswer::Cancel}) {
+        const TempFolder out;
+        WriteBytes(out / "A.scn", old);
+        WriteBytes(out / "C.scn", old);
+        dialogs.Messages.clear();
+        dialogs.MessageAnswers = {answer};
+        dialogs.FileAnswers = {path(out.Path())};
+        done([&] { commands.SaveAllItemClick(); });
+        ASSERT_EQ(dialogs.Messages.size(), 1u);
+        EXPECT_EQ(dialogs.Messages[0].Buttons, TMessageButtons::ReplaceSkipCancel);
+        EXPECT_TRUE(dialogs.Messages[0].Text.startsWith("2 of the 3 scenario files already exist in "))
+            << dialogs.Messages[0].Text.toStdString();
+        EXPECT_EQ(ReadBytes(out / "A.scn"),
+                  answer == TMessageAnswer::Replace ? scenario("1.11", 100) : old);
+        EXPECT_EQ(out.Names().size(), answer == TMessageAnswer::Cancel ? 2u : 3u);
+    }
+}
+
 TEST_F(ScenarioCommands, VersionsAreShownChosenAndStamped) {
     done([&] { commands.AddFiles({path(folder / "A.scn"), path(folder / "B.scx")}); });
     done([&] { commands.setVersion(0, TScenarioVersion::Expansion118); });

@@ -46,11 +46,12 @@ private:
 class ScriptedDialogs : public TDialogService {
 public:
     std::deque<TMessageAnswer> MessageAnswers;
-    // Each file dialog takes the next entry: a path for OK, nothing for Cancel.
+    // Each file or folder dialog takes the next entry: a path for OK, nothing for Cancel.
     std::deque<std::optional<QString>> FileAnswers;
 
     std::vector<TMessageRequest> Messages;
     std::vector<TFileDialog> FileDialogs;
+    std::vector<TFolderDialog> FolderDialogs;
 
     TMessageAnswer ShowMessage(const TMessageRequest& request) override {
         const DialogFocus focus(request.Owner);
@@ -70,17 +71,28 @@ public:
         const DialogFocus focus(owner);
         return answer(dialog);
     }
+    bool ExecuteFolder(TFolderDialog& dialog, QWidget* owner) override {
+        const DialogFocus focus(owner);
+        FolderDialogs.push_back(dialog);
+        const auto chosen = nextAnswer();
+        if (chosen)
+            dialog.Folder = *chosen;
+        return chosen.has_value();
+    }
 
 private:
     bool answer(TFileDialog& dialog) {
         FileDialogs.push_back(dialog);
+        const auto chosen = nextAnswer();
+        if (chosen)
+            dialog.FileName = *chosen;
+        return chosen.has_value();
+    }
+    std::optional<QString> nextAnswer() {
         if (FileAnswers.empty())
             throw std::logic_error("a file dialog nobody expected");
         const auto chosen = FileAnswers.front();
         FileAnswers.pop_front();
-        if (!chosen)
-            return false;
-        dialog.FileName = *chosen;
-        return true;
+        return chosen;
     }
 };

@@ -18,6 +18,7 @@ public:
     }
     bool ExecuteOpen(TFileDialog&, QWidget*) override { return false; }
     bool ExecuteSave(TFileDialog&, QWidget*) override { return false; }
+    bool ExecuteFolder(TFolderDialog&, QWidget*) override { return false; }
 };
 
 } // namespace
