@@ -32,6 +32,9 @@ trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/home/Games/Dawn of Kings"
 cp "$here/tests/data/good/Three.cpx" "$work/home/Games/Dawn of Kings/Three Kingdoms.cpx"
 cp "$here/tests/data/good/Demo.scn" "$work/home/Games/Dawn of Kings/"
+# A folder that already holds two of the sample's scenarios, for Save All's question.
+mkdir -p "$work/home/Games/Scenarios"
+touch "$work/home/Games/Scenarios/Dawn.scx" "$work/home/Games/Scenarios/Trial.scn"
 
 display=:$((RANDOM % 400 + 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -117,6 +120,23 @@ sleep 1
 changed check.png
 xdotool key Escape
 sleep 1
+
+# Save All into the folder that holds two of the files already: its one question. Without a
+# window manager the closed dialog left the keyboard nowhere: a click gives it to the window.
+click 300 520
+xdotool key alt+s
+sleep 1
+xdotool key a a Return
+sleep 3
+xdotool key ctrl+a
+xdotool type --delay 20 "$work/home/Games/Scenarios"
+sleep 1
+xdotool key Return
+sleep 3
+changed saveall-question.png
+xdotool key Escape
+sleep 1
+screen "$work/before.png"
 
 # The Options dialog, from its toolbar button; its Cancel button closes it.
 click 309 37

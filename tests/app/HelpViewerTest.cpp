@@ -41,7 +41,8 @@ TEST(HelpViewer, TheManualShowsItsPictures) {
         pictures << match.next().captured(1);
     EXPECT_EQ(pictures,
               (QStringList{"window.png", "menu-file.png", "menu-edit.png", "menu-scenario.png", "menu-view.png",
-                           "menu-help.png", "check.png", "options.png", "floating-toolbar.png"}));
+                           "menu-help.png", "saveall-question.png", "check.png", "options.png",
+                           "floating-toolbar.png"}));
 
     ScriptedDialogs dialogs;
     TForm1 window(dialogs, {});
