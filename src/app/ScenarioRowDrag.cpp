@@ -19,14 +19,15 @@ constexpr int dropLineWidth = 2;
 
 } // namespace
 
-TScenarioRowDrag::TScenarioRowDrag(QTreeView& list) : QObject(&list), m_list(list) {
+TScenarioRowDrag::TScenarioRowDrag(QTreeView& list)
+    : QObject(&list), m_list(list), m_viewport(list.viewport()) {
     m_scrollTimer.setInterval(scrollIntervalMs);
     connect(&m_scrollTimer, &QTimer::timeout, this, &TScenarioRowDrag::scrollTowardsEdge);
-    m_list.viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
 }
 
 bool TScenarioRowDrag::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_list.viewport())
+    if (watched != m_viewport)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:

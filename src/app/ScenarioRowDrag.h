@@ -51,6 +51,9 @@ private:
     int boundaryAbove(int gap) const;
 
     QTreeView& m_list;
+    // The list's viewport as it was watched: the filter compares with it, not asking the list,
+    // which may be half destroyed when its last events come.
+    QWidget* m_viewport;
     // The row pressed on and where, until the drag starts or the button is released.
     QPersistentModelIndex m_pressedRow;
     QPoint m_pressPoint;
