@@ -12,6 +12,11 @@
 
 namespace {
 
+std::function<void(QAccessibleEvent&)>& announcementListener() {
+    static std::function<void(QAccessibleEvent&)> listener;
+    return listener;
+}
+
 // Qt's accessibility cache owns the interfaces it is handed and deletes them with their
 // controls.
 QAccessibleInterface* chromeInterface(const QString& /*className*/, QObject* object) {
@@ -35,4 +40,17 @@ void InstallChromeAccessibility() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void AnnounceFocus(QObject* object) {
+    if (!object)
+        return;
+    QAccessibleEvent focus(object, QAccessible::Focus);
+    if (announcementListener())
+        announcementListener()(focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void ListenToAnnouncements(std::function<void(QAccessibleEvent&)> listener) {
+    announcementListener() = std::move(listener);
 }
