@@ -302,6 +302,27 @@ TEST_F(ChromeAccessibility, AFloatingBarIsAWindowNamedAfterItWhoseCloseButtonHid
     EXPECT_EQ(closes, 1);
 }
 
+// The keyboard moving through an open menu is announced item by item, disabled ones too, so
+// that a screen reader follows it.
+TEST_F(ChromeAccessibility, TheHighlightedMenuItemIsAnnounced) {
+    TMenuItem* add = m_menu.AddItem(QStringLiteral("&Add"));
+    add->setEnabled(false);
+    TMenuItem* remove = m_menu.AddItem(QStringLiteral("&Remove"));
+    std::vector<QObject*> announced;
+    ListenToAnnouncements([&announced](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::Focus)
+            announced.push_back(event.accessibleInterface()->object());
+    });
+    whenPopupShown([](QMenu* open) {
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(open, Qt::Key_Down);
+        open->close();
+    });
+    m_menu.Popup(100, 100);
+    ListenToAnnouncements({});
+    EXPECT_EQ(announced, (std::vector<QObject*>{m_item, add, remove}));
+}
+
 TEST_F(ChromeAccessibility, TheStatusBarReadsItsText) {
     QStatusBar status(m_form.form.get());
     auto* note = new QLabel(QStringLiteral("2 problems found"), &status);
