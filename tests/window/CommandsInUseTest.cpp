@@ -127,9 +127,9 @@ TEST_F(CommandsInUse, ARefusedStampKeepsTheVersionCaption) {
     Driver->Key(QStringLiteral("alt+s"));
     ASSERT_TRUE(Driver->WaitUntil([this] { return Driver->TopPopup().has_value(); }));
     const TXWindow menu = *Driver->TopPopup();
-    // Set to Version has four rows of 21 pixels under it: a separator, Move Up, Move Down and
-    // Rename.
-    Driver->Click(menu.Geometry.bottomLeft() + QPoint(60, -12 - 4 * 21));
+    // Set to Version has six rows of 21 pixels under it: a separator, Move Up, Move Down,
+    // Rename, a separator and Check Campaign.
+    Driver->Click(menu.Geometry.bottomLeft() + QPoint(60, -12 - 6 * 21));
     ASSERT_TRUE(Driver->WaitUntil([&] { return Driver->TopPopup()->Id != menu.Id; }));
     Driver->Click(Driver->TopPopup()->Geometry.topLeft() + QPoint(60, 12));
     AnswerMessage(QStringLiteral("Return"));
