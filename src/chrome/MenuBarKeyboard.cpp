@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QStyle>
 #include <QTimer>
-
 #include <algorithm>
 
 namespace {
@@ -45,8 +44,7 @@ TMenuBarKeyboard* TMenuBarKeyboard::Install(TCustomToolbar* bar) {
 }
 
 TMenuBarKeyboard* TMenuBarKeyboard::Of(const TCustomToolbar* bar) {
-    return bar ? bar->findChild<TMenuBarKeyboard*>(QString(), Qt::FindDirectChildrenOnly)
-               : nullptr;
+    return bar ? bar->findChild<TMenuBarKeyboard*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 bool TMenuBarKeyboard::HasKeyboard(const TToolbarButton* button) {
@@ -94,7 +92,8 @@ TToolbarButton* TMenuBarKeyboard::openedFrom(const QMenu* menu) const {
 
 bool TMenuBarKeyboard::menuTracked() const {
     const std::vector<TToolbarButton*> all = captions();
-    return std::any_of(all.begin(), all.end(), [](const TToolbarButton* b) { return b->Clicking(); });
+    return std::any_of(all.begin(), all.end(),
+                       [](const TToolbarButton* b) { return b->Clicking(); });
 }
 
 bool TMenuBarKeyboard::eventFilter(QObject* watched, QEvent* event) {

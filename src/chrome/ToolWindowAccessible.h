@@ -3,7 +3,6 @@
 #include "ToolWindowPartAccessible.h"
 
 #include <QAccessibleWidget>
-
 #include <array>
 
 class TCustomToolWindow;

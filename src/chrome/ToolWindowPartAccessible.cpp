@@ -4,17 +4,24 @@
 
 #include <QWindow>
 
+namespace {
+
+QRect partRect(const TCustomToolWindow& window, TToolWindowPart part) {
+    return part == TToolWindowPart::Grip ? window.GripRect() : window.CloseButtonRect();
+}
+
+} // namespace
+
 TToolWindowPartAccessible::TToolWindowPartAccessible(TCustomToolWindow* window,
                                                      TToolWindowPart part)
     : m_window(window), m_part(part) {}
 
 bool TToolWindowPartAccessible::Shown(const TCustomToolWindow& window, TToolWindowPart part) {
-    const QRect area = part == TToolWindowPart::Grip ? window.GripRect() : window.CloseButtonRect();
-    return !area.isEmpty();
+    return !partRect(window, part).isEmpty();
 }
 
 QRect TToolWindowPartAccessible::localRect() const {
-    return m_part == TToolWindowPart::Grip ? m_window->GripRect() : m_window->CloseButtonRect();
+    return m_window ? partRect(*m_window, m_part) : QRect();
 }
 
 bool TToolWindowPartAccessible::isValid() const {
