@@ -3,6 +3,7 @@
 #include "Docks.h"
 #include "GlyphPushButton.h"
 #include "MainMenus.h"
+#include "MenuBarKeyboard.h"
 #include "MenuItems.h"
 #include "OfficeMenus.h"
 #include "Pictures.h"
@@ -140,6 +141,7 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.ScenarioMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Scenario"), 55, menus.ScenarioMenu);
     t.ViewMenuBtn = menuButton(t.MenuBar, QStringLiteral("&View"), 33, menus.ViewMenu);
     t.HelpMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Help"), 33, menus.HelpMenu);
+    TMenuBarKeyboard::Install(t.MenuBar);
 
     t.Toolbar = new TToolbar(topDock);
     t.Toolbar->BeginUpdate();

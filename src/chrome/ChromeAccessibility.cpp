@@ -1,7 +1,11 @@
 #include "ChromeAccessibility.h"
 
+#include "ContainerAccessible.h"
+#include "Docks.h"
+#include "FloatingWindowParent.h"
 #include "MenuItemAccessible.h"
 #include "MenuItems.h"
+#include "ToolWindowAccessible.h"
 #include "ToolbarAccessible.h"
 #include "ToolbarButtonAccessible.h"
 #include "ToolbarButtons.h"
@@ -9,8 +13,14 @@
 #include "Toolbars.h"
 
 #include <QAccessibleWidget>
+#include <QStatusBar>
 
 namespace {
+
+std::function<void(QAccessibleEvent&)>& announcementListener() {
+    static std::function<void(QAccessibleEvent&)> listener;
+    return listener;
+}
 
 // Qt's accessibility cache owns the interfaces it is handed and deletes them with their
 // controls.
@@ -21,8 +31,16 @@ QAccessibleInterface* chromeInterface(const QString& /*className*/, QObject* obj
         return new QAccessibleWidget(separator, QAccessible::Separator);
     if (auto* toolbar = qobject_cast<TCustomToolbar*>(object))
         return new TToolbarAccessible(toolbar);
+    if (auto* window = qobject_cast<TCustomToolWindow*>(object))
+        return new TToolWindowAccessible(window);
     if (auto* item = qobject_cast<TMenuItem*>(object))
         return new TMenuItemAccessible(item);
+    if (auto* dock = qobject_cast<TDock*>(object))
+        return new TDockAccessible(dock);
+    if (auto* host = qobject_cast<TFloatingWindowParent*>(object))
+        return new TFloatingHostAccessible(host);
+    if (auto* statusBar = qobject_cast<QStatusBar*>(object))
+        return new TStatusBarAccessible(statusBar);
     return nullptr;
 }
 
@@ -35,4 +53,17 @@ void InstallChromeAccessibility() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void AnnounceFocus(QObject* object) {
+    if (!object)
+        return;
+    QAccessibleEvent focus(object, QAccessible::Focus);
+    if (announcementListener())
+        announcementListener()(focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void ListenToAnnouncements(std::function<void(QAccessibleEvent&)> listener) {
+    announcementListener() = std::move(listener);
 }

@@ -1,6 +1,7 @@
 #include "PopupMenus.h"
 
 #include "ApplicationEvents.h"
+#include "ChromeAccessibility.h"
 #include "ChromeEdges.h"
 #include "MenuItems.h"
 #include "MouseInputHold.h"
@@ -23,6 +24,7 @@ TOwnerDrawPopupMenu::TOwnerDrawPopupMenu(QWidget* parent) : QMenu(parent) {
     // The press that closes the menu is held and passed on by whoever tracks it.
     setAttribute(Qt::WA_NoMouseReplay);
     connect(this, &QMenu::hovered, this, &TOwnerDrawPopupMenu::showHint);
+    connect(this, &QMenu::hovered, this, &TOwnerDrawPopupMenu::announceHighlight);
 }
 
 TOwnerDrawPopupMenu::~TOwnerDrawPopupMenu() {
@@ -194,4 +196,10 @@ bool TOwnerDrawPopupMenu::event(QEvent* event) {
 void TOwnerDrawPopupMenu::showHint(QAction* action) {
     const auto* item = qobject_cast<const TMenuItem*>(action);
     TApplicationEvents::instance().setHint(item ? item->Hint() : action->statusTip());
+}
+
+// A screen reader follows the keyboard through the menu by the item it is on.
+void TOwnerDrawPopupMenu::announceHighlight(QAction* action) {
+    if (isVisible())
+        AnnounceFocus(action);
 }

@@ -66,6 +66,7 @@ private:
     void paintFrame(QPainter& painter) const;
     int itemState(const TMenuItem* item) const;
     void showHint(QAction* action);
+    void announceHighlight(QAction* action);
 
     bool m_ownerDrawn = true;
     TPopupAlignment m_alignment = TPopupAlignment::paLeft;

@@ -416,6 +416,14 @@ QRect TCustomToolWindow::CloseButtonRect() const {
     return FloatingMetrics().closeButtonRect(size());
 }
 
+QRect TCustomToolWindow::GripRect() const {
+    QRect grip;
+    if (m_dockedTo)
+        for (const QRect& bar : GripBarRects(DockedStyle(m_dockedTo), size()))
+            grip |= bar;
+    return grip;
+}
+
 bool TCustomToolWindow::pressBelongsToControl(QPoint pos) const {
     QWidget* control = childAt(pos);
     while (control && control->parentWidget() != this)

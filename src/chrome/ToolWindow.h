@@ -164,6 +164,8 @@ public:
 
     bool CloseButtonPressed() const { return m_closePressed; }
     QRect CloseButtonRect() const;
+    // Where the grip bars of a docked window are drawn; a null rect when it shows none.
+    QRect GripRect() const;
 
 protected:
     bool event(QEvent* event) override;

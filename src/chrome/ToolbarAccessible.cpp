@@ -16,7 +16,7 @@ bool isMenuBarEntry(const QWidget* control) {
 } // namespace
 
 TToolbarAccessible::TToolbarAccessible(TCustomToolbar* toolbar)
-    : QAccessibleWidget(toolbar, QAccessible::ToolBar) {}
+    : TToolWindowAccessible(toolbar, QAccessible::ToolBar) {}
 
 TCustomToolbar* TToolbarAccessible::toolbar() const {
     return static_cast<TCustomToolbar*>(widget());
@@ -27,10 +27,4 @@ QAccessible::Role TToolbarAccessible::role() const {
     if (!controls.empty() && std::all_of(controls.begin(), controls.end(), isMenuBarEntry))
         return QAccessible::MenuBar;
     return QAccessible::ToolBar;
-}
-
-QString TToolbarAccessible::text(QAccessible::Text t) const {
-    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-        return toolbar()->Caption();
-    return QAccessibleWidget::text(t);
 }

@@ -1,7 +1,9 @@
 #include "ToolbarButtonAccessible.h"
 
+#include "MenuBarKeyboard.h"
 #include "OfficeMenuPainter.h"
 #include "ToolbarButtons.h"
+#include "Toolbars.h"
 
 #include <QKeySequence>
 
@@ -48,6 +50,12 @@ QAccessible::State TToolbarButtonAccessible::state() const {
     if (AccessibleKindOf(*b) == TButtonAccessibleKind::Toggle) {
         state.checkable = true;
         state.checked = b->Down();
+    }
+    if (AccessibleKindOf(*b) == TButtonAccessibleKind::MenuBarEntry) {
+        // The keyboard reaches a menu bar's captions without taking the focus from its place.
+        state.focusable =
+            TMenuBarKeyboard::Of(qobject_cast<const TCustomToolbar*>(b->parentWidget())) != nullptr;
+        state.focused = TMenuBarKeyboard::HasKeyboard(b);
     }
     if (b->HasDropdown()) {
         state.hasPopup = true;

@@ -11,8 +11,15 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -120,4 +127,137 @@ TEST_F(AccessibleWindow, TheListsAreNamedAndAnEmptyFocusedListShowsItsFocus) {
     form.ScenarioListView->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(form.ScenarioListView->hasFocus());
     EXPECT_NE(form.ScenarioListView->viewport()->grab().toImage(), unfocused);
+}
+
+namespace {
+
+// The objects that focus announcements named, in order.
+std::vector<QObject*>& announcedFocus() {
+    static std::vector<QObject*> objects;
+    return objects;
+}
+
+void recordFocus(QAccessibleEvent& event) {
+    if (event.type() == QAccessible::Focus)
+        announcedFocus().push_back(event.accessibleInterface()->object());
+}
+
+// A key as the window system delivers it: to the open menu, else to the window.
+void press(QWidget* window, QKeyCombination key) {
+    if (QWidget* popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, key.key(), key.keyboardModifiers());
+    else
+        QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+}
+
+// Runs each step from the event loop, one after another, so that a step may open a menu whose
+// tracking loop runs the steps after it.
+void runSteps(std::vector<std::function<void()>> steps, int interval = 40) {
+    auto left = std::make_shared<std::deque<std::function<void()>>>(steps.begin(), steps.end());
+    auto next = std::make_shared<std::function<void()>>();
+    *next = [left, next, interval] {
+        if (left->empty())
+            return;
+        const std::function<void()> step = left->front();
+        left->pop_front();
+        QTimer::singleShot(interval, *next);
+        step();
+    };
+    QTimer::singleShot(0, *next);
+    ASSERT_TRUE(QTest::qWaitFor([left] { return left->empty(); }, 10000));
+    QTest::qWait(2 * interval);
+}
+
+class MenuBarKeys : public AccessibleWindow {
+protected:
+    void SetUp() override {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.SystemTreeView->setFocus();
+        announcedFocus().clear();
+        ListenToAnnouncements(recordFocus);
+    }
+    void TearDown() override {
+        ListenToAnnouncements({});
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+
+    // The caption whose accessible state has the focus; none when no caption has it.
+    QString focusedCaption() const {
+        for (TToolbarButton* caption : captions())
+            if (QAccessible::queryAccessibleInterface(caption)->state().focused)
+                return QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name);
+        return {};
+    }
+    QString openMenu() const {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (TToolbarButton* caption : captions())
+            if (menu && caption->DropdownMenu() == menu)
+                return QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name);
+        return {};
+    }
+    std::vector<TToolbarButton*> captions() const {
+        return {form.Bars.FileMenuBtn, form.Bars.EditMenuBtn, form.Bars.ScenarioMenuBtn,
+                form.Bars.ViewMenuBtn, form.Bars.HelpMenuBtn};
+    }
+};
+
+struct BarStep {
+    QKeyCombination key;
+    const char* focused; // the caption the keyboard is on
+    const char* open;    // the caption whose menu is open
+};
+
+} // namespace
+
+// Alt alone and F10 put the keyboard on the menu bar, Left and Right go round its captions, and
+// a menu opens from it with its first item selected; in an open menu Left and Right open the
+// neighbouring one; Esc goes back one step. Alt and a caption's letter open that menu as before.
+TEST_F(MenuBarKeys, AltAndF10PutTheKeyboardOnTheMenuBar) {
+    const BarStep alt = {Qt::Key_Alt, "File", ""};
+    const std::vector<std::vector<BarStep>> journeys = {
+        {alt, {Qt::Key_Right, "Edit", ""}, {Qt::Key_Left, "File", ""}, {Qt::Key_Left, "Help", ""},
+         {Qt::Key_Right, "File", ""}, {Qt::Key_Escape, "", ""}},
+        {{Qt::Key_F10, "File", ""}, {Qt::Key_Down, "", "File"}, {Qt::Key_Right, "", "Edit"},
+         {Qt::Key_Left, "", "File"}, {Qt::Key_Left, "", "Help"}, {Qt::Key_Escape, "Help", ""},
+         {Qt::Key_Space, "", "Help"}, {Qt::Key_Escape, "Help", ""}, {Qt::Key_Return, "", "Help"},
+         {Qt::Key_Escape, "Help", ""}, {Qt::Key_F10, "", ""}},
+        {alt, {Qt::Key_Alt, "", ""}, {Qt::Key_V, "", ""}},
+        {alt, {Qt::Key_V, "", "View"}, {Qt::Key_Escape, "View", ""}, {Qt::Key_Home, "", ""}},
+        {{Qt::ALT | Qt::Key_E, "", "Edit"}, {Qt::Key_Right, "", "Scenario"},
+         {Qt::Key_Escape, "Scenario", ""}, {Qt::Key_Escape, "", ""}},
+        {{Qt::ALT | Qt::Key_H, "", "Help"}, {Qt::Key_Escape, "", ""}, {Qt::Key_Down, "", ""}},
+    };
+    for (const std::vector<BarStep>& journey : journeys) {
+        std::vector<std::function<void()>> steps;
+        for (const BarStep& step : journey) {
+            steps.push_back([this, step] { press(&form, step.key); });
+            // What the key left, checked once the event loop has run.
+            steps.push_back([this, step] {
+                SCOPED_TRACE(QKeySequence(step.key).toString().toStdString());
+                EXPECT_EQ(focusedCaption(), QString::fromLatin1(step.focused));
+                EXPECT_EQ(openMenu(), QString::fromLatin1(step.open));
+                EXPECT_TRUE(form.SystemTreeView->hasFocus());
+                // Alt and a letter open the menu as before; from the bar its first item is chosen
+                // (a disabled one too, as the menus' style lets the keyboard stop on it).
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (menu && !(step.key.keyboardModifiers() & Qt::AltModifier)) {
+                    EXPECT_EQ(menu->activeAction(), menu->actions().value(0));
+                }
+            });
+        }
+        runSteps(steps);
+    }
+    // A click elsewhere leaves the bar.
+    press(&form, Qt::Key_F10);
+    ASSERT_EQ(focusedCaption(), "File");
+    QTest::mouseClick(form.ScenarioListView->viewport(), Qt::LeftButton);
+    EXPECT_EQ(focusedCaption(), "");
+    // Each caption the keyboard reached was announced, and so was the list it left for.
+    EXPECT_NE(std::find(announcedFocus().begin(), announcedFocus().end(), form.Bars.HelpMenuBtn),
+              announcedFocus().end());
+    EXPECT_NE(std::find(announcedFocus().begin(), announcedFocus().end(), form.SystemTreeView),
+              announcedFocus().end());
 }

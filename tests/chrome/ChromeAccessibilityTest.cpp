@@ -8,6 +8,8 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -237,6 +239,101 @@ TEST_F(ChromeAccessibility, MenuBarCaptionsOpenTheirMenuOnPressAndShowMenu) {
         EXPECT_EQ(dropdowns, 1);
         delete button;
     }
+}
+
+// The child of `face` with that role, if any.
+QAccessibleInterface* childWithRole(QAccessibleInterface* face, QAccessible::Role role) {
+    for (int i = 0; i < face->childCount(); ++i)
+        if (face->child(i)->role() == role)
+            return face->child(i);
+    return nullptr;
+}
+
+TEST_F(ChromeAccessibility, DocksAreNamedByTheirEdgeAndDockedBarsHaveANamedGrip) {
+    const std::pair<TDock*, const char*> docks[] = {{m_form.top, "Top dock"},
+                                                    {m_form.bottom, "Bottom dock"},
+                                                    {m_form.left, "Left dock"},
+                                                    {m_form.right, "Right dock"}};
+    for (const auto& [dock, name] : docks) {
+        ASSERT_NE(accessible(dock), nullptr);
+        EXPECT_EQ(accessible(dock)->role(), QAccessible::Pane);
+        EXPECT_EQ(accessible(dock)->text(QAccessible::Name), name);
+    }
+    m_bar->setCaption(QStringLiteral("Standard Toolbar"));
+    glyphButton(QStringLiteral("Open"));
+    m_bar->show();
+    QAccessibleInterface* grip = childWithRole(accessible(m_bar), QAccessible::Grip);
+    ASSERT_NE(grip, nullptr);
+    EXPECT_EQ(grip->text(QAccessible::Name), QStringLiteral("Move Standard Toolbar"));
+    EXPECT_EQ(grip->parent(), accessible(m_bar));
+    EXPECT_EQ(accessible(m_bar)->indexOfChild(grip), 0);
+    EXPECT_TRUE(QRect(m_bar->mapToGlobal(QPoint(0, 0)), m_bar->size()).contains(grip->rect()));
+    EXPECT_EQ(accessible(m_bar)->childAt(grip->rect().center().x(), grip->rect().center().y()),
+              grip);
+    EXPECT_EQ(childWithRole(accessible(m_bar), QAccessible::PushButton)->text(QAccessible::Name),
+              QStringLiteral("Open"))
+        << "the buttons follow the grip";
+}
+
+TEST_F(ChromeAccessibility, AFloatingBarIsAWindowNamedAfterItWhoseCloseButtonHidesIt) {
+    TToolbar* bar = makeButtonBar(m_form.form.get(), 2);
+    bar->setCaption(QStringLiteral("Standard Toolbar"));
+    bar->setHideWhenInactive(false);
+    int closes = 0;
+    bar->OnClose = [&closes](TCustomToolWindow*) { ++closes; };
+    TFloatingWindowParent* host = bar->FloatingHost();
+    ASSERT_TRUE(host && host->isVisible());
+    EXPECT_EQ(accessible(host)->role(), QAccessible::Window);
+    EXPECT_EQ(accessible(host)->text(QAccessible::Name), QStringLiteral("Standard Toolbar"));
+    EXPECT_EQ(childWithRole(accessible(bar), QAccessible::Grip), nullptr);
+
+    QAccessibleInterface* close = childWithRole(accessible(bar), QAccessible::PushButton);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(QAccessible::Name), QStringLiteral("Close"));
+    EXPECT_EQ(close->parent(), accessible(bar));
+    const QRect glyph = bar->CloseButtonRect();
+    EXPECT_EQ(close->rect(), QRect(bar->mapToGlobal(glyph.topLeft()), glyph.size()));
+    ASSERT_NE(close->actionInterface(), nullptr);
+    EXPECT_EQ(close->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::pressAction()});
+    close->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([bar] { return !bar->Visible(); }, 2000));
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_EQ(closes, 1);
+}
+
+// The keyboard moving through an open menu is announced item by item, disabled ones too, so
+// that a screen reader follows it.
+TEST_F(ChromeAccessibility, TheHighlightedMenuItemIsAnnounced) {
+    TMenuItem* add = m_menu.AddItem(QStringLiteral("&Add"));
+    add->setEnabled(false);
+    TMenuItem* remove = m_menu.AddItem(QStringLiteral("&Remove"));
+    std::vector<QObject*> announced;
+    ListenToAnnouncements([&announced](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::Focus)
+            announced.push_back(event.accessibleInterface()->object());
+    });
+    whenPopupShown([](QMenu* open) {
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(open, Qt::Key_Down);
+        open->close();
+    });
+    m_menu.Popup(100, 100);
+    ListenToAnnouncements({});
+    EXPECT_EQ(announced, (std::vector<QObject*>{m_item, add, remove}));
+}
+
+TEST_F(ChromeAccessibility, TheStatusBarReadsItsText) {
+    QStatusBar status(m_form.form.get());
+    auto* note = new QLabel(QStringLiteral("2 problems found"), &status);
+    status.addWidget(note);
+    status.show();
+    ASSERT_NE(accessible(&status), nullptr);
+    EXPECT_EQ(accessible(&status)->role(), QAccessible::StatusBar);
+    EXPECT_EQ(accessible(&status)->text(QAccessible::Name), QStringLiteral("2 problems found"));
+    status.showMessage(QStringLiteral("Characters refused"));
+    EXPECT_EQ(accessible(&status)->text(QAccessible::Name), QStringLiteral("Characters refused"));
+    EXPECT_EQ(accessible(&status)->text(QAccessible::Value), QStringLiteral("Characters refused"));
 }
 
 } // namespace

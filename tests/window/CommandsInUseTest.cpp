@@ -193,3 +193,39 @@ TEST_F(CommandsInUse, TheToolbarsCommandButtonsRunTheirCommands) {
 }
 
 } // namespace
+
+// The menus without the mouse: F10 or Alt alone puts the keyboard on the menu bar, Left and
+// Right go along it, Down or Enter opens a menu, Right in an open menu opens the next one, and
+// Alt with a caption's letter still opens that menu at once.
+TEST_F(CommandsInUse, AltAndF10ReachEveryMenuWithoutTheMouse) {
+    Start();
+    Driver->Click(At(Resting));
+    ASSERT_TRUE(Driver->WaitUntil([this] { return Driver->FocusWindow() == Main().Id; }));
+    const auto openedLeft = [this](const QStringList& keys) {
+        for (const QString& key : keys)
+            Driver->Key(key);
+        const bool open = Driver->WaitUntil([this] { return Driver->TopPopup().has_value(); });
+        return open ? Driver->TopPopup()->Geometry.left() : -1;
+    };
+    const auto closeAll = [this] {
+        Driver->Key(QStringLiteral("Escape"));
+        Driver->Key(QStringLiteral("Escape"));
+        return Driver->WaitUntil([this] { return !Driver->TopPopup().has_value(); });
+    };
+    const int file = openedLeft({QStringLiteral("alt+f")});
+    ASSERT_TRUE(closeAll());
+    const int edit = openedLeft({QStringLiteral("F10"), QStringLiteral("Right"),
+                                 QStringLiteral("Down")});
+    EXPECT_GT(edit, file) << "F10, Right and Down did not open the Edit menu";
+    Driver->Key(QStringLiteral("Right"));
+    EXPECT_TRUE(Driver->WaitUntil(
+        [&] { return Driver->TopPopup() && Driver->TopPopup()->Geometry.left() > edit; }))
+        << "Right in the Edit menu did not open the Scenario menu";
+    ASSERT_TRUE(closeAll());
+    const int help = openedLeft({QStringLiteral("alt"), QStringLiteral("Left"),
+                                 QStringLiteral("Return")});
+    EXPECT_GT(help, edit) << "Alt, Left and Enter did not open the Help menu";
+    ASSERT_TRUE(closeAll());
+    EXPECT_EQ(openedLeft({QStringLiteral("alt+f")}), file) << "Alt+F changed";
+    ASSERT_TRUE(closeAll());
+}

@@ -1,0 +1,66 @@
+#include "ContainerAccessible.h"
+
+#include "Docks.h"
+#include "FloatingWindowParent.h"
+#include "ToolWindow.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+
+QString edgeName(TDockPosition position) {
+    switch (position) {
+    case TDockPosition::dpTop:
+        return QStringLiteral("Top dock");
+    case TDockPosition::dpBottom:
+        return QStringLiteral("Bottom dock");
+    case TDockPosition::dpLeft:
+        return QStringLiteral("Left dock");
+    case TDockPosition::dpRight:
+        return QStringLiteral("Right dock");
+    }
+    return {};
+}
+
+} // namespace
+
+TDockAccessible::TDockAccessible(TDock* dock) : QAccessibleWidget(dock, QAccessible::Pane) {}
+
+QString TDockAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+        return edgeName(static_cast<TDock*>(widget())->Position());
+    return QAccessibleWidget::text(t);
+}
+
+TFloatingHostAccessible::TFloatingHostAccessible(TFloatingWindowParent* host)
+    : QAccessibleWidget(host, QAccessible::Window) {}
+
+QString TFloatingHostAccessible::text(QAccessible::Text t) const {
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+        return QAccessibleWidget::text(t);
+    const auto* guest =
+        widget()->findChild<const TCustomToolWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return guest ? guest->Caption() : QString();
+}
+
+TStatusBarAccessible::TStatusBarAccessible(QStatusBar* statusBar)
+    : QAccessibleWidget(statusBar, QAccessible::StatusBar) {}
+
+QString TStatusBarAccessible::shownText() const {
+    const auto* statusBar = static_cast<const QStatusBar*>(widget());
+    if (!statusBar->currentMessage().isEmpty())
+        return statusBar->currentMessage();
+    QStringList texts;
+    for (const QLabel* label :
+         statusBar->findChildren<const QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        if (label->isVisibleTo(statusBar) && !label->text().isEmpty())
+            texts << label->text();
+    return texts.join(u' ');
+}
+
+QString TStatusBarAccessible::text(QAccessible::Text t) const {
+    if ((t == QAccessible::Name && widget()->accessibleName().isEmpty()) || t == QAccessible::Value)
+        return shownText();
+    return QAccessibleWidget::text(t);
+}
