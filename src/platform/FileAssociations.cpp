@@ -2,20 +2,17 @@
 
 #include "DesktopEntry.h"
 #include "PlatformError.h"
+#include "WholeFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
 
 void writeFile(const QString& path, const QString& content) {
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content.toUtf8()) < 0 || !file.commit())
+    if (!WriteWholeFile(path, content.toUtf8()))
         throw EPlatformError(QStringLiteral("Failed to set data for '%1'").arg(path));
 }
 

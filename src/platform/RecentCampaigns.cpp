@@ -1,11 +1,10 @@
 #include "RecentCampaigns.h"
 
 #include "PlatformError.h"
+#include "WholeFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -79,9 +78,6 @@ TRecentCampaigns ReadRecentCampaigns(const QString& file) {
 }
 
 void WriteRecentCampaigns(const QString& file, const TRecentCampaigns& list) {
-    QDir().mkpath(QFileInfo(file).path());
-    QSaveFile output(file);
-    if (!output.open(QIODevice::WriteOnly) || output.write(RecentCampaignsText(list)) < 0 ||
-        !output.commit())
+    if (!WriteWholeFile(file, RecentCampaignsText(list)))
         throw EPlatformError(QStringLiteral("Cannot create file %1").arg(file));
 }

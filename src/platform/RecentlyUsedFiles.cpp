@@ -2,11 +2,10 @@
 
 #include "NativeUrl.h"
 #include "PlatformError.h"
+#include "WholeFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -213,8 +212,6 @@ void AddRecentlyUsedFile(const QString& listFile, const TRecentFileUse& use) {
         qWarning("brindlewick: %s is damaged; it is left as it is", name.constData());
         return;
     }
-    QDir().mkpath(QFileInfo(listFile).path());
-    QSaveFile output(listFile);
-    if (!output.open(QIODevice::WriteOnly) || output.write(updated) < 0 || !output.commit())
+    if (!WriteWholeFile(listFile, updated))
         qWarning("brindlewick: cannot write %s", name.constData());
 }
