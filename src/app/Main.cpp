@@ -225,19 +225,17 @@ void TForm1::wireHistory() {
     });
     // The items name the step they would undo or redo ("&Undo Remove"), as the history's own
     // actions are named; those actions are only read, the items run the commands.
-    const auto follow = [this](QAction* action, TCommandId id, bool TCommandState::*can) {
-        const auto show = [this, action, id, can] {
+    const auto follow = [this](QAction* action, TCommandId id) {
+        const auto show = [this, action, id] {
             Menus.Item(id)->setCaption(action->text());
-            m_state.*can = action->isEnabled();
             ApplyCommandState();
         };
         show();
         connect(action, &QAction::changed, this, show);
     };
-    follow(m_history.createUndoAction(this, QString::fromLatin1(CommandRow(TCommandId::Undo).Caption)),
-           TCommandId::Undo, &TCommandState::CanUndo);
-    follow(m_history.createRedoAction(this, QString::fromLatin1(CommandRow(TCommandId::Redo).Caption)),
-           TCommandId::Redo, &TCommandState::CanRedo);
+    const auto caption = [](TCommandId id) { return QString::fromLatin1(CommandRow(id).Caption); };
+    follow(m_history.createUndoAction(this, caption(TCommandId::Undo)), TCommandId::Undo);
+    follow(m_history.createRedoAction(this, caption(TCommandId::Redo)), TCommandId::Redo);
 }
 
 void TForm1::wireLists() {
@@ -565,6 +563,8 @@ void TForm1::RenameItemClick() {
 }
 
 void TForm1::ApplyCommandState() {
+    m_state.CanUndo = m_history.canUndo();
+    m_state.CanRedo = m_history.canRedo();
     ScenarioRowPlace(m_state, FocusedScenario(), m_listModel->rowCount());
     ScenarioListFilled(m_state, m_listModel->rowCount());
     for (const TCommandRow& row : MainCommands())
