@@ -18,9 +18,7 @@ constexpr int RowRole = Qt::UserRole;
 QString CheckNote(std::size_t findings) {
     if (findings == 0)
         return {};
-    const QString count = findings == 1 ? QStringLiteral("1 problem")
-                                        : QStringLiteral("%1 problems").arg(findings);
-    return count + QStringLiteral(" found (Scenario \u25B8 Check Campaign...)");
+    return QStringLiteral("%1 problems found (Scenario \u25B8 Check Campaign...)").arg(findings);
 }
 
 QStringList CheckLines(const TCampaignReport& report, const TCampaign& campaign,
