@@ -15,7 +15,7 @@ inline constexpr int ToolbarTop = 25;
 inline constexpr int NewBtn = 8, OpenBtn = 33, SaveBtn = 58, AddBtn = 89, RemoveBtn = 114,
                      ReplaceBtn = 145, InsertBtn = 170, SaveScnBtn = 201, VersionBtn = 232,
                      OptionsBtn = 297, LargeIconsBtn = 328, SmallIconsBtn = 353, ListBtn = 378,
-                     DetailsBtn = 403, HelpBtn = 434;
+                     DetailsBtn = 403, HelpBtn = 434, UndoBtn = 465, RedoBtn = 490;
 
 inline constexpr QRect Button(int left, int width = 25) {
     return {left, ToolbarTop, width, 25};
