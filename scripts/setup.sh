@@ -13,7 +13,7 @@ packages=(
   shared-mime-info desktop-file-utils xdg-utils libxml2-utils
   xvfb xauth libx11-dev libxtst-dev libxcb1-dev
   dpkg-dev lintian appstream man-db groff-base bash-completion
-  qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   dbus at-spi2-core python3-pyatspi
 )
 
