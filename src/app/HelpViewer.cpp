@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 THelpViewer::THelpViewer(QWidget* parent) : QDialog(parent), m_browser(new QTextBrowser(this)) {
-    setWindowTitle(AppTexts::ApplicationTitle + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 Help").arg(AppTexts::ApplicationTitle));
     setModal(false);
     resize(640, 560);
     m_browser->setOpenExternalLinks(true);
@@ -27,8 +27,8 @@ void THelpViewer::ShowContents(const QString& helpFile, const QString& topic) {
         m_browser->setSource(url);
     } else {
         m_browser->setHtml(
-            QStringLiteral("<h2>Help is not available</h2><p>The help file <b>%1</b> could not be "
-                           "found or read.</p>")
+            tr("<h2>Help is not available</h2><p>The help file <b>%1</b> could not be "
+               "found or read.</p>")
                 .arg(helpFile.toHtmlEscaped()));
     }
     show();

@@ -141,12 +141,12 @@ void TForm1::createLayout() {
     ScenarioListView = new TScenarioListView(EditorSplitter);
     // A screen reader names the list it enters; the file list names both its views, as
     // either one takes the keyboard.
-    SystemTreeView->setAccessibleName(QStringLiteral("Folders"));
-    SystemListView->setAccessibleName(QStringLiteral("Files"));
+    SystemTreeView->setAccessibleName(tr("Folders"));
+    SystemListView->setAccessibleName(tr("Files"));
     for (QAbstractItemView* view :
          SystemListView->findChildren<QAbstractItemView*>(Qt::FindDirectChildrenOnly))
         view->setAccessibleName(SystemListView->accessibleName());
-    ScenarioListView->setAccessibleName(QStringLiteral("Scenarios"));
+    ScenarioListView->setAccessibleName(tr("Scenarios"));
     EditorSplitter->setSizes({261, 183});
     EditorSplitter->setStretchFactor(0, 0);
     EditorSplitter->setStretchFactor(1, 1);
@@ -233,7 +233,7 @@ void TForm1::wireHistory() {
         show();
         connect(action, &QAction::changed, this, show);
     };
-    const auto caption = [](TCommandId id) { return QString::fromLatin1(CommandRow(id).Caption); };
+    const auto caption = [](TCommandId id) { return CaptionOf(CommandRow(id)); };
     follow(m_history.createUndoAction(this, caption(TCommandId::Undo)), TCommandId::Undo);
     follow(m_history.createRedoAction(this, caption(TCommandId::Redo)), TCommandId::Redo);
 }
@@ -326,7 +326,7 @@ void TForm1::WMDisplayChange(int width, int height) {
     m_displayRuleRunning = true;
     const auto done = qScopeGuard([this] { m_displayRuleRunning = false; });
     m_dialogs.ShowMessage(
-        {QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error, TMessageButtons::Ok, nullptr});
+        {QString(), AppTexts::ScreenTooSmall(), TMessageIcon::Error, TMessageButtons::Ok, nullptr});
     // The program ends, but not before the user could save the campaign (Cancel keeps it
     // running), as Exit would end it.
     m_dispatcher.Run(TCommandId::Exit, [this] {

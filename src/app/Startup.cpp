@@ -15,7 +15,7 @@ int RunProgram(int argc, char** argv, TDialogService& dialogs) {
 
     const QSize screen = ScreenPixels(*QGuiApplication::primaryScreen());
     if (ScreenTooSmall(screen.width(), screen.height())) {
-        dialogs.ShowMessage({QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error,
+        dialogs.ShowMessage({QString(), AppTexts::ScreenTooSmall(), TMessageIcon::Error,
                              TMessageButtons::Ok, nullptr});
         return 0;
     }
