@@ -7,6 +7,7 @@
 #include "ProgramTranslation.h"
 #include "TempFolder.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {

@@ -14,6 +14,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -35,6 +37,7 @@ bool inkIn(const QImage& image, int from, int to, int top, int bottom) {
 }
 
 constexpr int Edge = 2;
+constexpr int ButtonFrame = 2 * 6;
 
 class TranslatedLayout : public ::testing::TestWithParam<const char*> {
 protected:
@@ -94,8 +97,11 @@ void expectWholeTexts(QWidget& dialog) {
                 needed = label->sizeHint().width();
             } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
                        button && !button->text().isEmpty()) {
+                // The caption, without its accelerator mark, inside the button's frame.
                 text = button->text();
-                needed = button->sizeHint().width();
+                needed = button->fontMetrics().horizontalAdvance(
+                             QString(text).remove(QRegularExpression(QStringLiteral("&(?!&)")))) +
+                         ButtonFrame;
             } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
                 text = box->title();
                 needed = box->fontMetrics().horizontalAdvance(text);
