@@ -225,17 +225,20 @@ void TForm1::wireHistory() {
     });
     // The items name the step they would undo or redo ("&Undo Remove"), as the history's own
     // actions are named; those actions are only read, the items run the commands.
-    const auto follow = [this](QAction* action, TCommandId id) {
-        const auto show = [this, action, id] {
-            Menus.Item(id)->setCaption(action->text());
+    const auto follow = [this](QAction* action, TCommandId id, auto stepName) {
+        const auto show = [this, id, stepName] {
+            const QString verb = CaptionOf(CommandRow(id));
+            const QString step = (m_history.*stepName)();
+            //: An Undo or Redo menu item: %1 is the item's caption, %2 the step it undoes or
+            //: redoes ("&Undo Remove").
+            Menus.Item(id)->setCaption(step.isEmpty() ? verb : tr("%1 %2").arg(verb, step));
             ApplyCommandState();
         };
         show();
         connect(action, &QAction::changed, this, show);
     };
-    const auto caption = [](TCommandId id) { return CaptionOf(CommandRow(id)); };
-    follow(m_history.createUndoAction(this, caption(TCommandId::Undo)), TCommandId::Undo);
-    follow(m_history.createRedoAction(this, caption(TCommandId::Redo)), TCommandId::Redo);
+    follow(m_history.createUndoAction(this), TCommandId::Undo, &QUndoStack::undoText);
+    follow(m_history.createRedoAction(this), TCommandId::Redo, &QUndoStack::redoText);
 }
 
 void TForm1::wireLists() {

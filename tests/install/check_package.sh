@@ -40,6 +40,8 @@ for file in \
   /usr/share/brindlewick/help/brindlewick.html \
   /usr/share/brindlewick/help/brindlewick.de.html \
   /usr/share/brindlewick/help/brindlewick.zh_CN.html \
+  /usr/share/brindlewick/translations/brindlewick_de.qm \
+  /usr/share/brindlewick/translations/brindlewick_zh_CN.qm \
   /usr/share/brindlewick/help/window.png \
   /usr/share/brindlewick/help/options.png \
   /usr/share/man/man1/brindlewick.1.gz \
