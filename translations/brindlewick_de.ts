@@ -6,395 +6,399 @@
     <message>
         <source>Untitled.cpn</source>
         <extracomment>The file name a new campaign has until it is saved; keep the .cpn extension.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt.cpn</translation>
     </message>
     <message>
         <source>Quorvane &amp; Meltharn Brindlewick will only run on a screen size of 800 x 600 or greater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane &amp; Meltharn Brindlewick läuft nur bei einer Bildschirmgröße von mindestens 800 x 600.</translation>
     </message>
     <message>
         <source>Do you want to save any changes to the current Campaign?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen an der aktuellen Kampagne speichern?</translation>
     </message>
     <message>
         <source>Campaigns|*.cpn|Expansion Campaigns|*.cpx</source>
         <extracomment>Translate the descriptions only; keep every &quot;|&quot; and pattern as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kampagnen|*.cpn|Erweiterungskampagnen|*.cpx</translation>
     </message>
     <message>
         <source>Scenarios|*.scn|Expansion Scenarios|*.scx</source>
         <extracomment>Translate the descriptions only; keep every &quot;|&quot; and pattern as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szenarien|*.scn|Erweiterungsszenarien|*.scx</translation>
     </message>
     <message>
         <source>Replace Scenario With...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario ersetzen durch...</translation>
     </message>
     <message>
         <source>Insert Scenario...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario einfügen...</translation>
     </message>
     <message>
         <source>Save Scenario As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario speichern unter...</translation>
     </message>
     <message>
         <source>Save All to Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle in Ordner speichern</translation>
     </message>
     <message>
         <source>Saving Scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenarien speichern</translation>
     </message>
     <message>
         <source>Saving the scenarios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Szenarien werden gespeichert...</translation>
     </message>
     <message>
         <source>%1 of the %2 scenario files already exists in %3.
 
 Replace it, or skip it and save the others?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der %2 Szenariodateien ist in %3 schon vorhanden.
+
+Ersetzen oder überspringen und die übrigen speichern?</translation>
     </message>
     <message>
         <source>%1 of the %2 scenario files already exist in %3.
 
 Replace them, or skip them and save the others?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der %2 Szenariodateien sind in %3 schon vorhanden.
+
+Ersetzen oder überspringen und die übrigen speichern?</translation>
     </message>
     <message>
         <source>No web browser is set up to open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Webbrowser eingerichtet, der %1 öffnen kann</translation>
     </message>
     <message>
         <source>Cannot start the web browser %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Webbrowser %1 kann nicht gestartet werden</translation>
     </message>
 </context>
 <context>
     <name>CampaignMessages</name>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Cannot create file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht erstellt werden: %2</translation>
     </message>
     <message>
         <source>Cannot read file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Cannot write file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot lock file %1: another program is changing it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gesperrt werden: Ein anderes Programm ändert sie gerade</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>Stream read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesefehler im Datenstrom</translation>
     </message>
     <message>
         <source>Stream write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler im Datenstrom</translation>
     </message>
     <message>
         <source>The file %1 is either not an Quorvane/Meltharn Campaign or an unsupported version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist entweder keine Quorvane/Meltharn-Kampagne oder eine nicht unterstützte Version.</translation>
     </message>
     <message>
         <source>The file %1 is too large for a campaign: scenario files must be smaller than 2 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist zu groß für eine Kampagne: Szenariodateien müssen kleiner als 2 GiB sein</translation>
     </message>
     <message>
         <source>The campaign would be %1 bytes long, more than the 2,147,483,647 bytes a campaign file can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kampagne wäre %1 Byte lang, mehr als die 2.147.483.647 Byte, die eine Kampagnendatei fassen kann</translation>
     </message>
     <message>
         <source>%1 is shorter than four bytes and has no version text to set</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kürzer als vier Byte und hat keinen Versionstext, der sich setzen ließe</translation>
     </message>
     <message>
         <source>Unknown text encoding %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Textkodierung %1</translation>
     </message>
     <message>
         <source>%1: unknown code page &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannte Codepage „%2“</translation>
     </message>
     <message>
         <source>scenario %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario %1</translation>
     </message>
     <message>
         <source>%1 has no version text of either game (1.10, 1.11 or 1.18)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Versionstext eines der beiden Spiele (1.10, 1.11 oder 1.18)</translation>
     </message>
     <message>
         <source>%1 (%2) and %3 (%4) are for different games: no game plays both</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) und %3 (%4) gehören zu verschiedenen Spielen: Kein Spiel spielt beide</translation>
     </message>
     <message>
         <source>%1 unused bytes at %2-%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ungenutzte Bytes bei %2-%3</translation>
     </message>
     <message>
         <source>the payload of %1 starts inside the header or the entry table</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nutzdaten von %1 beginnen im Dateikopf oder in der Eintragstabelle</translation>
     </message>
     <message>
         <source>the payloads of %1 and %2 overlap</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nutzdaten von %1 und %2 überlappen sich</translation>
     </message>
     <message>
         <source>%1 bytes after the last payload</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes nach den letzten Nutzdaten</translation>
     </message>
     <message>
         <source>the file is shorter than the 264-byte header</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kürzer als der 264 Byte lange Dateikopf</translation>
     </message>
     <message>
         <source>the version text is not 1.00</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Versionstext ist nicht 1.00</translation>
     </message>
     <message>
         <source>the title fills its field without a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel füllt sein Feld ohne Nullbyte</translation>
     </message>
     <message>
         <source>the entry count is negative (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der Einträge ist negativ (%1)</translation>
     </message>
     <message>
         <source>the entry table is cut short: %1 of %2 records are in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eintragstabelle ist abgeschnitten: %1 von %2 Einträgen stehen in der Datei</translation>
     </message>
     <message>
         <source>the name of %1 fills its field without a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name von %1 füllt sein Feld ohne Nullbyte</translation>
     </message>
     <message>
         <source>the file name of %1 fills its field without a zero byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Dateiname von %1 füllt sein Feld ohne Nullbyte</translation>
     </message>
     <message>
         <source>%1 has a negative offset or size</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen negativen Offset oder eine negative Größe</translation>
     </message>
     <message>
         <source>the payload of %1 reaches past the end of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nutzdaten von %1 reichen über das Dateiende hinaus</translation>
     </message>
 </context>
 <context>
     <name>MainCommands</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Add Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Remove Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario entfernen</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;rsetzen</translation>
     </message>
     <message>
         <source>Replace Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario ersetzen</translation>
     </message>
     <message>
         <source>&amp;Insert After...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen nach...</translation>
     </message>
     <message>
         <source>Insert Scenario After...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario einfügen nach...</translation>
     </message>
     <message>
         <source>&amp;Save to File...</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei &amp;speichern...</translation>
     </message>
     <message>
         <source>Save Scenario To Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario auf Datenträger speichern</translation>
     </message>
     <message>
         <source>&amp;Set to Version...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf &amp;Version setzen...</translation>
     </message>
     <message>
         <source>Quorvane - &amp;Trial Version (1.10)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane - &amp;Testversion (1.10)</translation>
     </message>
     <message>
         <source>&amp;Quorvane (1.11)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quorvane (1.11)</translation>
     </message>
     <message>
         <source>&amp;Meltharn (1.18)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meltharn (1.18)</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach u&amp;nten</translation>
     </message>
     <message>
         <source>Re&amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen</translation>
     </message>
     <message>
         <source>Save &amp;All to Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle in Ordner speichern...</translation>
     </message>
     <message>
         <source>Check &amp;Campaign...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne &amp;prüfen...</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>Status &amp;Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Große Symbole</translation>
     </message>
     <message>
         <source>Large Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Symbole</translation>
     </message>
     <message>
         <source>S&amp;mall Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleine Symbole</translation>
     </message>
     <message>
         <source>Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Symbole</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>&amp;Detials</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;Quorvane Heaven</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quorvane Heaven</translation>
     </message>
     <message>
         <source>&amp;Meltharn Heaven</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meltharn Heaven</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>Set Scenario Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenarioversion setzen</translation>
     </message>
 </context>
 <context>
@@ -402,49 +406,49 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>Menu</source>
         <extracomment>The caption of the toolbar that holds the menus, shown when it floats.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szenario</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Symbolleiste</translation>
     </message>
 </context>
 <context>
     <name>QtDialogService</name>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;rsetzen</translation>
     </message>
     <message>
         <source>&amp;Skip Existing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorhandene überspringen</translation>
     </message>
 </context>
 <context>
     <name>ScenarioCommands</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -452,179 +456,179 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>%1 KB</source>
         <extracomment>Kilobytes of memory; %1 is the figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über...</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Free software for the players and mod makers of both games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software für die Spieler und Mod-Ersteller beider Spiele.</translation>
     </message>
     <message>
         <source>Comments and suggestions to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare und Vorschläge an:</translation>
     </message>
     <message>
         <source>Memory available to Windows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Windows verfügbarer Speicher:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TCheckCampaignForm</name>
     <message>
         <source>%1 problems found (Scenario ▸ Check Campaign...)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Probleme gefunden (Szenario ▸ Kampagne prüfen...)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A finding of the campaign check: %1 is the scenario&apos;s name, %2 the finding.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No problems found (%1 scenarios).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Probleme gefunden (%1 Szenarien).</translation>
     </message>
     <message>
         <source>Check Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagne prüfen</translation>
     </message>
     <message>
         <source>Findings</source>
-        <translation type="unfinished"></translation>
+        <translation>Befunde</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Scenarios</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenarien</translation>
     </message>
 </context>
 <context>
     <name>THelpViewer</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Hilfe</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Help is not available&lt;/h2&gt;&lt;p&gt;The help file &lt;b&gt;%1&lt;/b&gt; could not be found or read.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Hilfe ist nicht verfügbar&lt;/h2&gt;&lt;p&gt;Die Hilfedatei &lt;b&gt;%1&lt;/b&gt; konnte nicht gefunden oder gelesen werden.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>TOptionsForm</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Project Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektoptionen</translation>
     </message>
     <message>
         <source>Campaign Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagnentitel:</translation>
     </message>
     <message>
         <source> Description </source>
-        <translation type="unfinished"></translation>
+        <translation> Beschreibung </translation>
     </message>
     <message>
         <source>Specify here a title if different from the actual Campaign filename, to revert from</source>
         <extracomment>The first of two lines; the sentence goes on in the next text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie hier einen Titel an, wenn er vom Namen der Kampagnendatei abweichen</translation>
     </message>
     <message>
         <source>using the title above, clear the whole box and leave empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>soll. Um wieder den Dateinamen zu verwenden, leeren Sie das Feld ganz.</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source> File Associations </source>
-        <translation type="unfinished"></translation>
+        <translation> Dateizuordnungen </translation>
     </message>
     <message>
         <source>Associate Campaign files (*.cpn) with Brindlewick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kampagnendateien (*.cpn) mit Brindlewick verknüpfen.</translation>
     </message>
     <message>
         <source>Associate Expansion Campaign files (*.cpx) with Brindlewick.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweiterungskampagnendateien (*.cpx) mit Brindlewick verknüpfen.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>TScenarioListModel</name>
     <message>
         <source>Scenario Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenarioname</translation>
     </message>
     <message>
         <source>Scenario Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenariodateiname</translation>
     </message>
     <message>
         <source>Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
 </context>
 <context>
     <name>TStoredTextValidator</name>
     <message>
         <source>A scenario name holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Szenarioname fasst höchstens %1 Byte.</translation>
     </message>
     <message>
         <source>A scenario file name holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Szenariodateiname fasst höchstens %1 Byte.</translation>
     </message>
     <message>
         <source>A scenario name cannot hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Szenarioname darf keine Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A scenario file name cannot hold control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Szenariodateiname darf keine Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>The code page %1 cannot hold “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Codepage %1 kann „%2“ nicht darstellen.</translation>
     </message>
 </context>
 </TS>
