@@ -207,17 +207,17 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>Home</source>
         <extracomment>The user&apos;s home folder, at the top of the folder tree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Persönlicher Ordner</translation>
     </message>
     <message>
         <source>Desktop Folder</source>
         <extracomment>The folder whose files the desktop shows, beside the home folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Ordner</translation>
     </message>
     <message>
         <source>File System</source>
         <extracomment>The root folder &quot;/&quot;, holding every file of the computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateisystem</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>%1 KB</source>
         <extracomment>A file&apos;s size in the file list; %1 is a whole number of kilobytes with &quot;,&quot; between groups of three digits.</extracomment>
-        <translation type="unfinished">%1 KB</translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <extracomment>%1 is the path of a file that records which program opens campaign files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten für „%1“ konnten nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -241,7 +241,7 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>System Folder</source>
         <extracomment>The type column of the desktop&apos;s places (home, file system, volumes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systemordner</translation>
     </message>
 </context>
 <context>
@@ -249,79 +249,79 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>%1 File</source>
         <extracomment>The type of a file no program claims; %1 is its extension in capitals (&quot;SCX&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Datei</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>The type of a file without an extension that no program claims.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
     <name>ListColumns</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Modified</source>
         <extracomment>The time a file was last written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>Letters for the read-only, hidden, system and archive marks of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attribute</translation>
     </message>
     <message>
         <source>Total Size</source>
         <extracomment>The capacity of a drive.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtgröße</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Speicher</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Documents</source>
         <extracomment>The number of documents waiting for a printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente</translation>
     </message>
     <message>
         <source>Status</source>
         <extracomment>Whether a printer is ready, busy or out of paper.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>Entry name</source>
         <extracomment>A dial-up network connection&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eintragsname</translation>
     </message>
     <message>
         <source>Phone #</source>
         <extracomment>The telephone number a dial-up connection calls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer</translation>
     </message>
     <message>
         <source>Device name</source>
         <extracomment>The modem a dial-up connection uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gerätename</translation>
     </message>
 </context>
 <context>
@@ -577,68 +577,68 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <name>ShellControls</name>
     <message>
         <source>Could not get the root folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stammordner konnte nicht ermittelt werden.</translation>
     </message>
     <message>
         <source>Could not enumerate system objects.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systemobjekte konnten nicht aufgelistet werden.</translation>
     </message>
     <message>
         <source>Could not get folder data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ordnerdaten konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Could not find folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Could not get Desktop folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Desktop-Ordner konnte nicht ermittelt werden.</translation>
     </message>
     <message>
         <source>InvokeCommand failed. Result = $%x</source>
         <extracomment>Running a command on a file failed; &quot;$%x&quot; stands for the hexadecimal error code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl konnte nicht ausgeführt werden. Ergebnis = $%x</translation>
     </message>
     <message>
         <source>Could not get UI object. Result = $%x</source>
         <extracomment>A file&apos;s menu could not be made; &quot;$%x&quot; stands for the hexadecimal error code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Menü der Datei konnte nicht erstellt werden. Ergebnis = $%x</translation>
     </message>
     <message>
         <source>Memory Leak Detected.  Not all folder data was freed.</source>
         <extracomment>Shown when the program ends while records of the file list are still alive.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speicherleck entdeckt.  Nicht alle Ordnerdaten wurden freigegeben.</translation>
     </message>
     <message>
         <source>Error parsing mask string.</source>
         <extracomment>The file list&apos;s filter, such as &quot;*.scn;*.scx&quot;, could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Auswerten der Dateimaske.</translation>
     </message>
 </context>
 <context>
     <name>ShellItemCommands</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Open Containing &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthaltenden &amp;Ordner öffnen</translation>
     </message>
     <message>
         <source>&amp;Copy Path</source>
         <extracomment>Copies the path of the one item chosen in the file list or folder tree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pfad kopieren</translation>
     </message>
     <message>
         <source>&amp;Copy Paths</source>
         <extracomment>Copies the paths of the several items chosen in the file list, one per line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pfade kopieren</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaften</translation>
     </message>
 </context>
 <context>
@@ -702,41 +702,41 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>Home</source>
         <extracomment>The user&apos;s home folder, at the top of the folder tree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Persönlicher Ordner</translation>
     </message>
     <message>
         <source>Desktop Folder</source>
         <extracomment>The folder whose files the desktop shows, beside the home folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Ordner</translation>
     </message>
     <message>
         <source>File System</source>
         <extracomment>The root folder &quot;/&quot;, holding every file of the computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateisystem</translation>
     </message>
     <message>
         <source>Desktop</source>
         <extracomment>The root of the folder tree, holding the home folder, the file system and volumes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desktop</translation>
     </message>
 </context>
 <context>
     <name>TDockAccessible</name>
     <message>
         <source>Top dock</source>
-        <translation type="unfinished"></translation>
+        <translation>Andockbereich oben</translation>
     </message>
     <message>
         <source>Bottom dock</source>
-        <translation type="unfinished"></translation>
+        <translation>Andockbereich unten</translation>
     </message>
     <message>
         <source>Left dock</source>
-        <translation type="unfinished"></translation>
+        <translation>Andockbereich links</translation>
     </message>
     <message>
         <source>Right dock</source>
-        <translation type="unfinished"></translation>
+        <translation>Andockbereich rechts</translation>
     </message>
 </context>
 <context>
@@ -756,7 +756,7 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>An Undo or Redo menu item: %1 is the item&apos;s caption, %2 the step it undoes or redoes (&quot;&amp;Undo Remove&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -830,61 +830,61 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <name>TPropertiesDialog</name>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckt</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>A file the system needs, which the user should leave alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Link</source>
         <extracomment>A symbolic link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verknüpfung</translation>
     </message>
     <message>
         <source>Normal</source>
         <extracomment>The attributes of a file that has none of the marks read-only, hidden, system, folder or link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>%1 Properties</source>
         <extracomment>The title of the properties dialog; %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften von %1</translation>
     </message>
     <message>
         <source>%1 bytes (%2)</source>
         <extracomment>%1 is the size in bytes with &quot;,&quot; between groups of three digits, %2 the size in kilobytes as the file list shows it (&quot;1 KB&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Byte (%2)</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Modified:</source>
         <extracomment>The time the file was last written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geändert:</translation>
     </message>
     <message>
         <source>Attributes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute:</translation>
     </message>
 </context>
 <context>
@@ -934,7 +934,7 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>Cannot open folder %1</source>
         <extracomment>%1 is the path of a folder that went away since the tree listed it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht geöffnet werden</translation>
     </message>
 </context>
 <context>
@@ -942,12 +942,12 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     <message>
         <source>Move %1</source>
         <extracomment>The grip a docked toolbar is dragged by; %1 is the toolbar&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 verschieben</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The button that closes a floating toolbar&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>
