@@ -207,17 +207,17 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>Home</source>
         <extracomment>The user&apos;s home folder, at the top of the folder tree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>主文件夹</translation>
     </message>
     <message>
         <source>Desktop Folder</source>
         <extracomment>The folder whose files the desktop shows, beside the home folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>桌面文件夹</translation>
     </message>
     <message>
         <source>File System</source>
         <extracomment>The root folder &quot;/&quot;, holding every file of the computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件系统</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>%1 KB</source>
         <extracomment>A file&apos;s size in the file list; %1 is a whole number of kilobytes with &quot;,&quot; between groups of three digits.</extracomment>
-        <translation type="unfinished">%1 KB</translation>
+        <translation>%1 KB</translation>
     </message>
 </context>
 <context>
@@ -233,7 +233,7 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <extracomment>%1 is the path of a file that records which program opens campaign files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法为“%1”设置数据。</translation>
     </message>
 </context>
 <context>
@@ -241,7 +241,7 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>System Folder</source>
         <extracomment>The type column of the desktop&apos;s places (home, file system, volumes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>系统文件夹</translation>
     </message>
 </context>
 <context>
@@ -249,79 +249,79 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>%1 File</source>
         <extracomment>The type of a file no program claims; %1 is its extension in capitals (&quot;SCX&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 文件</translation>
     </message>
     <message>
         <source>File</source>
         <extracomment>The type of a file without an extension that no program claims.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
 </context>
 <context>
     <name>ListColumns</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">大小</translation>
+        <translation>大小</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>Modified</source>
         <extracomment>The time a file was last written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>修改时间</translation>
     </message>
     <message>
         <source>Attributes</source>
         <extracomment>Letters for the read-only, hidden, system and archive marks of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>属性</translation>
     </message>
     <message>
         <source>Total Size</source>
         <extracomment>The capacity of a drive.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>总大小</translation>
     </message>
     <message>
         <source>Free Space</source>
-        <translation type="unfinished"></translation>
+        <translation>可用空间</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>说明</translation>
     </message>
     <message>
         <source>Documents</source>
         <extracomment>The number of documents waiting for a printer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文档</translation>
     </message>
     <message>
         <source>Status</source>
         <extracomment>Whether a printer is ready, busy or out of paper.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished"></translation>
+        <translation>备注</translation>
     </message>
     <message>
         <source>Entry name</source>
         <extracomment>A dial-up network connection&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>连接名称</translation>
     </message>
     <message>
         <source>Phone #</source>
         <extracomment>The telephone number a dial-up connection calls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>电话号码</translation>
     </message>
     <message>
         <source>Device name</source>
         <extracomment>The modem a dial-up connection uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>设备名称</translation>
     </message>
 </context>
 <context>
@@ -577,68 +577,68 @@ Replace them, or skip them and save the others?</source>
     <name>ShellControls</name>
     <message>
         <source>Could not get the root folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法获取根文件夹。</translation>
     </message>
     <message>
         <source>Could not enumerate system objects.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法列举系统对象。</translation>
     </message>
     <message>
         <source>Could not get folder data.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法获取文件夹数据。</translation>
     </message>
     <message>
         <source>Could not find folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到文件夹。</translation>
     </message>
     <message>
         <source>Could not get Desktop folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法获取桌面文件夹。</translation>
     </message>
     <message>
         <source>InvokeCommand failed. Result = $%x</source>
         <extracomment>Running a command on a file failed; &quot;$%x&quot; stands for the hexadecimal error code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>执行命令失败。结果 = $%x</translation>
     </message>
     <message>
         <source>Could not get UI object. Result = $%x</source>
         <extracomment>A file&apos;s menu could not be made; &quot;$%x&quot; stands for the hexadecimal error code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法获取界面对象。结果 = $%x</translation>
     </message>
     <message>
         <source>Memory Leak Detected.  Not all folder data was freed.</source>
         <extracomment>Shown when the program ends while records of the file list are still alive.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>检测到内存泄漏。并非所有文件夹数据都已释放。</translation>
     </message>
     <message>
         <source>Error parsing mask string.</source>
         <extracomment>The file list&apos;s filter, such as &quot;*.scn;*.scx&quot;, could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>解析文件筛选条件时出错。</translation>
     </message>
 </context>
 <context>
     <name>ShellItemCommands</name>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开(&amp;O)</translation>
     </message>
     <message>
         <source>Open Containing &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>打开所在文件夹(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Copy Path</source>
         <extracomment>Copies the path of the one item chosen in the file list or folder tree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>复制路径(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Copy Paths</source>
         <extracomment>Copies the paths of the several items chosen in the file list, one per line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>复制路径(&amp;C)</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>属性(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -702,41 +702,41 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>Home</source>
         <extracomment>The user&apos;s home folder, at the top of the folder tree.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>主文件夹</translation>
     </message>
     <message>
         <source>Desktop Folder</source>
         <extracomment>The folder whose files the desktop shows, beside the home folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>桌面文件夹</translation>
     </message>
     <message>
         <source>File System</source>
         <extracomment>The root folder &quot;/&quot;, holding every file of the computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文件系统</translation>
     </message>
     <message>
         <source>Desktop</source>
         <extracomment>The root of the folder tree, holding the home folder, the file system and volumes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>桌面</translation>
     </message>
 </context>
 <context>
     <name>TDockAccessible</name>
     <message>
         <source>Top dock</source>
-        <translation type="unfinished"></translation>
+        <translation>顶部停靠区</translation>
     </message>
     <message>
         <source>Bottom dock</source>
-        <translation type="unfinished"></translation>
+        <translation>底部停靠区</translation>
     </message>
     <message>
         <source>Left dock</source>
-        <translation type="unfinished"></translation>
+        <translation>左侧停靠区</translation>
     </message>
     <message>
         <source>Right dock</source>
-        <translation type="unfinished"></translation>
+        <translation>右侧停靠区</translation>
     </message>
 </context>
 <context>
@@ -756,7 +756,7 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>%1 %2</source>
         <extracomment>An Undo or Redo menu item: %1 is the item&apos;s caption, %2 the step it undoes or redoes (&quot;&amp;Undo Remove&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -830,61 +830,61 @@ Replace them, or skip them and save the others?</source>
     <name>TPropertiesDialog</name>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>只读</translation>
     </message>
     <message>
         <source>Hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏</translation>
     </message>
     <message>
         <source>System</source>
         <extracomment>A file the system needs, which the user should leave alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>系统</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹</translation>
     </message>
     <message>
         <source>Link</source>
         <extracomment>A symbolic link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>链接</translation>
     </message>
     <message>
         <source>Normal</source>
         <extracomment>The attributes of a file that has none of the marks read-only, hidden, system, folder or link.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>普通</translation>
     </message>
     <message>
         <source>%1 Properties</source>
         <extracomment>The title of the properties dialog; %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 属性</translation>
     </message>
     <message>
         <source>%1 bytes (%2)</source>
         <extracomment>%1 is the size in bytes with &quot;,&quot; between groups of three digits, %2 the size in kilobytes as the file list shows it (&quot;1 KB&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 字节（%2）</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名称：</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>类型：</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>大小：</translation>
     </message>
     <message>
         <source>Modified:</source>
         <extracomment>The time the file was last written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>修改时间：</translation>
     </message>
     <message>
         <source>Attributes:</source>
-        <translation type="unfinished"></translation>
+        <translation>属性：</translation>
     </message>
 </context>
 <context>
@@ -934,7 +934,7 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>Cannot open folder %1</source>
         <extracomment>%1 is the path of a folder that went away since the tree listed it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法打开文件夹 %1。</translation>
     </message>
 </context>
 <context>
@@ -942,12 +942,12 @@ Replace them, or skip them and save the others?</source>
     <message>
         <source>Move %1</source>
         <extracomment>The grip a docked toolbar is dragged by; %1 is the toolbar&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>移动%1</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The button that closes a floating toolbar&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 </TS>
