@@ -255,6 +255,12 @@ TEST_F(KeyboardReach, EveryCommandRunsFromTheKeyboard) {
     // From the folder tree, where the window starts, to the scenario list's first row.
     run({{QStringLiteral("F6")}, {QStringLiteral("F6")}, {QStringLiteral("End")},
          {QStringLiteral("Home")}});
+    // The toolbar shows which control the keyboard is on, and Esc takes the keyboard back.
+    const QImage open = WindowShot(Button(OpenBtn));
+    EXPECT_TRUE(changes(Button(OpenBtn),
+                        [&] { run({{QStringLiteral("F6")}, {QStringLiteral("Right")}}); }));
+    run({{QStringLiteral("Escape")}});
+    EXPECT_TRUE(Driver->WaitUntil([&] { return WindowShot(Button(OpenBtn)) == open; }, 20000));
     tryEach({
         {Replace, [&](const TKeyWay& way) { opensDialog(way); }},
         {Insert, [&](const TKeyWay& way) { opensDialog(way); }},
