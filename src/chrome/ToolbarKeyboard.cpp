@@ -181,26 +181,22 @@ bool TToolbarKeyboard::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease)
         return false;
     m_altAlone = false;
-    const bool taken = takeKey(key, event->type() == QEvent::ShortcutOverride);
-    if (taken)
-        event->accept();
-    return taken;
-}
-
-// Whether the key is the toolbar's; a key press does what it says.
-bool TToolbarKeyboard::takeKey(const QKeyEvent* key, bool shortcutOverride) {
+    // While the keyboard is on the toolbar its keys are the toolbar's, not shortcuts; any
+    // other key leaves the toolbar and goes on.
     const ToolbarKey action = ToolbarKeyAction(key->key(), key->modifiers(), vertical());
-    switch (action) {
-    case ToolbarKey::Stay:
+    if (action == ToolbarKey::Stay)
         return false;
-    case ToolbarKey::PassOn:
+    if (action == ToolbarKey::PassOn) {
         Leave();
         return false;
-    default:
-        break;
     }
-    if (shortcutOverride)
-        return true;
+    if (event->type() == QEvent::KeyPress)
+        perform(action);
+    event->accept();
+    return true;
+}
+
+void TToolbarKeyboard::perform(ToolbarKey action) {
     switch (action) {
     case ToolbarKey::Next:
         move(KeyboardStep::Next);
@@ -226,5 +222,4 @@ bool TToolbarKeyboard::takeKey(const QKeyEvent* key, bool shortcutOverride) {
     default:
         break;
     }
-    return true;
 }

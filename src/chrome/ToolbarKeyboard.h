@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <vector>
 
-class QKeyEvent;
 class QMenu;
 class QWidget;
 class TCustomToolbar;
@@ -46,7 +45,7 @@ private:
     bool formIsActive() const;
     std::vector<KeyboardStop> stops(const std::vector<QWidget*>& controls) const;
     bool vertical() const;
-    bool takeKey(const QKeyEvent* key, bool shortcutOverride);
+    void perform(ToolbarKey action);
     void move(KeyboardStep step);
     void highlight(QWidget* control);
     void press();
