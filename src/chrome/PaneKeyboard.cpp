@@ -38,8 +38,9 @@ void TPaneKeyboard::cycle(KeyboardStep step) {
     std::vector<KeyboardStop> stops;
     for (QWidget* pane : m_panes) {
         const TToolbarKeyboard* keyboard = keyboardOf(pane);
-        stops.push_back({.visible = pane && pane->isVisible(),
-                         .enabled = pane && pane->isEnabled() && (!keyboard || keyboard->CanEnter())});
+        stops.push_back(
+            {.visible = pane && pane->isVisible(),
+             .enabled = pane && pane->isEnabled() && (!keyboard || keyboard->CanEnter())});
     }
     const std::optional<std::size_t> from = current();
     const std::optional<std::size_t> to = NextKeyboardStop(stops, from, step);

@@ -102,7 +102,8 @@ TEST_F(ToolbarKeyboard, SpacePressesAndDownOpensTheDropDownAtItsFirstItem) {
         QTest::keyClick(open, Qt::Key_Escape);
     });
     key(Qt::Key_Down);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return selected != nullptr && !versions.isVisible(); }, 3000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return selected != nullptr && !versions.isVisible(); }, 3000));
     EXPECT_EQ(selected, first);
     EXPECT_EQ(clicks, 1) << "opening the menu pressed nothing else";
     EXPECT_EQ(m_keyboard->Highlighted(), version) << "Esc in the menu goes back to its button";

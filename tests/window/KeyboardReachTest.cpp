@@ -153,8 +153,7 @@ protected:
     bool changes(const QRect& area, const std::function<void()>& act) {
         const QImage before = WindowShot(area);
         act();
-        return Driver->WaitUntil([&] { return menus() == 0 && WindowShot(area) != before; },
-                                 20000);
+        return Driver->WaitUntil([&] { return menus() == 0 && WindowShot(area) != before; }, 20000);
     }
     // A dialog opens and takes the focus; Esc (or the key given) closes it.
     void opensDialog(const TKeyWay& way, const QString& close = QStringLiteral("Escape")) {
@@ -165,11 +164,11 @@ protected:
 
 TEST_F(KeyboardReach, EveryCommandRunsFromTheKeyboard) {
     const QString notes = InstallNotingBrowser();
-    const QString campaign = MakeCampaign(
-        QDir(Work).filePath(QStringLiteral("three.cpn")),
-        {MakeScenario(QDir(Work).filePath(QStringLiteral("a.scn")), "1.10", 64),
-         MakeScenario(QDir(Work).filePath(QStringLiteral("b.scn")), "1.11", 64),
-         MakeScenario(QDir(Work).filePath(QStringLiteral("c.scn")), "1.18", 64)});
+    const QString campaign =
+        MakeCampaign(QDir(Work).filePath(QStringLiteral("three.cpn")),
+                     {MakeScenario(QDir(Work).filePath(QStringLiteral("a.scn")), "1.10", 64),
+                      MakeScenario(QDir(Work).filePath(QStringLiteral("b.scn")), "1.11", 64),
+                      MakeScenario(QDir(Work).filePath(QStringLiteral("c.scn")), "1.18", 64)});
     MakeScenario(QDir(Home).filePath(QStringLiteral("h.scn")), "1.11", 64);
     Start();
     Driver->MoveTo(QPoint(0, 0));
@@ -253,12 +252,15 @@ TEST_F(KeyboardReach, EveryCommandRunsFromTheKeyboard) {
         {SaveAll, [&](const TKeyWay& way) { opensDialog(way); }},
     });
     // From the folder tree, where the window starts, to the scenario list's first row.
-    run({{QStringLiteral("F6")}, {QStringLiteral("F6")}, {QStringLiteral("End")},
+    run({{QStringLiteral("F6")},
+         {QStringLiteral("F6")},
+         {QStringLiteral("End")},
          {QStringLiteral("Home")}});
     // The toolbar shows which control the keyboard is on, and Esc takes the keyboard back.
     const QImage open = WindowShot(Button(OpenBtn));
-    EXPECT_TRUE(changes(Button(OpenBtn),
-                        [&] { run({{QStringLiteral("F6")}, {QStringLiteral("Right")}}); }));
+    EXPECT_TRUE(changes(Button(OpenBtn), [&] {
+        run({{QStringLiteral("F6")}, {QStringLiteral("Right")}});
+    }));
     run({{QStringLiteral("Escape")}});
     EXPECT_TRUE(Driver->WaitUntil([&] { return WindowShot(Button(OpenBtn)) == open; }, 20000));
     tryEach({
@@ -311,9 +313,10 @@ TEST_F(KeyboardReach, EveryCommandRunsFromTheKeyboard) {
          [&](const TKeyWay& way) {
              // The home folder in the tree, its scenario file in the file list.
              run({{QStringLiteral("shift+F6")}, {QStringLiteral("shift+F6")}});
-             Require(changes(fileRows, [&] {
-                         run({{QStringLiteral("Home")}, {QStringLiteral("Down")}});
-                     }),
+             Require(changes(fileRows,
+                             [&] {
+                                 run({{QStringLiteral("Home")}, {QStringLiteral("Down")}});
+                             }),
                      "the file list does not show the home folder");
              run({{QStringLiteral("F6")}, {QStringLiteral("ctrl+a")}});
              EXPECT_TRUE(listChanges(way));

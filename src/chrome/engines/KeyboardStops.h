@@ -1,9 +1,8 @@
 #pragma once
 
-#include <qnamespace.h>
-
 #include <cstddef>
 #include <optional>
+#include <qnamespace.h>
 #include <span>
 
 // A place in a line the keyboard can stop at: a toolbar's control, a window's pane. Separators,
