@@ -13,6 +13,7 @@
 #include "ItemPaths.h"
 #include "MenuItems.h"
 #include "OfficeMenus.h"
+#include "PaneKeyboard.h"
 #include "Options.h"
 #include "TextCommands.h"
 #include "Pictures.h"
@@ -207,6 +208,8 @@ void TForm1::wireCommands() {
 }
 
 void TForm1::wireKeys() {
+    // F6 goes round the panes as they stand on screen, the toolbar last.
+    new TPaneKeyboard(this, {SystemTreeView, SystemListView, ScenarioListView, Bars.Toolbar});
     for (const TCommandRow& row : MainCommands())
         for (const QKeySequence& keys :
              QKeySequence::listFromString(QString::fromLatin1(row.Keys))) {

@@ -10,6 +10,7 @@
 #include "PixelArtIcon.h"
 #include "ProgramPictures.h"
 #include "ToolbarButtons.h"
+#include "ToolbarKeyboard.h"
 #include "ToolbarSep.h"
 #include "Toolbars.h"
 
@@ -172,6 +173,7 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
         else
             separator(t.Toolbar);
     }
+    TToolbarKeyboard::Install(t.Toolbar);
 
     t.MenuBar->EndUpdate();
     t.Toolbar->EndUpdate();

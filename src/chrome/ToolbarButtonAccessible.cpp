@@ -3,6 +3,7 @@
 #include "MenuBarKeyboard.h"
 #include "OfficeMenuPainter.h"
 #include "ToolbarButtons.h"
+#include "ToolbarKeyboard.h"
 #include "Toolbars.h"
 
 #include <QKeySequence>
@@ -56,6 +57,10 @@ QAccessible::State TToolbarButtonAccessible::state() const {
         state.focusable =
             TMenuBarKeyboard::Of(qobject_cast<const TCustomToolbar*>(b->parentWidget())) != nullptr;
         state.focused = TMenuBarKeyboard::HasKeyboard(b);
+    } else if (const TToolbarKeyboard* keyboard =
+                   TToolbarKeyboard::Of(qobject_cast<const TCustomToolbar*>(b->parentWidget()))) {
+        state.focusable = true;
+        state.focused = keyboard->Highlighted() == b;
     }
     if (b->HasDropdown()) {
         state.hasPopup = true;
