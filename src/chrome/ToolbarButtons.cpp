@@ -271,6 +271,16 @@ void TToolbarButton::Click() {
     }
 }
 
+void TToolbarButton::ClickDropdown() {
+    if (!m_hasDropdown)
+        return;
+    QPointer<TToolbarButton> self(this);
+    m_menuPressed = true;
+    Click();
+    if (self)
+        m_menuPressed = false;
+}
+
 void TToolbarButton::dropdownClick() {
     QPointer<TToolbarButton> self(this);
     if (!m_dropdownCombo)

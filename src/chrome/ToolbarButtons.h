@@ -117,6 +117,9 @@ public:
 
     // Performs a click as a mouse click would.
     void Click();
+    // Performs a click on the arrow part: the drop-down menu opens (a split button runs no
+    // command).
+    void ClickDropdown();
 
     // Starts dragging the button to another control: at once, or once the mouse has moved
     // `threshold` pixels (-1: the desktop's drag distance) with the left button held. A press
