@@ -55,13 +55,25 @@ void InstallChromeAccessibility() {
     Q_UNUSED(installed);
 }
 
-void AnnounceFocus(QObject* object) {
+namespace {
+
+void announce(QObject* object, QAccessible::Event type) {
     if (!object)
         return;
-    QAccessibleEvent focus(object, QAccessible::Focus);
+    QAccessibleEvent event(object, type);
     if (announcementListener())
-        announcementListener()(focus);
-    QAccessible::updateAccessibility(&focus);
+        announcementListener()(event);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+void AnnounceFocus(QObject* object) {
+    announce(object, QAccessible::Focus);
+}
+
+void AnnounceNameChange(QObject* object) {
+    announce(object, QAccessible::NameChanged);
 }
 
 void ListenToAnnouncements(std::function<void(QAccessibleEvent&)> listener) {

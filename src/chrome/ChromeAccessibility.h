@@ -16,6 +16,10 @@ void InstallChromeAccessibility();
 // menu, whose interface the event names.
 void AnnounceFocus(QObject* object);
 
+// Tells assistive technology that the name of `object` changed: for a control whose name is the
+// text it shows, such as the status bar, when a text it shows changed.
+void AnnounceNameChange(QObject* object);
+
 // Hears every announcement the chrome makes, besides Qt's platform bridge, which passes them on
 // only while an assistive technology listens; for logging and for tests. An empty function
 // stops listening.
