@@ -267,6 +267,10 @@ class TreeTest:
         if row["check"]:
             self.check(has_state(button, pyatspi.STATE_CHECKED) == row["checked"],
                        f"toolbar {hint}: checked is not {row['checked']}")
+        if row["control"] == "version":
+            self.check(button.description in ("1.10", "1.11", "1.18"),
+                       f"toolbar {hint}: describes {button.description!r}, not the version it "
+                       "would stamp")
         expected = ["Press", "ShowMenu"] if row["control"] == "version" else ["Press"]
         self.check(list(actions_of(button)) == expected,
                    f"toolbar {hint}: actions {list(actions_of(button))}")
