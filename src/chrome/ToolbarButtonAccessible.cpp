@@ -84,6 +84,11 @@ QString TToolbarButtonAccessible::text(QAccessible::Text t) const {
     case QAccessible::Value:
         // A caption beside the hint is what the button would apply.
         return b->Hint().isEmpty() ? QString() : caption;
+    case QAccessible::Description:
+        // The AT-SPI bridge passes no value of a button on: the description tells it.
+        if (!b->Hint().isEmpty() && !caption.isEmpty())
+            return caption;
+        return QAccessibleWidget::text(t);
     case QAccessible::Accelerator:
         return QKeySequence::mnemonic(b->Caption()).toString(QKeySequence::NativeText);
     default:
