@@ -457,8 +457,8 @@ def main():
         editor = Editor(program, copy, folder)
         try:
             test = TreeTest(editor, commands)
-            ready = wait_for(lambda: find(test.window(), named("tree", "Scenarios"))
-                             and find(test.window(), lambda n: role_of(n) == "table cell"))
+            ready = wait_for(lambda: any(role_of(c) == "table cell" for c in children(
+                find(test.window(), named("tree", "Scenarios")))))
             if not ready:
                 print("FAILED: the editor's window did not come into the accessibility tree")
                 print(editor.output())
