@@ -125,6 +125,14 @@ class Editor:
 
     def __init__(self, program, campaign, folder):
         self.processes = []
+        self.log = open(os.path.join(folder, "program.log"), "w+")
+        try:
+            self.start_all(program, campaign, folder)
+        except BaseException:
+            self.stop()
+            raise
+
+    def start_all(self, program, campaign, folder):
         home = os.path.join(folder, "home")
         runtime = os.path.join(home, "runtime")
         os.makedirs(runtime, mode=0o700)
@@ -144,7 +152,6 @@ class Editor:
             QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         os.environ["DISPLAY"] = environment["DISPLAY"]
         self.start([BUS_LAUNCHER, "--launch-immediately"], env=environment)
-        self.log = open(os.path.join(folder, "program.log"), "w+")
         self.start([program, campaign], env=environment, stdout=self.log,
                    stderr=subprocess.STDOUT)
 
@@ -341,11 +348,15 @@ class TreeTest:
                        f"no {edge} dock")
 
     def count_named_controls(self):
-        """Controls a screen reader can tell: a known role and a name, closed menus included."""
+        """Controls a screen reader can tell, closed menus included: a known role and a name.
+        A filler holding nothing is a control drawn with no interface of its own."""
         def control(node):
-            return role_of(node) not in STRUCTURE_ROLES | {"table cell", "table column header"}
-        nodes = find_all(self.window(), control, depth=10)
-        usable = [n for n in nodes if role_of(n) not in ("unknown", "invalid") and n.name]
+            role = role_of(node)
+            return role not in ("table cell", "table column header", "separator") and not (
+                role in ("filler", "split pane") and node.childCount)
+        nodes = find_all(self.window(), control, depth=10)[1:]
+        usable = [n for n in nodes
+                  if role_of(n) not in ("filler", "unknown", "invalid") and n.name]
         print(f"controls in the tree with a role and a name: {len(usable)} of {len(nodes)}",
               flush=True)
 
