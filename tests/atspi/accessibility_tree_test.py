@@ -283,7 +283,7 @@ class TreeTest:
                    f"toolbar {hint}: actions {list(actions_of(button))}")
 
     def check_menus_named(self):
-        """Each menu is named as the control that opens it."""
+        """Each menu is named as the control that opens it, and is its child both ways."""
         for place in dict.fromkeys(row["menu"] for row in self.commands if row["menu"]):
             if place == "VersionSubmenu":
                 name = caption_text(self.row_of_submenu(place)["caption"])
@@ -292,8 +292,17 @@ class TreeTest:
             else:
                 name = place
             menu = self.menu(place)
-            self.check(menu is not None and menu.name == name,
-                       f"the menu {place}: named {menu.name if menu else None!r}, not {name!r}")
+            if not self.check(menu is not None and menu.name == name,
+                              f"the menu {place}: named {menu.name if menu else None!r}, "
+                              f"not {name!r}"):
+                continue
+            parent = menu.parent
+            self.check(parent is not None and parent.name == name
+                       and role_of(parent) != "popup menu"
+                       and menu.getIndexInParent() == parent.childCount - 1,
+                       f"the menu {place}: its parent is "
+                       f"{role_of(parent) if parent else None} {parent.name if parent else ''!r}"
+                       f" at {menu.getIndexInParent()}, not what opens it")
 
     def check_rows(self):
         for row in self.commands:
