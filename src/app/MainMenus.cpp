@@ -2,7 +2,6 @@
 
 #include "GlyphStrip.h"
 #include "MenuItems.h"
-#include "OfficeMenuPainter.h"
 #include "OfficeMenus.h"
 
 #include <QKeySequence>
@@ -57,11 +56,8 @@ TMainMenus CreateMainMenus(QWidget* owner) {
         const auto place = menus.find(row.Menu);
         TMenuItem* item = createItem(row, place == menus.end() ? nullptr : place->second, owner);
         setUp(item, row);
-        if (row.Submenu != TMenuPlace::None) {
+        if (row.Submenu != TMenuPlace::None)
             menus[row.Submenu] = place->second->AddSubmenu(item);
-            // Named as the item that opens it, as a menu added by its title is.
-            menus[row.Submenu]->setAccessibleName(OfficeMenuPainter::displayedCaption(item->Caption()));
-        }
         m.Items[static_cast<std::size_t>(row.Id)] = item;
     }
     return m;

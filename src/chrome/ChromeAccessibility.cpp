@@ -5,6 +5,8 @@
 #include "FloatingWindowParent.h"
 #include "MenuItemAccessible.h"
 #include "MenuItems.h"
+#include "PopupMenuAccessible.h"
+#include "PopupMenus.h"
 #include "ToolWindowAccessible.h"
 #include "ToolbarAccessible.h"
 #include "ToolbarButtonAccessible.h"
@@ -35,6 +37,8 @@ QAccessibleInterface* chromeInterface(const QString& /*className*/, QObject* obj
         return new TToolWindowAccessible(window);
     if (auto* item = qobject_cast<TMenuItem*>(object))
         return new TMenuItemAccessible(item);
+    if (auto* menu = qobject_cast<TOwnerDrawPopupMenu*>(object))
+        return new TPopupMenuAccessible(menu);
     if (auto* dock = qobject_cast<TDock*>(object))
         return new TDockAccessible(dock);
     if (auto* host = qobject_cast<TFloatingWindowParent*>(object))
