@@ -418,10 +418,29 @@ class TreeTest:
         if not self.check(wait_for(lambda: has_state(remove, pyatspi.STATE_ENABLED)),
                           "choosing a scenario row does not enable Remove Scenario"):
             return False
+        self.check_version_popup()
         do_action(remove, "Press")
         undo = self.toolbar_control(self.row("&Undo")["hint"])
         return self.check(wait_for(lambda: has_state(undo, pyatspi.STATE_ENABLED)),
                           "Remove Scenario pressed: nothing to undo")
+
+    def check_version_popup(self):
+        """The version button's arrow opens its menu, whose item sets the version it shows."""
+        button = self.toolbar_control(self.row_of_control("version")["hint"])
+        do_action(button, "ShowMenu")
+        self.check(wait_for(lambda: has_state(button, pyatspi.STATE_EXPANDED)),
+                   "the version button's ShowMenu: not expanded")
+        row = next(row for row in self.commands
+                   if row["menu"] == "VersionPopup" and "1.18" in row["caption"])
+        item = self.menu_item("VersionPopup", row["caption"])
+        if not self.check(wait_for(lambda: has_state(item, pyatspi.STATE_SHOWING)),
+                          "the version button's ShowMenu: its menu is not showing"):
+            return
+        do_action(item, "Press")
+        self.check(wait_for(lambda: button.description == "1.18"
+                            and not has_state(button, pyatspi.STATE_EXPANDED)),
+                   f"{caption_text(row['caption'])} chosen: the version button describes "
+                   f"{button.description!r}")
 
     def check_new_asks(self):
         if not self.make_an_edit():
