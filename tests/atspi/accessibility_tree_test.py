@@ -7,6 +7,8 @@ and toolbar control (role, name, states, key binding, actions), that every visib
 named, and that the actions invoked through AT-SPI run the commands.
 
 usage: accessibility_tree_test.py PROGRAM COMMAND_TABLE_TOOL CAMPAIGN
+
+The campaign is one whose first scenario, once removed, leaves one problem for the check.
 """
 
 import json
@@ -24,6 +26,7 @@ PRIVATE_BUS_MARK = "BRINDLEWICK_PRIVATE_BUS"
 
 try:
     import pyatspi
+    from gi.repository import GLib
 except ImportError:
     pyatspi = None
 
@@ -47,6 +50,9 @@ def wait_for(condition, timeout=TIMEOUT):
     """Polls until the condition holds; its last value otherwise."""
     deadline = time.monotonic() + timeout
     while True:
+        # The events the editor sent are heard as the main loop runs.
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             value = condition()
         except Exception:  # the tree changes under the reader while a window opens or closes
@@ -125,6 +131,7 @@ class Editor:
 
     def __init__(self, program, campaign, folder):
         self.processes = []
+        self.file_name = os.path.basename(campaign)
         self.log = open(os.path.join(folder, "program.log"), "w+")
         try:
             self.start_all(program, campaign, folder)
@@ -182,7 +189,7 @@ class Editor:
     def main_window(self):
         app = self.application()
         for window in children(app) if app else []:
-            if "Camp.cpn" in window.name:
+            if self.file_name in window.name:
                 return window
         return None
 
@@ -192,6 +199,13 @@ class TreeTest:
         self.editor = editor
         self.commands = commands
         self.failures = Failures()
+        self.status_names = []
+        pyatspi.Registry.registerEventListener(self.hear_name,
+                                               "object:property-change:accessible-name")
+
+    def hear_name(self, event):
+        if role_of(event.source) == "status bar":
+            self.status_names.append(event.source.name)
 
     def check(self, happened, message):
         return self.failures.check(happened, message)
@@ -421,8 +435,15 @@ class TreeTest:
         self.check_version_popup()
         do_action(remove, "Press")
         undo = self.toolbar_control(self.row("&Undo")["hint"])
-        return self.check(wait_for(lambda: has_state(undo, pyatspi.STATE_ENABLED)),
-                          "Remove Scenario pressed: nothing to undo")
+        if not self.check(wait_for(lambda: has_state(undo, pyatspi.STATE_ENABLED)),
+                          "Remove Scenario pressed: nothing to undo"):
+            return False
+        # The campaign is checked again, and the status bar's new note is heard.
+        self.check(wait_for(lambda: any(name.startswith("1 problems found")
+                                        for name in self.status_names)),
+                   f"Remove Scenario pressed: the status bar was heard saying only "
+                   f"{self.status_names}")
+        return True
 
     def check_version_popup(self):
         """The version button's arrow opens its menu, whose item sets the version it shows."""
@@ -431,13 +452,13 @@ class TreeTest:
         self.check(wait_for(lambda: has_state(button, pyatspi.STATE_EXPANDED)),
                    "the version button's ShowMenu: not expanded")
         row = next(row for row in self.commands
-                   if row["menu"] == "VersionPopup" and "1.18" in row["caption"])
+                   if row["menu"] == "VersionPopup" and "1.10" in row["caption"])
         item = self.menu_item("VersionPopup", row["caption"])
         if not self.check(wait_for(lambda: has_state(item, pyatspi.STATE_SHOWING)),
                           "the version button's ShowMenu: its menu is not showing"):
             return
         do_action(item, "Press")
-        self.check(wait_for(lambda: button.description == "1.18"
+        self.check(wait_for(lambda: button.description == "1.10"
                             and not has_state(button, pyatspi.STATE_EXPANDED)),
                    f"{caption_text(row['caption'])} chosen: the version button describes "
                    f"{button.description!r}")
@@ -492,7 +513,7 @@ def main():
     commands = json.loads(subprocess.check_output([table_tool]))
     started = time.monotonic()
     with tempfile.TemporaryDirectory() as folder:
-        copy = shutil.copy(campaign, os.path.join(folder, "Camp.cpn"))
+        copy = shutil.copy(campaign, folder)
         editor = Editor(program, copy, folder)
         try:
             test = TreeTest(editor, commands)
