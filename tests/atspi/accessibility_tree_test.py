@@ -524,8 +524,12 @@ def main():
                 print(editor.output())
                 return 1
             failures = test.run()
+            output = editor.output()
+            # A sanitized build reports what it finds in the program's output.
+            test.check("AddressSanitizer" not in output and "runtime error:" not in output,
+                       "the sanitizers reported an error")
             if failures:
-                print(editor.output())
+                print(output)
         finally:
             editor.stop()
     print(f"{len(commands)} commands checked in {time.monotonic() - started:.1f} s")
