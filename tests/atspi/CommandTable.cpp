@@ -56,6 +56,28 @@ const char* controlName(TToolbarControl control) {
     return "glyph";
 }
 
+const char* groupName(TCommandGroup group) {
+    switch (group) {
+    case TCommandGroup::Add:
+        return "Add";
+    case TCommandGroup::Entry:
+        return "Entry";
+    case TCommandGroup::MoveUp:
+        return "MoveUp";
+    case TCommandGroup::MoveDown:
+        return "MoveDown";
+    case TCommandGroup::Undo:
+        return "Undo";
+    case TCommandGroup::Redo:
+        return "Redo";
+    case TCommandGroup::Scenarios:
+        return "Scenarios";
+    case TCommandGroup::Always:
+        break;
+    }
+    return "Always";
+}
+
 bool onToolbar(TCommandId id) {
     const auto order = MainToolbarOrder();
     return std::find(order.begin(), order.end(), std::optional<TCommandId>(id)) != order.end();
@@ -74,7 +96,7 @@ int main() {
             {"checked", row.Checked},
             {"hint", onToolbar(row.Id) ? row.Hint : ""},
             {"control", controlName(row.Control)},
-            {"alwaysEnabled", row.Group == TCommandGroup::Always},
+            {"group", groupName(row.Group)},
             {"keys", row.Keys},
         });
     std::fputs(QJsonDocument(rows).toJson().constData(), stdout);
