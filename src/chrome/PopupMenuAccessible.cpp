@@ -37,8 +37,9 @@ int TPopupMenuAccessible::childCount() const {
 
 QAccessibleInterface* TPopupMenuAccessible::child(int index) const {
     const QList<QAction*> actions = menu()->actions();
-    return index >= 0 && index < actions.size() ? QAccessible::queryAccessibleInterface(actions[index])
-                                                : nullptr;
+    if (index < 0 || index >= actions.size())
+        return nullptr;
+    return QAccessible::queryAccessibleInterface(actions[index]);
 }
 
 int TPopupMenuAccessible::indexOfChild(const QAccessibleInterface* child) const {

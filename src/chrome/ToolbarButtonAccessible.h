@@ -14,10 +14,10 @@ TButtonAccessibleKind AccessibleKindOf(const TToolbarButton& button);
 
 // A toolbar button as Qt's own tool buttons and menu-bar entries present themselves: the role
 // of its kind, the hint (or the caption) as name, the caption beside a hint as value and
-// description (the version the version button would stamp), its latched, disabled and menu states, and the
-// actions a screen reader offers, each doing what a click on the button (or on its arrow)
-// does. The menu it opens is its last child, as Qt's menu-bar entries and split tool buttons
-// hold theirs, so that a screen reader reaches its items while it is closed.
+// description (the version the version button would stamp), its latched, disabled and menu
+// states, and the actions a screen reader offers, each doing what a click on the button (or on
+// its arrow) does. The menu it opens is its last child, as Qt's menu-bar entries and split tool
+// buttons hold theirs, so that a screen reader reaches its items while it is closed.
 class TToolbarButtonAccessible : public QAccessibleWidget {
 public:
     explicit TToolbarButtonAccessible(TToolbarButton* button);
