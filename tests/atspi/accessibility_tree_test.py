@@ -485,6 +485,8 @@ class TreeTest:
                                          and has_state(n, pyatspi.STATE_SHOWING), depth=2))
         if not self.check(question is not None, "File > New after an edit: no question"):
             return
+        self.check(question.name.startswith("Do you want to save"),
+                   f"the question reads {question.name!r}")
         self.check(not has_state(file_caption, pyatspi.STATE_EXPANDED),
                    "the File menu is still expanded under the question")
         cancel = find(question, named("push button", "Cancel"))
