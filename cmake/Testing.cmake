@@ -17,6 +17,7 @@ set(BRINDLEWICK_TEST_ENVIRONMENT
   XDG_CACHE_HOME=${BRINDLEWICK_TEST_HOME}/.cache
   XDG_STATE_HOME=${BRINDLEWICK_TEST_HOME}/.local/state
   LC_ALL=C.UTF-8
+  LANGUAGE=
 )
 
 # gtest_discover_tests hands its PROPERTIES on as one flat list, which would split the list of

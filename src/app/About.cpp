@@ -10,6 +10,7 @@
 #include "ScreenPlacement.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,11 +33,12 @@ const QColor TAboutForm::LinkColor(0, 0, 255);
 QString MemoryFigureText(std::uint64_t bytes, const QLocale& locale) {
     QLocale grouping = locale;
     grouping.setNumberOptions(grouping.numberOptions() & ~QLocale::OmitGroupSeparator);
-    return grouping.toString(static_cast<qulonglong>(bytes / 1024)) + QStringLiteral(" KB");
+    //: Kilobytes of memory; %1 is the figure.
+    return TAboutForm::tr("%1 KB").arg(grouping.toString(static_cast<qulonglong>(bytes / 1024)));
 }
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About..."));
+    setWindowTitle(tr("About..."));
     setFont(ProgramFont());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -58,10 +60,10 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     for (QLabel* title : {lQOR, lBrindlewick})
         title->setAttribute(Qt::WA_TranslucentBackground);
 
-    lVer = label(QStringLiteral("Version " BRINDLEWICK_VERSION), this, {56, 88});
-    lNotice = label(QStringLiteral("Free software for the players and mod makers of both games."),
+    lVer = label(tr("Version %1").arg(QStringLiteral(BRINDLEWICK_VERSION)), this, {56, 88});
+    lNotice = label(tr("Free software for the players and mod makers of both games."),
                     this, {56, 104});
-    lComment = label(QStringLiteral("Comments and suggestions to:"), this, {56, 128});
+    lComment = label(tr("Comments and suggestions to:"), this, {56, 128});
 
     imgEMail = new QLabel(this);
     imgEMail->setPixmap(QPixmap(ProgramPictures::resourcePath(TPicture::AboutEnvelope)));
@@ -83,10 +85,10 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     Divider->setGeometry(56, 176, 305, 2);
     Divider->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    lFreeMem = label(QStringLiteral("Memory available to Windows:"), this, {56, 184});
+    lFreeMem = label(tr("Memory available to Windows:"), this, {56, 184});
     lMem = label(QStringLiteral("0KB"), this, {56, 184});
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setGeometry(288, 224, 75, 25);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     // The box opens on its button as before; Tab then reaches the link.
@@ -104,8 +106,26 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
 void TAboutForm::FormCreate() {
     lMem->setText(MemoryFigureText(TotalPhysicalMemory()));
     lMem->adjustSize();
+    growToFitTexts();
     // Right-aligned: the figure's right edge stays at 356 whatever its width.
-    lMem->move(356 - lMem->width(), 184);
+    lMem->move(m_memoryRight - lMem->width(), 184);
+}
+
+void TAboutForm::growToFitTexts() {
+    // The texts keep the margin the icon has on the left; the memory figure keeps a gap from
+    // its label. In English both fit the dialog's given width.
+    constexpr int margin = 16;
+    constexpr int gap = 8;
+    int extra = 0;
+    for (const QLabel* text : {lVer, lNotice, lComment, static_cast<QLabel*>(lEMail)})
+        extra = std::max(extra, text->geometry().right() + 1 + margin - width());
+    extra = std::max(extra, lFreeMem->geometry().right() + 1 + gap + lMem->width() - m_memoryRight);
+    if (extra <= 0)
+        return;
+    setFixedSize(width() + extra, height());
+    m_memoryRight += extra;
+    Divider->resize(Divider->width() + extra, Divider->height());
+    OKBtn->move(OKBtn->x() + extra, OKBtn->y());
 }
 
 bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {

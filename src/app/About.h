@@ -55,6 +55,8 @@ protected:
 
 private:
     void FormCreate();
+    // A translation longer than the English text widens the dialog instead of being cut.
+    void growToFitTexts();
     void lEMailClick();
     void lEMailMouseMove();
     void FormMouseMove();
@@ -62,6 +64,8 @@ private:
     bool onLink(const QPointF& globalPosition) const;
 
     bool m_linkPressed = false;
+    // Where the memory figure ends: 356 in the dialog's given width.
+    int m_memoryRight = 356;
     TErrorReporter* m_errorReporter = nullptr;
     bool m_linkHovered = false;
 };

@@ -15,22 +15,22 @@ TCampaignCommands::TCampaignCommands(TScenarioListModel& list, const TTextCodec&
                                      TDialogService& dialogs, TCampaignWindow& window,
                                      QUndoStack& history)
     : m_list(list), m_codec(codec), m_dialogs(dialogs), m_window(window), m_history(history),
-      m_openDialog{{}, AppTexts::CampaignFilter, {}, {}},
-      m_saveDialog{{}, AppTexts::CampaignFilter, QStringLiteral("cpn"), {}} {}
+      m_openDialog{{}, AppTexts::CampaignFilter(), {}, {}},
+      m_saveDialog{{}, AppTexts::CampaignFilter(), QStringLiteral("cpn"), {}} {}
 
 void TCampaignCommands::NewCampaign() {
     m_list.Reset([&] { m_list.Campaign().NewCampaign(); });
     m_history.clear();
     m_openDialog.FileName.clear();
     m_saveDialog.FileName.clear();
-    m_window.setCaption(AppTexts::WindowTitleFor(AppTexts::UntitledFileName));
+    m_window.setCaption(AppTexts::WindowTitleFor(AppTexts::UntitledFileName()));
     m_window.RebuildExplorer();
     m_window.CampaignChecked({});
 }
 
 bool TCampaignCommands::savedOrDiscarded() {
     const TMessageAnswer answer =
-        m_dialogs.ShowMessage({QString(), AppTexts::SaveQuestion, TMessageIcon::Question,
+        m_dialogs.ShowMessage({QString(), AppTexts::SaveQuestion(), TMessageIcon::Question,
                                TMessageButtons::YesNoCancel, m_window.Owner()});
     switch (answer) {
     case TMessageAnswer::Yes:

@@ -1,6 +1,7 @@
 #include "CheckCampaignDialog.h"
 
 #include "Campaign.h"
+#include "CampaignMessages.h"
 #include "TextCodec.h"
 
 #include <QDialogButtonBox>
@@ -18,33 +19,35 @@ constexpr int RowRole = Qt::UserRole;
 QString CheckNote(std::size_t findings) {
     if (findings == 0)
         return {};
-    return QStringLiteral("%1 problems found (Scenario \u25B8 Check Campaign...)").arg(findings);
+    return TCheckCampaignForm::tr("%1 problems found (Scenario \u25B8 Check Campaign...)").arg(findings);
 }
 
 QStringList CheckLines(const TCampaignReport& report, const TCampaign& campaign,
                        const TTextCodec& codec) {
     QStringList lines;
     for (const TCampaignFinding& finding : report.Findings) {
-        QString line = QString::fromStdString(finding.Text);
+        QString line = TranslatedCampaignMessage(finding.Text);
         if (finding.Scenario && static_cast<std::size_t>(*finding.Scenario) < campaign.Count())
-            line = QString::fromStdString(codec.ToUnicode(
-                       campaign.Entry(static_cast<std::size_t>(*finding.Scenario)).Name)) +
-                   QStringLiteral(": ") + line;
+            //: A finding of the campaign check: %1 is the scenario's name, %2 the finding.
+            line = TCheckCampaignForm::tr("%1: %2")
+                       .arg(QString::fromStdString(codec.ToUnicode(
+                                campaign.Entry(static_cast<std::size_t>(*finding.Scenario)).Name)),
+                            line);
         lines << line;
     }
     if (lines.isEmpty())
-        lines << QStringLiteral("No problems found (%1 scenarios).").arg(campaign.Count());
+        lines << TCheckCampaignForm::tr("No problems found (%1 scenarios).").arg(campaign.Count());
     return lines;
 }
 
 TCheckCampaignForm::TCheckCampaignForm(const TCampaignReport& report, const TCampaign& campaign,
                                        const TTextCodec& codec, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Check Campaign"));
+    setWindowTitle(tr("Check Campaign"));
     resize(660, 220);
     auto* column = new QVBoxLayout(this);
     Findings = new QListWidget(this);
-    Findings->setAccessibleName(QStringLiteral("Findings"));
+    Findings->setAccessibleName(tr("Findings"));
     const QStringList lines = CheckLines(report, campaign, codec);
     for (int i = 0; i < lines.size(); ++i) {
         auto* item = new QListWidgetItem(lines[i], Findings);

@@ -2,6 +2,7 @@
 
 #include "MainCommands.h"
 
+#include <QRegularExpression>
 #include <QUndoStack>
 #include <exception>
 #include <stdexcept>
@@ -12,10 +13,14 @@ QString EditName(TCommandId command) {
     for (const TCommandRow& opener : MainCommands())
         if (row->Menu != TMenuPlace::None && opener.Submenu == row->Menu)
             row = &opener;
-    QString name = QString::fromLatin1(*row->Caption ? row->Caption : row->Hint);
+    QString name = *row->Caption ? CaptionOf(*row) : HintOf(*row);
+    // Without the accelerator, whether marked inside the word or after it ("(&V)"), and dots.
+    name.remove(QRegularExpression(QStringLiteral("\\(&[^)]\\)")));
     name.remove(QLatin1Char('&'));
     if (name.endsWith(QStringLiteral("...")))
         name.chop(3);
+    if (name.endsWith(QChar(0x2026)))
+        name.chop(1);
     return name;
 }
 

@@ -13,8 +13,10 @@ public:
     explicit THelpViewer(QWidget* parent = nullptr);
 
     // Shows the manual's contents page (or a topic within it) and brings the window up. The
-    // manual is a file or, by a path starting with ":/", one of the program's resources.
-    void ShowContents(const QString& helpFile, const QString& topic = {});
+    // manual is a file or, by a path starting with ":/", one of the program's resources; its
+    // translation into the user's language is shown instead when one stands beside it
+    // ("brindlewick.de.html" beside "brindlewick.html").
+    void ShowContents(const QString& englishManual, const QString& topic = {});
 
     QString ShownText() const;
 
@@ -22,6 +24,6 @@ private:
     QTextBrowser* m_browser;
 };
 
-// The program's manual with its pictures, compiled into the program: the same pages reach the
-// viewer from a build folder and from an installation.
+// The program's manual with its pictures and translations, compiled into the program: the same
+// pages reach the viewer from a build folder and from an installation.
 inline const QString ProgramManual = QStringLiteral(":/help/brindlewick.html");

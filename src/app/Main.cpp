@@ -14,6 +14,7 @@
 #include "ItemPaths.h"
 #include "MenuItems.h"
 #include "OfficeMenus.h"
+#include "PaneKeyboard.h"
 #include "Options.h"
 #include "TextCommands.h"
 #include "Pictures.h"
@@ -142,12 +143,12 @@ void TForm1::createLayout() {
     ScenarioListView = new TScenarioListView(EditorSplitter);
     // A screen reader names the list it enters; the file list names both its views, as
     // either one takes the keyboard.
-    SystemTreeView->setAccessibleName(QStringLiteral("Folders"));
-    SystemListView->setAccessibleName(QStringLiteral("Files"));
+    SystemTreeView->setAccessibleName(tr("Folders"));
+    SystemListView->setAccessibleName(tr("Files"));
     for (QAbstractItemView* view :
          SystemListView->findChildren<QAbstractItemView*>(Qt::FindDirectChildrenOnly))
         view->setAccessibleName(SystemListView->accessibleName());
-    ScenarioListView->setAccessibleName(QStringLiteral("Scenarios"));
+    ScenarioListView->setAccessibleName(tr("Scenarios"));
     EditorSplitter->setSizes({261, 183});
     EditorSplitter->setStretchFactor(0, 0);
     EditorSplitter->setStretchFactor(1, 1);
@@ -208,6 +209,8 @@ void TForm1::wireCommands() {
 }
 
 void TForm1::wireKeys() {
+    // F6 goes round the panes as they stand on screen, the toolbar last.
+    new TPaneKeyboard(this, {SystemTreeView, SystemListView, ScenarioListView, Bars.Toolbar});
     for (const TCommandRow& row : MainCommands())
         for (const QKeySequence& keys :
              QKeySequence::listFromString(QString::fromLatin1(row.Keys))) {
@@ -226,17 +229,20 @@ void TForm1::wireHistory() {
     });
     // The items name the step they would undo or redo ("&Undo Remove"), as the history's own
     // actions are named; those actions are only read, the items run the commands.
-    const auto follow = [this](QAction* action, TCommandId id) {
-        const auto show = [this, action, id] {
-            Menus.Item(id)->setCaption(action->text());
+    const auto follow = [this](QAction* action, TCommandId id, auto stepName) {
+        const auto show = [this, id, stepName] {
+            const QString verb = CaptionOf(CommandRow(id));
+            const QString step = (m_history.*stepName)();
+            //: An Undo or Redo menu item: %1 is the item's caption, %2 the step it undoes or
+            //: redoes ("&Undo Remove").
+            Menus.Item(id)->setCaption(step.isEmpty() ? verb : tr("%1 %2").arg(verb, step));
             ApplyCommandState();
         };
         show();
         connect(action, &QAction::changed, this, show);
     };
-    const auto caption = [](TCommandId id) { return QString::fromLatin1(CommandRow(id).Caption); };
-    follow(m_history.createUndoAction(this, caption(TCommandId::Undo)), TCommandId::Undo);
-    follow(m_history.createRedoAction(this, caption(TCommandId::Redo)), TCommandId::Redo);
+    follow(m_history.createUndoAction(this), TCommandId::Undo, &QUndoStack::undoText);
+    follow(m_history.createRedoAction(this), TCommandId::Redo, &QUndoStack::redoText);
 }
 
 void TForm1::wireLists() {
@@ -327,7 +333,7 @@ void TForm1::WMDisplayChange(int width, int height) {
     m_displayRuleRunning = true;
     const auto done = qScopeGuard([this] { m_displayRuleRunning = false; });
     m_dialogs.ShowMessage(
-        {QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error, TMessageButtons::Ok, nullptr});
+        {QString(), AppTexts::ScreenTooSmall(), TMessageIcon::Error, TMessageButtons::Ok, nullptr});
     // The program ends, but not before the user could save the campaign (Cancel keeps it
     // running), as Exit would end it.
     m_dispatcher.Run(TCommandId::Exit, [this] {

@@ -14,7 +14,7 @@ TMenuItem* createItem(const TCommandRow& row, TOwnerDrawPopupMenu* menu, QWidget
         return new TMenuItem(QString(), owner);
     if (row.SeparatorBefore)
         menu->AddItem(QStringLiteral("-"))->setGroupIndex(row.GroupIndex);
-    return menu->AddItem(QString::fromLatin1(row.Caption), MenuGlyphTag(row.Glyph));
+    return menu->AddItem(CaptionOf(row), MenuGlyphTag(row.Glyph));
 }
 
 void setUp(TMenuItem* item, const TCommandRow& row) {

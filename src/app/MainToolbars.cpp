@@ -11,18 +11,33 @@
 #include "PixelArtIcon.h"
 #include "ProgramPictures.h"
 #include "ToolbarButtons.h"
+#include "ToolbarKeyboard.h"
 #include "ToolbarSep.h"
 #include "Toolbars.h"
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QRegularExpression>
+#include <algorithm>
 #include <QPushButton>
 
 namespace {
+
+// Room beside a menu caption: the English captions fit their given widths with it, and a
+// longer translated caption widens its button instead of being cut.
+constexpr int MenuCaptionRoom = 12;
+
+int menuButtonWidth(const QFontMetrics& metrics, const QString& caption, int givenWidth) {
+    QString shown = caption;
+    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return std::max(givenWidth, metrics.horizontalAdvance(shown) + MenuCaptionRoom);
+}
 
 TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
                            TOfficePopupMenu* menu) {
     auto* button = new TToolbarButton(bar);
     button->setCaption(caption);
+    width = menuButtonWidth(button->fontMetrics(), caption, width);
     button->resize(width, 19);
     button->setDropdownArrow(false);
     button->setDropdownMenu(menu);
@@ -35,7 +50,7 @@ TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
 TToolbarButton* glyphButton(TToolbar* bar, const TCommandRow& row) {
     auto* button = new TToolbarButton(bar);
     button->resize(25, 25);
-    button->setHint(QString::fromLatin1(row.Hint));
+    button->setHint(HintOf(row));
     button->setShowHint(true);
     button->setGlyph(ProgramPictures::load(*row.Picture));
     button->setNumGlyphs(ProgramPictures::imageCount(*row.Picture));
@@ -64,9 +79,9 @@ QPushButton* pushButton(TToolbar* bar, const TCommandRow& row) {
     button->setFlat(true);
     button->setIcon(PixelArtIcon(transparentCell(strip, 0, cell), transparentCell(strip, 1, cell)));
     button->setIconSize(QSize(cell, strip.height()));
-    button->setToolTip(QString::fromLatin1(row.Hint));
+    button->setToolTip(HintOf(row));
     // The button shows no text, so a screen reader would find it nameless.
-    button->setAccessibleName(QString::fromLatin1(row.Hint));
+    button->setAccessibleName(HintOf(row));
     button->setFocusPolicy(Qt::NoFocus);
     button->resize(25, 25);
     return button;
@@ -76,7 +91,7 @@ QPushButton* pushButton(TToolbar* bar, const TCommandRow& row) {
 TToolbarButton* versionCombo(TToolbar* bar, const TCommandRow& row, const TMainMenus& menus) {
     auto* button = new TToolbarButton(bar);
     button->BeginLoading();
-    button->setHint(QString::fromLatin1(row.Hint));
+    button->setHint(HintOf(row));
     button->setShowHint(true);
     button->setCaption(QString::fromStdString(TCommandState{}.VersionText));
     button->setDropdownMenu(menus.VersionPopup);
@@ -134,22 +149,23 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     // Each toolbar keeps its controls in the order they are made here and lays them out once,
     // when all are made.
     t.MenuBar->BeginUpdate();
-    t.MenuBar->setCaption(QStringLiteral("Menu"));
+    //: The caption of the toolbar that holds the menus, shown when it floats.
+    t.MenuBar->setCaption(QCoreApplication::translate("MainToolbars", "Menu"));
     t.MenuBar->setCloseButton(false);
     t.MenuBar->setDragHandleStyle(TDragHandleStyle::dhSingle);
     t.MenuBar->setFullSize(true);
     t.MenuBar->setDockRow(0);
     t.MenuBar->setDockPos(0);
-    t.FileMenuBtn = menuButton(t.MenuBar, QStringLiteral("&File"), 33, menus.FileMenu);
-    t.EditMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Edit"), 33, menus.EditMenu);
-    t.ScenarioMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Scenario"), 55, menus.ScenarioMenu);
-    t.ViewMenuBtn = menuButton(t.MenuBar, QStringLiteral("&View"), 33, menus.ViewMenu);
-    t.HelpMenuBtn = menuButton(t.MenuBar, QStringLiteral("&Help"), 33, menus.HelpMenu);
+    t.FileMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&File"), 33, menus.FileMenu);
+    t.EditMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Edit"), 33, menus.EditMenu);
+    t.ScenarioMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Scenario"), 55, menus.ScenarioMenu);
+    t.ViewMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&View"), 33, menus.ViewMenu);
+    t.HelpMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Help"), 33, menus.HelpMenu);
     TMenuBarKeyboard::Install(t.MenuBar);
 
     t.Toolbar = new TToolbar(topDock);
     t.Toolbar->BeginUpdate();
-    t.Toolbar->setCaption(QStringLiteral("Standard Toolbar"));
+    t.Toolbar->setCaption(QCoreApplication::translate("MainToolbars", "Standard Toolbar"));
     t.Toolbar->setCloseButton(true);
     t.Toolbar->setDragHandleStyle(TDragHandleStyle::dhSingle);
     t.Toolbar->setDockRow(1);
@@ -161,6 +177,7 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
         else
             separator(t.Toolbar);
     }
+    TToolbarKeyboard::Install(t.Toolbar);
 
     t.MenuBar->EndUpdate();
     t.Toolbar->EndUpdate();

@@ -56,6 +56,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A translation longer than the English text widens the dialog instead of being cut; in
+    // English every control keeps its place.
+    void growToFitTexts();
     void CPNBtnClick();
     void CPXBtnClick();
     void registerOpener(TCampaignFileKind kind);

@@ -2,6 +2,7 @@
 
 #include "WindowCaption.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -74,9 +75,9 @@ TMessageAnswer TQtDialogService::ShowMessage(const TMessageRequest& request) {
         add(QMessageBox::No, TMessageAnswer::No);
         break;
     case TMessageButtons::ReplaceSkipCancel:
-        answers[box.addButton(QObject::tr("&Replace"), QMessageBox::AcceptRole)] =
+        answers[box.addButton(QCoreApplication::translate("QtDialogService", "&Replace"), QMessageBox::AcceptRole)] =
             TMessageAnswer::Replace;
-        answers[box.addButton(QObject::tr("&Skip Existing"), QMessageBox::AcceptRole)] =
+        answers[box.addButton(QCoreApplication::translate("QtDialogService", "&Skip Existing"), QMessageBox::AcceptRole)] =
             TMessageAnswer::Skip;
         break;
     }

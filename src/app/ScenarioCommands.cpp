@@ -9,6 +9,7 @@
 #include "TextCommands.h"
 #include "Utils.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ constexpr int ProgressDelayMs = 500;
 constexpr int ProgressSteps = 1000;
 
 QString existingFilesQuestion(std::size_t existing, std::size_t total, const QString& folder) {
-    const QString text = existing == 1 ? AppTexts::SaveAllOneExists : AppTexts::SaveAllSomeExist;
+    const QString text = existing == 1 ? AppTexts::SaveAllOneExists() : AppTexts::SaveAllSomeExist();
     return text.arg(existing).arg(total).arg(QDir::toNativeSeparators(folder));
 }
 
@@ -46,10 +47,10 @@ TScenarioCommands::TScenarioCommands(TCampaign& campaign, const TTextCodec& code
                                      TDialogService& dialogs, TCommandState& state, QWidget* owner,
                                      TCommandDispatcher& dispatcher)
     : m_campaign(campaign), m_codec(codec), m_dialogs(dialogs), m_state(state), m_owner(owner),
-      m_dispatcher(dispatcher), m_openScenarioDialog{{}, AppTexts::ScenarioFilter, {}, {}},
+      m_dispatcher(dispatcher), m_openScenarioDialog{{}, AppTexts::ScenarioFilter(), {}, {}},
       m_extractDialog{
-          AppTexts::ExtractScenarioTitle, AppTexts::ScenarioFilter, QStringLiteral("scn"), {}},
-      m_saveAllDialog{AppTexts::SaveAllTitle, {}} {}
+          AppTexts::ExtractScenarioTitle(), AppTexts::ScenarioFilter(), QStringLiteral("scn"), {}},
+      m_saveAllDialog{AppTexts::SaveAllTitle(), {}} {}
 
 void TScenarioCommands::AddFiles(const QList<QByteArray>& paths) {
     if (paths.isEmpty())
@@ -87,7 +88,7 @@ void TScenarioCommands::RemoveItemClick(std::optional<int> focused) {
 void TScenarioCommands::ReplaceItemClick(std::optional<int> focused) {
     if (!focused)
         return;
-    m_openScenarioDialog.Title = AppTexts::ReplaceScenarioTitle;
+    m_openScenarioDialog.Title = AppTexts::ReplaceScenarioTitle();
     if (!m_dialogs.ExecuteOpen(m_openScenarioDialog, m_owner))
         return;
     m_dispatcher.Push(std::make_unique<TReplaceEntryCommand>(
@@ -98,7 +99,7 @@ void TScenarioCommands::ReplaceItemClick(std::optional<int> focused) {
 void TScenarioCommands::InsertItemClick(std::optional<int> focused) {
     if (!focused)
         return;
-    m_openScenarioDialog.Title = AppTexts::InsertScenarioTitle;
+    m_openScenarioDialog.Title = AppTexts::InsertScenarioTitle();
     if (!m_dialogs.ExecuteOpen(m_openScenarioDialog, m_owner))
         return;
     m_dispatcher.Push(TInsertEntriesCommand::Insert(
@@ -139,9 +140,9 @@ void TScenarioCommands::SaveAllItemClick() {
             return;
         existing = *answer;
     }
-    QProgressDialog progress(AppTexts::SaveAllProgress, QObject::tr("Cancel"), 0, ProgressSteps,
+    QProgressDialog progress(AppTexts::SaveAllProgress(), QCoreApplication::translate("ScenarioCommands", "Cancel"), 0, ProgressSteps,
                              m_owner);
-    progress.setWindowTitle(AppTexts::SaveAllProgressTitle);
+    progress.setWindowTitle(AppTexts::SaveAllProgressTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressDelayMs);
     progress.setAutoReset(false);

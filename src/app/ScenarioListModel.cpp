@@ -48,13 +48,13 @@ QVariant TScenarioListModel::headerData(int section, Qt::Orientation orientation
         return {};
     switch (section) {
     case NameColumn:
-        return QStringLiteral("Scenario Name");
+        return tr("Scenario Name");
     case FileNameColumn:
-        return QStringLiteral("Scenario Filename");
+        return tr("Scenario Filename");
     case OffsetColumn:
-        return QStringLiteral("Offset");
+        return tr("Offset");
     case SizeColumn:
-        return QStringLiteral("Size");
+        return tr("Size");
     default:
         return {};
     }

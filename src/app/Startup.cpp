@@ -3,19 +3,22 @@
 #include "AppTexts.h"
 #include "Application.h"
 #include "Main.h"
+#include "ProgramTranslation.h"
 #include "ScreenPlacement.h"
 #include "ScreenRule.h"
 #include "ShellControls.h"
+#include "UiLanguage.h"
 
 #include <QScreen>
 #include <QTimer>
 
 int RunProgram(int argc, char** argv, TDialogService& dialogs) {
     TApplication application(argc, argv, dialogs);
+    const TProgramTranslation translation(UserUiLanguage(AvailableTranslations()));
 
     const QSize screen = ScreenPixels(*QGuiApplication::primaryScreen());
     if (ScreenTooSmall(screen.width(), screen.height())) {
-        dialogs.ShowMessage({QString(), AppTexts::ScreenTooSmall, TMessageIcon::Error,
+        dialogs.ShowMessage({QString(), AppTexts::ScreenTooSmall(), TMessageIcon::Error,
                              TMessageButtons::Ok, nullptr});
         return 0;
     }

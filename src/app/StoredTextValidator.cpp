@@ -13,15 +13,15 @@ std::size_t maxBytes(TStoredTextField field) {
 
 QString tooLongNote(TStoredTextField field) {
     return (field == TStoredTextField::Name
-                ? QStringLiteral("A scenario name holds at most %1 bytes.")
-                : QStringLiteral("A scenario file name holds at most %1 bytes."))
+                ? TStoredTextValidator::tr("A scenario name holds at most %1 bytes.")
+                : TStoredTextValidator::tr("A scenario file name holds at most %1 bytes."))
         .arg(maxBytes(field));
 }
 
 QString controlNote(TStoredTextField field) {
     return field == TStoredTextField::Name
-               ? QStringLiteral("A scenario name cannot hold control characters.")
-               : QStringLiteral("A scenario file name cannot hold control characters.");
+               ? TStoredTextValidator::tr("A scenario name cannot hold control characters.")
+               : TStoredTextValidator::tr("A scenario file name cannot hold control characters.");
 }
 
 // A zero would end the stored text early; line breaks and the like have no place in a name.
@@ -53,7 +53,7 @@ QValidator::State TStoredTextValidator::validate(QString& input, int&) const {
             return Invalid;
         }
         if (!codePageHoldsAll && !codePageHolds(m_codec, text.toStdString())) {
-            m_lastRefusal = QStringLiteral("The code page %1 cannot hold “%2”.")
+            m_lastRefusal = tr("The code page %1 cannot hold “%2”.")
                                 .arg(QString::fromStdString(m_codec.CodePage()), text);
             return Invalid;
         }

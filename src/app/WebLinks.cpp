@@ -10,8 +10,8 @@ void requireStarted(bool started, const TGoToWeb& launcher, const QString& addre
     if (started)
         return;
     const QString program = launcher.GetBrowser().ProgramPath;
-    throw EPlatformError(program.isEmpty() ? AppTexts::NoWebBrowser.arg(address)
-                                           : AppTexts::WebBrowserNotStarted.arg(program));
+    throw EPlatformError(program.isEmpty() ? AppTexts::NoWebBrowser().arg(address)
+                                           : AppTexts::WebBrowserNotStarted().arg(program));
 }
 
 } // namespace

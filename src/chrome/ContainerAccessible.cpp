@@ -4,21 +4,23 @@
 #include "FloatingWindowParent.h"
 #include "ToolWindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
 namespace {
 
+// The names a screen reader speaks for the docks along the main window's edges.
 QString edgeName(TDockPosition position) {
     switch (position) {
     case TDockPosition::dpTop:
-        return QStringLiteral("Top dock");
+        return QCoreApplication::translate("TDockAccessible", "Top dock");
     case TDockPosition::dpBottom:
-        return QStringLiteral("Bottom dock");
+        return QCoreApplication::translate("TDockAccessible", "Bottom dock");
     case TDockPosition::dpLeft:
-        return QStringLiteral("Left dock");
+        return QCoreApplication::translate("TDockAccessible", "Left dock");
     case TDockPosition::dpRight:
-        return QStringLiteral("Right dock");
+        return QCoreApplication::translate("TDockAccessible", "Right dock");
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "MenuBarKeyboard.h"
 
 #include "ChromeAccessibility.h"
+#include "MenuFirstItem.h"
 #include "ToolbarButtonAccessible.h"
 #include "ToolbarButtons.h"
 #include "Toolbars.h"
@@ -9,7 +10,6 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
-#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -112,7 +112,7 @@ bool TMenuBarKeyboard::eventFilter(QObject* watched, QEvent* event) {
         return false;
     case QEvent::Show:
         if (watched == m_keyboardMenu)
-            selectFirstItem(m_keyboardMenu);
+            SelectFirstMenuItem(m_keyboardMenu);
         return false;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
@@ -322,17 +322,4 @@ void TMenuBarKeyboard::open(TToolbarButton* button) {
     button->Click();
     if (self)
         m_keyboardMenu = nullptr;
-}
-
-void TMenuBarKeyboard::selectFirstItem(QMenu* menu) {
-    const QList<QAction*> actions = menu->actions();
-    // The item the Down key would choose: a disabled one only where the style lets it be chosen.
-    const bool disabledChosen =
-        menu->style()->styleHint(QStyle::SH_Menu_AllowActiveAndDisabled, nullptr, menu);
-    const auto first = std::find_if(actions.begin(), actions.end(), [=](const QAction* action) {
-        return action->isVisible() && !action->isSeparator() &&
-               (action->isEnabled() || disabledChosen);
-    });
-    if (first != actions.end())
-        menu->setActiveAction(*first);
 }

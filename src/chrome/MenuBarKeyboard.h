@@ -60,7 +60,6 @@ private:
     void openLater(TToolbarButton* button);
     void afterMenu();
     void open(TToolbarButton* button);
-    void selectFirstItem(QMenu* menu);
 
     TCustomToolbar* m_bar;
     QPointer<TToolbarButton> m_highlighted;

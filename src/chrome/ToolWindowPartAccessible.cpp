@@ -60,8 +60,11 @@ QAccessibleInterface* TToolWindowPartAccessible::childAt(int, int) const {
 QString TToolWindowPartAccessible::text(QAccessible::Text t) const {
     if (!m_window || t != QAccessible::Name)
         return {};
-    return m_part == TToolWindowPart::Grip ? QStringLiteral("Move ") + m_window->Caption()
-                                           : QStringLiteral("Close");
+    if (m_part == TToolWindowPart::Grip)
+        //: The grip a docked toolbar is dragged by; %1 is the toolbar's caption.
+        return tr("Move %1").arg(m_window->Caption());
+    //: The button that closes a floating toolbar's window.
+    return tr("Close");
 }
 
 void TToolWindowPartAccessible::setText(QAccessible::Text, const QString&) {}

@@ -2,6 +2,7 @@
 
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
+#include <QCoreApplication>
 #include <QPointer>
 
 class TCustomToolWindow;
@@ -13,6 +14,8 @@ class TCustomToolWindow;
 enum class TToolWindowPart { Grip, Close };
 
 class TToolWindowPartAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+    Q_DECLARE_TR_FUNCTIONS(TToolWindowPartAccessible)
+
 public:
     TToolWindowPartAccessible(TCustomToolWindow* window, TToolWindowPart part);
 

@@ -3,6 +3,7 @@
 #include "MenuBarKeyboard.h"
 #include "OfficeMenuPainter.h"
 #include "ToolbarButtons.h"
+#include "ToolbarKeyboard.h"
 #include "Toolbars.h"
 
 #include <QKeySequence>
@@ -64,6 +65,10 @@ QAccessible::State TToolbarButtonAccessible::state() const {
         state.focusable =
             TMenuBarKeyboard::Of(qobject_cast<const TCustomToolbar*>(b->parentWidget())) != nullptr;
         state.focused = TMenuBarKeyboard::HasKeyboard(b);
+    } else if (const TToolbarKeyboard* keyboard =
+                   TToolbarKeyboard::Of(qobject_cast<const TCustomToolbar*>(b->parentWidget()))) {
+        state.focusable = true;
+        state.focused = keyboard->Highlighted() == b;
     }
     if (b->HasDropdown()) {
         state.hasPopup = true;
@@ -131,7 +136,7 @@ void TToolbarButtonAccessible::doAction(const QString& actionName) {
             if (!b->isEnabled())
                 return;
             if (arrow)
-                b->ClickDropdown();
+                b->DropDown();
             else
                 b->Click();
         },

@@ -271,8 +271,8 @@ void TToolbarButton::Click() {
     }
 }
 
-void TToolbarButton::ClickDropdown() {
-    if (!m_hasDropdown)
+void TToolbarButton::DropDown() {
+    if (!m_hasDropdown || !isEnabled())
         return;
     QPointer<TToolbarButton> self(this);
     m_menuPressed = true;

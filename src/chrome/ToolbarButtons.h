@@ -117,9 +117,9 @@ public:
 
     // Performs a click as a mouse click would.
     void Click();
-    // Performs a click on the arrow part: the drop-down menu opens (a split button runs no
-    // command).
-    void ClickDropdown();
+    // Opens the drop-down menu as a press on the arrow part does (on the whole button, where
+    // there is no arrow part); returns once the menu has closed.
+    void DropDown();
 
     // Starts dragging the button to another control: at once, or once the mouse has moved
     // `threshold` pixels (-1: the desktop's drag distance) with the left button held. A press

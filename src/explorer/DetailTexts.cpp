@@ -1,5 +1,6 @@
 #include "DetailTexts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QLocale>
@@ -23,7 +24,10 @@ QString GroupThousands(const QString& digits) {
 QString SizeText(std::int64_t size) {
     const long double kilobytes = (static_cast<long double>(size) + 1023.0L) / 1024.0L;
     const auto rounded = static_cast<long long>(std::floor(kilobytes + 0.5L));
-    return GroupThousands(QString::number(rounded)) + QStringLiteral(" KB");
+    //: A file's size in the file list; %1 is a whole number of kilobytes with "," between
+    //: groups of three digits.
+    return QCoreApplication::translate("DetailTexts", "%1 KB")
+        .arg(GroupThousands(QString::number(rounded)));
 }
 
 QString ModifiedText(const QDateTime& lastWrite) {

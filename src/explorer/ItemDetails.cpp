@@ -6,6 +6,7 @@
 #include "ItemFacts.h"
 #include "NaturalCompare.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -60,7 +61,8 @@ TItemDetails GatherItemDetails(TFolderItemData& data, const QString& name) {
     }
     QString type;
     if (place)
-        type = QStringLiteral("System Folder");
+        //: The type column of the desktop's places (home, file system, volumes).
+        type = QCoreApplication::translate("ItemDetails", "System Folder");
     else if (facts)
         type = TypeNameOfPath(path, facts->isDirectory).left(80);
     QString modified;

@@ -5,6 +5,7 @@
 #include "ItemFacts.h"
 #include "ShellTypes.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
@@ -22,16 +23,21 @@ QString attributeDescription(const QByteArray& path, const std::optional<TFileFa
     QStringList parts;
     const std::uint32_t bits = FindAttributesOf(path, *facts);
     if (bits & FileAttribute::READONLY)
-        parts << QStringLiteral("Read-only");
+        parts << QCoreApplication::translate("TPropertiesDialog", "Read-only");
     if (bits & FileAttribute::HIDDEN)
-        parts << QStringLiteral("Hidden");
+        parts << QCoreApplication::translate("TPropertiesDialog", "Hidden");
     if (bits & FileAttribute::SYSTEM)
-        parts << QStringLiteral("System");
+        //: A file the system needs, which the user should leave alone.
+        parts << QCoreApplication::translate("TPropertiesDialog", "System");
     if (facts->isDirectory)
-        parts << QStringLiteral("Folder");
+        parts << QCoreApplication::translate("TPropertiesDialog", "Folder");
     if (facts->isLink)
-        parts << QStringLiteral("Link");
-    return parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
+        //: A symbolic link.
+        parts << QCoreApplication::translate("TPropertiesDialog", "Link");
+    //: The attributes of a file that has none of the marks read-only, hidden, system, folder
+    //: or link.
+    return parts.isEmpty() ? QCoreApplication::translate("TPropertiesDialog", "Normal")
+                           : parts.join(QStringLiteral(", "));
 }
 
 // A name as long as the file system allows would make the dialog wider than the screen: it
@@ -51,22 +57,25 @@ TPropertiesDialog::TPropertiesDialog(const QByteArray& native, QWidget* parent)
     const QString path = QFile::decodeName(native);
     const auto facts = ReadFileFacts(native);
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
-    setWindowTitle(name + QStringLiteral(" Properties"));
+    //: The title of the properties dialog; %1 is the file's name.
+    setWindowTitle(tr("%1 Properties").arg(name));
 
-    const QString size = !facts ? QString()
-                         : facts->isDirectory
-                             ? QString()
-                             : GroupThousands(QString::number(facts->size)) +
-                                   QStringLiteral(" bytes (") + SizeText(facts->size) + u')';
+    //: %1 is the size in bytes with "," between groups of three digits, %2 the size in
+    //: kilobytes as the file list shows it ("1 KB").
+    const QString size =
+        !facts || facts->isDirectory
+            ? QString()
+            : tr("%1 bytes (%2)")
+                  .arg(GroupThousands(QString::number(facts->size)), SizeText(facts->size));
     const QString modified =
         facts ? ModifiedText(QDateTime::fromSecsSinceEpoch(facts->modifiedSeconds)) : QString();
     m_values = {name, facts ? TypeNameOfPath(path, facts->isDirectory) : QString(), size, modified,
                 attributeDescription(native, facts)};
 
     auto* form = new QFormLayout;
-    const QStringList labels{QStringLiteral("Name:"), QStringLiteral("Type:"),
-                             QStringLiteral("Size:"), QStringLiteral("Modified:"),
-                             QStringLiteral("Attributes:")};
+    const QStringList labels{tr("Name:"), tr("Type:"), tr("Size:"),
+                             //: The time the file was last written.
+                             tr("Modified:"), tr("Attributes:")};
     for (qsizetype i = 0; i < labels.size(); ++i) {
         auto* value = new QLabel;
         fitToScreen(*value, m_values[i], *screen());

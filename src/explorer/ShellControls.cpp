@@ -7,6 +7,7 @@
 #include "ShellNamespace.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -63,23 +64,29 @@ int placeIconIndex(PCItemID place) {
 QString LoadShellMessage(int id) {
     switch (id) {
     case ShellMessages::CouldNotGetRootFolder:
-        return QStringLiteral("Could not get the root folder.");
+        return QCoreApplication::translate("ShellControls", "Could not get the root folder.");
     case ShellMessages::CouldNotEnumerate:
-        return QStringLiteral("Could not enumerate system objects.");
+        return QCoreApplication::translate("ShellControls", "Could not enumerate system objects.");
     case ShellMessages::CouldNotGetFolderData:
-        return QStringLiteral("Could not get folder data.");
+        return QCoreApplication::translate("ShellControls", "Could not get folder data.");
     case ShellMessages::CouldNotFindFolder:
-        return QStringLiteral("Could not find folder.");
+        return QCoreApplication::translate("ShellControls", "Could not find folder.");
     case ShellMessages::CouldNotGetDesktop:
-        return QStringLiteral("Could not get Desktop folder.");
+        return QCoreApplication::translate("ShellControls", "Could not get Desktop folder.");
     case ShellMessages::InvokeCommandFailed:
-        return QStringLiteral("InvokeCommand failed. Result = $%x");
+        //: Running a command on a file failed; "$%x" stands for the hexadecimal error code.
+        return QCoreApplication::translate("ShellControls", "InvokeCommand failed. Result = $%x");
     case ShellMessages::CouldNotGetUIObject:
-        return QStringLiteral("Could not get UI object. Result = $%x");
+        //: A file's menu could not be made; "$%x" stands for the hexadecimal error code.
+        return QCoreApplication::translate("ShellControls",
+                                           "Could not get UI object. Result = $%x");
     case ShellMessages::MemoryLeakDetected:
-        return QStringLiteral("Memory Leak Detected.  Not all folder data was freed.");
+        //: Shown when the program ends while records of the file list are still alive.
+        return QCoreApplication::translate("ShellControls",
+                                           "Memory Leak Detected.  Not all folder data was freed.");
     case ShellMessages::ErrorParsingMask:
-        return QStringLiteral("Error parsing mask string.");
+        //: The file list's filter, such as "*.scn;*.scx", could not be read.
+        return QCoreApplication::translate("ShellControls", "Error parsing mask string.");
     default:
         return {};
     }

@@ -7,6 +7,7 @@
 #include "ShellTypes.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
@@ -51,13 +52,19 @@ std::unique_ptr<QMenu> BuildItemContextMenu(std::uint32_t attributes, int itemCo
     // Without a parent: the menu is this function's caller's alone, whatever becomes of the
     // owner window while it is open.
     auto menu = std::make_unique<QMenu>();
-    QAction* open = addVerb(*menu, QStringLiteral("&Open"), kOpen);
+    QAction* open =
+        addVerb(*menu, QCoreApplication::translate("ShellItemCommands", "&Open"), kOpen);
     menu->setDefaultAction(open);
-    addVerb(*menu, QStringLiteral("Open Containing &Folder"), kOpenContainer);
-    addVerb(*menu, itemCount > 1 ? QStringLiteral("&Copy Paths") : QStringLiteral("&Copy Path"),
-            kCopyPath);
+    addVerb(*menu, QCoreApplication::translate("ShellItemCommands", "Open Containing &Folder"),
+            kOpenContainer);
+    //: Copies the path of the one item chosen in the file list or folder tree.
+    const QString copyOne = QCoreApplication::translate("ShellItemCommands", "&Copy Path");
+    //: Copies the paths of the several items chosen in the file list, one per line.
+    const QString copyMany = QCoreApplication::translate("ShellItemCommands", "&Copy Paths");
+    addVerb(*menu, itemCount > 1 ? copyMany : copyOne, kCopyPath);
     menu->addSeparator();
-    QAction* properties = addVerb(*menu, QStringLiteral("P&roperties"), kProperties);
+    QAction* properties = addVerb(
+        *menu, QCoreApplication::translate("ShellItemCommands", "P&roperties"), kProperties);
     properties->setEnabled((attributes & SFGAO::HASPROPSHEET) && itemCount == 1);
     return menu;
 }

@@ -89,8 +89,8 @@ bool TSystemTreeView::prepareExpand(TTreeNode* node) {
             // here rather than up through the item view's signal handling.
             node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
             if (!m_followingChange) {
-                const QString message =
-                    QStringLiteral("Cannot open folder %1").arg(GetNodePath(node));
+                //: %1 is the path of a folder that went away since the tree listed it.
+                const QString message = tr("Cannot open folder %1").arg(GetNodePath(node));
                 ReportViewError(m_errorReporter, EShellError(message.toStdString()));
             }
             return false;

@@ -49,11 +49,14 @@ int placeRank(TPlaceKind kind) {
 QString placeDisplayName(PCItemID element) {
     switch (IDElements::placeKindOf(element)) {
     case TPlaceKind::Home:
-        return QStringLiteral("Home");
+        //: The user's home folder, at the top of the folder tree.
+        return QCoreApplication::translate("TDesktopFolder", "Home");
     case TPlaceKind::Desktop:
-        return QStringLiteral("Desktop Folder");
+        //: The folder whose files the desktop shows, beside the home folder.
+        return QCoreApplication::translate("TDesktopFolder", "Desktop Folder");
     case TPlaceKind::FileSystem:
-        return QStringLiteral("File System");
+        //: The root folder "/", holding every file of the computer.
+        return QCoreApplication::translate("TDesktopFolder", "File System");
     default:
         break;
     }
@@ -146,7 +149,8 @@ std::optional<TStrRet> TDesktopFolder::GetDisplayNameOf(PCItemID relative,
         return std::nullopt;
     if (ElementCount(relative) == 0) {
         TStrRet desktop;
-        desktop.wide = (flags & SHGDN::FORPARSING) ? QString() : QStringLiteral("Desktop");
+        //: The root of the folder tree, holding the home folder, the file system and volumes.
+        desktop.wide = (flags & SHGDN::FORPARSING) ? QString() : tr("Desktop");
         return desktop;
     }
     if (hasMore(relative)) {

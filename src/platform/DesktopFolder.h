@@ -2,9 +2,13 @@
 
 #include "ShellFolder.h"
 
+#include <QCoreApplication>
+
 // The virtual root of the namespace: it holds the desktop's places (DesktopPlaces), each
 // named by one place element; everything deeper is the file system below that place.
 class TDesktopFolder : public TShellFolder {
+    Q_DECLARE_TR_FUNCTIONS(TDesktopFolder)
+
 public:
     std::unique_ptr<TEnumIDList> EnumObjects(std::uint32_t flags) const override;
     std::shared_ptr<TShellFolder> BindToObject(PCItemID relative) const override;

@@ -3,6 +3,7 @@
 #include "DisplayNames.h"
 #include "FileFacts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -55,12 +56,18 @@ std::vector<TDesktopPlace> VolumePlaces(const QByteArray& mountTable) {
 std::vector<TDesktopPlace> DesktopPlaces(const QString& mountsFile) {
     std::vector<TDesktopPlace> places;
     const QByteArray home = QFile::encodeName(QDir::homePath());
-    places.push_back({TPlaceKind::Home, home, QStringLiteral("Home")});
+    //: The user's home folder, at the top of the folder tree.
+    places.push_back(
+        {TPlaceKind::Home, home, QCoreApplication::translate("DesktopPlaces", "Home")});
     const QByteArray desktop =
         QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
     if (!desktop.isEmpty() && desktop != home && existingDirectory(desktop))
-        places.push_back({TPlaceKind::Desktop, desktop, QStringLiteral("Desktop Folder")});
-    places.push_back({TPlaceKind::FileSystem, QByteArray("/"), QStringLiteral("File System")});
+        //: The folder whose files the desktop shows, beside the home folder.
+        places.push_back({TPlaceKind::Desktop, desktop,
+                          QCoreApplication::translate("DesktopPlaces", "Desktop Folder")});
+    //: The root folder "/", holding every file of the computer.
+    places.push_back({TPlaceKind::FileSystem, QByteArray("/"),
+                      QCoreApplication::translate("DesktopPlaces", "File System")});
     QFile mounts(mountsFile);
     if (mounts.open(QIODevice::ReadOnly)) {
         for (TDesktopPlace& volume : VolumePlaces(mounts.readAll()))

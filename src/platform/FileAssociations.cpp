@@ -4,6 +4,7 @@
 #include "PlatformError.h"
 #include "WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,7 +14,10 @@ namespace {
 
 void writeFile(const QString& path, const QString& content) {
     if (!WriteWholeFile(path, content.toUtf8()))
-        throw EPlatformError(QStringLiteral("Failed to set data for '%1'").arg(path));
+        //: %1 is the path of a file that records which program opens campaign files.
+        throw EPlatformError(
+            QCoreApplication::translate("FileAssociations", "Failed to set data for '%1'")
+                .arg(path));
 }
 
 QString readFile(const QString& path) {

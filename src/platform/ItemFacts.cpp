@@ -5,6 +5,7 @@
 #include "ShellNamespace.h"
 #include "ShellTypes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QMimeDatabase>
@@ -36,8 +37,10 @@ QString TypeNameOfPath(const QString& path, bool isDirectory) {
     const qsizetype slash = path.lastIndexOf(u'/');
     const qsizetype dot = path.lastIndexOf(u'.');
     if (dot > slash + 1 && dot < path.size() - 1)
-        return path.mid(dot + 1).toUpper() + QStringLiteral(" File");
-    return QStringLiteral("File");
+        //: The type of a file no program claims; %1 is its extension in capitals ("SCX").
+        return QCoreApplication::translate("ItemFacts", "%1 File").arg(path.mid(dot + 1).toUpper());
+    //: The type of a file without an extension that no program claims.
+    return QCoreApplication::translate("ItemFacts", "File");
 }
 
 std::uint32_t FindAttributesOf(const QByteArray& path, const TFileFacts& facts) {

@@ -73,7 +73,7 @@ TEST_F(CampaignCommands, NewOnAFreshCampaignAsksAndYesLeadsToSaveAs) {
     EXPECT_EQ(dialogs.FileDialogs[0].Filter, "Campaigns|*.cpn|Expansion Campaigns|*.cpx");
     EXPECT_EQ(dialogs.FileDialogs[0].DefaultExtension, "cpn");
     EXPECT_EQ(std::filesystem::file_size(folder / "Fresh.cpn"), 264u);
-    EXPECT_EQ(window.Caption, AppTexts::WindowTitleFor(AppTexts::UntitledFileName))
+    EXPECT_EQ(window.Caption, AppTexts::WindowTitleFor(AppTexts::UntitledFileName()))
         << "New ran after the save";
     EXPECT_EQ(commands.RememberedFileName(), "") << "and cleared the remembered name";
 }
@@ -150,7 +150,7 @@ TEST_F(CampaignCommands, ACommandLineNamingNoReadableFileStartsEmptyAndSilently)
     commands.CommandLineOpen({path(folder.Path())});
     commands.CommandLineOpen({});
     EXPECT_TRUE(dialogs.Messages.empty());
-    EXPECT_EQ(window.Caption, AppTexts::WindowTitleFor(AppTexts::UntitledFileName));
+    EXPECT_EQ(window.Caption, AppTexts::WindowTitleFor(AppTexts::UntitledFileName()));
 }
 
 TEST_F(CampaignCommands, ARejectedOrBrokenFileKeepsTheCampaignCaptionAndRememberedName) {

@@ -58,3 +58,54 @@ TEST(HelpViewer, TheManualShowsItsPictures) {
         EXPECT_EQ(qvariant_cast<QImage>(shown).size(), onDisk.size()) << picture.toStdString();
     }
 }
+
+namespace {
+
+// The parts of a manual its translations keep: the pictures, the anchors and the links to them.
+QStringList manualStructure(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + path};
+    const QString html = QString::fromUtf8(file.readAll());
+    QStringList parts;
+    const QRegularExpression part(QStringLiteral("<(?:img src|a name|a href)=\"[^\"]+\""));
+    for (auto match = part.globalMatch(html); match.hasNext();)
+        parts << match.next().captured(0);
+    return parts;
+}
+
+} // namespace
+
+// Every translated manual is compiled in beside the English one, says its language, and shows
+// the same pictures and topics (the Options dialog's Help button opens "options").
+TEST(HelpViewer, TheTranslatedManualsKeepTheEnglishOnesStructure) {
+    const QStringList english = manualStructure(QStringLiteral(":/help/brindlewick.html"));
+    ASSERT_GT(english.size(), 40);
+    for (const char* language : {"de", "zh_CN"}) {
+        const QString path = QStringLiteral(":/help/brindlewick.%1.html").arg(language);
+        EXPECT_EQ(manualStructure(path), english) << language;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << language;
+        const QString lang = QString::fromLatin1(language).replace(u'_', u'-');
+        EXPECT_TRUE(file.readAll().contains(QStringLiteral("<html lang=\"%1\">").arg(lang).toUtf8()))
+            << language;
+    }
+}
+
+// Help, Contents shows the manual in the language the user reads, as LANGUAGE or the locale
+// names it, and the English one for a language it has no translation for.
+TEST(HelpViewer, ShowsTheManualInTheUsersLanguage) {
+    const QByteArray saved = qgetenv("LANGUAGE");
+    for (const auto& [language, heading] :
+         {std::pair{"de", "Brindlewick-Hilfe"}, std::pair{"zh_CN", "Brindlewick 帮助"},
+          std::pair{"fr", "Brindlewick Help"}, std::pair{"fr:de", "Brindlewick-Hilfe"}}) {
+        qputenv("LANGUAGE", language);
+        ScriptedDialogs dialogs;
+        TForm1 window(dialogs, {});
+        window.Menus.Item(TCommandId::Contents)->Click();
+        ASSERT_TRUE(window.HelpViewer());
+        EXPECT_TRUE(window.HelpViewer()->ShownText().startsWith(QString::fromUtf8(heading)))
+            << language << ": " << window.HelpViewer()->ShownText().left(40).toStdString();
+    }
+    qputenv("LANGUAGE", saved);
+}

@@ -171,7 +171,7 @@ TEST_F(MainWindow, NewOnAFreshCampaignAsksAndYesLeadsToSaveAs) {
     dialogs.FileAnswers = {folder.path("Fresh.cpn")};
     window.Menus.Item(TCommandId::New)->Click();
     ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(dialogs.Messages[0].Text, AppTexts::SaveQuestion);
+    EXPECT_EQ(dialogs.Messages[0].Text, AppTexts::SaveQuestion());
     EXPECT_EQ(dialogs.Messages[0].Owner, &window);
     EXPECT_EQ(std::filesystem::file_size(folder / "Fresh.cpn"), 264u);
 }
@@ -365,9 +365,9 @@ TEST_F(MainWindow, ADisplayTooSmallEndsTheProgramAfterTheSaveQuestion) {
     dialogs.MessageAnswers = {TMessageAnswer::Ok, TMessageAnswer::Cancel};
     window.WMDisplayChange(640, 480);
     ASSERT_EQ(dialogs.Messages.size(), 2u);
-    EXPECT_EQ(dialogs.Messages[0].Text, AppTexts::ScreenTooSmall);
+    EXPECT_EQ(dialogs.Messages[0].Text, AppTexts::ScreenTooSmall());
     EXPECT_EQ(dialogs.Messages[0].Owner, nullptr);
-    EXPECT_EQ(dialogs.Messages[1].Text, AppTexts::SaveQuestion);
+    EXPECT_EQ(dialogs.Messages[1].Text, AppTexts::SaveQuestion());
 }
 
 TEST_F(MainWindow, MovingTheExplorerSelectionKeepsAddOn) {

@@ -1,8 +1,10 @@
 #include "ChromeAccessibility.h"
 
+#include "MarkingTranslator.h"
 #include "MenuItems.h"
 #include "OfficeMenus.h"
 #include "PopupTestSupport.h"
+#include "QtPrinters.h"
 #include "QtTestEnvironment.h"
 #include "ToolbarButtons.h"
 
@@ -300,6 +302,24 @@ TEST_F(ChromeAccessibility, AFloatingBarIsAWindowNamedAfterItWhoseCloseButtonHid
     EXPECT_TRUE(QTest::qWaitFor([bar] { return !bar->Visible(); }, 2000));
     EXPECT_FALSE(host->isVisible());
     EXPECT_EQ(closes, 1);
+}
+
+TEST_F(ChromeAccessibility, TheNamesTheChromeGivesGoThroughTheTranslator) {
+    const MarkingTranslator translator;
+    m_bar->setCaption(QStringLiteral("Standard Toolbar"));
+    glyphButton(QStringLiteral("Open"));
+    m_bar->show();
+    TToolbar* floating = makeButtonBar(m_form.form.get(), 2);
+    floating->setHideWhenInactive(false);
+    QStringList names;
+    for (TDock* dock : {m_form.top, m_form.bottom, m_form.left, m_form.right})
+        names << accessible(dock)->text(QAccessible::Name);
+    names << childWithRole(accessible(m_bar), QAccessible::Grip)->text(QAccessible::Name)
+          << childWithRole(accessible(floating), QAccessible::PushButton)->text(QAccessible::Name);
+    EXPECT_EQ(names, (QStringList{"TDockAccessible|Top dock", "TDockAccessible|Bottom dock",
+                                  "TDockAccessible|Left dock", "TDockAccessible|Right dock",
+                                  "TToolWindowPartAccessible|Move Standard Toolbar",
+                                  "TToolWindowPartAccessible|Close"}));
 }
 
 // The keyboard moving through an open menu is announced item by item, disabled ones too, so

@@ -38,6 +38,10 @@ for file in \
   /usr/share/icons/hicolor/32x32/apps/brindlewick.png \
   /usr/share/icons/hicolor/256x256/apps/brindlewick.png \
   /usr/share/brindlewick/help/brindlewick.html \
+  /usr/share/brindlewick/help/brindlewick.de.html \
+  /usr/share/brindlewick/help/brindlewick.zh_CN.html \
+  /usr/share/brindlewick/translations/brindlewick_de.qm \
+  /usr/share/brindlewick/translations/brindlewick_zh_CN.qm \
   /usr/share/brindlewick/help/window.png \
   /usr/share/brindlewick/help/options.png \
   /usr/share/man/man1/brindlewick.1.gz \

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
 
 namespace {
 
@@ -15,31 +14,7 @@ bool centredOnScreen(const TXWindow& window, const QRect& screen) {
     return std::abs(offset.x()) <= 1 && std::abs(offset.y()) <= 1;
 }
 
-class DialogsInUse : public RealWindow {
-protected:
-    // A web browser of the desktop that only notes down what it was asked to open.
-    QString installNotingBrowser() {
-        const QString notes = QDir(Work).filePath(QStringLiteral("browser-notes"));
-        const QString script = QDir(Work).filePath(QStringLiteral("browser.sh"));
-        writeFile(script, "#!/bin/sh\necho \"$@\" >> '" + notes.toUtf8() + "'\n");
-        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir(Home).mkpath(QStringLiteral(".local/share/applications"));
-        QDir(Home).mkpath(QStringLiteral(".config"));
-        writeFile(QDir(Home).filePath(QStringLiteral(".local/share/applications/noting.desktop")),
-                  "[Desktop Entry]\nType=Application\nName=Noting\nExec=" + script.toUtf8() +
-                      " %u\n");
-        writeFile(QDir(Home).filePath(QStringLiteral(".config/mimeapps.list")),
-                  "[Default Applications]\ntext/html=noting.desktop\n"
-                  "x-scheme-handler/http=noting.desktop\n"
-                  "x-scheme-handler/https=noting.desktop\n");
-        return notes;
-    }
-    static void writeFile(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
-                "cannot write " + path.toStdString());
-    }
-};
+class DialogsInUse : public RealWindow {};
 
 TEST_F(DialogsInUse, HelpFromOptionsCanBeUsedWhileOptionsIsOpen) {
     Start();
@@ -89,7 +64,7 @@ TEST_F(DialogsInUse, OptionsAndAboutAreCentredOnTheScreen) {
 }
 
 TEST_F(DialogsInUse, TheMailLinkOpensOnlyOnAClickOnIt) {
-    const QString notes = installNotingBrowser();
+    const QString notes = InstallNotingBrowser();
     Start();
     ChooseMenu(QStringLiteral("h"), QStringLiteral("a"));
     const TXWindow about = WaitForWindow(QStringLiteral("About..."));

@@ -173,6 +173,28 @@ QImage RealWindow::WindowShot(const QRect& inWindow) {
     return Driver->SettledShot(inWindow.translated(Main().Geometry.topLeft()));
 }
 
+QString RealWindow::InstallNotingBrowser() {
+    const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        Require(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+                "cannot write " + path.toStdString());
+    };
+    const QString notes = QDir(Work).filePath(QStringLiteral("browser-notes"));
+    const QString script = QDir(Work).filePath(QStringLiteral("browser.sh"));
+    writeFile(script, "#!/bin/sh\necho \"$@\" >> '" + notes.toUtf8() + "'\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(Home).mkpath(QStringLiteral(".local/share/applications"));
+    QDir(Home).mkpath(QStringLiteral(".config"));
+    writeFile(QDir(Home).filePath(QStringLiteral(".local/share/applications/noting.desktop")),
+              "[Desktop Entry]\nType=Application\nName=Noting\nExec=" + script.toUtf8() +
+                  " %u\n");
+    writeFile(QDir(Home).filePath(QStringLiteral(".config/mimeapps.list")),
+              "[Default Applications]\ntext/html=noting.desktop\n"
+              "x-scheme-handler/http=noting.desktop\n"
+              "x-scheme-handler/https=noting.desktop\n");
+    return notes;
+}
+
 QString RealWindow::Sample(const QString& name, const QString& as) {
     const QString copy = QDir(Work).filePath(as.isEmpty() ? QFileInfo(name).fileName() : as);
     QFile::remove(copy);

@@ -63,6 +63,9 @@ protected:
     // Runs a command that changes the scenario list and waits until the list shows it: a
     // click made sooner may reach the window while the command's dialog is still closing.
     void ChangeList(const std::function<void()>& command);
+    // Makes a web browser of the desktop that only notes down what it was asked to open, one
+    // line each; returns the path of its notes.
+    QString InstallNotingBrowser();
     // Copies a sample file into the test's folder; returns the copy's path.
     QString Sample(const QString& name, const QString& as = {});
 

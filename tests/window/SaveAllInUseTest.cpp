@@ -49,7 +49,7 @@ protected:
     void saveAllTo(const QString& folder) {
         chooseMenuByKeys(QStringLiteral("s"),
                          {QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("Return")});
-        AnswerFileDialog(AppTexts::SaveAllTitle, folder);
+        AnswerFileDialog(AppTexts::SaveAllTitle(), folder);
     }
     void chooseMenuByKeys(const QString& menuKey, const QStringList& keys) {
         Driver->Click(At(WindowMap::Resting));
@@ -120,7 +120,7 @@ TEST_F(SaveAllInUse, CancelDuringALongSaveLeavesOnlyCompleteFiles) {
     std::optional<TXWindow> progress;
     Require(Driver->WaitUntil(
                 [&] {
-                    return (progress = Driver->WindowTitled(AppTexts::SaveAllProgressTitle))
+                    return (progress = Driver->WindowTitled(AppTexts::SaveAllProgressTitle()))
                         .has_value();
                 },
                 WindowTimeout),
@@ -130,7 +130,7 @@ TEST_F(SaveAllInUse, CancelDuringALongSaveLeavesOnlyCompleteFiles) {
     Require(Driver->WaitUntil([&] { return Driver->FocusWindow() == progress->Id; }, WindowTimeout),
             "the progress dialog did not take the focus");
     Driver->Key(QStringLiteral("Escape"));
-    ASSERT_TRUE(WaitGone(AppTexts::SaveAllProgressTitle));
+    ASSERT_TRUE(WaitGone(AppTexts::SaveAllProgressTitle()));
 
     const auto written = folderFiles(out);
     EXPECT_LT(written.size(), expected.size()) << "Cancel did not stop the save";

@@ -73,13 +73,13 @@ TEST_F(WholeProgram, TheSaveQuestionOnNewAndExit) {
     ChangeList([&] { ClickButton(Centre(RemoveBtn)); });
     ChooseMenu(QStringLiteral("f"), QStringLiteral("n"));
     AnswerMessage(QStringLiteral("y"));
-    ASSERT_TRUE(WaitForCampaignTitle(AppTexts::UntitledFileName));
+    ASSERT_TRUE(WaitForCampaignTitle(AppTexts::UntitledFileName()));
     WaitForSaved(campaign, [](const auto& entries) { return entries.size() == 1; });
 
     OpenCampaign(campaign);
     ChooseMenu(QStringLiteral("f"), QStringLiteral("n"));
     AnswerMessage(QStringLiteral("n"));
-    ASSERT_TRUE(WaitForCampaignTitle(AppTexts::UntitledFileName));
+    ASSERT_TRUE(WaitForCampaignTitle(AppTexts::UntitledFileName()));
 
     ChooseMenu(QStringLiteral("f"), QStringLiteral("x"));
     AnswerMessage(QStringLiteral("Escape"));
