@@ -68,5 +68,6 @@ QString TStatusBarAccessible::text(QAccessible::Text t) const {
         return QAccessibleWidget::text(t);
     // An empty bar still tells what it is, as the View menu names it.
     const QString shown = shownText();
-    return shown.isEmpty() ? QStringLiteral("Status Bar") : shown;
+    return shown.isEmpty() ? QCoreApplication::translate("TStatusBarAccessible", "Status Bar")
+                           : shown;
 }
