@@ -159,7 +159,7 @@ class Editor:
             XDG_DATA_HOME=os.path.join(home, ".local/share"),
             XDG_CACHE_HOME=os.path.join(home, ".cache"),
             XDG_STATE_HOME=os.path.join(home, ".local/state"),
-            LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb", QT_QPA_PLATFORMTHEME="",
+            LC_ALL="C.UTF-8", LANGUAGE="", QT_QPA_PLATFORM="xcb", QT_QPA_PLATFORMTHEME="",
             QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         os.environ["DISPLAY"] = environment["DISPLAY"]
         self.start([BUS_LAUNCHER, "--launch-immediately"], env=environment)
