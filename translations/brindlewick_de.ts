@@ -907,6 +907,13 @@ Ersetzen oder überspringen und die übrigen speichern?</translation>
     </message>
 </context>
 <context>
+    <name>TStatusBarAccessible</name>
+    <message>
+        <source>Status Bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+</context>
+<context>
     <name>TStoredTextValidator</name>
     <message>
         <source>A scenario name holds at most %1 bytes.</source>

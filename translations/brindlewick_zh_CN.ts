@@ -907,6 +907,13 @@ Replace them, or skip them and save the others?</source>
     </message>
 </context>
 <context>
+    <name>TStatusBarAccessible</name>
+    <message>
+        <source>Status Bar</source>
+        <translation>状态栏</translation>
+    </message>
+</context>
+<context>
     <name>TStoredTextValidator</name>
     <message>
         <source>A scenario name holds at most %1 bytes.</source>

@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "ChromeAccessibility.h"
+#include "WindowAccessibility.h"
 
 TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
     : QApplication(argc, argv), m_errorBox(dialogs) {
@@ -8,6 +9,7 @@ TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
     setApplicationName(QStringLiteral("brindlewick"));
     setApplicationVersion(QStringLiteral(BRINDLEWICK_VERSION));
     InstallChromeAccessibility();
+    InstallWindowAccessibility();
 }
 
 void TApplication::ShowError(const QString& text) {

@@ -3,6 +3,7 @@
 #include "About.h"
 #include "AppTexts.h"
 #include "CheckCampaignDialog.h"
+#include "ChromeAccessibility.h"
 #include "DialogFont.h"
 #include "DockedFormLayout.h"
 #include "Docks.h"
@@ -552,7 +553,13 @@ TCampaignReport TForm1::currentCheck() const {
 
 void TForm1::showCheckNote() {
     // Nothing pops up: the note waits in the status line until the campaign is checked again.
-    m_checkNote->setText(CheckNote(currentCheck().Findings.size()));
+    const QString note = CheckNote(currentCheck().Findings.size());
+    if (note == m_checkNote->text())
+        return;
+    m_checkNote->setText(note);
+    // The status bar reads as the text it shows: a screen reader hears the new note, as it
+    // hears a new message.
+    AnnounceNameChange(StatusBar);
 }
 
 void TForm1::CheckItemClick() {

@@ -5,6 +5,7 @@
 #include "MainMenus.h"
 #include "MenuBarKeyboard.h"
 #include "MenuItems.h"
+#include "OfficeMenuPainter.h"
 #include "OfficeMenus.h"
 #include "Pictures.h"
 #include "PixelArtIcon.h"
@@ -40,6 +41,8 @@ TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
     button->resize(width, 19);
     button->setDropdownArrow(false);
     button->setDropdownMenu(menu);
+    // A menu bar's menu is named as its caption, as a menu added to Qt's menu bar by its title.
+    menu->setAccessibleName(OfficeMenuPainter::displayedCaption(caption));
     return button;
 }
 
@@ -92,6 +95,7 @@ TToolbarButton* versionCombo(TToolbar* bar, const TCommandRow& row, const TMainM
     button->setShowHint(true);
     button->setCaption(QString::fromStdString(TCommandState{}.VersionText));
     button->setDropdownMenu(menus.VersionPopup);
+    menus.VersionPopup->setAccessibleName(button->Hint());
     button->setDropdownAlways(true);
     button->setDropdownCombo(true);
     button->resize(59, 25);

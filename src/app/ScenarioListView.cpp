@@ -98,6 +98,11 @@ bool TScenarioListView::IsRowSelected(int row) const {
 void TScenarioListView::selectionChanged(const QItemSelection& selected,
                                          const QItemSelection& deselected) {
     QTreeView::selectionChanged(selected, deselected);
+    // A row chosen without the keyboard or the mouse (by assistive technology) becomes the
+    // focused one, as a click makes it: the commands it enables act on the focused row.
+    if (!selected.isEmpty() && currentIndex().row() != selected.first().top())
+        selectionModel()->setCurrentIndex(selected.first().topLeft(),
+                                          QItemSelectionModel::NoUpdate);
     if (!OnChange)
         return;
     for (const QItemSelection* changes : {&deselected, &selected})

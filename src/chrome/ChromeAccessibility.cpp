@@ -5,6 +5,8 @@
 #include "FloatingWindowParent.h"
 #include "MenuItemAccessible.h"
 #include "MenuItems.h"
+#include "PopupMenuAccessible.h"
+#include "PopupMenus.h"
 #include "ToolWindowAccessible.h"
 #include "ToolbarAccessible.h"
 #include "ToolbarButtonAccessible.h"
@@ -35,6 +37,8 @@ QAccessibleInterface* chromeInterface(const QString& /*className*/, QObject* obj
         return new TToolWindowAccessible(window);
     if (auto* item = qobject_cast<TMenuItem*>(object))
         return new TMenuItemAccessible(item);
+    if (auto* menu = qobject_cast<TOwnerDrawPopupMenu*>(object))
+        return new TPopupMenuAccessible(menu);
     if (auto* dock = qobject_cast<TDock*>(object))
         return new TDockAccessible(dock);
     if (auto* host = qobject_cast<TFloatingWindowParent*>(object))
@@ -55,13 +59,25 @@ void InstallChromeAccessibility() {
     Q_UNUSED(installed);
 }
 
-void AnnounceFocus(QObject* object) {
+namespace {
+
+void announce(QObject* object, QAccessible::Event type) {
     if (!object)
         return;
-    QAccessibleEvent focus(object, QAccessible::Focus);
+    QAccessibleEvent event(object, type);
     if (announcementListener())
-        announcementListener()(focus);
-    QAccessible::updateAccessibility(&focus);
+        announcementListener()(event);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+void AnnounceFocus(QObject* object) {
+    announce(object, QAccessible::Focus);
+}
+
+void AnnounceNameChange(QObject* object) {
+    announce(object, QAccessible::NameChanged);
 }
 
 void ListenToAnnouncements(std::function<void(QAccessibleEvent&)> listener) {

@@ -62,7 +62,12 @@ QString TStatusBarAccessible::shownText() const {
 }
 
 QString TStatusBarAccessible::text(QAccessible::Text t) const {
-    if ((t == QAccessible::Name && widget()->accessibleName().isEmpty()) || t == QAccessible::Value)
+    if (t == QAccessible::Value)
         return shownText();
-    return QAccessibleWidget::text(t);
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+        return QAccessibleWidget::text(t);
+    // An empty bar still tells what it is, as the View menu names it.
+    const QString shown = shownText();
+    return shown.isEmpty() ? QCoreApplication::translate("TStatusBarAccessible", "Status Bar")
+                           : shown;
 }

@@ -23,7 +23,7 @@ public:
 };
 
 // A status bar whose name and value are the text it shows: its passing message, else the texts
-// of its labels.
+// of its labels; with nothing shown its name is "Status Bar".
 class TStatusBarAccessible : public QAccessibleWidget {
 public:
     explicit TStatusBarAccessible(QStatusBar* statusBar);

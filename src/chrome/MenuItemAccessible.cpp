@@ -107,9 +107,9 @@ void* TMenuItemAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QStringList TMenuItemAccessible::actionNames() const {
-    if (!m_item || m_item->isSeparator() || m_item->Submenu())
+    if (!m_item || m_item->isSeparator())
         return {};
-    return {pressAction()};
+    return {m_item->Submenu() ? showMenuAction() : pressAction()};
 }
 
 void TMenuItemAccessible::doAction(const QString& actionName) {
@@ -120,12 +120,15 @@ void TMenuItemAccessible::doAction(const QString& actionName) {
         return;
     if (owner->isVisible()) {
         // The open menu chooses it, as Enter on it would: the menu closes, the mark changes
-        // once and the command runs once the menu has returned.
+        // once and the command runs once the menu has returned; a submenu opens.
         owner->setActiveAction(m_item);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QCoreApplication::sendEvent(owner, &enter);
         return;
     }
+    // A submenu opens from its open menu alone.
+    if (m_item->Submenu())
+        return;
     QPointer<TMenuItem> item = m_item;
     QMetaObject::invokeMethod(
         item,

@@ -11,7 +11,8 @@ class TMenuItem;
 // named by its caption, with its mark, radio, disabled and submenu states and its shortcut,
 // whose "press" chooses it exactly as the keyboard does: in an open menu the menu itself
 // chooses it, so the mark and the command can never disagree; in a closed one the item is
-// clicked.
+// clicked. An item that opens a submenu offers "showMenu" instead, which opens it from its
+// open menu.
 class TMenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     explicit TMenuItemAccessible(TMenuItem* item);

@@ -30,6 +30,14 @@ bool TToolbarButtonAccessible::opensMenuWhole() const {
     return kind == TButtonAccessibleKind::MenuButton || kind == TButtonAccessibleKind::MenuBarEntry;
 }
 
+bool TToolbarButtonAccessible::offersMenu() const {
+    return button()->HasDropdown() && button()->DropdownMenu();
+}
+
+QAccessibleInterface* TToolbarButtonAccessible::menuChild() const {
+    return offersMenu() ? QAccessible::queryAccessibleInterface(button()->DropdownMenu()) : nullptr;
+}
+
 QAccessible::Role TToolbarButtonAccessible::role() const {
     switch (AccessibleKindOf(*button())) {
     case TButtonAccessibleKind::Toggle:
@@ -81,6 +89,11 @@ QString TToolbarButtonAccessible::text(QAccessible::Text t) const {
     case QAccessible::Value:
         // A caption beside the hint is what the button would apply.
         return b->Hint().isEmpty() ? QString() : caption;
+    case QAccessible::Description:
+        // The AT-SPI bridge passes no value of a button on: the description tells it.
+        if (!b->Hint().isEmpty() && !caption.isEmpty())
+            return caption;
+        return QAccessibleWidget::text(t);
     case QAccessible::Accelerator:
         return QKeySequence::mnemonic(b->Caption()).toString(QKeySequence::NativeText);
     default:
@@ -88,9 +101,24 @@ QString TToolbarButtonAccessible::text(QAccessible::Text t) const {
     }
 }
 
+int TToolbarButtonAccessible::childCount() const {
+    return QAccessibleWidget::childCount() + (menuChild() ? 1 : 0);
+}
+
+QAccessibleInterface* TToolbarButtonAccessible::child(int index) const {
+    const int widgets = QAccessibleWidget::childCount();
+    return index == widgets ? menuChild() : QAccessibleWidget::child(index);
+}
+
+int TToolbarButtonAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    if (child && child == menuChild())
+        return QAccessibleWidget::childCount();
+    return QAccessibleWidget::indexOfChild(child);
+}
+
 QStringList TToolbarButtonAccessible::actionNames() const {
     QStringList names{pressAction()};
-    if (opensMenuWhole())
+    if (opensMenuWhole() || offersMenu())
         names << showMenuAction();
     return names;
 }
@@ -101,10 +129,15 @@ void TToolbarButtonAccessible::doAction(const QString& actionName) {
     TToolbarButton* b = button();
     if (!b->isEnabled() || !actionNames().contains(actionName))
         return;
+    const bool arrow = actionName == showMenuAction() && !opensMenuWhole();
     QMetaObject::invokeMethod(
         b,
-        [b] {
-            if (b->isEnabled())
+        [b, arrow] {
+            if (!b->isEnabled())
+                return;
+            if (arrow)
+                b->DropDown();
+            else
                 b->Click();
         },
         Qt::QueuedConnection);

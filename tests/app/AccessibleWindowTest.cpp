@@ -13,6 +13,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -105,6 +106,21 @@ TEST_F(AccessibleWindow, PressingAViewItemOrButtonChangesTheView) {
         EXPECT_TRUE(form.Menus.Item(id)->isChecked());
         EXPECT_TRUE(form.Bars.Button(id)->Down());
     }
+}
+
+// The status bar reads as its text, so a new check note is announced as a new name of the
+// status bar, as Qt announces a new message.
+TEST_F(AccessibleWindow, TheStatusBarAnnouncesANewCheckNote) {
+    std::vector<QString> names;
+    ListenToAnnouncements([&names, this](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::NameChanged && event.object() == form.StatusBar)
+            names.push_back(event.accessibleInterface()->text(QAccessible::Name));
+    });
+    dialogs.FileAnswers = {QStringLiteral(BRINDLEWICK_TEST_DATA_DIR "/good/Three.cpx")};
+    form.CampaignCommands().OpenItemClick();
+    ListenToAnnouncements({});
+    EXPECT_EQ(names, (std::vector<QString>{
+                         QStringLiteral("2 problems found (Scenario \u25B8 Check Campaign...)")}));
 }
 
 // The three lists are named, and an empty one that has the keyboard shows a focus frame, since
