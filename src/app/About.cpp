@@ -10,11 +10,11 @@
 #include "ScreenPlacement.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -61,8 +61,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
         title->setAttribute(Qt::WA_TranslucentBackground);
 
     lVer = label(tr("Version %1").arg(QStringLiteral(BRINDLEWICK_VERSION)), this, {56, 88});
-    lNotice = label(tr("Free software for the players and mod makers of both games."),
-                    this, {56, 104});
+    lNotice =
+        label(tr("Free software for the players and mod makers of both games."), this, {56, 104});
     lComment = label(tr("Comments and suggestions to:"), this, {56, 128});
 
     imgEMail = new QLabel(this);

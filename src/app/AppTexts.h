@@ -18,10 +18,13 @@ inline QString WindowTitleFor(const QString& fileName) {
 }
 
 inline QString ScreenTooSmall() {
-    return QCoreApplication::translate("AppTexts", "Quorvane & Meltharn Brindlewick will only run on a screen size of 800 x 600 or greater.");
+    return QCoreApplication::translate(
+        "AppTexts",
+        "Quorvane & Meltharn Brindlewick will only run on a screen size of 800 x 600 or greater.");
 }
 inline QString SaveQuestion() {
-    return QCoreApplication::translate("AppTexts", "Do you want to save any changes to the current Campaign?");
+    return QCoreApplication::translate("AppTexts",
+                                       "Do you want to save any changes to the current Campaign?");
 }
 
 // Pairs of a description and its pattern, split by "|": only the descriptions are translated.
@@ -54,12 +57,14 @@ inline QString SaveAllProgress() {
 }
 // How many of the files Save All would write are in the folder already, of how many, where.
 inline QString SaveAllOneExists() {
-    return QCoreApplication::translate("AppTexts", "%1 of the %2 scenario files already exists in %3.\n\n"
-                         "Replace it, or skip it and save the others?");
+    return QCoreApplication::translate("AppTexts",
+                                       "%1 of the %2 scenario files already exists in %3.\n\n"
+                                       "Replace it, or skip it and save the others?");
 }
 inline QString SaveAllSomeExist() {
-    return QCoreApplication::translate("AppTexts", "%1 of the %2 scenario files already exist in %3.\n\n"
-                         "Replace them, or skip them and save the others?");
+    return QCoreApplication::translate("AppTexts",
+                                       "%1 of the %2 scenario files already exist in %3.\n\n"
+                                       "Replace them, or skip them and save the others?");
 }
 
 // Where players reach the program's makers.

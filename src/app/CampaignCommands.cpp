@@ -14,8 +14,8 @@
 TCampaignCommands::TCampaignCommands(TScenarioListModel& list, const TTextCodec& codec,
                                      TDialogService& dialogs, TCampaignWindow& window,
                                      QUndoStack& history)
-    : m_list(list), m_codec(codec), m_dialogs(dialogs), m_window(window), m_history(history),
-      m_openDialog{{}, AppTexts::CampaignFilter(), {}, {}},
+    : m_list(list), m_codec(codec), m_dialogs(dialogs), m_window(window),
+      m_history(history), m_openDialog{{}, AppTexts::CampaignFilter(), {}, {}},
       m_saveDialog{{}, AppTexts::CampaignFilter(), QStringLiteral("cpn"), {}} {}
 
 void TCampaignCommands::NewCampaign() {

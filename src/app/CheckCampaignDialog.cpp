@@ -19,7 +19,8 @@ constexpr int RowRole = Qt::UserRole;
 QString CheckNote(std::size_t findings) {
     if (findings == 0)
         return {};
-    return TCheckCampaignForm::tr("%1 problems found (Scenario \u25B8 Check Campaign...)").arg(findings);
+    return TCheckCampaignForm::tr("%1 problems found (Scenario \u25B8 Check Campaign...)")
+        .arg(findings);
 }
 
 QStringList CheckLines(const TCampaignReport& report, const TCampaign& campaign,
@@ -29,10 +30,10 @@ QStringList CheckLines(const TCampaignReport& report, const TCampaign& campaign,
         QString line = TranslatedCampaignMessage(finding.Text);
         if (finding.Scenario && static_cast<std::size_t>(*finding.Scenario) < campaign.Count())
             //: A finding of the campaign check: %1 is the scenario's name, %2 the finding.
-            line = TCheckCampaignForm::tr("%1: %2")
-                       .arg(QString::fromStdString(codec.ToUnicode(
-                                campaign.Entry(static_cast<std::size_t>(*finding.Scenario)).Name)),
-                            line);
+            line = TCheckCampaignForm::tr("%1: %2").arg(
+                QString::fromStdString(codec.ToUnicode(
+                    campaign.Entry(static_cast<std::size_t>(*finding.Scenario)).Name)),
+                line);
         lines << line;
     }
     if (lines.isEmpty())

@@ -15,7 +15,8 @@ QString ErrorBoxText(const QString& message) {
 }
 
 void TErrorBox::show(const QString& text, QWidget* owner) {
-    m_dialogs.ShowMessage({AppTexts::ApplicationTitle, ErrorBoxText(TranslatedCampaignMessage(text)), TMessageIcon::Error,
+    m_dialogs.ShowMessage({AppTexts::ApplicationTitle,
+                           ErrorBoxText(TranslatedCampaignMessage(text)), TMessageIcon::Error,
                            TMessageButtons::Ok, owner});
 }
 

@@ -8,10 +8,10 @@
 #include "ScenarioPayload.h"
 #include "SystemListView.h"
 
+#include <QCoreApplication>
+#include <array>
 #include <cstddef>
 #include <optional>
-#include <array>
-#include <QCoreApplication>
 #include <qnamespace.h>
 #include <span>
 

@@ -17,9 +17,9 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <algorithm>
-#include <QPushButton>
 
 namespace {
 
@@ -156,11 +156,17 @@ TMainToolbars CreateMainToolbars(TDock* topDock, const TMainMenus& menus) {
     t.MenuBar->setFullSize(true);
     t.MenuBar->setDockRow(0);
     t.MenuBar->setDockPos(0);
-    t.FileMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&File"), 33, menus.FileMenu);
-    t.EditMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Edit"), 33, menus.EditMenu);
-    t.ScenarioMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Scenario"), 55, menus.ScenarioMenu);
-    t.ViewMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&View"), 33, menus.ViewMenu);
-    t.HelpMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Help"), 33, menus.HelpMenu);
+    t.FileMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&File"), 33,
+                               menus.FileMenu);
+    t.EditMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Edit"), 33,
+                               menus.EditMenu);
+    t.ScenarioMenuBtn =
+        menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Scenario"), 55,
+                   menus.ScenarioMenu);
+    t.ViewMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&View"), 33,
+                               menus.ViewMenu);
+    t.HelpMenuBtn = menuButton(t.MenuBar, QCoreApplication::translate("MainToolbars", "&Help"), 33,
+                               menus.HelpMenu);
     TMenuBarKeyboard::Install(t.MenuBar);
 
     t.Toolbar = new TToolbar(topDock);

@@ -120,9 +120,8 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
         //: The first of two lines; the sentence goes on in the next text.
         tr("Specify here a title if different from the actual Campaign filename, to revert from"),
         gbDesc, {8, 24});
-    lDesc2 =
-        lineInBox(tr("using the title above, clear the whole box and leave empty."),
-                  gbDesc, {8, 40});
+    lDesc2 = lineInBox(tr("using the title above, clear the whole box and leave empty."), gbDesc,
+                       {8, 40});
 
     GeneralSheet = new QWidget;
     OptionsBook->addTab(GeneralSheet, tr("General"));
@@ -132,8 +131,8 @@ TOptionsForm::TOptionsForm(QWidget* parent) : QDialog(parent) {
     GroupBox1->setGeometry(8, 56, 393, 89);
     CPNBtn = button(tr("Associate Campaign files (*.cpn) with Brindlewick."), GroupBox1,
                     {8, 24, 377, 25});
-    CPXBtn = button(tr("Associate Expansion Campaign files (*.cpx) with Brindlewick."),
-                    GroupBox1, {8, 56, 377, 25});
+    CPXBtn = button(tr("Associate Expansion Campaign files (*.cpx) with Brindlewick."), GroupBox1,
+                    {8, 56, 377, 25});
 
     OKBtn = button(tr("&OK"), this, {192, 440, 75, 25});
     CancelBtn = button(tr("&Cancel"), this, {272, 440, 75, 25});
@@ -167,7 +166,7 @@ void TOptionsForm::growToFitTexts() {
     if (extra > 0) {
         setFixedSize(width() + extra, height());
         for (QWidget* wider : std::initializer_list<QWidget*>{OptionsBook, txtTitle, gbDesc,
-                                                             GroupBox1, CPNBtn, CPXBtn})
+                                                              GroupBox1, CPNBtn, CPXBtn})
             wider->resize(wider->width() + extra, wider->height());
         for (QLabel* line : {lDesc1, lDesc2})
             fitLineInBox(line, gbDesc);

@@ -75,10 +75,10 @@ TMessageAnswer TQtDialogService::ShowMessage(const TMessageRequest& request) {
         add(QMessageBox::No, TMessageAnswer::No);
         break;
     case TMessageButtons::ReplaceSkipCancel:
-        answers[box.addButton(QCoreApplication::translate("QtDialogService", "&Replace"), QMessageBox::AcceptRole)] =
-            TMessageAnswer::Replace;
-        answers[box.addButton(QCoreApplication::translate("QtDialogService", "&Skip Existing"), QMessageBox::AcceptRole)] =
-            TMessageAnswer::Skip;
+        answers[box.addButton(QCoreApplication::translate("QtDialogService", "&Replace"),
+                              QMessageBox::AcceptRole)] = TMessageAnswer::Replace;
+        answers[box.addButton(QCoreApplication::translate("QtDialogService", "&Skip Existing"),
+                              QMessageBox::AcceptRole)] = TMessageAnswer::Skip;
         break;
     }
     if (question)

@@ -26,7 +26,8 @@ constexpr int ProgressDelayMs = 500;
 constexpr int ProgressSteps = 1000;
 
 QString existingFilesQuestion(std::size_t existing, std::size_t total, const QString& folder) {
-    const QString text = existing == 1 ? AppTexts::SaveAllOneExists() : AppTexts::SaveAllSomeExist();
+    const QString text =
+        existing == 1 ? AppTexts::SaveAllOneExists() : AppTexts::SaveAllSomeExist();
     return text.arg(existing).arg(total).arg(QDir::toNativeSeparators(folder));
 }
 
@@ -140,8 +141,9 @@ void TScenarioCommands::SaveAllItemClick() {
             return;
         existing = *answer;
     }
-    QProgressDialog progress(AppTexts::SaveAllProgress(), QCoreApplication::translate("ScenarioCommands", "Cancel"), 0, ProgressSteps,
-                             m_owner);
+    QProgressDialog progress(AppTexts::SaveAllProgress(),
+                             QCoreApplication::translate("ScenarioCommands", "Cancel"), 0,
+                             ProgressSteps, m_owner);
     progress.setWindowTitle(AppTexts::SaveAllProgressTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressDelayMs);

@@ -31,8 +31,8 @@ LanguageTag parseTag(QString text) {
     if (tag.language == QStringLiteral("zh") && tag.script.isEmpty()) {
         static const QStringList traditional{QStringLiteral("TW"), QStringLiteral("HK"),
                                              QStringLiteral("MO")};
-        tag.script = traditional.contains(tag.territory) ? QStringLiteral("Hant")
-                                                         : QStringLiteral("Hans");
+        tag.script =
+            traditional.contains(tag.territory) ? QStringLiteral("Hant") : QStringLiteral("Hans");
     }
     return tag;
 }
@@ -47,8 +47,8 @@ bool isEnglish(const LanguageTag& tag) {
 // How well a shipped translation serves a wanted language: 0 not at all, 1 the language (or,
 // for Chinese, its script), 2 also the country.
 int fit(const LanguageTag& wanted, const LanguageTag& shipped) {
-    const bool scriptsDiffer = !wanted.script.isEmpty() && !shipped.script.isEmpty() &&
-                               wanted.script != shipped.script;
+    const bool scriptsDiffer =
+        !wanted.script.isEmpty() && !shipped.script.isEmpty() && wanted.script != shipped.script;
     if (wanted.language != shipped.language || scriptsDiffer)
         return 0;
     if (wanted.territory == shipped.territory)

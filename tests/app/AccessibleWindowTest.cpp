@@ -16,10 +16,9 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {

@@ -1,8 +1,9 @@
 // The campaign library's English errors and findings reach the user translated, with the
 // names and figures they hold kept as they were.
+#include "CampaignMessages.h"
+
 #include "CampaignCheck.h"
 #include "CampaignError.h"
-#include "CampaignMessages.h"
 #include "CampaignReader.h"
 #include "ProgramTranslation.h"
 #include "TempFolder.h"
@@ -48,8 +49,9 @@ TEST(CampaignMessages, EveryLibraryTextIsTranslatedAndKeepsItsNames) {
 TEST(CampaignMessages, UnknownTextsAndEnglishStayAsTheyAre) {
     EXPECT_EQ(TranslatedCampaignMessage(std::string("something else")),
               QStringLiteral("something else"));
-    EXPECT_EQ(TranslatedCampaignMessage(std::string("the payloads of scenario 2 and scenario 3 overlap")),
-              QStringLiteral("the payloads of scenario 2 and scenario 3 overlap"));
+    EXPECT_EQ(
+        TranslatedCampaignMessage(std::string("the payloads of scenario 2 and scenario 3 overlap")),
+        QStringLiteral("the payloads of scenario 2 and scenario 3 overlap"));
 }
 
 } // namespace

@@ -87,7 +87,8 @@ TEST(HelpViewer, TheTranslatedManualsKeepTheEnglishOnesStructure) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << language;
         const QString lang = QString::fromLatin1(language).replace(u'_', u'-');
-        EXPECT_TRUE(file.readAll().contains(QStringLiteral("<html lang=\"%1\">").arg(lang).toUtf8()))
+        EXPECT_TRUE(
+            file.readAll().contains(QStringLiteral("<html lang=\"%1\">").arg(lang).toUtf8()))
             << language;
     }
 }

@@ -51,7 +51,8 @@ TEST(ChooseUiLanguage, ACountrysTranslationServesThatCountry) {
     const QStringList available{QStringLiteral("pt_BR"), QStringLiteral("pt")};
     EXPECT_EQ(ChooseUiLanguage({}, {QStringLiteral("pt-BR")}, available), QStringLiteral("pt_BR"));
     EXPECT_EQ(ChooseUiLanguage({}, {QStringLiteral("pt-PT")}, available), QStringLiteral("pt"));
-    EXPECT_EQ(ChooseUiLanguage({}, {QStringLiteral("pt-PT")}, {QStringLiteral("pt_BR")}), QString());
+    EXPECT_EQ(ChooseUiLanguage({}, {QStringLiteral("pt-PT")}, {QStringLiteral("pt_BR")}),
+              QString());
 }
 
 } // namespace

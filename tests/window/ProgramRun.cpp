@@ -36,7 +36,12 @@ TProgramRun::TProgramRun(const QString& display, const QString& home, const QStr
     for (const char* passed : {"ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
         if (qEnvironmentVariableIsSet(passed))
             variables << QString::fromLatin1(passed) + u'=' + qEnvironmentVariable(passed);
-    variables << environment;
+    // A test's own value of a variable takes the place of the one set here.
+    for (const QString& variable : environment) {
+        const QString name = variable.section(u'=', 0, 0) + u'=';
+        variables.removeIf([&name](const QString& set) { return set.startsWith(name); });
+        variables << variable;
+    }
 
     std::vector<std::string> argumentBytes{BRINDLEWICK_PROGRAM};
     for (const QString& argument : arguments)

@@ -186,8 +186,7 @@ QString RealWindow::InstallNotingBrowser() {
     QDir(Home).mkpath(QStringLiteral(".local/share/applications"));
     QDir(Home).mkpath(QStringLiteral(".config"));
     writeFile(QDir(Home).filePath(QStringLiteral(".local/share/applications/noting.desktop")),
-              "[Desktop Entry]\nType=Application\nName=Noting\nExec=" + script.toUtf8() +
-                  " %u\n");
+              "[Desktop Entry]\nType=Application\nName=Noting\nExec=" + script.toUtf8() + " %u\n");
     writeFile(QDir(Home).filePath(QStringLiteral(".config/mimeapps.list")),
               "[Default Applications]\ntext/html=noting.desktop\n"
               "x-scheme-handler/http=noting.desktop\n"
