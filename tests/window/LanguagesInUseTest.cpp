@@ -5,6 +5,7 @@
 #include "WindowMap.h"
 
 #include <QDir>
+#include <ostream>
 
 namespace {
 
@@ -17,6 +18,10 @@ struct TLanguageCase {
     const char* SaveAsTitle;
     const char* Untitled;
 };
+
+void PrintTo(const TLanguageCase& language, std::ostream* out) {
+    *out << language.Locale;
+}
 
 class LanguagesInUse : public RealWindow, public ::testing::WithParamInterface<TLanguageCase> {};
 
