@@ -96,8 +96,12 @@ public:
     void setVersion(TScenarioVersion version) override {
         record("setVersion", VersionText(version));
     }
-    void ChooseVersion(TScenarioVersion v) override { record("ChooseVersion", VersionText(v)); }
-    void ViewStyleClick(TViewStyle style) override { record("ViewStyleClick", styleName(style)); }
+    void ChooseVersion(TScenarioVersion version) override {
+        record("ChooseVersion", VersionText(version));
+    }
+    void ViewStyleClick(TViewStyle style) override {
+        record("ViewStyleClick", std::to_string(static_cast<int>(style)));
+    }
     void ToolbarItemClick() override { record("ToolbarItemClick"); }
     void StatusBarItemClick() override { record("StatusBarItemClick"); }
     void OptionsItemClick() override { record("OptionsItemClick"); }
@@ -113,19 +117,6 @@ private:
     TCommandObjectReached reached(const std::string& object) {
         record(object);
         return {};
-    }
-    static std::string styleName(TViewStyle style) {
-        switch (style) {
-        case TViewStyle::vsIcon:
-            return "vsIcon";
-        case TViewStyle::vsSmallIcon:
-            return "vsSmallIcon";
-        case TViewStyle::vsList:
-            return "vsList";
-        case TViewStyle::vsReport:
-            return "vsReport";
-        }
-        return std::to_string(static_cast<int>(style));
     }
 };
 
@@ -159,34 +150,20 @@ TEST(MainCommands, EveryHandlerRunsOneOperationOfItsOwn) {
 TEST(MainCommands, HandlersReachTheWindowsOperations) {
     using enum TCommandId;
     const std::map<TCommandId, std::string> expected{
-        {Exit, "ExitItemClick"},
-        {Add, "AddItemClick"},
-        {Remove, "RemoveItemClick"},
-        {VerQorT, "setVersion 1.10"},
-        {VerQor, "setVersion 1.11"},
-        {VerMhn, "setVersion 1.18"},
-        {QorTVer, "ChooseVersion 1.10"},
-        {QorVer, "ChooseVersion 1.11"},
-        {MhnVer, "ChooseVersion 1.18"},
-        {Toolbar, "ToolbarItemClick"},
-        {StatusBar, "StatusBarItemClick"},
-        {LargeIcons, "ViewStyleClick vsIcon"},
-        {SmallIcons, "ViewStyleClick vsSmallIcon"},
-        {List, "ViewStyleClick vsList"},
-        {Details, "ViewStyleClick vsReport"},
-        {Options, "OptionsItemClick"},
-        {Contents, "ContentsItemClick"},
-        {QORH, "QORHItemClick"},
-        {MHNH, "MHNHItemClick"},
-        {About, "AboutItemClick"},
-        {Undo, "UndoItemClick"},
-        {Redo, "RedoItemClick"},
-        {MoveUp, "MoveItemClick -1"},
-        {MoveDown, "MoveItemClick 1"},
-        {Rename, "RenameItemClick"},
-        {CheckCampaign, "CheckItemClick"},
-        {New, "CampaignCommands"},
-        {Replace, "ScenarioCommands"},
+        {Exit, "ExitItemClick"},           {Add, "AddItemClick"},
+        {Remove, "RemoveItemClick"},       {VerQorT, "setVersion 1.10"},
+        {VerQor, "setVersion 1.11"},       {VerMhn, "setVersion 1.18"},
+        {QorTVer, "ChooseVersion 1.10"},   {QorVer, "ChooseVersion 1.11"},
+        {MhnVer, "ChooseVersion 1.18"},    {Toolbar, "ToolbarItemClick"},
+        {StatusBar, "StatusBarItemClick"}, {LargeIcons, "ViewStyleClick 0"},
+        {SmallIcons, "ViewStyleClick 1"},  {List, "ViewStyleClick 2"},
+        {Details, "ViewStyleClick 3"},     {Options, "OptionsItemClick"},
+        {Contents, "ContentsItemClick"},   {QORH, "QORHItemClick"},
+        {MHNH, "MHNHItemClick"},           {About, "AboutItemClick"},
+        {Undo, "UndoItemClick"},           {Redo, "RedoItemClick"},
+        {MoveUp, "MoveItemClick -1"},      {MoveDown, "MoveItemClick 1"},
+        {Rename, "RenameItemClick"},       {CheckCampaign, "CheckItemClick"},
+        {New, "CampaignCommands"},         {Replace, "ScenarioCommands"},
     };
     for (const auto& [id, call] : expected)
         EXPECT_EQ(callsOf(CommandRow(id)), std::vector{call}) << CommandRow(id).Caption;

@@ -39,8 +39,8 @@ TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
     const TMainMenus menus = CreateMainMenus(&owner);
     EXPECT_EQ(menus.MenuGlyphs->Cols(), MenuGlyphCount);
     EXPECT_EQ(menus.MenuGlyphs->Width(), MenuGlyphCell);
-    EXPECT_EQ(menus.MenuGlyphs->Cols() * MenuGlyphCell,
-              ProgramPictures::load(TPicture::MenuGlyphs).width())
+    EXPECT_EQ(QSize(menus.MenuGlyphs->Cols() * MenuGlyphCell, MenuGlyphCell),
+              ProgramPictures::load(TPicture::MenuGlyphs).size())
         << "one cell per glyph of the strip from the resources";
 
     using enum TMenuPlace;
@@ -75,8 +75,8 @@ TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
     EXPECT_EQ(menus.Item(TCommandId::MHNH)->Tag(), 17);
     EXPECT_EQ(menus.Item(TCommandId::SaveAs)->Tag(), 0);
 
-    // A new window has no campaign entry, no explorer file and no scenarios: every item of those
-    // groups starts disabled, every other one enabled.
+    // A new window has nothing to act on: an item starts enabled exactly when its group is so
+    // without a campaign entry, an explorer file, scenarios or history.
     EXPECT_FALSE(menus.Item(TCommandId::SaveAll)->isEnabled()) << "a new campaign is empty";
     EXPECT_FALSE(menus.Item(TCommandId::Add)->isEnabled());
     EXPECT_TRUE(menus.Item(TCommandId::QorTVer)->isEnabled())
@@ -96,4 +96,5 @@ TEST(MainMenus, ItemsCarryTheirCaptionsGlyphsAndStates) {
     menus.Item(TCommandId::SmallIcons)->setChecked(true);
     EXPECT_FALSE(menus.Item(TCommandId::Details)->isChecked());
     EXPECT_TRUE(menus.Item(TCommandId::StatusBar)->isChecked());
+    EXPECT_EQ(menus.Item(TCommandId::Version)->Submenu()->Items().size(), 3);
 }
