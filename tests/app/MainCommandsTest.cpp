@@ -1,8 +1,8 @@
 // The command table and the controls built from it: one row per command, every toolbar
 // control following its command's item.
-#include "CommandDispatcher.h"
 #include "MainCommands.h"
 
+#include "CommandDispatcher.h"
 #include "Docks.h"
 #include "MainMenus.h"
 #include "MainToolbars.h"
@@ -16,23 +16,23 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
-TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndEveryEntryCommandIsListed) {
+TEST(MainCommands, TheToolbarShowsEachPicturedCommandOnceAndTheRowsCommandsTakeTheEntryGroup) {
     std::multiset<TCommandId> onToolbar;
     for (const std::optional<TCommandId>& id : MainToolbarOrder())
         if (id)
             onToolbar.insert(*id);
-    std::set<TCommandId> entry;
     for (const TCommandRow& row : MainCommands()) {
         const bool hasControl = row.Picture || row.Control == TToolbarControl::VersionCombo;
         EXPECT_EQ(onToolbar.count(row.Id), hasControl ? 1u : 0u) << row.Caption;
         EXPECT_TRUE(row.Handler || row.Submenu != TMenuPlace::None) << row.Caption;
-        if (row.Group == TCommandGroup::Entry)
-            entry.insert(row.Id);
     }
+    // The commands on the scenario list's focused row wait for a row to act on.
     using enum TCommandId;
-    EXPECT_EQ(entry, (std::set<TCommandId>{Remove, Replace, Insert, SaveScn, Version, VerQorT,
-                                           VerQor, VerMhn, ApplyVersion, Rename}));
+    for (TCommandId id :
+         {Remove, Replace, Insert, SaveScn, Version, VerQorT, VerQor, VerMhn, ApplyVersion, Rename})
+        EXPECT_EQ(CommandRow(id).Group, TCommandGroup::Entry) << CommandRow(id).Caption;
     EXPECT_EQ(CommandRow(Add).Group, TCommandGroup::Add);
     EXPECT_EQ(ShortcutCommand(Qt::Key_Delete), std::optional(Remove));
     EXPECT_EQ(ShortcutCommand(0), std::nullopt);
@@ -74,71 +74,106 @@ TEST(MainCommands, ToolbarControlsFollowTheirItems) {
 
 namespace {
 
-// Records what the handlers ask of the window; the command objects are not reached here.
+// Stands for the command objects, which are not reached here: their calls are theirs to test.
+struct TCommandObjectReached {};
+
+// Records which window operation a handler runs, with its argument: one line per operation.
 class TRecordingTarget : public TCommandTarget {
 public:
-    std::string Calls;
+    std::vector<std::string> Calls;
 
-    TCampaignCommands& CampaignCommands() override { std::abort(); }
-    TScenarioCommands& ScenarioCommands() override { std::abort(); }
+    TCampaignCommands& CampaignCommands() override { throw reached("CampaignCommands"); }
+    TScenarioCommands& ScenarioCommands() override { throw reached("ScenarioCommands"); }
     std::optional<int> FocusedScenario() const override { return 2; }
-    void ExitItemClick() override { Calls += "exit "; }
-    void UndoItemClick() override { Calls += "undo "; }
-    void RedoItemClick() override { Calls += "redo "; }
-    void MoveItemClick(int step) override { Calls += "move " + std::to_string(step) + " "; }
-    void RenameItemClick() override { Calls += "rename "; }
-    void CheckItemClick() override { Calls += "check "; }
-    void AddItemClick() override { Calls += "add "; }
-    void RemoveItemClick() override { Calls += "remove "; }
+    void ExitItemClick() override { record("ExitItemClick"); }
+    void UndoItemClick() override { record("UndoItemClick"); }
+    void RedoItemClick() override { record("RedoItemClick"); }
+    void MoveItemClick(int step) override { record("MoveItemClick", std::to_string(step)); }
+    void RenameItemClick() override { record("RenameItemClick"); }
+    void CheckItemClick() override { record("CheckItemClick"); }
+    void AddItemClick() override { record("AddItemClick"); }
+    void RemoveItemClick() override { record("RemoveItemClick"); }
     void setVersion(TScenarioVersion version) override {
-        Calls += "set " + VersionText(version) + " ";
+        record("setVersion", VersionText(version));
     }
     void ChooseVersion(TScenarioVersion version) override {
-        Calls += "choose " + VersionText(version) + " ";
+        record("ChooseVersion", VersionText(version));
     }
     void ViewStyleClick(TViewStyle style) override {
-        Calls += "view " + std::to_string(static_cast<int>(style)) + " ";
+        record("ViewStyleClick", std::to_string(static_cast<int>(style)));
     }
-    void ToolbarItemClick() override { Calls += "toolbar "; }
-    void StatusBarItemClick() override { Calls += "status "; }
-    void OptionsItemClick() override { Calls += "options "; }
-    void ContentsItemClick() override { Calls += "contents "; }
-    void QORHItemClick() override { Calls += "quorvane "; }
-    void MHNHItemClick() override { Calls += "meltharn "; }
-    void AboutItemClick() override { Calls += "about "; }
+    void ToolbarItemClick() override { record("ToolbarItemClick"); }
+    void StatusBarItemClick() override { record("StatusBarItemClick"); }
+    void OptionsItemClick() override { record("OptionsItemClick"); }
+    void ContentsItemClick() override { record("ContentsItemClick"); }
+    void QORHItemClick() override { record("QORHItemClick"); }
+    void MHNHItemClick() override { record("MHNHItemClick"); }
+    void AboutItemClick() override { record("AboutItemClick"); }
+
+private:
+    void record(const std::string& operation, const std::string& argument = {}) {
+        Calls.push_back(argument.empty() ? operation : operation + " " + argument);
+    }
+    TCommandObjectReached reached(const std::string& object) {
+        record(object);
+        return {};
+    }
 };
 
+// What the command's handler asks of the window.
+std::vector<std::string> callsOf(const TCommandRow& row) {
+    TRecordingTarget target;
+    try {
+        row.Handler(target);
+    } catch (const TCommandObjectReached&) {
+    }
+    return target.Calls;
+}
+
 } // namespace
+
+TEST(MainCommands, EveryHandlerRunsOneOperationOfItsOwn) {
+    std::map<std::string, TCommandId> windowOperations;
+    for (const TCommandRow& row : MainCommands()) {
+        if (!row.Handler)
+            continue;
+        const std::vector<std::string> calls = callsOf(row);
+        ASSERT_EQ(calls.size(), 1u) << row.Caption;
+        if (calls.front() == "CampaignCommands" || calls.front() == "ScenarioCommands")
+            continue;
+        const auto [other, isNew] = windowOperations.emplace(calls.front(), row.Id);
+        EXPECT_TRUE(isNew) << row.Caption << " runs " << calls.front() << " as "
+                           << CommandRow(other->second).Caption << " does";
+    }
+}
 
 TEST(MainCommands, HandlersReachTheWindowsOperations) {
     using enum TCommandId;
     const std::map<TCommandId, std::string> expected{
-        {Exit, "exit "},           {Add, "add "},
-        {Remove, "remove "},       {VerQorT, "set 1.10 "},
-        {VerQor, "set 1.11 "},     {VerMhn, "set 1.18 "},
-        {QorTVer, "choose 1.10 "}, {QorVer, "choose 1.11 "},
-        {MhnVer, "choose 1.18 "},  {Toolbar, "toolbar "},
-        {StatusBar, "status "},    {LargeIcons, "view 0 "},
-        {SmallIcons, "view 1 "},   {List, "view 2 "},
-        {Details, "view 3 "},      {Options, "options "},
-        {Contents, "contents "},   {QORH, "quorvane "},
-        {MHNH, "meltharn "},       {About, "about "},
-        {Undo, "undo "},           {Redo, "redo "},
-        {MoveUp, "move -1 "},      {MoveDown, "move 1 "},
-        {Rename, "rename "},       {CheckCampaign, "check "},
+        {Exit, "ExitItemClick"},           {Add, "AddItemClick"},
+        {Remove, "RemoveItemClick"},       {VerQorT, "setVersion 1.10"},
+        {VerQor, "setVersion 1.11"},       {VerMhn, "setVersion 1.18"},
+        {QorTVer, "ChooseVersion 1.10"},   {QorVer, "ChooseVersion 1.11"},
+        {MhnVer, "ChooseVersion 1.18"},    {Toolbar, "ToolbarItemClick"},
+        {StatusBar, "StatusBarItemClick"}, {LargeIcons, "ViewStyleClick 0"},
+        {SmallIcons, "ViewStyleClick 1"},  {List, "ViewStyleClick 2"},
+        {Details, "ViewStyleClick 3"},     {Options, "OptionsItemClick"},
+        {Contents, "ContentsItemClick"},   {QORH, "QORHItemClick"},
+        {MHNH, "MHNHItemClick"},           {About, "AboutItemClick"},
+        {Undo, "UndoItemClick"},           {Redo, "RedoItemClick"},
+        {MoveUp, "MoveItemClick -1"},      {MoveDown, "MoveItemClick 1"},
+        {Rename, "RenameItemClick"},       {CheckCampaign, "CheckItemClick"},
+        {New, "CampaignCommands"},         {Replace, "ScenarioCommands"},
     };
-    for (const auto& [id, calls] : expected) {
-        TRecordingTarget target;
-        CommandRow(id).Handler(target);
-        EXPECT_EQ(target.Calls, calls) << CommandRow(id).Caption;
-    }
+    for (const auto& [id, call] : expected)
+        EXPECT_EQ(callsOf(CommandRow(id)), std::vector{call}) << CommandRow(id).Caption;
 }
 
 TEST(MainCommands, EditsAreNamedAfterTheirCommandsCaptionOrHint) {
     using enum TCommandId;
     const std::map<TCommandId, QString> expected{
-        {Add, "Add"},         {Insert, "Insert After"}, {VerMhn, "Set to Version"},
-        {MoveUp, "Move Up"},  {Options, "Options"},     {ApplyVersion, "Set Scenario Version"},
+        {Add, "Add"},        {Insert, "Insert After"}, {VerMhn, "Set to Version"},
+        {MoveUp, "Move Up"}, {Options, "Options"},     {ApplyVersion, "Set Scenario Version"},
     };
     for (const auto& [id, name] : expected)
         EXPECT_EQ(EditName(id), name);
@@ -146,7 +181,8 @@ TEST(MainCommands, EditsAreNamedAfterTheirCommandsCaptionOrHint) {
 
 TEST(MainCommands, ASubmenusRowsComeAfterTheItemThatOpensIt) {
     using enum TMenuPlace;
-    constexpr TCommandRow opener{.Id = TCommandId::New, .Menu = Scenario, .Submenu = VersionSubmenu};
+    constexpr TCommandRow opener{
+        .Id = TCommandId::New, .Menu = Scenario, .Submenu = VersionSubmenu};
     constexpr TCommandRow inside{.Id = TCommandId::New, .Menu = VersionSubmenu};
     constexpr TCommandRow unplacedOpener{.Id = TCommandId::New, .Submenu = VersionSubmenu};
     constexpr TCommandRow inOrder[] = {opener, inside};
