@@ -32,3 +32,12 @@ void TGlyphPushButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(QPointF(onWholePixel(topLeft.x(), scale), onWholePixel(topLeft.y(), scale)),
                        glyph);
 }
+
+void TGlyphPushButton::setDefaultItem(TMenuItem* item) {
+    m_defaultItem.link(this, item, &QPushButton::clicked, &TGlyphPushButton::showDefaultItem);
+}
+
+void TGlyphPushButton::showDefaultItem() {
+    if (const TMenuItem* item = m_defaultItem.item())
+        setEnabled(item->isEnabled());
+}

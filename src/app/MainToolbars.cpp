@@ -17,7 +17,6 @@
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -54,9 +53,9 @@ TToolbarButton* glyphButton(TToolbar* bar, const TCommandRow& row) {
     button->setShowHint(true);
     button->setGlyph(ProgramPictures::load(*row.Picture));
     button->setNumGlyphs(ProgramPictures::imageCount(*row.Picture));
-    // The buttons of radio items form one group, exactly one of them down.
+    // The buttons of the radio items of one group form one group, exactly one of them down.
     if (row.Check == TCheckStyle::Radio) {
-        button->setGroupIndex(1);
+        button->setGroupIndex(row.GroupIndex);
         button->setAllowAllUp(false);
     }
     return button;
@@ -72,7 +71,7 @@ QPixmap transparentCell(const QImage& strip, int cell, int cellWidth) {
 }
 
 // New is the toolkit's own flat push button, with its greyed picture for the disabled state.
-QPushButton* pushButton(TToolbar* bar, const TCommandRow& row) {
+TGlyphPushButton* pushButton(TToolbar* bar, const TCommandRow& row) {
     const QImage strip = ProgramPictures::load(*row.Picture);
     const int cell = strip.width() / 2;
     auto* button = new TGlyphPushButton(bar);
@@ -103,36 +102,17 @@ TToolbarButton* versionCombo(TToolbar* bar, const TCommandRow& row, const TMainM
     return button;
 }
 
-// The control follows the item as a tool button follows its default action.
-void follow(TToolbarButton* button, TMenuItem* item) {
-    const auto show = [button, item] {
-        button->setEnabled(item->isEnabled());
-        if (item->isCheckable())
-            button->setDown(item->isChecked());
-    };
-    show();
-    QObject::connect(item, &QAction::changed, button, show);
-    QObject::connect(button, &TToolbarButton::OnClick, item, &TMenuItem::Click);
-}
-
-void follow(QPushButton* button, TMenuItem* item) {
-    const auto show = [button, item] { button->setEnabled(item->isEnabled()); };
-    show();
-    QObject::connect(item, &QAction::changed, button, show);
-    QObject::connect(button, &QPushButton::clicked, item, &TMenuItem::Click);
-}
-
 QWidget* createControl(TToolbar* bar, const TCommandRow& row, const TMainMenus& menus) {
     TMenuItem* item = menus.Item(row.Id);
     if (row.Control == TToolbarControl::PushButton) {
-        QPushButton* button = pushButton(bar, row);
-        follow(button, item);
+        TGlyphPushButton* button = pushButton(bar, row);
+        button->setDefaultItem(item);
         return button;
     }
     TToolbarButton* button = row.Control == TToolbarControl::VersionCombo
                                  ? versionCombo(bar, row, menus)
                                  : glyphButton(bar, row);
-    follow(button, item);
+    button->setDefaultItem(item);
     return button;
 }
 

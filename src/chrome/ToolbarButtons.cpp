@@ -281,6 +281,19 @@ void TToolbarButton::DropDown() {
         m_menuPressed = false;
 }
 
+void TToolbarButton::setDefaultItem(TMenuItem* item) {
+    m_defaultItem.link(this, item, &TToolbarButton::OnClick, &TToolbarButton::showDefaultItem);
+}
+
+void TToolbarButton::showDefaultItem() {
+    const TMenuItem* item = m_defaultItem.item();
+    if (!item)
+        return;
+    setEnabled(item->isEnabled());
+    if (item->isCheckable())
+        setDown(item->isChecked());
+}
+
 void TToolbarButton::dropdownClick() {
     QPointer<TToolbarButton> self(this);
     if (!m_dropdownCombo)

@@ -2,6 +2,7 @@
 
 #include "ButtonGlyph.h"
 #include "ButtonTypes.h"
+#include "DefaultItemLink.h"
 #include "DragEvents.h"
 
 #include <QColor>
@@ -121,6 +122,11 @@ public:
     // there is no arrow part); returns once the menu has closed.
     void DropDown();
 
+    // The menu item the button stands for, as a tool button's default action: the button is
+    // enabled with the item, down while a checkable item is checked, and a click chooses it.
+    TMenuItem* defaultItem() const { return m_defaultItem.item(); }
+    void setDefaultItem(TMenuItem* item);
+
     // Starts dragging the button to another control: at once, or once the mouse has moved
     // `threshold` pixels (-1: the desktop's drag distance) with the left button held. A press
     // that turns into a drag does not click. Usually called from OnMouseDown.
@@ -185,6 +191,7 @@ private:
     void reevaluateHot();
     bool canClickByKey() const;
     void glyphChanged();
+    void showDefaultItem();
     bool dragOver(QObject* source, QPoint pos, TDragState state);
     void dragDrop(QObject* source, QPoint pos);
     void startControlDrag();
@@ -237,4 +244,5 @@ private:
     int m_dragThreshold = 0;
     int m_controlDrags = 0;
     TDropTarget m_dropTarget;
+    TDefaultItemLink m_defaultItem;
 };

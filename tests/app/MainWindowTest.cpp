@@ -25,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/stat.h>
 
 namespace {
@@ -137,6 +138,23 @@ TEST_F(MainWindow, ViewStylesStayInStepBetweenMenuButtonsAndList) {
     EXPECT_TRUE(window.Bars.Button(TCommandId::List)->Down());
     EXPECT_FALSE(window.Bars.Button(TCommandId::SmallIcons)->Down());
     EXPECT_EQ(window.SystemListView->ViewStyle(), TViewStyle::vsList);
+}
+
+// The radio items' buttons take the group of their rows, one toolbar group per item group,
+// with exactly one button down in each.
+TEST_F(MainWindow, RadioButtonsTakeTheGroupOfTheirRow) {
+    TForm1& window = open();
+    std::map<int, int> downPerGroup;
+    for (const TCommandRow& row : MainCommands()) {
+        TToolbarButton* button = window.Bars.Button(row.Id);
+        if (row.Check != TCheckStyle::Radio || !button)
+            continue;
+        EXPECT_EQ(button->GroupIndex(), row.GroupIndex) << CaptionOf(row).toStdString();
+        downPerGroup[row.GroupIndex] += button->Down() ? 1 : 0;
+    }
+    ASSERT_FALSE(downPerGroup.empty());
+    for (const auto& [group, down] : downPerGroup)
+        EXPECT_EQ(down, 1) << "group " << group;
 }
 
 TEST_F(MainWindow, ToolbarAndStatusBarToggles) {

@@ -394,6 +394,40 @@ TEST_F(ToolbarButtonTest, DestroyedMenuIsCleared) {
     EXPECT_TRUE(b->HasDropdown());
 }
 
+TEST_F(ToolbarButtonTest, FollowsItsDefaultItemUntilTheItemIsDestroyed) {
+    TToolbarButton* b = button(10);
+    b->setGroupIndex(1);
+    int chosen = 0;
+    {
+        TMenuItem item(QStringLiteral("&Details"));
+        item.setCheckable(true);
+        item.setEnabled(false);
+        QObject::connect(&item, &TMenuItem::OnClick, [&chosen] { ++chosen; });
+        b->setDefaultItem(&item);
+        EXPECT_EQ(b->defaultItem(), &item);
+        EXPECT_FALSE(b->isEnabled());
+
+        item.setEnabled(true);
+        EXPECT_TRUE(b->isEnabled());
+        item.setChecked(true);
+        EXPECT_TRUE(b->Down());
+        b->setAllowAllUp(true);
+        item.setChecked(false);
+        EXPECT_FALSE(b->Down());
+
+        QTest::mouseClick(b, Qt::LeftButton, {}, {5, 5});
+        EXPECT_EQ(chosen, 1);
+        EXPECT_TRUE(item.isChecked()) << "the click chose the item";
+        EXPECT_TRUE(b->Down());
+    }
+    EXPECT_EQ(b->defaultItem(), nullptr);
+    int clicks = 0;
+    countClicks(b, &clicks);
+    QTest::mouseClick(b, Qt::LeftButton, {}, {5, 5});
+    EXPECT_EQ(clicks, 1) << "the button works on without its item";
+    EXPECT_EQ(chosen, 1);
+}
+
 TEST_F(ToolbarButtonTest, RepeatingClicksAtOnceThenAfterDelayAndStopsOutside) {
     TToolbarButton* b = button(10);
     b->setRepeating(true);

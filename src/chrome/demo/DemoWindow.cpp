@@ -134,19 +134,12 @@ QWidget* DemoWindow::makeToolbar() {
     const char* hints[] = {"Large Icons", "Small Icons", "List", "Details"};
     for (int i = 0; i < 4; ++i) {
         TToolbarButton* button = addPictureButton(m_toolbar, x, views[i], hints[i], true);
-        button->setGroupIndex(1);
-        connect(button, &TToolbarButton::OnClick, this, [this, i] { m_menus.viewItems[i]->setChecked(true); });
-        m_viewButtons[i] = button;
+        button->setGroupIndex(m_menus.viewItems[i]->GroupIndex());
+        button->setDefaultItem(m_menus.viewItems[i]);
     }
-    m_viewButtons[3]->setDown(true);
     addSeparator(x);
     addPictureButton(m_toolbar, x, TPicture::ToolbarHelp, "Help", true);
     return m_toolbar;
-}
-
-void DemoWindow::setView(int view) {
-    m_menus.viewItems[view]->setChecked(true);
-    m_viewButtons[view]->setDown(true);
 }
 
 void DemoWindow::wireItems() {
@@ -159,8 +152,6 @@ void DemoWindow::wireItems() {
                             [this](TMenuItem* sender) { report(sender->Caption()); });
         }
     }
-    for (int i = 0; i < 4; ++i)
-        connect(m_menus.viewItems[i], &TMenuItem::OnClick, this, [this, i] { setView(i); });
     connect(m_menus.toolbarItem, &TMenuItem::OnClick, this, [this] {
         m_toolbar->setVisible(m_menus.toolbarItem->isChecked());
     });

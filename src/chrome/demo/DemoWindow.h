@@ -27,12 +27,10 @@ private:
     TToolbarButton* addPictureButton(QWidget* bar, int& x, TPicture picture, const QString& hint, bool enabled);
     void addSeparator(int& x);
     void wireItems();
-    void setView(int view);
     void report(const QString& what);
 
     TGlyphStrip* m_glyphs;
     DemoMenus m_menus;
     QWidget* m_toolbar = nullptr;
     QLabel* m_status = nullptr;
-    TToolbarButton* m_viewButtons[4] = {};
 };
