@@ -17,7 +17,6 @@
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -27,9 +26,9 @@ namespace {
 constexpr int MenuCaptionRoom = 12;
 
 int menuButtonWidth(const QFontMetrics& metrics, const QString& caption, int givenWidth) {
-    QString shown = caption;
-    shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    return std::max(givenWidth, metrics.horizontalAdvance(shown) + MenuCaptionRoom);
+    return std::max(givenWidth, metrics.horizontalAdvance(OfficeMenuPainter::displayedCaption(
+                                    caption)) +
+                                    MenuCaptionRoom);
 }
 
 TToolbarButton* menuButton(TToolbar* bar, const QString& caption, int width,
