@@ -23,5 +23,8 @@ TEST(ErrorBoxText, AFullStopFollowsTextsEndingAfterIt) {
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
     EXPECT_EQ(ErrorBoxText("Really?"), "Really?.");
     EXPECT_EQ(ErrorBoxText("(x)"), "(x)");
+    // A translation ending with its own script's full stop or mark gets no "." after it.
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("数据流读取错误。")), QStringLiteral("数据流读取错误。"));
+    EXPECT_EQ(ErrorBoxText(QStringLiteral("真的吗？")), QStringLiteral("真的吗？"));
     EXPECT_EQ(ErrorBoxText(""), "");
 }
