@@ -120,12 +120,16 @@ void TAboutForm::growToFitTexts() {
     for (const QLabel* text : {lVer, lNotice, lComment, static_cast<QLabel*>(lEMail)})
         extra = std::max(extra, text->geometry().right() + 1 + margin - width());
     extra = std::max(extra, lFreeMem->geometry().right() + 1 + gap + lMem->width() - m_memoryRight);
-    if (extra <= 0)
+    extra = std::max(extra, 0);
+    // The button keeps its distance from the right edge and widens to the left.
+    const int right = OKBtn->geometry().right() + 1 + extra;
+    const int buttonWidth = std::max(OKBtn->width(), CaptionWidthNeeded(OKBtn));
+    OKBtn->setGeometry(right - buttonWidth, OKBtn->y(), buttonWidth, OKBtn->height());
+    if (extra == 0)
         return;
     setFixedSize(width() + extra, height());
     m_memoryRight += extra;
     Divider->resize(Divider->width() + extra, Divider->height());
-    OKBtn->move(OKBtn->x() + extra, OKBtn->y());
 }
 
 bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {

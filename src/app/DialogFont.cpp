@@ -1,5 +1,9 @@
 #include "DialogFont.h"
 
+#include "OfficeMenuPainter.h"
+
+#include <QPushButton>
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -32,4 +36,11 @@ QFont TitleFont(int pointSize) {
         pointSize, QFont::Bold);
     font.setStyleHint(QFont::Serif);
     return font;
+}
+
+int CaptionWidthNeeded(const QPushButton* button) {
+    constexpr int frameRoom = 16;
+    return button->fontMetrics().horizontalAdvance(
+               OfficeMenuPainter::displayedCaption(button->text())) +
+           frameRoom;
 }

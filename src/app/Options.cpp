@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QtMath>
 #include <algorithm>
@@ -72,14 +71,6 @@ constexpr int LineSqueezeAllowance = 8;
 constexpr int GroupTitleInset = 8;
 // The space between two of the dialog's buttons.
 constexpr int ButtonGap = 5;
-
-// The width a button's caption needs, with room for the button's frame on either side.
-int captionNeeds(const QPushButton* button) {
-    constexpr int frameRoom = 16;
-    QString caption = button->text();
-    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    return button->fontMetrics().horizontalAdvance(caption) + frameRoom;
-}
 
 // A 41 x 41 panel with a single border and the page's 32 x 32 icon in its middle.
 QFrame* iconPanel(QWidget* parent, const QString& picture, QLabel*& image) {
@@ -159,7 +150,7 @@ void TOptionsForm::growToFitTexts() {
              lineRoom(line, gbDesc) + LineSqueezeAllowance);
     need(lTitle->sizeHint().width(), txtTitle->width());
     for (const QPushButton* wide : {CPNBtn, CPXBtn})
-        need(captionNeeds(wide), wide->width());
+        need(CaptionWidthNeeded(wide), wide->width());
     for (const QGroupBox* box : {gbDesc, GroupBox1})
         need(box->fontMetrics().horizontalAdvance(box->title()) + 2 * GroupTitleInset,
              box->width());
@@ -175,7 +166,7 @@ void TOptionsForm::growToFitTexts() {
     // button to the left and moves the buttons before it.
     int right = HelpBtn->geometry().right() + 1 + extra;
     for (QPushButton* button : {HelpBtn, CancelBtn, OKBtn}) {
-        const int buttonWidth = std::max(button->width(), captionNeeds(button));
+        const int buttonWidth = std::max(button->width(), CaptionWidthNeeded(button));
         button->setGeometry(right - buttonWidth, button->y(), buttonWidth, button->height());
         right -= buttonWidth + ButtonGap;
     }

@@ -3,7 +3,9 @@
 // checked on their pixels; Qt's own controls by the size they ask for.
 #include "About.h"
 #include "Main.h"
+#include "MarkingTranslator.h"
 #include "MainToolbars.h"
+#include "OfficeMenuPainter.h"
 #include "OfficeMenus.h"
 #include "Options.h"
 #include "ProgramTranslation.h"
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -100,7 +101,7 @@ void expectWholeTexts(QWidget& dialog) {
                 // The caption, without its accelerator mark, inside the button's frame.
                 text = button->text();
                 needed = button->fontMetrics().horizontalAdvance(
-                             QString(text).remove(QRegularExpression(QStringLiteral("&(?!&)")))) +
+                             OfficeMenuPainter::displayedCaption(text)) +
                          ButtonFrame;
             } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
                 text = box->title();
@@ -116,14 +117,26 @@ void expectWholeTexts(QWidget& dialog) {
     }
 }
 
-TEST_P(TranslatedLayout, TheDialogsGrowToTheirTexts) {
-    ASSERT_EQ(translation.Language(), QString::fromLatin1(GetParam()));
+void expectDialogsShowWholeTexts() {
     TOptionsForm options;
     expectWholeTexts(options);
     TAboutForm about;
     expectWholeTexts(about);
     EXPECT_LT(about.lFreeMem->geometry().right(), about.lMem->x())
         << "the memory figure stays clear of its label";
+}
+
+TEST_P(TranslatedLayout, TheDialogsGrowToTheirTexts) {
+    ASSERT_EQ(translation.Language(), QString::fromLatin1(GetParam()));
+    expectDialogsShowWholeTexts();
+}
+
+// Texts longer than any shipped translation's: each reads "context|source".
+TEST(TranslatedLayout, TheDialogsGrowToTextsLongerThanTheirPlaces) {
+    const MarkingTranslator longer;
+    expectDialogsShowWholeTexts();
+    EXPECT_GT(TOptionsForm().width(), 433) << "the Options dialog grew";
+    EXPECT_GT(TAboutForm().width(), 377) << "the About box grew";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedLayout, ::testing::Values("de", "zh_CN"));
