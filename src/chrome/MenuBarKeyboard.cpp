@@ -33,9 +33,7 @@ QMenu* topMenuOf(QMenu* menu) {
 
 } // namespace
 
-TMenuBarKeyboard::TMenuBarKeyboard(TCustomToolbar* bar) : QObject(bar), m_bar(bar) {
-    qApp->installEventFilter(this);
-}
+TMenuBarKeyboard::TMenuBarKeyboard(TCustomToolbar* bar) : TBarKeyboard(bar) {}
 
 TMenuBarKeyboard* TMenuBarKeyboard::Install(TCustomToolbar* bar) {
     if (TMenuBarKeyboard* existing = Of(bar))
@@ -44,21 +42,13 @@ TMenuBarKeyboard* TMenuBarKeyboard::Install(TCustomToolbar* bar) {
 }
 
 TMenuBarKeyboard* TMenuBarKeyboard::Of(const TCustomToolbar* bar) {
-    return bar ? bar->findChild<TMenuBarKeyboard*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    return installedOn<TMenuBarKeyboard>(bar);
 }
 
 bool TMenuBarKeyboard::HasKeyboard(const TToolbarButton* button) {
     const TMenuBarKeyboard* keyboard =
         Of(qobject_cast<const TCustomToolbar*>(button->parentWidget()));
     return keyboard && keyboard->Highlighted() == button;
-}
-
-QWidget* TMenuBarKeyboard::form() const {
-    return m_bar->ParentForm() ? m_bar->ParentForm() : m_bar->window();
-}
-
-bool TMenuBarKeyboard::formIsActive() const {
-    return QApplication::activeWindow() == form() && !QApplication::activePopupWidget();
 }
 
 std::vector<TToolbarButton*> TMenuBarKeyboard::captions() const {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QObject>
+#include "BarKeyboard.h"
+
 #include <QPointer>
 #include <vector>
 
@@ -18,7 +19,7 @@ class TToolbarButton;
 // the neighbouring one; Esc in a menu opened from the keyboard goes back to its caption. The
 // captions' own Alt+letter keys are left to their shortcuts. Only the bar's form, while active,
 // is listened to; the object is a child of the bar.
-class TMenuBarKeyboard : public QObject {
+class TMenuBarKeyboard : public TBarKeyboard {
     Q_OBJECT
 
 public:
@@ -37,8 +38,6 @@ protected:
 private:
     explicit TMenuBarKeyboard(TCustomToolbar* bar);
 
-    QWidget* form() const;
-    bool formIsActive() const;
     std::vector<TToolbarButton*> captions() const;
     TToolbarButton* neighbour(const TToolbarButton* from, int step) const;
     TToolbarButton* openedFrom(const QMenu* menu) const;
@@ -61,7 +60,6 @@ private:
     void afterMenu();
     void open(TToolbarButton* button);
 
-    TCustomToolbar* m_bar;
     QPointer<TToolbarButton> m_highlighted;
     bool m_altAlone = false;
     // Opened from the keyboard: the menu shows its first item selected, Esc goes back to the bar.

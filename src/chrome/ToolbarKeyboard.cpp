@@ -16,9 +16,7 @@
 #include <QTimer>
 #include <algorithm>
 
-TToolbarKeyboard::TToolbarKeyboard(TCustomToolbar* bar) : QObject(bar), m_bar(bar) {
-    qApp->installEventFilter(this);
-}
+TToolbarKeyboard::TToolbarKeyboard(TCustomToolbar* bar) : TBarKeyboard(bar) {}
 
 TToolbarKeyboard* TToolbarKeyboard::Install(TCustomToolbar* bar) {
     if (TToolbarKeyboard* existing = Of(bar))
@@ -27,15 +25,7 @@ TToolbarKeyboard* TToolbarKeyboard::Install(TCustomToolbar* bar) {
 }
 
 TToolbarKeyboard* TToolbarKeyboard::Of(const TCustomToolbar* bar) {
-    return bar ? bar->findChild<TToolbarKeyboard*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-}
-
-QWidget* TToolbarKeyboard::form() const {
-    return m_bar->ParentForm() ? m_bar->ParentForm() : m_bar->window();
-}
-
-bool TToolbarKeyboard::formIsActive() const {
-    return QApplication::activeWindow() == form() && !QApplication::activePopupWidget();
+    return installedOn<TToolbarKeyboard>(bar);
 }
 
 std::vector<KeyboardStop> TToolbarKeyboard::stops(const std::vector<QWidget*>& controls) const {

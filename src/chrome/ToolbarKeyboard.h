@@ -1,8 +1,8 @@
 #pragma once
 
+#include "BarKeyboard.h"
 #include "KeyboardStops.h"
 
-#include <QObject>
 #include <QPointer>
 #include <vector>
 
@@ -18,7 +18,7 @@ class TCustomToolbar;
 // any other key leaves the toolbar. The focus never leaves the control that had it, so the
 // commands work on what they worked on before. Only the toolbar's form, while active, is
 // listened to; the object is a child of the toolbar.
-class TToolbarKeyboard : public QObject {
+class TToolbarKeyboard : public TBarKeyboard {
     Q_OBJECT
 
 public:
@@ -41,8 +41,6 @@ protected:
 private:
     explicit TToolbarKeyboard(TCustomToolbar* bar);
 
-    QWidget* form() const;
-    bool formIsActive() const;
     std::vector<KeyboardStop> stops(const std::vector<QWidget*>& controls) const;
     bool vertical() const;
     void perform(ToolbarKey action);
@@ -52,7 +50,6 @@ private:
     void openMenu();
     void paintHighlight(QWidget* control, QEvent* paint);
 
-    TCustomToolbar* m_bar;
     QPointer<QWidget> m_highlighted;
     // Opened from the keyboard: the menu shows its first item selected.
     QPointer<QMenu> m_keyboardMenu;
