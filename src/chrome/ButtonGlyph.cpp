@@ -28,7 +28,7 @@ void dropUnusedImages() {
         it = it->isDetached() ? images.erase(it) : std::next(it);
 }
 
-GlyphImages::EmbossColors embossColors() {
+GlyphImages::TEmbossColors embossColors() {
     return {SystemColors::btnHighlight(), SystemColors::btnShadow()};
 }
 

@@ -119,7 +119,7 @@ void paint(QPainter& painter, const ButtonPaintOptions& o) {
         painter.fillRect(content, QBrush(ChromePatterns::systemDitherPattern()));
     }
 
-    ButtonLayoutInput layout;
+    TButtonLayoutInput layout;
     layout.content = content;
     layout.pressOffset = drawPressed ? QPoint(1, 1) : QPoint(0, 0);
     layout.glyph = o.glyphImage.isNull() ? QSize(0, 0) : o.glyphSize;
@@ -131,7 +131,7 @@ void paint(QPainter& painter, const ButtonPaintOptions& o) {
     layout.spacing = o.spacing;
     layout.wordWrap = o.wordWrap;
     layout.measureCaption = [&o](int boxWidth) { return measureCaption(o, boxWidth); };
-    const ButtonLayoutResult placed = layoutButtonContent(layout);
+    const TButtonLayoutResult placed = LayoutButtonContent(layout);
 
     if (!o.glyphImage.isNull())
         painter.drawImage(placed.glyphPos, o.glyphImage);

@@ -146,8 +146,8 @@ QRect TDock::DockClientRect() const {
     return contentsRect();
 }
 
-DockArrangeInput TDock::arrangeInput(bool clipPositions) const {
-    DockArrangeInput input;
+TDockArrangeInput TDock::arrangeInput(bool clipPositions) const {
+    TDockArrangeInput input;
     input.position = m_position;
     input.clientLength =
         IsVerticalDock(m_position) ? contentsRect().height() : contentsRect().width();
@@ -175,9 +175,9 @@ void TDock::ArrangeBars(bool clipPositions) {
     m_deferral.end(clip);
 }
 
-void TDock::applyArrangement(const DockArrangement& arrangement) {
+void TDock::applyArrangement(const TDockArrangement& arrangement) {
     std::vector<TCustomToolWindow*> bars;
-    for (const DockBarState& state : arrangement.bars) {
+    for (const TDockBarState& state : arrangement.bars) {
         TCustomToolWindow* bar = m_bars[state.key];
         guest(bar).PlacedByDock(state.row, state.pos);
         bars.push_back(bar);
@@ -190,7 +190,7 @@ void TDock::applyArrangement(const DockArrangement& arrangement) {
             shown.push_back(bar);
     m_shownBars = shown;
     const QPoint origin = contentsRect().topLeft();
-    for (const DockBarPlacement& placement : arrangement.placements)
+    for (const TDockBarPlacement& placement : arrangement.placements)
         previous[placement.key]->setBoundsFromDock(placement.bounds.translated(origin));
     setThickness(arrangement.thickness, !arrangement.placements.empty());
 }

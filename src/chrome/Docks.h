@@ -92,8 +92,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    DockArrangeInput arrangeInput(bool clipPositions) const;
-    void applyArrangement(const DockArrangement& arrangement);
+    TDockArrangeInput arrangeInput(bool clipPositions) const;
+    void applyArrangement(const TDockArrangement& arrangement);
     void setThickness(int clientThickness, bool holdsBars);
     QMargins boundLineMargins() const;
     void backgroundChanged();
@@ -114,7 +114,7 @@ private:
     bool m_loading = false;
     bool m_destroying = false;
     int m_thickness = 0;
-    ArrangeDeferral m_deferral;
+    TArrangeDeferral m_deferral;
     std::vector<TCustomToolWindow*> m_bars;
     std::vector<TCustomToolWindow*> m_shownBars;
 };

@@ -17,9 +17,9 @@ TToolbarKeyboard* keyboardOf(QWidget* pane) {
 TPaneKeyboard::TPaneKeyboard(QWidget* form, const std::vector<QWidget*>& panes) : QObject(form) {
     m_panes.assign(panes.begin(), panes.end());
     auto* forwards = new QShortcut(QKeySequence(Qt::Key_F6), form);
-    connect(forwards, &QShortcut::activated, this, [this] { cycle(KeyboardStep::Next); });
+    connect(forwards, &QShortcut::activated, this, [this] { cycle(TKeyboardStep::Next); });
     auto* backwards = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), form);
-    connect(backwards, &QShortcut::activated, this, [this] { cycle(KeyboardStep::Previous); });
+    connect(backwards, &QShortcut::activated, this, [this] { cycle(TKeyboardStep::Previous); });
 }
 
 std::optional<std::size_t> TPaneKeyboard::current() const {
@@ -34,8 +34,8 @@ std::optional<std::size_t> TPaneKeyboard::current() const {
     return std::nullopt;
 }
 
-void TPaneKeyboard::cycle(KeyboardStep step) {
-    std::vector<KeyboardStop> stops;
+void TPaneKeyboard::cycle(TKeyboardStep step) {
+    std::vector<TKeyboardStop> stops;
     for (QWidget* pane : m_panes) {
         const TToolbarKeyboard* keyboard = keyboardOf(pane);
         stops.push_back(
@@ -52,6 +52,6 @@ void TPaneKeyboard::cycle(KeyboardStep step) {
     if (TToolbarKeyboard* keyboard = keyboardOf(m_panes[*to]))
         keyboard->Enter();
     else
-        m_panes[*to]->setFocus(step == KeyboardStep::Next ? Qt::TabFocusReason
+        m_panes[*to]->setFocus(step == TKeyboardStep::Next ? Qt::TabFocusReason
                                                           : Qt::BacktabFocusReason);
 }

@@ -20,7 +20,7 @@ public:
     TPaneKeyboard(QWidget* form, const std::vector<QWidget*>& panes);
 
 private:
-    void cycle(KeyboardStep step);
+    void cycle(TKeyboardStep step);
     std::optional<std::size_t> current() const;
 
     std::vector<QPointer<QWidget>> m_panes;

@@ -251,8 +251,8 @@ QSize TCustomToolWindow::ArrangeControls(const TDock* dock) {
     return MeasureControls(dock);
 }
 
-DockedFrameStyle TCustomToolWindow::DockedStyle(const TDock* dock) const {
-    DockedFrameStyle style;
+TDockedFrameStyle TCustomToolWindow::DockedStyle(const TDock* dock) const {
+    TDockedFrameStyle style;
     style.verticalDock = dock && IsVerticalDock(dock->Position());
     style.allowDrag = dock && dock->AllowDrag();
     style.handleStyle = m_dragHandleStyle;
@@ -260,8 +260,8 @@ DockedFrameStyle TCustomToolWindow::DockedStyle(const TDock* dock) const {
     return style;
 }
 
-FloatingFrameMetrics TCustomToolWindow::FloatingMetrics() const {
-    FloatingFrameMetrics metrics;
+TFloatingFrameMetrics TCustomToolWindow::FloatingMetrics() const {
+    TFloatingFrameMetrics metrics;
     metrics.showCaption = m_showCaption;
     return metrics;
 }
@@ -453,12 +453,12 @@ void TCustomToolWindow::mousePressEvent(QMouseEvent* event) {
         if (m_activateParent && m_floatingMode == TFloatingMode::fmOnTopOfParentForm &&
             m_parentForm)
             m_parentForm->activateWindow();
-        const FloatingZone zone = FloatingHitZone(FloatingMetrics(), size(), pos, m_closeButton);
-        if (zone == FloatingZone::Close) {
+        const TFloatingZone zone = FloatingHitZone(FloatingMetrics(), size(), pos, m_closeButton);
+        if (zone == TFloatingZone::Close) {
             trackCloseButton();
             return;
         }
-        if (zone != FloatingZone::Client) {
+        if (zone != TFloatingZone::Client) {
             resizeFloating(zone, event->globalPosition().toPoint());
             return;
         }
@@ -476,7 +476,7 @@ void TCustomToolWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     if (m_dockedTo && !m_dockedTo->AllowDrag())
         return;
     if (!m_dockedTo &&
-        FloatingHitZone(FloatingMetrics(), size(), pos, m_closeButton) != FloatingZone::Client)
+        FloatingHitZone(FloatingMetrics(), size(), pos, m_closeButton) != TFloatingZone::Client)
         return;
     ToggleDocked();
 }
@@ -495,12 +495,12 @@ void TCustomToolWindow::mouseMoveEvent(QMouseEvent* event) {
     }
     switch (
         FloatingHitZone(FloatingMetrics(), size(), event->position().toPoint(), m_closeButton)) {
-    case FloatingZone::Top:
-    case FloatingZone::Bottom:
+    case TFloatingZone::Top:
+    case TFloatingZone::Bottom:
         setCursor(Qt::SizeVerCursor);
         break;
-    case FloatingZone::Left:
-    case FloatingZone::Right:
+    case TFloatingZone::Left:
+    case TFloatingZone::Right:
         setCursor(Qt::SizeHorCursor);
         break;
     default:

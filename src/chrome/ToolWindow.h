@@ -136,8 +136,8 @@ public:
     void BeginUpdate() { ++m_arrangeBlock; }
     void EndUpdate();
 
-    DockedFrameStyle DockedStyle(const TDock* dock) const;
-    FloatingFrameMetrics FloatingMetrics() const;
+    TDockedFrameStyle DockedStyle(const TDock* dock) const;
+    TFloatingFrameMetrics FloatingMetrics() const;
     QMargins FrameMarginsFor(const TDock* dock) const;
     // The outer size the window would take in `dock` (none = floating).
     QSize SizeFor(const TDock* dock) const;
@@ -181,7 +181,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
     // Floating resizing: the outer sizes the frame snaps to, or none for free sizing.
-    virtual std::vector<FloatingSize> FloatingSizes() { return {}; }
+    virtual std::vector<TFloatingSize> FloatingSizes() { return {}; }
     virtual void ApplyFloatingWrap(int /*wrapWidth*/) {}
     // Whether a press on `control` counts as a press on the window itself (it starts a drag).
     virtual bool PassesPressesOn(const QWidget* /*control*/) const { return false; }
@@ -196,7 +196,7 @@ private:
     void applyShownState();
     bool pressBelongsToControl(QPoint pos) const;
     void trackCloseButton();
-    void resizeFloating(FloatingZone zone, QPoint pressGlobal);
+    void resizeFloating(TFloatingZone zone, QPoint pressGlobal);
     void watchParentForm(QWidget* form);
     void hostMoved(QPoint position);
     void handOverActivation();

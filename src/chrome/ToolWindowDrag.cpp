@@ -25,7 +25,7 @@ int dockOrder(TDockPosition position) {
 } // namespace
 
 // A candidate dock as the drag controller sees it, asked on behalf of the dragged window.
-class ToolWindowDrag::DockTarget : public DragDock {
+class ToolWindowDrag::DockTarget : public TDragDock {
 public:
     DockTarget(TDock* dock, TCustomToolWindow* window) : m_dock(dock), m_window(window) {}
 
@@ -54,23 +54,23 @@ private:
 ToolWindowDrag::ToolWindowDrag(TCustomToolWindow* window, QPoint grab)
     : m_window(window), m_grab(grab) {
     collectCandidates();
-    DragStart start;
+    TDragStart start;
     start.grab = grab;
     start.windowSize = window->size();
     start.floatingSize = window->SizeFor(nullptr);
-    const FloatingFrameMetrics metrics = window->FloatingMetrics();
+    const TFloatingFrameMetrics metrics = window->FloatingMetrics();
     start.floatingFrame = metrics.frame;
     start.floatingCaptionArea = metrics.captionAreaHeight();
     start.canFloat = window->DockMode() == TDockMode::dmCanFloat;
     start.fullSize = window->FullSize();
-    std::vector<DragCandidate> candidates;
+    std::vector<TDragCandidate> candidates;
     for (TDock* dock : m_candidates) {
         m_targets.push_back(std::make_unique<DockTarget>(dock, window));
         const QSize size = dock == window->DockedTo() ? start.windowSize : window->SizeFor(dock);
         candidates.push_back({m_targets.back().get(), size});
     }
-    DragGuest& guest = *this;
-    m_controller = std::make_unique<DragController>(guest, start, std::move(candidates));
+    TDragGuest& guest = *this;
+    m_controller = std::make_unique<TDragController>(guest, start, std::move(candidates));
 }
 
 ToolWindowDrag::~ToolWindowDrag() {
@@ -144,7 +144,7 @@ void ToolWindowDrag::finish(bool accept) {
         m_controller->accept();
 }
 
-void ToolWindowDrag::dockInto(const DockDrop& drop) {
+void ToolWindowDrag::dockInto(const TDockDrop& drop) {
     TDock* dock = static_cast<const DockTarget*>(drop.dock)->dock();
     if (drop.newRow)
         dock->InsertRowAt(drop.row, m_window);

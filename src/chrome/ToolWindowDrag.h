@@ -18,7 +18,7 @@ class TDock;
 // Moves a tool window by dragging: the drag controller finds the dock under the cursor; this
 // shows its outline and docks or floats the window on accept. Fed with screen points, so it can
 // be driven directly or by its modal loop, which takes them from the mouse.
-class ToolWindowDrag : public QObject, private DragGuest {
+class ToolWindowDrag : public QObject, private TDragGuest {
     Q_OBJECT
 
 public:
@@ -48,7 +48,7 @@ private:
     void collectCandidates();
     void collectDocks(QWidget* parent);
     void setNotAllowed(bool notAllowed);
-    void dockInto(const DockDrop& drop) override;
+    void dockInto(const TDockDrop& drop) override;
     void floatAt(QPoint topLeft) override;
     void end(bool accept);
 
@@ -56,7 +56,7 @@ private:
     QPoint m_grab;
     std::vector<TDock*> m_candidates;
     std::vector<std::unique_ptr<DockTarget>> m_targets;
-    std::unique_ptr<DragController> m_controller;
+    std::unique_ptr<TDragController> m_controller;
     DragOutline m_screenOutline;
     QPoint m_lastCursor;
     bool m_notAllowed = false;

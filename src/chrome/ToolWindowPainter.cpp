@@ -72,7 +72,7 @@ void paintDocked(QPainter& painter, const TCustomToolWindow& window, TDock& dock
         DrawEdge(painter, all, SystemColors::btnHighlight(), SystemColors::btnShadow());
     else
         DrawEdge(painter, all, window.Color(), window.Color());
-    const DockedFrameStyle style = window.DockedStyle(&dock);
+    const TDockedFrameStyle style = window.DockedStyle(&dock);
     for (const QRect& bar : GripBarRects(style, window.size()))
         gripBar(painter, bar, style.verticalDock);
     const QRect close = DockedCloseButtonRect(style, window.size());
@@ -82,7 +82,7 @@ void paintDocked(QPainter& painter, const TCustomToolWindow& window, TDock& dock
 
 void paintFloating(QPainter& painter, const TCustomToolWindow& window) {
     const QRect all = window.rect();
-    const FloatingFrameMetrics metrics = window.FloatingMetrics();
+    const TFloatingFrameMetrics metrics = window.FloatingMetrics();
     painter.fillRect(all, SystemColors::btnFace());
     painter.fillRect(all.marginsRemoved(metrics.margins()), window.Color());
     DrawEdge(painter, all, SystemColors::btnFace(),

@@ -27,25 +27,25 @@ bool isLeftRelease(QEvent* event) {
            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
-ResizeSide sideOf(FloatingZone zone) {
+TResizeSide sideOf(TFloatingZone zone) {
     switch (zone) {
-    case FloatingZone::Left:
-        return ResizeSide::Left;
-    case FloatingZone::Top:
-        return ResizeSide::Top;
-    case FloatingZone::Bottom:
-        return ResizeSide::Bottom;
+    case TFloatingZone::Left:
+        return TResizeSide::Left;
+    case TFloatingZone::Top:
+        return TResizeSide::Top;
+    case TFloatingZone::Bottom:
+        return TResizeSide::Bottom;
     default:
-        return ResizeSide::Right;
+        return TResizeSide::Right;
     }
 }
 
 // The frame rectangle of `size` anchored at the edges opposite the dragged one.
-QRect anchored(const QRect& start, QSize size, ResizeSide side) {
+QRect anchored(const QRect& start, QSize size, TResizeSide side) {
     switch (side) {
-    case ResizeSide::Left:
+    case TResizeSide::Left:
         return QRect(start.right() - size.width() + 1, start.top(), size.width(), size.height());
-    case ResizeSide::Top:
+    case TResizeSide::Top:
         return QRect(start.left(), start.bottom() - size.height() + 1, size.width(), size.height());
     default:
         return QRect(start.topLeft(), size);
@@ -85,17 +85,17 @@ void TCustomToolWindow::trackCloseButton() {
         CloseByButton();
 }
 
-void TCustomToolWindow::resizeFloating(FloatingZone zone, QPoint pressGlobal) {
+void TCustomToolWindow::resizeFloating(TFloatingZone zone, QPoint pressGlobal) {
     if (!m_host)
         return;
-    const ResizeSide side = sideOf(zone);
+    const TResizeSide side = sideOf(zone);
     const QRect start(m_floatingPosition, size());
-    const FloatingFrameMetrics metrics = FloatingMetrics();
-    const std::vector<FloatingSize> steps = FloatingSizes();
-    std::optional<FloatingResizeChooser> chooser;
+    const TFloatingFrameMetrics metrics = FloatingMetrics();
+    const std::vector<TFloatingSize> steps = FloatingSizes();
+    std::optional<TFloatingResizeChooser> chooser;
     if (!steps.empty())
         chooser.emplace(steps, metrics.chrome(), side, size());
-    const bool horizontal = side == ResizeSide::Left || side == ResizeSide::Right;
+    const bool horizontal = side == TResizeSide::Left || side == TResizeSide::Right;
     const int startLength = horizontal ? start.width() : start.height();
 
     DragOutline outline;
@@ -108,16 +108,16 @@ void TCustomToolWindow::resizeFloating(FloatingZone zone, QPoint pressGlobal) {
             const QPoint moved = cursor - pressGlobal;
             int distance = startLength;
             switch (side) {
-            case ResizeSide::Right:
+            case TResizeSide::Right:
                 distance += moved.x();
                 break;
-            case ResizeSide::Left:
+            case TResizeSide::Left:
                 distance -= moved.x();
                 break;
-            case ResizeSide::Bottom:
+            case TResizeSide::Bottom:
                 distance += moved.y();
                 break;
-            case ResizeSide::Top:
+            case TResizeSide::Top:
                 distance -= moved.y();
                 break;
             }

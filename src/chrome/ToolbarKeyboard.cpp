@@ -28,8 +28,8 @@ TToolbarKeyboard* TToolbarKeyboard::Of(const TCustomToolbar* bar) {
     return installedOn<TToolbarKeyboard>(bar);
 }
 
-std::vector<KeyboardStop> TToolbarKeyboard::stops(const std::vector<QWidget*>& controls) const {
-    std::vector<KeyboardStop> stops;
+std::vector<TKeyboardStop> TToolbarKeyboard::stops(const std::vector<QWidget*>& controls) const {
+    std::vector<TKeyboardStop> stops;
     for (const QWidget* control : controls)
         stops.push_back({.separator = qobject_cast<const TToolbarSep*>(control) != nullptr,
                          .visible = control->isVisible(),
@@ -38,15 +38,15 @@ std::vector<KeyboardStop> TToolbarKeyboard::stops(const std::vector<QWidget*>& c
 }
 
 bool TToolbarKeyboard::vertical() const {
-    return m_bar->PlaceFor(m_bar->DockedTo()) == ToolbarPlace::DockedVertical;
+    return m_bar->PlaceFor(m_bar->DockedTo()) == TToolbarPlace::DockedVertical;
 }
 
 bool TToolbarKeyboard::CanEnter() const {
     return m_bar->isVisible() && m_bar->isEnabled() &&
-           NextKeyboardStop(stops(m_bar->OrderedControls()), std::nullopt, KeyboardStep::First);
+           NextKeyboardStop(stops(m_bar->OrderedControls()), std::nullopt, TKeyboardStep::First);
 }
 
-void TToolbarKeyboard::Enter(KeyboardStep step) {
+void TToolbarKeyboard::Enter(TKeyboardStep step) {
     const std::vector<QWidget*> controls = m_bar->OrderedControls();
     if (const auto to = NextKeyboardStop(stops(controls), std::nullopt, step))
         highlight(controls[*to]);
@@ -61,7 +61,7 @@ void TToolbarKeyboard::Leave() {
     AnnounceFocus(QApplication::focusWidget());
 }
 
-void TToolbarKeyboard::move(KeyboardStep step) {
+void TToolbarKeyboard::move(TKeyboardStep step) {
     const std::vector<QWidget*> controls = m_bar->OrderedControls();
     const auto at = std::find(controls.begin(), controls.end(), m_highlighted.data());
     const std::optional<std::size_t> from =
@@ -96,7 +96,7 @@ void TToolbarKeyboard::press() {
             pushButton->click();
         // A command that disabled its own control hands the keyboard on.
         if (control && m_highlighted == control && !control->isEnabled())
-            move(KeyboardStep::Next);
+            move(TKeyboardStep::Next);
     });
 }
 
@@ -173,10 +173,10 @@ bool TToolbarKeyboard::eventFilter(QObject* watched, QEvent* event) {
     m_altAlone = false;
     // While the keyboard is on the toolbar its keys are the toolbar's, not shortcuts; any
     // other key leaves the toolbar and goes on.
-    const ToolbarKey action = ToolbarKeyAction(key->key(), key->modifiers(), vertical());
-    if (action == ToolbarKey::Stay)
+    const TToolbarKey action = ToolbarKeyAction(key->key(), key->modifiers(), vertical());
+    if (action == TToolbarKey::Stay)
         return false;
-    if (action == ToolbarKey::PassOn) {
+    if (action == TToolbarKey::PassOn) {
         Leave();
         return false;
     }
@@ -186,27 +186,27 @@ bool TToolbarKeyboard::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void TToolbarKeyboard::perform(ToolbarKey action) {
+void TToolbarKeyboard::perform(TToolbarKey action) {
     switch (action) {
-    case ToolbarKey::Next:
-        move(KeyboardStep::Next);
+    case TToolbarKey::Next:
+        move(TKeyboardStep::Next);
         break;
-    case ToolbarKey::Previous:
-        move(KeyboardStep::Previous);
+    case TToolbarKey::Previous:
+        move(TKeyboardStep::Previous);
         break;
-    case ToolbarKey::First:
-        move(KeyboardStep::First);
+    case TToolbarKey::First:
+        move(TKeyboardStep::First);
         break;
-    case ToolbarKey::Last:
-        move(KeyboardStep::Last);
+    case TToolbarKey::Last:
+        move(TKeyboardStep::Last);
         break;
-    case ToolbarKey::Press:
+    case TToolbarKey::Press:
         press();
         break;
-    case ToolbarKey::OpenMenu:
+    case TToolbarKey::OpenMenu:
         openMenu();
         break;
-    case ToolbarKey::Leave:
+    case TToolbarKey::Leave:
         Leave();
         break;
     default:

@@ -29,7 +29,7 @@ public:
     // Whether the toolbar is shown with a control that can take the keyboard.
     bool CanEnter() const;
     // Puts the keyboard on the first or the last control that can take it.
-    void Enter(KeyboardStep step = KeyboardStep::First);
+    void Enter(TKeyboardStep step = TKeyboardStep::First);
     // Gives the keyboard back to the control that has the focus.
     void Leave();
     // The control the keyboard is on; none while it is off the toolbar.
@@ -41,10 +41,10 @@ protected:
 private:
     explicit TToolbarKeyboard(TCustomToolbar* bar);
 
-    std::vector<KeyboardStop> stops(const std::vector<QWidget*>& controls) const;
+    std::vector<TKeyboardStop> stops(const std::vector<QWidget*>& controls) const;
     bool vertical() const;
-    void perform(ToolbarKey action);
-    void move(KeyboardStep step);
+    void perform(TToolbarKey action);
+    void move(TKeyboardStep step);
     void highlight(QWidget* control);
     void press();
     void openMenu();

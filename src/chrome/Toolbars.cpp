@@ -38,17 +38,17 @@ std::vector<QWidget*> TCustomToolbar::OrderedControls() const {
     return controls;
 }
 
-ToolbarPlace TCustomToolbar::PlaceFor(const TDock* dock) const {
+TToolbarPlace TCustomToolbar::PlaceFor(const TDock* dock) const {
     if (!dock)
-        return ToolbarPlace::Floating;
-    return IsVerticalDock(dock->Position()) ? ToolbarPlace::DockedVertical
-                                            : ToolbarPlace::DockedHorizontal;
+        return TToolbarPlace::Floating;
+    return IsVerticalDock(dock->Position()) ? TToolbarPlace::DockedVertical
+                                            : TToolbarPlace::DockedHorizontal;
 }
 
-std::vector<ToolbarItem> TCustomToolbar::items() const {
-    std::vector<ToolbarItem> items;
+std::vector<TToolbarItem> TCustomToolbar::items() const {
+    std::vector<TToolbarItem> items;
     for (QWidget* control : OrderedControls()) {
-        ToolbarItem item;
+        TToolbarItem item;
         item.size = control->size();
         item.counted = counted(control);
         if (auto* separator = qobject_cast<TToolbarSep*>(control)) {
@@ -66,8 +66,8 @@ int TCustomToolbar::GetBarThickness(bool vertical) const {
     return ::GetBarThickness(items(), vertical);
 }
 
-ToolbarLayoutInput TCustomToolbar::layoutInput(const TDock* dock) const {
-    ToolbarLayoutInput input;
+TToolbarLayoutInput TCustomToolbar::layoutInput(const TDock* dock) const {
+    TToolbarLayoutInput input;
     input.items = items();
     input.place = PlaceFor(dock);
     input.floatRightX = dock ? 0 : m_floatRightX;
@@ -81,8 +81,8 @@ QSize TCustomToolbar::MeasureControls(const TDock* dock) const {
 }
 
 QSize TCustomToolbar::ArrangeControls(const TDock* dock) {
-    const ToolbarLayoutInput input = layoutInput(dock);
-    const ToolbarLayoutResult result = ArrangeToolbarLine(input);
+    const TToolbarLayoutInput input = layoutInput(dock);
+    const TToolbarLayoutResult result = ArrangeToolbarLine(input);
     m_placing = true;
     const QMargins margins = FrameMarginsFor(dock);
     const QPoint origin(margins.left(), margins.top());
@@ -97,7 +97,7 @@ QSize TCustomToolbar::ArrangeControls(const TDock* dock) {
     m_placing = false;
     // Controls that moved repaint themselves; the toolbar draws only its frame (repainted when
     // its size or style changes) and the line breaks.
-    std::vector<SeparatorLine> lines = dock ? std::vector<SeparatorLine>{} : result.separatorLines;
+    std::vector<TSeparatorLine> lines = dock ? std::vector<TSeparatorLine>{} : result.separatorLines;
     if (lines != m_separatorLines) {
         m_separatorLines = std::move(lines);
         update();
@@ -179,7 +179,7 @@ void TCustomToolbar::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     const QRect client = contentsRect();
-    for (const SeparatorLine& line : m_separatorLines) {
+    for (const TSeparatorLine& line : m_separatorLines) {
         if (line.blank)
             continue;
         painter.fillRect(client.left() + 1, client.top() + BreakShadowLineY(line),
@@ -189,7 +189,7 @@ void TCustomToolbar::paintEvent(QPaintEvent* event) {
     }
 }
 
-std::vector<FloatingSize> TCustomToolbar::FloatingSizes() {
+std::vector<TFloatingSize> TCustomToolbar::FloatingSizes() {
     return FloatingSizeSteps(items());
 }
 

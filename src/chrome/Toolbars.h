@@ -20,7 +20,7 @@ public:
     // The controls in toolbar order: the order they were added in, or, after a stored layout
     // has loaded, the order of their stored positions.
     std::vector<QWidget*> OrderedControls() const;
-    const std::vector<SeparatorLine>& SeparatorLines() const { return m_separatorLines; }
+    const std::vector<TSeparatorLine>& SeparatorLines() const { return m_separatorLines; }
 
     int GetBarThickness(bool vertical) const override;
     QSize MeasureControls(const TDock* dock) const override;
@@ -28,27 +28,27 @@ public:
     // Sorts the controls by their stored positions, then arranges.
     void Loaded() override;
 
-    ToolbarPlace PlaceFor(const TDock* dock) const;
+    TToolbarPlace PlaceFor(const TDock* dock) const;
 
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    std::vector<FloatingSize> FloatingSizes() override;
+    std::vector<TFloatingSize> FloatingSizes() override;
     void ApplyFloatingWrap(int wrapWidth) override;
     // Separators: pressing one starts a toolbar drag.
     bool PassesPressesOn(const QWidget* control) const override;
 
 private:
-    std::vector<ToolbarItem> items() const;
-    ToolbarLayoutInput layoutInput(const TDock* dock) const;
+    std::vector<TToolbarItem> items() const;
+    TToolbarLayoutInput layoutInput(const TDock* dock) const;
     void controlAdded(QWidget* control);
     void controlRemoved(QObject* control);
     void requestArrange();
 
     std::vector<QPointer<QWidget>> m_order;
     int m_floatRightX = 0;
-    std::vector<SeparatorLine> m_separatorLines;
+    std::vector<TSeparatorLine> m_separatorLines;
     bool m_placing = false;
 };
 

@@ -316,7 +316,7 @@ TEST_F(HighDpiScaledWindow, LinesStayCrisp) {
 
     // The floating frame, its caption bar and close button; not the caption's text.
     TToolbar* toolbar = form().Bars.Toolbar;
-    const FloatingFrameMetrics metrics = toolbar->FloatingMetrics();
+    const TFloatingFrameMetrics metrics = toolbar->FloatingMetrics();
     const QSize size = one.floatingToolbar.size();
     QRect captionText = metrics.captionRect(size);
     captionText.setRight(metrics.closeButtonRect(size).left() - 1);

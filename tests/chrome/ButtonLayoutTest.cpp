@@ -13,8 +13,8 @@ std::function<QSize(int)> fixedCaption(QSize size, int* lastBoxWidth = nullptr) 
     };
 }
 
-ButtonLayoutInput input(QSize content, QSize glyph, QSize caption) {
-    ButtonLayoutInput in;
+TButtonLayoutInput input(QSize content, QSize glyph, QSize caption) {
+    TButtonLayoutInput in;
     in.content = QRect(QPoint(1, 1), content);
     in.glyph = glyph;
     in.hasCaption = !caption.isEmpty();
@@ -26,31 +26,31 @@ ButtonLayoutInput input(QSize content, QSize glyph, QSize caption) {
 
 TEST(ButtonLayout, GlyphOnlyIsCentred) {
     // A 25 x 25 flat button: content 23 x 23; a 17 x 17 glyph sits at 3 + 1.
-    const ButtonLayoutResult r = layoutButtonContent(input({23, 23}, {17, 17}, {}));
+    const TButtonLayoutResult r = LayoutButtonContent(input({23, 23}, {17, 17}, {}));
     EXPECT_EQ(r.glyphPos, QPoint(1 + 3, 1 + 3));
     EXPECT_TRUE(r.captionRect.isEmpty());
 }
 
 TEST(ButtonLayout, GlyphLeftWithCaptionAndCentredMargin) {
     // total = 16 + 4 + 30 = 50 in 60: margin (60 - 46 - 4 + 1) div 2 = 5.
-    const ButtonLayoutResult r = layoutButtonContent(input({60, 20}, {16, 16}, {30, 13}));
+    const TButtonLayoutResult r = LayoutButtonContent(input({60, 20}, {16, 16}, {30, 13}));
     EXPECT_EQ(r.glyphPos, QPoint(1 + 5, 1 + 2));
     EXPECT_EQ(r.captionRect, QRect(1 + 5 + 16 + 4, 1 + 4, 30, 13));
 }
 
 TEST(ButtonLayout, CaptionOnlyHasNoSpacing) {
-    ButtonLayoutInput in = input({31, 17}, {}, {19, 13});
+    TButtonLayoutInput in = input({31, 17}, {}, {19, 13});
     in.layout = TButtonLayout::blGlyphTop; // acts as glyph-left without a glyph
-    const ButtonLayoutResult r = layoutButtonContent(in);
+    const TButtonLayoutResult r = LayoutButtonContent(in);
     EXPECT_EQ(r.captionRect, QRect(1 + 6, 1 + 2, 19, 13));
 }
 
 TEST(ButtonLayout, GlyphRightPutsArrowAtTheEdge) {
-    ButtonLayoutInput in = input({60, 20}, {16, 16}, {20, 13});
+    TButtonLayoutInput in = input({60, 20}, {16, 16}, {20, 13});
     in.layout = TButtonLayout::blGlyphRight;
     in.margin = 3;
     in.arrow = true;
-    const ButtonLayoutResult r = layoutButtonContent(in);
+    const TButtonLayoutResult r = LayoutButtonContent(in);
     // arrow at 60 - 3 - 9 = 48 (+1), glyph at 32, caption at 32 - 4 - 20 = 8.
     EXPECT_EQ(r.arrowPos.x(), 1 + 49);
     EXPECT_EQ(r.glyphPos.x(), 1 + 32);
@@ -59,39 +59,39 @@ TEST(ButtonLayout, GlyphRightPutsArrowAtTheEdge) {
 }
 
 TEST(ButtonLayout, VerticalLayouts) {
-    ButtonLayoutInput in = input({40, 50}, {16, 16}, {30, 13});
+    TButtonLayoutInput in = input({40, 50}, {16, 16}, {30, 13});
     in.layout = TButtonLayout::blGlyphTop;
     in.margin = 2;
-    ButtonLayoutResult r = layoutButtonContent(in);
+    TButtonLayoutResult r = LayoutButtonContent(in);
     EXPECT_EQ(r.glyphPos, QPoint(1 + 12, 1 + 2));
     EXPECT_EQ(r.captionRect.topLeft(), QPoint(1 + 5, 1 + 2 + 16 + 4));
 
     in.layout = TButtonLayout::blGlyphBottom;
-    r = layoutButtonContent(in);
+    r = LayoutButtonContent(in);
     EXPECT_EQ(r.glyphPos.y(), 1 + 50 - 2 - 16);
     EXPECT_EQ(r.captionRect.top(), 1 + 50 - 2 - 16 - 4 - 13);
 }
 
 TEST(ButtonLayout, SpreadMarginAndSpacing) {
-    ButtonLayoutInput in = input({61, 20}, {16, 16}, {30, 13});
+    TButtonLayoutInput in = input({61, 20}, {16, 16}, {30, 13});
     in.margin = -1;
     in.spacing = -1;
-    ButtonLayoutResult r = layoutButtonContent(in);
+    TButtonLayoutResult r = LayoutButtonContent(in);
     EXPECT_EQ(r.glyphPos.x(), 1 + 5);
     EXPECT_EQ(r.captionRect.left(), 1 + 5 + 16 + 5);
 
     in.margin = 2;
-    r = layoutButtonContent(in);
+    r = LayoutButtonContent(in);
     // spacing = (61 - 2 - 46) div 2 = 6
     EXPECT_EQ(r.captionRect.left(), 1 + 2 + 16 + 6);
 }
 
 TEST(ButtonLayout, ArrowFollowsCaptionAndPressShifts) {
-    ButtonLayoutInput in = input({40, 17}, {}, {19, 13});
+    TButtonLayoutInput in = input({40, 17}, {}, {19, 13});
     in.arrow = true;
     in.margin = 2;
     in.pressOffset = QPoint(1, 1);
-    const ButtonLayoutResult r = layoutButtonContent(in);
+    const TButtonLayoutResult r = LayoutButtonContent(in);
     EXPECT_TRUE(r.hasArrow);
     EXPECT_EQ(r.captionRect.topLeft(), QPoint(1 + 2 + 1, 1 + 2 + 1));
     EXPECT_EQ(r.arrowPos, QPoint(1 + 2 + 19 + 1 + 1, 1 + 2 + (13 - 3) / 2 + 1));
@@ -99,20 +99,20 @@ TEST(ButtonLayout, ArrowFollowsCaptionAndPressShifts) {
 
 TEST(ButtonLayout, WordWrapNarrowsTheCaptionBox) {
     int box = 0;
-    ButtonLayoutInput in = input({60, 40}, {16, 16}, {});
+    TButtonLayoutInput in = input({60, 40}, {16, 16}, {});
     in.hasCaption = true;
     in.wordWrap = true;
     in.margin = 3;
     in.measureCaption = fixedCaption({20, 26}, &box);
-    layoutButtonContent(in);
+    LayoutButtonContent(in);
     EXPECT_EQ(box, 60 - (16 + 4) - 6);
 
     in.glyph = {};
-    layoutButtonContent(in);
+    LayoutButtonContent(in);
     EXPECT_EQ(box, 60 - 8);
 
     in.wordWrap = false;
     in.arrow = true;
-    layoutButtonContent(in);
+    LayoutButtonContent(in);
     EXPECT_EQ(box, 60 - 9);
 }

@@ -6,18 +6,18 @@
 
 namespace {
 
-DockBarState bar(int key, int row, int pos, int length, int thickness, bool fullSize = false,
+TDockBarState bar(int key, int row, int pos, int length, int thickness, bool fullSize = false,
                  bool shown = true) {
     return {key, row, pos, length, thickness, fullSize, shown};
 }
 
-const DockBarState& byKey(const DockArrangement& result, int key) {
+const TDockBarState& byKey(const TDockArrangement& result, int key) {
     return *std::find_if(result.bars.begin(), result.bars.end(),
-                         [key](const DockBarState& b) { return b.key == key; });
+                         [key](const TDockBarState& b) { return b.key == key; });
 }
 
-QRect boundsOf(const DockArrangement& result, int key) {
-    for (const DockBarPlacement& placement : result.placements)
+QRect boundsOf(const TDockArrangement& result, int key) {
+    for (const TDockBarPlacement& placement : result.placements)
         if (placement.key == key)
             return placement.bounds;
     return {};
@@ -25,10 +25,10 @@ QRect boundsOf(const DockArrangement& result, int key) {
 
 // Placed bars of one row never overlap, rows follow each other without gaps, the dock is as
 // thick as its rows, and the bar list stays sorted.
-void expectSane(const DockArrangeInput& input, const DockArrangement& result) {
+void expectSane(const TDockArrangeInput& input, const TDockArrangement& result) {
     const bool vertical = IsVerticalDock(input.position);
     std::map<int, std::vector<QRect>> rows;
-    for (const DockBarPlacement& placement : result.placements)
+    for (const TDockBarPlacement& placement : result.placements)
         rows[vertical ? placement.bounds.x() : placement.bounds.y()].push_back(placement.bounds);
     int expectedCross = 0;
     for (auto& [cross, rects] : rows) {
@@ -54,13 +54,13 @@ void expectSane(const DockArrangeInput& input, const DockArrangement& result) {
         EXPECT_EQ(result.thickness, sum);
     }
     EXPECT_TRUE(std::is_sorted(result.bars.begin(), result.bars.end(),
-                               [](const DockBarState& a, const DockBarState& b) {
+                               [](const TDockBarState& a, const TDockBarState& b) {
                                    return a.row != b.row ? a.row < b.row : a.pos < b.pos;
                                }));
 }
 
-DockArrangement arrange(const DockArrangeInput& input) {
-    DockArrangement result = ArrangeBars(input);
+TDockArrangement arrange(const TDockArrangeInput& input) {
+    TDockArrangement result = ArrangeBars(input);
     expectSane(input, result);
     return result;
 }
@@ -68,10 +68,10 @@ DockArrangement arrange(const DockArrangeInput& input) {
 } // namespace
 
 TEST(ArrangeBars, MainWindowTopDockIsFiftyTwoPixels) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 600;
     input.bars = {bar(1, 0, 0, 600, 19, true), bar(2, 1, 0, 455, 25)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_EQ(result.thickness, 52);
     EXPECT_EQ(boundsOf(result, 1), QRect(0, 0, 600, 23));
     EXPECT_EQ(boundsOf(result, 2), QRect(0, 23, 455, 29));
@@ -88,13 +88,13 @@ TEST(ArrangeBars, EmptyDockThickness) {
     for (const Case c :
          {Case{false, false, false, 0}, Case{false, true, false, 1}, Case{true, false, false, 9},
           Case{true, true, true, 9}, Case{false, false, true, 0}}) {
-        DockArrangeInput input;
+        TDockArrangeInput input;
         input.clientLength = 300;
         input.designTime = c.designTime;
         input.fixAlign = c.fixAlign;
         if (c.hiddenBar)
             input.bars = {bar(1, 3, 40, 50, 20, false, false)};
-        const DockArrangement result = arrange(input);
+        const TDockArrangement result = arrange(input);
         EXPECT_EQ(result.thickness, c.thickness);
         EXPECT_TRUE(result.placements.empty());
         if (c.hiddenBar) {
@@ -104,10 +104,10 @@ TEST(ArrangeBars, EmptyDockThickness) {
 }
 
 TEST(ArrangeBars, EmptyRowsCloseOnePerPass) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 500;
     input.bars = {bar(1, 0, 0, 50, 20), bar(2, 3, 0, 50, 20)};
-    DockArrangement result = arrange(input);
+    TDockArrangement result = arrange(input);
     EXPECT_EQ(byKey(result, 2).row, 2);
     input.bars = result.bars;
     result = arrange(input);
@@ -118,10 +118,10 @@ TEST(ArrangeBars, EmptyRowsCloseOnePerPass) {
 }
 
 TEST(ArrangeBars, HiddenBarKeepsItsRowOpen) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 500;
     input.bars = {bar(1, 0, 0, 50, 20), bar(2, 1, 0, 50, 30, false, false), bar(3, 2, 0, 50, 22)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_EQ(byKey(result, 3).row, 2);
     EXPECT_EQ(result.rowThickness, (std::vector<int>{20, 0, 22}));
     EXPECT_EQ(boundsOf(result, 3).y(), 24);
@@ -129,12 +129,12 @@ TEST(ArrangeBars, HiddenBarKeepsItsRowOpen) {
 }
 
 TEST(ArrangeBars, LimitToOneRowMovesEveryBarToRowZero) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 500;
     input.limitToOneRow = true;
     input.bars = {bar(1, 0, 0, 50, 20), bar(2, 2, 10, 60, 30), bar(3, 1, 0, 40, 10, false, false)};
-    const DockArrangement result = arrange(input);
-    for (const DockBarState& b : result.bars)
+    const TDockArrangement result = arrange(input);
+    for (const TDockBarState& b : result.bars)
         EXPECT_EQ(b.row, 0);
     EXPECT_EQ(boundsOf(result, 1), QRect(0, 0, 50, 34));
     EXPECT_EQ(boundsOf(result, 2), QRect(50, 0, 60, 34));
@@ -142,11 +142,11 @@ TEST(ArrangeBars, LimitToOneRowMovesEveryBarToRowZero) {
 }
 
 TEST(ArrangeBars, FullSizeBarPushesItsRowDown) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 400;
     input.bars = {bar(1, 0, 100, 80, 20), bar(2, 0, 0, 100, 19, true), bar(3, 1, 0, 60, 25),
                   bar(4, 0, 300, 50, 20)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_EQ(byKey(result, 2).row, 0);
     EXPECT_EQ(byKey(result, 1).row, 1);
     EXPECT_EQ(byKey(result, 4).row, 1);
@@ -157,36 +157,36 @@ TEST(ArrangeBars, FullSizeBarPushesItsRowDown) {
 }
 
 TEST(ArrangeBars, LoneFullSizeBarIsStretchedAndPlacedAtZero) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.position = TDockPosition::dpLeft;
     input.clientLength = 300;
     input.bars = {bar(1, 0, 70, 40, 30, true)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_EQ(byKey(result, 1).pos, 0);
     EXPECT_EQ(boundsOf(result, 1), QRect(0, 0, 34, 300));
 }
 
 TEST(ArrangeBars, TwoFullSizeBarsInOneRowGetARowEach) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 300;
     input.bars = {bar(1, 0, 0, 40, 10, true), bar(2, 0, 5, 40, 12, true)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_NE(byKey(result, 1).row, byKey(result, 2).row);
     EXPECT_EQ(result.thickness, (10 + 4) + (12 + 4));
 }
 
 TEST(ArrangeBars, RowThicknessIsAtLeastEight) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 300;
     input.bars = {bar(1, 0, 0, 40, 3)};
     EXPECT_EQ(arrange(input).thickness, 12);
 }
 
 TEST(ArrangeBars, OverlappingBarsArePlacedEndToEndAndStored) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 500;
     input.bars = {bar(1, 0, 10, 100, 20), bar(2, 0, 50, 80, 20), bar(3, 0, -1, 30, 20)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     // -1 sorts first and is placed at 0; the others follow end to end in list order.
     EXPECT_EQ(byKey(result, 3).pos, 0);
     EXPECT_EQ(byKey(result, 1).pos, 30);
@@ -195,10 +195,10 @@ TEST(ArrangeBars, OverlappingBarsArePlacedEndToEndAndStored) {
 }
 
 TEST(ArrangeBars, NarrowDockPushesBackFromTheFarEndWithoutStoring) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 200;
     input.bars = {bar(1, 0, 0, 100, 20), bar(2, 0, 150, 80, 20)};
-    DockArrangement result = arrange(input);
+    TDockArrangement result = arrange(input);
     EXPECT_EQ(boundsOf(result, 1).x(), 0);
     EXPECT_EQ(boundsOf(result, 2).x(), 120);
     EXPECT_EQ(byKey(result, 2).pos, 150) << "fitting is only displayed";
@@ -215,30 +215,30 @@ TEST(ArrangeBars, NarrowDockPushesBackFromTheFarEndWithoutStoring) {
 }
 
 TEST(ArrangeBars, ClipPositionsStoresTheFittedPositions) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 200;
     input.clipPositions = true;
     input.bars = {bar(1, 0, 0, 100, 20), bar(2, 0, 150, 80, 20)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_EQ(byKey(result, 2).pos, 120);
 }
 
 TEST(ArrangeBars, VerticalDockPlacesAcrossTheWidth) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.position = TDockPosition::dpRight;
     input.clientLength = 300;
     input.bars = {bar(1, 0, 0, 100, 25), bar(2, 1, 20, 60, 19)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_EQ(boundsOf(result, 1), QRect(0, 0, 29, 100));
     EXPECT_EQ(boundsOf(result, 2), QRect(29, 20, 23, 60));
     EXPECT_EQ(result.thickness, 52);
 }
 
 TEST(ArrangeBars, BarDockedBeforeEveryBarOfRowZero) {
-    DockArrangeInput input;
+    TDockArrangeInput input;
     input.clientLength = 500;
     input.bars = {bar(1, 0, 0, 100, 20), bar(2, 0, -8, 50, 20)};
-    const DockArrangement result = arrange(input);
+    const TDockArrangement result = arrange(input);
     EXPECT_EQ(byKey(result, 2).pos, 0);
     EXPECT_EQ(byKey(result, 1).pos, 50);
 }
@@ -247,7 +247,7 @@ TEST(RowAtPosition, FivePixelZonesMeanNewRows) {
     const std::vector<int> rows{19, 25}; // bands 0..23 and 23..52
     struct Case {
         int offset;
-        RowHit hit;
+        TRowHit hit;
     };
     for (const Case c :
          {Case{-3, {0, true}}, Case{0, {0, true}}, Case{4, {0, true}}, Case{5, {0, false}},
@@ -258,16 +258,16 @@ TEST(RowAtPosition, FivePixelZonesMeanNewRows) {
 }
 
 TEST(RowAtPosition, SkipsEmptyRowsAndHandlesEmptyDocks) {
-    EXPECT_EQ(RowAtPosition({}, 2), (RowHit{0, true}));
-    EXPECT_EQ(RowAtPosition({}, 9), (RowHit{0, false}));
+    EXPECT_EQ(RowAtPosition({}, 2), (TRowHit{0, true}));
+    EXPECT_EQ(RowAtPosition({}, 9), (TRowHit{0, false}));
     const std::vector<int> rows{20, 0, 20};
-    EXPECT_EQ(RowAtPosition(rows, 10), (RowHit{0, false}));
-    EXPECT_EQ(RowAtPosition(rows, 22), (RowHit{2, true}));
-    EXPECT_EQ(RowAtPosition(rows, 35), (RowHit{2, false}));
+    EXPECT_EQ(RowAtPosition(rows, 10), (TRowHit{0, false}));
+    EXPECT_EQ(RowAtPosition(rows, 22), (TRowHit{2, true}));
+    EXPECT_EQ(RowAtPosition(rows, 35), (TRowHit{2, false}));
 }
 
 TEST(ArrangeDeferral, RequestsWhileDeferredRunOnceAtTheEnd) {
-    ArrangeDeferral deferral;
+    TArrangeDeferral deferral;
     EXPECT_TRUE(deferral.request(false, false));
     EXPECT_FALSE(deferral.request(false, true)) << "loading defers";
     bool clip = false;

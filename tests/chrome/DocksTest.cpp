@@ -184,9 +184,9 @@ TEST(TDock, AnEmptyRowBetweenTwoBarsKeepsTheRowIndexes) {
     EXPECT_EQ(f.top->RowThicknessFor(thin), 25) << "the row of the thicker bar";
     EXPECT_EQ(thin->OrderedControls().front()->y(), 2 + (25 - 19) / 2)
         << "centred in its row's thickness";
-    EXPECT_EQ(RowAtPosition(f.top->RowThicknesses(), 29 + 14), (RowHit{2, false}))
+    EXPECT_EQ(RowAtPosition(f.top->RowThicknesses(), 29 + 14), (TRowHit{2, false}))
         << "the middle of the second visible row is that row";
-    EXPECT_EQ(RowAtPosition(f.top->RowThicknesses(), 29 + 2), (RowHit{2, true}));
+    EXPECT_EQ(RowAtPosition(f.top->RowThicknesses(), 29 + 2), (TRowHit{2, true}));
     EXPECT_EQ(thin->DockRow(), 2) << "asking changed nothing";
 
     // A real drag of a floating bar into the middle of the second visible row joins it.

@@ -7,7 +7,7 @@
 
 namespace {
 
-struct StubDock : DragDock {
+struct StubDock : TDragDock {
     TDockPosition side = TDockPosition::dpTop;
     QRect rect;
     std::vector<int> rows;
@@ -28,17 +28,17 @@ struct StubDock : DragDock {
     bool rowHasOtherBars(int) const override { return otherBars; }
 };
 
-struct StubGuest : DragGuest {
-    std::optional<DockDrop> docked;
+struct StubGuest : TDragGuest {
+    std::optional<TDockDrop> docked;
     std::optional<QPoint> floated;
 
-    void dockInto(const DockDrop& drop) override { docked = drop; }
+    void dockInto(const TDockDrop& drop) override { docked = drop; }
     void floatAt(QPoint topLeft) override { floated = topLeft; }
 };
 
 // A toolbar 100 x 29 held at (50, 10), floating at 108 x 48 in a 4-pixel frame.
-DragStart toolbarStart() {
-    DragStart start;
+TDragStart toolbarStart() {
+    TDragStart start;
     start.grab = {50, 10};
     start.windowSize = {100, 29};
     start.floatingSize = {108, 48};
@@ -61,7 +61,7 @@ TEST(DragController, TheFirstDockThatTakesTheWindowIsTheTargetUnlessCtrlIsHeld) 
     refusing.accepts = false;
     StubDock taking = topDock();
     StubGuest guest;
-    DragController drag(guest, toolbarStart(), {{&refusing, {100, 29}}, {&taking, {100, 29}}});
+    TDragController drag(guest, toolbarStart(), {{&refusing, {100, 29}}, {&taking, {100, 29}}});
 
     drag.update({400, 20}, false, Screen);
     EXPECT_EQ(drag.target(), 1);
@@ -82,10 +82,10 @@ TEST(DragController, TheFirstDockThatTakesTheWindowIsTheTargetUnlessCtrlIsHeld) 
 
 TEST(DragController, AWindowThatCannotFloatGoesNowhereAwayFromTheDocks) {
     StubDock top = topDock();
-    DragStart start = toolbarStart();
+    TDragStart start = toolbarStart();
     start.canFloat = false;
     StubGuest guest;
-    DragController drag(guest, start, {{&top, {100, 29}}});
+    TDragController drag(guest, start, {{&top, {100, 29}}});
     drag.update({400, 400}, false, Screen);
     EXPECT_EQ(drag.target(), -1);
     EXPECT_TRUE(drag.outline().isNull());
@@ -98,7 +98,7 @@ TEST(DragController, AWindowThatCannotFloatGoesNowhereAwayFromTheDocks) {
 TEST(DragController, DroppingOnARowBoundaryOpensANewRowThere) {
     StubDock top = topDock();
     StubGuest guest;
-    DragController drag(guest, toolbarStart(), {{&top, {100, 29}}});
+    TDragController drag(guest, toolbarStart(), {{&top, {100, 29}}});
     // The outline's centre lies 25 pixels into the dock: 2 below the boundary at 23.
     drag.update({400, 21}, false, Screen);
     drag.accept();
@@ -121,10 +121,10 @@ TEST(DragController, AFullSizeWindowTakesARowOfItsOwnAfterAnOccupiedRow) {
                          Case{true, true, 1, true}}) {
         StubDock top = topDock();
         top.otherBars = c.otherBars;
-        DragStart start = toolbarStart();
+        TDragStart start = toolbarStart();
         start.fullSize = c.fullSize;
         StubGuest guest;
-        DragController drag(guest, start, {{&top, {100, 29}}});
+        TDragController drag(guest, start, {{&top, {100, 29}}});
         // The centre lies 11 pixels into the dock: the middle of row 0.
         drag.update({400, 7}, false, Screen);
         drag.accept();
@@ -136,11 +136,11 @@ TEST(DragController, AFullSizeWindowTakesARowOfItsOwnAfterAnOccupiedRow) {
 
 TEST(DragController, ASideDockTakesTheRowAcrossAndThePositionAlongIt) {
     StubDock left(TDockPosition::dpLeft, QRect(0, 52, 29, 600), {25});
-    DragStart start = toolbarStart();
+    TDragStart start = toolbarStart();
     start.grab = {10, 50};
     start.windowSize = {29, 100};
     StubGuest guest;
-    DragController drag(guest, start, {{&left, {29, 100}}});
+    TDragController drag(guest, start, {{&left, {29, 100}}});
     drag.update({15, 300}, false, Screen);
     ASSERT_EQ(drag.target(), 0);
     drag.accept();
@@ -153,7 +153,7 @@ TEST(DragController, ASideDockTakesTheRowAcrossAndThePositionAlongIt) {
 TEST(DragController, AwayFromTheDocksTheWindowFloatsWhereTheOutlineIs) {
     StubDock top = topDock();
     StubGuest guest;
-    DragController drag(guest, toolbarStart(), {{&top, {100, 29}}});
+    TDragController drag(guest, toolbarStart(), {{&top, {100, 29}}});
     drag.update({400, 400}, false, Screen);
     EXPECT_EQ(drag.target(), -1);
     EXPECT_EQ(drag.outline(),

@@ -18,7 +18,7 @@ TEST(DragGeometry, OutlineKeepsTheGrabPointsRelativePlace) {
 }
 
 TEST(DragGeometry, DockHitTestUsesTheVirtualBar) {
-    DockHitInput input;
+    TDockHitInput input;
     input.grab = {50, 10};
     input.windowSize = {100, 29};
     input.outlineSize = {100, 29};
@@ -37,7 +37,7 @@ TEST(DragGeometry, DockHitTestUsesTheVirtualBar) {
 }
 
 TEST(DragGeometry, EmptyDockIsWidenedSoItCanBeHit) {
-    DockHitInput input;
+    TDockHitInput input;
     input.grab = {0, 0};
     input.windowSize = {100, 29};
     input.outlineSize = {100, 10};
@@ -52,7 +52,7 @@ TEST(DragGeometry, EmptyDockIsWidenedSoItCanBeHit) {
 }
 
 TEST(DragGeometry, SideDocksAlsoNeedTheCursorAlongThem) {
-    DockHitInput input;
+    TDockHitInput input;
     input.grab = {10, 10};
     input.windowSize = {29, 100};
     input.outlineSize = {29, 100};

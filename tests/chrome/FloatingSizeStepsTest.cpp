@@ -4,10 +4,10 @@
 
 namespace {
 
-std::vector<ToolbarItem> buttons(int count) {
-    ToolbarItem button;
+std::vector<TToolbarItem> buttons(int count) {
+    TToolbarItem button;
     button.size = QSize(25, 25);
-    return std::vector<ToolbarItem>(static_cast<std::size_t>(count), button);
+    return std::vector<TToolbarItem>(static_cast<std::size_t>(count), button);
 }
 
 const QSize chrome(8, 23);
@@ -15,8 +15,8 @@ const QSize chrome(8, 23);
 } // namespace
 
 TEST(FloatingSizeSteps, EightButtonsOfferOnlyWidthsThatChangeTheLineCount) {
-    const std::vector<FloatingSize> steps = FloatingSizeSteps(buttons(8));
-    const std::vector<FloatingSize> expected{{QSize(208, 28), 0},
+    const std::vector<TFloatingSize> steps = FloatingSizeSteps(buttons(8));
+    const std::vector<TFloatingSize> expected{{QSize(208, 28), 0},
                                              {QSize(108, 53), 108},
                                              {QSize(83, 78), 83},
                                              {QSize(58, 103), 58},
@@ -27,20 +27,20 @@ TEST(FloatingSizeSteps, EightButtonsOfferOnlyWidthsThatChangeTheLineCount) {
 }
 
 TEST(FloatingSizeSteps, WideControlEndsTheSteps) {
-    std::vector<ToolbarItem> items = buttons(2);
+    std::vector<TToolbarItem> items = buttons(2);
     items[1].size = QSize(59, 25);
-    const std::vector<FloatingSize> steps = FloatingSizeSteps(items);
+    const std::vector<TFloatingSize> steps = FloatingSizeSteps(items);
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0].client, QSize(92, 28));
     EXPECT_EQ(steps[1].client, QSize(67, 53));
 }
 
 TEST(FloatingSizeSteps, EmptyToolbarHasOneSize) {
-    EXPECT_EQ(FloatingSizeSteps({}), (std::vector<FloatingSize>{{QSize(16, 11), 0}}));
+    EXPECT_EQ(FloatingSizeSteps({}), (std::vector<TFloatingSize>{{QSize(16, 11), 0}}));
 }
 
 TEST(FloatingResizeChooser, DeadBandThenGrowingAndShrinking) {
-    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Right,
+    TFloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, TResizeSide::Right,
                                   QSize(216, 51));
     EXPECT_EQ(chooser.windowSizes(),
               (std::vector<QSize>{QSize(216, 51), QSize(116, 76), QSize(91, 101), QSize(66, 126),
@@ -59,7 +59,7 @@ TEST(FloatingResizeChooser, DeadBandThenGrowingAndShrinking) {
 }
 
 TEST(FloatingResizeChooser, TopAndBottomEdgesCompareHeights) {
-    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Bottom,
+    TFloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, TResizeSide::Bottom,
                                   QSize(116, 76));
     EXPECT_EQ(chooser.windowSizes().front(), QSize(41, 226)) << "descending by height";
     EXPECT_EQ(chooser.update(80), QSize(116, 76));
@@ -68,11 +68,11 @@ TEST(FloatingResizeChooser, TopAndBottomEdgesCompareHeights) {
 }
 
 TEST(FloatingResizeChooser, DeadBandShrinksToCloseNeighbours) {
-    std::vector<FloatingSize> steps{{QSize(100, 20), 0}, {QSize(95, 40), 95}, {QSize(60, 60), 60}};
-    FloatingResizeChooser chooser(steps, QSize(0, 0), ResizeSide::Left, QSize(95, 40));
+    std::vector<TFloatingSize> steps{{QSize(100, 20), 0}, {QSize(95, 40), 95}, {QSize(60, 60), 60}};
+    TFloatingResizeChooser chooser(steps, QSize(0, 0), TResizeSide::Left, QSize(95, 40));
     // The neighbour at 100 is 5 away: the band is 4 pixels.
     EXPECT_EQ(chooser.update(99), QSize(95, 40));
-    FloatingResizeChooser again(steps, QSize(0, 0), ResizeSide::Left, QSize(95, 40));
+    TFloatingResizeChooser again(steps, QSize(0, 0), TResizeSide::Left, QSize(95, 40));
     EXPECT_EQ(again.update(91), QSize(95, 40));
     EXPECT_EQ(again.update(90), QSize(60, 60));
 }
@@ -80,7 +80,7 @@ TEST(FloatingResizeChooser, DeadBandShrinksToCloseNeighbours) {
 TEST(FloatingResizeChooser, ASteadyDragChangesTheSizeOneWayOnly) {
     // The right edge of the eight-button toolbar dragged in pixel by pixel to nearly nothing,
     // then out again: the outline may only shrink on the way in and only grow on the way out.
-    FloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, ResizeSide::Right,
+    TFloatingResizeChooser chooser(FloatingSizeSteps(buttons(8)), chrome, TResizeSide::Right,
                                   QSize(216, 51));
     int previous = 216;
     for (int distance = 215; distance >= 30; --distance) {

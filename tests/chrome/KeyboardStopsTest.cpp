@@ -5,22 +5,22 @@
 
 namespace {
 
-using enum KeyboardStep;
-constexpr KeyboardStop Button{};
-constexpr KeyboardStop Separator{.separator = true};
-constexpr KeyboardStop Disabled{.enabled = false};
-constexpr KeyboardStop Hidden{.visible = false};
+using enum TKeyboardStep;
+constexpr TKeyboardStop Button{};
+constexpr TKeyboardStop Separator{.separator = true};
+constexpr TKeyboardStop Disabled{.enabled = false};
+constexpr TKeyboardStop Hidden{.visible = false};
 constexpr std::optional<std::size_t> Outside = std::nullopt;
 
 } // namespace
 
 TEST(KeyboardStops, MovesRoundPassingOverWhatCannotTakeTheKeyboard) {
     // A toolbar's shape: buttons in groups, a disabled and a hidden one among them.
-    const std::vector<KeyboardStop> line{Button,    Separator, Disabled, Button,
+    const std::vector<TKeyboardStop> line{Button,    Separator, Disabled, Button,
                                          Separator, Hidden,    Button,   Disabled};
     struct Case {
         std::optional<std::size_t> from;
-        KeyboardStep step;
+        TKeyboardStep step;
         std::optional<std::size_t> to;
     };
     const Case cases[] = {
@@ -35,10 +35,10 @@ TEST(KeyboardStops, MovesRoundPassingOverWhatCannotTakeTheKeyboard) {
 }
 
 TEST(KeyboardStops, ALineWithNothingUsableHasNoStop) {
-    const std::vector<KeyboardStop> line{Separator, Disabled, Hidden};
+    const std::vector<TKeyboardStop> line{Separator, Disabled, Hidden};
     EXPECT_EQ(NextKeyboardStop(line, Outside, Next), std::nullopt);
     EXPECT_EQ(NextKeyboardStop({}, Outside, Last), std::nullopt);
-    const std::vector<KeyboardStop> one{Disabled, Button};
+    const std::vector<TKeyboardStop> one{Disabled, Button};
     EXPECT_EQ(NextKeyboardStop(one, 1, Next), 1u) << "the only stop stays";
 }
 
@@ -47,9 +47,9 @@ TEST(KeyboardStops, ToolbarKeys) {
         int key;
         Qt::KeyboardModifiers modifiers;
         bool vertical;
-        ToolbarKey action;
+        TToolbarKey action;
     };
-    using enum ToolbarKey;
+    using enum TToolbarKey;
     const Case cases[] = {
         {Qt::Key_Left, {}, false, Previous},
         {Qt::Key_Right, {}, false, Next},

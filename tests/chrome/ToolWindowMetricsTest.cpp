@@ -12,7 +12,7 @@ TEST(ToolWindowMetrics, DragHandleTable) {
          {Case{TDragHandleStyle::dhDouble, false, 9}, Case{TDragHandleStyle::dhNone, false, 0},
           Case{TDragHandleStyle::dhSingle, false, 6}, Case{TDragHandleStyle::dhDouble, true, 14},
           Case{TDragHandleStyle::dhNone, true, 14}, Case{TDragHandleStyle::dhSingle, true, 14}}) {
-        DockedFrameStyle style;
+        TDockedFrameStyle style;
         style.handleStyle = c.style;
         style.closeButtonWhenDocked = c.close;
         EXPECT_EQ(DragHandleWidth(style), c.width);
@@ -22,7 +22,7 @@ TEST(ToolWindowMetrics, DragHandleTable) {
 }
 
 TEST(ToolWindowMetrics, MenuBarContentStartsAtEightTwo) {
-    DockedFrameStyle style;
+    TDockedFrameStyle style;
     style.handleStyle = TDragHandleStyle::dhSingle;
     EXPECT_EQ(DockedFrameMargins(style), QMargins(8, 2, 2, 2));
     style.verticalDock = true;
@@ -30,7 +30,7 @@ TEST(ToolWindowMetrics, MenuBarContentStartsAtEightTwo) {
 }
 
 TEST(ToolWindowMetrics, GripBarsStartWhereTheTableSays) {
-    DockedFrameStyle style;
+    TDockedFrameStyle style;
     const QSize size(200, 29);
     style.handleStyle = TDragHandleStyle::dhSingle;
     EXPECT_EQ(GripBarRects(style, size), (std::vector<QRect>{QRect(3, 2, 3, 25)}));
@@ -53,21 +53,21 @@ TEST(ToolWindowMetrics, GripBarsStartWhereTheTableSays) {
 }
 
 TEST(ToolWindowMetrics, FloatingEdgeZonesWithoutCorners) {
-    const FloatingFrameMetrics metrics;
+    const TFloatingFrameMetrics metrics;
     const QSize window(100, 60);
     struct Case {
         QPoint point;
-        FloatingZone zone;
+        TFloatingZone zone;
     };
-    for (const Case c : {Case{{0, 0}, FloatingZone::Top}, Case{{50, 3}, FloatingZone::Top},
-                         Case{{50, 4}, FloatingZone::Client}, Case{{50, 55}, FloatingZone::Bottom},
-                         Case{{50, 54}, FloatingZone::Client}, Case{{3, 30}, FloatingZone::Left},
-                         Case{{95, 30}, FloatingZone::Right}, Case{{94, 30}, FloatingZone::Client},
-                         Case{{99, 59}, FloatingZone::Bottom}, Case{{88, 10}, FloatingZone::Close},
-                         Case{{82, 10}, FloatingZone::Client}})
+    for (const Case c : {Case{{0, 0}, TFloatingZone::Top}, Case{{50, 3}, TFloatingZone::Top},
+                         Case{{50, 4}, TFloatingZone::Client}, Case{{50, 55}, TFloatingZone::Bottom},
+                         Case{{50, 54}, TFloatingZone::Client}, Case{{3, 30}, TFloatingZone::Left},
+                         Case{{95, 30}, TFloatingZone::Right}, Case{{94, 30}, TFloatingZone::Client},
+                         Case{{99, 59}, TFloatingZone::Bottom}, Case{{88, 10}, TFloatingZone::Close},
+                         Case{{82, 10}, TFloatingZone::Client}})
         EXPECT_EQ(FloatingHitZone(metrics, window, c.point, true), c.zone)
             << c.point.x() << "," << c.point.y();
-    EXPECT_EQ(FloatingHitZone(metrics, window, {88, 10}, false), FloatingZone::Client);
+    EXPECT_EQ(FloatingHitZone(metrics, window, {88, 10}, false), TFloatingZone::Client);
     EXPECT_EQ(metrics.closeButtonRect(window), QRect(83, 5, 12, 12));
     EXPECT_EQ(metrics.margins(), QMargins(4, 19, 4, 4));
 }

@@ -78,7 +78,7 @@ TEST_F(ToolbarKeyboard, SpacePressesAndDownOpensTheDropDownAtItsFirstItem) {
     auto* save = static_cast<TToolbarButton*>(control(2));
     int clicks = 0;
     QObject::connect(save, &TToolbarButton::OnClick, [&clicks] { ++clicks; });
-    m_keyboard->Enter(KeyboardStep::First);
+    m_keyboard->Enter(TKeyboardStep::First);
     key(Qt::Key_End);
     key(Qt::Key_Home);
     key(Qt::Key_Right);

@@ -164,7 +164,7 @@ TEST(TToolbar, FloatingWrapDrawsEtchedLinesAfterSeparators) {
         if (!qobject_cast<TToolbarSep*>(control))
             control->resize(25, 25);
     toolbar->setFloatRightX(60);
-    ASSERT_EQ(toolbar->SeparatorLines(), (std::vector<SeparatorLine>{{33, false}}));
+    ASSERT_EQ(toolbar->SeparatorLines(), (std::vector<TSeparatorLine>{{33, false}}));
     EXPECT_EQ(toolbar->size(), QSize(4 + 50 + 4 + 8, 33 + 25 + 1 + 23));
     const QImage image = toolbar->grab().toImage();
     EXPECT_EQ(pixelAt(image, 4 + 10, 19 + 29), SystemColors::btnShadow().rgb());

@@ -2,13 +2,13 @@
 
 namespace {
 
-bool isHorizontal(const ButtonLayoutInput& in) {
+bool isHorizontal(const TButtonLayoutInput& in) {
     return in.glyph.isEmpty() || in.layout == TButtonLayout::blGlyphLeft
            || in.layout == TButtonLayout::blGlyphRight;
 }
 
 // The width of the box the caption may use, so that wrapped text leaves room for the rest.
-int captionBoxWidth(const ButtonLayoutInput& in, bool horizontal, int arrowW) {
+int captionBoxWidth(const TButtonLayoutInput& in, bool horizontal, int arrowW) {
     int box = in.content.width();
     if (horizontal)
         box -= arrowW;
@@ -27,7 +27,7 @@ int captionBoxWidth(const ButtonLayoutInput& in, bool horizontal, int arrowW) {
 
 } // namespace
 
-ButtonLayoutResult layoutButtonContent(const ButtonLayoutInput& in) {
+TButtonLayoutResult LayoutButtonContent(const TButtonLayoutInput& in) {
     const bool horizontal = isHorizontal(in);
     const int arrowW = in.arrow ? in.arrowWidth : 0;
     const int arrowH = in.arrow ? DropdownArrowHeight : 0;
@@ -99,7 +99,7 @@ ButtonLayoutResult layoutButtonContent(const ButtonLayoutInput& in) {
                                   : glyphPos.y() + (glyph.height() - arrowH) / 2);
 
     const QPoint origin = in.content.topLeft() + in.pressOffset;
-    ButtonLayoutResult result;
+    TButtonLayoutResult result;
     result.glyphPos = glyphPos + origin;
     if (!caption.isEmpty())
         result.captionRect = QRect(captionPos + origin, caption);

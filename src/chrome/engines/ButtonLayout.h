@@ -10,7 +10,7 @@
 
 // Places glyph, caption and drop-down arrow inside a button's content rectangle. Pure
 // geometry: the caption is measured through a callback so that no font is needed here.
-struct ButtonLayoutInput {
+struct TButtonLayoutInput {
     QRect content;               // the content rectangle, already shrunk by the border
     QPoint pressOffset;          // (1, 1) while drawn pressed, else (0, 0)
     QSize glyph;                 // 0 x 0 when no glyph is drawn
@@ -25,14 +25,14 @@ struct ButtonLayoutInput {
     std::function<QSize(int boxWidth)> measureCaption;
 };
 
-struct ButtonLayoutResult {
+struct TButtonLayoutResult {
     QPoint glyphPos;
     QRect captionRect;           // empty when there is no caption
     QPoint arrowPos;             // top-left of the arrow area (width arrowWidth, height 3)
     bool hasArrow = false;
 };
 
-ButtonLayoutResult layoutButtonContent(const ButtonLayoutInput& input);
+TButtonLayoutResult LayoutButtonContent(const TButtonLayoutInput& input);
 
 // The arrow's height inside the layout; the triangle itself is 5 x 3.
 inline constexpr int DropdownArrowHeight = 3;

@@ -5,39 +5,39 @@
 
 namespace {
 
-int highestRow(const std::vector<DockBarState>& bars) {
+int highestRow(const std::vector<TDockBarState>& bars) {
     int highest = -1;
-    for (const DockBarState& bar : bars)
+    for (const TDockBarState& bar : bars)
         highest = std::max(highest, bar.row);
     return highest;
 }
 
-bool rowUsed(const std::vector<DockBarState>& bars, int row) {
+bool rowUsed(const std::vector<TDockBarState>& bars, int row) {
     return std::any_of(bars.begin(), bars.end(),
-                       [row](const DockBarState& bar) { return bar.row == row; });
+                       [row](const TDockBarState& bar) { return bar.row == row; });
 }
 
 // One empty row is closed per row number scanned: of two adjacent empty rows one is left for
 // the next arrangement.
-void closeEmptyRows(std::vector<DockBarState>& bars) {
+void closeEmptyRows(std::vector<TDockBarState>& bars) {
     int highest = highestRow(bars);
     for (int row = 0; row <= highest; ++row) {
         if (rowUsed(bars, row))
             continue;
-        for (DockBarState& bar : bars)
+        for (TDockBarState& bar : bars)
             if (bar.row > row)
                 --bar.row;
         --highest;
     }
 }
 
-void sortByRowAndPosition(std::vector<DockBarState>& bars) {
-    std::stable_sort(bars.begin(), bars.end(), [](const DockBarState& a, const DockBarState& b) {
+void sortByRowAndPosition(std::vector<TDockBarState>& bars) {
+    std::stable_sort(bars.begin(), bars.end(), [](const TDockBarState& a, const TDockBarState& b) {
         return a.row != b.row ? a.row < b.row : a.pos < b.pos;
     });
 }
 
-void giveFullSizeBarsTheirOwnRow(std::vector<DockBarState>& bars) {
+void giveFullSizeBarsTheirOwnRow(std::vector<TDockBarState>& bars) {
     for (int row = 0; row <= highestRow(bars); ++row) {
         for (std::size_t i = 0; i < bars.size(); ++i) {
             if (bars[i].row != row || !bars[i].fullSize)
@@ -54,12 +54,12 @@ void giveFullSizeBarsTheirOwnRow(std::vector<DockBarState>& bars) {
         }
     }
     std::stable_sort(bars.begin(), bars.end(),
-                     [](const DockBarState& a, const DockBarState& b) { return a.row < b.row; });
+                     [](const TDockBarState& a, const TDockBarState& b) { return a.row < b.row; });
 }
 
-void removeOverlaps(std::vector<DockBarState>& bars, int row) {
+void removeOverlaps(std::vector<TDockBarState>& bars, int row) {
     int end = 0;
-    for (DockBarState& bar : bars) {
+    for (TDockBarState& bar : bars) {
         if (bar.row != row || !bar.shown)
             continue;
         if (bar.fullSize) {
@@ -72,7 +72,7 @@ void removeOverlaps(std::vector<DockBarState>& bars, int row) {
 }
 
 // The displayed positions: pushed back inside the dock from its far end, never before its start.
-void fitRow(const std::vector<DockBarState>& bars, int row, int clientLength,
+void fitRow(const std::vector<TDockBarState>& bars, int row, int clientLength,
             std::vector<int>& shownPos) {
     std::vector<std::size_t> members;
     for (std::size_t i = 0; i < bars.size(); ++i)
@@ -93,22 +93,22 @@ void fitRow(const std::vector<DockBarState>& bars, int row, int clientLength,
 
 } // namespace
 
-DockArrangement ArrangeBars(const DockArrangeInput& input) {
-    DockArrangement result;
+TDockArrangement ArrangeBars(const TDockArrangeInput& input) {
+    TDockArrangement result;
     result.bars = input.bars;
-    std::vector<DockBarState>& bars = result.bars;
+    std::vector<TDockBarState>& bars = result.bars;
 
     const bool anyShown =
-        std::any_of(bars.begin(), bars.end(), [](const DockBarState& bar) { return bar.shown; });
+        std::any_of(bars.begin(), bars.end(), [](const TDockBarState& bar) { return bar.shown; });
     if (!anyShown) {
         result.thickness = input.designTime ? 9 : (input.fixAlign ? 1 : 0);
         return result;
     }
 
     if (input.limitToOneRow)
-        for (DockBarState& bar : bars)
+        for (TDockBarState& bar : bars)
             bar.row = 0;
-    for (DockBarState& bar : bars)
+    for (TDockBarState& bar : bars)
         bar.row = std::max(bar.row, 0);
     closeEmptyRows(bars);
     sortByRowAndPosition(bars);
@@ -135,7 +135,7 @@ DockArrangement ArrangeBars(const DockArrangeInput& input) {
         const int entry = result.rowThickness[row];
         const int thickness = entry != 0 ? entry + 2 * DockedBarFrame : 0;
         for (std::size_t i = 0; i < bars.size(); ++i) {
-            const DockBarState& bar = bars[i];
+            const TDockBarState& bar = bars[i];
             if (bar.row != row || !bar.shown)
                 continue;
             const int length = bar.fullSize ? input.clientLength : bar.length;
@@ -149,9 +149,9 @@ DockArrangement ArrangeBars(const DockArrangeInput& input) {
     return result;
 }
 
-std::vector<int> RowThicknessTable(const std::vector<DockBarState>& bars) {
+std::vector<int> RowThicknessTable(const std::vector<TDockBarState>& bars) {
     std::vector<int> table(static_cast<std::size_t>(std::max(highestRow(bars), 0) + 1), 0);
-    for (const DockBarState& bar : bars) {
+    for (const TDockBarState& bar : bars) {
         const auto row = static_cast<std::size_t>(std::max(bar.row, 0));
         if (bar.shown)
             table[row] = std::max({table[row], bar.thickness, 8});
@@ -159,7 +159,7 @@ std::vector<int> RowThicknessTable(const std::vector<DockBarState>& bars) {
     return table;
 }
 
-RowHit RowAtPosition(const std::vector<int>& rowThickness, int offset) {
+TRowHit RowAtPosition(const std::vector<int>& rowThickness, int offset) {
     const int highest = static_cast<int>(rowThickness.size()) - 1;
     long long start = 0;
     for (int row = 0; row <= highest + 1; ++row) {
@@ -176,7 +176,7 @@ RowHit RowAtPosition(const std::vector<int>& rowThickness, int offset) {
     return {highest + 1, false};
 }
 
-bool ArrangeDeferral::request(bool clipPositions, bool loading) {
+bool TArrangeDeferral::request(bool clipPositions, bool loading) {
     if (m_counter > 0 || loading) {
         m_pending = true;
         m_pendingClip = m_pendingClip || clipPositions;
@@ -185,7 +185,7 @@ bool ArrangeDeferral::request(bool clipPositions, bool loading) {
     return true;
 }
 
-bool ArrangeDeferral::end(bool& clipPositions) {
+bool TArrangeDeferral::end(bool& clipPositions) {
     if (m_counter > 0)
         --m_counter;
     if (m_counter > 0 || !m_pending)
@@ -195,7 +195,7 @@ bool ArrangeDeferral::end(bool& clipPositions) {
     return true;
 }
 
-void ArrangeDeferral::clearPending() {
+void TArrangeDeferral::clearPending() {
     m_pending = false;
     m_pendingClip = false;
 }

@@ -9,7 +9,7 @@
 // gets back the rewritten rows and positions, the rectangle of every shown bar and its own
 // thickness. Nothing here knows a widget.
 
-struct DockBarState {
+struct TDockBarState {
     int key = 0;       // the caller's handle for the bar
     int row = 0;       // DockRow
     int pos = -1;      // DockPos, -1 = not yet placed
@@ -19,8 +19,8 @@ struct DockBarState {
     bool shown = true;
 };
 
-struct DockArrangeInput {
-    std::vector<DockBarState> bars; // the bar list, visible or not
+struct TDockArrangeInput {
+    std::vector<TDockBarState> bars; // the bar list, visible or not
     TDockPosition position = TDockPosition::dpTop;
     int clientLength = 0; // the dock's client extent along its axis
     bool designTime = false;
@@ -29,14 +29,14 @@ struct DockArrangeInput {
     bool clipPositions = false;
 };
 
-struct DockBarPlacement {
+struct TDockBarPlacement {
     int key = 0;
     QRect bounds; // in dock client coordinates
 };
 
-struct DockArrangement {
-    std::vector<DockBarState> bars; // sorted by row, then position, rows and positions stored
-    std::vector<DockBarPlacement> placements; // shown bars in list order
+struct TDockArrangement {
+    std::vector<TDockBarState> bars; // sorted by row, then position, rows and positions stored
+    std::vector<TDockBarPlacement> placements; // shown bars in list order
     std::vector<int> rowThickness; // one entry per row 0..highest, 0 for rows without shown bars
     int thickness = 0;             // client thickness across the dock, bound lines excluded
 };
@@ -44,24 +44,24 @@ struct DockArrangement {
 // The frame a docked bar wears on both sides across the dock.
 inline constexpr int DockedBarFrame = 2;
 
-DockArrangement ArrangeBars(const DockArrangeInput& input);
+TDockArrangement ArrangeBars(const TDockArrangeInput& input);
 
 // The row-thickness table of bars as they stand, rows left as they are: for each row up to
 // the highest, the largest thickness of its shown bars (at least 8), 0 for a row without any.
-std::vector<int> RowThicknessTable(const std::vector<DockBarState>& bars);
+std::vector<int> RowThicknessTable(const std::vector<TDockBarState>& bars);
 
-struct RowHit {
+struct TRowHit {
     int row = 0;
     bool before = false; // true: a new row is inserted before `row`
 
-    bool operator==(const RowHit&) const = default;
+    bool operator==(const TRowHit&) const = default;
 };
 
 // Finds the row meant by an offset across the dock, measured from the start of its client area.
-RowHit RowAtPosition(const std::vector<int>& rowThickness, int offset);
+TRowHit RowAtPosition(const std::vector<int>& rowThickness, int offset);
 
 // Deferral of arrangements: BeginArrange/EndArrange nest, requests made meanwhile are merged.
-class ArrangeDeferral {
+class TArrangeDeferral {
 public:
     // Returns true when the arrangement may run now; otherwise it is remembered.
     bool request(bool clipPositions, bool loading);

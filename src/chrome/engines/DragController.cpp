@@ -4,15 +4,15 @@
 
 #include <utility>
 
-DragController::DragController(DragGuest& guest, const DragStart& start,
-                               std::vector<DragCandidate> candidates)
+TDragController::TDragController(TDragGuest& guest, const TDragStart& start,
+                               std::vector<TDragCandidate> candidates)
     : m_guest(guest), m_start(start), m_candidates(std::move(candidates)) {}
 
-void DragController::update(QPoint cursor, bool ctrlHeld, QRect workArea) {
+void TDragController::update(QPoint cursor, bool ctrlHeld, QRect workArea) {
     m_target = -1;
     for (std::size_t i = 0; !ctrlHeld && i < m_candidates.size(); ++i) {
-        DragDock& dock = *m_candidates[i].dock;
-        const DockHitInput hit{cursor,           m_start.grab,      m_start.windowSize,
+        TDragDock& dock = *m_candidates[i].dock;
+        const TDockHitInput hit{cursor,           m_start.grab,      m_start.windowSize,
                                m_candidates[i].size, dock.screenRect(), dock.position()};
         if (DockHitTest(hit) && dock.acceptsWindow()) {
             m_target = static_cast<int>(i);
@@ -39,13 +39,13 @@ void DragController::update(QPoint cursor, bool ctrlHeld, QRect workArea) {
 
 // The outline's centre across the dock picks the row; a full-size window dropped into a row
 // that holds other bars takes a new row of its own right after it.
-DockDrop DragController::dropOn(DragDock& dock) const {
+TDockDrop TDragController::dropOn(TDragDock& dock) const {
     const QRect inDock = m_outline.translated(-dock.clientOrigin());
     const bool vertical = IsVerticalDock(dock.position());
     const int centre =
         vertical ? inDock.left() + inDock.width() / 2 : inDock.top() + inDock.height() / 2;
-    const RowHit hit = RowAtPosition(dock.rowThicknesses(), centre);
-    DockDrop drop{&dock, hit.row, hit.before, vertical ? inDock.top() : inDock.left()};
+    const TRowHit hit = RowAtPosition(dock.rowThicknesses(), centre);
+    TDockDrop drop{&dock, hit.row, hit.before, vertical ? inDock.top() : inDock.left()};
     if (!hit.before && m_start.fullSize && dock.rowHasOtherBars(hit.row)) {
         ++drop.row;
         drop.newRow = true;
@@ -53,7 +53,7 @@ DockDrop DragController::dropOn(DragDock& dock) const {
     return drop;
 }
 
-void DragController::accept() {
+void TDragController::accept() {
     if (m_outline.isNull())
         return;
     if (m_target >= 0)

@@ -12,7 +12,7 @@
 // talks to the docks it may land on and to the dragged window through two small interfaces.
 
 // A dock the window may be dropped on, as the drag sees it.
-class DragDock {
+class TDragDock {
 public:
     virtual TDockPosition position() const = 0;
     // The dock's rectangle on screen, and the screen point of its client area's top-left.
@@ -26,31 +26,31 @@ public:
     virtual bool rowHasOtherBars(int row) const = 0;
 
 protected:
-    ~DragDock() = default;
+    ~TDragDock() = default;
 };
 
 // Where an accepted drag docks the window: into `row` at `pos` along the dock; with `newRow`
 // the bars at or below `row` move one row down first.
-struct DockDrop {
-    DragDock* dock = nullptr;
+struct TDockDrop {
+    TDragDock* dock = nullptr;
     int row = 0;
     bool newRow = false;
     int pos = 0;
 };
 
 // The dragged window: what an accepted drag does to it.
-class DragGuest {
+class TDragGuest {
 public:
-    virtual void dockInto(const DockDrop& drop) = 0;
+    virtual void dockInto(const TDockDrop& drop) = 0;
     // Floats the window (or moves it, when it floats already) with its outer top-left here.
     virtual void floatAt(QPoint topLeft) = 0;
 
 protected:
-    ~DragGuest() = default;
+    ~TDragGuest() = default;
 };
 
 // The dragged window as it stands when the drag starts.
-struct DragStart {
+struct TDragStart {
     QPoint grab;       // the press position in window coordinates
     QSize windowSize;  // its outer size now
     QSize floatingSize; // its outer size when floating
@@ -61,14 +61,14 @@ struct DragStart {
 };
 
 // A dock the window may land on, with the outer size the window takes there.
-struct DragCandidate {
-    DragDock* dock = nullptr;
+struct TDragCandidate {
+    TDragDock* dock = nullptr;
     QSize size;
 };
 
-class DragController {
+class TDragController {
 public:
-    DragController(DragGuest& guest, const DragStart& start, std::vector<DragCandidate> candidates);
+    TDragController(TDragGuest& guest, const TDragStart& start, std::vector<TDragCandidate> candidates);
 
     // Follows the cursor; `workArea` is the work area of the cursor's monitor. With Ctrl held
     // no dock is taken.
@@ -83,11 +83,11 @@ public:
     int outlineThickness() const { return m_outlineThickness; }
 
 private:
-    DockDrop dropOn(DragDock& dock) const;
+    TDockDrop dropOn(TDragDock& dock) const;
 
-    DragGuest& m_guest;
-    DragStart m_start;
-    std::vector<DragCandidate> m_candidates;
+    TDragGuest& m_guest;
+    TDragStart m_start;
+    std::vector<TDragCandidate> m_candidates;
     int m_target = -1;
     QRect m_outline;
     int m_outlineThickness = 0;

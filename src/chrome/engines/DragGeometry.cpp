@@ -31,7 +31,7 @@ QPoint OutlineTopLeft(QPoint cursor, QPoint grab, QSize windowSize, QSize outlin
             cursor.y() - MulDivRounded(outlineSize.height() - 1, grab.y(), spanY)};
 }
 
-bool DockHitTest(const DockHitInput& input) {
+bool DockHitTest(const TDockHitInput& input) {
     QRect dock = input.dockRect;
     const bool vertical = IsVerticalDock(input.position);
     // An empty dock is 0 thick; widen it so that it can be hit at all.

@@ -17,7 +17,7 @@ int MulDivRounded(int a, int b, int c);
 // size.
 QPoint OutlineTopLeft(QPoint cursor, QPoint grab, QSize windowSize, QSize outlineSize);
 
-struct DockHitInput {
+struct TDockHitInput {
     QPoint cursor;
     QPoint grab;
     QSize windowSize;
@@ -26,7 +26,7 @@ struct DockHitInput {
     TDockPosition position = TDockPosition::dpTop;
 };
 
-bool DockHitTest(const DockHitInput& input);
+bool DockHitTest(const TDockHitInput& input);
 
 // The cursor kept inside the work area of its monitor.
 QPoint ClampToWorkArea(QPoint cursor, QRect workArea);

@@ -5,18 +5,18 @@
 
 namespace {
 
-QSize measure(const std::vector<ToolbarItem>& items, int wrapWidth) {
-    ToolbarLayoutInput input;
+QSize measure(const std::vector<TToolbarItem>& items, int wrapWidth) {
+    TToolbarLayoutInput input;
     input.items = items;
-    input.place = ToolbarPlace::Floating;
+    input.place = TToolbarPlace::Floating;
     input.floatRightX = wrapWidth;
     return ArrangeToolbarLine(input).clientSize;
 }
 
 } // namespace
 
-std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& items) {
-    std::vector<FloatingSize> sizes{{measure(items, 0), 0}};
+std::vector<TFloatingSize> FloatingSizeSteps(const std::vector<TToolbarItem>& items) {
+    std::vector<TFloatingSize> sizes{{measure(items, 0), 0}};
     const int narrowest = GetBarThickness(items, false) + 8;
     int width = sizes.front().client.width() - 1;
     while (width >= narrowest) {
@@ -31,7 +31,7 @@ std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& item
             sizes.pop_back();
         const bool present =
             std::any_of(sizes.begin(), sizes.end(),
-                        [size](const FloatingSize& listed) { return listed.client == size; });
+                        [size](const TFloatingSize& listed) { return listed.client == size; });
         if (!present)
             sizes.push_back({size, width});
         --width;
@@ -39,10 +39,10 @@ std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& item
     return sizes;
 }
 
-FloatingResizeChooser::FloatingResizeChooser(const std::vector<FloatingSize>& steps, QSize chrome,
-                                             ResizeSide side, QSize current)
+TFloatingResizeChooser::TFloatingResizeChooser(const std::vector<TFloatingSize>& steps, QSize chrome,
+                                             TResizeSide side, QSize current)
     : m_side(side), m_appliedAt(dimension(current)) {
-    for (const FloatingSize& step : steps)
+    for (const TFloatingSize& step : steps)
         m_sizes.push_back({step.client + chrome, step.wrapWidth});
     if (m_sizes.empty())
         m_sizes.push_back({current, 0});
@@ -60,12 +60,12 @@ FloatingResizeChooser::FloatingResizeChooser(const std::vector<FloatingSize>& st
         static_cast<std::size_t>((exact != m_sizes.end() ? exact : closest) - m_sizes.begin());
 }
 
-int FloatingResizeChooser::dimension(QSize size) const {
-    return (m_side == ResizeSide::Left || m_side == ResizeSide::Right) ? size.width()
+int TFloatingResizeChooser::dimension(QSize size) const {
+    return (m_side == TResizeSide::Left || m_side == TResizeSide::Right) ? size.width()
                                                                        : size.height();
 }
 
-int FloatingResizeChooser::deadBand() const {
+int TFloatingResizeChooser::deadBand() const {
     int band = 12;
     const int current = dimension(m_sizes[m_current].window);
     if (m_current > 0)
@@ -75,7 +75,7 @@ int FloatingResizeChooser::deadBand() const {
     return std::max(band, 0);
 }
 
-QSize FloatingResizeChooser::update(int distance) {
+QSize TFloatingResizeChooser::update(int distance) {
     const int current = dimension(m_sizes[m_current].window);
     const int direction = distance > m_appliedAt ? 1 : (distance < m_appliedAt ? -1 : 0);
     if (direction == 0 ||
@@ -107,7 +107,7 @@ QSize FloatingResizeChooser::update(int distance) {
     return currentSize();
 }
 
-std::vector<QSize> FloatingResizeChooser::windowSizes() const {
+std::vector<QSize> TFloatingResizeChooser::windowSizes() const {
     std::vector<QSize> sizes;
     for (const Entry& entry : m_sizes)
         sizes.push_back(entry.window);

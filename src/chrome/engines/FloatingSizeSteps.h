@@ -8,27 +8,27 @@
 // The sizes a floating toolbar may take while its frame is dragged: only widths that change
 // the number of lines are offered.
 
-struct FloatingSize {
+struct TFloatingSize {
     QSize client;      // client size measured with `wrapWidth`
     int wrapWidth = 0; // FloatRightX that gives this size, 0 = unwrapped
 
-    bool operator==(const FloatingSize&) const = default;
+    bool operator==(const TFloatingSize&) const = default;
 };
 
 // Client sizes, the unwrapped one first. `items` and the floating place come from the toolbar.
-std::vector<FloatingSize> FloatingSizeSteps(const std::vector<ToolbarItem>& items);
+std::vector<TFloatingSize> FloatingSizeSteps(const std::vector<TToolbarItem>& items);
 
-enum class ResizeSide { Left, Right, Top, Bottom };
+enum class TResizeSide { Left, Right, Top, Bottom };
 
 // The state of one floating resize: the allowed window sizes, the dead band and the choice
 // between growing and shrinking. Whether the outline grows or shrinks follows the way the edge
 // moved since the size last changed, not the cursor's side of the size shown: a snapped size
 // lies well inside or outside the cursor, and comparing the two flipped the outline between
 // two sizes on every move of a steady drag.
-class FloatingResizeChooser {
+class TFloatingResizeChooser {
 public:
     // `steps` are client sizes; `chrome` is what the frame and caption add to them.
-    FloatingResizeChooser(const std::vector<FloatingSize>& steps, QSize chrome, ResizeSide side,
+    TFloatingResizeChooser(const std::vector<TFloatingSize>& steps, QSize chrome, TResizeSide side,
                           QSize current);
 
     // `distance` is the cursor's distance from the fixed edge along the dragged direction.
@@ -50,7 +50,7 @@ private:
     int deadBand() const;
 
     std::vector<Entry> m_sizes; // descending along the dragged direction
-    ResizeSide m_side;
+    TResizeSide m_side;
     std::size_t m_current = 0;
     int m_lastDirection = 0;
     // The distance at which the size shown was taken (at first the starting size).

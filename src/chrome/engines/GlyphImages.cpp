@@ -103,7 +103,7 @@ QImage colourKeyMask(const QImage& image, const QColor& key) {
     return mask;
 }
 
-QImage generatedDisabledImage(const QImage& glyph, EmbossColors colors, bool oldDisabledStyle,
+QImage generatedDisabledImage(const QImage& glyph, TEmbossColors colors, bool oldDisabledStyle,
                               const QImage& mask) {
     if (glyph.isNull())
         return QImage();
@@ -139,7 +139,7 @@ QImage generatedDisabledImage(const QImage& glyph, EmbossColors colors, bool old
     return result;
 }
 
-QImage suppliedDisabledImage(const QImage& disabledCell, EmbossColors colors, const QImage& mask) {
+QImage suppliedDisabledImage(const QImage& disabledCell, TEmbossColors colors, const QImage& mask) {
     if (disabledCell.isNull())
         return QImage();
     const QImage source = withTransparency(disabledCell, mask);

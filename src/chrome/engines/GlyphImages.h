@@ -26,7 +26,7 @@ QImage withTransparency(const QImage& glyph, const QImage& mask = QImage());
 // strip's own transparent colour this way.
 QImage colourKeyMask(const QImage& image, const QColor& key);
 
-struct EmbossColors {
+struct TEmbossColors {
     QColor highlight;
     QColor shadow;
 };
@@ -35,11 +35,11 @@ struct EmbossColors {
 // in the highlight colour at (1, 1) and again in the shadow colour at (0, 0), on a transparent
 // ground. The shape is every opaque pixel that is neither white nor light grey; with the older
 // rule it is every opaque pixel darker than mid-grey.
-QImage generatedDisabledImage(const QImage& glyph, EmbossColors colors, bool oldDisabledStyle,
+QImage generatedDisabledImage(const QImage& glyph, TEmbossColors colors, bool oldDisabledStyle,
                               const QImage& mask = QImage());
 
 // A disabled cell supplied in the strip: white becomes the highlight colour and mid-grey the
 // shadow colour; one transparent column and row are added so that it matches the generated size.
-QImage suppliedDisabledImage(const QImage& disabledCell, EmbossColors colors, const QImage& mask = QImage());
+QImage suppliedDisabledImage(const QImage& disabledCell, TEmbossColors colors, const QImage& mask = QImage());
 
 } // namespace GlyphImages

@@ -2,22 +2,22 @@
 
 namespace {
 
-bool usable(const KeyboardStop& stop) {
+bool usable(const TKeyboardStop& stop) {
     return !stop.separator && stop.visible && stop.enabled;
 }
 
 } // namespace
 
-std::optional<std::size_t> NextKeyboardStop(std::span<const KeyboardStop> stops,
-                                            std::optional<std::size_t> from, KeyboardStep step) {
+std::optional<std::size_t> NextKeyboardStop(std::span<const TKeyboardStop> stops,
+                                            std::optional<std::size_t> from, TKeyboardStep step) {
     const std::size_t count = stops.size();
     if (from && *from >= count)
         from.reset();
-    const bool forwards = step == KeyboardStep::Next || step == KeyboardStep::First;
+    const bool forwards = step == TKeyboardStep::Next || step == TKeyboardStep::First;
     // First and Last look from just outside the line; Next and Previous from the stop, or from
     // outside when there is none.
     std::size_t at = count;
-    if ((step == KeyboardStep::Next || step == KeyboardStep::Previous) && from)
+    if ((step == TKeyboardStep::Next || step == TKeyboardStep::Previous) && from)
         at = *from;
     for (std::size_t tried = 0; tried < count; ++tried) {
         at = forwards ? (at + 1) % (count + 1) : (at + count) % (count + 1);
@@ -29,7 +29,7 @@ std::optional<std::size_t> NextKeyboardStop(std::span<const KeyboardStop> stops,
     return std::nullopt;
 }
 
-ToolbarKey ToolbarKeyAction(int key, Qt::KeyboardModifiers modifiers, bool vertical) {
+TToolbarKey ToolbarKeyAction(int key, Qt::KeyboardModifiers modifiers, bool vertical) {
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
     switch (key) {
     case Qt::Key_Shift:
@@ -38,36 +38,36 @@ ToolbarKey ToolbarKeyAction(int key, Qt::KeyboardModifiers modifiers, bool verti
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
     case Qt::Key_F6:
-        return ToolbarKey::Stay;
+        return TToolbarKey::Stay;
     default:
         break;
     }
     if (held == Qt::AltModifier && key == Qt::Key_Down)
-        return ToolbarKey::OpenMenu;
+        return TToolbarKey::OpenMenu;
     if (held != Qt::NoModifier)
-        return ToolbarKey::PassOn;
+        return TToolbarKey::PassOn;
     switch (key) {
     case Qt::Key_Left:
-        return ToolbarKey::Previous;
+        return TToolbarKey::Previous;
     case Qt::Key_Right:
-        return ToolbarKey::Next;
+        return TToolbarKey::Next;
     case Qt::Key_Up:
-        return vertical ? ToolbarKey::Previous : ToolbarKey::Swallow;
+        return vertical ? TToolbarKey::Previous : TToolbarKey::Swallow;
     case Qt::Key_Down:
-        return vertical ? ToolbarKey::Next : ToolbarKey::OpenMenu;
+        return vertical ? TToolbarKey::Next : TToolbarKey::OpenMenu;
     case Qt::Key_Home:
-        return ToolbarKey::First;
+        return TToolbarKey::First;
     case Qt::Key_End:
-        return ToolbarKey::Last;
+        return TToolbarKey::Last;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return ToolbarKey::Press;
+        return TToolbarKey::Press;
     case Qt::Key_F4:
-        return ToolbarKey::OpenMenu;
+        return TToolbarKey::OpenMenu;
     case Qt::Key_Escape:
-        return ToolbarKey::Leave;
+        return TToolbarKey::Leave;
     default:
-        return ToolbarKey::PassOn;
+        return TToolbarKey::PassOn;
     }
 }

@@ -1,6 +1,6 @@
 #include "ToolWindowMetrics.h"
 
-int DragHandleWidth(const DockedFrameStyle& style) {
+int DragHandleWidth(const TDockedFrameStyle& style) {
     if (!style.allowDrag)
         return 0;
     if (style.closeButtonWhenDocked)
@@ -16,7 +16,7 @@ int DragHandleWidth(const DockedFrameStyle& style) {
     return 0;
 }
 
-QMargins DockedFrameMargins(const DockedFrameStyle& style) {
+QMargins DockedFrameMargins(const TDockedFrameStyle& style) {
     const int handle = DragHandleWidth(style);
     QMargins margins(DockedFrameWidth, DockedFrameWidth, DockedFrameWidth, DockedFrameWidth);
     if (style.verticalDock)
@@ -26,7 +26,7 @@ QMargins DockedFrameMargins(const DockedFrameStyle& style) {
     return margins;
 }
 
-std::vector<QRect> GripBarRects(const DockedFrameStyle& style, QSize size) {
+std::vector<QRect> GripBarRects(const TDockedFrameStyle& style, QSize size) {
     std::vector<QRect> bars;
     if (!style.allowDrag || style.handleStyle == TDragHandleStyle::dhNone)
         return bars;
@@ -51,20 +51,20 @@ std::vector<QRect> GripBarRects(const DockedFrameStyle& style, QSize size) {
     return bars;
 }
 
-QRect DockedCloseButtonRect(const DockedFrameStyle& style, QSize size) {
+QRect DockedCloseButtonRect(const TDockedFrameStyle& style, QSize size) {
     if (!style.allowDrag || !style.closeButtonWhenDocked)
         return {};
     return style.verticalDock ? QRect(size.width() - DockedFrameWidth - 11, 3, 11, 11)
                               : QRect(3, 2, 11, 11);
 }
 
-QRect FloatingFrameMetrics::captionRect(QSize window) const {
+QRect TFloatingFrameMetrics::captionRect(QSize window) const {
     if (!showCaption)
         return {};
     return {frame, frame, window.width() - 2 * frame, captionBarHeight()};
 }
 
-QRect FloatingFrameMetrics::closeButtonRect(QSize window) const {
+QRect TFloatingFrameMetrics::closeButtonRect(QSize window) const {
     const QRect caption = captionRect(window);
     if (caption.isEmpty())
         return {};
@@ -72,19 +72,19 @@ QRect FloatingFrameMetrics::closeButtonRect(QSize window) const {
     return QRect(caption.right() - side + 1, caption.top(), side, side).adjusted(1, 1, -1, -1);
 }
 
-FloatingZone FloatingHitZone(const FloatingFrameMetrics& metrics, QSize window, QPoint point,
+TFloatingZone FloatingHitZone(const TFloatingFrameMetrics& metrics, QSize window, QPoint point,
                              bool closeButton) {
     if (point.y() < metrics.frame)
-        return FloatingZone::Top;
+        return TFloatingZone::Top;
     if (point.y() >= window.height() - (metrics.frame + 1))
-        return FloatingZone::Bottom;
+        return TFloatingZone::Bottom;
     if (point.x() < metrics.frame)
-        return FloatingZone::Left;
+        return TFloatingZone::Left;
     if (point.x() >= window.width() - (metrics.frame + 1))
-        return FloatingZone::Right;
+        return TFloatingZone::Right;
     if (closeButton && metrics.closeButtonRect(window).contains(point))
-        return FloatingZone::Close;
-    return FloatingZone::Client;
+        return TFloatingZone::Close;
+    return TFloatingZone::Client;
 }
 
 QString ShortenCaption(const QString& text, int width,

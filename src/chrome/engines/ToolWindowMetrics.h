@@ -13,7 +13,7 @@
 enum class TDragHandleStyle { dhDouble, dhNone, dhSingle };
 enum class TToolWindowBorderStyle { bsNone, bsSingle };
 
-struct DockedFrameStyle {
+struct TDockedFrameStyle {
     bool verticalDock = false;
     bool allowDrag = true; // the dock's AllowDrag
     TDragHandleStyle handleStyle = TDragHandleStyle::dhDouble;
@@ -23,20 +23,20 @@ struct DockedFrameStyle {
 inline constexpr int DockedFrameWidth = 2;
 
 // Width of the drag-handle band on the leading side: 0, 6, 9, or 14 with a close button.
-int DragHandleWidth(const DockedFrameStyle& style);
+int DragHandleWidth(const TDockedFrameStyle& style);
 
 // The docked frame: 2 pixels on every side plus the handle band on the leading side.
-QMargins DockedFrameMargins(const DockedFrameStyle& style);
+QMargins DockedFrameMargins(const TDockedFrameStyle& style);
 
 // The grip bars in window coordinates (each 3 pixels across the handle direction), for a window of
 // `size`.
-std::vector<QRect> GripBarRects(const DockedFrameStyle& style, QSize size);
+std::vector<QRect> GripBarRects(const TDockedFrameStyle& style, QSize size);
 
 // The 11 x 11 close glyph of a docked window, or a null rect when it has none.
-QRect DockedCloseButtonRect(const DockedFrameStyle& style, QSize size);
+QRect DockedCloseButtonRect(const TDockedFrameStyle& style, QSize size);
 
 // The floating frame: the sizing-frame thickness and the caption bar.
-struct FloatingFrameMetrics {
+struct TFloatingFrameMetrics {
     int frame = 4;               // sizing-frame thickness
     int smallCaptionHeight = 15; // the system's small caption height
     bool showCaption = true;
@@ -50,10 +50,10 @@ struct FloatingFrameMetrics {
     QRect closeButtonRect(QSize window) const;
 };
 
-enum class FloatingZone { Client, Close, Top, Bottom, Left, Right };
+enum class TFloatingZone { Client, Close, Top, Bottom, Left, Right };
 
 // Hit area of a floating window at `point` (window coordinates): four edge zones, no corners.
-FloatingZone FloatingHitZone(const FloatingFrameMetrics& metrics, QSize window, QPoint point,
+TFloatingZone FloatingHitZone(const TFloatingFrameMetrics& metrics, QSize window, QPoint point,
                              bool closeButton);
 
 // Caption text shortened with "..." until it fits `width` or only 4 characters are left.

@@ -7,9 +7,9 @@
 namespace {
 
 struct LineCursor {
-    const ToolbarLayoutInput& input;
-    ToolbarLayoutResult& result;
-    ToolbarMargins margins;
+    const TToolbarLayoutInput& input;
+    TToolbarLayoutResult& result;
+    TToolbarMargins margins;
     bool vertical;
     bool wrapping;
     int wrapLimit;
@@ -22,7 +22,7 @@ struct LineCursor {
     int closingSeparator = -1; // the separator that closed the previous group
     int maxBeforeSeparator = 0;
 
-    int alongSize(const ToolbarItem& item) const {
+    int alongSize(const TToolbarItem& item) const {
         if (item.separator)
             return vertical ? item.sizeVert : item.sizeHorz;
         return vertical ? item.size.height() : item.size.width();
@@ -31,7 +31,7 @@ struct LineCursor {
     int groupTotal(std::size_t first) const {
         int total = 0;
         for (std::size_t i = first; i < input.items.size(); ++i) {
-            const ToolbarItem& item = input.items[i];
+            const TToolbarItem& item = input.items[i];
             if (!item.counted)
                 continue;
             if (item.separator)
@@ -57,7 +57,7 @@ struct LineCursor {
     }
 
     void place(std::size_t index) {
-        const ToolbarItem& item = input.items[index];
+        const TToolbarItem& item = input.items[index];
         const int along = alongSize(item);
         if (wrapping && !item.separator && x + along + margins.alongEnd > wrapLimit) {
             x = margins.alongStart;
@@ -79,9 +79,9 @@ struct LineCursor {
     }
 };
 
-int widestControl(const std::vector<ToolbarItem>& items) {
+int widestControl(const std::vector<TToolbarItem>& items) {
     int widest = 0;
-    for (const ToolbarItem& item : items)
+    for (const TToolbarItem& item : items)
         if (item.counted && !item.separator)
             widest = std::max(widest, item.size.width());
     return widest;
@@ -89,25 +89,25 @@ int widestControl(const std::vector<ToolbarItem>& items) {
 
 } // namespace
 
-ToolbarMargins ToolbarMarginsFor(ToolbarPlace place) {
-    if (place == ToolbarPlace::Floating)
+TToolbarMargins ToolbarMarginsFor(TToolbarPlace place) {
+    if (place == TToolbarPlace::Floating)
         return {4, 4, 2, 1};
     return {};
 }
 
-int GetBarThickness(const std::vector<ToolbarItem>& items, bool vertical) {
+int GetBarThickness(const std::vector<TToolbarItem>& items, bool vertical) {
     int thickness = 8;
-    for (const ToolbarItem& item : items)
+    for (const TToolbarItem& item : items)
         if (item.counted && !item.separator)
             thickness = std::max(thickness, vertical ? item.size.width() : item.size.height());
     return thickness;
 }
 
-ToolbarLayoutResult ArrangeToolbarLine(const ToolbarLayoutInput& input) {
-    ToolbarLayoutResult result;
+TToolbarLayoutResult ArrangeToolbarLine(const TToolbarLayoutInput& input) {
+    TToolbarLayoutResult result;
     result.rects.resize(input.items.size());
-    const bool vertical = input.place == ToolbarPlace::DockedVertical;
-    const bool wrapping = input.place == ToolbarPlace::Floating && input.floatRightX != 0;
+    const bool vertical = input.place == TToolbarPlace::DockedVertical;
+    const bool wrapping = input.place == TToolbarPlace::Floating && input.floatRightX != 0;
     const int thickness = GetBarThickness(input.items, vertical);
     LineCursor cursor{input,
                       result,
@@ -126,7 +126,7 @@ ToolbarLayoutResult ArrangeToolbarLine(const ToolbarLayoutInput& input) {
     bool atGroupStart = true;
     bool firstGroup = true;
     for (std::size_t i = 0; i < input.items.size(); ++i) {
-        const ToolbarItem& item = input.items[i];
+        const TToolbarItem& item = input.items[i];
         if (!item.counted)
             continue;
         if (atGroupStart && wrapping)
