@@ -29,8 +29,8 @@ TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAl
                                              bool takesFocus)
     : QWidget(parentForm, hostFlags(onTopOfAllForms, takesFocus)), m_parentForm(parentForm),
       m_onTopOfAllForms(onTopOfAllForms), m_takesFocus(takesFocus) {
-    setObjectName(
-        QStringLiteral("FloatingWindowParent_%1").arg(nextHostNumber(parentForm), 8, 16, QLatin1Char('0')));
+    setObjectName(QStringLiteral("FloatingWindowParent_%1")
+                      .arg(nextHostNumber(parentForm), 8, 16, QLatin1Char('0')));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     // Clicking a floating window brings it to the top without taking activation from the form.
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -6,17 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
 
-// A shown window carrying its own context, with one button whose hint is `hint`.
+// A shown window carrying a context of its own, with one button whose hint is `hint`.
 struct ContextWindow {
+    std::vector<QObject*> announced;
     ChromeContext context;
     QWidget window;
     TToolbarButton* button = new TToolbarButton(&window);
-    std::vector<QObject*> announced;
 
     ContextWindow(const QString& hint, int x) {
         context.attachTo(&window);
@@ -28,7 +27,6 @@ struct ContextWindow {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    ~ContextWindow() { context.setAnnouncementListener({}); }
 };
 
 } // namespace
@@ -46,26 +44,17 @@ TEST(ChromeContext, TwoContextsShareNeitherHintsNorAnnouncements) {
     EXPECT_EQ(second.announced, (std::vector<QObject*>{second.button}));
 }
 
-// The nearest carrier in the ancestry wins, then the application object's; nothing is reached
-// once the contexts are gone.
 TEST(ChromeContext, AnObjectReachesTheNearestCarrierElseTheApplications) {
-    auto application = std::make_unique<ChromeContext>();
-    auto form = std::make_unique<ChromeContext>();
-    auto tool = std::make_unique<ChromeContext>();
-    application->attachTo(qApp);
+    ChromeContext application;
+    ChromeContext form;
+    ChromeContext tool;
+    application.attachTo(qApp);
     QWidget window;
-    form->attachTo(&window);
-    auto* deep = new QWidget(new QWidget(&window));
+    form.attachTo(&window);
     auto* toolWindow = new QWidget(&window, Qt::Tool);
-    tool->attachTo(toolWindow);
-    auto* inTool = new QWidget(toolWindow);
+    tool.attachTo(toolWindow);
     QWidget alone;
-
-    EXPECT_EQ(ChromeContext::of(deep), form.get());
-    EXPECT_EQ(ChromeContext::of(inTool), tool.get());
-    EXPECT_EQ(ChromeContext::of(&alone), application.get());
-    tool.reset();
-    EXPECT_EQ(ChromeContext::of(inTool), form.get());
-    application.reset();
-    EXPECT_EQ(ChromeContext::of(&alone), nullptr);
+    EXPECT_EQ(ChromeContext::of(new QWidget(new QWidget(&window))), &form);
+    EXPECT_EQ(ChromeContext::of(new QWidget(toolWindow)), &tool);
+    EXPECT_EQ(ChromeContext::of(&alone), &application);
 }
