@@ -10,6 +10,7 @@ TApplication::TApplication(int& argc, char** argv, TDialogService& dialogs)
     setApplicationVersion(QStringLiteral(BRINDLEWICK_VERSION));
     InstallChromeAccessibility();
     InstallWindowAccessibility();
+    m_chromeContext.attachTo(this);
 }
 
 void TApplication::ShowError(const QString& text) {

@@ -28,6 +28,7 @@ int RunProgram(int argc, char** argv, TDialogService& dialogs) {
     int result = 0;
     {
         TForm1 form(dialogs, arguments);
+        application.chromeContext().attachTo(&form);
         form.show();
         // Centred on the screen with its frame, as far as the window system has framed it.
         const QRect frame = form.frameGeometry();

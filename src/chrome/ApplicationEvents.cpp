@@ -1,10 +1,5 @@
 #include "ApplicationEvents.h"
 
-TApplicationEvents& TApplicationEvents::instance() {
-    static TApplicationEvents hint;
-    return hint;
-}
-
 void TApplicationEvents::setHint(const QString& hint) {
     if (hint == m_hint)
         return;

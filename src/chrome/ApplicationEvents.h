@@ -5,13 +5,12 @@
 
 // Application-wide notices of the chrome: the current hint (the text of the control or menu
 // item under the mouse, which a status bar shows by listening to OnHint) and help requests
-// made on a menu item (which the program's help viewer answers by listening to OnHelp).
+// made on a menu item (which the program's help viewer answers by listening to OnHelp). Each
+// chrome context has its own (ChromeContext::events).
 class TApplicationEvents : public QObject {
     Q_OBJECT
 
 public:
-    static TApplicationEvents& instance();
-
     QString Hint() const { return m_hint; }
     void setHint(const QString& hint);
 
@@ -23,7 +22,5 @@ signals:
     void OnHelp(int helpContext, bool popup);
 
 private:
-    TApplicationEvents() = default;
-
     QString m_hint;
 };

@@ -1,5 +1,6 @@
 #include "ChromeAccessibility.h"
 
+#include "ChromeContext.h"
 #include "ContainerAccessible.h"
 #include "Docks.h"
 #include "FloatingWindowParent.h"
@@ -18,11 +19,6 @@
 #include <QStatusBar>
 
 namespace {
-
-std::function<void(QAccessibleEvent&)>& announcementListener() {
-    static std::function<void(QAccessibleEvent&)> listener;
-    return listener;
-}
 
 // Qt's accessibility cache owns the interfaces it is handed and deletes them with their
 // controls.
@@ -65,8 +61,8 @@ void announce(QObject* object, QAccessible::Event type) {
     if (!object)
         return;
     QAccessibleEvent event(object, type);
-    if (announcementListener())
-        announcementListener()(event);
+    if (const ChromeContext* context = ChromeContext::of(object))
+        context->announce(event);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -78,8 +74,4 @@ void AnnounceFocus(QObject* object) {
 
 void AnnounceNameChange(QObject* object) {
     announce(object, QAccessible::NameChanged);
-}
-
-void ListenToAnnouncements(std::function<void(QAccessibleEvent&)> listener) {
-    announcementListener() = std::move(listener);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <functional>
 
 class QObject;
 
@@ -13,14 +12,10 @@ class QObject;
 void InstallChromeAccessibility();
 
 // Tells assistive technology that the keyboard is on `object` now: a control, or an item of a
-// menu, whose interface the event names.
+// menu, whose interface the event names. The listener of the chrome context `object` reaches
+// hears it too, as it hears every announcement below.
 void AnnounceFocus(QObject* object);
 
 // Tells assistive technology that the name of `object` changed: for a control whose name is the
 // text it shows, such as the status bar, when a text it shows changed.
 void AnnounceNameChange(QObject* object);
-
-// Hears every announcement the chrome makes, besides Qt's platform bridge, which passes them on
-// only while an assistive technology listens; for logging and for tests. An empty function
-// stops listening.
-void ListenToAnnouncements(std::function<void(QAccessibleEvent&)> listener);

@@ -1,6 +1,6 @@
 #include "DropdownMenuRouter.h"
 
-#include "ApplicationEvents.h"
+#include "ChromeContext.h"
 #include "MenuItems.h"
 
 #include <QApplication>
@@ -76,7 +76,8 @@ void TDropdownMenuRouter::remove(const QMenu* menu) {
 void TDropdownMenuRouter::highlighted(QMenu* menu) {
     QAction* action = menu->activeAction();
     const auto* item = qobject_cast<const TMenuItem*>(action);
-    TApplicationEvents::instance().setHint(item ? item->Hint() : action ? action->statusTip() : QString());
+    if (ChromeContext* context = ChromeContext::of(menu))
+        context->events().setHint(item ? item->Hint() : action ? action->statusTip() : QString());
 }
 
 bool TDropdownMenuRouter::eventFilter(QObject* watched, QEvent* event) {
@@ -89,6 +90,7 @@ bool TDropdownMenuRouter::eventFilter(QObject* watched, QEvent* event) {
     int context = helpContextOf(action);
     if (context == 0 && action->menu())
         context = helpContextOf(action->menu()->menuAction());
-    TApplicationEvents::instance().requestHelp(context, activeFormShowsHelpButton());
+    if (ChromeContext* chrome = ChromeContext::of(menu))
+        chrome->events().requestHelp(context, activeFormShowsHelpButton());
     return true;
 }

@@ -1,5 +1,6 @@
 #include "FloatingWindowParent.h"
 
+#include "ChromeContext.h"
 #include "ToolWindow.h"
 
 #include <QCloseEvent>
@@ -16,9 +17,10 @@ Qt::WindowFlags hostFlags(bool onTopOfAllForms, bool takesFocus) {
     return flags;
 }
 
-quint32 nextHostNumber() {
-    static quint32 number = 0;
-    return ++number;
+// Numbered within the application's chrome context; a form outside any context gets 0.
+quint32 nextHostNumber(const QWidget* parentForm) {
+    ChromeContext* context = ChromeContext::of(parentForm);
+    return context ? context->nextFloatingHostNumber() : 0;
 }
 
 } // namespace
@@ -27,8 +29,8 @@ TFloatingWindowParent::TFloatingWindowParent(QWidget* parentForm, bool onTopOfAl
                                              bool takesFocus)
     : QWidget(parentForm, hostFlags(onTopOfAllForms, takesFocus)), m_parentForm(parentForm),
       m_onTopOfAllForms(onTopOfAllForms), m_takesFocus(takesFocus) {
-    setObjectName(
-        QStringLiteral("FloatingWindowParent_%1").arg(nextHostNumber(), 8, 16, QLatin1Char('0')));
+    setObjectName(QStringLiteral("FloatingWindowParent_%1")
+                      .arg(nextHostNumber(parentForm), 8, 16, QLatin1Char('0')));
     setAttribute(Qt::WA_AlwaysShowToolTips);
     // Clicking a floating window brings it to the top without taking activation from the form.
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -9,6 +9,9 @@
 
 namespace {
 
+// Counted for the whole process, not per chrome context: the menu module and the drop-down
+// router, both shared by every menu of the process, find items by this number, so two items
+// they may see must never share one.
 int nextCommand() {
     static int command = 0;
     return ++command;

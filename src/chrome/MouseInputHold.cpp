@@ -6,6 +6,8 @@
 
 namespace {
 
+// Counted for the whole process, not per chrome context: every hold filters the one
+// application's input, so a nested hold is nested whichever window made it.
 int& holdDepth() {
     static int depth = 0;
     return depth;

@@ -9,7 +9,8 @@ class OwnerDrawMenuStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
-    // The one instance, owned by the application object.
+    // The one instance, owned by the application object. It holds no state, like the
+    // application's own style, so every chrome context shares it.
     static OwnerDrawMenuStyle* instance();
 
     // The frame: a two-pixel raised edge and a one-pixel margin inside it.

@@ -1,7 +1,7 @@
 #include "PopupMenus.h"
 
-#include "ApplicationEvents.h"
 #include "ChromeAccessibility.h"
+#include "ChromeContext.h"
 #include "ChromeEdges.h"
 #include "MenuItems.h"
 #include "MouseInputHold.h"
@@ -195,7 +195,8 @@ bool TOwnerDrawPopupMenu::event(QEvent* event) {
 
 void TOwnerDrawPopupMenu::showHint(QAction* action) {
     const auto* item = qobject_cast<const TMenuItem*>(action);
-    TApplicationEvents::instance().setHint(item ? item->Hint() : action->statusTip());
+    if (ChromeContext* context = ChromeContext::of(this))
+        context->events().setHint(item ? item->Hint() : action->statusTip());
 }
 
 // A screen reader follows the keyboard through the menu by the item it is on.

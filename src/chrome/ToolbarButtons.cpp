@@ -1,6 +1,6 @@
 #include "ToolbarButtons.h"
 
-#include "ApplicationEvents.h"
+#include "ChromeContext.h"
 #include "ButtonGeometry.h"
 #include "ButtonPainter.h"
 #include "ButtonStates.h"
@@ -63,7 +63,8 @@ void TToolbarButton::MouseEnter() {
     setState(ButtonStates::onEnter(m_state));
     if (m_flat || m_glyph.hasHotCell())
         update();
-    TApplicationEvents::instance().setHint(m_hint);
+    if (ChromeContext* context = ChromeContext::of(this))
+        context->events().setHint(m_hint);
     emit OnMouseEnter(this);
 }
 
@@ -78,8 +79,9 @@ void TToolbarButton::MouseLeave() {
     if (m_flat || m_glyph.hasHotCell() || before == TButtonState::bsDown)
         update();
     // The application's hint is the hint of what is under the mouse; this button no longer is.
-    if (TApplicationEvents::instance().Hint() == m_hint)
-        TApplicationEvents::instance().setHint(QString());
+    ChromeContext* context = ChromeContext::of(this);
+    if (context && context->events().Hint() == m_hint)
+        context->events().setHint(QString());
     emit OnMouseExit(this);
 }
 

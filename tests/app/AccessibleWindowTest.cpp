@@ -1,5 +1,6 @@
 // The real main window's menu bar and toolbar as assistive technology reads them.
 #include "ChromeAccessibility.h"
+#include "ChromeContext.h"
 #include "Main.h"
 #include "MenuItems.h"
 #include "ScenarioListView.h"
@@ -32,7 +33,9 @@ QAccessible::Role expectedRole(const TCommandRow& row) {
 class AccessibleWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { InstallChromeAccessibility(); }
+    AccessibleWindow() { chrome.attachTo(&form); }
 
+    ChromeContext chrome;
     ScriptedDialogs dialogs;
     TForm1 form{dialogs, {}};
 };
@@ -111,13 +114,13 @@ TEST_F(AccessibleWindow, PressingAViewItemOrButtonChangesTheView) {
 // status bar, as Qt announces a new message.
 TEST_F(AccessibleWindow, TheStatusBarAnnouncesANewCheckNote) {
     std::vector<QString> names;
-    ListenToAnnouncements([&names, this](QAccessibleEvent& event) {
+    chrome.setAnnouncementListener([&names, this](QAccessibleEvent& event) {
         if (event.type() == QAccessible::NameChanged && event.object() == form.StatusBar)
             names.push_back(event.accessibleInterface()->text(QAccessible::Name));
     });
     dialogs.FileAnswers = {QStringLiteral(BRINDLEWICK_TEST_DATA_DIR "/good/Three.cpx")};
     form.CampaignCommands().OpenItemClick();
-    ListenToAnnouncements({});
+    chrome.setAnnouncementListener({});
     EXPECT_EQ(names, (std::vector<QString>{
                          QStringLiteral("2 problems found (Scenario \u25B8 Check Campaign...)")}));
 }
@@ -191,10 +194,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         form.SystemTreeView->setFocus();
         announcedFocus().clear();
-        ListenToAnnouncements(recordFocus);
+        chrome.setAnnouncementListener(recordFocus);
     }
     void TearDown() override {
-        ListenToAnnouncements({});
+        chrome.setAnnouncementListener({});
         while (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
     }

@@ -1,4 +1,5 @@
 #include "ChromeAccessibility.h"
+#include "ChromeContext.h"
 
 #include "MarkingTranslator.h"
 #include "MenuItems.h"
@@ -328,8 +329,11 @@ TEST_F(ChromeAccessibility, TheHighlightedMenuItemIsAnnounced) {
     TMenuItem* add = m_menu.AddItem(QStringLiteral("&Add"));
     add->setEnabled(false);
     TMenuItem* remove = m_menu.AddItem(QStringLiteral("&Remove"));
+    // The menu has no parent: it reaches the application's context.
+    ChromeContext application;
+    application.attachTo(qApp);
     std::vector<QObject*> announced;
-    ListenToAnnouncements([&announced](QAccessibleEvent& event) {
+    application.setAnnouncementListener([&announced](QAccessibleEvent& event) {
         if (event.type() == QAccessible::Focus)
             announced.push_back(event.accessibleInterface()->object());
     });
@@ -339,7 +343,6 @@ TEST_F(ChromeAccessibility, TheHighlightedMenuItemIsAnnounced) {
         open->close();
     });
     m_menu.Popup(100, 100);
-    ListenToAnnouncements({});
     EXPECT_EQ(announced, (std::vector<QObject*>{m_item, add, remove}));
 }
 

@@ -1,4 +1,4 @@
-#include "ApplicationEvents.h"
+#include "ChromeContext.h"
 #include "GlyphStrip.h"
 #include "MenuItems.h"
 #include "OfficeMenuPainter.h"
@@ -132,13 +132,15 @@ TEST_F(OfficeMenu, SelectedItemIsDrawnWithHighlightAndFramedGlyph) {
 }
 
 TEST_F(OfficeMenu, HighlightedItemSetsTheApplicationEvents) {
+    ChromeContext application;
+    application.attachTo(qApp);
     m_open->setHint("Opens a campaign");
     whenPopupShown([&](QMenu* menu) {
         menu->setActiveAction(m_open);
         menu->close();
     });
     m_menu.Popup(100, 100);
-    EXPECT_EQ(TApplicationEvents::instance().Hint(), "Opens a campaign");
+    EXPECT_EQ(application.events().Hint(), "Opens a campaign");
 }
 
 TEST_F(OfficeMenu, PopupHonoursAlignmentAndIgnoresASecondPopup) {

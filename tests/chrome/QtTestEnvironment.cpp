@@ -60,6 +60,7 @@ TToolbarButton* glyphButton(QWidget* parent, int width) {
 } // namespace
 
 DockedForm::DockedForm(QWidget* host) : form(std::make_unique<QWidget>(host)) {
+    context.attachTo(form.get());
     top = new TDock(form.get(), TDockPosition::dpTop);
     bottom = new TDock(form.get(), TDockPosition::dpBottom);
     left = new TDock(form.get(), TDockPosition::dpLeft);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChromeContext.h"
 #include "Docks.h"
 #include "FloatingWindowParent.h"
 #include "ToolbarSep.h"
@@ -12,7 +13,9 @@
 
 // A form with the four docks around a client widget, shown on the offscreen screen at a known
 // place; or, given a shown `host` window, a 600 x 400 area with docks at the host's top-left.
+// The form carries a chrome context of its own.
 struct DockedForm {
+    ChromeContext context;
     std::unique_ptr<QWidget> form;
     TDock* top = nullptr;
     TDock* bottom = nullptr;

@@ -1,4 +1,4 @@
-#include "ApplicationEvents.h"
+#include "ChromeContext.h"
 #include "DropdownMenuRouter.h"
 #include "ImageList.h"
 #include "MenuItems.h"
@@ -149,7 +149,9 @@ TEST_F(ButtonLook, DropdownArrowIsAFiveByThreeTriangle) {
 }
 
 TEST(DropdownRouter, PlainMenuHintAndHelpReachTheApplication) {
+    ChromeContext chrome;
     QWidget bar;
+    chrome.attachTo(&bar);
     bar.setGeometry(100, 100, 200, 50);
     bar.show();
     bar.activateWindow();
@@ -167,11 +169,11 @@ TEST(DropdownRouter, PlainMenuHintAndHelpReachTheApplication) {
     other.setDropdownMenu(menu);
     EXPECT_EQ(TDropdownMenuRouter::instance()->menuCount(), 1) << "each menu is registered once";
 
-    QSignalSpy help(&TApplicationEvents::instance(), &TApplicationEvents::OnHelp);
+    QSignalSpy help(&chrome.events(), &TApplicationEvents::OnHelp);
     QString hintWhileOpen;
     whenPopupShown([&](QMenu* popup) {
         popup->setActiveAction(item);
-        hintWhileOpen = TApplicationEvents::instance().Hint();
+        hintWhileOpen = chrome.events().Hint();
         QTest::keyClick(popup, Qt::Key_F1);
         popup->close();
     });

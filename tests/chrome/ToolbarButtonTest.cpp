@@ -1,5 +1,5 @@
-#include "ApplicationEvents.h"
 #include "ButtonGeometry.h"
+#include "ChromeContext.h"
 #include "HotTracking.h"
 #include "MenuItems.h"
 #include "OfficeMenus.h"
@@ -20,6 +20,7 @@ using S = TButtonState;
 class ToolbarButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        m_chrome.attachTo(&m_bar);
         m_bar.setGeometry(100, 100, 400, 80);
         m_bar.show();
         m_bar.activateWindow();
@@ -41,6 +42,7 @@ protected:
         return 0;
     }
 
+    ChromeContext m_chrome;
     // The buttons' parent: a plain window, not a toolbar (those are tested docked, with menus
     // opening away from their dock's edge, in the toolbar tests).
     QWidget m_bar;
@@ -143,11 +145,11 @@ TEST_F(ToolbarButtonTest, MovingOverAnotherWidgetMakesTheHotButtonLeave) {
     b->setHint("Open");
     QTest::mouseMove(b, {5, 5});
     ASSERT_TRUE(b->MouseInControl());
-    EXPECT_EQ(TApplicationEvents::instance().Hint(), "Open");
+    EXPECT_EQ(m_chrome.events().Hint(), "Open");
     EXPECT_EQ(b->toolTip(), "Open");
     QTest::mouseMove(&m_bar, {300, 50});
     EXPECT_FALSE(b->MouseInControl());
-    EXPECT_EQ(TApplicationEvents::instance().Hint(), "");
+    EXPECT_EQ(m_chrome.events().Hint(), "");
     EXPECT_EQ(b->ButtonDrawState(), S::bsUp);
 }
 

@@ -25,13 +25,13 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.form.get()));
         m_field->show();
         m_field->setFocus();
-        ListenToAnnouncements([this](QAccessibleEvent& event) {
+        m_form.context.setAnnouncementListener([this](QAccessibleEvent& event) {
             if (event.type() == QAccessible::Focus)
                 m_announced.push_back(event.object());
         });
     }
     void TearDown() override {
-        ListenToAnnouncements({});
+        m_form.context.setAnnouncementListener({});
         closeAllPopups();
     }
     QWidget* control(std::size_t index) const { return m_bar->OrderedControls().at(index); }

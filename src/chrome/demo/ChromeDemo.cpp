@@ -1,5 +1,6 @@
 // A window with four docks, a full-size menu bar and a standard-style toolbar, to try the
 // docking by hand. With "--screenshot FILE" it saves a picture of the window and quits.
+#include "ChromeContext.h"
 #include "DockedFormLayout.h"
 #include "Docks.h"
 #include "ToolbarSep.h"
@@ -94,7 +95,10 @@ int main(int argc, char** argv) {
     parser.addOption(closeWhenDocked);
     parser.process(app);
 
+    ChromeContext chrome;
+    chrome.attachTo(&app);
     QWidget form;
+    chrome.attachTo(&form);
     form.setWindowTitle(QStringLiteral("Chrome demo"));
     auto* top = new TDock(&form, TDockPosition::dpTop);
     auto* bottom = new TDock(&form, TDockPosition::dpBottom);

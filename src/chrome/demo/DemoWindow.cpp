@@ -1,6 +1,6 @@
 #include "DemoWindow.h"
 
-#include "ApplicationEvents.h"
+#include "ChromeContext.h"
 #include "GlyphStrip.h"
 #include "MenuItems.h"
 #include "ProgramPictures.h"
@@ -29,7 +29,8 @@ protected:
 
 } // namespace
 
-DemoWindow::DemoWindow() : m_glyphs(new TGlyphStrip(this)) {
+DemoWindow::DemoWindow(ChromeContext& context) : m_glyphs(new TGlyphStrip(this)) {
+    context.attachTo(this);
     setWindowTitle(QStringLiteral("Brindlewick chrome demo"));
     setWindowIcon(QIcon(QPixmap::fromImage(ProgramPictures::load(TPicture::WindowIcon))));
     m_glyphs->setPicture(ProgramPictures::load(TPicture::MenuGlyphs));
@@ -47,7 +48,7 @@ DemoWindow::DemoWindow() : m_glyphs(new TGlyphStrip(this)) {
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
     layout->addWidget(m_status);
-    connect(&TApplicationEvents::instance(), &TApplicationEvents::OnHint, m_status, &QLabel::setText);
+    connect(&context.events(), &TApplicationEvents::OnHint, m_status, &QLabel::setText);
     wireItems();
     resize(620, 200);
 }

@@ -5,18 +5,20 @@
 
 #include <QWidget>
 
+class ChromeContext;
 class QLabel;
 class QVBoxLayout;
 class TToolbarButton;
 
 // A window with a menu bar of caption buttons, a toolbar of the program's picture buttons
 // (the view group and the version combo included) and a status line showing the hint and the
-// last command, to try the chrome by hand and to take screenshots of it.
+// last command, to try the chrome by hand and to take screenshots of it. The window carries the
+// chrome context it is given.
 class DemoWindow : public QWidget {
     Q_OBJECT
 
 public:
-    DemoWindow();
+    explicit DemoWindow(ChromeContext& context);
 
     const DemoMenus& menus() const { return m_menus; }
     QList<TOfficePopupMenu*> allMenus() const;

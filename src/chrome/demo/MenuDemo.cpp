@@ -1,6 +1,7 @@
 // menu-demo: the toolbar buttons and office menus on their own, to try by hand.
 //   menu-demo                       shows the window
 //   menu-demo --screenshots <dir>   writes the window and each menu as PNG files, then ends
+#include "ChromeContext.h"
 #include "DemoWindow.h"
 #include "MenuItems.h"
 
@@ -34,7 +35,9 @@ void takeScreenshots(DemoWindow& window, const QDir& folder) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    DemoWindow window;
+    ChromeContext chrome;
+    chrome.attachTo(&app);
+    DemoWindow window(chrome);
     window.show();
     const QStringList arguments = app.arguments();
     const qsizetype option = arguments.indexOf(QStringLiteral("--screenshots"));
