@@ -17,9 +17,9 @@ public:
     // Shows what went wrong.
     void ShowError(const QString& text);
 
-    ChromeContext& chromeContext() { return m_chromeContext; }
+    TChromeContext& chromeContext() { return m_chromeContext; }
 
 private:
     TErrorBox m_errorBox;
-    ChromeContext m_chromeContext;
+    TChromeContext m_chromeContext;
 };

@@ -6,7 +6,7 @@
 // Application-wide notices of the chrome: the current hint (the text of the control or menu
 // item under the mouse, which a status bar shows by listening to OnHint) and help requests
 // made on a menu item (which the program's help viewer answers by listening to OnHelp). Each
-// chrome context has its own (ChromeContext::events).
+// chrome context has its own (TChromeContext::events).
 class TApplicationEvents : public QObject {
     Q_OBJECT
 

@@ -41,7 +41,7 @@ void drawFrame(QPainter& painter, const QRect& r, bool flat, bool sunken) {
     }
 }
 
-int captionFlags(const ButtonPaintOptions& o) {
+int captionFlags(const TButtonPaintOptions& o) {
     int flags = Qt::TextShowMnemonic | Qt::AlignVCenter;
     flags |= o.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
     switch (o.alignment) {
@@ -55,13 +55,13 @@ int captionFlags(const ButtonPaintOptions& o) {
     return flags | Qt::AlignHCenter;
 }
 
-QSize measureCaption(const ButtonPaintOptions& o, int boxWidth) {
+QSize measureCaption(const TButtonPaintOptions& o, int boxWidth) {
     const QFontMetrics metrics(o.font);
     const int flags = Qt::TextShowMnemonic | (o.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
     return metrics.boundingRect(QRect(0, 0, std::max(boxWidth, 0), 0), flags, o.caption).size();
 }
 
-void drawCaption(QPainter& painter, const ButtonPaintOptions& o, const QRect& rect) {
+void drawCaption(QPainter& painter, const TButtonPaintOptions& o, const QRect& rect) {
     painter.setFont(o.font);
     const int flags = captionFlags(o);
     if (o.state == TButtonState::bsDisabled) {
@@ -92,7 +92,7 @@ void drawArrow(QPainter& painter, int left, int top, int arrowWidth, bool disabl
     }
 }
 
-void paint(QPainter& painter, const ButtonPaintOptions& o) {
+void paint(QPainter& painter, const TButtonPaintOptions& o) {
     const bool pushed = o.state == TButtonState::bsDown || o.state == TButtonState::bsExclusive;
     const bool drawPressed = pushed && !(o.combo && o.menuPressed);
     const bool drawBorder =

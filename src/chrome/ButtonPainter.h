@@ -11,7 +11,7 @@
 class QPainter;
 
 // Everything a toolbar button's look depends on, gathered so that painting is one function.
-struct ButtonPaintOptions {
+struct TButtonPaintOptions {
     QSize size;
     bool flat = true;
     bool noBorder = false;
@@ -37,7 +37,7 @@ namespace ButtonPainter {
 
 // Paints borders, latched pattern, glyph, caption and arrows. The background (the button's
 // colour, or the parent showing through) is the caller's.
-void paint(QPainter& painter, const ButtonPaintOptions& options);
+void paint(QPainter& painter, const TButtonPaintOptions& options);
 
 // The filled 5 x 3 down-pointing arrow with its top row at y, centred at left + arrowWidth div 2.
 void drawArrow(QPainter& painter, int left, int top, int arrowWidth, bool disabled, const QColor& color);

@@ -61,7 +61,7 @@ void announce(QObject* object, QAccessible::Event type) {
     if (!object)
         return;
     QAccessibleEvent event(object, type);
-    if (const ChromeContext* context = ChromeContext::of(object))
+    if (const TChromeContext* context = TChromeContext::of(object))
         context->announce(event);
     QAccessible::updateAccessibility(&event);
 }

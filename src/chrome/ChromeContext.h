@@ -15,18 +15,18 @@
 // A control reaches the context of the nearest object in its ancestry that carries one, else
 // the one the application object carries, so that a control outside any window (a popup menu
 // without a parent) still reaches the application's.
-class ChromeContext : public QObject {
+class TChromeContext : public QObject {
     Q_OBJECT
 
 public:
-    ChromeContext() = default;
+    TChromeContext() = default;
 
     // `carrier` and every object below it reach this context; the carrier stops reaching it
     // when the context is destroyed.
     void attachTo(QObject* carrier);
     // The context `object` reaches, or none when neither its ancestry nor the application
     // object carries one.
-    static ChromeContext* of(const QObject* object);
+    static TChromeContext* of(const QObject* object);
 
     TApplicationEvents& events() { return m_events; }
 

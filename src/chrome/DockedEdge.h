@@ -16,7 +16,7 @@ public:
 };
 
 // The dock edge of a button's parent bar; none for a parent that cannot be docked.
-inline std::optional<TDockPosition> dockedEdgeOf(const QWidget* parent) {
+inline std::optional<TDockPosition> DockedEdgeOf(const QWidget* parent) {
     const auto* source = dynamic_cast<const TDockedEdgeSource*>(parent);
     return source ? source->DockedEdge() : std::nullopt;
 }

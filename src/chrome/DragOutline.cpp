@@ -26,14 +26,14 @@ protected:
 
 } // namespace
 
-DragOutline::DragOutline() {
+TDragOutline::TDragOutline() {
     for (auto& strip : m_strips)
         strip = std::make_unique<OutlineStrip>();
 }
 
-DragOutline::~DragOutline() = default;
+TDragOutline::~TDragOutline() = default;
 
-void DragOutline::show(const QRect& rect, int thickness) {
+void TDragOutline::show(const QRect& rect, int thickness) {
     if (m_shown && rect == m_rect && thickness == m_thickness)
         return;
     m_rect = rect;
@@ -56,7 +56,7 @@ void DragOutline::show(const QRect& rect, int thickness) {
     }
 }
 
-void DragOutline::hide() {
+void TDragOutline::hide() {
     m_shown = false;
     m_rect = QRect();
     for (auto& strip : m_strips)

@@ -7,10 +7,10 @@
 
 // The outline that follows a drag or a resize: a frame of a 50 % checkerboard drawn by four
 // thin overlay windows above every other window (the toolkit cannot invert the screen).
-class DragOutline {
+class TDragOutline {
 public:
-    DragOutline();
-    ~DragOutline();
+    TDragOutline();
+    ~TDragOutline();
 
     void show(const QRect& rect, int thickness);
     void hide();

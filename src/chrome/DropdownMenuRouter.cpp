@@ -76,7 +76,7 @@ void TDropdownMenuRouter::remove(const QMenu* menu) {
 void TDropdownMenuRouter::highlighted(QMenu* menu) {
     QAction* action = menu->activeAction();
     const auto* item = qobject_cast<const TMenuItem*>(action);
-    if (ChromeContext* context = ChromeContext::of(menu))
+    if (TChromeContext* context = TChromeContext::of(menu))
         context->events().setHint(item ? item->Hint() : action ? action->statusTip() : QString());
 }
 
@@ -90,7 +90,7 @@ bool TDropdownMenuRouter::eventFilter(QObject* watched, QEvent* event) {
     int context = helpContextOf(action);
     if (context == 0 && action->menu())
         context = helpContextOf(action->menu()->menuAction());
-    if (ChromeContext* chrome = ChromeContext::of(menu))
+    if (TChromeContext* chrome = TChromeContext::of(menu))
         chrome->events().requestHelp(context, activeFormShowsHelpButton());
     return true;
 }

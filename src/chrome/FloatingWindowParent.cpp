@@ -19,7 +19,7 @@ Qt::WindowFlags hostFlags(bool onTopOfAllForms, bool takesFocus) {
 
 // Numbered within the application's chrome context; a form outside any context gets 0.
 quint32 nextHostNumber(const QWidget* parentForm) {
-    ChromeContext* context = ChromeContext::of(parentForm);
+    TChromeContext* context = TChromeContext::of(parentForm);
     return context ? context->nextFloatingHostNumber() : 0;
 }
 

@@ -5,16 +5,16 @@
 
 #include <QApplication>
 
-ModalMouseLoop::ModalMouseLoop(QWidget* grabber, Handler handler)
+TModalMouseLoop::TModalMouseLoop(QWidget* grabber, Handler handler)
     : m_grabber(grabber), m_handler(std::move(handler)) {}
 
-void ModalMouseLoop::run() {
-    const MouseCapture capture(m_grabber, this);
+void TModalMouseLoop::run() {
+    const TMouseCapture capture(m_grabber, this);
     if (!m_done)
         m_loop.exec();
 }
 
-bool ModalMouseLoop::eventFilter(QObject* watched, QEvent* event) {
+bool TModalMouseLoop::eventFilter(QObject* watched, QEvent* event) {
     if (!m_done && TakesCaptureAway(watched, event, m_grabber)) {
         m_done = true;
         m_loop.quit();

@@ -5,12 +5,12 @@
 
 // The mouse held by one widget for the life of a modal loop, with an application-wide filter
 // watching the loop's input. Both go when the loop's scope ends, by whichever way it ends.
-class MouseCapture {
+class TMouseCapture {
 public:
-    MouseCapture(QWidget* grabber, QObject* filter);
-    ~MouseCapture();
-    MouseCapture(const MouseCapture&) = delete;
-    MouseCapture& operator=(const MouseCapture&) = delete;
+    TMouseCapture(QWidget* grabber, QObject* filter);
+    ~TMouseCapture();
+    TMouseCapture(const TMouseCapture&) = delete;
+    TMouseCapture& operator=(const TMouseCapture&) = delete;
 
 private:
     QPointer<QWidget> m_grabber;

@@ -29,18 +29,18 @@ bool insideAnyPopup(const QPoint& globalPos) {
 
 } // namespace
 
-MouseInputHold::MouseInputHold() : m_outermost(holdDepth() == 0) {
+TMouseInputHold::TMouseInputHold() : m_outermost(holdDepth() == 0) {
     ++holdDepth();
     if (m_outermost)
         qApp->installEventFilter(this);
 }
 
-MouseInputHold::~MouseInputHold() {
+TMouseInputHold::~TMouseInputHold() {
     release();
     --holdDepth();
 }
 
-void MouseInputHold::release(const DropRule& drop) {
+void TMouseInputHold::release(const DropRule& drop) {
     if (m_released || !m_outermost)
         return;
     m_released = true;
@@ -56,7 +56,7 @@ void MouseInputHold::release(const DropRule& drop) {
     m_held.clear();
 }
 
-bool MouseInputHold::eventFilter(QObject* watched, QEvent* event) {
+bool TMouseInputHold::eventFilter(QObject* watched, QEvent* event) {
     if (!isButtonInput(event->type()) || !event->spontaneous())
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);

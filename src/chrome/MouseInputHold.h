@@ -17,7 +17,7 @@ class QWidget;
 //
 // Holds nest: only the outermost one records and releases, so a menu that holds input for its
 // own tracking leaves the decision to the button that opened it.
-class MouseInputHold : public QObject {
+class TMouseInputHold : public QObject {
     Q_OBJECT
 
 public:
@@ -31,10 +31,10 @@ public:
     // Returns true for input that is to be dropped; gets the widget now under the input's point.
     using DropRule = std::function<bool(const HeldInput&, QWidget* target)>;
 
-    MouseInputHold();
-    ~MouseInputHold() override;
-    MouseInputHold(const MouseInputHold&) = delete;
-    MouseInputHold& operator=(const MouseInputHold&) = delete;
+    TMouseInputHold();
+    ~TMouseInputHold() override;
+    TMouseInputHold(const TMouseInputHold&) = delete;
+    TMouseInputHold& operator=(const TMouseInputHold&) = delete;
 
     // Posts the held input again, except what the rule drops. Later input is no longer held.
     void release(const DropRule& drop = {});

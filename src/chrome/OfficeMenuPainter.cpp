@@ -65,7 +65,7 @@ void drawCheckMark(QPainter& painter, int l, int t) {
 // The pictures are drawn for light menus, with black outlines: on a dark menu their dark pixels
 // are lightened until they show on the face.
 void drawGlyphCentred(QPainter& painter, TGlyphStrip& glyphs, int tag, int l, int t,
-                      const MenuColors& colors) {
+                      const TMenuColors& colors) {
     const int x = (2 * l + G + 1 - glyphs.Width()) / 2;
     const int y = (2 * t + G + 1 - glyphs.Height()) / 2;
     QImage image = glyphs.DrawnImage(tag - 1);
@@ -80,7 +80,7 @@ void drawGlyphCentred(QPainter& painter, TGlyphStrip& glyphs, int tag, int l, in
 // A disabled picture: only the cell's black pixels, each as a highlight dot with a shadow dot
 // up and left of it.
 void drawEmbossedGlyph(QPainter& painter, TGlyphStrip& glyphs, int tag, int l, int t,
-                       const MenuColors& colors) {
+                       const TMenuColors& colors) {
     const QImage cell = glyphs.GetGlyph(tag - 1);
     if (cell.isNull())
         return;
@@ -115,7 +115,7 @@ void drawText(QPainter& painter, const QRect& rect, int flags, const QString& te
     painter.drawText(rect, flags, text);
 }
 
-void drawSeparator(QPainter& painter, const ItemEdges& e, const MenuColors& colors) {
+void drawSeparator(QPainter& painter, const ItemEdges& e, const TMenuColors& colors) {
     const int middle = e.top + (e.bottom - e.top) / 2;
     hLine(painter, e.left + 1, e.right - 2, middle, colors.btnShadow);
     hLine(painter, e.left + 1, e.right - 2, middle + 1, colors.btnHighlight);
@@ -131,7 +131,7 @@ void drawSubmenuArrow(QPainter& painter, const ItemEdges& e, const QColor& color
 
 } // namespace
 
-MenuColors MenuColors::system() {
+TMenuColors TMenuColors::system() {
     return {SystemColors::btnFace(),   SystemColors::btnHighlight(),  SystemColors::btnShadow(),
             SystemColors::highlight(), SystemColors::highlightText(), SystemColors::menu(),
             SystemColors::menuText()};
@@ -153,7 +153,7 @@ QString displayedCaption(const QString& caption) {
     return shown;
 }
 
-int itemWidth(const QFontMetrics& metrics, const ItemView& item) {
+int itemWidth(const QFontMetrics& metrics, const TItemView& item) {
     int width = metrics.horizontalAdvance(displayedCaption(item.caption)) + 2 * G + 2;
     // The caption and the right-aligned shortcut of the widest item would otherwise touch.
     if (!item.shortcutText.isEmpty())
@@ -161,8 +161,8 @@ int itemWidth(const QFontMetrics& metrics, const ItemView& item) {
     return width;
 }
 
-void drawItem(QPainter& painter, const ItemView& item, const QRect& rect, int state,
-              TGlyphStrip* glyphs, const MenuColors& colors) {
+void drawItem(QPainter& painter, const TItemView& item, const QRect& rect, int state,
+              TGlyphStrip* glyphs, const TMenuColors& colors) {
     const ItemEdges e = edgesOf(rect);
     if (isSeparatorCaption(item.caption)) {
         drawSeparator(painter, e, colors);

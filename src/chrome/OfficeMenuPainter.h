@@ -24,7 +24,7 @@ inline constexpr int ShortcutGap = GlyphBox;
 // Item state flags, as the platform's draw requests carry them.
 enum ItemStateFlag { odsSelected = 1, odsDisabled = 2, odsChecked = 8 };
 
-struct MenuColors {
+struct TMenuColors {
     QColor btnFace;
     QColor btnHighlight;
     QColor btnShadow;
@@ -33,10 +33,10 @@ struct MenuColors {
     QColor menu;
     QColor menuText;
 
-    static MenuColors system();
+    static TMenuColors system();
 };
 
-struct ItemView {
+struct TItemView {
     QString caption;             // "&" marks the accelerator; exactly "-" is a separator
     QString shortcutText;        // empty without a shortcut
     int tag = 0;                 // picks glyph cell tag - 1; 0 or below means no picture
@@ -51,11 +51,11 @@ QString displayedCaption(const QString& caption);
 
 // The width an item asks for: caption width + 2 x G + 2, plus ShortcutGap and the shortcut's
 // width when it has one.
-int itemWidth(const QFontMetrics& metrics, const ItemView& item);
+int itemWidth(const QFontMetrics& metrics, const TItemView& item);
 
 // Draws the item in `rect` with the painter's font; `state` is a combination of ItemStateFlag.
-void drawItem(QPainter& painter, const ItemView& item, const QRect& rect, int state,
-              TGlyphStrip* glyphs, const MenuColors& colors);
+void drawItem(QPainter& painter, const TItemView& item, const QRect& rect, int state,
+              TGlyphStrip* glyphs, const TMenuColors& colors);
 
 // The check mark: 9 x 9, '#' black, 'W' white, '.' not drawn.
 inline constexpr const char* CheckMarkRows[9] = {

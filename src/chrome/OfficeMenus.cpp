@@ -8,8 +8,8 @@
 
 namespace {
 
-OfficeMenuPainter::ItemView viewOf(const TMenuItem& item) {
-    OfficeMenuPainter::ItemView view;
+OfficeMenuPainter::TItemView viewOf(const TMenuItem& item) {
+    OfficeMenuPainter::TItemView view;
     view.caption = item.Caption();
     view.shortcutText = item.ShortCut().toString(QKeySequence::NativeText);
     view.tag = item.Tag();
@@ -42,5 +42,5 @@ void TOfficePopupMenu::MeasureItem(TMenuItem* item, int& width, const QFontMetri
 
 void TOfficePopupMenu::DrawItem(TMenuItem* item, QPainter& canvas, const QRect& rect, int state) {
     OfficeMenuPainter::drawItem(canvas, viewOf(*item), rect, state, m_glyphs.data(),
-                                OfficeMenuPainter::MenuColors::system());
+                                OfficeMenuPainter::TMenuColors::system());
 }

@@ -15,18 +15,18 @@ const TOwnerDrawPopupMenu* drawnMenu(const QWidget* widget) {
 
 } // namespace
 
-OwnerDrawMenuStyle::OwnerDrawMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+TOwnerDrawMenuStyle::TOwnerDrawMenuStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
 
-OwnerDrawMenuStyle* OwnerDrawMenuStyle::instance() {
-    static QPointer<OwnerDrawMenuStyle> style;
+TOwnerDrawMenuStyle* TOwnerDrawMenuStyle::instance() {
+    static QPointer<TOwnerDrawMenuStyle> style;
     if (!style) {
-        style = new OwnerDrawMenuStyle;
+        style = new TOwnerDrawMenuStyle;
         style->setParent(qApp);
     }
     return style;
 }
 
-QSize OwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+QSize TOwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                            const QWidget* widget) const {
     if (type == CT_MenuItem) {
         if (const TOwnerDrawPopupMenu* menu = drawnMenu(widget)) {
@@ -38,7 +38,7 @@ QSize OwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption
     return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
 
-int OwnerDrawMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
+int TOwnerDrawMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
     if (drawnMenu(widget)) {
         switch (metric) {
         case PM_MenuPanelWidth:
@@ -53,7 +53,7 @@ int OwnerDrawMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* opti
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-int OwnerDrawMenuStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+int TOwnerDrawMenuStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                                   QStyleHintReturn* returnData) const {
     if (qobject_cast<const TOwnerDrawPopupMenu*>(widget)) {
         switch (hint) {

@@ -5,13 +5,13 @@
 // The style of owner-drawn menus: item sizes come from the menu's MeasureItem, disabled items
 // can be highlighted by the keyboard as on the classic desktop, and the frame is a 3D edge.
 // Other widgets and menus that do not draw themselves get the application style unchanged.
-class OwnerDrawMenuStyle : public QProxyStyle {
+class TOwnerDrawMenuStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
     // The one instance, owned by the application object. It holds no state, like the
     // application's own style, so every chrome context shares it.
-    static OwnerDrawMenuStyle* instance();
+    static TOwnerDrawMenuStyle* instance();
 
     // The frame: a two-pixel raised edge and a one-pixel margin inside it.
     static constexpr int FrameWidth = 2;
@@ -24,5 +24,5 @@ public:
                   QStyleHintReturn* returnData) const override;
 
 private:
-    OwnerDrawMenuStyle();
+    TOwnerDrawMenuStyle();
 };

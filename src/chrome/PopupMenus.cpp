@@ -17,7 +17,7 @@
 
 TOwnerDrawPopupMenu::TOwnerDrawPopupMenu(QWidget* parent) : QMenu(parent) {
     OwnerDrawMenuHook::menuCreated();
-    setStyle(OwnerDrawMenuStyle::instance());
+    setStyle(TOwnerDrawMenuStyle::instance());
     // Items are drawn in the program's font, not the platform's menu font.
     setFont(QApplication::font());
     setSeparatorsCollapsible(false);
@@ -92,7 +92,7 @@ void TOwnerDrawPopupMenu::Popup(int x, int y) {
     else if (m_alignment == TPopupAlignment::paCenter)
         x -= size.width() / 2;
 
-    MouseInputHold hold;
+    TMouseInputHold hold;
     QPointer<TOwnerDrawPopupMenu> self(this);
     QAction* chosen = exec(QPoint(x, y));
     OwnerDrawMenuHook::trackingEnded();
@@ -195,7 +195,7 @@ bool TOwnerDrawPopupMenu::event(QEvent* event) {
 
 void TOwnerDrawPopupMenu::showHint(QAction* action) {
     const auto* item = qobject_cast<const TMenuItem*>(action);
-    if (ChromeContext* context = ChromeContext::of(this))
+    if (TChromeContext* context = TChromeContext::of(this))
         context->events().setHint(item ? item->Hint() : action->statusTip());
 }
 

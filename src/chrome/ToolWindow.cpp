@@ -463,7 +463,7 @@ void TCustomToolWindow::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
-    ToolWindowDrag drag(this, pos);
+    TToolWindowDrag drag(this, pos);
     drag.runModal();
 }
 

@@ -25,7 +25,7 @@ int dockOrder(TDockPosition position) {
 } // namespace
 
 // A candidate dock as the drag controller sees it, asked on behalf of the dragged window.
-class ToolWindowDrag::DockTarget : public TDragDock {
+class TToolWindowDrag::DockTarget : public TDragDock {
 public:
     DockTarget(TDock* dock, TCustomToolWindow* window) : m_dock(dock), m_window(window) {}
 
@@ -51,7 +51,7 @@ private:
     TCustomToolWindow* m_window;
 };
 
-ToolWindowDrag::ToolWindowDrag(TCustomToolWindow* window, QPoint grab)
+TToolWindowDrag::TToolWindowDrag(TCustomToolWindow* window, QPoint grab)
     : m_window(window), m_grab(grab) {
     collectCandidates();
     TDragStart start;
@@ -73,16 +73,16 @@ ToolWindowDrag::ToolWindowDrag(TCustomToolWindow* window, QPoint grab)
     m_controller = std::make_unique<TDragController>(guest, start, std::move(candidates));
 }
 
-ToolWindowDrag::~ToolWindowDrag() {
+TToolWindowDrag::~TToolWindowDrag() {
     setNotAllowed(false);
 }
 
-TDock* ToolWindowDrag::dockingTo() const {
+TDock* TToolWindowDrag::dockingTo() const {
     const int target = m_controller->target();
     return target >= 0 ? m_candidates[target] : nullptr;
 }
 
-void ToolWindowDrag::collectCandidates() {
+void TToolWindowDrag::collectCandidates() {
     if (m_window->DockMode() == TDockMode::dmCannotFloatOrChangeDocks) {
         if (m_window->DockedTo())
             m_candidates.push_back(m_window->DockedTo());
@@ -93,7 +93,7 @@ void ToolWindowDrag::collectCandidates() {
 }
 
 // Depth first; at each level the docks by edge (top, bottom, left, right), then the other children.
-void ToolWindowDrag::collectDocks(QWidget* parent) {
+void TToolWindowDrag::collectDocks(QWidget* parent) {
     const QList<QWidget*> children =
         parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     std::vector<TDock*> docks;
@@ -113,7 +113,7 @@ void ToolWindowDrag::collectDocks(QWidget* parent) {
             collectDocks(child);
 }
 
-void ToolWindowDrag::update(QPoint cursor, bool ctrlHeld) {
+void TToolWindowDrag::update(QPoint cursor, bool ctrlHeld) {
     m_lastCursor = cursor;
     m_controller->update(cursor, ctrlHeld, WorkAreaAt(cursor));
     const QRect outline = m_controller->outline();
@@ -124,7 +124,7 @@ void ToolWindowDrag::update(QPoint cursor, bool ctrlHeld) {
         m_screenOutline.show(outline, m_controller->outlineThickness());
 }
 
-void ToolWindowDrag::setNotAllowed(bool notAllowed) {
+void TToolWindowDrag::setNotAllowed(bool notAllowed) {
     if (notAllowed == m_notAllowed)
         return;
     m_notAllowed = notAllowed;
@@ -134,7 +134,7 @@ void ToolWindowDrag::setNotAllowed(bool notAllowed) {
         QApplication::restoreOverrideCursor();
 }
 
-void ToolWindowDrag::finish(bool accept) {
+void TToolWindowDrag::finish(bool accept) {
     if (m_finished)
         return;
     m_finished = true;
@@ -144,22 +144,22 @@ void ToolWindowDrag::finish(bool accept) {
         m_controller->accept();
 }
 
-void ToolWindowDrag::dockInto(const TDockDrop& drop) {
+void TToolWindowDrag::dockInto(const TDockDrop& drop) {
     TDock* dock = static_cast<const DockTarget*>(drop.dock)->dock();
     if (drop.newRow)
         dock->InsertRowAt(drop.row, m_window);
     m_window->MoveTo(dock, drop.row, drop.pos);
 }
 
-void ToolWindowDrag::floatAt(QPoint topLeft) {
+void TToolWindowDrag::floatAt(QPoint topLeft) {
     m_window->setFloatingPosition(topLeft);
     if (m_window->Docked())
         m_window->MoveTo(nullptr, m_window->DockRow(), m_window->DockPos());
 }
 
-void ToolWindowDrag::runModal() {
+void TToolWindowDrag::runModal() {
     // However the drag ends, even before its loop has started, the mouse is let go.
-    const MouseCapture capture(m_window, this);
+    const TMouseCapture capture(m_window, this);
     // Paint what is pending before the outline appears.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!m_finished && m_window) {
@@ -171,12 +171,12 @@ void ToolWindowDrag::runModal() {
     finish(false);
 }
 
-void ToolWindowDrag::end(bool accept) {
+void TToolWindowDrag::end(bool accept) {
     finish(accept);
     m_loop.quit();
 }
 
-bool ToolWindowDrag::eventFilter(QObject* watched, QEvent* event) {
+bool TToolWindowDrag::eventFilter(QObject* watched, QEvent* event) {
     if (!m_finished && TakesCaptureAway(watched, event, m_window)) {
         // The mouse was taken away: the drag ends without a change.
         end(false);

@@ -18,13 +18,13 @@ class TDock;
 // Moves a tool window by dragging: the drag controller finds the dock under the cursor; this
 // shows its outline and docks or floats the window on accept. Fed with screen points, so it can
 // be driven directly or by its modal loop, which takes them from the mouse.
-class ToolWindowDrag : public QObject, private TDragGuest {
+class TToolWindowDrag : public QObject, private TDragGuest {
     Q_OBJECT
 
 public:
     // `grab` is the press position in window coordinates.
-    ToolWindowDrag(TCustomToolWindow* window, QPoint grab);
-    ~ToolWindowDrag() override;
+    TToolWindowDrag(TCustomToolWindow* window, QPoint grab);
+    ~TToolWindowDrag() override;
 
     void update(QPoint cursor, bool ctrlHeld);
     // Applies the last outline (accept) or drops it.
@@ -57,7 +57,7 @@ private:
     std::vector<TDock*> m_candidates;
     std::vector<std::unique_ptr<DockTarget>> m_targets;
     std::unique_ptr<TDragController> m_controller;
-    DragOutline m_screenOutline;
+    TDragOutline m_screenOutline;
     QPoint m_lastCursor;
     bool m_notAllowed = false;
     bool m_finished = false;

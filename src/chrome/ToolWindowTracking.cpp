@@ -58,7 +58,7 @@ void TCustomToolWindow::trackCloseButton() {
     m_closePressed = true;
     update();
     bool closeIt = false;
-    ModalMouseLoop loop(this, [this, &closeIt](QEvent* event) {
+    TModalMouseLoop loop(this, [this, &closeIt](QEvent* event) {
         if (event->type() == QEvent::MouseMove) {
             const QPoint pos =
                 mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
@@ -98,11 +98,11 @@ void TCustomToolWindow::resizeFloating(TFloatingZone zone, QPoint pressGlobal) {
     const bool horizontal = side == TResizeSide::Left || side == TResizeSide::Right;
     const int startLength = horizontal ? start.width() : start.height();
 
-    DragOutline outline;
+    TDragOutline outline;
     QRect current = start;
     outline.show(current, metrics.frame);
     bool accepted = false;
-    ModalMouseLoop loop(this, [&](QEvent* event) {
+    TModalMouseLoop loop(this, [&](QEvent* event) {
         if (event->type() == QEvent::MouseMove) {
             const QPoint cursor = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
             const QPoint moved = cursor - pressGlobal;

@@ -63,7 +63,7 @@ void TToolbarButton::MouseEnter() {
     setState(ButtonStates::onEnter(m_state));
     if (m_flat || m_glyph.hasHotCell())
         update();
-    if (ChromeContext* context = ChromeContext::of(this))
+    if (TChromeContext* context = TChromeContext::of(this))
         context->events().setHint(m_hint);
     emit OnMouseEnter(this);
 }
@@ -79,7 +79,7 @@ void TToolbarButton::MouseLeave() {
     if (m_flat || m_glyph.hasHotCell() || before == TButtonState::bsDown)
         update();
     // The application's hint is the hint of what is under the mouse; this button no longer is.
-    ChromeContext* context = ChromeContext::of(this);
+    TChromeContext* context = TChromeContext::of(this);
     if (context && context->events().Hint() == m_hint)
         context->events().setHint(QString());
     emit OnMouseExit(this);
@@ -311,7 +311,7 @@ void TToolbarButton::dropdownClick() {
 
 void TToolbarButton::showDropdownMenu(bool removeClicks) {
     QMenu* menu = m_dropdownMenu;
-    const std::optional<TDockPosition> edge = dockedEdgeOf(parentWidget());
+    const std::optional<TDockPosition> edge = DockedEdgeOf(parentWidget());
     QPoint at = mapToGlobal(QPoint(0, height()));
     bool opensLeft = false;
     if (edge == TDockPosition::dpLeft) {
@@ -322,7 +322,7 @@ void TToolbarButton::showDropdownMenu(bool removeClicks) {
     }
 
     QPointer<TToolbarButton> self(this);
-    MouseInputHold hold;
+    TMouseInputHold hold;
     if (auto* owner = qobject_cast<TOwnerDrawPopupMenu*>(menu)) {
         QPointer<TOwnerDrawPopupMenu> guarded(owner);
         owner->setPopupComponent(this);
@@ -341,7 +341,7 @@ void TToolbarButton::showDropdownMenu(bool removeClicks) {
     if (!self || !removeClicks)
         return;
     // The press that closed the menu must not open it again; other input goes where it fell.
-    hold.release([this](const MouseInputHold::HeldInput& input, QWidget* target) {
+    hold.release([this](const TMouseInputHold::HeldInput& input, QWidget* target) {
         return target == this
                && (input.type == QEvent::MouseButtonPress || input.type == QEvent::MouseButtonDblClick);
     });
@@ -415,7 +415,7 @@ void TToolbarButton::changeEvent(QEvent* event) {
 }
 
 void TToolbarButton::paintEvent(QPaintEvent*) {
-    ButtonPaintOptions options;
+    TButtonPaintOptions options;
     options.size = size();
     options.flat = m_flat;
     options.noBorder = m_noBorder;

@@ -35,7 +35,7 @@ protected:
     static void SetUpTestSuite() { InstallChromeAccessibility(); }
     AccessibleWindow() { chrome.attachTo(&form); }
 
-    ChromeContext chrome;
+    TChromeContext chrome;
     ScriptedDialogs dialogs;
     TForm1 form{dialogs, {}};
 };

@@ -330,7 +330,7 @@ TEST_F(ChromeAccessibility, TheHighlightedMenuItemIsAnnounced) {
     add->setEnabled(false);
     TMenuItem* remove = m_menu.AddItem(QStringLiteral("&Remove"));
     // The menu has no parent: it reaches the application's context.
-    ChromeContext application;
+    TChromeContext application;
     application.attachTo(qApp);
     std::vector<QObject*> announced;
     application.setAnnouncementListener([&announced](QAccessibleEvent& event) {

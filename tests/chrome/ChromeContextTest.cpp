@@ -13,7 +13,7 @@ namespace {
 // A shown window carrying a context of its own, with one button whose hint is `hint`.
 struct ContextWindow {
     std::vector<QObject*> announced;
-    ChromeContext context;
+    TChromeContext context;
     QWidget window;
     TToolbarButton* button = new TToolbarButton(&window);
 
@@ -45,16 +45,16 @@ TEST(ChromeContext, TwoContextsShareNeitherHintsNorAnnouncements) {
 }
 
 TEST(ChromeContext, AnObjectReachesTheNearestCarrierElseTheApplications) {
-    ChromeContext application;
-    ChromeContext form;
-    ChromeContext tool;
+    TChromeContext application;
+    TChromeContext form;
+    TChromeContext tool;
     application.attachTo(qApp);
     QWidget window;
     form.attachTo(&window);
     auto* toolWindow = new QWidget(&window, Qt::Tool);
     tool.attachTo(toolWindow);
     QWidget alone;
-    EXPECT_EQ(ChromeContext::of(new QWidget(new QWidget(&window))), &form);
-    EXPECT_EQ(ChromeContext::of(new QWidget(toolWindow)), &tool);
-    EXPECT_EQ(ChromeContext::of(&alone), &application);
+    EXPECT_EQ(TChromeContext::of(new QWidget(new QWidget(&window))), &form);
+    EXPECT_EQ(TChromeContext::of(new QWidget(toolWindow)), &tool);
+    EXPECT_EQ(TChromeContext::of(&alone), &application);
 }

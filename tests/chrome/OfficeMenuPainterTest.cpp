@@ -16,7 +16,7 @@ const QRgb Untouched = qRgb(255, 0, 0);
 const QRgb Yellow = qRgb(255, 255, 0);
 const QRgb Blue = qRgb(0, 0, 255);
 
-const MenuColors Colors{QColor(200, 200, 200), QColor(250, 250, 250), QColor(100, 100, 100),
+const TMenuColors Colors{QColor(200, 200, 200), QColor(250, 250, 250), QColor(100, 100, 100),
                         QColor(0, 0, 128),     QColor(255, 255, 240), QColor(220, 220, 210),
                         QColor(0, 0, 0)};
 
@@ -40,7 +40,7 @@ protected:
         m_strip.setCols(17);
     }
 
-    QImage render(const ItemView& item, int state, int width = 160) {
+    QImage render(const TItemView& item, int state, int width = 160) {
         QImage image(width, ItemHeight, QImage::Format_RGB32);
         image.fill(Untouched);
         QPainter painter(&image);

@@ -99,7 +99,7 @@ TEST_F(OfficeMenu, EveryItemIsTwentyOnePixelsHighAndAsWideAsTheWidest) {
     const QFontMetrics metrics(m_menu.font());
     const int widest = metrics.horizontalAdvance("Save As...") + 42;
     ASSERT_EQ(rects.size(), 5);
-    const int inset = OwnerDrawMenuStyle::FrameWidth + OwnerDrawMenuStyle::Margin;
+    const int inset = TOwnerDrawMenuStyle::FrameWidth + TOwnerDrawMenuStyle::Margin;
     for (int i = 0; i < rects.size(); ++i) {
         EXPECT_EQ(rects[i].height(), 21) << i;
         EXPECT_EQ(rects[i].top(), inset + 21 * i) << i;
@@ -132,7 +132,7 @@ TEST_F(OfficeMenu, SelectedItemIsDrawnWithHighlightAndFramedGlyph) {
 }
 
 TEST_F(OfficeMenu, HighlightedItemSetsTheApplicationEvents) {
-    ChromeContext application;
+    TChromeContext application;
     application.attachTo(qApp);
     m_open->setHint("Opens a campaign");
     whenPopupShown([&](QMenu* menu) {

@@ -15,7 +15,7 @@
 // place; or, given a shown `host` window, a 600 x 400 area with docks at the host's top-left.
 // The form carries a chrome context of its own.
 struct DockedForm {
-    ChromeContext context;
+    TChromeContext context;
     std::unique_ptr<QWidget> form;
     TDock* top = nullptr;
     TDock* bottom = nullptr;

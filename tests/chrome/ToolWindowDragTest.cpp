@@ -36,7 +36,7 @@ TEST(ToolWindowDrag, DropNearARowBoundaryInsertsANewRow) {
     ASSERT_EQ(toolbar->DockRow(), 2);
     ASSERT_EQ(f.top->height(), 23 + 29 + 29);
     // The outline's centre across the dock follows the cursor (grab point in the middle).
-    ToolWindowDrag drag(toolbar, QPoint(3, 14));
+    TToolWindowDrag drag(toolbar, QPoint(3, 14));
     drag.update(at(f.top, 100, 23 + 3), false);
     EXPECT_EQ(drag.dockingTo(), f.top);
     EXPECT_EQ(drag.outlineThickness(), 1);
@@ -54,7 +54,7 @@ TEST(ToolWindowDrag, DroppingOnTheFullSizeRowMakesARowRightAfterIt) {
     TToolbar* other = makeButtonBar(f.top, 2);
     other->setDockRow(1);
     other->setDockPos(470);
-    ToolWindowDrag drag(toolbar, handle);
+    TToolWindowDrag drag(toolbar, handle);
     drag.update(at(f.top, 50, 11), false);
     EXPECT_EQ(drag.dockingTo(), f.top);
     drag.finish(true);
@@ -67,7 +67,7 @@ TEST(ToolWindowDrag, DroppingOnTheFullSizeRowMakesARowRightAfterIt) {
 TEST(ToolWindowDrag, CtrlForcesTheFloatingOutline) {
     DockedForm f;
     TToolbar* toolbar = makeStandardToolbar(f.top);
-    ToolWindowDrag drag(toolbar, handle);
+    TToolWindowDrag drag(toolbar, handle);
     const QPoint overDock = at(f.top, 100, 14);
     drag.update(overDock, true);
     EXPECT_EQ(drag.dockingTo(), nullptr);
@@ -86,7 +86,7 @@ TEST(ToolWindowDrag, WindowThatCannotFloatShowsNoOutlineAwayFromDocks) {
     TToolbar* toolbar = makeStandardToolbar(f.top);
     toolbar->setDockMode(TDockMode::dmCannotFloat);
     const QRect before = toolbar->geometry();
-    ToolWindowDrag drag(toolbar, handle);
+    TToolWindowDrag drag(toolbar, handle);
     drag.update(at(f.client, 200, 150), false);
     EXPECT_TRUE(drag.outlineRect().isNull());
     EXPECT_TRUE(drag.showsNotAllowed());
@@ -102,10 +102,10 @@ TEST(ToolWindowDrag, CandidatesFollowEdgeOrderAndDockableTo) {
     toolbar->setDockableTo(
         TDockPositions::none().with(TDockPosition::dpTop).with(TDockPosition::dpRight));
     f.left->setAllowDrag(false);
-    ToolWindowDrag drag(toolbar, handle);
+    TToolWindowDrag drag(toolbar, handle);
     EXPECT_EQ(drag.candidates(), (std::vector<TDock*>{f.top, f.right}));
     toolbar->setDockMode(TDockMode::dmCannotFloatOrChangeDocks);
-    ToolWindowDrag onlyOwn(toolbar, handle);
+    TToolWindowDrag onlyOwn(toolbar, handle);
     EXPECT_EQ(onlyOwn.candidates(), std::vector<TDock*>{f.top});
 }
 
@@ -114,7 +114,7 @@ TEST(ToolWindowDrag, DragAwayFloatsAndKeepsTheRowReserved) {
     makeMenuBar(f.top);
     TToolbar* toolbar = makeStandardToolbar(f.top);
     toolbar->setHideWhenInactive(false);
-    ToolWindowDrag drag(toolbar, handle);
+    TToolWindowDrag drag(toolbar, handle);
     drag.update(at(f.client, 150, 150), false);
     ASSERT_EQ(drag.dockingTo(), nullptr);
     const QRect outline = drag.outlineRect();
@@ -137,7 +137,7 @@ TEST(ToolWindowDrag, DragAwayFloatsAndKeepsTheRowReserved) {
 TEST(ToolWindowDrag, EmptyBottomDockCanBeHit) {
     DockedForm f;
     TToolbar* toolbar = makeStandardToolbar(f.top);
-    ToolWindowDrag drag(toolbar, handle);
+    TToolWindowDrag drag(toolbar, handle);
     drag.update(at(f.bottom, 300, 0), false);
     EXPECT_EQ(drag.dockingTo(), f.bottom);
     drag.finish(true);
@@ -151,7 +151,7 @@ TEST(ToolWindowDrag, EmptyBottomDockCanBeHit) {
 TEST(ToolWindowDrag, SideDockStacksTheControls) {
     DockedForm f;
     TToolbar* toolbar = makeStandardToolbar(f.top);
-    ToolWindowDrag drag(toolbar, handle);
+    TToolWindowDrag drag(toolbar, handle);
     drag.update(at(f.left, 0, 40), false);
     ASSERT_EQ(drag.dockingTo(), f.left);
     drag.finish(true);
@@ -286,7 +286,7 @@ TEST(ToolWindowDrag, FloatingWindowDraggedOntoADockDocksThere) {
     auto* floating = makeButtonBar(f.form.get(), 4);
     floating->setHideWhenInactive(false);
     ASSERT_FALSE(floating->Docked());
-    ToolWindowDrag drag(floating, QPoint(30, 10));
+    TToolWindowDrag drag(floating, QPoint(30, 10));
     drag.update(at(f.top, 120, 20), false);
     ASSERT_EQ(drag.dockingTo(), f.top);
     EXPECT_EQ(drag.outlineRect().size(), floating->SizeFor(f.top));

@@ -64,7 +64,7 @@ TEST(ToolWindowLifecycle, RequestDockCanRefuse) {
         ++asked;
         accept = false;
     };
-    ToolWindowDrag drag(toolbar, QPoint(3, 14));
+    TToolWindowDrag drag(toolbar, QPoint(3, 14));
     drag.update(f.bottom->mapToGlobal(QPoint(300, 0)), false);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(drag.dockingTo(), nullptr);

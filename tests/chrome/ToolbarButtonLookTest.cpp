@@ -149,7 +149,7 @@ TEST_F(ButtonLook, DropdownArrowIsAFiveByThreeTriangle) {
 }
 
 TEST(DropdownRouter, PlainMenuHintAndHelpReachTheApplication) {
-    ChromeContext chrome;
+    TChromeContext chrome;
     QWidget bar;
     chrome.attachTo(&bar);
     bar.setGeometry(100, 100, 200, 50);

@@ -42,7 +42,7 @@ protected:
         return 0;
     }
 
-    ChromeContext m_chrome;
+    TChromeContext m_chrome;
     // The buttons' parent: a plain window, not a toolbar (those are tested docked, with menus
     // opening away from their dock's edge, in the toolbar tests).
     QWidget m_bar;

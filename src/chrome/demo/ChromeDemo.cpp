@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     parser.addOption(closeWhenDocked);
     parser.process(app);
 
-    ChromeContext chrome;
+    TChromeContext chrome;
     chrome.attachTo(&app);
     QWidget form;
     chrome.attachTo(&form);

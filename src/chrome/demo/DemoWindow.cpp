@@ -29,7 +29,7 @@ protected:
 
 } // namespace
 
-DemoWindow::DemoWindow(ChromeContext& context) : m_glyphs(new TGlyphStrip(this)) {
+DemoWindow::DemoWindow(TChromeContext& context) : m_glyphs(new TGlyphStrip(this)) {
     context.attachTo(this);
     setWindowTitle(QStringLiteral("Brindlewick chrome demo"));
     setWindowIcon(QIcon(QPixmap::fromImage(ProgramPictures::load(TPicture::WindowIcon))));

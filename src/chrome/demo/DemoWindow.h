@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-class ChromeContext;
+class TChromeContext;
 class QLabel;
 class QVBoxLayout;
 class TToolbarButton;
@@ -18,7 +18,7 @@ class DemoWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit DemoWindow(ChromeContext& context);
+    explicit DemoWindow(TChromeContext& context);
 
     const DemoMenus& menus() const { return m_menus; }
     QList<TOfficePopupMenu*> allMenus() const;

@@ -35,7 +35,7 @@ void takeScreenshots(DemoWindow& window, const QDir& folder) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    ChromeContext chrome;
+    TChromeContext chrome;
     chrome.attachTo(&app);
     DemoWindow window(chrome);
     window.show();
