@@ -164,7 +164,7 @@ std::unique_ptr<TListItem> TSystemListView::makeFileItem(const TShellFolderRef& 
     data.AbsoluteID = std::move(absolute);
     data.Attributes = *attributes;
     TItemDetails details = GatherItemDetails(data, name);
-    item->ImageIndex = details.IconIndex;
+    item->ImageIndex = ListItemIconIndex(data.AbsoluteID, details.Path, details.Facts);
     if (data.Attributes & SFGAO::SHARE) {
         item->OverlayIndex = 0;
     } else if (data.Attributes & SFGAO::LINK) {
