@@ -160,7 +160,7 @@ void TSystemListView::setGridLines(bool on) {
 }
 
 void TSystemListView::setHotTrack(bool on) {
-    m_hotTrack = on;
+    m_input.Settings.HotTrack = on;
     if (!on)
         setHotRow(-1);
     applyPaintOptions();
@@ -174,8 +174,8 @@ void TSystemListView::setRowSelect(bool on) {
 // Grid lines and the row-wide selection belong to the report; the icon views show the
 // selection on their one cell anyway.
 void TSystemListView::applyPaintOptions() {
-    m_reportDelegate->Options() = {m_gridLines, m_rowSelect, m_hotTrack, m_hotRow};
-    m_listDelegate->Options() = {false, true, m_hotTrack, m_hotRow};
+    m_reportDelegate->Options() = {m_gridLines, m_rowSelect, HotTrack(), m_hotRow};
+    m_listDelegate->Options() = {false, true, HotTrack(), m_hotRow};
     m_reportView->viewport()->update();
     m_listView->viewport()->update();
 }
@@ -340,28 +340,6 @@ void TSystemListView::OpenItem(TListItem* item) {
                          GetOwnerWindow(this));
 }
 
-bool TSystemListView::takeFolderKey(const QKeyEvent& event) {
-    switch (FolderKeyOf(event)) {
-    case TFolderKey::None:
-        return false;
-    case TFolderKey::Parent:
-        if (m_currentID && ElementCount(m_currentID) > 0) {
-            const TShellFolderRef base = m_baseFolder;
-            const ItemIDList parent = CopyParentIDList(m_currentID);
-            PopulateFolder(base, parent, false);
-            NotifyLinkedControls(false);
-        }
-        return true;
-    case TFolderKey::Refresh: {
-        const TShellFolderRef base = m_baseFolder;
-        const ItemIDList current = CopyIDList(m_currentID);
-        PopulateFolder(base, current, true);
-        return true;
-    }
-    }
-    return false;
-}
-
 bool TSystemListView::ShowItemContextMenu(TListItem* item, QPoint screenPoint) {
     if (!item)
         return false;
@@ -393,9 +371,34 @@ bool TSystemListView::renameItem(TListItem& item, const QString& newName) {
 
 // --- events -------------------------------------------------------------------------------
 
+// The shown view's mouse, key and focus events go to the input controller.
+bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
+    QAbstractItemView* view = CurrentView();
+    if (watched == view->viewport() && m_input.ViewportEvent(*event))
+        return true;
+    if (watched == view && m_input.ViewEvent(*event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// --- what the input controller asks of the list ----------------------------------------------
+
+// Without RowSelect only the name cell of a report row is the item: a press on one of its
+// other cells is a press on empty space.
+TPressPlace TSystemListView::PressPlaceAt(QPoint viewportPoint, Qt::MouseButton button) const {
+    if (m_rowSelect || CurrentView() != m_reportView || button != Qt::LeftButton)
+        return TPressPlace::Item;
+    const QModelIndex index = m_reportView->indexAt(viewportPoint);
+    return index.isValid() && index.column() > 0 ? TPressPlace::EmptySpace : TPressPlace::Item;
+}
+
+void TSystemListView::ClearItemSelection() {
+    ClearSelection();
+}
+
 // The shell menu of the item under the mouse: of the whole selection when the item is
 // selected, else of the item alone, which becomes the selection first.
-bool TSystemListView::showItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
+bool TSystemListView::ShowItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
     TListItem* item = ItemAt(viewportPoint);
     if (!item)
         return false;
@@ -407,62 +410,36 @@ bool TSystemListView::showItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
     return ShowItemContextMenu(item, screenPoint);
 }
 
-// Without RowSelect only the name cell of a report row is the item: a press on one of its
-// other cells is a press on empty space.
-bool TSystemListView::pressOnSubItem(QObject* viewport, const QMouseEvent& event) const {
-    if (m_rowSelect || viewport != m_reportView->viewport() || event.button() != Qt::LeftButton)
-        return false;
-    const QModelIndex index = m_reportView->indexAt(event.position().toPoint());
-    return index.isValid() && index.column() > 0;
+void TSystemListView::OpenParentFolder() {
+    if (!m_currentID || ElementCount(m_currentID) == 0)
+        return;
+    const TShellFolderRef base = m_baseFolder;
+    const ItemIDList parent = CopyParentIDList(m_currentID);
+    PopulateFolder(base, parent, false);
+    NotifyLinkedControls(false);
 }
 
-bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
-    QAbstractItemView* view = CurrentView();
-    if (watched == view->viewport()) {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::RightButton) {
-                const QPoint point = mouse->position().toPoint();
-                const QPoint screenPoint = mouse->globalPosition().toPoint();
-                ShowRightButtonMenus(
-                    m_popupMenuMethod, m_popupMenu, screenPoint,
-                    [this, point, screenPoint] { return showItemMenuAt(point, screenPoint); });
-                return true;
-            }
-            if (std::exchange(m_pressOnEmptySpace, false))
-                return true;
-        } else if (event->type() == QEvent::MouseButtonPress ||
-                   event->type() == QEvent::MouseButtonDblClick) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (pressOnSubItem(watched, *mouse)) {
-                if (!(mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)))
-                    ClearSelection();
-                m_pressOnEmptySpace = true;
-                return true;
-            }
-        } else if (event->type() == QEvent::MouseMove) {
-            const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-            if (m_hotTrack)
-                setHotRow(view->indexAt(point).row());
-            if (m_autoscroll)
-                AutoscrollTowardsEdge(*view, *this, point);
-            // Moving on from such a press neither selects nor drags.
-            if (m_pressOnEmptySpace && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
-                return true;
-        } else if (event->type() == QEvent::Leave) {
-            setHotRow(-1);
-        }
-    } else if (watched == view && event->type() == QEvent::KeyPress &&
-               takeFolderKey(*static_cast<QKeyEvent*>(event))) {
-        return true;
-    } else if (watched == view && event->type() == QEvent::FocusOut && OnExit) {
-        // A menu or a dialog opening over the list does not take the focus from it for good:
-        // the commands they hold still act on the list's items.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            OnExit(this);
-    }
-    return QWidget::eventFilter(watched, event);
+void TSystemListView::RefreshFolder() {
+    const TShellFolderRef base = m_baseFolder;
+    const ItemIDList current = CopyIDList(m_currentID);
+    PopulateFolder(base, current, true);
+}
+
+void TSystemListView::AutoscrollAt(QPoint viewportPoint) {
+    AutoscrollTowardsEdge(*CurrentView(), *this, viewportPoint);
+}
+
+void TSystemListView::HotTrackAt(QPoint viewportPoint) {
+    setHotRow(CurrentView()->indexAt(viewportPoint).row());
+}
+
+void TSystemListView::EndHotTracking() {
+    setHotRow(-1);
+}
+
+void TSystemListView::FocusLeft() {
+    if (OnExit)
+        OnExit(this);
 }
 
 void TSystemListView::changeEvent(QEvent* event) {
