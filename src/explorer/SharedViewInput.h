@@ -7,10 +7,12 @@
 #include <QPointer>
 #include <Qt>
 
+class QAbstractScrollArea;
 class QEvent;
 class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
+class QWidget;
 
 // The input both views share: a controller takes the mouse, key and focus events of a view
 // and turns them into what they mean for its items; the view only paints, forwards its
@@ -91,9 +93,6 @@ private:
     // The last left press was one on empty space (TPressPlace::EmptySpace).
     bool m_pressOnEmptySpace = false;
 };
-
-class QAbstractScrollArea;
-class QWidget;
 
 // Autoscroll: scrolls the area one line (or column) towards the control's edge that the
 // mouse is within one line of. The control gives the edges and the line height; the area,

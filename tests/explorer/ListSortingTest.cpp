@@ -73,15 +73,6 @@ TEST(ListSorting, ColumnSortsReadNoFile) {
     EXPECT_EQ(sortedCaptions(items, 0, false), (QStringList{"a.scn", "b.scx", "c.scn"}));
 }
 
-TEST(ListSorting, FoldersFirstAndLastWhenDescending) {
-    TempFolder temp;
-    temp.makeFile(QStringLiteral("a.txt"), 1);
-    temp.makeFolder(QStringLiteral("z"));
-    auto items = listedItems(temp.path());
-    EXPECT_EQ(sortedCaptions(items, 0, false), (QStringList{"z", "a.txt"}));
-    EXPECT_EQ(sortedCaptions(items, 0, true), (QStringList{"a.txt", "z"}));
-}
-
 TEST(SortParameter, ColumnLowDescendingHigh) {
     EXPECT_EQ(SortParameter(3, false), 3);
     EXPECT_EQ(static_cast<std::uint32_t>(SortParameter(3, true)), 0xFFFF0003u);
