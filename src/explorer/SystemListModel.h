@@ -1,8 +1,7 @@
 #pragma once
 
-#include "ItemDetails.h"
 #include "ListColumns.h"
-#include "ShellControls.h"
+#include "ListItem.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -10,21 +9,6 @@
 #include <memory>
 #include <unordered_map>
 #include <vector>
-
-// One row of the file list: what is shown and the shell record behind it.
-struct TListItem {
-    QString Caption;
-    int ImageIndex = -1;
-    int OverlayIndex = -1;
-    QStringList SubItems;
-    // The item's check box, shown while the list has check boxes.
-    bool Checked = false;
-    std::unique_ptr<TFolderItemData> Data;
-    TItemSortKeys Keys;
-    // The file's facts when the item was made: a later read of the folder that finds the
-    // same facts leaves the item as it is.
-    std::optional<TFileFacts> Facts;
-};
 
 // The file list's rows and columns for Qt's item views. Everything shown is computed when
 // an item is added; painting only reads it.

@@ -4,17 +4,10 @@
 #include "ItemPaths.h"
 #include "ListItemDelegate.h"
 #include "ListSorting.h"
-#include "SharedViewInput.h"
 #include "ShellItemCommands.h"
-#include "ViewColors.h"
 
-#include <QEvent>
-#include <QFocusEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QListView>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QStackedLayout>
 #include <QTreeView>
 
@@ -82,67 +75,7 @@ TCustomSystemTreeView* TSystemListView::linkedTree() const {
     return dynamic_cast<TCustomSystemTreeView*>(m_treeView.data());
 }
 
-// --- properties ---------------------------------------------------------------------------
-
-void TSystemListView::setViewStyle(TViewStyle style) {
-    if (style == m_viewStyle)
-        return;
-    m_viewStyle = style;
-    applyViewStyle();
-}
-
-void TSystemListView::applyViewStyle() {
-    const bool hadFocus = CurrentView()->hasFocus();
-    if (m_viewStyle == TViewStyle::vsReport) {
-        m_stack->setCurrentWidget(m_reportView);
-        m_reportView->setIconSize(QSize(m_smallImages.iconSize, m_smallImages.iconSize));
-    } else {
-        const bool large = m_viewStyle == TViewStyle::vsIcon;
-        const bool list = m_viewStyle == TViewStyle::vsList;
-        const int size = large ? m_largeImages.iconSize : m_smallImages.iconSize;
-        const bool inColumns = list || m_iconOptions.Arrangement == TIconArrangement::iaLeft;
-        m_listView->setViewMode(large ? QListView::IconMode : QListView::ListMode);
-        m_listView->setFlow(inColumns ? QListView::TopToBottom : QListView::LeftToRight);
-        m_listView->setWrapping(true);
-        m_listView->setWordWrap(large && m_iconOptions.WrapText);
-        // The list style always fills its columns anew; the icon styles only when asked to.
-        m_listView->setResizeMode(list || m_iconOptions.AutoArrange ? QListView::Adjust
-                                                                    : QListView::Fixed);
-        m_listView->setIconSize(QSize(size, size));
-        m_listView->setGridSize(large ? QSize(size * 3, size + 2 * fontMetrics().height() + 8)
-                                      : QSize());
-        m_listView->setMovement(QListView::Static);
-        m_listView->setDragDropMode(m_dragMode == TDragMode::dmAutomatic
-                                        ? QAbstractItemView::DragOnly
-                                        : QAbstractItemView::NoDragDrop);
-        m_stack->setCurrentWidget(m_listView);
-    }
-    setFocusProxy(CurrentView());
-    if (hadFocus)
-        CurrentView()->setFocus();
-}
-
-void TSystemListView::setColor(const QColor& color) {
-    m_ownColor = color;
-    applyColor();
-}
-
-QColor TSystemListView::Color() const {
-    return m_ownColor.value_or(palette().color(QPalette::Base));
-}
-
-void TSystemListView::applyColor() {
-    ApplyViewColors(m_listView->viewport(), m_ownColor);
-    ApplyViewColors(m_reportView->viewport(), m_ownColor);
-}
-
-void TSystemListView::setIconOptions(const TIconOptions& options) {
-    if (options == m_iconOptions)
-        return;
-    m_iconOptions = options;
-    applyViewStyle();
-    m_listView->doItemsLayout();
-}
+// --- properties (the looks: SystemListLook.cpp) -------------------------------------------
 
 void TSystemListView::setToolTips(bool on) {
     m_toolTips = on;
@@ -152,59 +85,6 @@ void TSystemListView::setToolTips(bool on) {
 void TSystemListView::setCheckboxes(bool on) {
     m_checkboxes = on;
     m_model->setCheckboxes(on);
-}
-
-void TSystemListView::setGridLines(bool on) {
-    m_gridLines = on;
-    applyPaintOptions();
-}
-
-void TSystemListView::setHotTrack(bool on) {
-    m_hotTrack = on;
-    if (!on)
-        setHotRow(-1);
-    applyPaintOptions();
-}
-
-void TSystemListView::setRowSelect(bool on) {
-    m_rowSelect = on;
-    applyPaintOptions();
-}
-
-// Grid lines and the row-wide selection belong to the report; the icon views show the
-// selection on their one cell anyway.
-void TSystemListView::applyPaintOptions() {
-    m_reportDelegate->Options() = {m_gridLines, m_rowSelect, m_hotTrack, m_hotRow};
-    m_listDelegate->Options() = {false, true, m_hotTrack, m_hotRow};
-    m_reportView->viewport()->update();
-    m_listView->viewport()->update();
-}
-
-void TSystemListView::setHotRow(int row) {
-    if (row == m_hotRow)
-        return;
-    const int old = std::exchange(m_hotRow, row);
-    applyPaintOptions();
-    updateRow(old);
-    updateRow(row);
-}
-
-// Repaints one row only, as hot tracking moves from item to item.
-void TSystemListView::updateRow(int row) {
-    if (row < 0 || row >= Count())
-        return;
-    QAbstractItemView* view = CurrentView();
-    QRect area = view->visualRect(m_model->index(row, 0));
-    if (view == m_reportView)
-        area = QRect(0, area.top(), view->viewport()->width(), area.height());
-    view->viewport()->update(area);
-}
-
-void TSystemListView::setColumnType(TColumnType type) {
-    if (type == m_columnType)
-        return;
-    m_columnType = type;
-    buildColumns();
 }
 
 void TSystemListView::setShowFolders(bool show) {
@@ -275,49 +155,7 @@ void TSystemListView::applyDragMode() {
     }
 }
 
-// --- columns ------------------------------------------------------------------------------
-
-void TSystemListView::buildColumns() {
-    if (m_columnType == TColumnType::ctUser) {
-        m_model->setColumns({});
-        if (OnCreateColumns) {
-            OnCreateColumns(this);
-            applyColumnWidths();
-            return;
-        }
-        m_columnType = TColumnType::ctUnknown;
-    }
-    m_model->setColumns(ColumnSet(m_columnType, m_columnWidths));
-    applyColumnWidths();
-}
-
-void TSystemListView::AddColumn(const QString& caption, int width, Qt::Alignment alignment) {
-    std::vector<TListColumn> columns = m_model->Columns();
-    columns.push_back({caption, width, alignment});
-    m_model->setColumns(std::move(columns));
-    applyColumnWidths();
-}
-
-void TSystemListView::applyColumnWidths() {
-    const auto& columns = m_model->Columns();
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        m_reportView->setColumnWidth(static_cast<int>(i), columns[i].Width);
-}
-
-int TSystemListView::ColumnWidth(int column) const {
-    return m_reportView->columnWidth(column);
-}
-
 // --- commands -----------------------------------------------------------------------------
-
-void TSystemListView::handleDoubleClick(const QModelIndex& index) {
-    TListItem* item = Item(index.row());
-    if (OnDblClick) {
-        OnDblClick(this, item);
-        return;
-    }
-    OpenItem(item);
-}
 
 void TSystemListView::OpenItem(TListItem* item) {
     if (!item)
@@ -338,28 +176,6 @@ void TSystemListView::OpenItem(TListItem* item) {
     const std::vector<PCItemID> ids{item->Data->RelativeID.get()};
     InvokeDefaultCommand(item->Data->ParentFolder, ids, item->Data->Attributes,
                          GetOwnerWindow(this));
-}
-
-bool TSystemListView::takeFolderKey(const QKeyEvent& event) {
-    switch (FolderKeyOf(event)) {
-    case TFolderKey::None:
-        return false;
-    case TFolderKey::Parent:
-        if (m_currentID && ElementCount(m_currentID) > 0) {
-            const TShellFolderRef base = m_baseFolder;
-            const ItemIDList parent = CopyParentIDList(m_currentID);
-            PopulateFolder(base, parent, false);
-            NotifyLinkedControls(false);
-        }
-        return true;
-    case TFolderKey::Refresh: {
-        const TShellFolderRef base = m_baseFolder;
-        const ItemIDList current = CopyIDList(m_currentID);
-        PopulateFolder(base, current, true);
-        return true;
-    }
-    }
-    return false;
 }
 
 bool TSystemListView::ShowItemContextMenu(TListItem* item, QPoint screenPoint) {
@@ -389,88 +205,4 @@ bool TSystemListView::ShowSelectionContextMenu(QPoint screenPoint) {
 
 bool TSystemListView::renameItem(TListItem& item, const QString& newName) {
     return RenameFolderItem(item.Data.get(), newName, m_currentID);
-}
-
-// --- events -------------------------------------------------------------------------------
-
-// The shell menu of the item under the mouse: of the whole selection when the item is
-// selected, else of the item alone, which becomes the selection first.
-bool TSystemListView::showItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
-    TListItem* item = ItemAt(viewportPoint);
-    if (!item)
-        return false;
-    if (IsSelected(item))
-        return ShowSelectionContextMenu(screenPoint);
-    ClearSelection();
-    setSelected(item, true);
-    setItemFocused(item);
-    return ShowItemContextMenu(item, screenPoint);
-}
-
-// Without RowSelect only the name cell of a report row is the item: a press on one of its
-// other cells is a press on empty space.
-bool TSystemListView::pressOnSubItem(QObject* viewport, const QMouseEvent& event) const {
-    if (m_rowSelect || viewport != m_reportView->viewport() || event.button() != Qt::LeftButton)
-        return false;
-    const QModelIndex index = m_reportView->indexAt(event.position().toPoint());
-    return index.isValid() && index.column() > 0;
-}
-
-bool TSystemListView::eventFilter(QObject* watched, QEvent* event) {
-    QAbstractItemView* view = CurrentView();
-    if (watched == view->viewport()) {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::RightButton) {
-                const QPoint point = mouse->position().toPoint();
-                const QPoint screenPoint = mouse->globalPosition().toPoint();
-                ShowRightButtonMenus(
-                    m_popupMenuMethod, m_popupMenu, screenPoint,
-                    [this, point, screenPoint] { return showItemMenuAt(point, screenPoint); });
-                return true;
-            }
-            if (std::exchange(m_pressOnEmptySpace, false))
-                return true;
-        } else if (event->type() == QEvent::MouseButtonPress ||
-                   event->type() == QEvent::MouseButtonDblClick) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (pressOnSubItem(watched, *mouse)) {
-                if (!(mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)))
-                    ClearSelection();
-                m_pressOnEmptySpace = true;
-                return true;
-            }
-        } else if (event->type() == QEvent::MouseMove) {
-            const QPoint point = static_cast<QMouseEvent*>(event)->position().toPoint();
-            if (m_hotTrack)
-                setHotRow(view->indexAt(point).row());
-            if (m_autoscroll)
-                AutoscrollTowardsEdge(*view, *this, point);
-            // Moving on from such a press neither selects nor drags.
-            if (m_pressOnEmptySpace && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
-                return true;
-        } else if (event->type() == QEvent::Leave) {
-            setHotRow(-1);
-        }
-    } else if (watched == view && event->type() == QEvent::KeyPress &&
-               takeFolderKey(*static_cast<QKeyEvent*>(event))) {
-        return true;
-    } else if (watched == view && event->type() == QEvent::FocusOut && OnExit) {
-        // A menu or a dialog opening over the list does not take the focus from it for good:
-        // the commands they hold still act on the list's items.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            OnExit(this);
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TSystemListView::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
-        m_smallImages = SetupImageLists(TImageListSize::Small);
-        m_largeImages = SetupImageLists(TImageListSize::Large);
-        applyViewStyle();
-        applyColor();
-    }
 }

@@ -3,6 +3,7 @@
 #include "DirectoryColumns.h"
 #include "FileMask.h"
 #include "FolderListing.h"
+#include "SharedViewInput.h"
 #include "ShellControls.h"
 #include "SystemListModel.h"
 
@@ -40,8 +41,9 @@ struct TIconOptions {
 };
 
 // The file list of the explorer pane: the items of one shell folder, filtered by a mask,
-// shown as large icons, small icons, a list or a report with detail columns.
-class TSystemListView : public QWidget, public TCustomSystemListView {
+// shown as large icons, small icons, a list or a report with detail columns. Its input
+// controller decides what the mouse and the keys do to the items.
+class TSystemListView : public QWidget, public TCustomSystemListView, private TViewInputTarget {
     Q_OBJECT
 public:
     using TNotify = std::function<void(TSystemListView* sender)>;
@@ -58,14 +60,14 @@ public:
     void setViewStyle(TViewStyle style);
     TColumnType ColumnType() const { return m_columnType; }
     void setColumnType(TColumnType type);
-    TPopupMenuMethod PopupMenuMethod() const { return m_popupMenuMethod; }
-    void setPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    TPopupMenuMethod PopupMenuMethod() const { return m_input.Settings.PopupMenuMethod; }
+    void setPopupMenuMethod(TPopupMenuMethod method) { m_input.Settings.PopupMenuMethod = method; }
     bool ShowHiddenFiles() const { return m_showHiddenFiles; }
     void setShowHiddenFiles(bool show) { m_showHiddenFiles = show; }
     bool ShowFolders() const { return m_showFolders; }
     void setShowFolders(bool show);
-    bool Autoscroll() const { return m_autoscroll; }
-    void setAutoscroll(bool on) { m_autoscroll = on; }
+    bool Autoscroll() const { return m_input.Settings.Autoscroll; }
+    void setAutoscroll(bool on) { m_input.Settings.Autoscroll = on; }
     QString FileMask() const { return m_fileMask; }
     void setFileMask(const QString& mask);
     const TMaskList& MaskList() const { return m_maskList; }
@@ -85,7 +87,7 @@ public:
     void setCheckboxes(bool on);
     bool GridLines() const { return m_gridLines; }
     void setGridLines(bool on);
-    bool HotTrack() const { return m_hotTrack; }
+    bool HotTrack() const { return m_input.Settings.HotTrack; }
     void setHotTrack(bool on);
     bool RowSelect() const { return m_rowSelect; }
     void setRowSelect(bool on);
@@ -96,8 +98,8 @@ public:
     void setAllocBy(int count) { m_allocBy = std::max(0, count); }
     TDragMode DragMode() const { return m_dragMode; }
     void setDragMode(TDragMode mode);
-    QMenu* PopupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    QMenu* PopupMenu() const { return m_input.Settings.PopupMenu; }
+    void setPopupMenu(QMenu* menu) { m_input.Settings.PopupMenu = menu; }
     QWidget* TreeView() const override { return m_treeView; }
     void setTreeView(QWidget* tree) override { m_treeView = tree; }
     const TDirectoryColumnWidths& ColumnWidths() const { return m_columnWidths; }
@@ -179,17 +181,24 @@ private:
     void applyListing(int generation, const TFolderListing& listing);
     int sortedPlaceOf(const TListItem& item, std::int32_t parameter) const;
     void handleDoubleClick(const QModelIndex& index);
-    // Backspace and F5 (FolderKeyOf); false for every other key.
-    bool takeFolderKey(const QKeyEvent& event);
-    bool showItemMenuAt(QPoint viewportPoint, QPoint screenPoint);
     void setHotRow(int row);
     void updateRow(int row);
-    bool pressOnSubItem(QObject* viewport, const QMouseEvent& event) const;
     void applyPaintOptions();
     void handleSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void handleColumnClick(int column);
     bool renameItem(TListItem& item, const QString& newName);
     TCustomSystemTreeView* linkedTree() const;
+
+    // What the input controller asks of the list.
+    TPressPlace PressPlaceAt(QPoint viewportPoint, Qt::MouseButton button) const override;
+    void ClearItemSelection() override;
+    bool ShowItemMenuAt(QPoint viewportPoint, QPoint screenPoint) override;
+    void OpenParentFolder() override;
+    void RefreshFolder() override;
+    void AutoscrollAt(QPoint viewportPoint) override;
+    void HotTrackAt(QPoint viewportPoint) override;
+    void EndHotTracking() override;
+    void FocusLeft() override;
 
     TSystemListModel* m_model;
     QStackedLayout* m_stack;
@@ -203,10 +212,8 @@ private:
 
     TViewStyle m_viewStyle = TViewStyle::vsIcon;
     TColumnType m_columnType = TColumnType::ctFileSystem;
-    TPopupMenuMethod m_popupMenuMethod = TPopupMenuMethod::pmmContextUser;
     bool m_showHiddenFiles = true;
     bool m_showFolders = true;
-    bool m_autoscroll = false;
     QString m_fileMask;
     TMaskList m_maskList;
     bool m_multiSelect = false;
@@ -217,15 +224,11 @@ private:
     bool m_checkboxes = false;
     bool m_toolTips = true;
     bool m_gridLines = false;
-    bool m_hotTrack = false;
     bool m_rowSelect = false;
     TIconOptions m_iconOptions;
     int m_allocBy = 0;
     int m_hotRow = -1;
-    // A left press on a report cell other than the name, taken as one on empty space.
-    bool m_pressOnEmptySpace = false;
     TDragMode m_dragMode = TDragMode::dmManual;
-    QPointer<QMenu> m_popupMenu;
     QPointer<QWidget> m_treeView;
     std::optional<QColor> m_ownColor;
 
@@ -239,4 +242,7 @@ private:
     int m_populateGeneration = 0;
     bool m_readAgain = false;
     std::unique_ptr<TFolderReader> m_reader;
+    // The list has no RightClickSelect of its own: a right press selects, as the item views'
+    // does.
+    TViewInputController m_input{*this, TPopupMenuMethod::pmmContextUser, true};
 };

@@ -298,20 +298,9 @@ void TSystemTreeView::showSideways(const QModelIndex& index) {
 }
 
 void TSystemTreeView::keyPressEvent(QKeyEvent* event) {
-    switch (FolderKeyOf(*event)) {
-    case TFolderKey::Parent:
-        if (TTreeNode* node = Selected(); node && node->Parent()) {
-            setCurrentItem(node->Parent());
-            showSideways(currentIndex());
-        }
+    if (m_input.KeyPress(*event)) {
         event->accept();
         return;
-    case TFolderKey::Refresh:
-        RefreshNode(Selected());
-        event->accept();
-        return;
-    case TFolderKey::None:
-        break;
     }
     QTreeWidget::keyPressEvent(event);
     showSideways(currentIndex());
@@ -319,54 +308,52 @@ void TSystemTreeView::keyPressEvent(QKeyEvent* event) {
 
 // --- mouse --------------------------------------------------------------------------------
 
-// Without buttons the indentation left of a node is no place to click: a press there
-// neither selects nor opens the node.
-bool TSystemTreeView::inHiddenButtonArea(QPoint viewportPoint) const {
-    if (m_showButtons)
-        return false;
-    const QModelIndex index = indexAt(viewportPoint);
-    return index.isValid() && viewportPoint.x() < visualRect(index).left();
+void TSystemTreeView::mousePressEvent(QMouseEvent* event) {
+    if (m_input.MousePress(*event))
+        event->accept();
+    else
+        QTreeWidget::mousePressEvent(event);
 }
 
 void TSystemTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (inHiddenButtonArea(event->position().toPoint())) {
+    if (m_input.MouseDoubleClick(*event))
         event->accept();
-        return;
-    }
-    QTreeWidget::mouseDoubleClickEvent(event);
-}
-
-void TSystemTreeView::mousePressEvent(QMouseEvent* event) {
-    if (inHiddenButtonArea(event->position().toPoint())) {
-        event->accept();
-        return;
-    }
-    // A right press selects only with RightClickSelect; the shell menu selects on release.
-    if (event->button() == Qt::RightButton && !m_rightClickSelect) {
-        event->accept();
-        return;
-    }
-    QTreeWidget::mousePressEvent(event);
+    else
+        QTreeWidget::mouseDoubleClickEvent(event);
 }
 
 void TSystemTreeView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::RightButton && inHiddenButtonArea(event->position().toPoint())) {
+    if (m_input.MouseRelease(*event))
         event->accept();
-        return;
-    }
-    if (event->button() != Qt::RightButton) {
+    else
         QTreeWidget::mouseReleaseEvent(event);
-        return;
-    }
-    const QPoint point = event->position().toPoint();
-    const QPoint screenPoint = event->globalPosition().toPoint();
-    ShowRightButtonMenus(m_popupMenuMethod, m_popupMenu, screenPoint,
-                         [this, point, screenPoint] { return showNodeMenu(point, screenPoint); });
-    event->accept();
+}
+
+void TSystemTreeView::mouseMoveEvent(QMouseEvent* event) {
+    if (m_input.MouseMove(*event))
+        event->accept();
+    else
+        QTreeWidget::mouseMoveEvent(event);
+}
+
+// --- what the input controller asks of the tree ----------------------------------------------
+
+// Without buttons the indentation left of a node is no place to click: a press there
+// neither selects nor opens the node.
+TPressPlace TSystemTreeView::PressPlaceAt(QPoint viewportPoint, Qt::MouseButton) const {
+    if (m_showButtons)
+        return TPressPlace::Item;
+    const QModelIndex index = indexAt(viewportPoint);
+    return index.isValid() && viewportPoint.x() < visualRect(index).left() ? TPressPlace::Inert
+                                                                           : TPressPlace::Item;
+}
+
+void TSystemTreeView::ClearItemSelection() {
+    clearSelection();
 }
 
 // The shell menu of the node under the mouse, which becomes the selection first.
-bool TSystemTreeView::showNodeMenu(QPoint viewportPoint, QPoint screenPoint) {
+bool TSystemTreeView::ShowItemMenuAt(QPoint viewportPoint, QPoint screenPoint) {
     auto* node = static_cast<TTreeNode*>(itemAt(viewportPoint));
     if (!node)
         return false;
@@ -380,8 +367,17 @@ bool TSystemTreeView::showNodeMenu(QPoint viewportPoint, QPoint screenPoint) {
                                GetOwnerWindow(this));
 }
 
-void TSystemTreeView::mouseMoveEvent(QMouseEvent* event) {
-    if (m_autoscroll)
-        AutoscrollTowardsEdge(*this, *this, event->position().toPoint());
-    QTreeWidget::mouseMoveEvent(event);
+void TSystemTreeView::OpenParentFolder() {
+    if (TTreeNode* node = Selected(); node && node->Parent()) {
+        setCurrentItem(node->Parent());
+        showSideways(currentIndex());
+    }
+}
+
+void TSystemTreeView::RefreshFolder() {
+    RefreshNode(Selected());
+}
+
+void TSystemTreeView::AutoscrollAt(QPoint viewportPoint) {
+    AutoscrollTowardsEdge(*this, *this, viewportPoint);
 }

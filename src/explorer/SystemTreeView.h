@@ -2,6 +2,7 @@
 
 #include "FileMask.h"
 #include "NodeWatch.h"
+#include "SharedViewInput.h"
 #include "ShellControls.h"
 #include "TreeNodes.h"
 #include "TreePopulation.h"
@@ -42,8 +43,11 @@ enum class TRootFolder {
 int RootFolderCSIDL(TRootFolder root);
 
 // The folder tree of the explorer pane: the shell namespace below a root, each level read
-// when first expanded, kept current by a change watcher, driving the linked file list.
-class TSystemTreeView : public QTreeWidget, public TCustomSystemTreeView {
+// when first expanded, kept current by a change watcher, driving the linked file list. Its
+// input controller decides what the mouse and the keys do to the nodes.
+class TSystemTreeView : public QTreeWidget,
+                        public TCustomSystemTreeView,
+                        private TViewInputTarget {
     Q_OBJECT
 public:
     using TNodeNotify = std::function<void(TSystemTreeView* sender, TTreeNode* node)>;
@@ -57,8 +61,8 @@ public:
     void setListView(QWidget* list) override { m_listView = list; }
     quint16 ReadDelay() const { return m_readDelay; }
     void setReadDelay(quint16 milliseconds) { m_readDelay = milliseconds; }
-    TPopupMenuMethod PopupMenuMethod() const { return m_popupMenuMethod; }
-    void setPopupMenuMethod(TPopupMenuMethod method) { m_popupMenuMethod = method; }
+    TPopupMenuMethod PopupMenuMethod() const { return m_input.Settings.PopupMenuMethod; }
+    void setPopupMenuMethod(TPopupMenuMethod method) { m_input.Settings.PopupMenuMethod = method; }
     // Selection and Directory are one property. Its setter is setDirectory: setSelection is
     // the item view's own (selecting the items in a rectangle).
     QString Selection() const;
@@ -78,16 +82,16 @@ public:
     void setExpandRoot(bool expand) { m_expandRoot = expand; }
     bool Checkboxes() const { return m_checkboxes; }
     void setCheckboxes(bool on);
-    bool Autoscroll() const { return m_autoscroll; }
-    void setAutoscroll(bool on) { m_autoscroll = on; }
+    bool Autoscroll() const { return m_input.Settings.Autoscroll; }
+    void setAutoscroll(bool on) { m_input.Settings.Autoscroll = on; }
     QString FileMask() const { return m_fileMask; }
     void setFileMask(const QString& mask);
     bool ReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
     TSortType SortType() const { return m_sortType; }
     void setSortType(TSortType type) { m_sortType = type; }
-    QMenu* PopupMenu() const { return m_popupMenu; }
-    void setPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    QMenu* PopupMenu() const { return m_input.Settings.PopupMenu; }
+    void setPopupMenu(QMenu* menu) { m_input.Settings.PopupMenu = menu; }
     bool ShowRoot() const { return rootIsDecorated(); }
     void setShowRoot(bool show) { setRootIsDecorated(show); }
     bool ShowButtons() const { return m_showButtons; }
@@ -98,8 +102,8 @@ public:
     void setIndent(int indent) { setIndentation(indent); }
     TDragMode DragMode() const { return m_dragMode; }
     void setDragMode(TDragMode mode);
-    bool RightClickSelect() const { return m_rightClickSelect; }
-    void setRightClickSelect(bool select) { m_rightClickSelect = select; }
+    bool RightClickSelect() const { return m_input.Settings.RightClickSelect; }
+    void setRightClickSelect(bool select) { m_input.Settings.RightClickSelect = select; }
     // The palette's background unless a colour of its own was set.
     QColor Color() const;
     void setColor(const QColor& color);
@@ -175,14 +179,18 @@ private:
     ItemIDList rootRelative(PCItemID absolute) const;
     TShellFolderRef rootOwnFolder() const;
     void applyColors();
-    bool inHiddenButtonArea(QPoint viewportPoint) const;
-    bool showNodeMenu(QPoint viewportPoint, QPoint screenPoint);
+    // What the input controller asks of the tree.
+    TPressPlace PressPlaceAt(QPoint viewportPoint, Qt::MouseButton button) const override;
+    void ClearItemSelection() override;
+    bool ShowItemMenuAt(QPoint viewportPoint, QPoint screenPoint) override;
+    void OpenParentFolder() override;
+    void RefreshFolder() override;
+    void AutoscrollAt(QPoint viewportPoint) override;
     TCustomSystemListView* linkedList() const;
 
     TShellFolderRef m_desktopFolder;
     QPointer<QWidget> m_listView;
     quint16 m_readDelay = 500;
-    TPopupMenuMethod m_popupMenuMethod = TPopupMenuMethod::pmmContext;
     TRootFolder m_rootFolder = TRootFolder::rfDesktop;
     QString m_customDir;
     QString m_customDirCaption;
@@ -190,19 +198,17 @@ private:
     bool m_showHiddenDirs = true;
     bool m_expandRoot = true;
     bool m_checkboxes = false;
-    bool m_autoscroll = false;
     bool m_readOnly = false;
-    bool m_rightClickSelect = false;
     bool m_showButtons = true;
     bool m_showLines = true;
     TDragMode m_dragMode = TDragMode::dmManual;
     QString m_fileMask;
     TMaskList m_maskList;
     TSortType m_sortType = TSortType::stNone;
-    QPointer<QMenu> m_popupMenu;
     std::optional<QColor> m_ownColor;
     TImageListRef m_images;
     TErrorReporter* m_errorReporter = nullptr;
+    TViewInputController m_input{*this, TPopupMenuMethod::pmmContext, false};
 
     QString m_pendingSelection;
     bool m_immediateChange = true;

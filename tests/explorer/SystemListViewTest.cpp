@@ -1,9 +1,7 @@
 #include "SystemListView.h"
 
-#include "Autoscroll.h"
 #include "EventLoop.h"
 #include "ExplorerViewsSupport.h"
-#include "ListSorting.h"
 #include "QtPrinters.h"
 #include "ShellNamespace.h"
 #include "TempFolder.h"
@@ -812,27 +810,6 @@ TEST_F(ReportListTest, IconOptionsArrangeTheIconViews) {
     list->setViewStyle(TViewStyle::vsList);
     EXPECT_EQ(view->flow(), QListView::TopToBottom);
     EXPECT_EQ(view->resizeMode(), QListView::Adjust);
-}
-
-TEST(Autoscroll, StepsNearTheEdges) {
-    const QSize size(200, 100);
-    EXPECT_EQ(AutoscrollStep({100, 5}, size, 12, false, false).dy, -1);
-    EXPECT_EQ(AutoscrollStep({100, 95}, size, 12, false, false).dy, 1);
-    EXPECT_EQ(AutoscrollStep({100, 50}, size, 12, false, false).dy, 0);
-    // The bottom edge moves 16 pixels up while there is a vertical range.
-    EXPECT_EQ(AutoscrollStep({100, 75}, size, 12, true, false).dy, 1);
-    EXPECT_EQ(AutoscrollStep({100, 75}, size, 12, false, false).dy, 0);
-    EXPECT_EQ(AutoscrollStep({5, 50}, size, 12, false, false).dx, -1);
-    EXPECT_EQ(AutoscrollStep({175, 50}, size, 12, false, true).dx, 1);
-}
-
-TEST(SortParameter, ColumnLowDescendingHigh) {
-    EXPECT_EQ(SortParameter(3, false), 3);
-    EXPECT_EQ(static_cast<std::uint32_t>(SortParameter(3, true)), 0xFFFF0003u);
-    EXPECT_EQ(DefaultListCompare(nullptr, nullptr, 0), 0);
-    TListItem item;
-    EXPECT_EQ(DefaultListCompare(nullptr, &item, 0), -1);
-    EXPECT_EQ(DefaultListCompare(&item, nullptr, 0), 1);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileFacts.h"
-#include "ShellControls.h"
+#include "ShellRecords.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -23,8 +23,9 @@ struct TItemSortKeys {
 struct TItemDetails {
     // Size, type, modified, attributes.
     QStringList Texts;
-    // The normal small-icon index (GetIconIndexes), -1 when the item cannot be read.
-    int IconIndex = -1;
+    // The item's path as text (the file system's bytes decoded), empty for a virtual item:
+    // what its icon is looked up by.
+    QString Path;
     TItemSortKeys Keys;
     // What the look at the file found, nothing when it could not be read.
     std::optional<TFileFacts> Facts;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemListModel.h"
+#include "ListItem.h"
 
 #include <cstdint>
 

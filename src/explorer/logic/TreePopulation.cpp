@@ -1,6 +1,6 @@
 #include "TreePopulation.h"
 
-#include "ShellControls.h"
+#include "ShellRecords.h"
 
 std::uint32_t TreeEnumFlags(const TTreeFilter& filter) {
     std::uint32_t flags = SHCONTF::FOLDERS;

@@ -43,10 +43,7 @@ TItemDetails GatherItemDetails(TFolderItemData& data, const QString& name) {
     const bool place = IDListElementCount(data.AbsoluteID) == 1 && IDElements::isPlace(data.AbsoluteID);
 
     TItemDetails details;
-    if (place)
-        details.IconIndex = GetIconIndexes(data.AbsoluteID).normal;
-    else if (facts)
-        details.IconIndex = FileIconIndexes(path, facts->isDirectory).normal;
+    details.Path = path;
     TItemSortKeys& keys = details.Keys;
     keys.Known = facts && IDElements::isName(data.RelativeID);
     keys.Name = name;
