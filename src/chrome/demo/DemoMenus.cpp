@@ -13,8 +13,8 @@ TMenuItem* add(TOfficePopupMenu* menu, const char* caption, int tag = 0, bool en
 
 } // namespace
 
-DemoMenus DemoMenus::create(QWidget* owner, TGlyphStrip* glyphs) {
-    DemoMenus menus;
+TDemoMenus TDemoMenus::create(QWidget* owner, TGlyphStrip* glyphs) {
+    TDemoMenus menus;
     menus.fileMenu = new TOfficePopupMenu(owner);
     menus.scenarioMenu = new TOfficePopupMenu(owner);
     menus.viewMenu = new TOfficePopupMenu(owner);

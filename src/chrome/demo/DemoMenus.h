@@ -9,7 +9,7 @@ class TMenuItem;
 
 // The five menus of the main window with their captions, tags and first states, as the demo
 // shows them.
-struct DemoMenus {
+struct TDemoMenus {
     TOfficePopupMenu* fileMenu = nullptr;
     TOfficePopupMenu* scenarioMenu = nullptr;
     TOfficePopupMenu* viewMenu = nullptr;
@@ -21,5 +21,5 @@ struct DemoMenus {
     TMenuItem* viewItems[4] = {};
 
     // Makes the menus as children of `owner`; the four window menus take their pictures from `glyphs`.
-    static DemoMenus create(QWidget* owner, TGlyphStrip* glyphs);
+    static TDemoMenus create(QWidget* owner, TGlyphStrip* glyphs);
 };

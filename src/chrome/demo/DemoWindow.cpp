@@ -29,13 +29,13 @@ protected:
 
 } // namespace
 
-DemoWindow::DemoWindow(TChromeContext& context) : m_glyphs(new TGlyphStrip(this)) {
+TDemoWindow::TDemoWindow(TChromeContext& context) : m_glyphs(new TGlyphStrip(this)) {
     context.attachTo(this);
     setWindowTitle(QStringLiteral("Brindlewick chrome demo"));
     setWindowIcon(QIcon(QPixmap::fromImage(ProgramPictures::load(TPicture::WindowIcon))));
     m_glyphs->setPicture(ProgramPictures::load(TPicture::MenuGlyphs));
     m_glyphs->setCols(MenuGlyphCount);
-    m_menus = DemoMenus::create(this, m_glyphs);
+    m_menus = TDemoMenus::create(this, m_glyphs);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -53,11 +53,11 @@ DemoWindow::DemoWindow(TChromeContext& context) : m_glyphs(new TGlyphStrip(this)
     resize(620, 200);
 }
 
-QList<TOfficePopupMenu*> DemoWindow::allMenus() const {
+QList<TOfficePopupMenu*> TDemoWindow::allMenus() const {
     return {m_menus.fileMenu, m_menus.scenarioMenu, m_menus.viewMenu, m_menus.helpMenu, m_menus.versionPopup};
 }
 
-QWidget* DemoWindow::makeMenuBar() {
+QWidget* TDemoWindow::makeMenuBar() {
     auto* bar = new QWidget(this);
     bar->setFixedHeight(23);
     struct Entry {
@@ -81,7 +81,7 @@ QWidget* DemoWindow::makeMenuBar() {
     return bar;
 }
 
-TToolbarButton* DemoWindow::addPictureButton(QWidget* bar, int& x, TPicture picture, const QString& hint,
+TToolbarButton* TDemoWindow::addPictureButton(QWidget* bar, int& x, TPicture picture, const QString& hint,
                                              bool enabled) {
     auto* button = new TToolbarButton(bar);
     button->setGeometry(x, 2, 25, 25);
@@ -94,13 +94,13 @@ TToolbarButton* DemoWindow::addPictureButton(QWidget* bar, int& x, TPicture pict
     return button;
 }
 
-void DemoWindow::addSeparator(int& x) {
+void TDemoWindow::addSeparator(int& x) {
     auto* groove = new Groove(m_toolbar);
     groove->setGeometry(x, 4, 6, 21);
     x += 6;
 }
 
-QWidget* DemoWindow::makeToolbar() {
+QWidget* TDemoWindow::makeToolbar() {
     m_toolbar = new QWidget(this);
     m_toolbar->setFixedHeight(29);
     int x = 4;
@@ -143,7 +143,7 @@ QWidget* DemoWindow::makeToolbar() {
     return m_toolbar;
 }
 
-void DemoWindow::wireItems() {
+void TDemoWindow::wireItems() {
     for (TOfficePopupMenu* menu : allMenus()) {
         for (TMenuItem* item : menu->Items()) {
             connect(item, &TMenuItem::OnClick, this, [this](TMenuItem* sender) { report(sender->Caption()); });
@@ -161,6 +161,6 @@ void DemoWindow::wireItems() {
     });
 }
 
-void DemoWindow::report(const QString& what) {
+void TDemoWindow::report(const QString& what) {
     m_status->setText(QStringLiteral("Chosen: %1").arg(QString(what).remove(QLatin1Char('&'))));
 }

@@ -14,13 +14,13 @@ class TToolbarButton;
 // (the view group and the version combo included) and a status line showing the hint and the
 // last command, to try the chrome by hand and to take screenshots of it. The window carries the
 // chrome context it is given.
-class DemoWindow : public QWidget {
+class TDemoWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit DemoWindow(TChromeContext& context);
+    explicit TDemoWindow(TChromeContext& context);
 
-    const DemoMenus& menus() const { return m_menus; }
+    const TDemoMenus& menus() const { return m_menus; }
     QList<TOfficePopupMenu*> allMenus() const;
 
 private:
@@ -32,7 +32,7 @@ private:
     void report(const QString& what);
 
     TGlyphStrip* m_glyphs;
-    DemoMenus m_menus;
+    TDemoMenus m_menus;
     QWidget* m_toolbar = nullptr;
     QLabel* m_status = nullptr;
 };

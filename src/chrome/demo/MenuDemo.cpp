@@ -14,7 +14,7 @@
 namespace {
 
 // Opens each menu in turn with its second item highlighted, grabs it, and closes it again.
-void takeScreenshots(DemoWindow& window, const QDir& folder) {
+void takeScreenshots(TDemoWindow& window, const QDir& folder) {
     window.grab().save(folder.filePath("window.png"));
     const char* names[] = {"file", "scenario", "view", "help", "version"};
     int index = 0;
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     TChromeContext chrome;
     chrome.attachTo(&app);
-    DemoWindow window(chrome);
+    TDemoWindow window(chrome);
     window.show();
     const QStringList arguments = app.arguments();
     const qsizetype option = arguments.indexOf(QStringLiteral("--screenshots"));
