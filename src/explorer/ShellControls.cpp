@@ -60,7 +60,7 @@ TIconIndexes GetIconIndexes(PCItemID absolute) {
         indexes.open = indexes.normal;
         return indexes;
     }
-    if (IDListElementCount(absolute) == 1 && IDElements::isPlace(absolute)) {
+    if (IDElements::isDesktopPlace(absolute)) {
         indexes.normal = indexes.open = placeIconIndex(absolute);
         return indexes;
     }
@@ -110,7 +110,7 @@ TIconIndexes WithOpenFallback(TIconIndexes indexes) {
 
 int ListItemIconIndex(PCItemID absolute, const QString& path,
                       const std::optional<TFileFacts>& facts) {
-    if (IDListElementCount(absolute) == 1 && IDElements::isPlace(absolute))
+    if (IDElements::isDesktopPlace(absolute))
         return GetIconIndexes(absolute).normal;
     return facts ? FileIconIndexes(path, facts->isDirectory).normal : -1;
 }

@@ -27,6 +27,10 @@ bool isPlace(PCItemID element) {
     return data.size() >= 2 && data.front() == PlaceTag;
 }
 
+bool isDesktopPlace(PCItemID absolute) {
+    return IDListElementCount(absolute) == 1 && isPlace(absolute);
+}
+
 QByteArray nameOf(PCItemID element) {
     if (!isName(element))
         return {};

@@ -28,6 +28,8 @@ ItemIDList makePlace(TPlaceKind kind, const QByteArray& absolutePath);
 
 bool isName(PCItemID element);
 bool isPlace(PCItemID element);
+// Whether an absolute list names one of the desktop's places (home, file system, a volume).
+bool isDesktopPlace(PCItemID absolute);
 // The file name of a name element (empty for other elements).
 QByteArray nameOf(PCItemID element);
 TPlaceKind placeKindOf(PCItemID element);

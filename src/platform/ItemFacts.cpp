@@ -87,7 +87,7 @@ std::optional<TFindData> SHGetFindData(PCItemID absolute) {
 int SHGetDescriptionId(PCItemID absolute) {
     if (!absolute)
         return 0;
-    if (IDListElementCount(absolute) == 1 && IDElements::isPlace(absolute))
+    if (IDElements::isDesktopPlace(absolute))
         return SHDID::ROOT_REGITEM;
     const QByteArray native = SHGetNativePathFromIDList(absolute);
     if (native.isEmpty())

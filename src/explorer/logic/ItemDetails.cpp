@@ -40,7 +40,7 @@ TItemDetails GatherItemDetails(TFolderItemData& data, const QString& name) {
         data.ParentFolder ? data.ParentFolder->NativePathOf(data.RelativeID) : QByteArray();
     const QString path = QFile::decodeName(native);
     const auto facts = native.isEmpty() ? std::nullopt : ReadFileFacts(native);
-    const bool place = IDListElementCount(data.AbsoluteID) == 1 && IDElements::isPlace(data.AbsoluteID);
+    const bool place = IDElements::isDesktopPlace(data.AbsoluteID);
 
     TItemDetails details;
     details.Path = path;
