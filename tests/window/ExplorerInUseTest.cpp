@@ -1,5 +1,5 @@
-// The explorer's folder tree in a real window: deep folders reached by keys, folders deleted
-// under it.
+// The explorer's folder tree and file list in a real window: deep folders reached by keys,
+// folders deleted under it, the keys and the right button both views take.
 #include "RealWindow.h"
 #include "WindowMap.h"
 
@@ -114,6 +114,37 @@ TEST_F(ExplorerInUse, DeletingAnAncestorOfTheShownFolderSelectsTheNearestFolderL
     EXPECT_FALSE(iconAtLevel(after, 3)) << "b's node is gone";
     EXPECT_FALSE(iconAtLevel(after, 4)) << "c's node is gone";
     EXPECT_NE(WindowShot(firstFile), emptyList) << "the list shows a's scenario";
+}
+
+TEST_F(ExplorerInUse, BackspaceGoesUpInBothViewsAndTheRightButtonOpensNoMenu) {
+    ASSERT_TRUE(QDir(Home).mkpath(QStringLiteral("a/b")));
+    MakeScenario(QDir(Home).filePath(QStringLiteral("a/keep.scn")), "1.10");
+    Start();
+    walkDownFromHome(1);
+    Driver->SettledShot(Main().Geometry, 1500);
+    ASSERT_EQ(selectedRow(tree()), 2) << "Desktop, Home, a";
+    const QRect listRows(FileListLeft, FileListFirstRow - 6, 300, 40);
+    const QImage inA = WindowShot(listRows);
+    const auto menuShows = [&] {
+        return Driver->WaitUntil([&] { return Driver->TopPopup().has_value(); }, 1000);
+    };
+
+    // The editor's explorer has no right-click menus.
+    Driver->Click(At(FileListLeft + 20, FileListFirstRow), 3);
+    EXPECT_FALSE(menuShows()) << "a file's menu";
+
+    // Backspace in the list shows the parent folder, and the tree follows it.
+    Driver->Click(At(FileListLeft + 20, FileListFirstRow));
+    Driver->Key(QStringLiteral("BackSpace"));
+    EXPECT_TRUE(Driver->WaitUntil([&] { return selectedRow(tree()) == 1; }, 5000)) << "Home";
+    Driver->SettledShot(Main().Geometry, 700);
+    EXPECT_NE(WindowShot(listRows), inA) << "the list shows Home";
+
+    Driver->Click(At(TreeHome), 3);
+    EXPECT_FALSE(menuShows()) << "a folder's menu";
+    Driver->Click(At(TreeHome));
+    Driver->Key(QStringLiteral("BackSpace"));
+    EXPECT_TRUE(Driver->WaitUntil([&] { return selectedRow(tree()) == 0; }, 5000)) << "Desktop";
 }
 
 } // namespace
